@@ -1,0 +1,28 @@
+# Two entry points: `make run` builds and starts the program, `make test`
+# builds the sanitized test configuration and runs every test.
+JOBS ?= $(shell nproc)
+
+.PHONY: deps run build test bench clean
+
+deps:
+	@sh scripts/deps.sh
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build -j$(JOBS)
+
+run: build
+	./build/ui/varkel $(ARGS)
+
+test: deps
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVARKEL_SANITIZE=ON -DVARKEL_BENCH=OFF
+	cmake --build build-test -j$(JOBS)
+	cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVARKEL_BENCH=ON
+	cmake --build build-bench -j$(JOBS)
+	for b in build-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf build build-test build-bench

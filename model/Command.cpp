@@ -1,0 +1,254 @@
+#include "model/Command.h"
+
+#include "model/FunctionCode.h"
+#include "model/Messages.h"
+#include "model/ResultCode.h"
+#include "model/TextTable.h"
+#include "model/ValueCheck.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+namespace varkel {
+namespace {
+
+bool IsCode(int code, std::initializer_list<int> codes) {
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+std::unique_ptr<ParamItem> MakeItem(int nameKey, const std::string& help,
+                                    const std::string& value, int state, int enable) {
+    auto item = std::make_unique<ParamItem>();
+    item->Set(LocalText(nameKey), help, value, state, enable);
+    return item;
+}
+
+long long CeilDiv8(long long bits) { return bits <= 0 ? 0 : (bits + 7) / 8; }
+
+int ClampInt(long long v) {
+    return v > INT_MAX ? INT_MAX : (v < INT_MIN ? INT_MIN : static_cast<int>(v));
+}
+
+} // namespace
+
+Command::Command(const std::string& name, int functionIndex)
+    : name_(name), functionIndex_(functionIndex) {
+    FunctionInfo info = LookupFunctionCode(functionIndex);
+    if (!info.supported)
+        return;
+    const int c = info.code;
+    const bool singleWrite = c == 5 || c == 6;
+    const bool wordCode = IsCode(c, {3, 4, 6, 16});
+
+    items_.push_back(MakeItem(3051, LocalText(3052), std::to_string(c), ParamItem::ShownOnly, 0));
+    items_.push_back(MakeItem(3053, LocalText(3054), "", ParamItem::Typed, 1));
+    items_.push_back(MakeItem(3005, LocalText(3006), singleWrite ? "1" : "", ParamItem::Typed,
+                              singleWrite ? 0 : 1));
+    items_.push_back(MakeItem(3007, LocalText(c >= 1 && c <= 4 ? 3008 : 3009), "",
+                              ParamItem::Typed, 1));
+    items_.push_back(MakeItem(3010, LocalText(3011), "0", ParamItem::Typed, wordCode ? 0 : 1));
+    items_.push_back(MakeItem(3012, "", c == 5 ? "1" : (c == 6 ? "2" : "0"),
+                              ParamItem::ShownOnly, 0));
+    auto swapping = MakeItem(3014, LocalText(3015), LocalText(52), ParamItem::Picked,
+                             wordCode ? 1 : 0);
+    for (int key : {52, 53, 54})
+        swapping->AddChoice(LocalText(key));
+    items_.push_back(std::move(swapping));
+    items_.push_back(MakeItem(3016, LocalText(3017), "CRC", ParamItem::ShownOnly, 0));
+    auto scanning = MakeItem(3018, LocalText(3019), LocalText(56), ParamItem::Picked, 1);
+    for (int key : {56, 55})
+        scanning->AddChoice(LocalText(key));
+    items_.push_back(std::move(scanning));
+    items_.push_back(MakeItem(3020, LocalText(3021), "", ParamItem::Typed, 1));
+}
+
+int Command::AddItem(std::unique_ptr<ParamItem> item) {
+    if (!item)
+        return 0;
+    items_.push_back(std::move(item));
+    return 1;
+}
+
+int Command::RemoveItem(ParamItem* item) {
+    if (!item)
+        return 0;
+    auto it = std::find_if(items_.begin(), items_.end(),
+                           [item](const auto& p) { return p.get() == item; });
+    if (it != items_.end()) {
+        retiredItems_.push_back(std::move(*it));
+        items_.erase(it);
+    }
+    return 1;
+}
+
+ParamItem* Command::GetItem(int index) const {
+    if (index < 0 || index >= static_cast<int>(items_.size()))
+        return nullptr;
+    return items_[static_cast<std::size_t>(index)].get();
+}
+
+void Command::RemoveAllItems() {
+    for (auto& item : items_)
+        retiredItems_.push_back(std::move(item));
+    items_.clear();
+}
+
+void Command::FillGrid(GridSink& grid) {
+    for (int i = 0; i < GetItemCount(); ++i)
+        items_[static_cast<std::size_t>(i)]->ShowInGrid(grid, i);
+}
+
+void Command::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
+    tree.Insert(parent, name_, CommandImage, TreeEntry{TreeEntry::CommandKind, this});
+}
+
+int Command::GetChoiceIndex(int itemIndex) const {
+    ParamItem* item = GetItem(itemIndex);
+    return item ? item->ChoiceIndex() : -1;
+}
+
+int Command::GetIntValue(int itemIndex) const {
+    ParamItem* item = GetItem(itemIndex);
+    return item ? item->IntValue() : -1;
+}
+
+int Command::Validate() const {
+    auto emptyAt = [this](int row) {
+        ParamItem* item = GetItem(row);
+        if (!item || !item->GetValue().empty())
+            return false;
+        ShowMessage(LocalText(5018) + "\r\n\"" + name_ + "\\" + item->GetName() + "\"");
+        return true;
+    };
+    for (int row : {RegisterRow, DataNumberRow, MappingRow})
+        if (emptyAt(row))
+            return ItemEmpty;
+    if (IsCode(functionIndex_, {0, 1, 4, 12}) && emptyAt(BitOffsetRow))
+        return ItemEmpty;
+    return Success;
+}
+
+int Command::GetMappingBits(std::uint32_t& address, int& bitOffset, int& bitLength,
+                            int& direction) const {
+    auto valueOf = [this](int row) {
+        ParamItem* item = GetItem(row);
+        return item ? item->IntValue() : 0;
+    };
+    const int c = valueOf(FunctionCodeRow);
+    const long long n = valueOf(DataNumberRow);
+    const int o = valueOf(BitOffsetRow);
+    ParamItem* mapping = GetItem(MappingRow);
+    address = mapping ? MappingAddressValue(mapping->GetValue()) : 0;
+    bitOffset = o;
+    long long length = 0;
+    if (c == 1 || c == 2) {
+        length = n;
+        direction = InputDirection;
+    } else if (c == 3 || c == 4) {
+        length = 16 * n;
+        direction = InputDirection;
+    } else if (c == 5) {
+        length = 1;
+        direction = OutputDirection;
+    } else if (c == 15) {
+        length = n;
+        direction = OutputDirection;
+    } else {
+        length = 16 * n;
+        direction = OutputDirection;
+    }
+    bitLength = ClampInt(length);
+    return bitOffset;
+}
+
+int Command::GetMapping(std::uint32_t& address, int& bitOffset, int& bitLength) const {
+    int direction = InputDirection;
+    GetMappingBits(address, bitOffset, bitLength, direction);
+    return direction;
+}
+
+int Command::GetFunctionCode() const { return GetItem(FunctionCodeRow) ? GetIntValue(0) : -1; }
+
+int Command::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const {
+    std::uint32_t address = 0;
+    int bitOffset = 0;
+    int length = 0;
+    const int direction = GetMapping(address, bitOffset, length);
+    if (length == 0 && report == 1)
+        return ItemEmpty;
+    const long long byteNumber =
+        direction == OutputDirection ? static_cast<long long>(address) - kOutputBase : address;
+    if (byteNumber * 8 + length >= kMemoryBits && report == 1)
+        return MappingOverflow;
+    if (length <= 0)
+        return Success;
+    const long long first = std::min<long long>(byteNumber * 8, kMemoryBits - 1);
+    MemoryCounts& counts = direction == OutputDirection ? output : input;
+    // Bits below 0 count at bit 0 and bits past the end at the last bit; the
+    // ranges are added in bulk so that a huge length cannot stall the check.
+    const long long lo = first + bitOffset;
+    const long long hi = lo + length - 1;
+    auto add = [&counts](int bit, long long times) {
+        long long v = counts[static_cast<std::size_t>(bit)] + times;
+        counts[static_cast<std::size_t>(bit)] = v > INT_MAX ? INT_MAX : static_cast<int>(v);
+    };
+    if (lo < 0)
+        add(0, std::min<long long>(hi, -1) - lo + 1);
+    for (long long bit = std::max<long long>(lo, 0); bit <= std::min<long long>(hi, kMemoryBits - 2);
+         ++bit)
+        add(static_cast<int>(bit), 1);
+    if (hi >= kMemoryBits - 1)
+        add(kMemoryBits - 1, hi - std::max<long long>(lo, kMemoryBits - 1) + 1);
+    return Success;
+}
+
+void Command::AutoMapStep(int& inputCounter, int& outputCounter) {
+    ParamItem* mapping = GetItem(MappingRow);
+    if (!GetItem(FunctionCodeRow) || !GetItem(DataNumberRow) || !GetItem(BitOffsetRow) || !mapping)
+        return;
+    const int c = GetIntValue(FunctionCodeRow);
+    const long long n = GetIntValue(DataNumberRow);
+    const long long o = GetIntValue(BitOffsetRow);
+    long long bytes = 0;
+    bool input = false;
+    if (c == 1 || c == 2) {
+        input = true;
+        bytes = CeilDiv8(n + o);
+    } else if (c == 3 || c == 4) {
+        input = true;
+        bytes = 2 * n;
+    } else if (c == 5) {
+        bytes = CeilDiv8(o + 1);
+    } else if (c == 15) {
+        bytes = CeilDiv8(n + o);
+    } else {
+        bytes = 2 * n;
+    }
+    int& counter = input ? inputCounter : outputCounter;
+    const unsigned address =
+        static_cast<unsigned>(counter) + (input ? 0u : static_cast<unsigned>(kOutputBase));
+    char text[16];
+    std::snprintf(text, sizeof text, "%4.4XH", address & 0xFFFFFFFFu);
+    mapping->SetValue(text);
+    counter = ClampInt(static_cast<long long>(counter) + bytes);
+    if (ParamItem* count = GetItem(BytesNumberRow))
+        count->SetValue(std::to_string(ClampInt(bytes)));
+}
+
+void Command::ExportRow(SheetSink& sheet, int row, int number) const {
+    sheet.SetCell(row, 1, std::to_string(number));
+    for (int i = 0; i < GetItemCount(); ++i)
+        sheet.SetCell(row, i + 2, items_[static_cast<std::size_t>(i)]->GetValue());
+}
+
+std::unique_ptr<Command> Command::Clone() const {
+    auto copy = std::make_unique<Command>();
+    copy->name_ = name_;
+    copy->functionIndex_ = functionIndex_;
+    for (const auto& item : items_)
+        copy->items_.push_back(item->Clone());
+    return copy;
+}
+
+} // namespace varkel

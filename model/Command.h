@@ -1,0 +1,81 @@
+#pragma once
+#include "model/MemoryMap.h"
+#include "model/ParamItem.h"
+#include "model/Sinks.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class TiXmlElement;
+
+namespace varkel {
+
+class SerialLink;
+
+// One Modbus request the gateway sends to a slave over and over: ten items
+// built from the function code.
+class Command {
+public:
+    // Item rows.
+    enum Row {
+        FunctionCodeRow = 0,
+        RegisterRow = 1,
+        DataNumberRow = 2,
+        MappingRow = 3,
+        BitOffsetRow = 4,
+        BytesNumberRow = 5,
+        SwappingRow = 6,
+        CheckTypeRow = 7,
+        ScanningRow = 8,
+        MnemonicRow = 9,
+    };
+
+    Command() = default; // no items, empty name: used when loading
+    Command(const std::string& name, int functionIndex);
+
+    int AddItem(std::unique_ptr<ParamItem> item);
+    int RemoveItem(ParamItem* item);
+    ParamItem* GetItem(int index) const;
+    int GetItemCount() const { return static_cast<int>(items_.size()); }
+    void RemoveAllItems();
+    std::string GetName() const { return name_; }
+    void SetName(const std::string& name) { name_ = name; }
+    void FillGrid(GridSink& grid);
+    int GetFunctionIndex() const { return functionIndex_; }
+    void SetFunctionIndex(int index) { functionIndex_ = index; }
+    void BuildTree(TreeSink& tree, TreeSink::Handle parent);
+    void SaveXml(TiXmlElement* parent) const;
+    void LoadXml(const TiXmlElement* itemList);
+    // Sends the command's record and advances the frame counter.
+    int Download(SerialLink& link, int& frameCounter, int slaveAddress);
+    int GetChoiceIndex(int itemIndex) const;
+    int GetIntValue(int itemIndex) const;
+    int Validate() const;
+    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const;
+    // Both return the mapping: start address (with the 4000H base for
+    // output), bit offset, length in bits and direction.
+    int GetMappingBits(std::uint32_t& address, int& bitOffset, int& bitLength,
+                       int& direction) const;
+    int GetMapping(std::uint32_t& address, int& bitOffset, int& bitLength) const;
+    int GetFunctionCode() const;
+
+    // Writes the next mapping address and byte count, advancing the counter
+    // of the command's direction.
+    void AutoMapStep(int& inputCounter, int& outputCounter);
+    // Writes the command as one row of the order list: number, then values.
+    void ExportRow(SheetSink& sheet, int row, int number) const;
+
+    std::unique_ptr<Command> Clone() const;
+    void ReleaseRetired() { retiredItems_.clear(); }
+
+private:
+    ItemList items_;
+    ItemList retiredItems_; // taken out of the list but maybe still shown
+    std::string name_;
+    int functionIndex_ = -1;
+};
+
+using CommandList = std::vector<std::unique_ptr<Command>>;
+
+} // namespace varkel

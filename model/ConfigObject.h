@@ -1,0 +1,82 @@
+#pragma once
+#include "model/Command.h"
+#include "model/Node.h"
+#include "model/ParamItem.h"
+#include "model/Sinks.h"
+
+#include <memory>
+#include <string>
+
+class TiXmlElement;
+
+namespace varkel {
+
+// Base of the subnet and the fieldbus: a name, items, nodes and bus
+// commands with a uniform interface for the tree, grid, file and mapping.
+class ConfigObject {
+public:
+    ConfigObject() = default;
+    virtual ~ConfigObject() = default;
+    ConfigObject(const ConfigObject&) = delete;
+    ConfigObject& operator=(const ConfigObject&) = delete;
+
+    virtual Command* CreateCommand(int functionIndex);
+    virtual int AddCommand(std::unique_ptr<Command> command);
+    virtual Node* CreateNode();
+    virtual int AddNode(std::unique_ptr<Node> node);
+    // Removal takes objects out of the lists; they stay alive until
+    // ReleaseRetired, because tree entries may still point at them.
+    virtual int RemoveCommand(Command* command);
+    virtual int RemoveNode(Node* node);
+    virtual void RemoveAllCommands();
+    virtual void RemoveAllNodes();
+    virtual int GetCommandCount() const { return static_cast<int>(commands_.size()); }
+    virtual int GetNodeCount() const { return static_cast<int>(nodes_.size()); }
+    virtual int GetItemCount() const { return static_cast<int>(items_.size()); }
+    virtual Command* GetCommandAt(int index) const;
+    virtual Node* GetNodeAt(int index) const;
+    virtual ParamItem* GetItem(int index) const;
+    virtual std::string GetName() const { return name_; }
+    virtual void BuildTree(TreeSink& tree, TreeSink::Handle parent);
+    virtual int FillGrid(GridSink& grid);
+    virtual void AddItem(std::unique_ptr<ParamItem> item);
+    virtual int GetProtocolType() const { return protocolType_; }
+    virtual void SetProtocolType(int type) { protocolType_ = type; }
+    virtual void SaveXml(TiXmlElement* parent) const;
+    virtual void LoadXml(const TiXmlElement* element);
+    virtual void SaveItems(TiXmlElement* element, int flag) const;
+    virtual void SaveNodes(TiXmlElement* element) const;
+    virtual int GetChoiceIndex(int itemIndex) const;
+    virtual int GetIntValue(int itemIndex) const;
+    virtual int SetChoiceIndex(int itemIndex, int choice);
+    virtual int SetIntValue(int itemIndex, int value);
+    virtual void Reset();
+    // Assigns consecutive mapping addresses; 1 when both memories fit, 0
+    // after an overflow message.
+    virtual int AutoMap();
+
+    // Deep copy of another object's content (items, nodes, commands,
+    // protocol type) in place of this one's; the old content is retired.
+    virtual void CopyContentFrom(const ConfigObject& other);
+    // The same, moving the content out of the other object.
+    virtual void TakeContentFrom(ConfigObject& other);
+    // Frees everything removed from the lists so far.
+    virtual void ReleaseRetired();
+
+protected:
+    void SetName(const std::string& name) { name_ = name; }
+    void RetireItems(ItemList& list);
+    ParamItem* ItemAt(const ItemList& list, int index) const;
+
+    CommandList commands_;
+    NodeList nodes_;
+    ItemList items_;
+    std::string name_;
+    int protocolType_ = 0;
+
+    CommandList retiredCommands_;
+    NodeList retiredNodes_;
+    ItemList retiredItems_;
+};
+
+} // namespace varkel

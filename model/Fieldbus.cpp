@@ -1,0 +1,59 @@
+#include "model/Fieldbus.h"
+
+#include "model/TextTable.h"
+
+namespace varkel {
+namespace {
+
+std::unique_ptr<ParamItem> MakeItem(int nameKey, int helpKey, const std::string& value, int state,
+                                    int enable) {
+    auto item = std::make_unique<ParamItem>();
+    item->Set(LocalText(nameKey), LocalText(helpKey), value, state, enable);
+    return item;
+}
+
+} // namespace
+
+Fieldbus::Fieldbus() {
+    SetName(LocalText(17));
+    items_.push_back(MakeItem(59, 60, "Profibus", ParamItem::ShownOnly, 0));
+    items_.push_back(MakeItem(61, 62, LocalText(63), ParamItem::ShownOnly, 0));
+    items_.push_back(MakeItem(64, 65, LocalText(66), ParamItem::ShownOnly, 0));
+    auto validLength = MakeItem(67, 68, LocalText(25), ParamItem::Picked, 0);
+    auto clearOnFault = MakeItem(69, 70, LocalText(25), ParamItem::Picked, 1);
+    for (int key : {25, 26}) {
+        validLength->AddChoice(LocalText(key));
+        clearOnFault->AddChoice(LocalText(key));
+    }
+    items_.push_back(std::move(validLength));
+    items_.push_back(std::move(clearOnFault));
+}
+
+void Fieldbus::Reset() {
+    ConfigObject::Reset();
+    for (int index : {ValidLengthIndex, ClearOnFaultIndex})
+        if (ParamItem* item = GetItem(index))
+            item->SetValue(LocalText(25));
+}
+
+void Fieldbus::ExportItems(SheetSink& sheet) const {
+    for (int i = 0; i < GetItemCount(); ++i)
+        sheet.SetCell(2, i + 1, GetItem(i)->GetValue());
+}
+
+void Fieldbus::FollowProtocolType(int protocolType) {
+    ParamItem* validLength = GetItem(ValidLengthIndex);
+    ParamItem* clearOnFault = GetItem(ClearOnFaultIndex);
+    if (!validLength || !clearOnFault)
+        return;
+    validLength->SetEnable(protocolType != 0 ? 1 : 0);
+    clearOnFault->SetEnable(protocolType != 0 ? 0 : 1);
+}
+
+void Fieldbus::Clear() {
+    RemoveAllNodes();
+    RemoveAllCommands();
+    RetireItems(items_);
+}
+
+} // namespace varkel

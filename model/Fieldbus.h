@@ -1,0 +1,39 @@
+#pragma once
+#include "model/ConfigObject.h"
+
+#include <cstdint>
+
+namespace varkel {
+
+// The Profibus-DP slave side: fixed information and two switches.
+class Fieldbus : public ConfigObject {
+public:
+    enum Index {
+        BusTypeIndex = 0,
+        InputBytesIndex = 1,
+        OutputBytesIndex = 2,
+        ValidLengthIndex = 3, // universal mode switch
+        ClearOnFaultIndex = 4, // Modbus master switch
+    };
+
+    Fieldbus();
+
+    void SaveXml(TiXmlElement* parent) const override;
+    void LoadXml(const TiXmlElement* element) override;
+    void Reset() override;
+
+    int Download(SerialLink& link, int protocolType, std::uint8_t hwMajor, std::uint8_t hwMinor);
+    int DownloadValidLength(SerialLink& link);
+    int DownloadClearOnFault(SerialLink& link);
+    int Upload(SerialLink& link, int protocolType, std::uint8_t hwMajor, std::uint8_t hwMinor);
+    int UploadValidLength(SerialLink& link);
+    int UploadClearOnFault(SerialLink& link);
+    void ExportItems(SheetSink& sheet) const;
+
+    // Enables the switch of the given protocol type and disables the other.
+    void FollowProtocolType(int protocolType);
+    // Empties the lists before a load.
+    void Clear();
+};
+
+} // namespace varkel

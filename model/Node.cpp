@@ -1,0 +1,181 @@
+#include "model/Node.h"
+
+#include "model/FunctionCode.h"
+#include "model/Messages.h"
+#include "model/ResultCode.h"
+#include "model/TextTable.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace varkel {
+
+Node::Node(const std::string& name) : name_(name) {
+    auto address = std::make_unique<ParamItem>();
+    address->Set(LocalText(49), LocalText(79), "1", ParamItem::Typed, 1);
+    items_.push_back(std::move(address));
+}
+
+Command* Node::CreateCommand(int functionIndex) {
+    FunctionInfo info = LookupFunctionCode(functionIndex);
+    if (!info.supported)
+        return nullptr;
+    commands_.push_back(std::make_unique<Command>(info.name, functionIndex));
+    return commands_.back().get();
+}
+
+int Node::AddCommand(std::unique_ptr<Command> command) {
+    if (!command || !LookupFunctionCode(command->GetFunctionIndex()).supported)
+        return 0;
+    commands_.push_back(std::move(command));
+    return 1;
+}
+
+int Node::RemoveCommand(Command* command) {
+    if (!command)
+        return 0;
+    auto it = std::find_if(commands_.begin(), commands_.end(),
+                           [command](const auto& p) { return p.get() == command; });
+    if (it != commands_.end()) {
+        retiredCommands_.push_back(std::move(*it));
+        commands_.erase(it);
+    }
+    return 1;
+}
+
+Command* Node::GetCommandAt(int index) const {
+    if (index < 0 || index >= GetCommandCount())
+        return nullptr;
+    return commands_[static_cast<std::size_t>(index)].get();
+}
+
+int Node::RemoveAllCommands() {
+    for (auto& command : commands_)
+        retiredCommands_.push_back(std::move(command));
+    commands_.clear();
+    return 1;
+}
+
+int Node::AddItem(std::unique_ptr<ParamItem> item) {
+    if (!item)
+        return 0;
+    items_.push_back(std::move(item));
+    return 1;
+}
+
+ParamItem* Node::GetItem(int index) const {
+    if (index < 0 || index >= GetItemCount())
+        return nullptr;
+    return items_[static_cast<std::size_t>(index)].get();
+}
+
+void Node::FillGrid(GridSink& grid) {
+    for (int i = 0; i < GetItemCount(); ++i)
+        items_[static_cast<std::size_t>(i)]->ShowInGrid(grid, i);
+}
+
+int Node::Validate() const {
+    if (ParamItem* address = GetItem(0); address && address->GetValue().empty()) {
+        ShowMessage(LocalText(5018) + "\r\n\"" + address->GetName() + "\"");
+        return ItemEmpty;
+    }
+    for (const auto& command : commands_)
+        if (int result = command->Validate())
+            return result;
+    return Success;
+}
+
+int Node::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const {
+    for (const auto& command : commands_)
+        if (int result = command->MarkMemoryUse(input, output, report))
+            return result;
+    return Success;
+}
+
+int Node::CheckConflicts() const {
+    for (const auto& command : commands_)
+        if (int result = CheckCommandConflicts(command.get()))
+            return result;
+    return Success;
+}
+
+int Node::CheckCommandConflicts(const Command* x) const {
+    if (!x)
+        return Success;
+    std::uint32_t addressX = 0;
+    int offsetX = 0, lengthX = 0, directionX = 0;
+    x->GetMappingBits(addressX, offsetX, lengthX, directionX);
+    // A command without bits occupies nothing and so meets nothing.
+    if (lengthX <= 0)
+        return Success;
+    const std::uint32_t startX = addressX * 8u + static_cast<std::uint32_t>(offsetX);
+    const std::uint32_t endX = startX + static_cast<std::uint32_t>(lengthX) - 1u;
+    for (const auto& y : commands_) {
+        if (y.get() == x)
+            continue;
+        std::uint32_t addressY = 0;
+        int offsetY = 0, lengthY = 0, directionY = 0;
+        y->GetMappingBits(addressY, offsetY, lengthY, directionY);
+        if (directionY != directionX || lengthY <= 0)
+            continue;
+        const std::uint32_t startY = addressY * 8u + static_cast<std::uint32_t>(offsetY);
+        const std::uint32_t endY = startY + static_cast<std::uint32_t>(lengthY) - 1u;
+        const bool overlap =
+            (startX >= startY && startX <= endY) || (endX >= startY && endX <= endY);
+        if (!overlap)
+            continue;
+        const std::string nameX = x->GetName();
+        const std::string nameY = y->GetName();
+        const char* format = "%s和%s地址映射地址冲突!\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x"
+                             "\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x";
+        int size = std::snprintf(nullptr, 0, format, nameX.c_str(), nameY.c_str(), nameX.c_str(),
+                                 addressX, static_cast<unsigned>(offsetX),
+                                 static_cast<unsigned>(lengthX), nameY.c_str(), addressY,
+                                 static_cast<unsigned>(offsetY), static_cast<unsigned>(lengthY));
+        std::string text(static_cast<std::size_t>(size) + 1, '\0');
+        std::snprintf(text.data(), text.size(), format, nameX.c_str(), nameY.c_str(),
+                      nameX.c_str(), addressX, static_cast<unsigned>(offsetX),
+                      static_cast<unsigned>(lengthX), nameY.c_str(), addressY,
+                      static_cast<unsigned>(offsetY), static_cast<unsigned>(lengthY));
+        text.resize(static_cast<std::size_t>(size));
+        ShowMessage(text);
+        return MappingConflict;
+    }
+    return Success;
+}
+
+void Node::AutoMap(int& inputCounter, int& outputCounter) {
+    for (auto& command : commands_)
+        command->AutoMapStep(inputCounter, outputCounter);
+}
+
+void Node::ExportCommands(SheetSink& sheet, int& r) const {
+    for (const auto& command : commands_) {
+        command->ExportRow(sheet, r + 2, r + 1);
+        ++r;
+    }
+}
+
+void Node::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
+    TreeSink::Handle handle = tree.Insert(parent, name_, NodeImage, TreeEntry{TreeEntry::NodeKind, this});
+    for (auto& command : commands_)
+        command->BuildTree(tree, handle);
+}
+
+std::unique_ptr<Node> Node::Clone() const {
+    auto copy = std::make_unique<Node>();
+    copy->name_ = name_;
+    for (const auto& item : items_)
+        copy->items_.push_back(item->Clone());
+    for (const auto& command : commands_)
+        copy->commands_.push_back(command->Clone());
+    return copy;
+}
+
+void Node::ReleaseRetired() {
+    retiredCommands_.clear();
+    for (auto& command : commands_)
+        command->ReleaseRetired();
+}
+
+} // namespace varkel

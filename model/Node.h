@@ -1,0 +1,63 @@
+#pragma once
+#include "model/Command.h"
+#include "model/MemoryMap.h"
+#include "model/ParamItem.h"
+#include "model/Sinks.h"
+
+#include <memory>
+#include <string>
+
+class TiXmlElement;
+
+namespace varkel {
+
+class SerialLink;
+
+inline constexpr int kMaxCommands = 48;
+
+// One Modbus slave on the subnet: its slave address and its commands.
+class Node {
+public:
+    Node() = default; // no items, no commands: used when loading
+    explicit Node(const std::string& name);
+
+    Command* CreateCommand(int functionIndex);
+    // Takes the command only when its function is supported; returns 1 or 0.
+    int AddCommand(std::unique_ptr<Command> command);
+    // Takes the command out of the list; it stays alive until released.
+    int RemoveCommand(Command* command);
+    Command* GetCommandAt(int index) const;
+    int GetCommandCount() const { return static_cast<int>(commands_.size()); }
+    int RemoveAllCommands();
+    int AddItem(std::unique_ptr<ParamItem> item);
+    ParamItem* GetItem(int index) const;
+    int GetItemCount() const { return static_cast<int>(items_.size()); }
+    std::string GetName() const { return name_; }
+    void SetName(const std::string& name) { name_ = name; }
+    void FillGrid(GridSink& grid);
+    void SaveXml(TiXmlElement* parent) const;
+    void LoadXml(const TiXmlElement* element);
+    int Download(SerialLink& link, int& frameCounter);
+    int Validate() const;
+    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const;
+    int CheckConflicts() const;
+    int CheckCommandConflicts(const Command* command) const;
+
+    void AutoMap(int& inputCounter, int& outputCounter);
+    // Writes every command as a row of the order list, r counting on.
+    void ExportCommands(SheetSink& sheet, int& r) const;
+    void BuildTree(TreeSink& tree, TreeSink::Handle parent);
+
+    std::unique_ptr<Node> Clone() const;
+    void ReleaseRetired();
+
+private:
+    CommandList commands_;
+    ItemList items_;
+    CommandList retiredCommands_;
+    std::string name_;
+};
+
+using NodeList = std::vector<std::unique_ptr<Node>>;
+
+} // namespace varkel

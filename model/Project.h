@@ -1,0 +1,53 @@
+#pragma once
+#include "model/Fieldbus.h"
+#include "model/MemoryMap.h"
+#include "model/ProjectBase.h"
+#include "model/Subnet.h"
+
+#include <cstdint>
+#include <string>
+
+namespace varkel {
+
+// The root of a configuration: the fieldbus and the subnet, the file, and
+// the entry point for reset, mapping, checks, transfers, tree and export.
+class Project : public ProjectBase {
+public:
+    Project() = default;
+
+    int SaveFile(const std::string& path, std::string* error = nullptr) override;
+    int LoadFile(const std::string& path, std::string* error = nullptr) override;
+    void SaveHeader(TiXmlElement* root) const override;
+    void SaveProduct(TiXmlElement* root) const override;
+    int GetCommandCount() const override;
+
+    int Download(SerialLink& link);
+    int Upload(SerialLink& link);
+    void Reset();
+    int AutoMap();
+    void ExportNodes(SheetSink& sheet) const;
+    void ExportFieldbus(SheetSink& sheet) const;
+    void ExportSubnet(SheetSink& sheet) const;
+    int QueryHardwareVersion(SerialLink& link, std::uint8_t& hwMajor, std::uint8_t& hwMinor);
+    void BuildTree(TreeSink& tree);
+    int CheckMemoryMaps(const MemoryCounts& input, const MemoryCounts& output) const;
+
+    Subnet& GetSubnet() { return subnet_; }
+    const Subnet& GetSubnet() const { return subnet_; }
+    Fieldbus& GetFieldbus() { return fieldbus_; }
+    const Fieldbus& GetFieldbus() const { return fieldbus_; }
+
+    // Deep copy of another project's configuration into this one.
+    void CopyFrom(const Project& other);
+    // Moves another project's configuration into this one; what this one
+    // held is retired, so stale tree entries and grid rows stay valid.
+    void TakeFrom(Project& other);
+    // Frees retired objects; call once nothing shows them any more.
+    void ReleaseRetired();
+
+private:
+    Subnet subnet_;
+    Fieldbus fieldbus_;
+};
+
+} // namespace varkel

@@ -1,0 +1,257 @@
+#include "model/Subnet.h"
+
+#include "model/Messages.h"
+#include "model/ResultCode.h"
+#include "model/TextTable.h"
+
+#include <initializer_list>
+
+namespace varkel {
+namespace {
+
+std::unique_ptr<ParamItem> MakeItem(int nameKey, int helpKey, const std::string& value, int state,
+                                    int enable, std::initializer_list<std::string> choices = {}) {
+    auto item = std::make_unique<ParamItem>();
+    item->Set(LocalText(nameKey), LocalText(helpKey), value, state, enable);
+    for (const auto& choice : choices)
+        item->AddChoice(choice);
+    return item;
+}
+
+// The six Modbus master items; universal mode keeps its own greyed copies.
+void AddMasterItems(ItemList& list, int enable) {
+    list.push_back(MakeItem(4011, 4012, "RTU", ParamItem::Picked, enable, {"RTU", "ASCII"}));
+    list.push_back(MakeItem(4013, 4014, "300", ParamItem::Typed, enable));
+    list.push_back(MakeItem(4015, 4016, "0", ParamItem::Typed, enable));
+    list.push_back(MakeItem(4017, 4018, LocalText(76), ParamItem::Picked, enable,
+                            {LocalText(77), LocalText(78), LocalText(76)}));
+    list.push_back(MakeItem(4019, 4020, "", ParamItem::ShownOnly, 0));
+    list.push_back(MakeItem(4021, 4022, "10", ParamItem::Typed, enable));
+}
+
+void SetFirstChoice(ParamItem* item) {
+    if (item && !item->GetChoices().empty())
+        item->SetValue(item->GetChoices().front());
+}
+
+void SetValue(ParamItem* item, const char* value) {
+    if (item)
+        item->SetValue(value);
+}
+
+} // namespace
+
+Subnet::Subnet() {
+    SetName(LocalText(18));
+    items_.push_back(MakeItem(4001, 4002, LocalText(20), ParamItem::Picked, 1,
+                              {LocalText(20), LocalText(21)}));
+    items_.push_back(MakeItem(4003, 4004, "19200", ParamItem::Picked, 1,
+                              {"300", "600", "1200", "2400", "9600", "19200", "38400", "57600",
+                               "115200"}));
+    items_.push_back(MakeItem(4005, 4006, "8", ParamItem::ShownOnly, 0, {"8", "7"}));
+    items_.push_back(MakeItem(4007, 4008, LocalText(71), ParamItem::Picked, 1,
+                              {LocalText(71), LocalText(72), LocalText(73), LocalText(74),
+                               LocalText(75)}));
+    items_.push_back(MakeItem(4009, 4010, "1", ParamItem::Picked, 1, {"1", "2"}));
+    items_.push_back(MakeItem(49, 50, "", ParamItem::ShownOnly, 0));
+
+    AddMasterItems(masterItems_, 1);
+
+    AddMasterItems(universalItems_, 0);
+    universalItems_.push_back(MakeItem(4037, 4036, LocalText(24), ParamItem::Picked, 1,
+                                       {LocalText(24), LocalText(22), LocalText(23)}));
+    universalItems_.push_back(MakeItem(57, 58, "10", ParamItem::Typed, 1));
+    universalItems_.push_back(MakeItem(22, 4024, "111", ParamItem::Typed, 0));
+    universalItems_.push_back(MakeItem(4025, 4026, "0", ParamItem::Typed, 0));
+    universalItems_.push_back(MakeItem(4027, 4028, "0", ParamItem::Typed, 0));
+    universalItems_.push_back(MakeItem(4031, 4032, LocalText(25), ParamItem::Picked, 1,
+                                       {LocalText(25), LocalText(26)}));
+    universalItems_.push_back(MakeItem(4029, 4030, "1000", ParamItem::Typed, 0));
+    universalItems_.push_back(MakeItem(4033, 4034, LocalText(25), ParamItem::Picked, 1,
+                                       {LocalText(25), LocalText(26)}));
+}
+
+ParamItem* Subnet::GetItem(int index) const {
+    if (static_cast<unsigned>(index) <= 5u)
+        return ItemAt(items_, index);
+    return ItemAt(protocolType_ == 0 ? masterItems_ : universalItems_, index - 6);
+}
+
+void Subnet::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
+    if (protocolType_ == 0)
+        ConfigObject::BuildTree(tree, parent);
+}
+
+int Subnet::FillGrid(GridSink& grid) {
+    int row = 0;
+    for (auto& item : items_)
+        item->ShowInGrid(grid, row++);
+    if (protocolType_ == 0 || protocolType_ == 1)
+        for (auto& item : protocolType_ == 0 ? masterItems_ : universalItems_)
+            item->ShowInGrid(grid, row++);
+    return row;
+}
+
+void Subnet::SetProtocolType(int type) {
+    protocolType_ = type;
+    if (ParamItem* item = ItemAt(items_, ProtocolIndex)) {
+        if (type == 0)
+            item->SetValue(LocalText(20));
+        else if (type == 1)
+            item->SetValue(LocalText(21));
+    }
+}
+
+int Subnet::GetChoiceIndex(int itemIndex) const {
+    ParamItem* item = GetItem(itemIndex);
+    return item ? item->ChoiceIndex() : -1;
+}
+
+int Subnet::GetIntValue(int itemIndex) const {
+    ParamItem* item = GetItem(itemIndex);
+    return item ? item->IntValue() : -1;
+}
+
+int Subnet::SetChoiceIndex(int itemIndex, int choice) {
+    return ConfigObject::SetChoiceIndex(itemIndex, choice);
+}
+
+int Subnet::SetIntValue(int itemIndex, int value) {
+    return ConfigObject::SetIntValue(itemIndex, value);
+}
+
+void Subnet::Reset() {
+    ConfigObject::Reset();
+    SetFirstChoice(ItemAt(items_, ProtocolIndex));
+    SetValue(ItemAt(items_, BaudRateIndex), "19200");
+    SetFirstChoice(ItemAt(items_, ParityIndex));
+    SetValue(ItemAt(items_, StopBitsIndex), "1");
+    for (ItemList* list : {&masterItems_, &universalItems_}) {
+        SetFirstChoice(ItemAt(*list, 0));
+        SetValue(ItemAt(*list, 1), "300");
+        SetValue(ItemAt(*list, 2), "0");
+        SetFirstChoice(ItemAt(*list, 3));
+        SetValue(ItemAt(*list, 5), "10");
+    }
+    SetFirstChoice(ItemAt(universalItems_, 6));
+    SetValue(ItemAt(universalItems_, 7), "10");
+    SetValue(ItemAt(universalItems_, 8), "111");
+    SetValue(ItemAt(universalItems_, 9), "0");
+    SetValue(ItemAt(universalItems_, 10), "0");
+    SetFirstChoice(ItemAt(universalItems_, 11));
+    SetValue(ItemAt(universalItems_, 12), "1000");
+    SetFirstChoice(ItemAt(universalItems_, 13));
+    protocolType_ = 0;
+}
+
+int Subnet::Validate() const {
+    if (protocolType_ == 0) {
+        for (int index : {ResponseTimeoutIndex, PollDelayIndex, ScanRatioIndex}) {
+            ParamItem* item = GetItem(index);
+            if (item && item->GetValue().empty()) {
+                ShowMessage(LocalText(5018) + "\r\n\"" + item->GetName() + "\"");
+                return ItemEmpty;
+            }
+        }
+        Node* node = GetNodeAt(0);
+        return node ? node->Validate() : Success;
+    }
+    for (int index : {ResponseTimeoutIndex, PollDelayIndex, ScanRatioIndex, CharTimeoutIndex,
+                      CharNumberIndex, StartDelimiterIndex, EndDelimiterIndex,
+                      SendAutoPeriodIndex}) {
+        ParamItem* item = GetItem(index);
+        if (item && item->GetValue().empty()) {
+            ShowMessage("\"" + item->GetName() + "\"中数据为空");
+            return ItemEmpty;
+        }
+    }
+    for (const auto& node : nodes_)
+        if (int result = node->Validate())
+            return result;
+    return Success;
+}
+
+int Subnet::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const {
+    Node* node = GetNodeAt(0);
+    return node ? node->MarkMemoryUse(input, output, report) : Success;
+}
+
+int Subnet::CheckConflicts() const {
+    Node* node = GetNodeAt(0);
+    return node ? node->CheckConflicts() : Success;
+}
+
+void Subnet::ExportNodes(SheetSink& sheet) const {
+    if (protocolType_ != 0)
+        return;
+    int r = 0;
+    for (const auto& node : nodes_)
+        node->ExportCommands(sheet, r);
+}
+
+void Subnet::ExportItems(SheetSink& sheet) const {
+    for (int i = 0;; ++i) {
+        ParamItem* item = GetItem(i);
+        if (!item)
+            break;
+        sheet.SetCell(2, i + 1, item->GetValue());
+    }
+}
+
+int Subnet::DataBitsCode() const {
+    int code = GetChoiceIndex(DataBitsIndex);
+    if (code >= 0)
+        return code;
+    // A loaded "Data bits" item carries no choices: read the code from its value.
+    ParamItem* item = GetItem(DataBitsIndex);
+    if (item && item->GetValue() == "8")
+        return 0;
+    if (item && item->GetValue() == "7")
+        return 1;
+    return -1;
+}
+
+int Subnet::PollDelay() const {
+    return static_cast<int>(static_cast<unsigned>(GetIntValue(PollDelayIndex)) / 10u);
+}
+
+int Subnet::OutputPollingMode() const {
+    int index = GetChoiceIndex(PollingModeIndex);
+    return index < 0 ? -1 : index + 1;
+}
+
+void Subnet::Clear() {
+    RemoveAllNodes();
+    RemoveAllCommands();
+    RetireItems(items_);
+    RetireItems(masterItems_);
+    RetireItems(universalItems_);
+}
+
+void Subnet::CopyContentFrom(const ConfigObject& other) {
+    ConfigObject::CopyContentFrom(other);
+    if (const auto* subnet = dynamic_cast<const Subnet*>(&other)) {
+        RetireItems(masterItems_);
+        RetireItems(universalItems_);
+        for (const auto& item : subnet->masterItems_)
+            masterItems_.push_back(item->Clone());
+        for (const auto& item : subnet->universalItems_)
+            universalItems_.push_back(item->Clone());
+    }
+}
+
+void Subnet::TakeContentFrom(ConfigObject& other) {
+    ConfigObject::TakeContentFrom(other);
+    if (auto* subnet = dynamic_cast<Subnet*>(&other)) {
+        RetireItems(masterItems_);
+        RetireItems(universalItems_);
+        masterItems_ = std::move(subnet->masterItems_);
+        universalItems_ = std::move(subnet->universalItems_);
+        subnet->masterItems_.clear();
+        subnet->universalItems_.clear();
+    }
+}
+
+void Subnet::ReleaseRetired() { ConfigObject::ReleaseRetired(); }
+
+} // namespace varkel
