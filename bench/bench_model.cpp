@@ -1,0 +1,50 @@
+// Automatic mapping and the whole pre-download check on a full node.
+#include "model/MessageRecorder.h"
+#include "model/Project.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace varkel;
+
+namespace {
+
+void FillNode(Project& project) {
+    Node* node = project.GetSubnet().CreateNode();
+    static constexpr int kFunctions[] = {0, 1, 2, 3, 4, 5, 12, 13};
+    for (int i = 0; i < kMaxCommands; ++i) {
+        Command* c = node->CreateCommand(kFunctions[i % 8]);
+        c->GetItem(1)->SetValue(std::to_string(i * 10));
+        if (c->GetItem(2)->GetEnable() == 1)
+            c->GetItem(2)->SetValue("1");
+    }
+}
+
+void BM_AutoMap(benchmark::State& state) {
+    MessageRecorder quiet;
+    Project project;
+    FillNode(project);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(project.AutoMap());
+}
+BENCHMARK(BM_AutoMap);
+
+void BM_PreDownloadCheck(benchmark::State& state) {
+    MessageRecorder quiet;
+    Project project;
+    FillNode(project);
+    project.AutoMap();
+    for (auto _ : state) {
+        int result = project.GetSubnet().Validate();
+        MemoryCounts input{};
+        MemoryCounts output{};
+        project.GetSubnet().MarkMemoryUse(input, output, 0);
+        result |= project.CheckMemoryMaps(input, output);
+        result |= project.GetSubnet().CheckConflicts();
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_PreDownloadCheck);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,106 @@
+#include "model/MessageRecorder.h"
+#include "model/Project.h"
+#include "model/TextTable.h"
+
+#include "SinkRecorders.h"
+
+#include <gtest/gtest.h>
+
+using namespace varkel;
+
+TEST(Project, TreeOfFieldbusSubnetNodeCommands) {
+    Project project;
+    Node* node = project.GetSubnet().CreateNode();
+    node->CreateCommand(2);
+    node->CreateCommand(4);
+    test::TreeRecorder tree;
+    tree.entries.push_back({0, "stale", 0, {}});
+    project.BuildTree(tree);
+    EXPECT_EQ(tree.deleteCount, 1);
+    EXPECT_TRUE(tree.expanded);
+    ASSERT_EQ(tree.entries.size(), 5u);
+    EXPECT_EQ(tree.entries[0].label, "现场总线");
+    EXPECT_EQ(tree.entries[0].entry.kind, TreeEntry::FieldbusKind);
+    EXPECT_EQ(tree.entries[0].entry.AsConfigObject(), &project.GetFieldbus());
+    EXPECT_EQ(tree.entries[1].label, "子网");
+    EXPECT_EQ(tree.entries[1].entry.kind, TreeEntry::SubnetKind);
+    EXPECT_EQ(tree.entries[2].label, "Node(1)");
+    EXPECT_EQ(tree.entries[2].parent, 2);
+    EXPECT_EQ(tree.entries[3].parent, 3);
+    EXPECT_EQ(tree.entries[4].label, "05 写单个线圈");
+}
+
+TEST(Project, NodeNamesCountTheList) {
+    Project project;
+    Subnet& subnet = project.GetSubnet();
+    subnet.CreateNode();
+    Node* second = subnet.CreateNode();
+    EXPECT_EQ(subnet.CreateNode()->GetName(), "Node(3)");
+    EXPECT_EQ(subnet.GetNodeAt(3), nullptr);
+    subnet.RemoveNode(subnet.GetNodeAt(0));
+    EXPECT_EQ(subnet.CreateNode()->GetName(), "Node(3)");
+    EXPECT_EQ(second->GetName(), "Node(2)");
+}
+
+TEST(Project, CommandCountIsTheFirstNodes) {
+    Project project;
+    EXPECT_EQ(project.GetCommandCount(), 0);
+    Node* node = project.GetSubnet().CreateNode();
+    for (int i = 0; i < 48; ++i)
+        node->CreateCommand(2);
+    EXPECT_EQ(project.GetCommandCount(), 48);
+}
+
+TEST(Project, ResetAndRetiredObjects) {
+    Project project;
+    Node* node = project.GetSubnet().CreateNode();
+    Command* command = node->CreateCommand(0);
+    project.GetSubnet().SetProtocolType(1);
+    project.Reset();
+    EXPECT_EQ(project.GetSubnet().GetNodeCount(), 0);
+    EXPECT_EQ(project.GetSubnet().GetProtocolType(), 0);
+    // A tree built before the reset may still show these until it is rebuilt.
+    EXPECT_EQ(node->GetName(), "Node(1)");
+    EXPECT_EQ(command->GetItemCount(), 10);
+    project.ReleaseRetired();
+}
+
+TEST(Project, CopyAndTakeKeepOldObjectsAlive) {
+    Project project;
+    Node* node = project.GetSubnet().CreateNode();
+    node->CreateCommand(2)->GetItem(1)->SetValue("11");
+    ParamItem* oldItem = project.GetSubnet().GetItem(1);
+
+    Project staged;
+    staged.CopyFrom(project);
+    staged.GetSubnet().GetNodeAt(0)->GetCommandAt(0)->GetItem(1)->SetValue("22");
+    EXPECT_EQ(node->GetCommandAt(0)->GetItem(1)->GetValue(), "11");
+    staged.GetSubnet().SetProtocolType(1);
+
+    project.TakeFrom(staged);
+    EXPECT_EQ(project.GetSubnet().GetProtocolType(), 1);
+    EXPECT_EQ(project.GetSubnet().GetNodeAt(0)->GetCommandAt(0)->GetItem(1)->GetValue(), "22");
+    EXPECT_EQ(project.GetSubnet().GetItem(0)->GetValue(), "通用模式");
+    EXPECT_EQ(oldItem->GetValue(), "19200"); // retired, not freed
+    EXPECT_EQ(node->GetName(), "Node(1)");
+    EXPECT_EQ(project.GetSubnet().GetUniversalItemCount(), 14);
+    project.ReleaseRetired();
+}
+
+TEST(Project, ExportsInOrder) {
+    Project project;
+    Node* node = project.GetSubnet().CreateNode();
+    node->CreateCommand(2);
+    Node* second = project.GetSubnet().CreateNode();
+    second->CreateCommand(0);
+    second->CreateCommand(4);
+    test::SheetRecorder orders;
+    project.ExportNodes(orders);
+    EXPECT_EQ((orders.cells[{2, 1}]), "1");
+    EXPECT_EQ((orders.cells[{4, 1}]), "3");
+    EXPECT_EQ((orders.cells[{4, 2}]), "5");
+    project.GetSubnet().SetProtocolType(1);
+    test::SheetRecorder none;
+    project.ExportNodes(none);
+    EXPECT_TRUE(none.cells.empty());
+}

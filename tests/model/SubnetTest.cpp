@@ -1,0 +1,129 @@
+#include "model/MessageRecorder.h"
+#include "model/ResultCode.h"
+#include "model/Subnet.h"
+#include "model/TextTable.h"
+
+#include "SinkRecorders.h"
+
+#include <gtest/gtest.h>
+
+using namespace varkel;
+
+TEST(Subnet, ConstructionDefaults) {
+    Subnet subnet;
+    EXPECT_EQ(subnet.GetName(), "子网");
+    EXPECT_EQ(subnet.GetItem(0)->GetValue(), "Modbus主站");
+    EXPECT_EQ(subnet.GetItem(1)->GetChoices().size(), 9u);
+    EXPECT_EQ(subnet.GetItem(2)->GetState(), 0);
+    EXPECT_EQ(subnet.GetItem(3)->GetValue(), "无");
+    EXPECT_EQ(subnet.GetItem(9)->GetValue(), "逢变输出");
+    EXPECT_EQ(subnet.OutputPollingMode(), 3);
+    EXPECT_EQ(subnet.GetMasterItemCount(), 6);
+    EXPECT_EQ(subnet.GetUniversalItemCount(), 14);
+    EXPECT_EQ(subnet.GetUniversalItem(0)->GetEnable(), 0);
+    EXPECT_EQ(subnet.GetUniversalItem(8)->GetValue(), "111");
+    EXPECT_EQ(subnet.GetUniversalItem(8)->GetEnable(), 0);
+    EXPECT_EQ(subnet.GetUniversalItem(14), nullptr);
+}
+
+TEST(Subnet, CombinedIndexInBothModes) {
+    Subnet subnet;
+    EXPECT_EQ(subnet.GetItem(5)->GetName(), "从站地址");
+    EXPECT_EQ(subnet.GetItem(6), subnet.GetMasterItem(0));
+    EXPECT_EQ(subnet.GetItem(12), nullptr);
+    EXPECT_EQ(subnet.GetItem(-1), nullptr);
+    subnet.SetProtocolType(1);
+    EXPECT_EQ(subnet.GetItem(5)->GetName(), "从站地址");
+    EXPECT_EQ(subnet.GetItem(6), subnet.GetUniversalItem(0));
+    EXPECT_EQ(subnet.GetItem(6)->GetEnable(), 0);
+    EXPECT_EQ(subnet.GetItem(19)->GetName(), "使用CRC校验");
+    EXPECT_EQ(subnet.GetItem(20), nullptr);
+}
+
+TEST(Subnet, ProtocolTypeSwitchKeepsBothListsAndGridRows) {
+    Subnet subnet;
+    subnet.CreateNode();
+    subnet.GetItem(7)->SetValue("500");
+    subnet.SetProtocolType(1);
+    EXPECT_EQ(subnet.GetItem(0)->GetValue(), "通用模式");
+    subnet.GetItem(13)->SetValue("42");
+    test::GridRecorder grid;
+    EXPECT_EQ(subnet.FillGrid(grid), 20);
+    test::TreeRecorder tree;
+    subnet.BuildTree(tree, 1);
+    EXPECT_TRUE(tree.entries.empty()); // the node stays in the model but is not shown
+    subnet.SetProtocolType(0);
+    EXPECT_EQ(subnet.GetItem(7)->GetValue(), "500");
+    EXPECT_EQ(subnet.GetUniversalItem(7)->GetValue(), "42");
+    subnet.BuildTree(tree, 1);
+    EXPECT_EQ(tree.entries.size(), 1u);
+}
+
+TEST(Subnet, ProtocolTypeTwoUsesUniversalLookupButShortGrid) {
+    Subnet subnet;
+    subnet.SetProtocolType(2);
+    EXPECT_EQ(subnet.GetItem(0)->GetValue(), "Modbus主站");
+    EXPECT_EQ(subnet.GetItem(6), subnet.GetUniversalItem(0));
+    test::GridRecorder grid;
+    EXPECT_EQ(subnet.FillGrid(grid), 6);
+}
+
+TEST(Subnet, ResetValues) {
+    Subnet subnet;
+    subnet.CreateNode();
+    subnet.SetProtocolType(1);
+    subnet.GetItem(1)->SetValue("300");
+    subnet.GetItem(12)->SetValue("分隔符");
+    subnet.GetItem(14)->SetEnable(1);
+    subnet.Reset();
+    EXPECT_EQ(subnet.GetProtocolType(), 0);
+    EXPECT_EQ(subnet.GetNodeCount(), 0);
+    EXPECT_EQ(subnet.GetItem(0)->GetValue(), "Modbus主站");
+    EXPECT_EQ(subnet.GetItem(1)->GetValue(), "19200");
+    EXPECT_EQ(subnet.GetItem(9)->GetValue(), "连续输出");
+    EXPECT_EQ(subnet.OutputPollingMode(), 1);
+    EXPECT_EQ(subnet.GetUniversalItem(6)->GetValue(), "字符超时");
+    EXPECT_EQ(subnet.GetUniversalItem(8)->GetEnable(), 1); // enable flags untouched
+}
+
+TEST(Subnet, DownloadValueAccessors) {
+    Subnet subnet;
+    EXPECT_EQ(subnet.BaudRateCode(), 5);
+    EXPECT_EQ(subnet.DataBitsCode(), 0);
+    subnet.GetItem(8)->SetValue("1230");
+    EXPECT_EQ(subnet.PollDelay(), 123);
+    subnet.GetItem(9)->SetValue("nothing");
+    EXPECT_EQ(subnet.OutputPollingMode(), -1);
+    // A "Data bits" item without choices (as loaded) still gives its code.
+    auto loaded = std::make_unique<ParamItem>();
+    loaded->Set("Data bits", "", "7", 0, 0);
+    subnet.AlwaysItems()[2] = std::move(loaded);
+    EXPECT_EQ(subnet.DataBitsCode(), 1);
+}
+
+TEST(Subnet, ValidateMasterAndUniversal) {
+    MessageRecorder recorder;
+    Subnet subnet;
+    EXPECT_EQ(subnet.Validate(), Success);
+    subnet.GetItem(8)->SetValue("");
+    EXPECT_EQ(subnet.Validate(), ItemEmpty);
+    EXPECT_EQ(recorder.messages.back(), "以下数据为空\r\n\"轮询延时时间\"");
+    subnet.GetItem(8)->SetValue("0");
+    subnet.SetProtocolType(1);
+    subnet.GetItem(16)->SetValue("");
+    EXPECT_EQ(subnet.Validate(), ItemEmpty);
+    EXPECT_EQ(recorder.messages.back(), "\"结束符\"中数据为空");
+}
+
+TEST(Subnet, ExportsItemsOfTheModeInForce) {
+    Subnet subnet;
+    test::SheetRecorder sheet;
+    subnet.ExportItems(sheet);
+    EXPECT_EQ(sheet.cells.size(), 12u);
+    EXPECT_EQ((sheet.cells[{2, 2}]), "19200");
+    subnet.SetProtocolType(1);
+    sheet.cells.clear();
+    subnet.ExportItems(sheet);
+    EXPECT_EQ(sheet.cells.size(), 20u);
+    EXPECT_EQ((sheet.cells[{2, 20}]), "关闭");
+}
