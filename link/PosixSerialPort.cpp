@@ -1,0 +1,177 @@
+#include "link/PosixSerialPort.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace varkel {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int MillisecondsUntil(Clock::time_point deadline) {
+    auto left = std::chrono::duration_cast<std::chrono::microseconds>(deadline - Clock::now());
+    if (left.count() <= 0)
+        return 0;
+    // Round up so that poll never wakes before the deadline and spins.
+    return static_cast<int>((left.count() + 999) / 1000);
+}
+
+} // namespace
+
+PosixSerialPort::~PosixSerialPort() {
+    Close();
+}
+
+bool PosixSerialPort::Fail(OpenFailure failure, const char* what, int error) {
+    failure_ = failure;
+    errorText_ = std::string(what) + ": " + std::strerror(error);
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    return false;
+}
+
+bool PosixSerialPort::Open(const std::string& device) {
+    Close();
+    failure_ = OpenFailure::None;
+    errorText_.clear();
+    // Non-blocking so that a port waiting for carrier cannot hang the open;
+    // reads and writes wait in poll with their own time-outs.
+    fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        int error = errno;
+        OpenFailure failure = OpenFailure::Other;
+        if (error == ENOENT || error == ENODEV || error == ENXIO || error == ENOTDIR)
+            failure = OpenFailure::Missing;
+        else if (error == EACCES || error == EPERM)
+            failure = OpenFailure::Permission;
+        else if (error == EBUSY)
+            failure = OpenFailure::Busy;
+        return Fail(failure, "open", error);
+    }
+    if (!::isatty(fd_))
+        return Fail(OpenFailure::Other, "isatty", ENOTTY);
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        int error = errno;
+        return Fail(error == EWOULDBLOCK ? OpenFailure::Busy : OpenFailure::Other, "flock", error);
+    }
+    // Keeps other openers out, except the super-user, whom flock stops.
+    if (::ioctl(fd_, TIOCEXCL) != 0)
+        return Fail(OpenFailure::Settings, "TIOCEXCL", errno);
+
+    termios tio{};
+    if (::tcgetattr(fd_, &tio) != 0)
+        return Fail(OpenFailure::Settings, "tcgetattr", errno);
+    ::cfmakeraw(&tio);
+    tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS);
+    tio.c_cflag |= CS8 | CREAD | CLOCAL;
+    tio.c_iflag &= ~(IXON | IXOFF | IXANY | INPCK);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    if (::cfsetispeed(&tio, B19200) != 0 || ::cfsetospeed(&tio, B19200) != 0)
+        return Fail(OpenFailure::Settings, "cfsetspeed", errno);
+    if (::tcsetattr(fd_, TCSANOW, &tio) != 0)
+        return Fail(OpenFailure::Settings, "tcsetattr", errno);
+    ::tcflush(fd_, TCIOFLUSH);
+    return true;
+}
+
+void PosixSerialPort::Close() {
+    if (fd_ < 0)
+        return;
+    // The exclusive flag outlives our descriptor on some ttys (a
+    // pseudo-terminal whose other side stays open); clear it for the next user.
+    ::ioctl(fd_, TIOCNXCL);
+    ::close(fd_); // also releases the flock
+    fd_ = -1;
+}
+
+long PosixSerialPort::Write(const std::uint8_t* bytes, std::size_t count, int timeoutMs) {
+    if (fd_ < 0)
+        return -1;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::size_t done = 0;
+    while (done < count) {
+        ssize_t n = ::write(fd_, bytes + done, count - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            errorText_ = std::string("write: ") + std::strerror(errno);
+            return done > 0 ? static_cast<long>(done) : -1;
+        }
+        int wait = MillisecondsUntil(deadline);
+        if (wait <= 0)
+            break;
+        pollfd p{fd_, POLLOUT, 0};
+        int r = ::poll(&p, 1, wait);
+        if (r < 0 && errno != EINTR)
+            break;
+        if (r > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL)) && !(p.revents & POLLOUT)) {
+            errorText_ = "write: device hung up";
+            return done > 0 ? static_cast<long>(done) : -1;
+        }
+    }
+    return static_cast<long>(done);
+}
+
+long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int intervalMs, int totalMs) {
+    if (fd_ < 0)
+        return -1;
+    const auto start = Clock::now();
+    const auto totalDeadline = start + std::chrono::milliseconds(totalMs);
+    auto lastByte = start;
+    std::size_t got = 0;
+    while (got < count) {
+        // Before the first byte only the whole-read limit applies; after it
+        // the gap between bytes ends the read as well.
+        auto deadline = totalDeadline;
+        if (got > 0)
+            deadline = std::min(deadline, lastByte + std::chrono::milliseconds(intervalMs));
+        int wait = MillisecondsUntil(deadline);
+        if (wait <= 0)
+            break;
+        pollfd p{fd_, POLLIN, 0};
+        int r = ::poll(&p, 1, wait);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            errorText_ = std::string("poll: ") + std::strerror(errno);
+            return -1;
+        }
+        if (r == 0)
+            continue; // the loop head decides whether time is up
+        if (p.revents & POLLIN) {
+            ssize_t n = ::read(fd_, buffer + got, count - got);
+            if (n > 0) {
+                got += static_cast<std::size_t>(n);
+                lastByte = Clock::now();
+                continue;
+            }
+            if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
+                continue;
+            errorText_ =
+                n == 0 ? "read: end of file" : std::string("read: ") + std::strerror(errno);
+            return -1;
+        }
+        if (p.revents & (POLLERR | POLLHUP | POLLNVAL)) {
+            errorText_ = "read: device hung up";
+            return -1;
+        }
+    }
+    return static_cast<long>(got);
+}
+
+} // namespace varkel

@@ -1,0 +1,32 @@
+#pragma once
+#include "link/Transport.h"
+
+namespace varkel {
+
+// A serial device (or pseudo-terminal) through termios. Opened exclusively
+// with TIOCEXCL and an advisory flock, so a second program or a second
+// transfer cannot interleave its bytes with ours.
+class PosixSerialPort : public Transport {
+public:
+    PosixSerialPort() = default;
+    ~PosixSerialPort() override;
+    PosixSerialPort(const PosixSerialPort&) = delete;
+    PosixSerialPort& operator=(const PosixSerialPort&) = delete;
+
+    bool Open(const std::string& device) override;
+    bool IsOpen() const override { return fd_ >= 0; }
+    void Close() override;
+    OpenFailure LastOpenFailure() const override { return failure_; }
+    std::string LastErrorText() const override { return errorText_; }
+    long Write(const std::uint8_t* bytes, std::size_t count, int timeoutMs) override;
+    long Read(std::uint8_t* buffer, std::size_t count, int intervalMs, int totalMs) override;
+
+private:
+    bool Fail(OpenFailure failure, const char* what, int error);
+
+    int fd_ = -1;
+    OpenFailure failure_ = OpenFailure::None;
+    std::string errorText_;
+};
+
+} // namespace varkel

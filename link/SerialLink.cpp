@@ -1,0 +1,177 @@
+#include "link/SerialLink.h"
+
+#include "link/LinkText.h"
+#include "link/PosixSerialPort.h"
+#include "model/ResultCode.h"
+
+#include <cstring>
+#include <grp.h>
+#include <sys/stat.h>
+#include <thread>
+
+namespace varkel {
+
+SerialLink::SerialLink(std::unique_ptr<Transport> transport) : transport_(std::move(transport)) {
+    if (!transport_)
+        transport_ = std::make_unique<PosixSerialPort>();
+}
+
+SerialLink::~SerialLink() {
+    Close();
+}
+
+int SerialLink::Open(const std::string& device) {
+    device_ = device;
+    if (device.empty() || !transport_->Open(device)) {
+        Trace(TraceEvent::Failed, nullptr, 0, 0,
+              device.empty() ? "open: no device" : transport_->LastErrorText());
+        transport_->Close();
+        return PortOpenFailed;
+    }
+    return Success;
+}
+
+int SerialLink::Send(const std::uint8_t* bytes, std::size_t count) {
+    if (!transport_->IsOpen()) {
+        Trace(TraceEvent::Failed, bytes, count, 0, "send: port not open");
+        return PortIoFailed;
+    }
+    const int timeout = kPerByteMs * static_cast<int>(count) + kBaseMs;
+    long written = transport_->Write(bytes, count, timeout);
+    if (written <= 0) {
+        Trace(TraceEvent::Failed, bytes, count, 0,
+              written < 0 ? transport_->LastErrorText() : "write: time-out");
+        transport_->Close();
+        return PortIoFailed;
+    }
+    Trace(TraceEvent::Sent, bytes, static_cast<std::size_t>(written), count, {});
+    return Success;
+}
+
+int SerialLink::Receive(std::uint8_t* buffer, std::size_t count) {
+    if (!transport_->IsOpen()) {
+        Trace(TraceEvent::Failed, nullptr, 0, count, "receive: port not open");
+        return PortIoFailed;
+    }
+    const int total = kPerByteMs * static_cast<int>(count) + kBaseMs;
+    long got = transport_->Read(buffer, count, kIntervalMs, total);
+    if (got <= 0) {
+        Trace(TraceEvent::Failed, nullptr, 0, count,
+              got < 0 ? transport_->LastErrorText() : "read: no reply");
+        transport_->Close();
+        return PortIoFailed;
+    }
+    Trace(TraceEvent::Received, buffer, static_cast<std::size_t>(got), count, {});
+    return Success;
+}
+
+int SerialLink::Exchange(const std::uint8_t* frame, std::size_t frameLength, std::uint8_t* reply,
+                         const std::uint8_t* expected, std::size_t replyLength) {
+    std::memset(reply, 0, replyLength);
+    int result = Send(frame, frameLength);
+    if (result != Success)
+        return result;
+    Pause();
+    result = Receive(reply, replyLength);
+    if (result != Success)
+        return result;
+    result = MatchReply(reply, expected, replyLength);
+    if (result != Success)
+        Note("reply differs from the acknowledgement");
+    return result;
+}
+
+int SerialLink::ExchangeAcknowledged(const Bytes& frame) {
+    if (frame.empty())
+        return CheckError;
+    Bytes expected = ShortFrame(frame[0]);
+    std::uint8_t reply[3];
+    return Exchange(frame.data(), frame.size(), reply, expected.data(), expected.size());
+}
+
+void SerialLink::Close() {
+    transport_->Close();
+}
+
+bool SerialLink::IsOpen() const {
+    return transport_->IsOpen();
+}
+
+void SerialLink::Pause() const {
+    if (paceMs_ > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(paceMs_));
+}
+
+OpenFailure SerialLink::LastOpenFailure() const {
+    return transport_->LastOpenFailure();
+}
+
+std::string SerialLink::OpenFailureMessage() const {
+    std::string text = ResultMessage(PortOpenFailed);
+    std::string hint;
+    switch (transport_->LastOpenFailure()) {
+    case OpenFailure::Permission: {
+        std::string group = DeviceGroup(device_);
+        hint = group.empty() || group == "root"
+                   ? LinkText(LinkTextId::PermissionHintNoGroup, device_)
+                   : LinkText(LinkTextId::PermissionHint, device_, group);
+        break;
+    }
+    case OpenFailure::Busy:
+        hint = LinkText(LinkTextId::PortBusy, device_);
+        break;
+    case OpenFailure::Missing:
+        hint = LinkText(LinkTextId::PortMissing, device_);
+        break;
+    default:
+        break;
+    }
+    if (!hint.empty())
+        text += "\n" + hint;
+    return text;
+}
+
+void SerialLink::BeginSteps(int total) {
+    done_ = 0;
+    total_ = total;
+}
+
+void SerialLink::Step(const std::string& what) {
+    ++done_;
+    if (total_ < done_)
+        total_ = done_;
+    if (progress_)
+        progress_(Progress{done_, total_, what});
+}
+
+void SerialLink::Note(const std::string& text) {
+    Trace(TraceEvent::Failed, nullptr, 0, 0, text);
+}
+
+void SerialLink::Trace(TraceEvent::Kind kind, const std::uint8_t* bytes, std::size_t count,
+                       std::size_t expected, const std::string& note) {
+    if (!trace_)
+        return;
+    TraceEvent event;
+    event.kind = kind;
+    event.time = std::chrono::steady_clock::now();
+    if (bytes && count > 0)
+        event.bytes.assign(bytes, bytes + count);
+    event.expected = expected;
+    event.note = note;
+    trace_(event);
+}
+
+std::string DeviceGroup(const std::string& device) {
+    struct stat st {};
+    if (::stat(device.c_str(), &st) != 0)
+        return {};
+    group grp{};
+    group* found = nullptr;
+    char buffer[4096];
+    if (::getgrgid_r(st.st_gid, &grp, buffer, sizeof buffer, &found) != 0 || !found)
+        return {};
+    return found->gr_name;
+}
+
+} // namespace varkel

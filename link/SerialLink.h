@@ -1,0 +1,107 @@
+#pragma once
+#include "link/Frame.h"
+#include "link/Transport.h"
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace varkel {
+
+// One frame or event of a transfer, for a frame log.
+struct TraceEvent {
+    enum Kind { Sent, Received, Failed };
+    Kind kind = Sent;
+    std::chrono::steady_clock::time_point time; // monotonic
+    Bytes bytes;                                // what went out or came in (may be short or empty)
+    std::size_t expected = 0;                   // bytes asked for, for Received
+    std::string note;                           // why a step failed
+};
+
+// Where a transfer stands, for a progress bar. The total is the best count
+// known so far; an upload learns it from the gateway as it goes.
+struct Progress {
+    int step = 0;  // the step now being sent, from 1
+    int total = 0; // steps in all
+    std::string what;
+};
+
+// The open serial port of one transfer: raw send and receive, the
+// acknowledged exchange of download frames, and the pace between them.
+class SerialLink {
+public:
+    static constexpr int kDefaultPaceMs = 100;
+    // Read limits: between two bytes, per byte asked for, and for the whole.
+    static constexpr int kIntervalMs = 500;
+    static constexpr int kPerByteMs = 500;
+    static constexpr int kBaseMs = 500;
+
+    // Without a transport the link uses the system's serial port.
+    explicit SerialLink(std::unique_ptr<Transport> transport = nullptr);
+    ~SerialLink();
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+
+    // Opens a device path (/dev/ttyUSB0, a pseudo-terminal). 0 or PortOpenFailed.
+    int Open(const std::string& device);
+    // 0 or PortIoFailed; a failure closes the port.
+    int Send(const std::uint8_t* bytes, std::size_t count);
+    int Send(const Bytes& bytes) { return Send(bytes.data(), bytes.size()); }
+    // Reads up to count bytes; at least one byte is success. 0 or
+    // PortIoFailed; a failure closes the port.
+    int Receive(std::uint8_t* buffer, std::size_t count);
+    // Send, pause, receive and compare with the expected reply. 0,
+    // PortIoFailed or CheckError.
+    int Exchange(const std::uint8_t* frame, std::size_t frameLength, std::uint8_t* reply,
+                 const std::uint8_t* expected, std::size_t replyLength);
+    // The download form: the reply must be the acknowledgement command, 00h, command.
+    int ExchangeAcknowledged(const Bytes& frame);
+    void Close();
+    bool IsOpen() const;
+
+    // The pause between a frame and the read of its acknowledgement.
+    void SetPaceMs(int ms) { paceMs_ = ms < 0 ? 0 : ms; }
+    int PaceMs() const { return paceMs_; }
+    void Pause() const;
+
+    // The device last given to Open, and what the user should be told when
+    // it could not be opened (the result message plus how to fix it).
+    const std::string& Device() const { return device_; }
+    OpenFailure LastOpenFailure() const;
+    std::string OpenFailureMessage() const;
+
+    // Both are called on the thread that runs the transfer.
+    using ProgressCallback = std::function<void(const Progress&)>;
+    using TraceCallback = std::function<void(const TraceEvent&)>;
+    void SetProgressCallback(ProgressCallback callback) { progress_ = std::move(callback); }
+    void SetTraceCallback(TraceCallback callback) { trace_ = std::move(callback); }
+
+    // Used by the transfer sequences.
+    void BeginSteps(int total);
+    void SetStepsTotal(int total) { total_ = total; }
+    void AddSteps(int count) { total_ += count; }
+    void Step(const std::string& what);
+    int StepsDone() const { return done_; }
+    int StepsTotal() const { return total_; }
+    void Note(const std::string& text);
+
+private:
+    void Trace(TraceEvent::Kind kind, const std::uint8_t* bytes, std::size_t count,
+               std::size_t expected, const std::string& note);
+
+    std::unique_ptr<Transport> transport_;
+    std::string device_;
+    int paceMs_ = kDefaultPaceMs;
+    ProgressCallback progress_;
+    TraceCallback trace_;
+    int done_ = 0;
+    int total_ = 0;
+};
+
+// The group that owns a device, or empty when it cannot be told.
+std::string DeviceGroup(const std::string& device);
+
+} // namespace varkel

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace varkel {
+
+// Why opening a port failed; the protocol layer only needs to know that it
+// failed, the front end uses the reason to tell the user what to do.
+enum class OpenFailure { None, Missing, Permission, Busy, Settings, Other };
+
+// A byte pipe to one gateway. The protocol code sees only this, so that
+// another operating system's serial port can be added without touching it.
+class Transport {
+public:
+    virtual ~Transport() = default;
+
+    // Opens the device exclusively at 19200 baud 8N1, raw, and empties both
+    // directions. Returns true on success.
+    virtual bool Open(const std::string& device) = 0;
+    virtual bool IsOpen() const = 0;
+    virtual void Close() = 0;
+    virtual OpenFailure LastOpenFailure() const = 0;
+    // Operating-system text of the last failure, for the trace.
+    virtual std::string LastErrorText() const = 0;
+
+    // Writes up to count bytes, giving up after timeoutMs. Returns the bytes
+    // written, or -1 when the port failed.
+    virtual long Write(const std::uint8_t* bytes, std::size_t count, int timeoutMs) = 0;
+    // Reads until count bytes arrived, or intervalMs pass after a byte
+    // without another, or totalMs pass in all. Returns the bytes read, or -1
+    // when the port failed (device gone, hang-up).
+    virtual long Read(std::uint8_t* buffer, std::size_t count, int intervalMs, int totalMs) = 0;
+};
+
+} // namespace varkel

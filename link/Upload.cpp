@@ -1,0 +1,299 @@
+// The upload side of the gateway protocol: settings, command records and
+// the fieldbus switch read back, rebuilt into a staged copy of the
+// configuration that replaces the user's only when everything was read.
+#include "link/Frame.h"
+#include "link/LinkText.h"
+#include "link/SerialLink.h"
+#include "model/Command.h"
+#include "model/Fieldbus.h"
+#include "model/FunctionCode.h"
+#include "model/Node.h"
+#include "model/Project.h"
+#include "model/ResultCode.h"
+#include "model/Subnet.h"
+#include "model/TextTable.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace varkel {
+namespace {
+
+constexpr int kRecordsPerPage = 6;
+constexpr std::size_t kRecordLength = 12;
+constexpr std::size_t kPageBufferLength = kRecordLength * kRecordsPerPage + 4;
+
+// Sends a request and reads its reply into a cleared buffer.
+int Ask(SerialLink& link, const Bytes& request, std::uint8_t* reply, std::size_t length) {
+    std::memset(reply, 0, length);
+    int result = link.Send(request);
+    if (result != Success)
+        return result;
+    return link.Receive(reply, length);
+}
+
+int Refuse(SerialLink& link, const char* why) {
+    link.Note(why);
+    return CheckError;
+}
+
+// A code that names no choice (past the end, or -1) leaves the item as it is.
+void SetChoice(Subnet& subnet, int index, int code) {
+    if (code >= 0)
+        subnet.SetChoiceIndex(index, code);
+}
+
+void SetItemEnable(Subnet& subnet, int index, int flag) {
+    if (ParamItem* item = subnet.GetItem(index))
+        item->SetEnable(flag);
+}
+
+// Offsets 3-15 of a settings reply: protocol first, so that the indices of
+// the mode list address the list just chosen.
+void TakeSerialSettings(Subnet& subnet, const std::uint8_t* reply) {
+    subnet.SetProtocolType(reply[3] == 0 ? 0 : 1);
+    SetChoice(subnet, Subnet::BaudRateIndex, reply[4]);
+    SetChoice(subnet, Subnet::DataBitsIndex, reply[5]);
+    SetChoice(subnet, Subnet::ParityIndex, reply[6]);
+    SetChoice(subnet, Subnet::StopBitsIndex, reply[7]);
+    SetChoice(subnet, Subnet::CommModeIndex, reply[9]);
+    subnet.SetIntValue(Subnet::ResponseTimeoutIndex, Get16(reply + 10));
+    subnet.SetIntValue(Subnet::PollDelayIndex, reply[12] * 10);
+    SetChoice(subnet, Subnet::PollingModeIndex, reply[13] - 1);
+    subnet.SetIntValue(Subnet::ScanRatioIndex, reply[15]);
+}
+
+std::string SlaveName(int address) {
+    return "Node(" + std::to_string(address) + ")";
+}
+
+std::string MappingText(int address) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04XH", static_cast<unsigned>(address) & 0xFFFFu);
+    return text;
+}
+
+bool SetValue(Command& command, int row, const std::string& value) {
+    ParamItem* item = command.GetItem(row);
+    if (!item)
+        return false;
+    item->SetValue(value);
+    return true;
+}
+
+// One 12-byte record into a new command of the node.
+int TakeRecord(SerialLink& link, Node& node, const std::uint8_t* record) {
+    node.GetItem(0)->SetValue(std::to_string(record[1]));
+    node.SetName(SlaveName(record[1]));
+    const int functionIndex = FunctionIndexOfCode(record[2]);
+    if (functionIndex < 0) {
+        link.Note("record with an unknown function code");
+        return CommandUploadError;
+    }
+    auto command = std::make_unique<Command>(LookupFunctionCode(functionIndex).name, functionIndex);
+    const int scanKey = record[10] == 0 ? 56 : 55;
+    const int swapKey = record[11] == 0 ? 52 : record[11] == 1 ? 53 : 54;
+    bool complete = SetValue(*command, Command::RegisterRow, std::to_string(Get16(record + 3))) &&
+                    SetValue(*command, Command::DataNumberRow, std::to_string(Get16(record + 5))) &&
+                    SetValue(*command, Command::MappingRow, MappingText(Get16(record + 7))) &&
+                    SetValue(*command, Command::BitOffsetRow, std::to_string(record[9])) &&
+                    SetValue(*command, Command::SwappingRow, LocalText(swapKey)) &&
+                    SetValue(*command, Command::ScanningRow, LocalText(scanKey));
+    if (!complete) {
+        link.Note("record for a command without the items it fills");
+        return CommandUploadError;
+    }
+    std::uint32_t address = 0;
+    int bitOffset = 0, bitLength = 0, direction = 0;
+    command->GetMappingBits(address, bitOffset, bitLength, direction);
+    if (ParamItem* bytes = command->GetItem(Command::BytesNumberRow))
+        bytes->SetValue(std::to_string((bitLength + 7) / 8));
+    if (!node.AddCommand(std::move(command)))
+        return CommandUploadError;
+    return Success;
+}
+
+int ReadCommandRecords(Subnet& subnet, SerialLink& link) {
+    std::uint8_t reply[6];
+    link.Step(LinkText(LinkTextId::ReadRecordCount));
+    int result = Ask(link, MakeFrame(0x15, Bytes{0x00}), reply, sizeof reply);
+    if (result != Success)
+        return result;
+    if (reply[0] != 0x15 || reply[5] != ByteSum(reply, 5))
+        return Refuse(link, "record count reply: wrong command or checksum");
+    const int count = Get16(reply + 3);
+    if (count == 0)
+        return Success;
+
+    subnet.AddNode(std::make_unique<Node>(SlaveName(0)));
+    Node* node = subnet.GetNodeAt(subnet.GetNodeCount() - 1);
+    if (!node || !node->GetItem(0))
+        return Success;
+    const int pages = (count + kRecordsPerPage - 1) / kRecordsPerPage;
+    link.AddSteps(pages);
+    std::uint8_t page[kPageBufferLength];
+    for (int p = 0; p < pages; ++p) {
+        const int n = p < pages - 1 ? kRecordsPerPage : count - kRecordsPerPage * p;
+        link.Step(LinkText(LinkTextId::ReadRecordPage, p));
+        result = Ask(link, MakeFrame(0x16, Bytes{0x00, Low8(p)}), page,
+                     kRecordLength * static_cast<std::size_t>(n) + 4);
+        if (result != Success)
+            return result;
+        for (int i = 0; i < n; ++i) {
+            result =
+                TakeRecord(link, *node, page + 3 + kRecordLength * static_cast<std::size_t>(i));
+            if (result != Success)
+                return result;
+        }
+    }
+    return Success;
+}
+
+int MasterRead(Subnet& subnet, SerialLink& link) {
+    std::uint8_t reply[17];
+    link.Step(LinkText(LinkTextId::ReadSerialSettings));
+    int result = Ask(link, MakeFrame(0x04, Bytes{0x00}), reply, sizeof reply);
+    if (result != Success)
+        return result;
+    if (reply[0] != 0x04 || reply[1] != 0x0E)
+        return Refuse(link, "settings reply: wrong command or length");
+    TakeSerialSettings(subnet, reply);
+    if (subnet.GetProtocolType() != 0)
+        return Success;
+    return ReadCommandRecords(subnet, link);
+}
+
+int UniversalRead(Subnet& subnet, SerialLink& link) {
+    std::uint8_t reply[15];
+    link.Step(LinkText(LinkTextId::ReadUniversalSettings));
+    int result = Ask(link, MakeFrame(0x06, Bytes{0x00}), reply, sizeof reply);
+    if (result != Success)
+        return result;
+    if (reply[0] != 0x06 || reply[1] != 0x0C)
+        return Refuse(link, "universal settings reply: wrong command or length");
+    SetChoice(subnet, Subnet::ControlModeIndex, reply[3]);
+    subnet.SetIntValue(Subnet::CharTimeoutIndex, Get16(reply + 4));
+    subnet.SetIntValue(Subnet::CharNumberIndex, reply[6]);
+    subnet.SetIntValue(Subnet::StartDelimiterIndex, reply[7]);
+    subnet.SetIntValue(Subnet::EndDelimiterIndex, reply[8]);
+    SetChoice(subnet, Subnet::SendAutoIndex, reply[9]);
+    subnet.SetIntValue(Subnet::SendAutoPeriodIndex, Get16(reply + 10));
+    SetChoice(subnet, Subnet::CrcIndex, reply[12]);
+    return Success;
+}
+
+int Hardware20Read(Subnet& subnet, SerialLink& link) {
+    subnet.RemoveAllNodes();
+    std::uint8_t reply[28];
+    link.Step(LinkText(LinkTextId::ReadSerialSettings));
+    int result = Ask(link, MakeFrame(0x04, Bytes{0x00}), reply, sizeof reply);
+    if (result != Success)
+        return result;
+    if (reply[0] != 0x04 || reply[27] != ByteSum(reply, 27))
+        return Refuse(link, "settings reply: wrong command or checksum");
+    TakeSerialSettings(subnet, reply);
+
+    const int control = reply[16];
+    SetChoice(subnet, Subnet::ControlModeIndex, control);
+    SetItemEnable(subnet, Subnet::CharTimeoutIndex, 1);
+    SetItemEnable(subnet, Subnet::CharNumberIndex, control == 1);
+    SetItemEnable(subnet, Subnet::StartDelimiterIndex, control != 0 && control != 1);
+    SetItemEnable(subnet, Subnet::EndDelimiterIndex, control != 0 && control != 1);
+    SetItemEnable(subnet, Subnet::CrcIndex, control == 0 || control == 1);
+    subnet.SetIntValue(Subnet::CharTimeoutIndex, Get16(reply + 17));
+    subnet.SetIntValue(Subnet::CharNumberIndex, reply[19]);
+    subnet.SetIntValue(Subnet::StartDelimiterIndex, reply[20]);
+    subnet.SetIntValue(Subnet::EndDelimiterIndex, reply[21]);
+    SetChoice(subnet, Subnet::SendAutoIndex, reply[22]);
+    SetItemEnable(subnet, Subnet::SendAutoPeriodIndex, reply[22] != 0);
+    subnet.SetIntValue(Subnet::SendAutoPeriodIndex, Get16(reply + 23));
+    SetChoice(subnet, Subnet::CrcIndex, reply[25]);
+    if (subnet.GetProtocolType() != 0)
+        return Success;
+    return ReadCommandRecords(subnet, link);
+}
+
+} // namespace
+
+int Subnet::Upload(SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor) {
+    RemoveAllNodes();
+    if (hwMajor < 2)
+        return MasterRead(*this, link);
+    if (hwMajor == 2 && hwMinor != 0) {
+        int result = MasterRead(*this, link);
+        if (result == Success && GetProtocolType() == 1)
+            result = UniversalRead(*this, link);
+        return result;
+    }
+    if (hwMajor == 2)
+        return Hardware20Read(*this, link);
+    return Success;
+}
+
+int Fieldbus::Upload(SerialLink& link, int protocolType, std::uint8_t hwMajor,
+                     std::uint8_t hwMinor) {
+    if (protocolType == 0)
+        return UploadClearOnFault(link);
+    if (hwMajor == 2 && hwMinor == 0) {
+        // That gateway keeps no such switch in universal mode.
+        SetChoiceIndex(ValidLengthIndex, 0);
+        return Success;
+    }
+    return UploadValidLength(link);
+}
+
+int Fieldbus::UploadValidLength(SerialLink& link) {
+    std::uint8_t reply[6];
+    link.Step(LinkText(LinkTextId::ReadFieldbusSwitch));
+    int result = Ask(link, ShortFrame(0x31), reply, sizeof reply);
+    if (result != Success)
+        return result;
+    if (reply[0] != 0x31 || reply[5] != ByteSum(reply, 5))
+        return Refuse(link, "fieldbus reply: wrong command or checksum");
+    SetChoiceIndex(ValidLengthIndex, reply[4]);
+    return Success;
+}
+
+int Fieldbus::UploadClearOnFault(SerialLink& link) {
+    std::uint8_t reply[4];
+    link.Step(LinkText(LinkTextId::ReadFieldbusSwitch));
+    int result = Ask(link, ShortFrame(0x33), reply, sizeof reply);
+    if (result != Success)
+        return result;
+    if (reply[0] != 0x33 || reply[3] != ByteSum(reply, 3))
+        return Refuse(link, "fieldbus reply: wrong command or checksum");
+    SetChoiceIndex(ClearOnFaultIndex, reply[2]);
+    return Success;
+}
+
+int Project::Upload(SerialLink& link) {
+    // Version twice, settings, record count, fieldbus; pages are added as
+    // the gateway tells how many records it holds.
+    link.BeginSteps(5);
+    std::uint8_t hwMajor = 0;
+    std::uint8_t hwMinor = 0;
+    int result = QueryHardwareVersion(link, hwMajor, hwMinor);
+    if (result != Success)
+        return result;
+    if (hwMajor > 2) {
+        link.Note("hardware version above 2 is not supported");
+        return VersionMismatch;
+    }
+    // Read into a copy, so that a failure part-way leaves the user's
+    // configuration exactly as it was.
+    Project staged;
+    staged.CopyFrom(*this);
+    result = staged.subnet_.Upload(link, hwMajor, hwMinor);
+    if (result != Success)
+        return result;
+    const int protocol = staged.subnet_.GetProtocolType();
+    result = staged.fieldbus_.Upload(link, protocol, hwMajor, hwMinor);
+    if (result != Success)
+        return result;
+    staged.fieldbus_.FollowProtocolType(protocol);
+    link.SetStepsTotal(link.StepsDone());
+    TakeFrom(staged);
+    return Success;
+}
+
+} // namespace varkel

@@ -1,0 +1,209 @@
+#include "LinkFixture.h"
+#include "model/ResultCode.h"
+#include "model/TextTable.h"
+
+namespace varkel::testing {
+namespace {
+
+using DownloadTest = LinkFixture;
+using Shape = std::vector<std::pair<int, int>>;
+
+const Bytes kVersionRequest{0x01, 0x00, 0x01};
+
+TEST_F(DownloadTest, DefaultConfigurationSendsTheKnownFrames) {
+    StartGateway(2, 1);
+    Project project;
+    ASSERT_EQ(project.Download(link), Success);
+    std::vector<Bytes> expected{
+        kVersionRequest,
+        kVersionRequest,
+        {0x03, 0x0E, 0x00, 0x00, 0x05, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x2C, 0x00, 0x03, 0x00,
+         0x0A, 0x50},
+        {0x14, 0x03, 0x00, 0x55, 0xAA, 0x16},
+        {0x32, 0x01, 0x00, 0x33},
+    };
+    EXPECT_EQ(gateway->Requests(), expected);
+    EXPECT_TRUE(link.IsOpen());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(DownloadTest, CommandRecordsCarryTheFrameCounterAndValues) {
+    StartGateway(2, 1);
+    Project project;
+    AddCommand(project, 2, "0", "10", "0000H"); // code 3: the record example
+    AddCommand(project, 4, "0", "1", "40a7h");  // code 5, lower-case address
+    AddCommand(project, 2, "0", "10", "40A7");  // no "H": address 0
+    project.GetSubnet()
+        .GetNodeAt(0)
+        ->GetCommandAt(2)
+        ->GetItem(Command::MappingRow)
+        ->SetValue("40A7");
+    // The third command overlaps the first in the input memory when read as
+    // 0000H; move the first out of the way to keep the check quiet.
+    project.GetSubnet()
+        .GetNodeAt(0)
+        ->GetCommandAt(0)
+        ->GetItem(Command::MappingRow)
+        ->SetValue("0014H");
+    ASSERT_EQ(project.Download(link), Success);
+    auto requests = gateway->Requests();
+    ASSERT_EQ(requests.size(), 8u);
+    EXPECT_EQ(requests[4], (Bytes{0x10, 0x0D, 0x00, 0x00, 0x01, 0x03, 0x00, 0x00, 0x00, 0x0A, 0x00,
+                                  0x14, 0x00, 0x00, 0x00, 0x3F}));
+    EXPECT_EQ(requests[5], (Bytes{0x10, 0x0D, 0x00, 0x01, 0x01, 0x05, 0x00, 0x00, 0x00, 0x01, 0x40,
+                                  0xA7, 0x00, 0x00, 0x00, 0x0C}));
+    EXPECT_EQ(requests[6], (Bytes{0x10, 0x0D, 0x00, 0x02, 0x01, 0x03, 0x00, 0x00, 0x00, 0x0A, 0x00,
+                                  0x00, 0x00, 0x00, 0x00, 0x2D}));
+    EXPECT_EQ(gateway->State().records.size(), 3u);
+}
+
+TEST_F(DownloadTest, TheRecordExampleOfAFirstCommand) {
+    StartGateway(2, 1);
+    Project project;
+    AddCommand(project, 2, "0", "10", "0000H");
+    ASSERT_EQ(project.Download(link), Success);
+    EXPECT_EQ(gateway->Requests()[4], (Bytes{0x10, 0x0D, 0x00, 0x00, 0x01, 0x03, 0x00, 0x00, 0x00,
+                                             0x0A, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2B}));
+}
+
+TEST_F(DownloadTest, TimesAreSentInTheirUnits) {
+    StartGateway(2, 1);
+    Project project;
+    project.GetSubnet().GetItem(Subnet::PollDelayIndex)->SetValue("1230");
+    project.GetSubnet().GetItem(Subnet::ResponseTimeoutIndex)->SetValue("6000");
+    ASSERT_EQ(project.Download(link), Success);
+    EXPECT_EQ(gateway->Requests()[2], (Bytes{0x03, 0x0E, 0x00, 0x00, 0x05, 0x00, 0x00, 0x00, 0x00,
+                                             0x00, 0x17, 0x70, 0x7B, 0x03, 0x00, 0x0A, 0x25}));
+}
+
+TEST_F(DownloadTest, FrameOrderFollowsHardwareAndProtocol) {
+    struct Case {
+        std::uint8_t major, minor;
+        int protocol;
+        int result;
+        Shape shape;
+    };
+    const std::vector<Case> cases{
+        {1, 5, 0, Success, {{1, 3}, {1, 3}, {3, 17}, {0x14, 6}, {0x10, 16}, {0x10, 16}, {0x32, 4}}},
+        {1, 5, 1, VersionMismatch, {{1, 3}, {1, 3}}},
+        {2, 0, 0, Success, {{1, 3}, {1, 3}, {3, 28}, {0x14, 6}, {0x10, 16}, {0x10, 16}, {0x32, 4}}},
+        {2, 0, 1, Success, {{1, 3}, {1, 3}, {3, 28}, {0x32, 4}}},
+        {2, 1, 0, Success, {{1, 3}, {1, 3}, {3, 17}, {0x14, 6}, {0x10, 16}, {0x10, 16}, {0x32, 4}}},
+        {2, 1, 1, Success, {{1, 3}, {1, 3}, {3, 17}, {5, 15}, {0x30, 6}}},
+        {3, 0, 0, VersionMismatch, {{1, 3}, {1, 3}}},
+        {7, 2, 1, VersionMismatch, {{1, 3}, {1, 3}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.major) + "." + std::to_string(c.minor) + " protocol " +
+                     std::to_string(c.protocol));
+        StartGateway(c.major, c.minor);
+        Project project;
+        AddCommand(project, 2, "0", "10", "0000H");
+        AddCommand(project, 13, "0", "2", "4000H");
+        project.GetSubnet().SetProtocolType(c.protocol);
+        messages.messages.clear();
+        EXPECT_EQ(project.Download(link), c.result);
+        EXPECT_EQ(RequestShape(), c.shape);
+        if (c.major < 2 && c.protocol == 1) {
+            ASSERT_EQ(messages.messages.size(), 1u);
+            EXPECT_EQ(messages.messages[0], LocalText(5013));
+        }
+        link.Close();
+        gateway->Stop();
+    }
+}
+
+TEST_F(DownloadTest, UniversalSettingsFrames) {
+    StartGateway(2, 1);
+    Project project;
+    project.GetSubnet().SetProtocolType(1);
+    project.GetFieldbus().SetChoiceIndex(Fieldbus::ValidLengthIndex, 1);
+    ASSERT_EQ(project.Download(link), Success);
+    auto requests = gateway->Requests();
+    ASSERT_EQ(requests.size(), 5u);
+    EXPECT_EQ(requests[3], (Bytes{0x05, 0x0C, 0x00, 0x00, 0x00, 0x0A, 0x6F, 0x00, 0x00, 0x00, 0x03,
+                                  0xE8, 0x00, 0x00, 0x75}));
+    EXPECT_EQ(requests[4], (Bytes{0x30, 0x03, 0x00, 0x00, 0x01, 0x34}));
+}
+
+TEST_F(DownloadTest, Hardware20CarriesUniversalSettingsInTheLongForm) {
+    StartGateway(2, 0);
+    Project project;
+    project.GetSubnet().SetProtocolType(1);
+    ASSERT_EQ(project.Download(link), Success);
+    auto requests = gateway->Requests();
+    ASSERT_EQ(requests.size(), 4u);
+    EXPECT_EQ(requests[2], (Bytes{0x03, 0x19, 0x00, 0x03, 0x05, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                  0x01, 0x2C, 0x00, 0x03, 0x00, 0x0A, 0x00, 0x00, 0x0A, 0x6F,
+                                  0x00, 0x00, 0x00, 0x03, 0xE8, 0x00, 0x00, 0xC2}));
+    // Clear after twice faults, although universal mode has it greyed.
+    EXPECT_EQ(requests[3], (Bytes{0x32, 0x01, 0x00, 0x33}));
+}
+
+TEST_F(DownloadTest, ChecksFailBeforeAnyTraffic) {
+    StartGateway(2, 1);
+    {
+        Project conflict;
+        AddCommand(conflict, 2, "0", "10", "0000H");
+        AddCommand(conflict, 2, "0", "1", "0013H"); // the last register of the first
+        EXPECT_EQ(conflict.Download(link), MappingConflict);
+    }
+    {
+        Project overflow;
+        AddCommand(overflow, 2, "0", "2", "00A6H");
+        EXPECT_EQ(overflow.Download(link), MappingOverflow);
+    }
+    {
+        Project empty;
+        AddCommand(empty, 2, "", "10", "0000H");
+        EXPECT_EQ(empty.Download(link), ItemEmpty);
+        EXPECT_EQ(messages.messages.size(), 1u);
+    }
+    EXPECT_TRUE(gateway->Requests().empty());
+    EXPECT_TRUE(link.IsOpen());
+}
+
+TEST_F(DownloadTest, BadRepliesEndTheDownloadWithTheirCodes) {
+    struct Case {
+        sim::Fault fault;
+        int result;
+        std::size_t requests;
+    };
+    const std::vector<Case> cases{
+        {{sim::Fault::ShortReply, 3}, CheckError, 3}, // two-byte acknowledgement
+        {{sim::Fault::WrongReply, 5}, CheckError, 5}, // wrong record acknowledgement
+        {{sim::Fault::BadVersion, 0}, VersionMismatch, 2},
+        {{sim::Fault::WrongReply, 2}, CheckError, 2}, // 81h and a wrong checksum
+        {{sim::Fault::BadChecksum, 2}, Success, 6},   // marked 01h: checksum not examined
+        {{sim::Fault::BadVersion, 1}, Success, 6},    // only the second answer counts
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.fault.kind) * 100 + c.fault.atFrame);
+        StartGateway(2, 1, c.fault);
+        Project project;
+        AddCommand(project, 2, "0", "10", "0000H");
+        EXPECT_EQ(project.Download(link), c.result);
+        EXPECT_EQ(gateway->Requests().size(), c.requests);
+        link.Close();
+        gateway->Stop();
+    }
+}
+
+TEST_F(DownloadTest, ProgressCountsEveryFrame) {
+    StartGateway(2, 1);
+    Project project;
+    AddCommand(project, 2, "0", "10", "0000H");
+    AddCommand(project, 2, "10", "10", "0014H");
+    std::vector<Progress> steps;
+    link.SetProgressCallback([&](const Progress& p) { steps.push_back(p); });
+    ASSERT_EQ(project.Download(link), Success);
+    ASSERT_EQ(steps.size(), gateway->Requests().size());
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        EXPECT_EQ(steps[i].step, static_cast<int>(i) + 1);
+        EXPECT_EQ(steps[i].total, 7);
+        EXPECT_FALSE(steps[i].what.empty());
+    }
+}
+
+} // namespace
+} // namespace varkel::testing

@@ -1,0 +1,155 @@
+#include "LinkFixture.h"
+#include "link/LinkText.h"
+#include "link/PosixSerialPort.h"
+#include "model/ResultCode.h"
+#include "model/TextTable.h"
+
+#include <chrono>
+#include <cstdio>
+#include <grp.h>
+#include <unistd.h>
+
+namespace varkel::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+using SerialLinkTest = LinkFixture;
+
+TEST_F(SerialLinkTest, MissingDeviceFailsWithoutLeavingAPortOpen) {
+    SerialLink missing;
+    EXPECT_EQ(missing.Open("/dev/varkel-no-such-port"), PortOpenFailed);
+    EXPECT_FALSE(missing.IsOpen());
+    EXPECT_EQ(missing.LastOpenFailure(), OpenFailure::Missing);
+    const std::uint8_t byte = 0x01;
+    EXPECT_EQ(missing.Send(&byte, 1), PortIoFailed);
+    // Not a terminal at all.
+    EXPECT_EQ(missing.Open("/dev/null"), PortOpenFailed);
+    EXPECT_FALSE(missing.IsOpen());
+}
+
+TEST_F(SerialLinkTest, SecondOpenOfABusyPortFails) {
+    StartGateway(2, 1);
+    SerialLink second;
+    EXPECT_EQ(second.Open(gateway->DevicePath()), PortOpenFailed);
+    EXPECT_EQ(second.LastOpenFailure(), OpenFailure::Busy);
+    SetTextLanguage(TextLanguage::English);
+    EXPECT_EQ(second.OpenFailureMessage(), "Failed to open serial port\n" + gateway->DevicePath() +
+                                               " is in use by another program or transfer.");
+    SetTextLanguage(TextLanguage::Chinese);
+    // The first link is unharmed and, once closed, the port is free again.
+    std::uint8_t reply[11] = {};
+    const std::uint8_t request[] = {0x01, 0x00, 0x01};
+    ASSERT_EQ(link.Send(request, 3), Success);
+    ASSERT_EQ(link.Receive(reply, 11), Success);
+    EXPECT_EQ(reply[2], 0x05);
+    link.Close();
+    EXPECT_EQ(second.Open(gateway->DevicePath()), Success);
+}
+
+// A transport that refuses with a permission error, as a port owned by a
+// group the user is not in does.
+class RefusingTransport : public Transport {
+public:
+    bool Open(const std::string&) override { return false; }
+    bool IsOpen() const override { return false; }
+    void Close() override {}
+    OpenFailure LastOpenFailure() const override { return OpenFailure::Permission; }
+    std::string LastErrorText() const override { return "open: Permission denied"; }
+    long Write(const std::uint8_t*, std::size_t, int) override { return -1; }
+    long Read(std::uint8_t*, std::size_t, int, int) override { return -1; }
+};
+
+TEST(PermissionHintTest, NamesTheGroupThatOwnsTheDevice) {
+    char path[] = "/tmp/varkel-permXXXXXX";
+    int fd = ::mkstemp(path);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    group* dialout = ::getgrnam("dialout");
+    if (!dialout || ::chown(path, static_cast<uid_t>(-1), dialout->gr_gid) != 0) {
+        std::remove(path);
+        GTEST_SKIP() << "no dialout group to hand the file to";
+    }
+    SerialLink link(std::make_unique<RefusingTransport>());
+    EXPECT_EQ(link.Open(path), PortOpenFailed);
+    SetTextLanguage(TextLanguage::English);
+    std::string english = link.OpenFailureMessage();
+    SetTextLanguage(TextLanguage::Chinese);
+    std::string chinese = link.OpenFailureMessage();
+    std::remove(path);
+    EXPECT_EQ(english.rfind("Failed to open serial port\n", 0), 0u) << english;
+    EXPECT_NE(english.find("\"dialout\""), std::string::npos) << english;
+    EXPECT_NE(english.find("usermod -aG dialout"), std::string::npos) << english;
+    EXPECT_NE(english.find(path), std::string::npos) << english;
+    EXPECT_EQ(chinese.rfind("打开串口失败\n", 0), 0u) << chinese;
+    EXPECT_NE(chinese.find("\"dialout\""), std::string::npos) << chinese;
+}
+
+TEST_F(SerialLinkTest, SilentGatewayEndsAfterTheReadLimitAndClosesThePort) {
+    StartGateway(2, 1, sim::Fault{sim::Fault::Silent, 1});
+    const std::uint8_t frame[] = {0x32, 0x01, 0x00, 0x33};
+    const std::uint8_t expected[] = {0x32, 0x00, 0x32};
+    std::uint8_t reply[3] = {9, 9, 9};
+    auto start = Clock::now();
+    EXPECT_EQ(link.Exchange(frame, 4, reply, expected, 3), PortIoFailed);
+    double elapsed = MillisecondsSince(start);
+    // 500 ms plus 3 x 500 ms, not a moment shorter, not much longer.
+    EXPECT_GE(elapsed, 1990.0);
+    EXPECT_LT(elapsed, 2400.0);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(reply[0], 0); // cleared before the read
+}
+
+TEST_F(SerialLinkTest, ShortAcknowledgementIsACheckErrorAndPaceIsKept) {
+    StartGateway(2, 1, sim::Fault{sim::Fault::ShortReply, 1});
+    link.SetPaceMs(100);
+    const std::uint8_t frame[] = {0x32, 0x01, 0x00, 0x33};
+    const std::uint8_t expected[] = {0x32, 0x00, 0x32};
+    std::uint8_t reply[3] = {7, 7, 7};
+    auto start = Clock::now();
+    EXPECT_EQ(link.Exchange(frame, 4, reply, expected, 3), CheckError);
+    double elapsed = MillisecondsSince(start);
+    // The pause, then the gap after the second byte ends the read.
+    EXPECT_GE(elapsed, 100.0 + 490.0);
+    EXPECT_LT(elapsed, 100.0 + 800.0);
+    EXPECT_EQ(reply[0], 0x32);
+    EXPECT_EQ(reply[1], 0x00);
+    EXPECT_EQ(reply[2], 0x00);
+    EXPECT_TRUE(link.IsOpen()); // a short reply is still a reply
+}
+
+TEST_F(SerialLinkTest, TraceStampsEveryFrameInOrder) {
+    StartGateway(2, 1);
+    std::vector<TraceEvent> events;
+    link.SetTraceCallback([&](const TraceEvent& e) { events.push_back(e); });
+    const std::uint8_t frame[] = {0x32, 0x01, 0x01, 0x34};
+    const std::uint8_t expected[] = {0x32, 0x00, 0x32};
+    std::uint8_t reply[3];
+    ASSERT_EQ(link.Exchange(frame, 4, reply, expected, 3), Success);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].kind, TraceEvent::Sent);
+    EXPECT_EQ(events[0].bytes, (Bytes{0x32, 0x01, 0x01, 0x34}));
+    EXPECT_EQ(events[1].kind, TraceEvent::Received);
+    EXPECT_EQ(events[1].bytes, (Bytes{0x32, 0x00, 0x32}));
+    EXPECT_LE(events[0].time, events[1].time);
+}
+
+TEST_F(SerialLinkTest, VanishingDeviceFailsTheTransferWithoutACrash) {
+    StartGateway(2, 1, sim::Fault{sim::Fault::Vanish, 5});
+    Project project;
+    AddCommand(project, 2, "0", "10", "0000H");
+    AddCommand(project, 2, "10", "10", "0014H");
+    auto start = Clock::now();
+    EXPECT_EQ(project.Download(link), PortIoFailed);
+    // Hang-up is noticed at once, not after the read limit.
+    EXPECT_LT(MillisecondsSince(start), 1500.0);
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(gateway->Requests().size(), 5u);
+}
+
+} // namespace
+} // namespace varkel::testing

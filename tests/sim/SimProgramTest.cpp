@@ -1,0 +1,168 @@
+#include "link/SerialLink.h"
+#include "model/MessageRecorder.h"
+#include "model/Project.h"
+#include "model/ResultCode.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace varkel {
+namespace {
+
+namespace fs = std::filesystem;
+
+// varkel-sim started as a child with its output on a pipe.
+class SimProcess {
+public:
+    explicit SimProcess(std::vector<std::string> args) {
+        args.insert(args.begin(), VARKEL_SIM_PROGRAM);
+        std::vector<char*> argv;
+        for (auto& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        int fds[2];
+        if (::pipe(fds) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, fds[0]);
+        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(fds[1]);
+        out_ = fds[0];
+    }
+    ~SimProcess() {
+        Terminate();
+        if (out_ >= 0)
+            ::close(out_);
+    }
+    // The first line of output, waiting at most two seconds.
+    std::string FirstLine() {
+        std::string line;
+        while (line.find('\n') == std::string::npos) {
+            pollfd p{out_, POLLIN, 0};
+            if (::poll(&p, 1, 2000) <= 0)
+                break;
+            char c;
+            if (::read(out_, &c, 1) != 1)
+                break;
+            line += c;
+        }
+        if (!line.empty() && line.back() == '\n')
+            line.pop_back();
+        return line;
+    }
+    // Exit status after SIGTERM, or -1.
+    int Terminate() {
+        if (pid_ <= 0)
+            return -1;
+        ::kill(pid_, SIGTERM);
+        return Wait();
+    }
+    int Wait() {
+        int status = 0;
+        pid_t pid = pid_;
+        pid_ = -1;
+        if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+            return -1;
+        return WEXITSTATUS(status);
+    }
+
+private:
+    pid_t pid_ = -1;
+    int out_ = -1;
+};
+
+class SimProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("varkel-simprog-" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir;
+    MessageRecorder messages;
+};
+
+TEST_F(SimProgramTest, KeepsADownloadAcrossRuns) {
+    const std::string link = (dir / "gateway").string();
+    const std::string state = (dir / "gateway.state").string();
+    Project original;
+    Node* node = original.GetSubnet().CreateNode();
+    Command* command = node->CreateCommand(2);
+    command->GetItem(Command::RegisterRow)->SetValue("40");
+    command->GetItem(Command::DataNumberRow)->SetValue("3");
+    command->GetItem(Command::MappingRow)->SetValue("0010H");
+    original.GetFieldbus().SetChoiceIndex(Fieldbus::ClearOnFaultIndex, 1);
+    {
+        SimProcess sim({"--hw", "2.0", "--link", link, "--state", state});
+        std::string device = sim.FirstLine();
+        ASSERT_EQ(device.rfind("/dev/", 0), 0u) << device;
+        ASSERT_EQ(fs::read_symlink(link).string(), device);
+        SerialLink serial;
+        serial.SetPaceMs(0);
+        ASSERT_EQ(serial.Open(link), Success);
+        ASSERT_EQ(original.Download(serial), Success);
+        serial.Close();
+        EXPECT_EQ(sim.Terminate(), 0);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(link))); // removed on exit
+    }
+    ASSERT_TRUE(fs::exists(state));
+    {
+        SimProcess sim({"--hw", "2.0", "--link", link, "--state", state});
+        ASSERT_EQ(sim.FirstLine().rfind("/dev/", 0), 0u);
+        SerialLink serial;
+        serial.SetPaceMs(0);
+        ASSERT_EQ(serial.Open(link), Success);
+        Project uploaded;
+        ASSERT_EQ(uploaded.Upload(serial), Success);
+        ASSERT_EQ(uploaded.GetSubnet().GetNodeCount(), 1);
+        const Command* back = uploaded.GetSubnet().GetNodeAt(0)->GetCommandAt(0);
+        ASSERT_NE(back, nullptr);
+        EXPECT_EQ(back->GetItem(Command::RegisterRow)->GetValue(), "40");
+        EXPECT_EQ(back->GetItem(Command::MappingRow)->GetValue(), "0010H");
+        EXPECT_EQ(uploaded.GetFieldbus().GetChoiceIndex(Fieldbus::ClearOnFaultIndex), 1);
+    }
+}
+
+TEST_F(SimProgramTest, FaultOptionsReachTheLink) {
+    SimProcess sim({"--fault", "bad-version", "--fault-at", "2"});
+    std::string device = sim.FirstLine();
+    ASSERT_EQ(device.rfind("/dev/", 0), 0u) << device;
+    SerialLink serial;
+    serial.SetPaceMs(0);
+    ASSERT_EQ(serial.Open(device), Success);
+    Project project;
+    EXPECT_EQ(project.Download(serial), VersionMismatch);
+}
+
+TEST_F(SimProgramTest, RefusesBadOptionsAndUnreadableState) {
+    EXPECT_EQ(SimProcess({"--hw", "two"}).Wait(), 2);
+    EXPECT_EQ(SimProcess({"--fault", "sometimes"}).Wait(), 2);
+    const fs::path state = dir / "broken.state";
+    {
+        std::FILE* f = std::fopen(state.c_str(), "w");
+        std::fputs("not a state\n", f);
+        std::fclose(f);
+    }
+    EXPECT_EQ(SimProcess({"--state", state.string()}).Wait(), 1);
+    // The file it could not read is left as it was.
+    EXPECT_EQ(fs::file_size(state), 12u);
+}
+
+} // namespace
+} // namespace varkel
