@@ -17,7 +17,9 @@ public:
     ProjectBase(const ProjectBase&) = delete;
     ProjectBase& operator=(const ProjectBase&) = delete;
 
-    // Both return 1 on success; on failure 0, with the reason in error.
+    // Both return 1 on success; on failure 0, with the reason in error. A
+    // file refused for its language has shown its message already and
+    // leaves error empty.
     virtual int SaveFile(const std::string& path, std::string* error = nullptr);
     virtual int LoadFile(const std::string& path, std::string* error = nullptr);
     void AddChild(ConfigObject* object);

@@ -1,0 +1,146 @@
+#include "persist/Gb2312.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace varkel {
+namespace {
+
+bool IsAscii(const std::string& text) {
+    for (unsigned char c : text)
+        if (c >= 0x80)
+            return false;
+    return true;
+}
+
+// One open conversion descriptor per direction and thread: opening one is
+// far dearer than converting a configuration.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (cd_ != reinterpret_cast<iconv_t>(-1))
+            iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Strict conversion: any sequence without a mapping is a failure, never
+    // a substitution.
+    bool Convert(const std::string& in, std::string& out, std::size_t* badOffset) {
+        out.clear();
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+            if (badOffset)
+                *badOffset = 0;
+            return false;
+        }
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr); // reset the shift state
+        out.resize(in.size() * 2 + 16);
+        char* inPtr = const_cast<char*>(in.data());
+        std::size_t inLeft = in.size();
+        std::size_t used = 0;
+        while (true) {
+            char* outPtr = out.data() + used;
+            std::size_t outLeft = out.size() - used;
+            std::size_t rc = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
+            used = out.size() - outLeft;
+            if (rc != static_cast<std::size_t>(-1)) {
+                // Flush any pending state; the code pages here are stateless,
+                // but a final call costs nothing.
+                outPtr = out.data() + used;
+                outLeft = out.size() - used;
+                if (iconv(cd_, nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
+                    break;
+                used = out.size() - outLeft;
+                // glibc answers the number of irreversible conversions; any
+                // of them would be a silent substitution.
+                if (rc != 0)
+                    break;
+                out.resize(used);
+                return true;
+            }
+            if (errno == E2BIG) {
+                out.resize(out.size() * 2);
+                continue;
+            }
+            break; // EILSEQ or EINVAL (a truncated sequence at the end)
+        }
+        if (badOffset)
+            *badOffset = in.size() - inLeft;
+        return false;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+} // namespace
+
+bool EncodeGb2312(const std::string& utf8, std::string& out) {
+    if (IsAscii(utf8)) {
+        out = utf8;
+        return true;
+    }
+    std::size_t bad = 0;
+    if (!IsValidUtf8(utf8, &bad))
+        return false;
+    thread_local Converter toGbk("GBK", "UTF-8");
+    return toGbk.Convert(utf8, out, nullptr);
+}
+
+bool DecodeGb2312(const std::string& bytes, std::string& utf8, std::size_t* badOffset) {
+    if (IsAscii(bytes)) {
+        utf8 = bytes;
+        return true;
+    }
+    thread_local Converter fromGb18030("UTF-8", "GB18030");
+    return fromGb18030.Convert(bytes, utf8, badOffset);
+}
+
+bool IsValidUtf8(const std::string& text, std::size_t* badOffset) {
+    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
+    std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        unsigned char c = s[i];
+        std::size_t len = 0;
+        unsigned int cp = 0;
+        unsigned int minimum = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            len = 2;
+            cp = c & 0x1F;
+            minimum = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            len = 3;
+            cp = c & 0x0F;
+            minimum = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            len = 4;
+            cp = c & 0x07;
+            minimum = 0x10000;
+        } else {
+            break;
+        }
+        if (i + len > n)
+            break;
+        std::size_t k = 1;
+        for (; k < len; ++k) {
+            if ((s[i + k] & 0xC0) != 0x80)
+                break;
+            cp = (cp << 6) | (s[i + k] & 0x3F);
+        }
+        if (k != len || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            break;
+        i += len;
+    }
+    if (i == n)
+        return true;
+    if (badOffset)
+        *badOffset = i;
+    return false;
+}
+
+} // namespace varkel

@@ -1,0 +1,203 @@
+// Saving and loading a whole configuration file.
+#include "model/Messages.h"
+#include "model/Project.h"
+#include "model/ProjectBase.h"
+#include "model/TextTable.h"
+#include "persist/XmlFile.h"
+#include "persist/XmlUtil.h"
+
+#include <cstdio>
+#include <ctime>
+#include <tinyxml.h>
+
+namespace varkel {
+namespace {
+
+// The header's maker strings; written at every save, never read.
+constexpr const char* kMakerName = "Varkel";
+constexpr const char* kMakerTel = "-";
+constexpr const char* kMakerAddress = "-";
+constexpr const char* kMakerAuthor = "Varkel developers";
+
+TiXmlElement* StartDocument(TiXmlDocument& document) {
+    document.LinkEndChild(new TiXmlDeclaration("1.0", "gb2312", ""));
+    auto* root = new TiXmlElement("Norrin");
+    root->SetAttribute("Value", "Norrin");
+    document.LinkEndChild(root);
+    return root;
+}
+
+std::string LocalTimeText() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%4.4d-%2.2d-%2.2d %2.2d:%2.2d:%2.2d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+    return buf;
+}
+
+// The language element of the header, by position; nullptr when the file
+// has none.
+const TiXmlElement* LanguageElement(const TiXmlElement* root) {
+    const TiXmlElement* product = FindChildByValue(root, "Product");
+    if (!product)
+        return nullptr;
+    const TiXmlElement* first = product->FirstChildElement();
+    return first ? first->NextSiblingElement() : nullptr;
+}
+
+// What a configuration must have before it may replace the one in memory;
+// the English and Chinese description of the first missing part, or empty.
+std::string MissingPart(const TiXmlElement* root) {
+    auto lacks = [](const char* what) { return PersistText("缺少", "lacks ") + what; };
+    const TiXmlElement* subnet = FindChildByValue(root, "Subnet");
+    if (!subnet)
+        return lacks("\"Subnet\"");
+    const TiXmlElement* protocol = FindChildByValue(subnet, "ProtocalType");
+    if (!protocol)
+        return lacks("\"ProtocalType\"");
+    if (!protocol->NextSiblingElement())
+        return lacks("\"CurrentModeType\"");
+    if (!FindChildByValue(protocol, "MasterModeItemList"))
+        return lacks("\"MasterModeItemList\"");
+    if (!FindChildByValue(protocol, "CommonModeItemList"))
+        return lacks("\"CommonModeItemList\"");
+    if (!FindChildByValue(subnet, "ItemList"))
+        return lacks("\"Subnet\\ItemList\"");
+    const TiXmlElement* fieldbus = FindChildByValue(root, "Profilebus");
+    if (!fieldbus)
+        return lacks("\"Profilebus\"");
+    if (!fieldbus->FirstChildElement())
+        return lacks("\"Profilebus\\ItemList\"");
+    return {};
+}
+
+std::string FileFault(const std::string& path, const std::string& fault) {
+    return PersistText("文件\"", "The file \"") + path + PersistText("\"", "\" ") + fault +
+           PersistText("，不是完整的配置文件。", "; it is not a complete configuration file.");
+}
+
+} // namespace
+
+int ProjectBase::SaveFile(const std::string& path, std::string* error) {
+    std::string local;
+    std::string& err = error ? *error : local;
+    err.clear();
+    TiXmlDocument document;
+    TiXmlElement* root = StartDocument(document);
+    SaveHeader(root);
+    SaveProduct(root);
+    for (ConfigObject* child : children_)
+        child->SaveXml(root);
+    return WriteXmlFile(document, path, err) ? 1 : 0;
+}
+
+int ProjectBase::LoadFile(const std::string& path, std::string* error) {
+    std::string local;
+    std::string& err = error ? *error : local;
+    err.clear();
+    TiXmlDocument document;
+    if (!ReadXmlFile(path, document, err))
+        return 0;
+    const TiXmlElement* root = document.FirstChildElement();
+    if (!root) {
+        err = FileFault(path, PersistText("没有根元素", "has no root element"));
+        return 0;
+    }
+    LoadHook(root);
+    if (!LanguageElement(root)) {
+        err = FileFault(path, PersistText("缺少\"Product\"及其语言", "lacks \"Product\" with its "
+                                                                     "language"));
+        return 0;
+    }
+    if (!CheckLanguage(root))
+        return 0; // the language message has been shown
+    for (ConfigObject* child : children_)
+        child->LoadXml(root);
+    return 1;
+}
+
+void ProjectBase::SaveHeader(TiXmlElement*) const {}
+
+void ProjectBase::SaveProduct(TiXmlElement*) const {}
+
+void ProjectBase::LoadHook(const TiXmlElement*) {}
+
+int ProjectBase::CheckLanguage(const TiXmlElement* root) const {
+    const TiXmlElement* language = LanguageElement(root);
+    if (!language)
+        return 0;
+    if (ValueOf(language) == "Chinese")
+        return 1;
+    ShowMessage(LocalText(5019));
+    return 0;
+}
+
+int Project::SaveFile(const std::string& path, std::string* error) {
+    std::string local;
+    std::string& err = error ? *error : local;
+    err.clear();
+    TiXmlDocument document;
+    TiXmlElement* root = StartDocument(document);
+    SaveHeader(root);
+    SaveProduct(root);
+    subnet_.SaveXml(root);
+    fieldbus_.SaveXml(root);
+    return WriteXmlFile(document, path, err) ? 1 : 0;
+}
+
+int Project::LoadFile(const std::string& path, std::string* error) {
+    std::string local;
+    std::string& err = error ? *error : local;
+    err.clear();
+    TiXmlDocument document;
+    if (!ReadXmlFile(path, document, err))
+        return 0;
+    const TiXmlElement* root = document.FirstChildElement();
+    if (!root) {
+        err = FileFault(path, PersistText("没有根元素", "has no root element"));
+        return 0;
+    }
+    LoadHook(root);
+    if (!LanguageElement(root)) {
+        err = FileFault(path, PersistText("缺少\"Product\"及其语言", "lacks \"Product\" with its "
+                                                                     "language"));
+        return 0;
+    }
+    if (!CheckLanguage(root))
+        return 0; // the language message has been shown
+    if (std::string missing = MissingPart(root); !missing.empty()) {
+        err = FileFault(path, missing);
+        return 0;
+    }
+    // Load into a configuration of its own and take it over only when it is
+    // complete, so that a failure leaves the one in memory untouched.
+    Project staged;
+    staged.subnet_.LoadXml(root);
+    staged.fieldbus_.LoadXml(root);
+    TakeFrom(staged);
+    return 1;
+}
+
+void Project::SaveHeader(TiXmlElement* root) const {
+    if (!root)
+        return;
+    TiXmlElement* company = AppendElement(root, "Company", "Company");
+    AppendElement(company, "Name", kMakerName);
+    AppendElement(company, "Tel", kMakerTel);
+    AppendElement(company, "Address", kMakerAddress);
+    AppendElement(company, "Author", kMakerAuthor);
+    AppendElement(company, "Version", "1.0.0.0");
+    AppendElement(company, "DateTime", LocalTimeText());
+}
+
+void Project::SaveProduct(TiXmlElement* root) const {
+    if (!root)
+        return;
+    TiXmlElement* product = AppendElement(root, "Product", "Product");
+    AppendElement(product, "ProductName", "TRX10");
+    AppendElement(product, "Language", "Chinese");
+}
+
+} // namespace varkel

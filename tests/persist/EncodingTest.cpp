@@ -1,0 +1,109 @@
+#include "persist/Gb2312.h"
+#include "persist/XmlFile.h"
+#include "persist/XmlUtil.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <tinyxml.h>
+
+namespace varkel {
+namespace {
+
+TEST(Gb2312, EncodesChineseAndThePunctuationStrictTablesGetWrong) {
+    std::string out;
+    ASSERT_TRUE(EncodeGb2312("协议类型", out));
+    EXPECT_EQ(out, "\xD0\xAD\xD2\xE9\xC0\xE0\xD0\xCD");
+    // U+00B7 and U+2014 are A1A4 and A1AA in the Windows code page.
+    ASSERT_TRUE(EncodeGb2312("1#·—", out));
+    EXPECT_EQ(out, "1#\xA1\xA4\xA1\xAA");
+    ASSERT_TRUE(EncodeGb2312("plain ASCII\r\n", out));
+    EXPECT_EQ(out, "plain ASCII\r\n");
+
+    std::string back;
+    ASSERT_TRUE(DecodeGb2312("1#\xA1\xA4\xA1\xAA\xD0\xAD", back));
+    EXPECT_EQ(back, "1#·—协");
+}
+
+TEST(Gb2312, RefusesWhatTheCodePageCannotHoldInsteadOfSubstituting) {
+    std::string out;
+    EXPECT_FALSE(EncodeGb2312("温度😀", out));        // emoji
+    EXPECT_FALSE(EncodeGb2312("\xC3\x28", out));     // broken UTF-8
+    EXPECT_FALSE(EncodeGb2312("\xED\xA0\x80", out)); // a surrogate
+    EXPECT_FALSE(EncodeGb2312("\xC0\xAF", out));     // overlong "/"
+}
+
+TEST(Gb2312, DecodingReportsTheFirstBadByte) {
+    std::string out;
+    std::size_t bad = 99;
+    EXPECT_FALSE(DecodeGb2312("ab\x80xy", out, &bad)); // a lone 0x80 is no character
+    EXPECT_EQ(bad, 2u);
+    EXPECT_FALSE(DecodeGb2312("abc\xD6", out, &bad)); // truncated double byte
+    EXPECT_EQ(bad, 3u);
+    // Four-byte sequences of the superset decode.
+    ASSERT_TRUE(DecodeGb2312("\x81\x30\x81\x30", out));
+    EXPECT_EQ(out, "\xC2\x80");
+}
+
+TEST(XmlEscaping, EscapesEveryAmpersandAndControlByte) {
+    std::string out;
+    AppendEscaped(out, "&#x41;|&amp;|<a>|\"q\"|'s'|\t|\r\n");
+    EXPECT_EQ(out,
+              "&amp;#x41;|&amp;amp;|&lt;a&gt;|&quot;q&quot;|&apos;s&apos;|&#x09;|&#x0D;&#x0A;");
+}
+
+// The installed TinyXML parser must give back exactly what the printer
+// wrote, whatever the value holds.
+TEST(XmlEscaping, ValuesSurviveThePrinterAndTheInstalledParser) {
+    const std::vector<std::string> values = {
+        "&",          "<",     ">",         "\"",       "'",        "both \" and '",   "&#x41;",
+        "&#65;",      "&amp;", "tab\there", "cr\r\nlf", "lone\rcr", "  two  blanks  ", "]]>",
+        "中文 与 ·—", "",      "\x01\x1F",
+    };
+    TiXmlDocument doc;
+    doc.LinkEndChild(new TiXmlDeclaration("1.0", "gb2312", ""));
+    auto* root = new TiXmlElement("Root");
+    doc.LinkEndChild(root);
+    for (const auto& v : values)
+        AppendElement(root, "V", v);
+
+    test::TempDir dir;
+    std::string error;
+    ASSERT_TRUE(WriteXmlFile(doc, dir.File("v.xml"), error)) << error;
+    TiXmlDocument back;
+    ASSERT_TRUE(ReadXmlFile(dir.File("v.xml"), back, error)) << error;
+    std::size_t i = 0;
+    for (const TiXmlElement* e = back.FirstChildElement()->FirstChildElement(); e;
+         e = e->NextSiblingElement(), ++i) {
+        ASSERT_LT(i, values.size());
+        EXPECT_EQ(ValueOf(e), values[i]) << "value " << i;
+    }
+    EXPECT_EQ(i, values.size());
+}
+
+TEST(XmlUtil, FindChildByValueComparesValuesNotTags) {
+    TiXmlElement parent("P");
+    AppendElement(&parent, "ItemList", "Other");
+    TiXmlElement* wanted = AppendElement(&parent, "Renamed", "ItemList");
+    AppendElement(&parent, "ItemList", "ItemList");
+    auto* noValue = new TiXmlElement("NoValue");
+    parent.LinkEndChild(noValue);
+    EXPECT_EQ(FindChildByValue(&parent, "ItemList"), wanted);
+    EXPECT_EQ(FindChildByValue(&parent, ""), noValue); // a missing attribute counts as empty
+    EXPECT_EQ(FindChildByValue(&parent, "itemlist"), nullptr);
+    EXPECT_EQ(FindChildByValue(nullptr, "ItemList"), nullptr);
+}
+
+TEST(XmlUtil, NestingDepthCountsElementsOnly) {
+    EXPECT_EQ(NestingDepth("<?xml version=\"1.0\"?><a><b/><c><d x='<e>' y=\"/>\"></d></c></a>", 50),
+              3u);
+    EXPECT_EQ(NestingDepth("<a><!-- <b><c><d> --><![CDATA[<e><f>]]></a>", 50), 1u);
+    EXPECT_EQ(NestingDepth("<a></a><b></b><c/>", 50), 1u);
+    std::string deep;
+    for (int i = 0; i < 1000; ++i)
+        deep += "<a v=\"/>\">";
+    EXPECT_EQ(NestingDepth(deep, 256), 257u); // quoted "/>" closes nothing
+}
+
+} // namespace
+} // namespace varkel
