@@ -1,0 +1,61 @@
+// export: the configuration into a workbook made from the template.
+#include "cli/CliApp.h"
+#include "cli/CliText.h"
+#include "cli/ExitCodes.h"
+#include "cli/ProjectFile.h"
+#include "export/WorkbookExport.h"
+#include "model/Project.h"
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+
+namespace varkel::cli {
+namespace {
+
+int RunExport(const std::string& file, const std::string& out, const std::string& templatePath) {
+    auto project = std::make_unique<Project>();
+    if (int code = LoadConfiguration(file, *project))
+        return code;
+    if (int code = CheckWritable(out))
+        return code;
+    const std::string workbookTemplate =
+        templatePath.empty() ? FindDefaultTemplate() : templatePath;
+    std::string error;
+    const int status = ExportWorkbook(*project, workbookTemplate, out, &error);
+    if (status == ExportDone)
+        return 0;
+    PrintError(error.empty() ? Fmt(L("导出失败: {}", "The export failed: {}"), {out}) : error);
+    switch (status) {
+    case ExportTemplateMissing:
+        return kExitNoInput;
+    case ExportTemplateInvalid:
+    case ExportSheetMissing:
+        return kExitBadInput;
+    default:
+        return kExitCantWrite;
+    }
+}
+
+} // namespace
+
+void AddExportCommand(CLI::App& app, CliContext& context) {
+    auto* cmd = app.add_subcommand(
+        "export", L("把配置导出为由模板生成的工作簿 (.xlsx)",
+                    "Export the configuration to a workbook (.xlsx) made from the template"));
+    auto file = std::make_shared<std::string>();
+    auto out = std::make_shared<std::string>();
+    auto workbookTemplate = std::make_shared<std::string>();
+    cmd->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+    cmd->add_option("-o,--output", *out, L("输出的工作簿 (.xlsx)", "Output workbook (.xlsx)"))
+        ->required();
+    cmd->add_option("--template", *workbookTemplate,
+                    L("模板工作簿 (默认: 程序附带的当前语言模板)",
+                      "Template workbook (default: the one shipped with the program for the "
+                      "active language)"));
+    cmd->callback([&context, file, out, workbookTemplate] {
+        context.exitCode = RunExport(*file, *out, *workbookTemplate);
+    });
+}
+
+} // namespace varkel::cli

@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+namespace varkel {
+class Project;
+}
+
+namespace varkel::cli {
+
+// Loads a configuration file into a freshly constructed project. Returns 0,
+// or after printing the reason 66 (missing or unreadable) or 65 (not a
+// configuration: unparsable, foreign language, parts missing).
+int LoadConfiguration(const std::string& path, Project& project);
+
+// What is missing from a loaded configuration, or empty when it is whole.
+std::string MissingParts(const Project& project);
+
+// 0 when a file can be created at the path (its folder exists and is
+// writable, and the path is not a folder); otherwise prints why and returns 73.
+int CheckWritable(const std::string& path);
+
+// Writes the configuration to a temporary file beside the path and renames
+// it over the path only when complete, so that a failure leaves whatever was
+// there untouched. Returns 0, or 73 after printing the reason.
+int SaveConfiguration(Project& project, const std::string& path);
+
+} // namespace varkel::cli

@@ -1,0 +1,27 @@
+#include "cli/TerminalMessageSink.h"
+
+#include "cli/CliText.h"
+
+namespace varkel::cli {
+
+void TerminalMessageSink::Inform(const std::string& text) {
+    ++messages_;
+    PrintError(text);
+}
+
+Answer TerminalMessageSink::Ask(const std::string& text, Buttons buttons) {
+    Answer answer = answer_;
+    // Only an answer the box offers can be given.
+    if (buttons == Buttons::Ok)
+        answer = Answer::Yes;
+    else if (buttons == Buttons::YesNo && answer == Answer::Cancel)
+        answer = Answer::No;
+    std::string said = answer == Answer::Yes  ? L("是", "yes")
+                       : answer == Answer::No ? L("否", "no")
+                                              : L("取消", "cancel");
+    ++messages_;
+    PrintError(text + " -> " + said);
+    return answer;
+}
+
+} // namespace varkel::cli

@@ -1,0 +1,59 @@
+#pragma once
+#include "model/Sinks.h"
+
+#include <string>
+#include <vector>
+
+namespace varkel {
+
+class Project;
+class ParamItem;
+
+// What committing one value of the parameter grid did. The grid and the
+// command line both commit through CommitValue, so the rules live in one
+// place; the caller only shows the outcome.
+struct CommitResult {
+    enum Refusal {
+        NotRefused = 0,
+        NoSuchItem,  // no object behind the entry, or no item at the row
+        NotEditable, // the item is shown only (state 0) or greyed
+        NotAChoice,  // a picked item given a text that is none of its choices
+    };
+
+    // Result code of the value check: 0, or 6, 7, 8 for a refused typed
+    // value (show it with ShowResult). Refusals for other reasons leave it 0.
+    int code = 0;
+    Refusal refusal = NotRefused;
+    // The model changed (value, name, enable flags or protocol): set the
+    // modified flag. False when the same value was committed again.
+    bool changed = false;
+    // The committed item's value afterwards, after any rewrite (poll delay
+    // rounded down, "H" appended to a mapping address).
+    std::string storedValue;
+    // The node was renamed after its slave address: relabel its tree entry.
+    bool renamedNode = false;
+    std::string nodeName;
+    // The subnet's protocol type changed: rebuild the tree and the grid. The
+    // fieldbus's two switches changed their enable flags as well.
+    bool protocolSwitched = false;
+    // Rows of the same object whose enable flag changed: redraw them.
+    std::vector<int> enableChangedRows;
+    // Rows of the same object, other than the committed one, whose value was
+    // rewritten ("CRC check" forced to "Close"): redraw them.
+    std::vector<int> valueChangedRows;
+
+    bool Accepted() const { return refusal == NotRefused && code == 0; }
+};
+
+// The item shown at a grid row of the entry's object, or nullptr.
+ParamItem* ItemAtRow(const TreeEntry& entry, int row);
+
+// Commits a text at a row of the entry's object: a typed text for a typed
+// item, the text of the chosen entry for a picked item. Checks the value by
+// the object's kind and the row, rewrites it where the rules say, applies
+// the node renaming, the choice rules and the protocol switch, and stores it.
+// A refused value leaves the model unchanged.
+CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
+                         const std::string& text);
+
+} // namespace varkel

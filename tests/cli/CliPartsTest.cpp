@@ -1,0 +1,124 @@
+// The pieces behind the commands: target parsing, the check report and the
+// field-by-field comparison.
+#include "cli/ConfigCheck.h"
+#include "cli/ProjectDiff.h"
+#include "cli/Target.h"
+#include "model/Project.h"
+#include "model/ResultCode.h"
+#include "model/TextTable.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace varkel::cli {
+namespace {
+
+// A node with commands given as (function index, data number, mapping).
+void AddCommand(Project& project, int functionIndex, const std::string& count,
+                const std::string& mapping) {
+    Subnet& subnet = project.GetSubnet();
+    Node* node = subnet.GetNodeAt(0) ? subnet.GetNodeAt(0) : subnet.CreateNode();
+    Command* command = node->CreateCommand(functionIndex);
+    command->GetItem(Command::RegisterRow)->SetValue("0");
+    command->GetItem(Command::DataNumberRow)->SetValue(count);
+    command->GetItem(Command::MappingRow)->SetValue(mapping);
+}
+
+class CliPartsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetTextLanguage(TextLanguage::English);
+        project = std::make_unique<Project>();
+    }
+    void TearDown() override { SetTextLanguage(TextLanguage::Chinese); }
+    std::unique_ptr<Project> project;
+};
+
+TEST_F(CliPartsTest, TargetsNameTheirObjects) {
+    Node* node = project->GetSubnet().CreateNode();
+    Command* command = node->CreateCommand(2);
+    TreeEntry entry;
+    std::string error;
+    ASSERT_TRUE(ParseTarget(*project, "fieldbus", entry, error));
+    EXPECT_EQ(entry.kind, TreeEntry::FieldbusKind);
+    ASSERT_TRUE(ParseTarget(*project, "node:0", entry, error));
+    EXPECT_EQ(entry.AsNode(), node);
+    ASSERT_TRUE(ParseTarget(*project, "command:0:0", entry, error));
+    EXPECT_EQ(entry.AsCommand(), command);
+
+    for (const char* bad : {"", "Subnet", "node", "node:", "node:-1", "node:1", "node:0:0",
+                            "command:0", "command:0:1", "command:0:x", "node:99999999999"}) {
+        error.clear();
+        EXPECT_FALSE(ParseTarget(*project, bad, entry, error)) << bad;
+        EXPECT_FALSE(error.empty()) << bad;
+    }
+}
+
+TEST_F(CliPartsTest, CheckListsEveryProblemWithItsCommand) {
+    AddCommand(*project, 2, "", "");       // data number and mapping empty
+    AddCommand(*project, 2, "4", "0000H"); // fine alone
+    AddCommand(*project, 2, "4", "0004H"); // shares bytes 4..7 with the one before
+    CheckReport report = CheckConfiguration(*project);
+    EXPECT_EQ(report.code, ItemEmpty);
+    ASSERT_GE(report.problems.size(), 3u);
+    EXPECT_EQ(report.problems[0].code, ItemEmpty);
+    EXPECT_NE(report.problems[0].where.find("#0"), std::string::npos);
+    EXPECT_EQ(report.problems[1].code, ItemEmpty);
+    bool conflict = false;
+    for (const Problem& p : report.problems)
+        if (p.code == MappingConflict && p.where.find("#1") != std::string::npos &&
+            p.where.find("#2") != std::string::npos) {
+            conflict = true;
+            EXPECT_NE(p.what.find("32-63"), std::string::npos) << p.what;
+        }
+    EXPECT_TRUE(conflict);
+}
+
+TEST_F(CliPartsTest, CheckCodeFollowsTheDownloadOrder) {
+    AddCommand(*project, 2, "2", "00A6H"); // reaches past 00A7H
+    AddCommand(*project, 2, "1", "0000H");
+    AddCommand(*project, 3, "1", "0000H"); // conflict at byte 0
+    CheckReport report = CheckConfiguration(*project);
+    // A conflict within the memory wins over an overflow.
+    EXPECT_EQ(report.code, MappingConflict);
+    int overflows = 0;
+    for (const Problem& p : report.problems)
+        overflows += p.code == MappingOverflow;
+    EXPECT_EQ(overflows, 1);
+
+    std::unique_ptr<Project> clean = std::make_unique<Project>();
+    AddCommand(*clean, 2, "1", "0000H");
+    AddCommand(*clean, 5, "1", "4000H");
+    CheckReport none = CheckConfiguration(*clean);
+    EXPECT_EQ(none.code, Success);
+    EXPECT_TRUE(none.problems.empty());
+}
+
+TEST_F(CliPartsTest, DiffNamesEachDifferingField) {
+    std::unique_ptr<Project> other = std::make_unique<Project>();
+    EXPECT_TRUE(DiffProjects(*project, *other).empty());
+
+    AddCommand(*project, 2, "4", "0000H");
+    AddCommand(*other, 2, "4", "0000H");
+    other->GetSubnet().GetNodeAt(0)->GetCommandAt(0)->GetItem(Command::MnemonicRow)->SetValue("m");
+    other->GetSubnet().GetUniversalItem(7)->SetValue("99");
+    other->GetFieldbus().GetItem(Fieldbus::ValidLengthIndex)->SetEnable(1);
+    auto differences = DiffProjects(*project, *other);
+    ASSERT_EQ(differences.size(), 3u);
+    EXPECT_EQ(differences[0].path, "fieldbus[3]");
+    EXPECT_EQ(differences[0].field, "enable");
+    EXPECT_EQ(differences[1].path, "subnet.universal[13]");
+    EXPECT_EQ(differences[1].b, "99");
+    EXPECT_EQ(differences[2].path, "node[0].command[0][9]");
+    EXPECT_EQ(differences[2].a, "");
+    EXPECT_EQ(differences[2].b, "m");
+
+    AddCommand(*other, 13, "1", "4000H");
+    differences = DiffProjects(*project, *other);
+    EXPECT_EQ(differences.back().path, "node[0].command[1]");
+    EXPECT_EQ(differences.back().a, "");
+}
+
+} // namespace
+} // namespace varkel::cli
