@@ -1,0 +1,296 @@
+// The document: captions, New, Open, Save, Save As, the save prompt with
+// its repaired paths, the recent-file list and closing the window.
+#include "UiFixture.h"
+
+#include "model/Project.h"
+#include "model/TextTable.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace varkel;
+using namespace varkel::test;
+
+namespace {
+
+QString DataFile(const char* name) {
+    return QStringLiteral(VARKEL_UI_TEST_DATA "/") + QLatin1String(name);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int SubnetNodes(Window& w) {
+    return w.app.GetProject().GetSubnet().GetNodeCount();
+}
+
+} // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        SetTextLanguage(TextLanguage::English);
+    }
+    void init() { QSettings().clear(); }
+
+    void CaptionsFollowDeviceSaveAndOpen() {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        Window w(1);
+        QCOMPARE(w.frame.windowTitle(), QString::fromStdString(LocalText(2)));
+
+        const QString path = dir.filePath(QStringLiteral("plant.xml"));
+        dialogs.saveNames << path;
+        QVERIFY(w.doc.FileSave()); // never saved: asks for a name
+        QCOMPARE(w.frame.windowTitle(), path);
+        QCOMPARE(w.doc.GetPathName(), path);
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY(dialogs.saveFilters.value(0).contains(QLatin1String("*.xml")));
+
+        w.doc.FileNew();
+        QCOMPARE(w.frame.windowTitle(), QString::fromStdString(LocalText(2)));
+        QVERIFY(w.doc.GetPathName().isEmpty());
+
+        QVERIFY(w.doc.OnOpenDocument(DataFile("commands48.xml")));
+        QCOMPARE(w.frame.windowTitle(), DataFile("commands48.xml"));
+        QCOMPARE(w.app.GetModified(), 0);
+        QVERIFY(messages.messages.empty());
+    }
+
+    void NewWithoutChangesDoesNotAsk() {
+        MessageRecorder messages;
+        Window w;
+        w.AddNode();
+        w.app.SetModified(0);
+        w.doc.FileNew();
+        QVERIFY(messages.questions.empty());
+        QCOMPARE(SubnetNodes(w), 0);
+        QCOMPARE(w.SubnetItem()->childCount(), 0);
+    }
+
+    void PromptNoDiscardsAndLeavesFreshProjectUnmodified() {
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        messages.answers = {Answer::No};
+        Window w;
+        w.AddNode();
+        QCOMPARE(w.app.GetModified(), 1);
+        w.doc.FileNew();
+        QCOMPARE(messages.questions.size(), size_t(1));
+        QCOMPARE(messages.questions[0], LocalText(47));
+        QCOMPARE(SubnetNodes(w), 0);
+        QCOMPARE(w.app.GetModified(), 0);
+        QVERIFY(dialogs.saveFilters.isEmpty());
+
+        // Nothing unsaved now: closing does not ask again.
+        QCloseEvent close;
+        QApplication::sendEvent(&w.frame, &close);
+        QVERIFY(close.isAccepted());
+        QCOMPARE(messages.questions.size(), size_t(1));
+    }
+
+    void PromptCancelKeepsEverything() {
+        MessageRecorder messages;
+        messages.answers = {Answer::Cancel, Answer::Cancel};
+        Window w;
+        w.AddNode();
+        w.doc.FileNew();
+        QCOMPARE(SubnetNodes(w), 1);
+        QCOMPARE(w.SubnetItem()->childCount(), 1);
+        QCOMPARE(w.app.GetModified(), 1);
+
+        QCloseEvent close;
+        QApplication::sendEvent(&w.frame, &close);
+        QVERIFY(!close.isAccepted());
+    }
+
+    void PromptYesSavesToTheKnownPath() {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        messages.answers = {Answer::Yes};
+        Window w;
+        const QString path = dir.filePath(QStringLiteral("known.xml"));
+        dialogs.saveNames << path;
+        QVERIFY(w.doc.FileSaveAs());
+        const QByteArray before = ReadAll(path);
+        w.AddNode();
+        w.doc.FileNew();
+        QCOMPARE(dialogs.saveFilters.size(), 1); // no second dialog
+        QVERIFY(ReadAll(path).contains("Node(1)"));
+        QVERIFY(!before.contains("Node(1)"));
+        QCOMPARE(SubnetNodes(w), 0); // the New went on
+        QCOMPARE(w.app.GetModified(), 0);
+    }
+
+    void PromptYesThenCancelledDialogStopsNewAndClose() {
+        ScriptedDialogs dialogs; // no names queued: the Save dialog is cancelled
+        MessageRecorder messages;
+        messages.answers = {Answer::Yes, Answer::Yes};
+        Window w;
+        w.AddNode();
+        w.doc.FileNew();
+        QCOMPARE(SubnetNodes(w), 1);
+        QCOMPARE(w.app.GetModified(), 1);
+        QCOMPARE(w.SubnetItem()->childCount(), 1);
+
+        QCloseEvent close;
+        QApplication::sendEvent(&w.frame, &close);
+        QVERIFY(!close.isAccepted());
+        QCOMPARE(w.app.GetModified(), 1);
+    }
+
+    void PromptYesAppendsXmlOnlyWhenMissing_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("bare") << "first"
+                              << "first.xml";
+        QTest::newRow("xml") << "second.xml"
+                             << "second.xml";
+        QTest::newRow("upper") << "third.XML"
+                               << "third.XML";
+        QTest::newRow("other") << "fourth.txt"
+                               << "fourth.txt.xml";
+    }
+    void PromptYesAppendsXmlOnlyWhenMissing() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        messages.answers = {Answer::Yes};
+        Window w;
+        w.AddNode();
+        dialogs.saveNames << dir.filePath(chosen);
+        w.doc.FileNew();
+        QVERIFY(QFileInfo::exists(dir.filePath(written)));
+        QVERIFY(!QFileInfo::exists(dir.filePath(written + QStringLiteral(".xml"))));
+        QVERIFY(ReadAll(dir.filePath(written)).contains("Node(1)"));
+        QCOMPARE(SubnetNodes(w), 0);
+    }
+
+    void FailedSaveIsReportedAndKeepsTheFlag() {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        messages.answers = {Answer::Yes};
+        Window w(2);
+        w.AddNode();
+        const QString caption = w.frame.windowTitle();
+        const QString path = dir.filePath(QStringLiteral("missing/folder/x.xml"));
+        dialogs.saveNames << path;
+        QVERIFY(!w.doc.FileSaveAs());
+        QCOMPARE(messages.messages.size(), size_t(1));
+        QVERIFY(!messages.messages[0].empty());
+        QCOMPARE(w.app.GetModified(), 1);
+        QCOMPARE(w.frame.windowTitle(), caption);
+        QVERIFY(w.doc.GetPathName().isEmpty());
+
+        // At the prompt a failed save stops the New as well.
+        dialogs.saveNames << path;
+        w.doc.FileNew();
+        QCOMPARE(SubnetNodes(w), 1);
+        QCOMPARE(w.app.GetModified(), 1);
+        QCOMPARE(messages.messages.size(), size_t(2));
+    }
+
+    void FailedOpenSaysWhyAndChangesNothing() {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        Window w;
+        w.AddNode();
+        const QString caption = w.frame.windowTitle();
+
+        const QString missing = dir.filePath(QStringLiteral("nothing.xml"));
+        QVERIFY(!w.doc.OnOpenDocument(missing));
+        QCOMPARE(messages.messages.size(), size_t(1));
+        QVERIFY(QString::fromStdString(messages.messages[0]).contains(missing));
+
+        QFile bad(dir.filePath(QStringLiteral("bad.xml")));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("<Norrin><unclosed></Norrin");
+        bad.close();
+        QVERIFY(!w.doc.OnOpenDocument(bad.fileName()));
+        QCOMPARE(messages.messages.size(), size_t(2));
+
+        // A file of the other language: the load's own message, once.
+        QByteArray english = ReadAll(DataFile("commands48.xml"));
+        english.replace("<Language Value=\"Chinese\"", "<Language Value=\"English\"");
+        QFile foreign(dir.filePath(QStringLiteral("english.xml")));
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write(english);
+        foreign.close();
+        QVERIFY(!w.doc.OnOpenDocument(foreign.fileName()));
+        QCOMPARE(messages.messages.size(), size_t(3));
+        QCOMPARE(messages.messages[2], LocalText(5019));
+
+        QCOMPARE(w.frame.windowTitle(), caption);
+        QCOMPARE(w.app.GetModified(), 1);
+        QCOMPARE(SubnetNodes(w), 1);
+        QCOMPARE(w.SubnetItem()->childCount(), 1);
+        QVERIFY(w.doc.GetPathName().isEmpty());
+    }
+
+    void OpenAsksAboutUnsavedChanges() {
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        messages.answers = {Answer::Cancel, Answer::No};
+        Window w;
+        w.AddNode();
+        dialogs.openNames << DataFile("commands48.xml") << DataFile("commands48.xml");
+        w.doc.FileOpen();
+        QCOMPARE(messages.questions.size(), size_t(1));
+        QCOMPARE(w.app.GetProject().GetCommandCount(), 0); // cancelled
+        w.doc.FileOpen();
+        QCOMPARE(w.app.GetProject().GetCommandCount(), 48);
+        QCOMPARE(w.app.GetModified(), 0);
+    }
+
+    void RecentFilesKeepTheLastFour() {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        Window w;
+        for (int i = 1; i <= 5; ++i) {
+            dialogs.saveNames << dir.filePath(QStringLiteral("f%1.xml").arg(i));
+            QVERIFY(w.doc.FileSaveAs());
+        }
+        dialogs.saveNames << dir.filePath(QStringLiteral("f3.xml"));
+        QVERIFY(w.doc.FileSaveAs());
+        const QStringList recent = w.doc.RecentFiles();
+        QCOMPARE(recent.size(), 4);
+        QCOMPARE(QFileInfo(recent[0]).fileName(), QStringLiteral("f3.xml"));
+        QCOMPARE(QFileInfo(recent[1]).fileName(), QStringLiteral("f5.xml"));
+        QCOMPARE(QFileInfo(recent[2]).fileName(), QStringLiteral("f4.xml"));
+        QCOMPARE(QFileInfo(recent[3]).fileName(), QStringLiteral("f2.xml"));
+
+        // The File menu lists them by name.
+        QStringList texts;
+        for (QAction* a : w.frame.FileMenu()->actions())
+            texts << a->text();
+        QVERIFY(texts.contains(QStringLiteral("&1 f3.xml")));
+        QVERIFY(texts.contains(QStringLiteral("&4 f2.xml")));
+
+        // A recent file that has gone is reported and dropped.
+        QFile::remove(dir.filePath(QStringLiteral("f5.xml")));
+        w.doc.OpenRecentFile(recent[1]);
+        QCOMPARE(messages.messages.size(), size_t(1));
+        QCOMPARE(w.doc.RecentFiles().size(), 3);
+        QVERIFY(!w.doc.RecentFiles().contains(recent[1]));
+    }
+};
+
+QTEST_MAIN(DocumentTest)
+#include "DocumentTest.moc"

@@ -1,0 +1,419 @@
+// The Upload/Download dialog against virtual gateways in this process: the
+// outcomes and their messages, the refresh after an upload, the port list
+// and the remembered port, and that a running transfer keeps the dialog
+// alive and busy.
+#include "link/LinkText.h"
+#include "link/Transport.h"
+#include "model/Command.h"
+#include "model/MessageRecorder.h"
+#include "model/Node.h"
+#include "model/Project.h"
+#include "model/ResultCode.h"
+#include "model/TextTable.h"
+#include "sim/GatewaySim.h"
+#include "ui/CUpDownDlg.h"
+#include "ui/VirtualGateway.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <memory>
+
+using namespace varkel;
+
+namespace {
+
+QString Text(int key) {
+    return QString::fromStdString(LocalText(key));
+}
+
+Command* AddCommand(Project& project, int functionIndex, const char* start, const char* count,
+                    const char* mapping) {
+    Subnet& subnet = project.GetSubnet();
+    Node* node = subnet.GetNodeAt(0) ? subnet.GetNodeAt(0) : subnet.CreateNode();
+    Command* command = node->CreateCommand(functionIndex);
+    command->GetItem(Command::RegisterRow)->SetValue(start);
+    command->GetItem(Command::DataNumberRow)->SetValue(count);
+    command->GetItem(Command::MappingRow)->SetValue(mapping);
+    command->GetItem(Command::BitOffsetRow)->SetValue("0");
+    return command;
+}
+
+// Two read commands and one write command, all valid for a download.
+void FillProject(Project& project) {
+    AddCommand(project, 2, "0", "2", "0000H");
+    AddCommand(project, 3, "100", "1", "0004H");
+    AddCommand(project, 13, "200", "4", "4000H");
+}
+
+struct Gateway {
+    explicit Gateway(sim::Fault fault = {}) {
+        sim::SimOptions options;
+        options.fault = fault;
+        sim = std::make_unique<sim::GatewaySim>(options);
+        std::string error;
+        started = sim->Start(&error);
+    }
+    CUpDownDlg::Port Port() const {
+        CUpDownDlg::Port port;
+        port.device = QString::fromStdString(sim->DevicePath());
+        port.label = port.device;
+        port.key = port.device;
+        return port;
+    }
+    std::unique_ptr<sim::GatewaySim> sim;
+    bool started = false;
+};
+
+// Records each message and whether it came on the interface thread.
+class ThreadCheckingSink : public MessageRecorder {
+public:
+    void Inform(const std::string& text) override {
+        onInterfaceThread.push_back(QThread::currentThread() == qApp->thread());
+        MessageRecorder::Inform(text);
+    }
+    std::vector<bool> onInterfaceThread;
+};
+
+// A port that refuses to open for want of permission.
+class NoPermissionPort : public Transport {
+public:
+    bool Open(const std::string&) override { return false; }
+    bool IsOpen() const override { return false; }
+    void Close() override {}
+    OpenFailure LastOpenFailure() const override { return OpenFailure::Permission; }
+    std::string LastErrorText() const override { return "open: Permission denied"; }
+    long Write(const std::uint8_t*, std::size_t, int) override { return -1; }
+    long Read(std::uint8_t*, std::size_t, int, int) override { return -1; }
+};
+
+// Runs one transfer through the OK button and waits for its end.
+bool RunTransfer(CUpDownDlg& dialog, int timeoutMs = 20000) {
+    QSignalSpy finished(&dialog, &CUpDownDlg::TransferFinished);
+    QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+    return finished.count() > 0 || finished.wait(timeoutMs);
+}
+
+} // namespace
+
+class TransferDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        SetTextLanguage(TextLanguage::English);
+        QVERIFY(stateDir_.isValid());
+        VirtualGateway::Shared().SetStateFile(stateDir_.filePath(QStringLiteral("state.txt")));
+    }
+
+    void cleanupTestCase() { VirtualGateway::Shared().Stop(); }
+
+    void init() { CUpDownDlg::SetLastPortKey(QString()); }
+
+    void CaptionAndButtonFollowTheModeAndLanguage() {
+        Project project;
+        {
+            CUpDownDlg download(project, CUpDownDlg::DownloadMode);
+            QCOMPARE(download.windowTitle(), Text(32));
+            QCOMPARE(download.OkButton()->text(), Text(32).trimmed());
+            CUpDownDlg upload(project, CUpDownDlg::UploadMode);
+            QCOMPARE(upload.windowTitle(), QStringLiteral("Upload"));
+        }
+        SetTextLanguage(TextLanguage::Chinese);
+        CUpDownDlg chinese(project, CUpDownDlg::DownloadMode);
+        SetTextLanguage(TextLanguage::English);
+        QCOMPARE(chinese.windowTitle(), QStringLiteral("下载数据"));
+        QCOMPARE(chinese.OkButton()->text(), QStringLiteral("下载数据"));
+    }
+
+    void PortListEndsWithTheVirtualGatewayAndRemembersTheLastPort() {
+        Project project;
+        {
+            CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+            const QList<CUpDownDlg::Port> ports = dialog.Ports();
+            QVERIFY(!ports.isEmpty());
+            QVERIFY(ports.last().virtualGateway);
+            QCOMPARE(dialog.PortList()->count(), ports.size());
+            // Nothing remembered yet: the first entry.
+            QCOMPARE(dialog.PortList()->currentIndex(), 0);
+        }
+        MessageRecorder messages;
+        CUpDownDlg::Port a{QStringLiteral("A"), QStringLiteral("/nonexistent/ttyA"),
+                           QStringLiteral("/nonexistent/ttyA")};
+        CUpDownDlg::Port b{QStringLiteral("B"), QStringLiteral("/nonexistent/ttyB"),
+                           QStringLiteral("by-id/usb-B")};
+        {
+            CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+            dialog.SetPorts({a, b});
+            dialog.PortList()->setCurrentIndex(1);
+            dialog.show();
+            QVERIFY(RunTransfer(dialog));
+            // The attempt failed, yet the port is remembered.
+            QCOMPARE(dialog.LastResult(), int(PortOpenFailed));
+        }
+        QCOMPARE(CUpDownDlg::LastPortKey(), QStringLiteral("by-id/usb-B"));
+        CUpDownDlg again(project, CUpDownDlg::UploadMode);
+        again.SetPorts({a, b});
+        QCOMPARE(again.PortList()->currentIndex(), 1);
+        again.SetPorts({a});
+        QCOMPARE(again.PortList()->currentIndex(), 0);
+    }
+
+    void DownloadSucceedsAndLeavesTheConfigurationAlone() {
+        Gateway gateway;
+        QVERIFY(gateway.started);
+        MessageRecorder messages;
+        Project project;
+        FillProject(project);
+        CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+        dialog.SetPaceMs(0);
+        dialog.SetPorts({gateway.Port()});
+        bool refreshed = false;
+        dialog.SetUploadRefresh([&] { refreshed = true; });
+        dialog.show();
+        QVERIFY(RunTransfer(dialog));
+
+        QCOMPARE(dialog.LastResult(), 0);
+        QCOMPARE(messages.messages, std::vector<std::string>{LocalText(29)});
+        QVERIFY(!refreshed);
+        // The gateway keeps the three records, in order.
+        const sim::GatewayState state = gateway.sim->State();
+        QCOMPARE(int(state.records.size()), 3);
+        QCOMPARE(int(state.records[1][2]), 4); // function code of the second
+        // Every frame done, and the log shows them in hex with time stamps.
+        QVERIFY(dialog.ProgressBar()->maximum() > 3);
+        QCOMPARE(dialog.ProgressBar()->value(), dialog.ProgressBar()->maximum());
+        QVERIFY(dialog.LogText().contains(QStringLiteral("01 00 01")));
+        QVERIFY(dialog.LogText().contains(QRegularExpression(QStringLiteral("\\+0\\.\\d{3} s"))));
+        // One attempt per visit: the dialog closed itself with OK.
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(project.GetSubnet().GetNodeAt(0)->GetCommandCount(), 3);
+    }
+
+    void UploadReplacesTheConfigurationThenRefreshesThenTells() {
+        // What the gateway holds comes from a download of another project.
+        Gateway gateway;
+        QVERIFY(gateway.started);
+        MessageRecorder messages;
+        Project source;
+        FillProject(source);
+        {
+            CUpDownDlg down(source, CUpDownDlg::DownloadMode);
+            down.SetPaceMs(0);
+            down.SetPorts({gateway.Port()});
+            QVERIFY(RunTransfer(down));
+            QCOMPARE(down.LastResult(), 0);
+        }
+        messages.messages.clear();
+
+        Project project; // empty: no node
+        CUpDownDlg dialog(project, CUpDownDlg::UploadMode);
+        dialog.SetPaceMs(0);
+        dialog.SetPorts({gateway.Port()});
+        std::vector<std::string> seenAtRefresh{"not called"};
+        int commandsAtRefresh = -1;
+        dialog.SetUploadRefresh([&] {
+            seenAtRefresh = messages.messages;
+            const Node* node = project.GetSubnet().GetNodeAt(0);
+            commandsAtRefresh = node ? node->GetCommandCount() : 0;
+        });
+        QVERIFY(RunTransfer(dialog));
+        QCOMPARE(dialog.LastResult(), 0);
+        // The editor is refreshed with the new configuration before the
+        // success message is shown.
+        QVERIFY(seenAtRefresh.empty());
+        QCOMPARE(commandsAtRefresh, 3);
+        QCOMPARE(messages.messages, std::vector<std::string>{LocalText(30)});
+        const Node* node = project.GetSubnet().GetNodeAt(0);
+        QVERIFY(node);
+        QCOMPARE(node->GetCommandAt(2)->GetItem(Command::MappingRow)->GetValue(),
+                 std::string("4000H"));
+        QCOMPARE(node->GetCommandAt(1)->GetItem(Command::RegisterRow)->GetValue(),
+                 std::string("100"));
+    }
+
+    void SilentGatewayEndsWithTheReadFailure() {
+        // The download meets silence at its first acknowledged frame; the
+        // upload at its last request, after it had read everything else.
+        const struct {
+            int mode;
+            int silentFrom;
+        } cases[] = {{CUpDownDlg::DownloadMode, 3}, {CUpDownDlg::UploadMode, 6}};
+        MessageRecorder messages;
+        for (const auto& c : cases) {
+            Gateway gateway(sim::Fault{sim::Fault::Silent, c.silentFrom});
+            QVERIFY(gateway.started);
+            sim::GatewayState held;
+            held.records.assign(5, sim::Record{0, 1, 3, 0, 9, 0, 1, 0, 0x20, 0, 0, 0});
+            gateway.sim->SetState(held);
+            messages.messages.clear();
+            Project project;
+            FillProject(project);
+            bool refreshed = false;
+            CUpDownDlg dialog(project, c.mode);
+            dialog.SetPaceMs(0);
+            dialog.SetPorts({gateway.Port()});
+            dialog.SetUploadRefresh([&] { refreshed = true; });
+            QVERIFY(RunTransfer(dialog));
+            QCOMPARE(dialog.LastResult(), int(PortIoFailed));
+            QCOMPARE(messages.messages, std::vector<std::string>{"Failed to read serial port"});
+            QVERIFY(!refreshed);
+            // A failed upload leaves the configuration as it was.
+            QCOMPARE(project.GetSubnet().GetNodeAt(0)->GetCommandCount(), 3);
+            QCOMPARE(project.GetSubnet().GetNodeAt(0)->GetCommandAt(0)->GetItem(1)->GetValue(),
+                     std::string("0"));
+            QCOMPARE(int(gateway.sim->Requests().size()), c.silentFrom);
+            QVERIFY(dialog.LogText().contains(QStringLiteral("read: no reply")));
+            QVERIFY(!dialog.isVisible());
+        }
+    }
+
+    void BusyPortIsReportedWithoutATransfer() {
+        Gateway gateway;
+        QVERIFY(gateway.started);
+        SerialLink other;
+        QCOMPARE(other.Open(gateway.sim->DevicePath()), 0);
+        MessageRecorder messages;
+        Project project;
+        FillProject(project);
+        CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+        dialog.SetPaceMs(0);
+        dialog.SetPorts({gateway.Port()});
+        QVERIFY(RunTransfer(dialog));
+        QCOMPARE(dialog.LastResult(), int(PortOpenFailed));
+        QCOMPARE(int(messages.messages.size()), 1);
+        const std::string& text = messages.messages[0];
+        QVERIFY(text.rfind("Failed to open serial port", 0) == 0);
+        QVERIFY(text.find(LinkText(LinkTextId::PortBusy, gateway.sim->DevicePath())) !=
+                std::string::npos);
+        QVERIFY(gateway.sim->Requests().empty());
+    }
+
+    void PermissionFailureCarriesTheHint() {
+        MessageRecorder messages;
+        Project project;
+        CUpDownDlg dialog(project, CUpDownDlg::UploadMode);
+        dialog.SetTransportFactory([] { return std::make_unique<NoPermissionPort>(); });
+        dialog.SetPorts({{QStringLiteral("ttyUSB0"), QStringLiteral("/dev/null"),
+                          QStringLiteral("/dev/null")}});
+        QVERIFY(RunTransfer(dialog));
+        QCOMPARE(dialog.LastResult(), int(PortOpenFailed));
+        QCOMPARE(int(messages.messages.size()), 1);
+        QVERIFY(messages.messages[0].rfind("Failed to open serial port\n", 0) == 0);
+        QVERIFY(QString::fromStdString(messages.messages[0]).contains(QStringLiteral("permission")));
+    }
+
+    void MessagesOfTheTransferItselfComeFirstOnTheInterfaceThread() {
+        Gateway gateway;
+        QVERIFY(gateway.started);
+        ThreadCheckingSink messages;
+        Project project;
+        project.GetSubnet().CreateNode()->CreateCommand(2); // register left empty
+        CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+        dialog.SetPaceMs(0);
+        dialog.SetPorts({gateway.Port()});
+        QVERIFY(RunTransfer(dialog));
+        QCOMPARE(dialog.LastResult(), int(ItemEmpty));
+        QCOMPARE(int(messages.messages.size()), 2);
+        QVERIFY(messages.messages[0] != messages.messages[1]);
+        QCOMPARE(messages.messages[1], std::string("An item is empty"));
+        QCOMPARE(messages.onInterfaceThread, (std::vector<bool>{true, true}));
+        // Refused before anything was sent.
+        QVERIFY(gateway.sim->Requests().empty());
+    }
+
+    void RunningTransferCannotBeClosedOrStartedAgain() {
+        Gateway gateway;
+        QVERIFY(gateway.started);
+        MessageRecorder messages;
+        Project project;
+        FillProject(project);
+        CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+        dialog.SetPaceMs(60); // slow enough to watch
+        dialog.SetPorts({gateway.Port()});
+        dialog.show();
+        QSignalSpy finished(&dialog, &CUpDownDlg::TransferFinished);
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        QVERIFY(dialog.IsBusy());
+        QVERIFY(!dialog.OkButton()->isEnabled());
+        QVERIFY(!dialog.CancelButton()->isEnabled());
+        QVERIFY(!dialog.PortList()->isEnabled());
+        // The interface keeps running: the progress moves while it is busy.
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.ProgressBar()->value() >= 2 && dialog.IsBusy(), 10000);
+        QVERIFY(dialog.ProgressLabel()->text().contains(QStringLiteral(" of ")));
+        dialog.reject();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.close());
+        dialog.StartTransfer();
+        QVERIFY(dialog.isVisible());
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(dialog.LastResult(), 0);
+        // One version query pair: the second start did nothing.
+        int versionQueries = 0;
+        for (const auto& request : gateway.sim->Requests())
+            versionQueries += request[0] == 0x01;
+        QCOMPARE(versionQueries, 2);
+        QCOMPARE(messages.messages, std::vector<std::string>{LocalText(29)});
+    }
+
+    void ExpandedLogKeepsTheDialogOpenAfterwards() {
+        MessageRecorder messages;
+        Project project;
+        CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+        dialog.SetPorts({{QStringLiteral("X"), QStringLiteral("/nonexistent/ttyX"),
+                          QStringLiteral("/nonexistent/ttyX")}});
+        dialog.show();
+        dialog.SetLogExpanded(true);
+        QVERIFY(RunTransfer(dialog));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.OkButton()->isEnabled());
+        QVERIFY(dialog.LogText().contains(QStringLiteral("/nonexistent/ttyX")));
+        QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void VirtualGatewayTakesADownloadAndGivesItBack() {
+        MessageRecorder messages;
+        Project source;
+        FillProject(source);
+        source.GetSubnet().GetNodeAt(0)->GetItem(0)->SetValue("7");
+        {
+            CUpDownDlg dialog(source, CUpDownDlg::DownloadMode);
+            dialog.SetPaceMs(0);
+            dialog.SetPorts({CUpDownDlg::VirtualPort()});
+            QVERIFY(RunTransfer(dialog));
+            QCOMPARE(dialog.LastResult(), 0);
+        }
+        QVERIFY(VirtualGateway::Shared().IsRunning());
+        QCOMPARE(CUpDownDlg::LastPortKey(), QStringLiteral("virtual"));
+        Project copy;
+        CUpDownDlg dialog(copy, CUpDownDlg::UploadMode);
+        dialog.SetPaceMs(0);
+        // Preselected from the last transfer, among the system's ports.
+        QVERIFY(dialog.Ports().at(dialog.PortList()->currentIndex()).virtualGateway);
+        QVERIFY(RunTransfer(dialog));
+        QCOMPARE(dialog.LastResult(), 0);
+        QCOMPARE(messages.messages, (std::vector<std::string>{LocalText(29), LocalText(30)}));
+        const Node* node = copy.GetSubnet().GetNodeAt(0);
+        QVERIFY(node);
+        QCOMPARE(node->GetCommandCount(), 3);
+        QCOMPARE(node->GetItem(0)->GetValue(), std::string("7"));
+        // The gateway keeps its memory in its file for the next run.
+        QTRY_VERIFY(QFileInfo::exists(VirtualGateway::Shared().StateFile()));
+    }
+
+private:
+    QTemporaryDir stateDir_;
+};
+
+QTEST_MAIN(TransferDialogTest)
+#include "TransferDialogTest.moc"

@@ -1,0 +1,369 @@
+// The configuration tree and the Edit commands: contents after New, Open
+// and a protocol switch, enable rules, nodes and commands, the command
+// limit, automatic mapping and the right click.
+#include "UiFixture.h"
+
+#include "model/Command.h"
+#include "model/Node.h"
+#include "model/Project.h"
+#include "model/TextTable.h"
+#include "ui/AnnotationPane.h"
+#include "ui/SelectCommandDialog.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtTest>
+
+using namespace varkel;
+using namespace varkel::test;
+
+namespace {
+
+QString DataFile(const char* name) {
+    return QStringLiteral(VARKEL_UI_TEST_DATA "/") + QLatin1String(name);
+}
+
+QString Text(int key) {
+    return QString::fromStdString(LocalText(key));
+}
+
+// The enabled state of the five tree commands, in menu order.
+QString EnableMask(Window& w) {
+    QString mask;
+    for (auto c : {CMainFrame::AddNode, CMainFrame::DeleteNode, CMainFrame::AddCommand,
+                   CMainFrame::DeleteCommand, CMainFrame::AutoMapping})
+        mask += w.Enabled(c) ? QLatin1Char('1') : QLatin1Char('0');
+    return mask;
+}
+
+} // namespace
+
+class TreeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        SetTextLanguage(TextLanguage::English);
+    }
+
+    void NewProjectShowsTheTwoRootEntries() {
+        Window w;
+        QCOMPARE(w.Tree().topLevelItemCount(), 2);
+        QCOMPARE(w.FieldbusItem()->text(0), Text(17));
+        QCOMPARE(w.SubnetItem()->text(0), Text(18));
+        QCOMPARE(ConfigTree::EntryOf(w.FieldbusItem()).kind, int(TreeEntry::FieldbusKind));
+        QCOMPARE(ConfigTree::EntryOf(w.SubnetItem()).kind, int(TreeEntry::SubnetKind));
+        QCOMPARE(ConfigTree::ImageOf(w.FieldbusItem()), 0);
+        QCOMPARE(ConfigTree::ImageOf(w.SubnetItem()), 0);
+        QCOMPARE(w.SubnetItem()->childCount(), 0);
+        QCOMPARE(w.app.GetModified(), 0);
+    }
+
+    void OpenedFileListsNodeAndCommandsInOrder() {
+        MessageRecorder messages;
+        Window w;
+        QVERIFY(w.doc.OnOpenDocument(DataFile("commands48.xml")));
+        QTreeWidgetItem* node = w.NodeItem();
+        QVERIFY(node);
+        Node* model = w.app.GetProject().GetSubnet().GetNodeAt(0);
+        QCOMPARE(ConfigTree::EntryOf(node).object, static_cast<void*>(model));
+        QCOMPARE(node->text(0), QString::fromStdString(model->GetName()));
+        QCOMPARE(ConfigTree::ImageOf(node), 1);
+        QCOMPARE(node->childCount(), 48);
+        for (int i = 0; i < 48; ++i) {
+            QTreeWidgetItem* c = node->child(i);
+            QCOMPARE(ConfigTree::EntryOf(c).object, static_cast<void*>(model->GetCommandAt(i)));
+            QCOMPARE(ConfigTree::EntryOf(c).kind, int(TreeEntry::CommandKind));
+            QCOMPARE(ConfigTree::ImageOf(c), 2);
+            QCOMPARE(c->text(0), QString::fromStdString(model->GetCommandAt(i)->GetName()));
+        }
+        // Everything is expanded.
+        QVERIFY(w.SubnetItem()->isExpanded());
+        QVERIFY(node->isExpanded());
+
+        // New empties the subnet again and forgets the selection.
+        w.Select(node->child(3));
+        w.doc.FileNew();
+        QCOMPARE(w.SubnetItem()->childCount(), 0);
+        QCOMPARE(w.View().SelectedKind(), 0);
+        QCOMPARE(w.Grid().rowCount(), 0);
+    }
+
+    void ProtocolSwitchHidesTheNode() {
+        Window w;
+        QTreeWidgetItem* node = w.AddNode();
+        w.Select(node);
+        w.View().AddCommandOfFunctionIndex(2);
+        w.Select(w.SubnetItem());
+        QCOMPARE(EnableMask(w), QStringLiteral("00001")); // a node exists already
+
+        w.app.GetProject().GetSubnet().SetProtocolType(1);
+        w.frame.RebuildTree();
+        w.frame.UpdateActions();
+        QCOMPARE(w.SubnetItem()->childCount(), 0);
+        QCOMPARE(w.app.GetProject().GetSubnet().GetNodeCount(), 1); // still in the model
+        QCOMPARE(EnableMask(w).right(1), QStringLiteral("0"));      // no mapping
+
+        w.app.GetProject().GetSubnet().SetProtocolType(0);
+        w.frame.RebuildTree();
+        QCOMPARE(w.SubnetItem()->childCount(), 1);
+        QCOMPARE(w.NodeItem()->childCount(), 1);
+    }
+
+    void EnableRulesFollowTheSelection() {
+        Window w;
+        QCOMPARE(EnableMask(w), QStringLiteral("00001"));
+        QVERIFY(w.Enabled(CMainFrame::ExportXls));
+        w.Select(w.FieldbusItem());
+        QCOMPARE(EnableMask(w), QStringLiteral("00001"));
+        w.Select(w.SubnetItem());
+        QCOMPARE(EnableMask(w), QStringLiteral("10001"));
+        QTreeWidgetItem* node = w.AddNode();
+        QCOMPARE(EnableMask(w), QStringLiteral("00001")); // one node only
+        w.Select(node);
+        QCOMPARE(EnableMask(w), QStringLiteral("01101"));
+        w.View().AddCommandOfFunctionIndex(0);
+        w.Select(node->child(0));
+        QCOMPARE(EnableMask(w), QStringLiteral("00011"));
+
+        // Universal mode: no node can be added and nothing is mapped.
+        w.app.GetProject().GetSubnet().SetProtocolType(1);
+        w.app.GetProject().GetSubnet().RemoveNode(w.app.GetProject().GetSubnet().GetNodeAt(0));
+        w.frame.RebuildTree();
+        w.Select(w.SubnetItem());
+        QCOMPARE(EnableMask(w), QStringLiteral("00000"));
+        QVERIFY(w.Enabled(CMainFrame::ExportXls));
+    }
+
+    void AddAndDeleteNode() {
+        Window w;
+        QTreeWidgetItem* node = w.AddNode();
+        QVERIFY(node);
+        QCOMPARE(node->text(0), QStringLiteral("Node(1)"));
+        QCOMPARE(ConfigTree::EntryOf(node).kind, int(TreeEntry::NodeKind));
+        QCOMPARE(w.app.GetProject().GetSubnet().GetNodeCount(), 1);
+        QCOMPARE(w.app.GetModified(), 1);
+        QVERIFY(w.Tree().currentItem() == w.SubnetItem()); // the new node is not selected
+
+        w.app.SetModified(0);
+        w.Select(node);
+        w.View().AddCommandOfFunctionIndex(3);
+        w.app.SetModified(0);
+        w.Trigger(CMainFrame::DeleteNode);
+        QCOMPARE(w.SubnetItem()->childCount(), 0);
+        QCOMPARE(w.app.GetProject().GetSubnet().GetNodeCount(), 0);
+        QCOMPARE(w.app.GetModified(), 1);
+        // The selection moved on and the grid shows what is selected now.
+        QVERIFY(w.Tree().currentItem());
+        QCOMPARE(w.View().SelectedItem(), w.Tree().currentItem());
+        w.Select(w.SubnetItem());
+        QVERIFY(w.Enabled(CMainFrame::AddNode));
+        QCOMPARE(w.AddNode()->text(0), QStringLiteral("Node(1)"));
+    }
+
+    void AddNodeWithoutSelectedItemUsesTheSubnet() {
+        Window w;
+        w.Select(w.SubnetItem());
+        // A rebuild drops the selected item but keeps the kind.
+        w.frame.RebuildTree();
+        QVERIFY(!w.View().SelectedItem());
+        QCOMPARE(w.View().SelectedKind(), int(TreeEntry::SubnetKind));
+        w.Trigger(CMainFrame::AddNode);
+        QCOMPARE(w.SubnetItem()->childCount(), 1);
+    }
+
+    void AddAndDeleteCommands() {
+        Window w;
+        QTreeWidgetItem* node = w.AddNode();
+        w.Select(node);
+        w.app.SetModified(0);
+        for (int i = 0; i < 3; ++i)
+            w.View().AddCommandOfFunctionIndex(2);
+        QCOMPARE(node->childCount(), 3);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(node->child(i)->text(0), Text(35));
+        QCOMPARE(w.app.GetProject().GetCommandCount(), 3);
+        QCOMPARE(w.app.GetModified(), 1);
+
+        Command* second = w.app.GetProject().GetSubnet().GetNodeAt(0)->GetCommandAt(1);
+        w.Select(node->child(1));
+        QCOMPARE(w.Grid().rowCount(), 10);
+        QCOMPARE(w.Grid().RowItem(0), second->GetItem(0));
+        w.app.SetModified(0);
+        w.Trigger(CMainFrame::DeleteCommand);
+        QCOMPARE(node->childCount(), 2);
+        QCOMPARE(w.app.GetProject().GetCommandCount(), 2);
+        QCOMPARE(w.app.GetModified(), 1);
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(ConfigTree::EntryOf(node->child(i)).object != second);
+    }
+
+    void BusCommandsAreNotDeleted() {
+        Window w;
+        Command* bus = w.app.GetProject().GetSubnet().CreateCommand(2);
+        QVERIFY(bus);
+        w.frame.RebuildTree();
+        QCOMPARE(w.SubnetItem()->childCount(), 1);
+        w.Select(w.SubnetItem()->child(0));
+        QVERIFY(w.Enabled(CMainFrame::DeleteCommand));
+        w.Trigger(CMainFrame::DeleteCommand);
+        QCOMPARE(w.SubnetItem()->childCount(), 1);
+        QCOMPARE(w.app.GetProject().GetSubnet().GetCommandCount(), 1);
+        QCOMPARE(w.app.GetModified(), 0);
+    }
+
+    void SelectCommandDialogAddsOnEveryDoubleClick() {
+        MessageRecorder messages;
+        Window w;
+        w.frame.show();
+        QTreeWidgetItem* node = w.AddNode();
+        w.Select(node);
+        int listed = 0;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<SelectCommandDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QListWidget* list = dialog->List();
+            listed = list->count();
+            QCOMPARE(list->currentRow(), -1);
+            QCOMPARE(list->item(13)->text(), Text(46));
+            emit list->itemDoubleClicked(list->item(2));
+            emit list->itemDoubleClicked(list->item(2));
+            emit list->itemDoubleClicked(list->item(12));
+            QVERIFY(dialog->isVisible()); // stays open
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        w.Trigger(CMainFrame::AddCommand);
+        QCOMPARE(listed, 14);
+        QCOMPARE(node->childCount(), 3);
+        QCOMPARE(node->child(0)->text(0), Text(35));
+        QCOMPARE(node->child(2)->text(0), Text(45));
+        QVERIFY(messages.messages.empty());
+    }
+
+    void SelectCommandDialogClosedUntouchedChangesNothing() {
+        Window w;
+        w.frame.show();
+        QTreeWidgetItem* node = w.AddNode();
+        w.Select(node);
+        w.app.SetModified(0);
+        QTimer::singleShot(0, [] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        w.Trigger(CMainFrame::AddCommand);
+        QCOMPARE(node->childCount(), 0);
+        QCOMPARE(w.app.GetModified(), 0);
+    }
+
+    void FortyNinthCommandIsRefused() {
+        MessageRecorder messages;
+        Window w;
+        QVERIFY(w.doc.OnOpenDocument(DataFile("commands48.xml")));
+        QTreeWidgetItem* node = w.NodeItem();
+        w.Select(node);
+        w.View().AddCommandOfFunctionIndex(2);
+        QCOMPARE(messages.messages.size(), size_t(1));
+        QCOMPARE(messages.messages[0], LocalText(1001));
+        QCOMPARE(node->childCount(), 48);
+        QCOMPARE(w.app.GetProject().GetCommandCount(), 48);
+        QCOMPARE(w.app.GetModified(), 0);
+
+        // After a deletion there is room for one again.
+        w.Select(node->child(0));
+        w.Trigger(CMainFrame::DeleteCommand);
+        w.Select(node);
+        w.View().AddCommandOfFunctionIndex(2);
+        QCOMPARE(node->childCount(), 48);
+        QCOMPARE(messages.messages.size(), size_t(1));
+    }
+
+    void AutoMappingAsksFirst() {
+        MessageRecorder messages;
+        messages.answers = {Answer::No, Answer::Yes};
+        Window w;
+        QTreeWidgetItem* node = w.AddNode();
+        w.Select(node);
+        w.View().AddCommandOfFunctionIndex(2);
+        w.View().AddCommandOfFunctionIndex(2);
+        Command* second = w.app.GetProject().GetSubnet().GetNodeAt(0)->GetCommandAt(1);
+        second->GetItem(Command::MappingRow)->SetValue("0050H");
+        w.Select(node->child(1));
+        w.app.SetModified(0);
+
+        w.Trigger(CMainFrame::AutoMapping);
+        QCOMPARE(messages.questions.size(), size_t(1));
+        QCOMPARE(messages.questions[0], LocalText(19));
+        QCOMPARE(second->GetItem(Command::MappingRow)->GetValue(), std::string("0050H"));
+        QCOMPARE(w.app.GetModified(), 0);
+
+        w.Trigger(CMainFrame::AutoMapping);
+        const std::string mapped = second->GetItem(Command::MappingRow)->GetValue();
+        QVERIFY(mapped != "0050H");
+        QCOMPARE(w.app.GetModified(), 1);
+        // The grid shows the new address at once.
+        QCOMPARE(w.Grid().ValueText(Command::MappingRow), QString::fromStdString(mapped));
+    }
+
+    void GridListsTheSelectedObject() {
+        Window w;
+        w.Select(w.FieldbusItem());
+        const Fieldbus& bus = w.app.GetProject().GetFieldbus();
+        QCOMPARE(w.Grid().rowCount(), bus.GetItemCount());
+        for (int row = 0; row < bus.GetItemCount(); ++row) {
+            const ParamItem* item = bus.GetItem(row);
+            QCOMPARE(w.Grid().RowItem(row), item);
+            QCOMPARE(w.Grid().NameText(row), QString::fromStdString(item->GetName()));
+            QCOMPARE(w.Grid().ValueText(row), QString::fromStdString(item->GetValue()));
+            QCOMPARE(w.Grid().ValueBackground(row), item->GetEnable() ? kWhite : kGrey);
+        }
+        // A click on a row shows its help; a new selection empties the pane.
+        emit w.Grid().cellClicked(1, 0);
+        QVERIFY(!w.frame.Annotation()->toPlainText().isEmpty());
+        QVERIFY(!w.frame.Annotation()->toPlainText().contains(QLatin1Char('\r')));
+        w.Select(w.SubnetItem());
+        QVERIFY(w.frame.Annotation()->toPlainText().isEmpty());
+        QCOMPARE(w.Grid().rowCount(), 12); // Modbus master rows
+    }
+
+    void RightClickOnEmptySpaceClearsTheSelection() {
+        Window w;
+        w.frame.show();
+        w.Select(w.SubnetItem());
+        QVERIFY(w.Grid().rowCount() > 0);
+        const QPoint below(5, w.Tree().viewport()->height() - 2);
+        QVERIFY(!w.Tree().itemAt(below));
+        w.View().OnTreeRightClick(below);
+        QVERIFY(!w.Tree().currentItem());
+        QVERIFY(!w.View().SelectedItem());
+        QCOMPARE(w.Grid().rowCount(), 0);
+        QCOMPARE(w.View().SelectedKind(), int(TreeEntry::SubnetKind));
+        QVERIFY(!QApplication::activePopupWidget());
+    }
+
+    void RightClickOnAnEntrySelectsItAndShowsTheMenu() {
+        Window w;
+        w.frame.show();
+        QTreeWidgetItem* node = w.AddNode();
+        QStringList shown;
+        bool deleteNodeEnabled = false;
+        QTimer::singleShot(0, [&] {
+            QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* a : menu->actions())
+                shown << a->text();
+            deleteNodeEnabled = w.Enabled(CMainFrame::DeleteNode);
+            menu->close();
+        });
+        w.View().OnTreeRightClick(w.Tree().visualItemRect(node).center());
+        QCOMPARE(w.Tree().currentItem(), node);
+        QCOMPARE(w.View().SelectedKind(), int(TreeEntry::NodeKind));
+        QCOMPARE(shown.size(), 4);
+        QVERIFY(deleteNodeEnabled);
+    }
+};
+
+QTEST_MAIN(TreeTest)
+#include "TreeTest.moc"

@@ -1,0 +1,80 @@
+#pragma once
+// Shared set-up of the window tests: a main window on a fresh configuration,
+// file dialogs answered from a script, and the tree's entries by position.
+#include "model/MessageRecorder.h"
+#include "ui/CBriskView.h"
+#include "ui/CConfigApp.h"
+#include "ui/CDovelDoc.h"
+#include "ui/CMainFrame.h"
+#include "ui/ConfigTree.h"
+#include "ui/ParamGrid.h"
+#include "ui/UserDialogs.h"
+
+#include <QAction>
+#include <QList>
+#include <QStringList>
+#include <QTreeWidgetItem>
+#include <QUrl>
+
+namespace varkel::test {
+
+// File dialogs that return the queued names (empty, as if cancelled, when
+// none are left) and hand-overs to the desktop that are only recorded.
+class ScriptedDialogs : public UserDialogs {
+public:
+    ScriptedDialogs() { Install(this); }
+    ~ScriptedDialogs() override { Install(nullptr); }
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
+        saveFilters << filter;
+        return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    }
+    QString OpenFileName(QWidget*, const QString&, const QString&) override {
+        ++openAsked;
+        return openNames.isEmpty() ? QString() : openNames.takeFirst();
+    }
+    bool OpenUrl(const QUrl& url) override {
+        opened << url;
+        return openResult;
+    }
+
+    QStringList saveNames;
+    QStringList openNames;
+    QStringList saveFilters;
+    int openAsked = 0;
+    QList<QUrl> opened;
+    bool openResult = true;
+};
+
+// A main window as the program starts it, without a file.
+struct Window {
+    explicit Window(int device = 0) {
+        app.SetDeviceType(device);
+        doc.OnNewDocument();
+        frame.setWindowTitle(app.DeviceCaption());
+    }
+
+    ConfigTree& Tree() { return *frame.Tree(); }
+    CBriskView& View() { return *frame.View(); }
+    ParamGrid& Grid() { return *frame.View()->Grid(); }
+    QTreeWidgetItem* FieldbusItem() { return Tree().topLevelItem(0); }
+    QTreeWidgetItem* SubnetItem() { return Tree().topLevelItem(1); }
+    QTreeWidgetItem* NodeItem(int i = 0) { return SubnetItem() ? SubnetItem()->child(i) : nullptr; }
+    void Select(QTreeWidgetItem* item) { Tree().setCurrentItem(item); }
+    bool Enabled(CMainFrame::Command c) { return frame.Action(c)->isEnabled(); }
+    void Trigger(CMainFrame::Command c) { frame.Action(c)->trigger(); }
+    // Adds a node under the subnet through the Edit command.
+    QTreeWidgetItem* AddNode() {
+        Select(SubnetItem());
+        Trigger(CMainFrame::AddNode);
+        return NodeItem(SubnetItem()->childCount() - 1);
+    }
+
+    CConfigApp app;
+    CDovelDoc doc{app};
+    CMainFrame frame{app, doc};
+};
+
+} // namespace varkel::test

@@ -1,0 +1,43 @@
+#pragma once
+#include "model/Project.h"
+
+#include <QString>
+
+namespace varkel {
+
+// The program's state for the whole run: the one configuration, whether it
+// has unsaved changes, the gateway model chosen at start and the serial port
+// used last.
+class CConfigApp {
+public:
+    CConfigApp() = default;
+    CConfigApp(const CConfigApp&) = delete;
+    CConfigApp& operator=(const CConfigApp&) = delete;
+
+    Project& GetProject() { return project_; }
+    const Project& GetProject() const { return project_; }
+
+    int GetModified() const { return modified_; }
+    void SetModified(int flag) { modified_ = flag; }
+
+    int GetDeviceType() const { return deviceType_; }
+    void SetDeviceType(int type) { deviceType_ = type; }
+
+    int GetLastSerialPort() const { return lastSerialPort_; }
+    void SetLastSerialPort(int port) { lastSerialPort_ = port; }
+
+    // The window caption of the chosen gateway model.
+    QString DeviceCaption() const;
+    // The caption of every message box.
+    static QString AppTitle();
+    // The gateway models offered at start, by index.
+    static QStringList DeviceNames();
+
+private:
+    Project project_;
+    int modified_ = 0;
+    int deviceType_ = 0;
+    int lastSerialPort_ = 0;
+};
+
+} // namespace varkel

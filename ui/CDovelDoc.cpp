@@ -1,0 +1,188 @@
+#include "ui/CDovelDoc.h"
+
+#include "model/Messages.h"
+#include "ui/CBriskView.h"
+#include "ui/CConfigApp.h"
+#include "ui/CMainFrame.h"
+#include "ui/UiText.h"
+#include "ui/UserDialogs.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace varkel {
+
+namespace {
+const char* const kRecentKey = "RecentFiles";
+
+std::string FileSystemPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+} // namespace
+
+CDovelDoc::CDovelDoc(CConfigApp& app, QObject* parent) : QObject(parent), app_(app) {}
+
+QString CDovelDoc::FileFilter() {
+    return tr("XML File(*.xml)");
+}
+
+QString CDovelDoc::WithXmlSuffix(const QString& path) {
+    if (path.isEmpty() || path.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive))
+        return path;
+    return path + QLatin1String(".xml");
+}
+
+bool CDovelDoc::OnNewDocument() {
+    if (newCount_ > 0) {
+        if (!SaveModified())
+            return false;
+        app_.GetProject().Reset();
+        if (frame_) {
+            frame_->RebuildTree();
+            frame_->setWindowTitle(app_.DeviceCaption());
+        }
+        path_.clear();
+        app_.SetModified(0);
+        AfterReplace();
+    }
+    ++newCount_;
+    return true;
+}
+
+bool CDovelDoc::OnOpenDocument(const QString& path) {
+    std::string error;
+    if (!app_.GetProject().LoadFile(FileSystemPath(path), &error)) {
+        // A refused language has been reported by the load itself.
+        // The reason names the file and the fault.
+        if (!error.empty())
+            ShowMessage(error);
+        return false;
+    }
+    if (frame_)
+        frame_->RebuildTree();
+    app_.SetModified(0);
+    path_ = path;
+    if (frame_)
+        frame_->setWindowTitle(path);
+    AfterReplace();
+    AddRecentFile(path);
+    return true;
+}
+
+bool CDovelDoc::OnSaveDocument(const QString& path) {
+    std::string error;
+    if (!app_.GetProject().SaveFile(FileSystemPath(path), &error)) {
+        // Nothing is marked saved: the changes must not look safe when they
+        // are not.
+        ShowMessage(
+            !error.empty()
+                ? error
+                : Pick("无法保存文件 %1。", "Could not save the file %1.").arg(path).toStdString());
+        return false;
+    }
+    app_.SetModified(0);
+    path_ = path;
+    if (frame_)
+        frame_->setWindowTitle(path);
+    AddRecentFile(path);
+    return true;
+}
+
+bool CDovelDoc::SaveModified() {
+    if (app_.GetModified() != 1)
+        return true;
+    switch (AskQuestion(LocalText(47), Buttons::YesNoCancel)) {
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        return false;
+    case Answer::Yes:
+        break;
+    }
+    // A Save dialog that is cancelled, or a save that fails, stops what the
+    // prompt was asked for, so that the changes are not thrown away.
+    const QString path = path_.isEmpty() ? AskSaveName() : path_;
+    if (path.isEmpty())
+        return false;
+    return OnSaveDocument(path);
+}
+
+void CDovelDoc::FileNew() {
+    OnNewDocument();
+}
+
+void CDovelDoc::FileOpen() {
+    const QString path = UserDialogs::Get().OpenFileName(frame_, tr("Open"), FileFilter());
+    if (path.isEmpty())
+        return;
+    if (!SaveModified())
+        return;
+    OnOpenDocument(path);
+}
+
+bool CDovelDoc::FileSave() {
+    if (path_.isEmpty())
+        return FileSaveAs();
+    return OnSaveDocument(path_);
+}
+
+bool CDovelDoc::FileSaveAs() {
+    const QString path = AskSaveName();
+    if (path.isEmpty())
+        return false;
+    return OnSaveDocument(path);
+}
+
+void CDovelDoc::OpenRecentFile(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        ShowMessage(
+            Pick("文件 %1 不存在。", "The file %1 does not exist.").arg(path).toStdString());
+        RemoveRecentFile(path);
+        return;
+    }
+    if (!SaveModified())
+        return;
+    OnOpenDocument(path);
+}
+
+QString CDovelDoc::AskSaveName() {
+    return WithXmlSuffix(UserDialogs::Get().SaveFileName(frame_, tr("Save As"), FileFilter(),
+                                                         QStringLiteral("xml")));
+}
+
+QStringList CDovelDoc::RecentFiles() const {
+    QSettings settings;
+    return settings.value(QLatin1String(kRecentKey)).toStringList().mid(0, kRecentFileCount);
+}
+
+void CDovelDoc::AddRecentFile(const QString& path) {
+    const QString full = QFileInfo(path).absoluteFilePath();
+    QStringList files = RecentFiles();
+    files.removeAll(full);
+    files.prepend(full);
+    while (files.size() > kRecentFileCount)
+        files.removeLast();
+    QSettings().setValue(QLatin1String(kRecentKey), files);
+    emit RecentFilesChanged();
+}
+
+void CDovelDoc::RemoveRecentFile(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    QSettings().setValue(QLatin1String(kRecentKey), files);
+    emit RecentFilesChanged();
+}
+
+void CDovelDoc::AfterReplace() {
+    if (!frame_)
+        return;
+    CBriskView* view = frame_->View();
+    view->ClearGrid();
+    view->ResetSelection();
+    // Nothing shows the replaced objects any more.
+    app_.GetProject().ReleaseRetired();
+    frame_->UpdateActions();
+}
+
+} // namespace varkel

@@ -1,0 +1,58 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace varkel {
+
+class CConfigApp;
+class CMainFrame;
+
+// The document: which file the configuration was last opened from or saved
+// to, and the New, Open, Save and Save As commands with the save prompt.
+class CDovelDoc : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kRecentFileCount = 4;
+
+    explicit CDovelDoc(CConfigApp& app, QObject* parent = nullptr);
+
+    void SetFrame(CMainFrame* frame) { frame_ = frame; }
+    QString GetPathName() const { return path_; }
+
+    // The document hooks; each returns whether it succeeded.
+    bool OnNewDocument();
+    bool OnOpenDocument(const QString& path);
+    bool OnSaveDocument(const QString& path);
+    // Asks about unsaved changes; false means the user wants to go back.
+    bool SaveModified();
+
+    // The File menu commands.
+    void FileNew();
+    void FileOpen();
+    bool FileSave();
+    bool FileSaveAs();
+    void OpenRecentFile(const QString& path);
+
+    QStringList RecentFiles() const;
+
+    // The file name the Save dialog chose, with ".xml" unless it has it.
+    static QString WithXmlSuffix(const QString& path);
+    static QString FileFilter();
+
+signals:
+    void RecentFilesChanged();
+
+private:
+    QString AskSaveName();
+    void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+    void AfterReplace();
+
+    CConfigApp& app_;
+    CMainFrame* frame_ = nullptr;
+    QString path_;
+    int newCount_ = 0;
+};
+
+} // namespace varkel

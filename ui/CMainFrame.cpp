@@ -1,0 +1,307 @@
+#include "ui/CMainFrame.h"
+
+#include "model/Messages.h"
+#include "model/TextTable.h"
+#include "ui/AboutDialog.h"
+#include "ui/AnnotationPane.h"
+#include "ui/CBriskView.h"
+#include "ui/CConfigApp.h"
+#include "ui/CDovelDoc.h"
+#include "ui/ConfigTree.h"
+#include "ui/UiText.h"
+#include "ui/UserDialogs.h"
+#include "widgets/CCoolBar.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+
+namespace varkel {
+
+CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
+    : QMainWindow(parent), app_(app), doc_(doc) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/varkel.svg")));
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+    doc_.SetFrame(this);
+
+    CreatePanes();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+
+    connect(tree_, &QTreeWidget::currentItemChanged, view_,
+            [this](QTreeWidgetItem* current) { view_->OnSelectionChanged(current); });
+    connect(tree_, &ConfigTree::RightClicked, view_,
+            [this](const QPoint& position) { view_->OnTreeRightClick(position); });
+    connect(&doc_, &CDovelDoc::RecentFilesChanged, this, &CMainFrame::UpdateRecentFiles);
+
+    RebuildTree();
+    UpdateActions();
+    UpdateRecentFiles();
+
+    resize(980, 660);
+    resizeDocks({treePane_}, {250}, Qt::Horizontal);
+    resizeDocks({annotation_->Bar()}, {120}, Qt::Vertical);
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+CMainFrame::~CMainFrame() {
+    // The view's slots must not run on a half-destroyed window.
+    disconnect(tree_, nullptr, view_, nullptr);
+    doc_.SetFrame(nullptr);
+}
+
+CCoolBar* CMainFrame::AnnotationBar() const {
+    return annotation_->Bar();
+}
+
+void CMainFrame::CreatePanes() {
+    treePane_ =
+        new CCoolBar(tr("Configuration"), QSize(250, 500), QStringLiteral("treePane"), this);
+    tree_ = new ConfigTree(treePane_);
+    treePane_->SetChild(tree_);
+    addDockWidget(Qt::LeftDockWidgetArea, treePane_);
+
+    annotation_ = new AnnotationPane;
+    annotation_->SetFrame(this);
+    annotation_->Create();
+
+    view_ = new CBriskView(app_, *this, this);
+    setCentralWidget(view_);
+}
+
+void CMainFrame::CreateActions() {
+    auto make = [this](Command id, const QString& text, const char* icon = nullptr) {
+        auto* action = new QAction(text, this);
+        if (icon)
+            action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(icon)));
+        actions_[id] = action;
+        return action;
+    };
+
+    QAction* a = make(FileNew, tr("&New"), "new.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    a->setIconText(Local(4));
+    connect(a, &QAction::triggered, &doc_, &CDovelDoc::FileNew);
+
+    a = make(FileOpen, tr("&Open..."), "open.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    a->setIconText(Local(6));
+    connect(a, &QAction::triggered, &doc_, &CDovelDoc::FileOpen);
+
+    a = make(FileSave, tr("&Save"), "save.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    a->setIconText(Local(5));
+    connect(a, &QAction::triggered, &doc_, [this] { doc_.FileSave(); });
+
+    a = make(FileSaveAs, tr("Save &As..."));
+    connect(a, &QAction::triggered, &doc_, [this] { doc_.FileSaveAs(); });
+
+    a = make(FileExit, tr("E&xit"));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(a, &QAction::triggered, this, &QWidget::close);
+
+    a = make(AddNode, tr("Add &Node"), "add-node.svg");
+    a->setIconText(Local(7));
+    connect(a, &QAction::triggered, view_, &CBriskView::OnAddNode);
+
+    a = make(DeleteNode, tr("&Delete Node"), "delete-node.svg");
+    a->setIconText(Local(8));
+    connect(a, &QAction::triggered, view_, &CBriskView::OnDeleteNode);
+
+    a = make(AddCommand, tr("Add &Command..."), "add-command.svg");
+    a->setIconText(Local(9));
+    connect(a, &QAction::triggered, view_, &CBriskView::OnAddCommand);
+
+    a = make(DeleteCommand, tr("De&lete Command"), "delete-command.svg");
+    a->setIconText(Local(10));
+    connect(a, &QAction::triggered, view_, &CBriskView::OnDeleteCommand);
+
+    a = make(ExportXls, tr("&Export XLS..."), "export.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    a->setIconText(Local(14));
+    connect(a, &QAction::triggered, view_, &CBriskView::OnExportXls);
+
+    a = make(AutoMapping, tr("Auto &Mapping"), "map.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    a->setIconText(Local(13));
+    connect(a, &QAction::triggered, view_, &CBriskView::OnAutoMapping);
+
+    a = make(HelpContent, tr("&Contents"), "help.svg");
+    a->setShortcut(QKeySequence::HelpContents);
+    connect(a, &QAction::triggered, this, &CMainFrame::OnHelpContent);
+
+    a = make(HelpAbout, tr("&About..."));
+    connect(a, &QAction::triggered, this, &CMainFrame::OnAbout);
+
+    for (QAction* action : actions_)
+        if (action)
+            action->setShortcutContext(Qt::WindowShortcut);
+}
+
+void CMainFrame::CreateMenus() {
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+    fileMenu_->setToolTipsVisible(true);
+    fileMenu_->addAction(actions_[FileNew]);
+    fileMenu_->addAction(actions_[FileOpen]);
+    fileMenu_->addAction(actions_[FileSave]);
+    fileMenu_->addAction(actions_[FileSaveAs]);
+    recentSeparator_ = fileMenu_->addSeparator();
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(actions_[FileExit]);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    edit->addAction(actions_[AddNode]);
+    edit->addAction(actions_[DeleteNode]);
+    edit->addAction(actions_[AddCommand]);
+    edit->addAction(actions_[DeleteCommand]);
+    edit->addSeparator();
+    edit->addAction(actions_[ExportXls]);
+    edit->addAction(actions_[AutoMapping]);
+
+    // The View entries are the panes' own toggles, so their check marks
+    // follow the panes also when a pane is closed with its own button.
+    toolbar_ = new QToolBar(tr("Toolbar"), this);
+    toolbar_->setObjectName(QStringLiteral("toolBar"));
+    actions_[ViewToolbar] = toolbar_->toggleViewAction();
+    actions_[ViewToolbar]->setText(tr("&Toolbar"));
+    actions_[ViewTree] = treePane_->toggleViewAction();
+    actions_[ViewTree]->setText(tr("Tr&ee"));
+    actions_[ViewAnnotation] = annotation_->Bar()->toggleViewAction();
+    actions_[ViewAnnotation]->setText(tr("&Annotation"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    view->addAction(actions_[ViewToolbar]);
+    view->addAction(actions_[ViewTree]);
+    view->addAction(actions_[ViewAnnotation]);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    help->addAction(actions_[HelpContent]);
+    help->addSeparator();
+    help->addAction(actions_[HelpAbout]);
+
+    contextMenu_ = new QMenu(this);
+    contextMenu_->setObjectName(QStringLiteral("treeContextMenu"));
+    contextMenu_->addAction(actions_[AddNode]);
+    contextMenu_->addAction(actions_[DeleteNode]);
+    contextMenu_->addAction(actions_[AddCommand]);
+    contextMenu_->addAction(actions_[DeleteCommand]);
+}
+
+void CMainFrame::CreateToolBar() {
+    toolbar_->setIconSize(QSize(32, 32));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolbar_->addAction(actions_[FileNew]);
+    toolbar_->addAction(actions_[FileSave]);
+    toolbar_->addAction(actions_[FileOpen]);
+    toolbar_->addSeparator();
+    toolbar_->addAction(actions_[AddNode]);
+    toolbar_->addAction(actions_[DeleteNode]);
+    toolbar_->addAction(actions_[AddCommand]);
+    toolbar_->addAction(actions_[DeleteCommand]);
+    toolbar_->addSeparator();
+    toolbar_->addAction(actions_[AutoMapping]);
+    toolbar_->addAction(actions_[ExportXls]);
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+}
+
+void CMainFrame::RebuildTree() {
+    app_.GetProject().BuildTree(*tree_);
+}
+
+void CMainFrame::SetAnnotationText(const QString& text) {
+    annotation_->setPlainText(text);
+}
+
+void CMainFrame::UpdateActions() {
+    actions_[AddNode]->setEnabled(view_->CanAddNode());
+    actions_[DeleteNode]->setEnabled(view_->CanDeleteNode());
+    actions_[AddCommand]->setEnabled(view_->CanAddCommand());
+    actions_[DeleteCommand]->setEnabled(view_->CanDeleteCommand());
+    actions_[AutoMapping]->setEnabled(view_->CanAutoMap());
+}
+
+void CMainFrame::UpdateRecentFiles() {
+    for (QAction* action : recentActions_) {
+        fileMenu_->removeAction(action);
+        delete action;
+    }
+    recentActions_.clear();
+
+    const QStringList files = doc_.RecentFiles();
+    // The entries go between the two separators after Save As.
+    const QList<QAction*> all = fileMenu_->actions();
+    const int at = all.indexOf(recentSeparator_) + 1;
+    QAction* before = at < all.size() ? all[at] : nullptr;
+    if (files.isEmpty()) {
+        auto* none = new QAction(tr("Recent File"), fileMenu_);
+        none->setEnabled(false);
+        fileMenu_->insertAction(before, none);
+        recentActions_.append(none);
+        return;
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        auto* entry = new QAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), fileMenu_);
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        connect(entry, &QAction::triggered, &doc_, [this, path] { doc_.OpenRecentFile(path); });
+        fileMenu_->insertAction(before, entry);
+        recentActions_.append(entry);
+    }
+}
+
+QString CMainFrame::ManualPath() {
+    const QString name = GetTextLanguage() == TextLanguage::English
+                             ? QStringLiteral("manual_en.html")
+                             : QStringLiteral("manual_zh.html");
+    const QString appDir = QCoreApplication::applicationDirPath();
+    QStringList candidates = {appDir + QStringLiteral("/../share/doc/varkel/") + name};
+#ifdef VARKEL_SOURCE_DOCS
+    // Started from the build tree: the manual of the sources.
+    candidates << QStringLiteral(VARKEL_SOURCE_DOCS "/") + name;
+#endif
+    for (const QString& path : candidates)
+        if (QFileInfo::exists(path))
+            return QFileInfo(path).canonicalFilePath();
+    return QDir::cleanPath(candidates.constFirst());
+}
+
+void CMainFrame::OnHelpContent() {
+    const QString path = ManualPath();
+    if (!QFileInfo::exists(path)) {
+        ShowMessage(Pick("找不到用户手册 %1。", "The user manual %1 was not found.")
+                        .arg(QDir::toNativeSeparators(path))
+                        .toStdString());
+        return;
+    }
+    if (!UserDialogs::Get().OpenUrl(QUrl::fromLocalFile(path)))
+        ShowMessage(Pick("无法打开用户手册 %1。", "Could not open the user manual %1.")
+                        .arg(QDir::toNativeSeparators(path))
+                        .toStdString());
+}
+
+void CMainFrame::OnAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (doc_.SaveModified())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace varkel

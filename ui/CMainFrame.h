@@ -1,0 +1,94 @@
+#pragma once
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace varkel {
+
+class AnnotationPane;
+class CBriskView;
+class CConfigApp;
+class CCoolBar;
+class CDovelDoc;
+class ConfigTree;
+
+// The single main window: toolbar, menus, the configuration tree docked on
+// the left, the annotation pane docked at the bottom and the parameter view
+// in the middle.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // Commands of the menus, toolbar and context menu.
+    enum Command {
+        FileNew,
+        FileOpen,
+        FileSave,
+        FileSaveAs,
+        FileExit,
+        AddNode,
+        DeleteNode,
+        AddCommand,
+        DeleteCommand,
+        ExportXls,
+        AutoMapping,
+        ViewToolbar,
+        ViewTree,
+        ViewAnnotation,
+        HelpContent,
+        HelpAbout,
+        CommandCount
+    };
+
+    CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    QAction* Action(Command command) const { return actions_[command]; }
+    ConfigTree* Tree() const { return tree_; }
+    CBriskView* View() const { return view_; }
+    AnnotationPane* Annotation() const { return annotation_; }
+    CCoolBar* TreePane() const { return treePane_; }
+    CCoolBar* AnnotationBar() const;
+    QToolBar* ToolBar() const { return toolbar_; }
+    QMenu* ContextMenu() const { return contextMenu_; }
+    QMenu* FileMenu() const { return fileMenu_; }
+
+    // Rebuilds the tree from the project and expands it.
+    void RebuildTree();
+    void SetAnnotationText(const QString& text);
+    // Enables the commands by the selection and the configuration.
+    void UpdateActions();
+    // Lists the recent files in the File menu again.
+    void UpdateRecentFiles();
+    // The user manual of the language in use.
+    static QString ManualPath();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePanes();
+    void OnHelpContent();
+    void OnAbout();
+
+    CConfigApp& app_;
+    CDovelDoc& doc_;
+    std::array<QAction*, CommandCount> actions_{};
+    QToolBar* toolbar_ = nullptr;
+    ConfigTree* tree_ = nullptr;
+    AnnotationPane* annotation_ = nullptr;
+    CCoolBar* treePane_ = nullptr;
+    CBriskView* view_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    QList<QAction*> recentActions_;
+};
+
+} // namespace varkel

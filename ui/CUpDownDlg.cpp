@@ -1,0 +1,425 @@
+#include "ui/CUpDownDlg.h"
+
+#include "link/PortList.h"
+#include "model/Messages.h"
+#include "model/Project.h"
+#include "model/ResultCode.h"
+#include "ui/UiText.h"
+#include "ui/VirtualGateway.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QThread>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace varkel {
+
+namespace {
+
+const char* const kLastPortSetting = "transfer/lastPort";
+const char* const kVirtualKey = "virtual";
+
+QString Hex(const Bytes& bytes) {
+    QString text;
+    text.reserve(static_cast<int>(bytes.size()) * 3);
+    for (std::uint8_t b : bytes) {
+        if (!text.isEmpty())
+            text += QLatin1Char(' ');
+        text += QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return text;
+}
+
+} // namespace
+
+// Stands in for the installed message sink while a transfer runs: the
+// transfer may show a message from its own thread (an empty value, old
+// hardware), and message boxes can only be shown on the interface thread.
+// The worker waits until the box is answered, as it would on one thread.
+class CUpDownDlg::RelaySink : public MessageSink {
+public:
+    RelaySink(QObject* context, const std::atomic<bool>& abandoned)
+        : context_(context), abandoned_(abandoned), previous_(GetInstalledMessageSink()),
+          target_(GetMessageSink()) {
+        SetMessageSink(this);
+    }
+    ~RelaySink() override { SetMessageSink(previous_); }
+    RelaySink(const RelaySink&) = delete;
+    RelaySink& operator=(const RelaySink&) = delete;
+
+    void Inform(const std::string& text) override {
+        if (OnInterfaceThread()) {
+            target_->Inform(text);
+            return;
+        }
+        if (abandoned_)
+            return;
+        QMetaObject::invokeMethod(
+            context_,
+            [this, &text] {
+                if (!abandoned_)
+                    target_->Inform(text);
+            },
+            Qt::BlockingQueuedConnection);
+    }
+
+    Answer Ask(const std::string& text, Buttons buttons) override {
+        if (OnInterfaceThread())
+            return target_->Ask(text, buttons);
+        Answer answer = Answer::No;
+        if (abandoned_)
+            return answer;
+        QMetaObject::invokeMethod(
+            context_,
+            [&] {
+                if (!abandoned_)
+                    answer = target_->Ask(text, buttons);
+            },
+            Qt::BlockingQueuedConnection);
+        return answer;
+    }
+
+private:
+    bool OnInterfaceThread() const { return QThread::currentThread() == context_->thread(); }
+
+    QObject* context_;
+    const std::atomic<bool>& abandoned_;
+    MessageSink* previous_;
+    MessageSink* target_;
+};
+
+CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
+    : QDialog(parent), project_(project), mode_(mode == DownloadMode ? DownloadMode : UploadMode) {
+    setObjectName(QStringLiteral("upDownDialog"));
+    // The caption and the OK button say what the transfer does.
+    const QString title = Local(mode_ == DownloadMode ? 32 : 31);
+    setWindowTitle(title);
+
+    auto* portLabel = new QLabel(tr("Serial port:"), this);
+    portList_ = new QComboBox(this);
+    portList_->setObjectName(QStringLiteral("portList"));
+    portList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    portList_->setMinimumContentsLength(26);
+    portLabel->setBuddy(portList_);
+
+    progressLabel_ = new QLabel(this);
+    progressLabel_->setObjectName(QStringLiteral("progressLabel"));
+    progressLabel_->setText(tr("Choose the port the gateway is connected to."));
+    progressLabel_->setWordWrap(true);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("progressBar"));
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    progress_->setFormat(QStringLiteral("%v / %m"));
+
+    logToggle_ = new QToolButton(this);
+    logToggle_->setObjectName(QStringLiteral("logToggle"));
+    logToggle_->setText(tr("Frame log"));
+    logToggle_->setCheckable(true);
+    logToggle_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    logToggle_->setArrowType(Qt::RightArrow);
+    logToggle_->setAutoRaise(true);
+    log_ = new QPlainTextEdit(this);
+    log_->setObjectName(QStringLiteral("frameLog"));
+    log_->setReadOnly(true);
+    log_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    log_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    log_->setMinimumHeight(180);
+    log_->setMaximumBlockCount(5000);
+    log_->hide();
+    connect(logToggle_, &QToolButton::toggled, this, &CUpDownDlg::SetLogExpanded);
+
+    auto* buttons = new QDialogButtonBox(this);
+    okButton_ = buttons->addButton(title.trimmed(), QDialogButtonBox::AcceptRole);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setDefault(true);
+    cancelButton_ = buttons->addButton(QDialogButtonBox::Cancel);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    connect(okButton_, &QPushButton::clicked, this, &CUpDownDlg::StartTransfer);
+    connect(cancelButton_, &QPushButton::clicked, this, &CUpDownDlg::reject);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(portLabel, 0, 0);
+    grid->addWidget(portList_, 0, 1);
+    grid->setColumnStretch(1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(6);
+    layout->addWidget(progressLabel_);
+    layout->addWidget(progress_);
+    layout->addWidget(logToggle_, 0, Qt::AlignLeft);
+    layout->addWidget(log_, 1);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    SetPorts(SystemPorts());
+    resize(qMax(sizeHint().width(), 440), sizeHint().height());
+}
+
+CUpDownDlg::~CUpDownDlg() {
+    if (worker_.joinable()) {
+        // Closed with the program in the middle of a transfer: let it end
+        // (every read has its time-out), answering its messages with nothing.
+        abandoned_ = true;
+        while (!workerDone_) {
+            // A message the worker waits for is answered with nothing.
+            QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+            QThread::msleep(5);
+        }
+        worker_.join();
+    }
+}
+
+QList<CUpDownDlg::Port> CUpDownDlg::SystemPorts() {
+    QList<Port> ports;
+    for (const SerialPortInfo& info : ListSerialPorts()) {
+        Port port;
+        port.device = QString::fromStdString(info.path);
+        const QString name = QString::fromStdString(info.name);
+        const QString stable = QString::fromStdString(info.stableId);
+        // An adapter's by-id name tells the user which one it is, and it
+        // stays the same when the adapter comes back under another number.
+        port.label = stable.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, stable);
+        port.key = stable.isEmpty() ? port.device : QStringLiteral("by-id/") + stable;
+        ports << port;
+    }
+    ports << VirtualPort();
+    return ports;
+}
+
+CUpDownDlg::Port CUpDownDlg::VirtualPort() {
+    Port port;
+    port.label = tr("Virtual gateway (built in)");
+    port.key = QLatin1String(kVirtualKey);
+    port.virtualGateway = true;
+    return port;
+}
+
+void CUpDownDlg::SetPorts(const QList<Port>& ports) {
+    ports_ = ports;
+    portList_->clear();
+    for (const Port& port : ports_)
+        portList_->addItem(port.label, port.key);
+    const int last = portList_->findData(LastPortKey());
+    portList_->setCurrentIndex(last >= 0 ? last : (ports_.isEmpty() ? -1 : 0));
+}
+
+QString CUpDownDlg::LastPortKey() {
+    return QSettings().value(QLatin1String(kLastPortSetting)).toString();
+}
+
+void CUpDownDlg::SetLastPortKey(const QString& key) {
+    QSettings settings;
+    settings.setValue(QLatin1String(kLastPortSetting), key);
+    settings.sync();
+}
+
+QString CUpDownDlg::LogText() const {
+    return log_->toPlainText();
+}
+
+bool CUpDownDlg::LogExpanded() const {
+    return logToggle_->isChecked();
+}
+
+void CUpDownDlg::SetLogExpanded(bool expanded) {
+    if (logToggle_->isChecked() != expanded) {
+        logToggle_->setChecked(expanded); // comes back here through toggled
+        return;
+    }
+    logToggle_->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
+    log_->setVisible(expanded);
+    adjustSize();
+}
+
+void CUpDownDlg::SetControlsEnabled(bool enabled) {
+    okButton_->setEnabled(enabled);
+    cancelButton_->setEnabled(enabled);
+    portList_->setEnabled(enabled);
+}
+
+void CUpDownDlg::StartTransfer() {
+    if (busy_)
+        return;
+    SetControlsEnabled(false);
+    const int index = portList_->currentIndex();
+    const Port port = index >= 0 && index < ports_.size() ? ports_[index] : Port{};
+    // Remembered before anything can fail, so that the next attempt offers
+    // the same port.
+    if (!port.key.isEmpty())
+        SetLastPortKey(port.key);
+
+    busy_ = true;
+    lastResult_ = 0;
+    setCursor(Qt::BusyCursor);
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    log_->clear();
+    started_ = std::chrono::steady_clock::now();
+
+    std::string device = port.device.toStdString();
+    if (port.virtualGateway) {
+        std::string error;
+        device = VirtualGateway::Shared().Device(&error);
+        if (device.empty()) {
+            AppendLog(tr("The virtual gateway could not be started: %1")
+                          .arg(QString::fromStdString(error)));
+            OnFinished(PortOpenFailed,
+                       ResultMessage(PortOpenFailed) + "\n" +
+                           tr("The virtual gateway could not be started: %1")
+                               .arg(QString::fromStdString(error))
+                               .toStdString());
+            return;
+        }
+    }
+    AppendLog(tr("%1 on %2 at %3")
+                  .arg(Local(mode_ == DownloadMode ? 32 : 31).trimmed(),
+                       QString::fromStdString(device),
+                       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    progressLabel_->setText(tr("Opening %1").arg(QString::fromStdString(device)));
+
+    if (mode_ == UploadMode) {
+        staged_ = std::make_unique<Project>();
+        staged_->CopyFrom(project_);
+    }
+    relay_ = std::make_unique<RelaySink>(this, abandoned_);
+    workerDone_ = false;
+    abandoned_ = false;
+    worker_ = std::thread([this, device] { RunTransfer(device); });
+}
+
+void CUpDownDlg::RunTransfer(std::string device) {
+    SerialLink link(transportFactory_ ? transportFactory_() : nullptr);
+    link.SetPaceMs(paceMs_);
+    link.SetProgressCallback([this](const Progress& p) {
+        QMetaObject::invokeMethod(this, [this, p] { OnProgress(p); }, Qt::QueuedConnection);
+    });
+    link.SetTraceCallback([this](const TraceEvent& e) {
+        QMetaObject::invokeMethod(this, [this, e] { OnTrace(e); }, Qt::QueuedConnection);
+    });
+    int result = link.Open(device);
+    std::string openFailure;
+    if (result != Success)
+        openFailure = link.OpenFailureMessage();
+    else if (mode_ == DownloadMode)
+        result = project_.Download(link);
+    else
+        result = staged_->Upload(link);
+    link.Close();
+    QMetaObject::invokeMethod(
+        this, [this, result, openFailure] { OnFinished(result, openFailure); },
+        Qt::QueuedConnection);
+    workerDone_ = true;
+}
+
+QString CUpDownDlg::Stamp(std::chrono::steady_clock::time_point time) const {
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(time - started_).count();
+    return QStringLiteral("+%1.%2 s")
+        .arg(ms / 1000)
+        .arg(static_cast<int>(ms % 1000), 3, 10, QLatin1Char('0'));
+}
+
+void CUpDownDlg::AppendLog(const QString& line) {
+    log_->appendPlainText(line);
+}
+
+void CUpDownDlg::OnProgress(const Progress& p) {
+    // The bar shows the frames finished; the label the one on its way.
+    progress_->setRange(0, qMax(p.total, 1));
+    progress_->setValue(qMax(p.step - 1, 0));
+    const QString what = QString::fromStdString(p.what);
+    progressLabel_->setText(tr("%1 of %2: %3").arg(p.step).arg(p.total).arg(what));
+    AppendLog(QStringLiteral("%1  [%2/%3] %4")
+                  .arg(Stamp(std::chrono::steady_clock::now()))
+                  .arg(p.step)
+                  .arg(p.total)
+                  .arg(what));
+}
+
+void CUpDownDlg::OnTrace(const TraceEvent& e) {
+    QString line = Stamp(e.time) + QStringLiteral("  ");
+    switch (e.kind) {
+    case TraceEvent::Sent: line += tr("sent     ") + Hex(e.bytes); break;
+    case TraceEvent::Received:
+        line += tr("received ") + Hex(e.bytes);
+        if (e.expected > e.bytes.size())
+            line += QStringLiteral("  ") + tr("(%1 of %2 bytes)").arg(e.bytes.size()).arg(e.expected);
+        break;
+    case TraceEvent::Failed:
+        line += tr("failed   ") + QString::fromStdString(e.note);
+        break;
+    }
+    AppendLog(line);
+}
+
+void CUpDownDlg::OnFinished(int result, const std::string& openFailure) {
+    if (worker_.joinable())
+        worker_.join();
+    relay_.reset();
+    lastResult_ = result;
+    if (abandoned_)
+        return; // the dialog is going away; nobody is there to tell
+
+    if (!openFailure.empty()) {
+        ShowMessage(openFailure);
+    } else if (result != Success) {
+        ShowResult(result, 1);
+    } else if (mode_ == DownloadMode) {
+        ShowMessage(LocalText(29));
+    } else {
+        project_.TakeFrom(*staged_);
+        if (uploadRefresh_)
+            uploadRefresh_();
+        ShowMessage(LocalText(30));
+    }
+    staged_.reset();
+
+    const QString outcome = QString::fromStdString(
+        !openFailure.empty() ? openFailure
+                             : result == Success ? LocalText(mode_ == DownloadMode ? 29 : 30)
+                                                 : ResultMessage(result));
+    if (result == Success)
+        progress_->setValue(progress_->maximum());
+    progressLabel_->setText(outcome);
+    AppendLog(QStringLiteral("%1  %2")
+                  .arg(Stamp(std::chrono::steady_clock::now()), outcome.split(QLatin1Char('\n')).join(QLatin1Char(' '))));
+    unsetCursor();
+    busy_ = false;
+    SetControlsEnabled(true);
+    emit TransferFinished(result);
+    // One attempt per visit; with the frame log open the user is reading
+    // it, so the dialog stays until closed.
+    if (LogExpanded())
+        cancelButton_->setText(tr("Close"));
+    else
+        QDialog::accept();
+}
+
+void CUpDownDlg::reject() {
+    if (busy_)
+        return;
+    QDialog::reject();
+}
+
+void CUpDownDlg::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+} // namespace varkel

@@ -1,0 +1,132 @@
+#pragma once
+#include "link/SerialLink.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QToolButton;
+
+namespace varkel {
+
+class MessageSink;
+class Project;
+
+// The Upload/Download dialog: the user picks a serial port, or the built-in
+// virtual gateway, and starts one transfer of the project. The transfer runs
+// on a worker thread while the dialog shows its progress and, on demand, the
+// frames on the line; it cannot be started twice or closed while it runs.
+class CUpDownDlg : public QDialog {
+    Q_OBJECT
+public:
+    enum Mode { UploadMode = 0, DownloadMode = 1 };
+
+    // One entry of the port list.
+    struct Port {
+        QString label;  // what the list shows
+        QString device; // the path to open; empty for the virtual gateway
+        QString key;    // what is remembered as the last port
+        bool virtualGateway = false;
+    };
+
+    CUpDownDlg(Project& project, int mode, QWidget* parent = nullptr);
+    ~CUpDownDlg() override;
+
+    int GetMode() const { return mode_; }
+
+    // The ports the system lists, then the virtual gateway.
+    static QList<Port> SystemPorts();
+    static Port VirtualPort();
+    // Replaces the list (tests, or a list made elsewhere) and selects the
+    // last port used again.
+    void SetPorts(const QList<Port>& ports);
+    QList<Port> Ports() const { return ports_; }
+    // The remembered last port, kept in the program's settings.
+    static QString LastPortKey();
+    static void SetLastPortKey(const QString& key);
+
+    // Called after a successful upload has replaced the configuration, before
+    // the success message: the editor shows the new configuration.
+    void SetUploadRefresh(std::function<void()> refresh) { uploadRefresh_ = std::move(refresh); }
+    // The pause between a frame and its acknowledgement (tests use 0).
+    void SetPaceMs(int ms) { paceMs_ = ms; }
+    // Makes the byte pipe of each transfer; without one the system's serial
+    // port is used. A seam for tests.
+    using TransportFactory = std::function<std::unique_ptr<Transport>()>;
+    void SetTransportFactory(TransportFactory factory) { transportFactory_ = std::move(factory); }
+
+    // Starts the transfer on the selected port; what OK does.
+    void StartTransfer();
+    bool IsBusy() const { return busy_; }
+    // Result code of the last transfer (the port-open failure included).
+    int LastResult() const { return lastResult_; }
+    // The frame log's text and whether it is shown.
+    QString LogText() const;
+    bool LogExpanded() const;
+    void SetLogExpanded(bool expanded);
+
+    QComboBox* PortList() const { return portList_; }
+    QPushButton* OkButton() const { return okButton_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
+    QProgressBar* ProgressBar() const { return progress_; }
+    QLabel* ProgressLabel() const { return progressLabel_; }
+
+    void reject() override;
+
+signals:
+    // The transfer ended with this result code; its messages have been shown.
+    void TransferFinished(int result);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class RelaySink;
+
+    void RunTransfer(std::string device);
+    void OnProgress(const Progress& progress);
+    void OnTrace(const TraceEvent& event);
+    void OnFinished(int result, const std::string& openFailure);
+    void SetControlsEnabled(bool enabled);
+    void AppendLog(const QString& line);
+    QString Stamp(std::chrono::steady_clock::time_point time) const;
+
+    Project& project_;
+    int mode_;
+    QList<Port> ports_;
+    QComboBox* portList_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* progressLabel_ = nullptr;
+    QToolButton* logToggle_ = nullptr;
+    QPlainTextEdit* log_ = nullptr;
+
+    std::function<void()> uploadRefresh_;
+    TransportFactory transportFactory_;
+    int paceMs_ = SerialLink::kDefaultPaceMs;
+    bool busy_ = false;
+    int lastResult_ = 0;
+    std::chrono::steady_clock::time_point started_;
+    // The upload reads into a copy; the user's configuration is replaced on
+    // this thread only when the upload succeeded.
+    std::unique_ptr<Project> staged_;
+    std::unique_ptr<RelaySink> relay_;
+    std::thread worker_;
+    std::atomic<bool> workerDone_{true};
+    std::atomic<bool> abandoned_{false};
+};
+
+} // namespace varkel

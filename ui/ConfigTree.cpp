@@ -1,0 +1,81 @@
+#include "ui/ConfigTree.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+
+namespace varkel {
+
+namespace {
+constexpr int kKindRole = Qt::UserRole;
+constexpr int kObjectRole = Qt::UserRole + 1;
+constexpr int kImageRole = Qt::UserRole + 2;
+} // namespace
+
+ConfigTree::ConfigTree(QWidget* parent) : QTreeWidget(parent) {
+    setObjectName(QStringLiteral("configurationTree"));
+    setColumnCount(1);
+    header()->hide();
+    setIconSize(QSize(18, 18));
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setContextMenuPolicy(Qt::DefaultContextMenu);
+    setUniformRowHeights(true);
+}
+
+void ConfigTree::DeleteAll() {
+    // Moving the selection away first reports it like a user's click, so the
+    // grid lets go of the rows before the entries disappear.
+    setCurrentItem(nullptr);
+    clear();
+}
+
+TreeSink::Handle ConfigTree::Insert(Handle parent, const std::string& label, int image,
+                                    const TreeEntry& entry) {
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, QString::fromStdString(label));
+    item->setIcon(0, Image(image));
+    item->setData(0, kKindRole, entry.kind);
+    item->setData(0, kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(entry.object)));
+    item->setData(0, kImageRole, image);
+    if (QTreeWidgetItem* parentItem = ItemOf(parent))
+        parentItem->addChild(item);
+    else
+        addTopLevelItem(item);
+    return HandleOf(item);
+}
+
+void ConfigTree::ExpandAll() {
+    expandAll();
+}
+
+bool ConfigTree::HasEntry(const QTreeWidgetItem* item) {
+    return item && item->data(0, kKindRole).toInt() != TreeEntry::None;
+}
+
+TreeEntry ConfigTree::EntryOf(const QTreeWidgetItem* item) {
+    TreeEntry entry;
+    if (!item)
+        return entry;
+    entry.kind = item->data(0, kKindRole).toInt();
+    entry.object = reinterpret_cast<void*>(item->data(0, kObjectRole).value<quintptr>());
+    return entry;
+}
+
+int ConfigTree::ImageOf(const QTreeWidgetItem* item) {
+    return item ? item->data(0, kImageRole).toInt() : -1;
+}
+
+QIcon ConfigTree::Image(int image) {
+    static const char* const files[] = {":/icons/tree-folder.svg", ":/icons/tree-node.svg",
+                                        ":/icons/tree-command.svg"};
+    if (image < 0 || image > 2)
+        return QIcon();
+    return QIcon(QString::fromLatin1(files[image]));
+}
+
+void ConfigTree::contextMenuEvent(QContextMenuEvent* event) {
+    emit RightClicked(event->pos());
+    event->accept();
+}
+
+} // namespace varkel

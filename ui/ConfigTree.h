@@ -1,0 +1,40 @@
+#pragma once
+#include "model/Sinks.h"
+
+#include <QIcon>
+#include <QTreeWidget>
+
+namespace varkel {
+
+// The configuration tree: one entry per fieldbus, subnet, node and command,
+// each carrying the tree entry of the object it stands for.
+class ConfigTree : public QTreeWidget, public TreeSink {
+    Q_OBJECT
+public:
+    explicit ConfigTree(QWidget* parent = nullptr);
+
+    void DeleteAll() override;
+    Handle Insert(Handle parent, const std::string& label, int image,
+                  const TreeEntry& entry) override;
+    void ExpandAll() override;
+
+    static QTreeWidgetItem* ItemOf(Handle handle) {
+        return reinterpret_cast<QTreeWidgetItem*>(handle);
+    }
+    static Handle HandleOf(QTreeWidgetItem* item) { return reinterpret_cast<Handle>(item); }
+    // Whether the entry carries a tree entry, and the entry.
+    static bool HasEntry(const QTreeWidgetItem* item);
+    static TreeEntry EntryOf(const QTreeWidgetItem* item);
+    // The entry's image, 0 to 2.
+    static int ImageOf(const QTreeWidgetItem* item);
+    static QIcon Image(int image);
+
+signals:
+    // A right click at a point of the viewport.
+    void RightClicked(const QPoint& position);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+};
+
+} // namespace varkel

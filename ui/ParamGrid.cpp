@@ -1,0 +1,107 @@
+#include "ui/ParamGrid.h"
+
+#include <QHeaderView>
+
+namespace varkel {
+
+namespace {
+constexpr int kItemRole = Qt::UserRole;
+
+QColor ToColour(Rgb rgb) {
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QTableWidgetItem* MakeCell(const QString& text, Rgb background) {
+    auto* cell = new QTableWidgetItem(text);
+    // Values change only through the grid's own editors, never by typing
+    // into the table.
+    cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    cell->setBackground(ToColour(background));
+    // The background is fixed white or grey, so the text must not follow a
+    // dark theme's light text colour.
+    cell->setForeground(QColor(Qt::black));
+    return cell;
+}
+} // namespace
+
+ParamGrid::ParamGrid(QWidget* parent) : QTableWidget(0, 2, parent) {
+    setObjectName(QStringLiteral("parameterGrid"));
+    setHorizontalHeaderLabels({tr("Parameter"), tr("Value")});
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    verticalHeader()->hide();
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setAlternatingRowColors(false);
+    setShowGrid(true);
+    // Compact rows like a property list; the editors that open over a cell
+    // take the same height.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+}
+
+void ParamGrid::ShowRow(int row, const std::string& name, const std::string& value,
+                        Rgb valueBackground, ParamItem* item) {
+    if (row < 0)
+        return;
+    if (row >= rowCount())
+        setRowCount(row + 1);
+    QTableWidgetItem* nameCell = MakeCell(QString::fromStdString(name), kWhite);
+    nameCell->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(item)));
+    setItem(row, NameColumn, nameCell);
+    QTableWidgetItem* valueCell = MakeCell(QString::fromStdString(value), valueBackground);
+    valueCell->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setItem(row, ValueColumn, valueCell);
+}
+
+void ParamGrid::ClearGrid() {
+    clearContents();
+    setRowCount(0);
+}
+
+ParamItem* ParamGrid::RowItem(int row) const {
+    const QTableWidgetItem* cell = item(row, NameColumn);
+    if (!cell)
+        return nullptr;
+    return reinterpret_cast<ParamItem*>(cell->data(kItemRole).value<quintptr>());
+}
+
+QString ParamGrid::NameText(int row) const {
+    const QTableWidgetItem* cell = item(row, NameColumn);
+    return cell ? cell->text() : QString();
+}
+
+QString ParamGrid::ValueText(int row) const {
+    const QTableWidgetItem* cell = item(row, ValueColumn);
+    return cell ? cell->text() : QString();
+}
+
+void ParamGrid::SetValueText(int row, const QString& text) {
+    if (QTableWidgetItem* cell = item(row, ValueColumn))
+        cell->setText(text);
+}
+
+Rgb ParamGrid::ValueBackground(int row) const {
+    const QTableWidgetItem* cell = item(row, ValueColumn);
+    if (!cell)
+        return kWhite;
+    const QColor c = cell->background().color();
+    return Rgb{c.red(), c.green(), c.blue()};
+}
+
+void ParamGrid::SetValueBackground(int row, Rgb colour) {
+    if (QTableWidgetItem* cell = item(row, ValueColumn))
+        cell->setBackground(ToColour(colour));
+}
+
+QRect ParamGrid::ValueCellRect(int row) const {
+    const QTableWidgetItem* cell = item(row, ValueColumn);
+    if (!cell)
+        return QRect();
+    return visualItemRect(cell).translated(viewport()->pos());
+}
+
+} // namespace varkel

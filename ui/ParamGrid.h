@@ -1,0 +1,35 @@
+#pragma once
+#include "model/Sinks.h"
+
+#include <QTableWidget>
+
+namespace varkel {
+
+class ParamItem;
+
+// The two-column parameter grid: the name of each parameter item and its
+// value, the value on grey while the item is disabled. Each row remembers its
+// item, so that a click on a row finds the parameter it shows.
+class ParamGrid : public QTableWidget, public GridSink {
+    Q_OBJECT
+public:
+    enum Column { NameColumn = 0, ValueColumn = 1 };
+
+    explicit ParamGrid(QWidget* parent = nullptr);
+
+    void ShowRow(int row, const std::string& name, const std::string& value, Rgb valueBackground,
+                 ParamItem* item) override;
+    // Empties every row.
+    void ClearGrid();
+
+    ParamItem* RowItem(int row) const;
+    QString NameText(int row) const;
+    QString ValueText(int row) const;
+    void SetValueText(int row, const QString& text);
+    Rgb ValueBackground(int row) const;
+    void SetValueBackground(int row, Rgb colour);
+    // The rectangle of a value cell in this widget's coordinates.
+    QRect ValueCellRect(int row) const;
+};
+
+} // namespace varkel

@@ -1,0 +1,36 @@
+#include "ui/SelectCommandDialog.h"
+
+#include "ui/UiText.h"
+
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace varkel {
+
+SelectCommandDialog::SelectCommandDialog(AddCommand add, QWidget* parent)
+    : QDialog(parent), add_(std::move(add)) {
+    setObjectName(QStringLiteral("selectCommandDialog"));
+    setWindowTitle(tr("Select Command"));
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("functionList"));
+    // Function index i has its name under key 33 + i.
+    for (int index = 0; index < 14; ++index) {
+        auto* entry = new QListWidgetItem(Local(33 + index), list_);
+        entry->setData(Qt::UserRole, index);
+    }
+    list_->setCurrentRow(-1);
+    list_->setToolTip(tr("Double-click a function to add a command of it to the node."));
+    connect(list_, &QListWidget::itemDoubleClicked, this, &SelectCommandDialog::OnDoubleClick);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    resize(300, 360);
+}
+
+void SelectCommandDialog::OnDoubleClick(QListWidgetItem* entry) {
+    if (!entry || !add_)
+        return;
+    add_(entry->data(Qt::UserRole).toInt());
+}
+
+} // namespace varkel

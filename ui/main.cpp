@@ -1,0 +1,8 @@
+#include "ui/Startup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return varkel::RunApplication(app);
+}
