@@ -8,7 +8,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -110,53 +109,22 @@ int CheckWritable(const std::string& path) {
 }
 
 int SaveConfiguration(Project& project, const std::string& target) {
-    // Saving through a link replaces the file it points at, not the link.
-    std::error_code linkError;
+    // The file layer writes beside the target and renames, through links.
+    std::error_code ec;
     std::string path = target;
-    if (fs::is_symlink(target, linkError)) {
-        fs::path resolved = fs::weakly_canonical(target, linkError);
-        if (!linkError)
+    if (fs::is_symlink(target, ec)) {
+        fs::path resolved = fs::weakly_canonical(target, ec);
+        if (!ec)
             path = resolved.string();
     }
     if (int code = CheckWritable(path))
         return code;
-    std::string folder = ParentFolder(path);
-    std::string pattern =
-        (fs::path(folder) / ("." + fs::path(path).filename().string() + ".XXXXXX")).string();
-    std::string temp = pattern;
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        PrintError(Fmt(L("无法写入 {}: {}", "Cannot write {}: {}"), {path, std::strerror(errno)}));
-        return kExitCantWrite;
-    }
-    ::close(fd);
-
     std::string error;
-    std::error_code ec;
-    bool written = project.SaveFile(temp, &error) == 1 && fs::file_size(temp, ec) > 0 && !ec;
-    if (!written) {
-        fs::remove(temp, ec);
+    if (project.SaveFile(target, &error) != 1) {
         std::string text = Fmt(L("无法写入 {}", "Cannot write {}"), {path});
         if (!error.empty())
             text += ": " + error;
         PrintError(text);
-        return kExitCantWrite;
-    }
-    // The new file gets the old one's permissions, or the usual ones.
-    struct stat old {};
-    mode_t mode;
-    if (::stat(path.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::chmod(temp.c_str(), mode);
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        PrintError(Fmt(L("无法写入 {}: {}", "Cannot write {}: {}"), {path, ec.message()}));
         return kExitCantWrite;
     }
     return 0;

@@ -5,13 +5,10 @@
 #include "export/WorkbookPackage.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
+#include "persist/XmlFile.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -55,74 +52,6 @@ std::string SheetMissingText(const std::string& path, const std::string& sheet) 
 std::string WriteFailedText(const std::string& path, const std::string& reason) {
     return Chinese() ? "无法写入工作簿：" + path + "（" + reason + "）"
                      : "Cannot write the workbook " + path + " (" + reason + ")";
-}
-
-mode_t CurrentUmask() {
-    mode_t mask = umask(0);
-    umask(mask);
-    return mask;
-}
-
-// Writes the bytes into a new file beside the target and renames it over
-// the target only once everything is on disk, so that the target is never
-// left half written; the temporary file is removed on any failure.
-bool WriteFileReplacing(const std::string& target, const std::string& bytes, std::string& reason) {
-    if (target.empty()) {
-        reason = std::strerror(ENOENT);
-        return false;
-    }
-    std::filesystem::path path(target);
-    std::string name = path.filename().string();
-    if (name.empty() || name == "." || name == "..") {
-        reason = std::strerror(EISDIR);
-        return false;
-    }
-    std::filesystem::path folder = path.parent_path();
-    std::string pattern =
-        (folder.empty() ? std::string() : folder.string() + "/") + "." + name + ".XXXXXX";
-    std::vector<char> temporary(pattern.begin(), pattern.end());
-    temporary.push_back('\0');
-    int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    const std::string temporaryPath(temporary.data());
-    auto fail = [&](int code) {
-        reason = std::strerror(code);
-        if (fd >= 0)
-            close(fd);
-        unlink(temporaryPath.c_str());
-        return false;
-    };
-
-    // A new file gets the usual permissions; a replaced one keeps its own.
-    struct stat existing;
-    mode_t mode = 0666 & ~CurrentUmask();
-    if (stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        mode = existing.st_mode & 07777;
-    if (fchmod(fd, mode) != 0)
-        return fail(errno);
-
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (fsync(fd) != 0)
-        return fail(errno);
-    int closed = close(fd);
-    fd = -1;
-    if (closed != 0)
-        return fail(errno);
-    if (rename(temporaryPath.c_str(), target.c_str()) != 0)
-        return fail(errno);
-    return true;
 }
 
 } // namespace
@@ -185,7 +114,7 @@ int ExportWorkbook(const Project& project, const std::string& templatePath,
         Fail(error, WriteFailedText(outputPath, detail));
         return ExportWriteFailed;
     }
-    if (!WriteFileReplacing(outputPath, bytes, detail)) {
+    if (!WriteFileAtomically(outputPath, bytes, detail)) {
         Fail(error, WriteFailedText(outputPath, detail));
         return ExportWriteFailed;
     }
