@@ -113,22 +113,29 @@ int OpenLink(SerialLink& link, const std::string& port) {
     return code;
 }
 
-int RunDownload(const std::string& file, const LinkOptions& options) {
-    auto project = std::make_unique<Project>();
-    if (int code = LoadConfiguration(file, *project))
-        return code;
+// Opens the port, runs one transfer and reports its failure; the port is
+// closed whatever happens.
+template <typename Transfer>
+int RunTransfer(const LinkOptions& options, Transfer transfer) {
     ProgressLine progress;
     SerialLink link;
     Attach(link, options, progress);
     if (int code = OpenLink(link, options.port))
         return code;
-    int code = project->Download(link);
+    int code = transfer(link);
     link.Close();
     progress.Finish();
-    if (code != Success) {
+    if (code != Success)
         PrintError(ResultMessage(code));
+    return code;
+}
+
+int RunDownload(const std::string& file, const LinkOptions& options) {
+    auto project = std::make_unique<Project>();
+    if (int code = LoadConfiguration(file, *project))
         return code;
-    }
+    if (int code = RunTransfer(options, [&](SerialLink& link) { return project->Download(link); }))
+        return code;
     PrintLine(LocalText(kDownloadDoneKey));
     return 0;
 }
@@ -142,18 +149,8 @@ int RunUpload(const std::string& out, const std::string& base, const LinkOptions
     // Known before the gateway is asked, not after a long transfer.
     if (int code = CheckWritable(out))
         return code;
-    ProgressLine progress;
-    SerialLink link;
-    Attach(link, options, progress);
-    if (int code = OpenLink(link, options.port))
+    if (int code = RunTransfer(options, [&](SerialLink& link) { return project->Upload(link); }))
         return code;
-    int code = project->Upload(link);
-    link.Close();
-    progress.Finish();
-    if (code != Success) {
-        PrintError(ResultMessage(code));
-        return code;
-    }
     if (int saved = SaveConfiguration(*project, out))
         return saved;
     PrintLine(LocalText(kUploadDoneKey));
