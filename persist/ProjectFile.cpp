@@ -78,41 +78,60 @@ std::string FileFault(const std::string& path, const std::string& fault) {
            PersistText("，不是完整的配置文件。", "; it is not a complete configuration file.");
 }
 
-} // namespace
-
-int ProjectBase::SaveFile(const std::string& path, std::string* error) {
+// Writes declaration, root, header and the body the caller adds.
+template <typename Body>
+int SaveDocument(const ProjectBase& project, const std::string& path, std::string* error,
+                 Body writeBody) {
     std::string local;
     std::string& err = error ? *error : local;
     err.clear();
     TiXmlDocument document;
     TiXmlElement* root = StartDocument(document);
-    SaveHeader(root);
-    SaveProduct(root);
-    for (ConfigObject* child : children_)
-        child->SaveXml(root);
+    project.SaveHeader(root);
+    project.SaveProduct(root);
+    writeBody(root);
     return WriteXmlFile(document, path, err) ? 1 : 0;
+}
+
+// Reads a file as far as its language check: the root element, or nullptr
+// with the reason in err (left empty when the language message was shown).
+const TiXmlElement* ReadRoot(ProjectBase& project, const std::string& path,
+                             TiXmlDocument& document, std::string& err) {
+    err.clear();
+    if (!ReadXmlFile(path, document, err))
+        return nullptr;
+    const TiXmlElement* root = document.FirstChildElement();
+    if (!root) {
+        err = FileFault(path, PersistText("没有根元素", "has no root element"));
+        return nullptr;
+    }
+    project.LoadHook(root);
+    if (!LanguageElement(root)) {
+        err = FileFault(path, PersistText("缺少\"Product\"及其语言", "lacks \"Product\" with its "
+                                                                     "language"));
+        return nullptr;
+    }
+    if (!project.CheckLanguage(root))
+        return nullptr;
+    return root;
+}
+
+} // namespace
+
+int ProjectBase::SaveFile(const std::string& path, std::string* error) {
+    return SaveDocument(*this, path, error, [this](TiXmlElement* root) {
+        for (ConfigObject* child : children_)
+            child->SaveXml(root);
+    });
 }
 
 int ProjectBase::LoadFile(const std::string& path, std::string* error) {
     std::string local;
     std::string& err = error ? *error : local;
-    err.clear();
     TiXmlDocument document;
-    if (!ReadXmlFile(path, document, err))
+    const TiXmlElement* root = ReadRoot(*this, path, document, err);
+    if (!root)
         return 0;
-    const TiXmlElement* root = document.FirstChildElement();
-    if (!root) {
-        err = FileFault(path, PersistText("没有根元素", "has no root element"));
-        return 0;
-    }
-    LoadHook(root);
-    if (!LanguageElement(root)) {
-        err = FileFault(path, PersistText("缺少\"Product\"及其语言", "lacks \"Product\" with its "
-                                                                     "language"));
-        return 0;
-    }
-    if (!CheckLanguage(root))
-        return 0; // the language message has been shown
     for (ConfigObject* child : children_)
         child->LoadXml(root);
     return 1;
@@ -135,38 +154,19 @@ int ProjectBase::CheckLanguage(const TiXmlElement* root) const {
 }
 
 int Project::SaveFile(const std::string& path, std::string* error) {
-    std::string local;
-    std::string& err = error ? *error : local;
-    err.clear();
-    TiXmlDocument document;
-    TiXmlElement* root = StartDocument(document);
-    SaveHeader(root);
-    SaveProduct(root);
-    subnet_.SaveXml(root);
-    fieldbus_.SaveXml(root);
-    return WriteXmlFile(document, path, err) ? 1 : 0;
+    return SaveDocument(*this, path, error, [this](TiXmlElement* root) {
+        subnet_.SaveXml(root);
+        fieldbus_.SaveXml(root);
+    });
 }
 
 int Project::LoadFile(const std::string& path, std::string* error) {
     std::string local;
     std::string& err = error ? *error : local;
-    err.clear();
     TiXmlDocument document;
-    if (!ReadXmlFile(path, document, err))
+    const TiXmlElement* root = ReadRoot(*this, path, document, err);
+    if (!root)
         return 0;
-    const TiXmlElement* root = document.FirstChildElement();
-    if (!root) {
-        err = FileFault(path, PersistText("没有根元素", "has no root element"));
-        return 0;
-    }
-    LoadHook(root);
-    if (!LanguageElement(root)) {
-        err = FileFault(path, PersistText("缺少\"Product\"及其语言", "lacks \"Product\" with its "
-                                                                     "language"));
-        return 0;
-    }
-    if (!CheckLanguage(root))
-        return 0; // the language message has been shown
     if (std::string missing = MissingPart(root); !missing.empty()) {
         err = FileFault(path, missing);
         return 0;
