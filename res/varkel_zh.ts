@@ -45,7 +45,7 @@
 <context>
     <name>varkel::AnnotationPane</name>
     <message>
-        <location filename="../ui/AnnotationPane.cpp" line="30"/>
+        <location filename="../ui/AnnotationPane.cpp" line="31"/>
         <source>Annotation</source>
         <translation>提示信息</translation>
     </message>
@@ -53,14 +53,57 @@
 <context>
     <name>varkel::CBriskView</name>
     <message>
-        <location filename="../ui/CBriskView.cpp" line="201"/>
+        <location filename="../ui/CBriskView.cpp" line="281"/>
         <source>Export XLS</source>
         <translation>输出文档</translation>
     </message>
     <message>
-        <location filename="../ui/CBriskView.cpp" line="201"/>
+        <location filename="../ui/CBriskView.cpp" line="281"/>
         <source>Excel File(*.xlsx)</source>
         <translation>Excel 文件(*.xlsx)</translation>
+    </message>
+</context>
+<context>
+    <name>varkel::CConflictDlg</name>
+    <message>
+        <location filename="../ui/CConflictDlg.cpp" line="50"/>
+        <source>Conflict Detect</source>
+        <translation>冲突检测</translation>
+    </message>
+    <message>
+        <location filename="../ui/CConflictDlg.cpp" line="109"/>
+        <source>  Input Memory </source>
+        <translation>    输入内存</translation>
+    </message>
+    <message>
+        <location filename="../ui/CConflictDlg.cpp" line="110"/>
+        <source> Output Memory </source>
+        <translation>    输出内存</translation>
+    </message>
+    <message>
+        <location filename="../ui/CConflictDlg.cpp" line="153"/>
+        <source>Not use</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <location filename="../ui/CConflictDlg.cpp" line="154"/>
+        <source>Legal </source>
+        <translation>合法</translation>
+    </message>
+    <message>
+        <location filename="../ui/CConflictDlg.cpp" line="155"/>
+        <source>Conflict</source>
+        <translation>冲突</translation>
+    </message>
+    <message>
+        <location filename="../ui/CConflictDlg.cpp" line="156"/>
+        <source>Overflow</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <location filename="../ui/CConflictDlg.cpp" line="157"/>
+        <source>Selected Command</source>
+        <translation>选中</translation>
     </message>
 </context>
 <context>
@@ -76,7 +119,7 @@
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="149"/>
+        <location filename="../ui/CDovelDoc.cpp" line="150"/>
         <source>Save As</source>
         <translation>另存为</translation>
     </message>
@@ -84,119 +127,203 @@
 <context>
     <name>varkel::CMainFrame</name>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="65"/>
+        <location filename="../ui/CMainFrame.cpp" line="68"/>
         <source>Configuration</source>
         <translation>配置</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="88"/>
+        <location filename="../ui/CMainFrame.cpp" line="90"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="93"/>
+        <location filename="../ui/CMainFrame.cpp" line="95"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="98"/>
+        <location filename="../ui/CMainFrame.cpp" line="100"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="103"/>
+        <location filename="../ui/CMainFrame.cpp" line="105"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="106"/>
+        <location filename="../ui/CMainFrame.cpp" line="108"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="110"/>
+        <location filename="../ui/CMainFrame.cpp" line="112"/>
         <source>Add &amp;Node</source>
         <translation>增加节点(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="114"/>
+        <location filename="../ui/CMainFrame.cpp" line="116"/>
         <source>&amp;Delete Node</source>
         <translation>删除节点(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="118"/>
+        <location filename="../ui/CMainFrame.cpp" line="120"/>
         <source>Add &amp;Command...</source>
         <translation>增加命令(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="122"/>
+        <location filename="../ui/CMainFrame.cpp" line="124"/>
         <source>De&amp;lete Command</source>
         <translation>删除命令(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="126"/>
+        <location filename="../ui/CMainFrame.cpp" line="138"/>
         <source>&amp;Export XLS...</source>
         <translation>输出文档(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="131"/>
+        <location filename="../ui/CMainFrame.cpp" line="143"/>
         <source>Auto &amp;Mapping</source>
         <translation>自动映射(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="136"/>
+        <location filename="../ui/CMainFrame.cpp" line="153"/>
         <source>&amp;Contents</source>
         <translation>内容(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="140"/>
+        <location filename="../ui/CMainFrame.cpp" line="157"/>
         <source>&amp;About...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="149"/>
+        <location filename="../ui/CMainFrame.cpp" line="166"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="160"/>
+        <location filename="../ui/CMainFrame.cpp" line="177"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="172"/>
+        <location filename="../ui/CMainFrame.cpp" line="193"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="175"/>
+        <location filename="../ui/CMainFrame.cpp" line="196"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="177"/>
+        <location filename="../ui/CMainFrame.cpp" line="198"/>
         <source>Tr&amp;ee</source>
         <translation>查看树(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="179"/>
+        <location filename="../ui/CMainFrame.cpp" line="200"/>
         <source>&amp;Annotation</source>
         <translation>查看提示信息(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="180"/>
+        <location filename="../ui/CMainFrame.cpp" line="201"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="186"/>
+        <location filename="../ui/CMainFrame.cpp" line="207"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="246"/>
+        <location filename="../ui/CMainFrame.cpp" line="272"/>
         <source>Recent File</source>
         <translation>最近文件</translation>
+    </message>
+    <message>
+        <location filename="../ui/CMainFrame.cpp" line="128"/>
+        <source>&amp;Upload...</source>
+        <translation>上传数据(&amp;U)...</translation>
+    </message>
+    <message>
+        <location filename="../ui/CMainFrame.cpp" line="133"/>
+        <source>Do&amp;wnload...</source>
+        <translation>下载数据(&amp;D)...</translation>
+    </message>
+    <message>
+        <location filename="../ui/CMainFrame.cpp" line="148"/>
+        <source>Conflict De&amp;tect...</source>
+        <translation>冲突检测(&amp;T)...</translation>
+    </message>
+</context>
+<context>
+    <name>varkel::CUpDownDlg</name>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="110"/>
+        <source>Serial port:</source>
+        <translation>选择串口:</translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="119"/>
+        <source>Choose the port the gateway is connected to.</source>
+        <translation>请选择网关所连接的串口。</translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="131"/>
+        <source>Frame log</source>
+        <translation>报文记录</translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="208"/>
+        <source>Virtual gateway (built in)</source>
+        <translation>内置虚拟网关</translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="282"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="285"/>
+        <source>The virtual gateway could not be started: %1</source>
+        <translation>无法启动虚拟网关：%1</translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="292"/>
+        <source>%1 on %2 at %3</source>
+        <translation>%1：%2，开始于 %3</translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="295"/>
+        <source>Opening %1</source>
+        <translation>正在打开 %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="350"/>
+        <source>%1 of %2: %3</source>
+        <translation>第 %1 步，共 %2 步：%3</translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="358"/>
+        <source>sent     </source>
+        <translation>发送     </translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="361"/>
+        <source>received </source>
+        <translation>接收     </translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="364"/>
+        <source>(%1 of %2 bytes)</source>
+        <translation>(收到 %1 / %2 字节)</translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="367"/>
+        <source>failed   </source>
+        <translation>失败     </translation>
+    </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="412"/>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

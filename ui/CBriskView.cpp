@@ -1,10 +1,14 @@
 #include "ui/CBriskView.h"
 
+#include "model/CommitRules.h"
 #include "model/Messages.h"
 #include "model/Node.h"
 #include "model/Project.h"
+#include "model/ResultCode.h"
 #include "ui/CConfigApp.h"
+#include "ui/CConflictDlg.h"
 #include "ui/CMainFrame.h"
+#include "ui/CUpDownDlg.h"
 #include "ui/ConfigTree.h"
 #include "ui/ParamGrid.h"
 #include "ui/SelectCommandDialog.h"
@@ -12,10 +16,38 @@
 #include "ui/UserDialogs.h"
 #include "ui/WorkbookExportCall.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace varkel {
+
+namespace {
+
+std::function<void(CUpDownDlg&)>& TransferDialogHook() {
+    static std::function<void(CUpDownDlg&)> hook;
+    return hook;
+}
+
+// Editors are drawn on white whatever the theme, like the cells under them.
+void MakeWhite(QWidget* widget) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::Button, Qt::white);
+    widget->setPalette(p);
+}
+
+} // namespace
 
 CBriskView::CBriskView(CConfigApp& app, CMainFrame& frame, QWidget* parent)
     : QWidget(parent), app_(app), frame_(frame) {
@@ -25,9 +57,45 @@ CBriskView::CBriskView(CConfigApp& app, CMainFrame& frame, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
     connect(grid_, &QTableWidget::cellClicked, this, &CBriskView::OnGridClicked);
+
+    // The editors live on the grid's viewport, so that they move with the
+    // cell when the grid scrolls.
+    edit_ = new QLineEdit(grid_->viewport());
+    edit_->setObjectName(QStringLiteral("valueEdit"));
+    edit_->setFrame(false);
+    // A thin line tells the editor from the cell it covers.
+    edit_->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid #316ac5; padding-left: 2px; }"));
+    edit_->hide();
+    MakeWhite(edit_);
+    edit_->installEventFilter(this);
+    connect(edit_, &QLineEdit::returnPressed, this, [this] {
+        CommitEditor();
+        grid_->setFocus(Qt::OtherFocusReason);
+    });
+
+    chooser_ = new QComboBox(grid_->viewport());
+    chooser_->setObjectName(QStringLiteral("valueChooser"));
+    chooser_->setEditable(false);
+    chooser_->setInsertPolicy(QComboBox::InsertAtBottom);
+    chooser_->hide();
+    MakeWhite(chooser_);
+    chooser_->installEventFilter(this);
+    connect(chooser_, &QComboBox::activated, this, [this](int index) {
+        if (openEditor_ == Editor::Choice) {
+            openEditor_ = Editor::None;
+            CommitChoice(index);
+        }
+    });
+
+    // Column widths follow the view's width: keep the editor on its cell.
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this] { PlaceEditor(); });
+    grid_->viewport()->installEventFilter(this);
 }
 
 void CBriskView::ClearGrid() {
+    CloseEditor();
     grid_->ClearGrid();
     frame_.SetAnnotationText(QString());
 }
@@ -52,6 +120,7 @@ void CBriskView::ListObject(const TreeEntry& entry) {
 }
 
 void CBriskView::ResetSelection() {
+    CloseEditor();
     selectedItem_ = nullptr;
     selectedKind_ = 0;
     selectedEntry_ = TreeEntry{};
@@ -107,6 +176,10 @@ bool CBriskView::CanDeleteCommand() const {
 }
 
 bool CBriskView::CanAutoMap() const {
+    return app_.GetProject().GetSubnet().GetProtocolType() == 0;
+}
+
+bool CBriskView::CanDetectConflicts() const {
     return app_.GetProject().GetSubnet().GetProtocolType() == 0;
 }
 
@@ -221,10 +294,52 @@ void CBriskView::OnExportXls() {
                         .toStdString());
 }
 
+void CBriskView::SetTransferDialogHook(std::function<void(CUpDownDlg&)> hook) {
+    TransferDialogHook() = std::move(hook);
+}
+
+void CBriskView::OnUpload() {
+    OpenTransfer(CUpDownDlg::UploadMode);
+}
+
+void CBriskView::OnDownload() {
+    OpenTransfer(CUpDownDlg::DownloadMode);
+}
+
+void CBriskView::OpenTransfer(int mode) {
+    // A value being typed belongs to the configuration that is sent.
+    CommitEditor();
+    CUpDownDlg dialog(app_.GetProject(), mode, &frame_);
+    dialog.SetUploadRefresh([this] { AfterUpload(); });
+    if (TransferDialogHook())
+        TransferDialogHook()(dialog);
+    dialog.exec();
+}
+
+void CBriskView::AfterUpload() {
+    frame_.RebuildTree();
+    ClearGrid();
+    ResetSelection();
+    app_.SetModified(1);
+    // Nothing shows the replaced configuration any more.
+    app_.GetProject().ReleaseRetired();
+    frame_.UpdateActions();
+}
+
+void CBriskView::OnConflictDetect() {
+    if (!CanDetectConflicts())
+        return;
+    CommitEditor();
+    CConflictDlg dialog(app_.GetProject(), &frame_);
+    dialog.exec();
+}
+
 void CBriskView::OnGridClicked(int row, int column) {
-    Q_UNUSED(column);
+    CloseEditor();
     editedEntry_ = selectedEntry_;
     editedRow_ = row;
+    if (row < 0 || column < 0)
+        return;
     ParamItem* item = grid_->RowItem(row);
     if (!item)
         return;
@@ -232,6 +347,168 @@ void CBriskView::OnGridClicked(int row, int column) {
     QString help = QString::fromStdString(item->GetHelp());
     help.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     frame_.SetAnnotationText(help);
+    if (item->GetEnable() == 0 || column != ParamGrid::ValueColumn)
+        return;
+
+    chooser_->clear();
+    for (const std::string& choice : item->GetChoices())
+        chooser_->addItem(QString::fromStdString(choice));
+    if (item->GetState() == ParamItem::Typed) {
+        openEditor_ = Editor::Line;
+        PlaceEditor();
+        edit_->setText(QString::fromStdString(item->GetValue()));
+        edit_->show();
+        edit_->setFocus(Qt::MouseFocusReason);
+        edit_->selectAll();
+    } else if (item->GetState() == ParamItem::Picked) {
+        openEditor_ = Editor::Choice;
+        chooser_->setCurrentIndex(-1);
+        PlaceEditor();
+        chooser_->show();
+        chooser_->setFocus(Qt::MouseFocusReason);
+        chooser_->showPopup();
+    }
+}
+
+void CBriskView::PlaceEditor() {
+    QWidget* editor = openEditor_ == Editor::Line     ? static_cast<QWidget*>(edit_)
+                      : openEditor_ == Editor::Choice ? static_cast<QWidget*>(chooser_)
+                                                      : nullptr;
+    if (!editor)
+        return;
+    const QTableWidgetItem* cell = grid_->item(editedRow_, ParamGrid::ValueColumn);
+    if (!cell)
+        return;
+    editor->setGeometry(grid_->visualItemRect(cell));
+}
+
+void CBriskView::CloseEditor() {
+    // Marked closed first: hiding a focused editor makes it lose the focus,
+    // which must not commit.
+    openEditor_ = Editor::None;
+    if (edit_) {
+        edit_->hide();
+        edit_->clear();
+    }
+    if (chooser_) {
+        chooser_->hidePopup();
+        chooser_->hide();
+    }
+}
+
+bool CBriskView::CommitEditor() {
+    if (openEditor_ == Editor::Line) {
+        openEditor_ = Editor::None;
+        CommitTypedValue();
+        return true;
+    }
+    if (openEditor_ == Editor::Choice) {
+        openEditor_ = Editor::None;
+        CommitChoice(chooser_->currentIndex());
+        return true;
+    }
+    return false;
+}
+
+void CBriskView::CommitTypedValue() {
+    const std::string text = edit_->text().toStdString();
+    const bool hadFocus = edit_->hasFocus();
+    edit_->hide();
+    if (hadFocus)
+        grid_->setFocus(Qt::OtherFocusReason);
+    ParamItem* item = ItemAtRow(editedEntry_, editedRow_);
+    if (!item || item != clickedItem_ || item->GetState() != ParamItem::Typed)
+        return;
+    const TreeEntry entry = editedEntry_;
+    const int row = editedRow_;
+    ApplyCommit(CommitValue(app_.GetProject(), entry, row, text), entry, row);
+}
+
+void CBriskView::CommitChoice(int index) {
+    chooser_->hidePopup();
+    const QString text = chooser_->itemText(index);
+    const bool hadFocus = chooser_->hasFocus();
+    chooser_->hide();
+    if (hadFocus)
+        grid_->setFocus(Qt::OtherFocusReason);
+    const TreeEntry entry = editedEntry_;
+    const int row = editedRow_;
+    ParamItem* item = ItemAtRow(entry, row);
+    if (!item || item != clickedItem_ || item->GetState() != ParamItem::Picked)
+        return;
+    if (index < 0) {
+        // Nothing chosen: the cell shows the value again.
+        if (entry.object == selectedEntry_.object)
+            grid_->SetValueText(row, QString::fromStdString(item->GetValue()));
+        return;
+    }
+    ApplyCommit(CommitValue(app_.GetProject(), entry, row, text.toStdString()), entry, row);
+}
+
+void CBriskView::ApplyCommit(const CommitResult& result, const TreeEntry& entry, int row) {
+    if (result.code != Success) {
+        ShowResult(result.code, 1);
+        return;
+    }
+    const bool shown = entry.object == selectedEntry_.object;
+    ParamItem* item = ItemAtRow(entry, row);
+    if (!result.Accepted()) {
+        if (shown && item)
+            grid_->SetValueText(row, QString::fromStdString(item->GetValue()));
+        return;
+    }
+    if (result.changed)
+        MarkModified();
+    if (result.protocolSwitched) {
+        // The subnet's rows and children change: show them anew.
+        frame_.RebuildTree();
+        ClearGrid();
+        selectedItem_ = nullptr;
+        selectedEntry_ = entry;
+        selectedKind_ = entry.kind;
+        clickedItem_ = nullptr;
+        ListObject(entry);
+        frame_.UpdateActions();
+    } else if (shown) {
+        grid_->SetValueText(row, QString::fromStdString(result.storedValue));
+        for (int changed : result.enableChangedRows)
+            if (ParamItem* other = ItemAtRow(entry, changed))
+                grid_->SetValueBackground(changed, other->GetEnable() ? kWhite : kGrey);
+        for (int changed : result.valueChangedRows)
+            if (ParamItem* other = ItemAtRow(entry, changed))
+                grid_->SetValueText(changed, QString::fromStdString(other->GetValue()));
+    }
+    if (result.renamedNode) {
+        for (QTreeWidgetItemIterator it(frame_.Tree()); *it; ++it)
+            if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it).object == entry.object)
+                (*it)->setText(0, QString::fromStdString(result.nodeName));
+    }
+    if (row < grid_->rowCount())
+        grid_->setCurrentCell(row, ParamGrid::ValueColumn);
+}
+
+bool CBriskView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_->viewport() && event->type() == QEvent::Resize) {
+        // The columns are stretched after the viewport has its new size.
+        QMetaObject::invokeMethod(
+            this, [this] { PlaceEditor(); }, Qt::QueuedConnection);
+    } else if ((watched == edit_ || watched == chooser_) && event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // The drop-down list and another window taking the focus leave the
+        // editor open; anything else is the user leaving it.
+        const bool mine = (watched == edit_ && openEditor_ == Editor::Line) ||
+                          (watched == chooser_ && openEditor_ == Editor::Choice);
+        if (mine && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+            !(watched == chooser_ && chooser_->view()->isVisible()))
+            CommitEditor();
+    } else if (watched == edit_ && event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        // Escape drops what was typed.
+        CloseEditor();
+        grid_->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CBriskView::MarkModified() {

@@ -3,11 +3,17 @@
 
 #include <QWidget>
 
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
 class QTreeWidgetItem;
 
 namespace varkel {
 
+struct CommitResult;
 class CConfigApp;
+class CUpDownDlg;
 class CMainFrame;
 class ConfigTree;
 class ParamGrid;
@@ -48,6 +54,9 @@ public:
     void OnDeleteCommand();
     void OnAutoMapping();
     void OnExportXls();
+    void OnUpload();
+    void OnDownload();
+    void OnConflictDetect();
 
     // Whether each command is enabled now.
     bool CanAddNode() const;
@@ -55,12 +64,36 @@ public:
     bool CanAddCommand() const;
     bool CanDeleteCommand() const;
     bool CanAutoMap() const;
+    bool CanDetectConflicts() const;
+
+    // The in-place editors of the grid's value cells.
+    QLineEdit* ValueEdit() const { return edit_; }
+    QComboBox* ValueChooser() const { return chooser_; }
+    // Opens the editor of a cell as a click on it does.
+    void OnGridClicked(int row, int column);
+    // Commits the open editor, as leaving it does; false when none was open.
+    bool CommitEditor();
+    // Hides the open editor without committing.
+    void CloseEditor();
+
+    // Called with each transfer dialog before it is shown (tests answer it).
+    static void SetTransferDialogHook(std::function<void(CUpDownDlg&)> hook);
 
     // The file name the export dialog chose, with ".xlsx" unless it has it.
     static QString WithXlsxSuffix(const QString& path);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void OnGridClicked(int row, int column);
+    enum class Editor { None, Line, Choice };
+
+    void OpenTransfer(int mode);
+    void AfterUpload();
+    void CommitTypedValue();
+    void CommitChoice(int index);
+    void ApplyCommit(const CommitResult& result, const TreeEntry& entry, int row);
+    void PlaceEditor();
     void MarkModified();
     void AfterRemoval();
 
@@ -73,6 +106,9 @@ private:
     TreeEntry selectedEntry_;
     TreeEntry editedEntry_;
     int editedRow_ = 0;
+    QLineEdit* edit_ = nullptr;
+    QComboBox* chooser_ = nullptr;
+    Editor openEditor_ = Editor::None;
 };
 
 } // namespace varkel

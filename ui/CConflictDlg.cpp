@@ -45,8 +45,7 @@ QFrame* Swatch(const QColor& colour, const QString& name, QWidget* parent) {
 
 } // namespace
 
-CConflictDlg::CConflictDlg(Project& project, QWidget* parent)
-    : QDialog(parent), project_(project) {
+CConflictDlg::CConflictDlg(Project& project, QWidget* parent) : QDialog(parent), project_(project) {
     setObjectName(QStringLiteral("conflictDialog"));
     setWindowTitle(tr("Conflict Detect"));
     setAutoFillBackground(true);
@@ -116,8 +115,8 @@ CConflictDlg::CConflictDlg(Project& project, QWidget* parent)
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);
-    tree_->setMinimumWidth(160);
-    splitter->setSizes({200, 2 * inputGrid_->FullWidth()});
+    tree_->setMinimumWidth(210);
+    splitter->setSizes({230, 2 * inputGrid_->FullWidth()});
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -131,7 +130,7 @@ CConflictDlg::CConflictDlg(Project& project, QWidget* parent)
     layout->addWidget(splitter, 1);
     layout->addLayout(bottom);
 
-    QSize size(200 + 2 * inputGrid_->FullWidth() + 40, 640);
+    QSize size(230 + 2 * inputGrid_->FullWidth() + 40, 640);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.95);
     resize(size);
@@ -217,6 +216,11 @@ void CConflictDlg::OnSelectionChanged(QTreeWidgetItem* current) {
         highlighted_.push_back(marker);
     }
     grid->setUpdatesEnabled(true);
+    // Bring the command's first bit into view; the map is taller than the
+    // dialog.
+    if (!highlighted_.empty())
+        grid->scrollToItem(grid->item(highlighted_.front()->row, highlighted_.front()->column),
+                           QAbstractItemView::PositionAtCenter);
 }
 
 } // namespace varkel

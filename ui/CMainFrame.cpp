@@ -125,6 +125,16 @@ void CMainFrame::CreateActions() {
     a->setIconText(Local(10));
     connect(a, &QAction::triggered, view_, &CBriskView::OnDeleteCommand);
 
+    a = make(Upload, tr("&Upload..."), "upload.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    a->setIconText(Local(11));
+    connect(a, &QAction::triggered, view_, &CBriskView::OnUpload);
+
+    a = make(Download, tr("Do&wnload..."), "download.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    a->setIconText(Local(12));
+    connect(a, &QAction::triggered, view_, &CBriskView::OnDownload);
+
     a = make(ExportXls, tr("&Export XLS..."), "export.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     a->setIconText(Local(14));
@@ -134,6 +144,11 @@ void CMainFrame::CreateActions() {
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     a->setIconText(Local(13));
     connect(a, &QAction::triggered, view_, &CBriskView::OnAutoMapping);
+
+    a = make(ConflictDetect, tr("Conflict De&tect..."), "conflict.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    a->setIconText(Local(5017));
+    connect(a, &QAction::triggered, view_, &CBriskView::OnConflictDetect);
 
     a = make(HelpContent, tr("&Contents"), "help.svg");
     a->setShortcut(QKeySequence::HelpContents);
@@ -166,8 +181,12 @@ void CMainFrame::CreateMenus() {
     edit->addAction(actions_[AddCommand]);
     edit->addAction(actions_[DeleteCommand]);
     edit->addSeparator();
+    edit->addAction(actions_[Upload]);
+    edit->addAction(actions_[Download]);
+    edit->addSeparator();
     edit->addAction(actions_[ExportXls]);
     edit->addAction(actions_[AutoMapping]);
+    edit->addAction(actions_[ConflictDetect]);
 
     // The View entries are the panes' own toggles, so their check marks
     // follow the panes also when a pane is closed with its own button.
@@ -211,7 +230,11 @@ void CMainFrame::CreateToolBar() {
     toolbar_->addAction(actions_[AddCommand]);
     toolbar_->addAction(actions_[DeleteCommand]);
     toolbar_->addSeparator();
+    toolbar_->addAction(actions_[Upload]);
+    toolbar_->addAction(actions_[Download]);
+    toolbar_->addSeparator();
     toolbar_->addAction(actions_[AutoMapping]);
+    toolbar_->addAction(actions_[ConflictDetect]);
     toolbar_->addAction(actions_[ExportXls]);
     addToolBar(Qt::TopToolBarArea, toolbar_);
 }
@@ -230,6 +253,7 @@ void CMainFrame::UpdateActions() {
     actions_[AddCommand]->setEnabled(view_->CanAddCommand());
     actions_[DeleteCommand]->setEnabled(view_->CanDeleteCommand());
     actions_[AutoMapping]->setEnabled(view_->CanAutoMap());
+    actions_[ConflictDetect]->setEnabled(view_->CanDetectConflicts());
 }
 
 void CMainFrame::UpdateRecentFiles() {

@@ -123,6 +123,8 @@ CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
     progress_->setRange(0, 1);
     progress_->setValue(0);
     progress_->setFormat(QStringLiteral("%v / %m"));
+    // Frames are counted once a transfer runs.
+    progress_->setTextVisible(false);
 
     logToggle_ = new QToolButton(this);
     logToggle_->setObjectName(QStringLiteral("logToggle"));
@@ -136,7 +138,9 @@ CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
     log_->setReadOnly(true);
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     log_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    log_->setMinimumHeight(180);
+    log_->setMinimumHeight(200);
+    // Room for a whole command record frame on one line.
+    log_->setMinimumWidth(log_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 90 + 30);
     log_->setMaximumBlockCount(5000);
     log_->hide();
     connect(logToggle_, &QToolButton::toggled, this, &CUpDownDlg::SetLogExpanded);
@@ -266,6 +270,7 @@ void CUpDownDlg::StartTransfer() {
     setCursor(Qt::BusyCursor);
     progress_->setRange(0, 1);
     progress_->setValue(0);
+    progress_->setTextVisible(true);
     log_->clear();
     started_ = std::chrono::steady_clock::now();
 
@@ -276,18 +281,17 @@ void CUpDownDlg::StartTransfer() {
         if (device.empty()) {
             AppendLog(tr("The virtual gateway could not be started: %1")
                           .arg(QString::fromStdString(error)));
-            OnFinished(PortOpenFailed,
-                       ResultMessage(PortOpenFailed) + "\n" +
-                           tr("The virtual gateway could not be started: %1")
-                               .arg(QString::fromStdString(error))
-                               .toStdString());
+            OnFinished(PortOpenFailed, ResultMessage(PortOpenFailed) + "\n" +
+                                           tr("The virtual gateway could not be started: %1")
+                                               .arg(QString::fromStdString(error))
+                                               .toStdString());
             return;
         }
     }
-    AppendLog(tr("%1 on %2 at %3")
-                  .arg(Local(mode_ == DownloadMode ? 32 : 31).trimmed(),
-                       QString::fromStdString(device),
-                       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    AppendLog(
+        tr("%1 on %2 at %3")
+            .arg(Local(mode_ == DownloadMode ? 32 : 31).trimmed(), QString::fromStdString(device),
+                 QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     progressLabel_->setText(tr("Opening %1").arg(QString::fromStdString(device)));
 
     if (mode_ == UploadMode) {
@@ -304,10 +308,13 @@ void CUpDownDlg::RunTransfer(std::string device) {
     SerialLink link(transportFactory_ ? transportFactory_() : nullptr);
     link.SetPaceMs(paceMs_);
     link.SetProgressCallback([this](const Progress& p) {
-        QMetaObject::invokeMethod(this, [this, p] { OnProgress(p); }, Qt::QueuedConnection);
+        const auto when = std::chrono::steady_clock::now();
+        QMetaObject::invokeMethod(
+            this, [this, p, when] { OnProgress(p, when); }, Qt::QueuedConnection);
     });
     link.SetTraceCallback([this](const TraceEvent& e) {
-        QMetaObject::invokeMethod(this, [this, e] { OnTrace(e); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, e] { OnTrace(e); }, Qt::QueuedConnection);
     });
     int result = link.Open(device);
     std::string openFailure;
@@ -325,8 +332,7 @@ void CUpDownDlg::RunTransfer(std::string device) {
 }
 
 QString CUpDownDlg::Stamp(std::chrono::steady_clock::time_point time) const {
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(time - started_).count();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(time - started_).count();
     return QStringLiteral("+%1.%2 s")
         .arg(ms / 1000)
         .arg(static_cast<int>(ms % 1000), 3, 10, QLatin1Char('0'));
@@ -336,27 +342,26 @@ void CUpDownDlg::AppendLog(const QString& line) {
     log_->appendPlainText(line);
 }
 
-void CUpDownDlg::OnProgress(const Progress& p) {
+void CUpDownDlg::OnProgress(const Progress& p, std::chrono::steady_clock::time_point when) {
     // The bar shows the frames finished; the label the one on its way.
     progress_->setRange(0, qMax(p.total, 1));
     progress_->setValue(qMax(p.step - 1, 0));
     const QString what = QString::fromStdString(p.what);
     progressLabel_->setText(tr("%1 of %2: %3").arg(p.step).arg(p.total).arg(what));
-    AppendLog(QStringLiteral("%1  [%2/%3] %4")
-                  .arg(Stamp(std::chrono::steady_clock::now()))
-                  .arg(p.step)
-                  .arg(p.total)
-                  .arg(what));
+    AppendLog(QStringLiteral("%1  [%2/%3] %4").arg(Stamp(when)).arg(p.step).arg(p.total).arg(what));
 }
 
 void CUpDownDlg::OnTrace(const TraceEvent& e) {
     QString line = Stamp(e.time) + QStringLiteral("  ");
     switch (e.kind) {
-    case TraceEvent::Sent: line += tr("sent     ") + Hex(e.bytes); break;
+    case TraceEvent::Sent:
+        line += tr("sent     ") + Hex(e.bytes);
+        break;
     case TraceEvent::Received:
         line += tr("received ") + Hex(e.bytes);
         if (e.expected > e.bytes.size())
-            line += QStringLiteral("  ") + tr("(%1 of %2 bytes)").arg(e.bytes.size()).arg(e.expected);
+            line +=
+                QStringLiteral("  ") + tr("(%1 of %2 bytes)").arg(e.bytes.size()).arg(e.expected);
         break;
     case TraceEvent::Failed:
         line += tr("failed   ") + QString::fromStdString(e.note);
@@ -387,15 +392,16 @@ void CUpDownDlg::OnFinished(int result, const std::string& openFailure) {
     }
     staged_.reset();
 
-    const QString outcome = QString::fromStdString(
-        !openFailure.empty() ? openFailure
-                             : result == Success ? LocalText(mode_ == DownloadMode ? 29 : 30)
-                                                 : ResultMessage(result));
+    const QString outcome =
+        QString::fromStdString(!openFailure.empty() ? openFailure
+                               : result == Success  ? LocalText(mode_ == DownloadMode ? 29 : 30)
+                                                    : ResultMessage(result));
     if (result == Success)
         progress_->setValue(progress_->maximum());
     progressLabel_->setText(outcome);
-    AppendLog(QStringLiteral("%1  %2")
-                  .arg(Stamp(std::chrono::steady_clock::now()), outcome.split(QLatin1Char('\n')).join(QLatin1Char(' '))));
+    AppendLog(
+        QStringLiteral("%1  %2").arg(Stamp(std::chrono::steady_clock::now()),
+                                     outcome.split(QLatin1Char('\n')).join(QLatin1Char(' '))));
     unsetCursor();
     busy_ = false;
     SetControlsEnabled(true);

@@ -96,7 +96,7 @@ private:
     class RelaySink;
 
     void RunTransfer(std::string device);
-    void OnProgress(const Progress& progress);
+    void OnProgress(const Progress& progress, std::chrono::steady_clock::time_point when);
     void OnTrace(const TraceEvent& event);
     void OnFinished(int result, const std::string& openFailure);
     void SetControlsEnabled(bool enabled);

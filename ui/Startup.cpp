@@ -3,22 +3,32 @@
 #include "model/Messages.h"
 #include "model/TextTable.h"
 #include "ui/AboutDialog.h"
+#include "ui/CBriskView.h"
 #include "ui/CConfigApp.h"
+#include "ui/CConflictDlg.h"
 #include "ui/CDovelDoc.h"
 #include "ui/CMainFrame.h"
+#include "ui/CUpDownDlg.h"
 #include "ui/ConfigTree.h"
 #include "ui/QtMessageSink.h"
 #include "ui/SelectCommandDialog.h"
 #include "ui/SelectDeviceDialog.h"
 #include "ui/UiText.h"
+#include "ui/VirtualGateway.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
 #include <QPixmap>
+#include <QProgressBar>
+#include <QThread>
 #include <QTranslator>
 #include <QTreeWidgetItemIterator>
 
@@ -54,12 +64,43 @@ void PrintError(const QString& text) {
 bool SavePicture(QWidget& widget, const QString& path) {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
-    const QPixmap picture = widget.grab();
+    QPixmap picture = widget.grab();
+    // An open drop-down list is a window of its own: draw it where it lies.
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        QPoint at = popup->mapToGlobal(QPoint(0, 0)) - widget.mapToGlobal(QPoint(0, 0));
+        // A small virtual screen pushes a list aside; draw it under its box.
+        if (auto* box = qobject_cast<QComboBox*>(popup->parentWidget()))
+            at = box->mapTo(&widget, QPoint(0, box->height()));
+        QPainter painter(&picture);
+        painter.drawPixmap(at, popup->grab());
+    }
     if (picture.isNull() || !picture.save(path)) {
         PrintError(Pick("无法写入图片 %1", "cannot write the picture %1").arg(path));
         return false;
     }
     return true;
+}
+
+// Starts a download to the built-in gateway and waits until about half of
+// it is done, so that the picture shows the progress and the frame log.
+void RunTransferHalfway(CUpDownDlg& dialog) {
+    // The picture must not change what the user's virtual gateway keeps.
+    VirtualGateway::Shared().SetStateFile(QString());
+    const QList<CUpDownDlg::Port> ports = dialog.Ports();
+    for (int i = 0; i < ports.size(); ++i)
+        if (ports[i].virtualGateway)
+            dialog.PortList()->setCurrentIndex(i);
+    dialog.SetLogExpanded(true);
+    dialog.StartTransfer();
+    QElapsedTimer timer;
+    timer.start();
+    while (dialog.IsBusy() && timer.elapsed() < 30000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        const QProgressBar* bar = dialog.ProgressBar();
+        if (bar->maximum() > 2 && bar->value() * 2 >= bar->maximum())
+            break;
+        QThread::msleep(5);
+    }
 }
 
 void SelectTreeEntry(ConfigTree& tree, int index) {
@@ -71,7 +112,7 @@ void SelectTreeEntry(ConfigTree& tree, int index) {
         }
 }
 
-int TakePicture(const StartOptions& options, CMainFrame& frame) {
+int TakePicture(const StartOptions& options, CConfigApp& config, CMainFrame& frame) {
     if (options.select >= 0)
         SelectTreeEntry(*frame.Tree(), options.select);
     std::unique_ptr<QWidget> dialog;
@@ -81,9 +122,38 @@ int TakePicture(const StartOptions& options, CMainFrame& frame) {
         dialog = std::make_unique<AboutDialog>(&frame);
     else if (options.show == QLatin1String("command"))
         dialog = std::make_unique<SelectCommandDialog>(nullptr, &frame);
+    else if (options.show == QLatin1String("conflict")) {
+        auto conflict = std::make_unique<CConflictDlg>(config.GetProject(), &frame);
+        // Selected once laid out, so that the map scrolls to the command.
+        conflict->show();
+        QApplication::processEvents();
+        if (options.select >= 0)
+            SelectTreeEntry(*conflict->Tree(), options.select);
+        dialog = std::move(conflict);
+    } else if (options.show == QLatin1String("download") ||
+               options.show == QLatin1String("upload")) {
+        auto transfer = std::make_unique<CUpDownDlg>(config.GetProject(),
+                                                     options.show == QLatin1String("download")
+                                                         ? CUpDownDlg::DownloadMode
+                                                         : CUpDownDlg::UploadMode,
+                                                     &frame);
+        transfer->show();
+        if (options.show == QLatin1String("download"))
+            RunTransferHalfway(*transfer);
+        dialog = std::move(transfer);
+    }
     QWidget& subject = dialog ? *dialog : static_cast<QWidget&>(frame);
     subject.show();
-    return SavePicture(subject, options.screenshot) ? 0 : 1;
+    if (!dialog && options.edit >= 0) {
+        frame.activateWindow();
+        frame.View()->OnGridClicked(options.edit, 1);
+    }
+    const int result = SavePicture(subject, options.screenshot) ? 0 : 1;
+    // A transfer still running ends before the dialog goes.
+    if (auto* transfer = qobject_cast<CUpDownDlg*>(dialog.get()))
+        while (transfer->IsBusy())
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return result;
 }
 
 } // namespace
@@ -109,14 +179,21 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
         QStringLiteral("PNG"));
     const QCommandLineOption show(
         QStringLiteral("show"),
-        Pick("与 --screenshot 一起：画出 device、about 或 command 对话框",
-             "with --screenshot: picture the device, about or command dialog instead"),
+        Pick("与 --screenshot 一起：画出 device、about、command、download、upload 或 conflict "
+             "对话框",
+             "with --screenshot: picture the device, about, command, download, upload or "
+             "conflict dialog instead"),
         QStringLiteral("DIALOG"));
     const QCommandLineOption select(QStringLiteral("select"),
                                     Pick("与 --screenshot 一起：先选中树的第 N 项 (从 0 起)",
                                          "with --screenshot: select tree entry N (from 0) first"),
                                     QStringLiteral("N"));
-    parser.addOptions({device, language, screenshot, show, select});
+    const QCommandLineOption edit(
+        QStringLiteral("edit"),
+        Pick("与 --screenshot 一起：打开参数表第 N 行的编辑框 (从 0 起)",
+             "with --screenshot: open the editor of parameter row N (from 0)"),
+        QStringLiteral("N"));
+    parser.addOptions({device, language, screenshot, show, select, edit});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  Pick("要打开的配置文件", "configuration file to open"),
                                  QStringLiteral("[FILE]"));
@@ -148,10 +225,17 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
     }
     options.screenshot = parser.value(screenshot);
     options.show = parser.value(show);
-    if (!options.show.isEmpty() && options.show != QLatin1String("device") &&
-        options.show != QLatin1String("about") && options.show != QLatin1String("command"))
-        options.error =
-            Pick("--show 须为 device、about 或 command", "--show must be device, about or command");
+    static const QStringList dialogs = {QStringLiteral("device"),  QStringLiteral("about"),
+                                        QStringLiteral("command"), QStringLiteral("download"),
+                                        QStringLiteral("upload"),  QStringLiteral("conflict")};
+    if (!options.show.isEmpty() && !dialogs.contains(options.show))
+        options.error = Pick("--show 须为 device、about、command、download、upload 或 conflict",
+                             "--show must be device, about, command, download, upload or conflict");
+    if (parser.isSet(edit)) {
+        options.edit = parser.value(edit).toInt(&ok);
+        if (!ok || options.edit < 0)
+            options.error = Pick("--edit 须为非负整数", "--edit must be a number from 0");
+    }
     if (parser.isSet(select)) {
         options.select = parser.value(select).toInt(&ok);
         if (!ok || options.select < 0)
@@ -240,7 +324,7 @@ int RunApplication(QApplication& app) {
     frame.show();
     frame.setWindowTitle(config.DeviceCaption());
     if (picture)
-        return TakePicture(options, frame);
+        return TakePicture(options, config, frame);
     return app.exec();
 }
 

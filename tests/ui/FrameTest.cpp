@@ -108,7 +108,7 @@ private slots:
             if (!a->isSeparator())
                 texts << a->iconText();
         QStringList expected;
-        for (int key : {4, 5, 6, 7, 8, 9, 10, 13, 14})
+        for (int key : {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 5017, 14})
             expected << QString::fromStdString(LocalText(key));
         QCOMPARE(texts, expected);
         QCOMPARE(w.frame.ToolBar()->iconSize(), QSize(32, 32));

@@ -308,7 +308,8 @@ private slots:
         QCOMPARE(dialog.LastResult(), int(PortOpenFailed));
         QCOMPARE(int(messages.messages.size()), 1);
         QVERIFY(messages.messages[0].rfind("Failed to open serial port\n", 0) == 0);
-        QVERIFY(QString::fromStdString(messages.messages[0]).contains(QStringLiteral("permission")));
+        QVERIFY(
+            QString::fromStdString(messages.messages[0]).contains(QStringLiteral("permission")));
     }
 
     void MessagesOfTheTransferItselfComeFirstOnTheInterfaceThread() {
