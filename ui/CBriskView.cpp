@@ -261,6 +261,9 @@ void CBriskView::OnDeleteCommand() {
 void CBriskView::OnAutoMapping() {
     if (!CanAutoMap())
         return;
+    // An address still in its editor is settled first; left open, it would
+    // later write the old address over the recalculated one.
+    CommitEditor();
     if (AskQuestion(LocalText(19), Buttons::YesNo) != Answer::Yes)
         return;
     app_.GetProject().AutoMap();
@@ -277,6 +280,8 @@ QString CBriskView::WithXlsxSuffix(const QString& path) {
 }
 
 void CBriskView::OnExportXls() {
+    // A value being typed belongs to the configuration that is written.
+    CommitEditor();
     const QString path = WithXlsxSuffix(UserDialogs::Get().SaveFileName(
         &frame_, tr("Export XLS"), tr("Excel File(*.xlsx)"), QStringLiteral("xlsx")));
     if (path.isEmpty())

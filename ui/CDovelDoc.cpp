@@ -61,6 +61,10 @@ bool CDovelDoc::OnOpenDocument(const QString& path) {
     }
     if (frame_)
         frame_->RebuildTree();
+    // A file opened at start-up stands for the first New: the next New is
+    // the user's and must start afresh.
+    if (newCount_ == 0)
+        newCount_ = 1;
     app_.SetModified(0);
     path_ = path;
     if (frame_)

@@ -68,6 +68,21 @@ private slots:
         QVERIFY(messages.messages.empty());
     }
 
+    void NewAfterStartingWithAFileStartsAfresh() {
+        // Started with a file named on the command line: no New ran yet.
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        CConfigApp app;
+        CDovelDoc doc(app);
+        CMainFrame frame(app, doc);
+        QVERIFY(doc.OnOpenDocument(DataFile("commands48.xml")));
+        frame.setWindowTitle(app.DeviceCaption());
+        doc.FileNew();
+        QCOMPARE(app.GetProject().GetCommandCount(), 0);
+        QCOMPARE(frame.Tree()->topLevelItem(1)->childCount(), 0);
+        QVERIFY(doc.GetPathName().isEmpty());
+    }
+
     void NewWithoutChangesDoesNotAsk() {
         MessageRecorder messages;
         Window w;

@@ -2,6 +2,8 @@
 // and the program started from its command line.
 #include "UiFixture.h"
 
+#include "model/Command.h"
+#include "model/Node.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
 #include "ui/AboutDialog.h"
@@ -15,6 +17,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
@@ -160,6 +163,16 @@ private slots:
         w.Trigger(CMainFrame::ExportXls);
         QCOMPARE(messages.messages.size(), size_t(1));
         QCOMPARE(dialogs.opened.size(), 1);
+
+        // A value still in its editor goes into the workbook.
+        w.Select(w.NodeItem()->child(0));
+        w.View().OnGridClicked(2, ParamGrid::ValueColumn);
+        w.View().ValueEdit()->setText(QStringLiteral("5"));
+        dialogs.saveNames << dir.filePath(QStringLiteral("typed.xlsx"));
+        w.Trigger(CMainFrame::ExportXls);
+        QCOMPARE(
+            w.app.GetProject().GetSubnet().GetNodeAt(0)->GetCommandAt(0)->GetItem(2)->GetValue(),
+            std::string("5"));
     }
 
     void SelectDeviceDialogChoosesTheModel() {

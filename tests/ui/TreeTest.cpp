@@ -11,6 +11,7 @@
 #include "ui/SelectCommandDialog.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QStandardPaths>
@@ -304,6 +305,28 @@ private slots:
         QVERIFY(mapped != "0050H");
         QCOMPARE(w.app.GetModified(), 1);
         // The grid shows the new address at once.
+        QCOMPARE(w.Grid().ValueText(Command::MappingRow), QString::fromStdString(mapped));
+    }
+
+    void AutoMappingIsNotUndoneByAnOpenEditor() {
+        MessageRecorder messages;
+        messages.answers = {Answer::Yes};
+        Window w;
+        QTreeWidgetItem* node = w.AddNode();
+        w.Select(node);
+        w.View().AddCommandOfFunctionIndex(2);
+        Command* command = w.app.GetProject().GetSubnet().GetNodeAt(0)->GetCommandAt(0);
+        command->GetItem(Command::MappingRow)->SetValue("0050H");
+        w.Select(node->child(0));
+        // The address's editor is open when the mapping runs (a toolbar
+        // button or Ctrl+M leaves it open); leaving it afterwards must not
+        // write the old address back.
+        w.View().OnGridClicked(Command::MappingRow, ParamGrid::ValueColumn);
+        QVERIFY(w.View().ValueEdit()->isVisibleTo(&w.Grid()));
+        w.Trigger(CMainFrame::AutoMapping);
+        w.View().CommitEditor();
+        const std::string mapped = command->GetItem(Command::MappingRow)->GetValue();
+        QVERIFY(mapped != "0050H");
         QCOMPARE(w.Grid().ValueText(Command::MappingRow), QString::fromStdString(mapped));
     }
 
