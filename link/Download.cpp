@@ -247,7 +247,7 @@ int Project::QueryHardwareVersion(SerialLink& link, std::uint8_t& hwMajor, std::
         result = link.Receive(first, sizeof first);
     if (result != Success)
         return result;
-    link.Pause();
+    SerialLink::Wait(SerialLink::kVersionPauseMs);
     return subnet_.QueryHardwareVersion(link, hwMajor, hwMinor);
 }
 

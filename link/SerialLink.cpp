@@ -98,8 +98,12 @@ bool SerialLink::IsOpen() const {
 }
 
 void SerialLink::Pause() const {
-    if (paceMs_ > 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(paceMs_));
+    Wait(paceMs_);
+}
+
+void SerialLink::Wait(int ms) {
+    if (ms > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 OpenFailure SerialLink::LastOpenFailure() const {

@@ -34,6 +34,9 @@ struct Progress {
 class SerialLink {
 public:
     static constexpr int kDefaultPaceMs = 100;
+    // The wait between the two version requests; not the pace, which only
+    // spaces a frame from the read of its acknowledgement.
+    static constexpr int kVersionPauseMs = 100;
     // Read limits: between two bytes, per byte asked for, and for the whole.
     static constexpr int kIntervalMs = 500;
     static constexpr int kPerByteMs = 500;
@@ -66,6 +69,7 @@ public:
     void SetPaceMs(int ms) { paceMs_ = ms < 0 ? 0 : ms; }
     int PaceMs() const { return paceMs_; }
     void Pause() const;
+    static void Wait(int ms);
 
     // The device last given to Open, and what the user should be told when
     // it could not be opened (the result message plus how to fix it).

@@ -189,6 +189,16 @@ TEST_F(DownloadTest, BadRepliesEndTheDownloadWithTheirCodes) {
     }
 }
 
+TEST_F(DownloadTest, VersionQueryPauseDoesNotFollowThePace) {
+    StartGateway(2, 1); // the link's pace is 0
+    Project project;
+    ASSERT_EQ(project.Download(link), Success);
+    auto log = gateway->Log();
+    ASSERT_GE(log.size(), 2u);
+    ASSERT_EQ(log[1].request, kVersionRequest);
+    EXPECT_GE(log[1].time - log[0].time, std::chrono::milliseconds(100));
+}
+
 TEST_F(DownloadTest, ProgressCountsEveryFrame) {
     StartGateway(2, 1);
     Project project;
