@@ -190,12 +190,12 @@ void Subnet::ExportNodes(SheetSink& sheet) const {
 }
 
 void Subnet::ExportItems(SheetSink& sheet) const {
-    for (int i = 0;; ++i) {
-        ParamItem* item = GetItem(i);
-        if (!item)
-            break;
-        sheet.SetCell(2, i + 1, item->GetValue());
-    }
+    // One column per item written, across the always-shown list and the
+    // mode list in force, whatever their lengths.
+    int column = 1;
+    for (const ItemList* list : {&items_, protocolType_ == 0 ? &masterItems_ : &universalItems_})
+        for (const auto& item : *list)
+            sheet.SetCell(2, column++, item->GetValue());
 }
 
 int Subnet::DataBitsCode() const {

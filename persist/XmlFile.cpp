@@ -111,6 +111,21 @@ const TiXmlElement* FindUnencodable(const TiXmlElement* element) {
     return nullptr;
 }
 
+// The first element, from this one on in document order, whose tag or
+// attribute texts are not valid UTF-8.
+const TiXmlElement* FindBrokenText(const TiXmlElement* element) {
+    for (; element; element = element->NextSiblingElement()) {
+        bool fine = IsValidUtf8(element->Value());
+        for (const TiXmlAttribute* a = element->FirstAttribute(); fine && a; a = a->Next())
+            fine = IsValidUtf8(a->Name()) && IsValidUtf8(a->Value());
+        if (!fine)
+            return element;
+        if (const TiXmlElement* bad = FindBrokenText(element->FirstChildElement()))
+            return bad;
+    }
+    return nullptr;
+}
+
 void CloseQuietly(int fd) {
     if (fd >= 0)
         ::close(fd);
@@ -194,13 +209,21 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
                                 "for a configuration file."),
                     std::to_string(kMaxXmlDepth));
 
-    // The text is UTF-8 now; the legacy mode passes its bytes through
-    // unchanged, whatever the declaration says.
-    document.Parse(text.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+    // The text is UTF-8 now, whatever the declaration says; only the UTF-8
+    // mode turns a character reference such as &#x6CF5; into the whole
+    // character rather than its lowest byte.
+    document.Parse(text.c_str(), nullptr, TIXML_ENCODING_UTF8);
     if (document.Error())
         return fail(PersistText("文件\"%1\"不是有效的XML：%2（第%3行）。",
                                 "The file \"%1\" is not valid XML: %2 (line %3)."),
                     document.ErrorDesc(), std::to_string(document.ErrorRow()));
+    // A reference to no character (a surrogate, beyond U+10FFFF) leaves
+    // broken text behind.
+    if (const TiXmlElement* bad = FindBrokenText(document.FirstChildElement()))
+        return fail(PersistText("文件\"%1\"不是有效的XML：字符引用不代表任何字符（第%2行）。",
+                                "The file \"%1\" is not valid XML: a character reference "
+                                "names no character (line %2)."),
+                    std::to_string(bad->Row()));
     return true;
 }
 

@@ -126,4 +126,12 @@ TEST(Subnet, ExportsItemsOfTheModeInForce) {
     subnet.ExportItems(sheet);
     EXPECT_EQ(sheet.cells.size(), 20u);
     EXPECT_EQ((sheet.cells[{2, 20}]), "关闭");
+    // A loaded file may bring a shorter list: the columns run on across
+    // the lists, so the mode items are still written.
+    subnet.SetProtocolType(0);
+    subnet.AlwaysItems().pop_back();
+    sheet.cells.clear();
+    subnet.ExportItems(sheet);
+    EXPECT_EQ(sheet.cells.size(), 11u);
+    EXPECT_EQ((sheet.cells[{2, 6}]), "RTU");
 }

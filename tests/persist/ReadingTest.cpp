@@ -185,6 +185,28 @@ TEST_F(Reading, AFileInUtf8SaysSoInItsDeclarationOrByteOrderMark) {
     EXPECT_EQ(Snapshot(loaded), before);
 }
 
+TEST_F(Reading, CharacterReferencesStandForWholeCharacters) {
+    // Another tool may write any character as a reference.
+    const std::string fromCrc = "<CurrentVal Value=\"CRC\" />";
+    Project loaded;
+    ASSERT_EQ(Load(ReplaceOnce(text_, fromCrc, "<CurrentVal Value=\"&#x6CF5;&#31449;&#xE9;\" />"),
+                   loaded),
+              1);
+    EXPECT_EQ(loaded.GetSubnet()
+                  .GetNodeAt(0)
+                  ->GetCommandAt(0)
+                  ->GetItem(Command::CheckTypeRow)
+                  ->GetValue(),
+              "泵站\u00e9");
+    // A reference to no character is refused, not stored as broken text.
+    std::string before = Snapshot(loaded);
+    std::string error;
+    EXPECT_EQ(
+        Load(ReplaceOnce(text_, fromCrc, "<CurrentVal Value=\"&#xD800;\" />"), loaded, &error), 0);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(Snapshot(loaded), before);
+}
+
 TEST_F(Reading, UnsupportedCommandsAreDropped) {
     std::string edited =
         ReplaceOnce(text_, "<CommandType Value=\"2\" />", "<CommandType Value=\"7\" />");
