@@ -115,8 +115,7 @@ int OpenLink(SerialLink& link, const std::string& port) {
 
 // Opens the port, runs one transfer and reports its failure; the port is
 // closed whatever happens.
-template <typename Transfer>
-int RunTransfer(const LinkOptions& options, Transfer transfer) {
+template <typename Transfer> int RunTransfer(const LinkOptions& options, Transfer transfer) {
     ProgressLine progress;
     SerialLink link;
     Attach(link, options, progress);

@@ -7,7 +7,6 @@
 #include "model/TextTable.h"
 #include "persist/XmlFile.h"
 
-
 #include <cstdio>
 #include <filesystem>
 #include <system_error>

@@ -17,14 +17,16 @@ bool IsCode(int code, std::initializer_list<int> codes) {
     return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
-std::unique_ptr<ParamItem> MakeItem(int nameKey, const std::string& help,
-                                    const std::string& value, int state, int enable) {
+std::unique_ptr<ParamItem> MakeItem(int nameKey, const std::string& help, const std::string& value,
+                                    int state, int enable) {
     auto item = std::make_unique<ParamItem>();
     item->Set(LocalText(nameKey), help, value, state, enable);
     return item;
 }
 
-long long CeilDiv8(long long bits) { return bits <= 0 ? 0 : (bits + 7) / 8; }
+long long CeilDiv8(long long bits) {
+    return bits <= 0 ? 0 : (bits + 7) / 8;
+}
 
 int ClampInt(long long v) {
     return v > INT_MAX ? INT_MAX : (v < INT_MIN ? INT_MIN : static_cast<int>(v));
@@ -45,13 +47,13 @@ Command::Command(const std::string& name, int functionIndex)
     items_.push_back(MakeItem(3053, LocalText(3054), "", ParamItem::Typed, 1));
     items_.push_back(MakeItem(3005, LocalText(3006), singleWrite ? "1" : "", ParamItem::Typed,
                               singleWrite ? 0 : 1));
-    items_.push_back(MakeItem(3007, LocalText(c >= 1 && c <= 4 ? 3008 : 3009), "",
-                              ParamItem::Typed, 1));
+    items_.push_back(
+        MakeItem(3007, LocalText(c >= 1 && c <= 4 ? 3008 : 3009), "", ParamItem::Typed, 1));
     items_.push_back(MakeItem(3010, LocalText(3011), "0", ParamItem::Typed, wordCode ? 0 : 1));
-    items_.push_back(MakeItem(3012, "", c == 5 ? "1" : (c == 6 ? "2" : "0"),
-                              ParamItem::ShownOnly, 0));
-    auto swapping = MakeItem(3014, LocalText(3015), LocalText(52), ParamItem::Picked,
-                             wordCode ? 1 : 0);
+    items_.push_back(
+        MakeItem(3012, "", c == 5 ? "1" : (c == 6 ? "2" : "0"), ParamItem::ShownOnly, 0));
+    auto swapping =
+        MakeItem(3014, LocalText(3015), LocalText(52), ParamItem::Picked, wordCode ? 1 : 0);
     for (int key : {52, 53, 54})
         swapping->AddChoice(LocalText(key));
     items_.push_back(std::move(swapping));
@@ -168,7 +170,9 @@ int Command::GetMapping(std::uint32_t& address, int& bitOffset, int& bitLength) 
     return direction;
 }
 
-int Command::GetFunctionCode() const { return GetItem(FunctionCodeRow) ? GetIntValue(0) : -1; }
+int Command::GetFunctionCode() const {
+    return GetItem(FunctionCodeRow) ? GetIntValue(0) : -1;
+}
 
 int Command::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const {
     std::uint32_t address = 0;
@@ -195,8 +199,8 @@ int Command::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report
     };
     if (lo < 0)
         add(0, std::min<long long>(hi, -1) - lo + 1);
-    for (long long bit = std::max<long long>(lo, 0); bit <= std::min<long long>(hi, kMemoryBits - 2);
-         ++bit)
+    for (long long bit = std::max<long long>(lo, 0);
+         bit <= std::min<long long>(hi, kMemoryBits - 2); ++bit)
         add(static_cast<int>(bit), 1);
     if (hi >= kMemoryBits - 1)
         add(kMemoryBits - 1, hi - std::max<long long>(lo, kMemoryBits - 1) + 1);

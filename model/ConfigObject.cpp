@@ -29,8 +29,7 @@ void TakeAll(std::vector<std::unique_ptr<T>>& list, std::vector<std::unique_ptr<
     list.clear();
 }
 
-template <typename T>
-T* At(const std::vector<std::unique_ptr<T>>& list, int index) {
+template <typename T> T* At(const std::vector<std::unique_ptr<T>>& list, int index) {
     if (index < 0 || index >= static_cast<int>(list.size()))
         return nullptr;
     return list[static_cast<std::size_t>(index)].get();
@@ -66,21 +65,37 @@ int ConfigObject::RemoveCommand(Command* command) {
     return TakeOut(commands_, retiredCommands_, command);
 }
 
-int ConfigObject::RemoveNode(Node* node) { return TakeOut(nodes_, retiredNodes_, node); }
+int ConfigObject::RemoveNode(Node* node) {
+    return TakeOut(nodes_, retiredNodes_, node);
+}
 
-void ConfigObject::RemoveAllCommands() { TakeAll(commands_, retiredCommands_); }
+void ConfigObject::RemoveAllCommands() {
+    TakeAll(commands_, retiredCommands_);
+}
 
-void ConfigObject::RemoveAllNodes() { TakeAll(nodes_, retiredNodes_); }
+void ConfigObject::RemoveAllNodes() {
+    TakeAll(nodes_, retiredNodes_);
+}
 
-Command* ConfigObject::GetCommandAt(int index) const { return At(commands_, index); }
+Command* ConfigObject::GetCommandAt(int index) const {
+    return At(commands_, index);
+}
 
-Node* ConfigObject::GetNodeAt(int index) const { return At(nodes_, index); }
+Node* ConfigObject::GetNodeAt(int index) const {
+    return At(nodes_, index);
+}
 
-ParamItem* ConfigObject::GetItem(int index) const { return At(items_, index); }
+ParamItem* ConfigObject::GetItem(int index) const {
+    return At(items_, index);
+}
 
-ParamItem* ConfigObject::ItemAt(const ItemList& list, int index) const { return At(list, index); }
+ParamItem* ConfigObject::ItemAt(const ItemList& list, int index) const {
+    return At(list, index);
+}
 
-void ConfigObject::RetireItems(ItemList& list) { TakeAll(list, retiredItems_); }
+void ConfigObject::RetireItems(ItemList& list) {
+    TakeAll(list, retiredItems_);
+}
 
 void ConfigObject::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
     for (auto& node : nodes_)

@@ -12,7 +12,7 @@ public:
         BusTypeIndex = 0,
         InputBytesIndex = 1,
         OutputBytesIndex = 2,
-        ValidLengthIndex = 3, // universal mode switch
+        ValidLengthIndex = 3,  // universal mode switch
         ClearOnFaultIndex = 4, // Modbus master switch
     };
 

@@ -15,9 +15,9 @@ struct FunctionRow {
 
 // Position is the function index the file stores.
 constexpr FunctionRow kFunctions[] = {
-    {1, 33, true},   {2, 34, true},   {3, 35, true},   {4, 36, true},   {5, 37, true},
-    {6, 38, true},   {7, 39, false},  {8, 40, false},  {11, 41, false}, {12, 42, false},
-    {13, 43, false}, {14, 44, false}, {15, 45, true},  {16, 46, true},
+    {1, 33, true},   {2, 34, true},   {3, 35, true},  {4, 36, true},   {5, 37, true},
+    {6, 38, true},   {7, 39, false},  {8, 40, false}, {11, 41, false}, {12, 42, false},
+    {13, 43, false}, {14, 44, false}, {15, 45, true}, {16, 46, true},
 };
 
 } // namespace

@@ -16,16 +16,22 @@ std::atomic<MessageSink*> current{nullptr};
 
 } // namespace
 
-void SetMessageSink(MessageSink* sink) { current = sink; }
+void SetMessageSink(MessageSink* sink) {
+    current = sink;
+}
 
 MessageSink* GetMessageSink() {
     MessageSink* sink = current.load();
     return sink ? sink : &silent;
 }
 
-MessageSink* GetInstalledMessageSink() { return current.load(); }
+MessageSink* GetInstalledMessageSink() {
+    return current.load();
+}
 
-void ShowMessage(const std::string& text) { GetMessageSink()->Inform(text); }
+void ShowMessage(const std::string& text) {
+    GetMessageSink()->Inform(text);
+}
 
 Answer AskQuestion(const std::string& text, Buttons buttons) {
     return GetMessageSink()->Ask(text, buttons);

@@ -126,17 +126,18 @@ int Node::CheckCommandConflicts(const Command* x) const {
             continue;
         const std::string nameX = x->GetName();
         const std::string nameY = y->GetName();
-        const char* format = "%s和%s地址映射地址冲突!\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x"
-                             "\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x";
+        const char* format =
+            "%s和%s地址映射地址冲突!\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x"
+            "\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x";
         int size = std::snprintf(nullptr, 0, format, nameX.c_str(), nameY.c_str(), nameX.c_str(),
                                  addressX, static_cast<unsigned>(offsetX),
                                  static_cast<unsigned>(lengthX), nameY.c_str(), addressY,
                                  static_cast<unsigned>(offsetY), static_cast<unsigned>(lengthY));
         std::string text(static_cast<std::size_t>(size) + 1, '\0');
-        std::snprintf(text.data(), text.size(), format, nameX.c_str(), nameY.c_str(),
-                      nameX.c_str(), addressX, static_cast<unsigned>(offsetX),
-                      static_cast<unsigned>(lengthX), nameY.c_str(), addressY,
-                      static_cast<unsigned>(offsetY), static_cast<unsigned>(lengthY));
+        std::snprintf(text.data(), text.size(), format, nameX.c_str(), nameY.c_str(), nameX.c_str(),
+                      addressX, static_cast<unsigned>(offsetX), static_cast<unsigned>(lengthX),
+                      nameY.c_str(), addressY, static_cast<unsigned>(offsetY),
+                      static_cast<unsigned>(lengthY));
         text.resize(static_cast<std::size_t>(size));
         ShowMessage(text);
         return MappingConflict;
@@ -157,7 +158,8 @@ void Node::ExportCommands(SheetSink& sheet, int& r) const {
 }
 
 void Node::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
-    TreeSink::Handle handle = tree.Insert(parent, name_, NodeImage, TreeEntry{TreeEntry::NodeKind, this});
+    TreeSink::Handle handle =
+        tree.Insert(parent, name_, NodeImage, TreeEntry{TreeEntry::NodeKind, this});
     for (auto& command : commands_)
         command->BuildTree(tree, handle);
 }

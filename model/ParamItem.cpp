@@ -16,7 +16,9 @@ void ParamItem::Set(const std::string& name, const std::string& help, const std:
     enable_ = enable;
 }
 
-void ParamItem::AddChoice(const std::string& text) { choices_.push_back(text); }
+void ParamItem::AddChoice(const std::string& text) {
+    choices_.push_back(text);
+}
 
 void ParamItem::ShowInGrid(GridSink& grid, int row) {
     grid.ShowRow(row, name_, value_, enable_ == 1 ? kWhite : kGrey, this);
@@ -29,7 +31,9 @@ int ParamItem::ChoiceIndex() const {
     return -1;
 }
 
-int ParamItem::IntValue() const { return DecimalValue(value_); }
+int ParamItem::IntValue() const {
+    return DecimalValue(value_);
+}
 
 int DecimalValue(const std::string& text) {
     // Reads like the C library's atoi, but saturates instead of overflowing.

@@ -17,8 +17,8 @@ public:
 
     ParamItem() = default;
 
-    void Set(const std::string& name, const std::string& help, const std::string& value,
-             int state, int enable);
+    void Set(const std::string& name, const std::string& help, const std::string& value, int state,
+             int enable);
     void AddChoice(const std::string& text);
     // Writes the item into a grid row: name, value with its background, and
     // the row's reference back to the item.

@@ -14,20 +14,28 @@ void Project::Reset() {
     fieldbus_.Reset();
 }
 
-int Project::AutoMap() { return subnet_.AutoMap(); }
+int Project::AutoMap() {
+    return subnet_.AutoMap();
+}
 
-void Project::ExportNodes(SheetSink& sheet) const { subnet_.ExportNodes(sheet); }
+void Project::ExportNodes(SheetSink& sheet) const {
+    subnet_.ExportNodes(sheet);
+}
 
-void Project::ExportFieldbus(SheetSink& sheet) const { fieldbus_.ExportItems(sheet); }
+void Project::ExportFieldbus(SheetSink& sheet) const {
+    fieldbus_.ExportItems(sheet);
+}
 
-void Project::ExportSubnet(SheetSink& sheet) const { subnet_.ExportItems(sheet); }
+void Project::ExportSubnet(SheetSink& sheet) const {
+    subnet_.ExportItems(sheet);
+}
 
 void Project::BuildTree(TreeSink& tree) {
     tree.DeleteAll();
     TreeSink::Handle fieldbus = tree.Insert(0, fieldbus_.GetName(), FolderImage,
                                             TreeEntry{TreeEntry::FieldbusKind, &fieldbus_});
-    TreeSink::Handle subnet = tree.Insert(0, subnet_.GetName(), FolderImage,
-                                          TreeEntry{TreeEntry::SubnetKind, &subnet_});
+    TreeSink::Handle subnet =
+        tree.Insert(0, subnet_.GetName(), FolderImage, TreeEntry{TreeEntry::SubnetKind, &subnet_});
     fieldbus_.BuildTree(tree, fieldbus);
     subnet_.BuildTree(tree, subnet);
     tree.ExpandAll();

@@ -43,15 +43,15 @@ void SetValue(ParamItem* item, const char* value) {
 
 Subnet::Subnet() {
     SetName(LocalText(18));
-    items_.push_back(MakeItem(4001, 4002, LocalText(20), ParamItem::Picked, 1,
-                              {LocalText(20), LocalText(21)}));
-    items_.push_back(MakeItem(4003, 4004, "19200", ParamItem::Picked, 1,
-                              {"300", "600", "1200", "2400", "9600", "19200", "38400", "57600",
-                               "115200"}));
+    items_.push_back(
+        MakeItem(4001, 4002, LocalText(20), ParamItem::Picked, 1, {LocalText(20), LocalText(21)}));
+    items_.push_back(
+        MakeItem(4003, 4004, "19200", ParamItem::Picked, 1,
+                 {"300", "600", "1200", "2400", "9600", "19200", "38400", "57600", "115200"}));
     items_.push_back(MakeItem(4005, 4006, "8", ParamItem::ShownOnly, 0, {"8", "7"}));
-    items_.push_back(MakeItem(4007, 4008, LocalText(71), ParamItem::Picked, 1,
-                              {LocalText(71), LocalText(72), LocalText(73), LocalText(74),
-                               LocalText(75)}));
+    items_.push_back(
+        MakeItem(4007, 4008, LocalText(71), ParamItem::Picked, 1,
+                 {LocalText(71), LocalText(72), LocalText(73), LocalText(74), LocalText(75)}));
     items_.push_back(MakeItem(4009, 4010, "1", ParamItem::Picked, 1, {"1", "2"}));
     items_.push_back(MakeItem(49, 50, "", ParamItem::ShownOnly, 0));
 
@@ -64,11 +64,11 @@ Subnet::Subnet() {
     universalItems_.push_back(MakeItem(22, 4024, "111", ParamItem::Typed, 0));
     universalItems_.push_back(MakeItem(4025, 4026, "0", ParamItem::Typed, 0));
     universalItems_.push_back(MakeItem(4027, 4028, "0", ParamItem::Typed, 0));
-    universalItems_.push_back(MakeItem(4031, 4032, LocalText(25), ParamItem::Picked, 1,
-                                       {LocalText(25), LocalText(26)}));
+    universalItems_.push_back(
+        MakeItem(4031, 4032, LocalText(25), ParamItem::Picked, 1, {LocalText(25), LocalText(26)}));
     universalItems_.push_back(MakeItem(4029, 4030, "1000", ParamItem::Typed, 0));
-    universalItems_.push_back(MakeItem(4033, 4034, LocalText(25), ParamItem::Picked, 1,
-                                       {LocalText(25), LocalText(26)}));
+    universalItems_.push_back(
+        MakeItem(4033, 4034, LocalText(25), ParamItem::Picked, 1, {LocalText(25), LocalText(26)}));
 }
 
 ParamItem* Subnet::GetItem(int index) const {
@@ -156,9 +156,9 @@ int Subnet::Validate() const {
         Node* node = GetNodeAt(0);
         return node ? node->Validate() : Success;
     }
-    for (int index : {ResponseTimeoutIndex, PollDelayIndex, ScanRatioIndex, CharTimeoutIndex,
-                      CharNumberIndex, StartDelimiterIndex, EndDelimiterIndex,
-                      SendAutoPeriodIndex}) {
+    for (int index :
+         {ResponseTimeoutIndex, PollDelayIndex, ScanRatioIndex, CharTimeoutIndex, CharNumberIndex,
+          StartDelimiterIndex, EndDelimiterIndex, SendAutoPeriodIndex}) {
         ParamItem* item = GetItem(index);
         if (item && item->GetValue().empty()) {
             ShowMessage("\"" + item->GetName() + "\"中数据为空");
@@ -252,6 +252,8 @@ void Subnet::TakeContentFrom(ConfigObject& other) {
     }
 }
 
-void Subnet::ReleaseRetired() { ConfigObject::ReleaseRetired(); }
+void Subnet::ReleaseRetired() {
+    ConfigObject::ReleaseRetired();
+}
 
 } // namespace varkel

@@ -11,6 +11,8 @@ struct TextEntry {
     const char* text;
 };
 
+// Kept one entry a line, so that each text reads as a whole.
+// clang-format off
 // Chinese table (active by default), in lookup order.
 constexpr TextEntry kChineseTable[] = {
     {1, "TRX10配置软件"},
@@ -332,6 +334,7 @@ constexpr TextEntry kEnglishTable[] = {
     {5018, "The Following data is empty!"},
     {5019, "Language does not match!"},
 };
+// clang-format on
 
 static_assert(std::size(kChineseTable) == std::size(kEnglishTable));
 
@@ -352,10 +355,16 @@ std::string LocalText(int key) {
     return {};
 }
 
-void SetTextLanguage(TextLanguage language) { activeLanguage = language; }
+void SetTextLanguage(TextLanguage language) {
+    activeLanguage = language;
+}
 
-TextLanguage GetTextLanguage() { return activeLanguage.load(); }
+TextLanguage GetTextLanguage() {
+    return activeLanguage.load();
+}
 
-int TextTableSize() { return static_cast<int>(std::size(kChineseTable)); }
+int TextTableSize() {
+    return static_cast<int>(std::size(kChineseTable));
+}
 
 } // namespace varkel

@@ -95,8 +95,8 @@ int SaveDocument(const ProjectBase& project, const std::string& path, std::strin
 
 // Reads a file as far as its language check: the root element, or nullptr
 // with the reason in err (left empty when the language message was shown).
-const TiXmlElement* ReadRoot(ProjectBase& project, const std::string& path,
-                             TiXmlDocument& document, std::string& err) {
+const TiXmlElement* ReadRoot(ProjectBase& project, const std::string& path, TiXmlDocument& document,
+                             std::string& err) {
     err.clear();
     if (!ReadXmlFile(path, document, err))
         return nullptr;

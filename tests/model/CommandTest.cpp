@@ -115,8 +115,7 @@ TEST(Command, ValidateReportsFirstEmptyRow) {
     Command read("03 Read", 2);
     EXPECT_EQ(read.Validate(), ItemEmpty);
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0],
-              "以下数据为空\r\n\"03 Read\\" + LocalText(3053) + "\"");
+    EXPECT_EQ(recorder.messages[0], "以下数据为空\r\n\"03 Read\\" + LocalText(3053) + "\"");
 
     Command coils("c", 0);
     coils.GetItem(1)->SetValue("0");

@@ -30,10 +30,10 @@ struct Counts {
 TEST(AutoMap, ConsecutiveAddressesAcrossDirections) {
     Project project;
     Node* node = project.GetSubnet().CreateNode();
-    Command* a = AddCommand(node, 0, "10", "3");  // code 1
-    Command* b = AddCommand(node, 2, "4");        // code 3
-    Command* c = AddCommand(node, 13, "2");       // code 16
-    Command* d = AddCommand(node, 4, "1", "7");   // code 5
+    Command* a = AddCommand(node, 0, "10", "3"); // code 1
+    Command* b = AddCommand(node, 2, "4");       // code 3
+    Command* c = AddCommand(node, 13, "2");      // code 16
+    Command* d = AddCommand(node, 4, "1", "7");  // code 5
     EXPECT_EQ(project.AutoMap(), 1);
     EXPECT_EQ(a->GetItem(3)->GetValue(), "0000H");
     EXPECT_EQ(a->GetItem(5)->GetValue(), "2");
@@ -140,7 +140,7 @@ TEST(PairwiseCheck, ReportsFirstOverlapWithItsMessage) {
 TEST(PairwiseCheck, InnerCommandFoundFromEitherSide) {
     Project project;
     Node* node = project.GetSubnet().CreateNode();
-    AddCommand(node, 2, "10", "0", "0000H");     // bits 0..159
+    AddCommand(node, 2, "10", "0", "0000H");                 // bits 0..159
     Command* inner = AddCommand(node, 0, "8", "0", "0004H"); // bits 32..39
     MessageRecorder recorder;
     EXPECT_EQ(node->CheckCommandConflicts(inner), MappingConflict);

@@ -1,5 +1,5 @@
-#include "model/MessageRecorder.h"
 #include "model/Node.h"
+#include "model/MessageRecorder.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
 

@@ -1,5 +1,5 @@
-#include "model/MessageRecorder.h"
 #include "model/Project.h"
+#include "model/MessageRecorder.h"
 #include "model/TextTable.h"
 
 #include "SinkRecorders.h"

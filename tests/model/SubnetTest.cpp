@@ -1,6 +1,6 @@
+#include "model/Subnet.h"
 #include "model/MessageRecorder.h"
 #include "model/ResultCode.h"
-#include "model/Subnet.h"
 #include "model/TextTable.h"
 
 #include "SinkRecorders.h"

@@ -1,6 +1,6 @@
-#include "model/ResultCode.h"
 #include "model/TextTable.h"
 #include "model/MessageRecorder.h"
+#include "model/ResultCode.h"
 
 #include <gtest/gtest.h>
 
