@@ -8,7 +8,7 @@ deps:
 	@sh scripts/deps.sh
 
 build: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARKEL_TESTS=OFF -DVARKEL_BENCH=OFF
 	cmake --build build -j$(JOBS)
 
 run: build
@@ -20,9 +20,10 @@ test: deps
 	cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVARKEL_BENCH=ON
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVARKEL_BENCH=ON -DVARKEL_TESTS=OFF
 	cmake --build build-bench -j$(JOBS)
 	for b in build-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	sh bench/gui_startup.sh build-bench/ui/varkel 5
 
 clean:
 	rm -rf build build-test build-bench
