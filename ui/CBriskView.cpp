@@ -392,13 +392,22 @@ void CBriskView::CloseEditor() {
     // which must not commit.
     openEditor_ = Editor::None;
     if (edit_) {
-        edit_->hide();
+        HideEditor(edit_);
         edit_->clear();
     }
     if (chooser_) {
         chooser_->hidePopup();
-        chooser_->hide();
+        HideEditor(chooser_);
     }
+}
+
+void CBriskView::HideEditor(QWidget* editor) {
+    // The grid takes the focus first: a focused editor that is hidden hands
+    // the focus on as Tab does, and the grid would move its current cell to
+    // the next row.
+    if (editor->hasFocus())
+        grid_->setFocus(Qt::OtherFocusReason);
+    editor->hide();
 }
 
 bool CBriskView::CommitEditor() {
@@ -417,10 +426,7 @@ bool CBriskView::CommitEditor() {
 
 void CBriskView::CommitTypedValue() {
     const std::string text = edit_->text().toStdString();
-    const bool hadFocus = edit_->hasFocus();
-    edit_->hide();
-    if (hadFocus)
-        grid_->setFocus(Qt::OtherFocusReason);
+    HideEditor(edit_);
     ParamItem* item = ItemAtRow(editedEntry_, editedRow_);
     if (!item || item != clickedItem_ || item->GetState() != ParamItem::Typed)
         return;
@@ -432,10 +438,7 @@ void CBriskView::CommitTypedValue() {
 void CBriskView::CommitChoice(int index) {
     chooser_->hidePopup();
     const QString text = chooser_->itemText(index);
-    const bool hadFocus = chooser_->hasFocus();
-    chooser_->hide();
-    if (hadFocus)
-        grid_->setFocus(Qt::OtherFocusReason);
+    HideEditor(chooser_);
     const TreeEntry entry = editedEntry_;
     const int row = editedRow_;
     ParamItem* item = ItemAtRow(entry, row);

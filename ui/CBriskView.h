@@ -94,6 +94,7 @@ private:
     void CommitChoice(int index);
     void ApplyCommit(const CommitResult& result, const TreeEntry& entry, int row);
     void PlaceEditor();
+    void HideEditor(QWidget* editor);
     void MarkModified();
     void AfterRemoval();
 

@@ -100,7 +100,10 @@ CConflictDlg::CConflictDlg(Project& project, QWidget* parent) : QDialog(parent),
         label->setFont(bold);
         layout->addWidget(label);
         layout->addWidget(grid, 1);
-        grid->setMinimumWidth(grid->FullWidth());
+        // Both maps in full are wider than many screens: the dialog is
+        // sized to fit, and a narrower map scrolls. At least one byte of a
+        // row stays in view.
+        grid->setMinimumWidth(grid->FullWidth() - 3 * 8 * grid->columnWidth(1));
         return box;
     };
     auto* maps = new QWidget(this);

@@ -378,6 +378,19 @@ void CUpDownDlg::OnFinished(int result, const std::string& openFailure) {
     if (abandoned_)
         return; // the dialog is going away; nobody is there to tell
 
+    // The outcome is on the dialog before the message box covers it, so the
+    // bar and the label behind the box agree with what it says.
+    const QString outcome =
+        QString::fromStdString(!openFailure.empty() ? openFailure
+                               : result == Success  ? LocalText(mode_ == DownloadMode ? 29 : 30)
+                                                    : ResultMessage(result));
+    if (result == Success)
+        progress_->setValue(progress_->maximum());
+    progressLabel_->setText(outcome);
+    AppendLog(
+        QStringLiteral("%1  %2").arg(Stamp(std::chrono::steady_clock::now()),
+                                     outcome.split(QLatin1Char('\n')).join(QLatin1Char(' '))));
+
     if (!openFailure.empty()) {
         ShowMessage(openFailure);
     } else if (result != Success) {
@@ -392,16 +405,6 @@ void CUpDownDlg::OnFinished(int result, const std::string& openFailure) {
     }
     staged_.reset();
 
-    const QString outcome =
-        QString::fromStdString(!openFailure.empty() ? openFailure
-                               : result == Success  ? LocalText(mode_ == DownloadMode ? 29 : 30)
-                                                    : ResultMessage(result));
-    if (result == Success)
-        progress_->setValue(progress_->maximum());
-    progressLabel_->setText(outcome);
-    AppendLog(
-        QStringLiteral("%1  %2").arg(Stamp(std::chrono::steady_clock::now()),
-                                     outcome.split(QLatin1Char('\n')).join(QLatin1Char(' '))));
     unsetCursor();
     busy_ = false;
     SetControlsEnabled(true);

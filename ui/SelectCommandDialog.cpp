@@ -2,6 +2,7 @@
 
 #include "ui/UiText.h"
 
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -25,6 +26,19 @@ SelectCommandDialog::SelectCommandDialog(AddCommand add, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     resize(300, 360);
+}
+
+void SelectCommandDialog::keyPressEvent(QKeyEvent* event) {
+    // Return does what a double-click does, so that commands can be added
+    // without the mouse. Without this the dialog would swallow the key.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        QListWidgetItem* current = list_->currentItem();
+        if (current && current->isSelected())
+            OnDoubleClick(current);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void SelectCommandDialog::OnDoubleClick(QListWidgetItem* entry) {

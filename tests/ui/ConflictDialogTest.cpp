@@ -10,6 +10,8 @@
 #include "ui/MemoryMapGrid.h"
 
 #include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -207,6 +209,22 @@ private slots:
         QCOMPARE(dialog.HighlightedCount(), 0);
         QCOMPARE(BitsOf(*dialog.InputGrid(), kBlueCell), QString());
         QCOMPARE(BitsOf(*dialog.InputGrid(), kGreyCell), QStringLiteral("0-15"));
+    }
+
+    void DialogFitsOnTheScreen() {
+        // Two full maps are wider than many screens; the dialog must still
+        // fit, with its Close button in reach, and let the maps scroll.
+        Project project;
+        CConflictDlg dialog(project);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QRect screen = dialog.screen()->availableGeometry();
+        QVERIFY(screen.width() < 2 * dialog.InputGrid()->FullWidth());
+        QVERIFY2(dialog.width() <= screen.width(), qPrintable(QString::number(dialog.width())));
+        QVERIFY(dialog.height() <= screen.height());
+        const MemoryMapGrid& out = *dialog.OutputGrid();
+        QVERIFY(out.geometry().right() < dialog.width());
+        QVERIFY(out.horizontalScrollBar()->maximum() > 0);
     }
 
     void LegendShowsTheFiveColours() {

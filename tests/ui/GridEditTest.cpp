@@ -252,6 +252,25 @@ private slots:
         }
     }
 
+    void ClosingTheEditorLeavesTheGridOnItsRow() {
+        // Hiding a focused editor must not move the grid's current cell on
+        // to the next row, away from the row whose help is shown.
+        MessageRecorder messages;
+        ShownWindow w;
+        QVERIFY(w.exposed);
+        w.Select(w.SubnetItem());
+        w.Type(Subnet::PollDelayIndex, QStringLiteral("2501"));
+        QCOMPARE(messages.messages.size(), std::size_t(1));
+        QCOMPARE(w.Grid().currentRow(), int(Subnet::PollDelayIndex));
+        QCOMPARE(w.Grid().currentColumn(), int(ParamGrid::ValueColumn));
+        QVERIFY(w.Grid().hasFocus());
+
+        w.Click(Subnet::ResponseTimeoutIndex, ParamGrid::ValueColumn);
+        QTest::keyClick(&w.Edit(), Qt::Key_Escape);
+        QCOMPARE(w.Grid().currentRow(), int(Subnet::ResponseTimeoutIndex));
+        QCOMPARE(w.Grid().currentColumn(), int(ParamGrid::ValueColumn));
+    }
+
     void SlaveAddressRenamesTheNodeAndItsTreeEntry() {
         MessageRecorder messages;
         ShownWindow w;

@@ -82,6 +82,21 @@ public:
     std::vector<bool> onInterfaceThread;
 };
 
+// Records what the dialog showed while each message was up.
+class ShownAtMessage : public MessageRecorder {
+public:
+    void Inform(const std::string& text) override {
+        if (dialog) {
+            barFull.push_back(dialog->ProgressBar()->value() == dialog->ProgressBar()->maximum());
+            labels.push_back(dialog->ProgressLabel()->text());
+        }
+        MessageRecorder::Inform(text);
+    }
+    CUpDownDlg* dialog = nullptr;
+    std::vector<bool> barFull;
+    QStringList labels;
+};
+
 // A port that refuses to open for want of permission.
 class NoPermissionPort : public Transport {
 public:
@@ -169,10 +184,11 @@ private slots:
     void DownloadSucceedsAndLeavesTheConfigurationAlone() {
         Gateway gateway;
         QVERIFY(gateway.started);
-        MessageRecorder messages;
+        ShownAtMessage messages;
         Project project;
         FillProject(project);
         CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+        messages.dialog = &dialog;
         dialog.SetPaceMs(0);
         dialog.SetPorts({gateway.Port()});
         bool refreshed = false;
@@ -182,6 +198,10 @@ private slots:
 
         QCOMPARE(dialog.LastResult(), 0);
         QCOMPARE(messages.messages, std::vector<std::string>{LocalText(29)});
+        // Behind the success message the bar is full and the label tells the
+        // outcome, not the last frame as if it were still on its way.
+        QCOMPARE(messages.barFull, std::vector<bool>{true});
+        QCOMPARE(messages.labels, QStringList{Text(29)});
         QVERIFY(!refreshed);
         // The gateway keeps the three records, in order.
         const sim::GatewayState state = gateway.sim->State();

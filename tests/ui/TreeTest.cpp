@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <vector>
+
 using namespace varkel;
 using namespace varkel::test;
 
@@ -242,6 +244,26 @@ private slots:
         QCOMPARE(node->child(0)->text(0), Text(35));
         QCOMPARE(node->child(2)->text(0), Text(45));
         QVERIFY(messages.messages.empty());
+    }
+
+    void SelectCommandDialogAddsOnReturn() {
+        // The list can be worked from the keyboard alone.
+        std::vector<int> added;
+        SelectCommandDialog dialog([&](int index) { added.push_back(index); });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QListWidget* list = dialog.List();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return); // nothing chosen yet
+        QVERIFY(added.empty());
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+        const int row = list->currentRow();
+        QVERIFY(row > 0);
+        QCOMPARE(added, (std::vector<int>{row, row}));
+        QVERIFY(dialog.isVisible());
     }
 
     void SelectCommandDialogClosedUntouchedChangesNothing() {
