@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <system_error>
+#include <unordered_set>
 
 namespace varkel {
 
@@ -92,7 +93,14 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
                                                                                   : NotPackage;
     }
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    if (count < 0 || static_cast<zip_uint64_t>(count) > kMaxParts) {
+        detail = "too many parts";
+        return NotPackage;
+    }
     std::size_t total = 0;
+    // Names read so far, so that a package of many entries is not searched
+    // once per entry.
+    std::unordered_set<std::string> names;
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
         const char* name = zip_get_name(archive.get(), index, 0);
@@ -102,7 +110,7 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
         }
         Entry entry;
         entry.name = name;
-        if (FindEntry(entry.name) && FindEntry(entry.name)->name == entry.name)
+        if (!names.insert(entry.name).second)
             continue; // a second entry of the same name is never read by anyone
         zip_stat_t stat;
         if (zip_stat_index(archive.get(), index, 0, &stat) != 0) {

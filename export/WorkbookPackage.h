@@ -18,6 +18,9 @@ public:
     // Everything held in memory is capped, so a hostile file cannot
     // exhaust it.
     static constexpr std::size_t kMaxTotalSize = 256u * 1024u * 1024u;
+    // A template has a few dozen parts; a package claiming more than this
+    // is refused rather than read entry by entry.
+    static constexpr std::size_t kMaxParts = 10000;
 
     // Reads every part; detail gets the reason of a failure.
     OpenResult Open(const std::string& path, std::string& detail);

@@ -1,6 +1,7 @@
 #include "export/XmlScanner.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace varkel {
 
@@ -218,7 +219,11 @@ std::string XmlUnescape(const std::string& text) {
             out += text[p++];
             continue;
         }
-        std::size_t semi = text.find(';', p);
+        // A reference is short: look for its end only that far, or a long
+        // run of '&' would be searched to the end once per '&'.
+        std::size_t semi = std::string_view(text).substr(p, 13).find(';');
+        if (semi != std::string_view::npos)
+            semi += p;
         if (semi == std::string::npos || semi - p > 12) {
             out += text[p++];
             continue;

@@ -179,7 +179,11 @@ CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
 
     if (item->GetState() == ParamItem::Typed) {
         int code = Success;
-        if (entry.kind == TreeEntry::SubnetKind)
+        // A NUL byte cannot be written to the file; taking it would lose the
+        // rest of the value at the next save.
+        if (text.find('\0') != std::string::npos)
+            code = IllegalCharacter;
+        else if (entry.kind == TreeEntry::SubnetKind)
             code = CheckSubnetValue(row, text, stored);
         else if (entry.kind == TreeEntry::NodeKind && row == 0)
             code = CheckDecimal(text, 1, 247);

@@ -143,70 +143,206 @@ std::string PrintXml(const TiXmlDocument& document) {
     return out;
 }
 
-std::size_t NestingDepth(const std::string& text, std::size_t limit) {
-    const std::size_t n = text.size();
-    std::size_t depth = 0;
-    std::size_t deepest = 0;
-    std::size_t i = 0;
-    auto skipPast = [&](const char* end) {
-        std::size_t found = text.find(end, i);
-        i = found == std::string::npos ? n : found + std::strlen(end);
-    };
-    while (i < n) {
-        if (text[i] != '<') {
-            ++i;
-            continue;
-        }
-        if (text.compare(i, 4, "<!--") == 0) {
-            i += 4;
-            skipPast("-->");
-        } else if (text.compare(i, 9, "<![CDATA[") == 0) {
-            i += 9;
-            skipPast("]]>");
-        } else if (i + 1 < n && (text[i + 1] == '?' || text[i + 1] == '!')) {
-            i += 2;
-            skipPast(">");
-        } else if (i + 1 < n && text[i + 1] == '/') {
-            if (depth > 0)
-                --depth;
-            i += 2;
-            skipPast(">");
-        } else {
-            // A start tag: read to its end, skipping quoted attribute values,
-            // and see whether it closes itself.
-            ++depth;
-            if (depth > deepest) {
-                deepest = depth;
-                if (deepest > limit)
-                    return limit + 1;
-            }
-            ++i;
-            char quote = 0;
-            char last = 0;
-            for (; i < n; ++i) {
-                char c = text[i];
-                if (quote) {
-                    if (c == quote)
-                        quote = 0;
-                } else if (c == '"' || c == '\'') {
-                    quote = c;
-                } else if (c == '>') {
+namespace {
+
+// The measure below reads markup as TinyXML does, quirks included, so that
+// nothing can hide nesting from it; wherever TinyXML gives up, it stops
+// too, since nothing deeper is built after that.
+class DepthReader {
+public:
+    explicit DepthReader(const std::string& text) : text_(text), n_(text.size()) {}
+
+    std::size_t Measure(std::size_t limit) {
+        std::size_t depth = 0;
+        std::size_t deepest = 0;
+        while (SkipText('<')) {
+            if (StartsWith("<?xml", true)) {
+                i_ += 5;
+                if (!SkipDeclaration())
                     break;
-                } else if (c == '<') {
-                    // An unfinished tag: the parser will refuse it; count
-                    // the next one as a tag of its own.
-                    break;
-                }
-                last = c;
-            }
-            if (i < n && text[i] == '>') {
-                if (last == '/')
+            } else if (StartsWith("<!--")) {
+                SkipPast("-->", 4);
+            } else if (StartsWith("<![CDATA[")) {
+                SkipPast("]]>", 9);
+            } else if (StartsWith("</")) {
+                if (depth > 0)
                     --depth;
-                ++i;
+                SkipPast(">", 2);
+            } else if (i_ + 1 < n_ && IsNameStart(text_[i_ + 1])) {
+                ++depth;
+                if (depth > deepest) {
+                    deepest = depth;
+                    if (deepest > limit)
+                        return limit + 1;
+                }
+                ++i_;
+                bool empty = false;
+                if (!ReadStartTag(empty))
+                    break;
+                if (empty)
+                    --depth;
+            } else {
+                // "<!", "<?" and a '<' before no name: up to the first '>'.
+                SkipPast(">", 1);
             }
+        }
+        return deepest;
+    }
+
+private:
+    static bool IsBlank(char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    }
+    // Letters, '_' and every byte of a multi-byte character.
+    static bool IsNameStart(char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
+               static_cast<unsigned char>(c) >= 127;
+    }
+    static bool IsNameChar(char c) {
+        return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == ':';
+    }
+
+    bool StartsWith(const char* word, bool ignoreCase = false) const {
+        std::size_t at = i_;
+        for (std::size_t k = 0; word[k]; ++k, ++at) {
+            if (at >= n_)
+                return false;
+            char c = text_[at];
+            if (ignoreCase && c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            if (c != word[k])
+                return false;
+        }
+        return true;
+    }
+    void SkipPast(const char* end, std::size_t opening) {
+        std::size_t found = text_.find(end, i_ + opening);
+        i_ = found == std::string::npos ? n_ : found + std::strlen(end);
+    }
+    // Blanks, and the byte order marks the parser takes for blanks.
+    void SkipBlanks() {
+        while (i_ < n_) {
+            if (text_.compare(i_, 3, "\xEF\xBB\xBF") == 0 ||
+                text_.compare(i_, 3, "\xEF\xBF\xBE") == 0 ||
+                text_.compare(i_, 3, "\xEF\xBF\xBF") == 0)
+                i_ += 3;
+            else if (IsBlank(text_[i_]))
+                ++i_;
+            else
+                break;
         }
     }
-    return deepest;
+    // Text up to the end character, which it stops at. A character
+    // reference runs from "&#" to the first ';' after it, whatever lies
+    // between, when the digits before that ';' go back to an 'x' (or '#');
+    // any other reference ends the parser's reading.
+    bool SkipText(char end) {
+        while (i_ < n_ && text_[i_] != end) {
+            if (text_[i_] != '&' || i_ + 2 >= n_ || text_[i_ + 1] != '#') {
+                ++i_;
+                continue;
+            }
+            const bool hex = text_[i_ + 2] == 'x';
+            std::size_t semi = text_.find(';', i_ + (hex ? 3 : 2));
+            if (semi == std::string::npos)
+                return false;
+            for (std::size_t q = semi - 1; text_[q] != (hex ? 'x' : '#'); --q) {
+                const char c = text_[q];
+                const bool digit = (c >= '0' && c <= '9') ||
+                                   (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+                if (!digit)
+                    return false;
+            }
+            i_ = semi + 1;
+        }
+        return i_ < n_;
+    }
+    bool ReadName() {
+        if (i_ >= n_ || !IsNameStart(text_[i_]))
+            return false;
+        while (i_ < n_ && IsNameChar(text_[i_]))
+            ++i_;
+        return true;
+    }
+    // name = value, the value quoted or up to a blank, '/' or '>'.
+    bool ReadAttribute() {
+        SkipBlanks();
+        if (!ReadName())
+            return false;
+        SkipBlanks();
+        if (i_ >= n_ || text_[i_] != '=')
+            return false;
+        ++i_;
+        SkipBlanks();
+        if (i_ >= n_)
+            return false;
+        const char quote = text_[i_];
+        if (quote == '"' || quote == '\'') {
+            ++i_;
+            if (!SkipText(quote))
+                return false;
+            ++i_;
+            return true;
+        }
+        for (; i_ < n_ && !IsBlank(text_[i_]) && text_[i_] != '/' && text_[i_] != '>'; ++i_)
+            if (text_[i_] == '"' || text_[i_] == '\'')
+                return false;
+        return i_ < n_;
+    }
+    // From just past '<': the name, the attributes and the end of the tag.
+    bool ReadStartTag(bool& empty) {
+        SkipBlanks();
+        if (!ReadName())
+            return false;
+        for (;;) {
+            SkipBlanks();
+            if (i_ >= n_)
+                return false;
+            if (text_[i_] == '/') {
+                if (i_ + 1 >= n_ || text_[i_ + 1] != '>')
+                    return false;
+                i_ += 2;
+                empty = true;
+                return true;
+            }
+            if (text_[i_] == '>') {
+                ++i_;
+                return true;
+            }
+            if (!ReadAttribute())
+                return false;
+        }
+    }
+    // From just past "<?xml": version, encoding and standalone are read as
+    // attributes, anything else up to a blank or '>'.
+    bool SkipDeclaration() {
+        while (i_ < n_) {
+            if (text_[i_] == '>') {
+                ++i_;
+                return true;
+            }
+            SkipBlanks();
+            if (StartsWith("version", true) || StartsWith("encoding", true) ||
+                StartsWith("standalone", true)) {
+                if (!ReadAttribute())
+                    return false;
+            } else {
+                while (i_ < n_ && text_[i_] != '>' && !IsBlank(text_[i_]))
+                    ++i_;
+            }
+        }
+        return false;
+    }
+
+    const std::string& text_;
+    const std::size_t n_;
+    std::size_t i_ = 0;
+};
+
+} // namespace
+
+std::size_t NestingDepth(const std::string& text, std::size_t limit) {
+    return DepthReader(text).Measure(limit);
 }
 
 } // namespace varkel

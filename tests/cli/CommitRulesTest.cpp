@@ -155,6 +155,16 @@ TEST_F(CommitRulesTest, OtherCommandRows) {
     EXPECT_EQ(Commit(entry, -1, "x").refusal, CommitResult::NoSuchItem);
 }
 
+TEST_F(CommitRulesTest, ATextWithANulByteIsRefused) {
+    // The file cannot hold the byte; taking it would cut the value at save.
+    auto entry = CommandEntry(2);
+    ASSERT_TRUE(Commit(entry, Command::MnemonicRow, "pump").Accepted());
+    CommitResult refused = Commit(entry, Command::MnemonicRow, std::string("pu\0mp", 5));
+    EXPECT_EQ(refused.code, IllegalCharacter);
+    EXPECT_FALSE(refused.changed);
+    EXPECT_EQ(entry.AsCommand()->GetItem(Command::MnemonicRow)->GetValue(), "pump");
+}
+
 TEST_F(CommitRulesTest, SlaveAddressRenamesTheNodeAsTyped) {
     Node* node = AddNode();
     TreeEntry entry{TreeEntry::NodeKind, node};

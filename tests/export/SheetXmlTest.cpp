@@ -128,6 +128,15 @@ TEST(SheetXmlTest, PrefixesMissingNumbersAndMissingDimension) {
                                     "</row></sheetData></worksheet>");
 }
 
+TEST(SheetXmlTest, ReferencesAndLongRunsOfAmpersandsInValues) {
+    EXPECT_EQ(XmlUnescape("&lt;&#x41;&#65;&amp&nosuchname;&#x110000;"),
+              "<AA&amp&nosuchname;&#x110000;");
+    // Each '&' of the run used to be searched for its ';' to the end of the
+    // value, which kept a small template busy for hours.
+    const std::string run(32u << 20, '&');
+    EXPECT_EQ(XmlUnescape(run + "&amp;"), run + "&");
+}
+
 TEST(SheetXmlTest, RefusesWhatIsNoWorksheet) {
     SheetXml sheet;
     EXPECT_FALSE(sheet.Load(""));

@@ -122,6 +122,27 @@ TEST(WorkbookPackageTest, OpenTellsMissingFromDamaged) {
     EXPECT_EQ(package.FindSheet("子网"), "xl/worksheets/sheet3.xml");
 }
 
+TEST(WorkbookPackageTest, APackageOfTooManyPartsIsRefused) {
+    std::string pattern = (fs::temp_directory_path() / "varkel-package-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const fs::path dir = pattern;
+    auto parts = ReadZip(std::string(VARKEL_TEST_RESDIR) + "/Template.xlsx");
+    ASSERT_FALSE(parts.empty());
+    for (std::size_t i = parts.size(); i < WorkbookPackage::kMaxParts; ++i)
+        parts.emplace_back("extra/" + std::to_string(i), "");
+    ASSERT_TRUE(WriteZip((dir / "full.xlsx").string(), parts));
+    parts.emplace_back("extra/one-more", "");
+    ASSERT_TRUE(WriteZip((dir / "over.xlsx").string(), parts));
+
+    WorkbookPackage package;
+    std::string detail;
+    EXPECT_EQ(package.Open((dir / "full.xlsx").string(), detail), WorkbookPackage::Opened);
+    EXPECT_EQ(package.FindSheet("子网"), "xl/worksheets/sheet3.xml");
+    EXPECT_EQ(package.Open((dir / "over.xlsx").string(), detail), WorkbookPackage::NotPackage);
+    EXPECT_FALSE(detail.empty());
+    fs::remove_all(dir);
+}
+
 TEST(WorkbookPackageTest, ExportIntoAnUnusualWorkbookKeepsWhatItDoesNotWrite) {
     std::string pattern = (fs::temp_directory_path() / "varkel-package-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);

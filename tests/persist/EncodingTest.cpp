@@ -99,6 +99,12 @@ TEST(XmlUtil, NestingDepthCountsElementsOnly) {
               3u);
     EXPECT_EQ(NestingDepth("<a><!-- <b><c><d> --><![CDATA[<e><f>]]></a>", 50), 1u);
     EXPECT_EQ(NestingDepth("<a></a><b></b><c/>", 50), 1u);
+    // Read as the parser reads them: quoted values of the declaration, a
+    // '<' before no name up to the first '>', a character reference on to
+    // a far ';'.
+    EXPECT_EQ(NestingDepth("<?XML Version='><z q=' ?><a><b><c>", 50), 3u);
+    EXPECT_EQ(NestingDepth("<r><1 '><a><b>'</r>", 50), 3u);
+    EXPECT_EQ(NestingDepth("<r v=\"&#x\"><z 'x41;\"><a><b>", 50), 3u);
     std::string deep;
     for (int i = 0; i < 1000; ++i)
         deep += "<a v=\"/>\">";

@@ -222,6 +222,17 @@ TEST_F(LoadFaults, HostileFilesAreRefusedQuickly) {
     for (int i = 0; i < 100000; ++i)
         deep += "</a>";
     ExpectRefused(deep, "100000 levels, well formed");
+    // The same depth behind a quoted '>' in the declaration, a quote after a
+    // '<' that starts no element, or a character reference that the parser
+    // runs on to a far ';'.
+    for (const std::string head :
+         {"<?xml version='><z q=' ?>\n", "<?xml version=\"1.0\" ?>\n<r><1 '>",
+          "<?xml version=\"1.0\" ?>\n<r v=\"&#x\"><z 'x41;\">"}) {
+        std::string hidden = head;
+        for (int i = 0; i < 100000; ++i)
+            hidden += "<a Value=\"a\">";
+        ExpectRefused(hidden, head);
+    }
 
     // Larger than any configuration could be.
     std::string big = good_.substr(0, good_.find("</Norrin>"));
