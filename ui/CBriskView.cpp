@@ -7,6 +7,7 @@
 #include "model/ResultCode.h"
 #include "ui/CConfigApp.h"
 #include "ui/CConflictDlg.h"
+#include "ui/CDovelDoc.h"
 #include "ui/CMainFrame.h"
 #include "ui/CUpDownDlg.h"
 #include "ui/ConfigTree.h"
@@ -19,6 +20,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -57,6 +59,11 @@ CBriskView::CBriskView(CConfigApp& app, CMainFrame& frame, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
     connect(grid_, &QTableWidget::cellClicked, this, &CBriskView::OnGridClicked);
+    // The keyboard opens the editor and shows the help as a click does.
+    connect(grid_, &ParamGrid::EditKeyPressed, this,
+            [this](int row) { OnGridClicked(row, ParamGrid::ValueColumn); });
+    connect(grid_, &ParamGrid::RowStepped, this,
+            [this](int row) { OnGridClicked(row, ParamGrid::NameColumn); });
 
     // The editors live on the grid's viewport, so that they move with the
     // cell when the grid scrolls.
@@ -69,10 +76,6 @@ CBriskView::CBriskView(CConfigApp& app, CMainFrame& frame, QWidget* parent)
     edit_->hide();
     MakeWhite(edit_);
     edit_->installEventFilter(this);
-    connect(edit_, &QLineEdit::returnPressed, this, [this] {
-        CommitEditor();
-        grid_->setFocus(Qt::OtherFocusReason);
-    });
 
     chooser_ = new QComboBox(grid_->viewport());
     chooser_->setObjectName(QStringLiteral("valueChooser"));
@@ -282,10 +285,17 @@ QString CBriskView::WithXlsxSuffix(const QString& path) {
 void CBriskView::OnExportXls() {
     // A value being typed belongs to the configuration that is written.
     CommitEditor();
+    // The workbook is proposed beside the configuration file, named after it.
+    const QString current = frame_.Document().GetPathName();
+    const QString start =
+        UserDialogs::StartPath(current, current.isEmpty() ? QString()
+                                                          : QFileInfo(current).completeBaseName() +
+                                                                QLatin1String(".xlsx"));
     const QString path = WithXlsxSuffix(UserDialogs::Get().SaveFileName(
-        &frame_, tr("Export XLS"), tr("Excel File(*.xlsx)"), QStringLiteral("xlsx")));
+        &frame_, tr("Export XLS"), tr("Excel File(*.xlsx)"), QStringLiteral("xlsx"), start));
     if (path.isEmpty())
         return;
+    UserDialogs::RememberFolder(path);
     std::string error;
     if (!ExportProjectWorkbook(app_.GetProject(), path, error)) {
         ShowMessage(!error.empty() ? error
@@ -509,12 +519,21 @@ bool CBriskView::eventFilter(QObject* watched, QEvent* event) {
         if (mine && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
             !(watched == chooser_ && chooser_->view()->isVisible()))
             CommitEditor();
-    } else if (watched == edit_ && event->type() == QEvent::KeyPress &&
-               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        // Escape drops what was typed.
-        CloseEditor();
-        grid_->setFocus(Qt::OtherFocusReason);
-        return true;
+    } else if (watched == edit_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Return stores the text. The key is kept from the line edit,
+            // which would pass it on to the grid and open the editor again.
+            CommitEditor();
+            grid_->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            // Escape drops what was typed.
+            CloseEditor();
+            grid_->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

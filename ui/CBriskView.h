@@ -69,7 +69,8 @@ public:
     // The in-place editors of the grid's value cells.
     QLineEdit* ValueEdit() const { return edit_; }
     QComboBox* ValueChooser() const { return chooser_; }
-    // Opens the editor of a cell as a click on it does.
+    // Opens the editor of a cell as a click on it does; F2, Return and
+    // Up/Down on the grid come here too.
     void OnGridClicked(int row, int column);
     // Commits the open editor, as leaving it does; false when none was open.
     bool CommitEditor();

@@ -117,9 +117,11 @@ void CDovelDoc::FileNew() {
 }
 
 void CDovelDoc::FileOpen() {
-    const QString path = UserDialogs::Get().OpenFileName(frame_, tr("Open"), FileFilter());
+    const QString path = UserDialogs::Get().OpenFileName(frame_, tr("Open"), FileFilter(),
+                                                         UserDialogs::StartPath(QString()));
     if (path.isEmpty())
         return;
+    UserDialogs::RememberFolder(path);
     if (!SaveModified())
         return;
     OnOpenDocument(path);
@@ -151,8 +153,13 @@ void CDovelDoc::OpenRecentFile(const QString& path) {
 }
 
 QString CDovelDoc::AskSaveName() {
-    return WithXmlSuffix(UserDialogs::Get().SaveFileName(frame_, tr("Save As"), FileFilter(),
-                                                         QStringLiteral("xml")));
+    // Proposes the current file, or starts in the folder last used.
+    const QString start =
+        UserDialogs::StartPath(path_, path_.isEmpty() ? QString() : QFileInfo(path_).fileName());
+    const QString path = WithXmlSuffix(UserDialogs::Get().SaveFileName(
+        frame_, tr("Save As"), FileFilter(), QStringLiteral("xml"), start));
+    UserDialogs::RememberFolder(path);
+    return path;
 }
 
 QStringList CDovelDoc::RecentFiles() const {

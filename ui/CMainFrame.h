@@ -52,6 +52,7 @@ public:
     QAction* Action(Command command) const { return actions_[command]; }
     ConfigTree* Tree() const { return tree_; }
     CBriskView* View() const { return view_; }
+    CDovelDoc& Document() const { return doc_; }
     AnnotationPane* Annotation() const { return annotation_; }
     CCoolBar* TreePane() const { return treePane_; }
     CCoolBar* AnnotationBar() const;

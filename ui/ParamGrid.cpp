@@ -1,6 +1,7 @@
 #include "ui/ParamGrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 namespace varkel {
 
@@ -95,6 +96,24 @@ Rgb ParamGrid::ValueBackground(int row) const {
 void ParamGrid::SetValueBackground(int row, Rgb colour) {
     if (QTableWidgetItem* cell = item(row, ValueColumn))
         cell->setBackground(ToColour(colour));
+}
+
+void ParamGrid::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    // Ctrl+Return and the like are left to the window's shortcuts.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    // Keys an open editor passes on to the grid are not the grid's own.
+    if (plain && hasFocus() &&
+        (key == Qt::Key_F2 || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (currentRow() >= 0)
+            emit EditKeyPressed(currentRow());
+        event->accept();
+        return;
+    }
+    const int before = currentRow();
+    QTableWidget::keyPressEvent(event);
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && currentRow() >= 0 && currentRow() != before)
+        emit RowStepped(currentRow());
 }
 
 QRect ParamGrid::ValueCellRect(int row) const {

@@ -30,6 +30,16 @@ public:
     void SetValueBackground(int row, Rgb colour);
     // The rectangle of a value cell in this widget's coordinates.
     QRect ValueCellRect(int row) const;
+
+signals:
+    // F2, Return or Enter on the grid itself: the current row's value
+    // should be edited.
+    void EditKeyPressed(int row);
+    // Up or Down moved the current row.
+    void RowStepped(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace varkel

@@ -6,6 +6,7 @@
 #include "model/TextTable.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -271,6 +272,44 @@ private slots:
         w.doc.FileOpen();
         QCOMPARE(w.app.GetProject().GetCommandCount(), 48);
         QCOMPARE(w.app.GetModified(), 0);
+    }
+
+    void FileDialogsStartBesideTheCurrentFileOrInTheLastFolder() {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        Window w;
+        // Nothing used yet: the home folder.
+        w.doc.FileOpen();
+        QCOMPARE(dialogs.openStarts, QStringList{QDir::homePath()});
+        const QString path = dir.filePath(QStringLiteral("plant.v2.xml"));
+        dialogs.saveNames << path;
+        QVERIFY(w.doc.FileSaveAs());
+        QCOMPARE(dialogs.saveStarts.value(0), QDir::homePath());
+
+        // With a file: its folder, with its name or its base name.
+        QVERIFY(!w.doc.FileSaveAs());
+        QCOMPARE(dialogs.saveStarts.value(1), path);
+        w.View().OnExportXls();
+        QCOMPARE(dialogs.saveStarts.value(2), dir.filePath(QStringLiteral("plant.v2.xlsx")));
+
+        // Without one: the folder last used, at the save prompt and by Open.
+        const QString other = dir.filePath(QStringLiteral("sub"));
+        QVERIFY(QDir().mkpath(other));
+        dialogs.saveNames << other + QStringLiteral("/book.xlsx");
+        w.View().OnExportXls();
+        w.doc.FileNew();
+        QVERIFY(w.doc.GetPathName().isEmpty());
+        w.app.SetModified(1);
+        messages.answers = {Answer::Yes};
+        w.doc.FileNew();
+        QCOMPARE(dialogs.saveStarts.value(4), other);
+        w.doc.FileOpen();
+        QCOMPARE(dialogs.openStarts.value(1), other);
+        // A folder since removed is not offered.
+        QVERIFY(QDir(other).removeRecursively());
+        w.doc.FileOpen();
+        QCOMPARE(dialogs.openStarts.value(2), QDir::homePath());
     }
 
     void RecentFilesKeepTheLastFour() {

@@ -202,6 +202,68 @@ private slots:
         QVERIFY(messages.messages.empty());
     }
 
+    void KeysOpenTheEditorAndStepThroughTheRows() {
+        ShownWindow w;
+        QVERIFY(w.exposed);
+        w.Select(w.SubnetItem());
+        ParamGrid& grid = w.Grid();
+        grid.setFocus();
+        QVERIFY(grid.hasFocus());
+
+        // Up and Down move the row and show its help, whatever the column.
+        grid.setCurrentCell(Subnet::ParityIndex, ParamGrid::ValueColumn);
+        QTest::keyClick(&grid, Qt::Key_Down);
+        QCOMPARE(grid.currentRow(), Subnet::ParityIndex + 1);
+        QCOMPARE(w.Annotation(), w.Sub().GetItem(Subnet::ParityIndex + 1)->GetHelp());
+        QTest::keyClick(&grid, Qt::Key_Up);
+        QCOMPARE(grid.currentRow(), int(Subnet::ParityIndex));
+        QCOMPARE(w.Annotation(), w.Sub().GetItem(Subnet::ParityIndex)->GetHelp());
+        QVERIFY(!w.Chooser().isVisible());
+
+        // Return opens the list at once, as a click does.
+        QTest::keyClick(&grid, Qt::Key_Return);
+        QVERIFY(w.Chooser().isVisible());
+        QVERIFY(w.Chooser().view()->isVisible());
+        w.View().CloseEditor();
+
+        // F2 from the name column opens the text box over the value, all
+        // selected; Return in it stores the value and opens nothing again.
+        grid.setCurrentCell(Subnet::ResponseTimeoutIndex, ParamGrid::NameColumn);
+        QTest::keyClick(&grid, Qt::Key_F2);
+        QVERIFY(w.Edit().isVisible());
+        QCOMPARE(w.Edit().geometry(), grid.visualItemRect(grid.item(7, 1)));
+        QCOMPARE(w.Edit().selectedText(), w.Edit().text());
+        QVERIFY(!w.Edit().text().isEmpty());
+        QTest::keyClicks(&w.Edit(), QStringLiteral("450"));
+        QTest::keyClick(&w.Edit(), Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(!w.Edit().isVisible());
+        QCOMPARE(w.Sub().GetItem(Subnet::ResponseTimeoutIndex)->GetValue(), std::string("450"));
+        QVERIFY(grid.hasFocus());
+        QTest::keyClick(&grid, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(w.Edit().isVisible());
+        QTest::keyClick(&w.Edit(), Qt::Key_Escape);
+
+        // A greyed value, a value shown only and an empty row open nothing.
+        w.Select(w.FieldbusItem());
+        grid.setCurrentCell(Fieldbus::ValidLengthIndex, ParamGrid::ValueColumn);
+        QTest::keyClick(&grid, Qt::Key_F2);
+        QVERIFY(!w.Edit().isVisible() && !w.Chooser().isVisible());
+        grid.setRowCount(grid.rowCount() + 1);
+        grid.setCurrentCell(grid.rowCount() - 1, ParamGrid::ValueColumn);
+        QTest::keyClick(&grid, Qt::Key_Return);
+        QVERIFY(!w.Edit().isVisible() && !w.Chooser().isVisible());
+        w.Select(w.AddNode());
+        w.View().AddCommandOfFunctionIndex(2);
+        w.Select(w.CommandItem(0));
+        grid.setFocus();
+        grid.setCurrentCell(Command::FunctionCodeRow, ParamGrid::ValueColumn);
+        QTest::keyClick(&grid, Qt::Key_F2);
+        QVERIFY(!w.Edit().isVisible() && !w.Chooser().isVisible());
+        grid.setCurrentCell(Command::DataNumberRow, ParamGrid::ValueColumn);
+        QTest::keyClick(&grid, Qt::Key_F2);
+        QVERIFY(w.Edit().isVisible());
+    }
+
     void RefusedValuesKeepTheItemAndTheCell() {
         MessageRecorder messages;
         ShownWindow w;

@@ -27,12 +27,16 @@ public:
     ScriptedDialogs(const ScriptedDialogs&) = delete;
     ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
 
-    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
+    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&,
+                         const QString& startPath) override {
         saveFilters << filter;
+        saveStarts << startPath;
         return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
     }
-    QString OpenFileName(QWidget*, const QString&, const QString&) override {
+    QString OpenFileName(QWidget*, const QString&, const QString&,
+                         const QString& startPath) override {
         ++openAsked;
+        openStarts << startPath;
         return openNames.isEmpty() ? QString() : openNames.takeFirst();
     }
     bool OpenUrl(const QUrl& url) override {
@@ -43,6 +47,8 @@ public:
     QStringList saveNames;
     QStringList openNames;
     QStringList saveFilters;
+    QStringList saveStarts;
+    QStringList openStarts;
     int openAsked = 0;
     QList<QUrl> opened;
     bool openResult = true;
