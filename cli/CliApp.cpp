@@ -108,4 +108,10 @@ int RunCli(int argc, char** argv) {
     return status;
 }
 
+std::shared_ptr<std::string> AddFileArgument(CLI::App* command) {
+    auto file = std::make_shared<std::string>();
+    command->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+    return file;
+}
+
 } // namespace varkel::cli

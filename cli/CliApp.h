@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+#include <string>
+
 namespace CLI {
 class App;
 }
@@ -20,5 +23,8 @@ void AddEditCommands(CLI::App& app, CliContext& context);
 void AddReportCommands(CLI::App& app, CliContext& context);
 void AddLinkCommands(CLI::App& app, CliContext& context);
 void AddExportCommand(CLI::App& app, CliContext& context);
+
+// Adds the required positional FILE, the configuration a command works on.
+std::shared_ptr<std::string> AddFileArgument(CLI::App* command);
 
 } // namespace varkel::cli

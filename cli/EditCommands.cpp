@@ -215,9 +215,8 @@ void AddEditCommands(CLI::App& app, CliContext& context) {
             L("自动计算全部映射地址并保存 (默认保存到原文件); 溢出时退出状态 13, 映射仍保存",
               "Recalculate every mapping address and save (in place by default); on "
               "an overflow exit 13, the mapping is still saved"));
-        auto file = std::make_shared<std::string>();
         auto out = std::make_shared<std::string>();
-        cmd->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+        auto file = AddFileArgument(cmd);
         cmd->add_option("-o,--output", *out,
                         L("输出文件 (默认: FILE)", "Output file (default: FILE)"));
         cmd->callback([&context, file, out] { context.exitCode = RunAutoMap(*file, *out); });
@@ -227,8 +226,7 @@ void AddEditCommands(CLI::App& app, CliContext& context) {
             "add-node", L("增加节点, 如编辑器的“增加节点” (仅在 Modbus 主站模式且子网尚无节点时)",
                           "Add a node as the editor's Add Node does (only in Modbus master mode "
                           "and while the subnet has no node)"));
-        auto file = std::make_shared<std::string>();
-        cmd->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+        auto file = AddFileArgument(cmd);
         cmd->callback([&context, file] { context.exitCode = RunAddNode(*file); });
     }
     {
@@ -238,10 +236,9 @@ void AddEditCommands(CLI::App& app, CliContext& context) {
                              "Add a command of function index INDEX to node N as the editor's "
                              "Add Command does; the first node holds at most 48 commands (exit "
                              "8 beyond)"));
-        auto file = std::make_shared<std::string>();
         auto function = std::make_shared<int>(0);
         auto node = std::make_shared<int>(0);
-        cmd->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+        auto file = AddFileArgument(cmd);
         cmd->add_option("--function", *function,
                         L("功能索引 0-13: 0=01 1=02 2=03 3=04 4=05 5=06 12=15 13=16 (6-11 不支持)",
                           "Function index 0-13: 0=01 1=02 2=03 3=04 4=05 5=06 12=15 13=16 "
@@ -262,11 +259,10 @@ void AddEditCommands(CLI::App& app, CliContext& context) {
                      "Commit VALUE at ROW of TARGET through the parameter grid's rules; a "
                      "refused value exits with its code (6, 7 or 8) and the file stays as it "
                      "was; a row that cannot be edited exits 64"));
-        auto file = std::make_shared<std::string>();
         auto target = std::make_shared<std::string>();
         auto row = std::make_shared<std::string>();
         auto value = std::make_shared<std::string>();
-        cmd->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+        auto file = AddFileArgument(cmd);
         cmd->add_option("TARGET", *target,
                         L("fieldbus, subnet, node:N 或 command:N:M (N, M 从 0 开始)",
                           "fieldbus, subnet, node:N or command:N:M (N and M from 0)"))

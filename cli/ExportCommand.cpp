@@ -43,10 +43,9 @@ void AddExportCommand(CLI::App& app, CliContext& context) {
     auto* cmd = app.add_subcommand(
         "export", L("把配置导出为由模板生成的工作簿 (.xlsx)",
                     "Export the configuration to a workbook (.xlsx) made from the template"));
-    auto file = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
     auto workbookTemplate = std::make_shared<std::string>();
-    cmd->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+    auto file = AddFileArgument(cmd);
     cmd->add_option("-o,--output", *out, L("输出的工作簿 (.xlsx)", "Output workbook (.xlsx)"))
         ->required();
     cmd->add_option("--template", *workbookTemplate,

@@ -179,9 +179,8 @@ void AddLinkCommands(CLI::App& app, CliContext& context) {
             "download", L("把配置下载到网关 (在终端上显示进度)",
                           "Download the configuration to a gateway (with a progress display on "
                           "a terminal)"));
-        auto file = std::make_shared<std::string>();
         auto options = std::make_shared<LinkOptions>();
-        cmd->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+        auto file = AddFileArgument(cmd);
         AddLinkOptions(cmd, options);
         cmd->add_option("--pace-ms", options->paceMs,
                         L("每帧发送后等待应答前的间隔, 毫秒 (默认 100)",

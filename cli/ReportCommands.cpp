@@ -163,9 +163,8 @@ void AddReportCommands(CLI::App& app, CliContext& context) {
             "show", L("显示配置: 默认为可读的树, --json 为供脚本使用的稳定 JSON",
                       "Print the configuration: a readable tree by default, stable JSON for "
                       "scripts with --json"));
-        auto file = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
-        cmd->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+        auto file = AddFileArgument(cmd);
         cmd->add_flag("--json", *json, L("以 JSON 输出", "Print JSON"));
         cmd->callback([&context, file, json] { context.exitCode = RunShow(*file, *json); });
     }
@@ -176,16 +175,14 @@ void AddReportCommands(CLI::App& app, CliContext& context) {
                        "Run every check a download makes before it sends a byte (empty values, "
                        "memory marking and scan, the node's pairwise conflict check) and list "
                        "every problem; exit with the first problem's result code, 0 when clean"));
-        auto file = std::make_shared<std::string>();
-        cmd->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+        auto file = AddFileArgument(cmd);
         cmd->callback([&context, file] { context.exitCode = RunCheck(*file); });
     }
     {
         auto* cmd = app.add_subcommand("map", L("显示输入和输出存储区每一位的使用情况",
                                                 "Show the use of both memories bit by bit"));
-        auto file = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
-        cmd->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+        auto file = AddFileArgument(cmd);
         cmd->add_flag("--json", *json,
                       L("以 JSON 输出: used, conflict, overflow 位列表",
                         "Print JSON: lists of used, conflict and overflow bits"));
