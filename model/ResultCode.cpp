@@ -1,5 +1,6 @@
 #include "model/ResultCode.h"
 
+#include "model/Catalog.h"
 #include "model/Messages.h"
 #include "model/TextTable.h"
 
@@ -12,7 +13,7 @@ std::string ResultMessage(int code) {
                                     5008, 5009, 5010, 5011, 5012, 0,    5014};
     if (code >= 0 && code < static_cast<int>(std::size(kKeys)) && kKeys[code] != 0)
         return LocalText(kKeys[code]);
-    return "未知错误";
+    return Text(Msg::UnknownError);
 }
 
 void ShowResult(int code, int show) {

@@ -1,3 +1,4 @@
+#include "model/Catalog.h"
 #include "model/TextTable.h"
 #include "model/MessageRecorder.h"
 #include "model/ResultCode.h"
@@ -52,7 +53,7 @@ TEST(ResultMessages, CodesMapToTheirKeys) {
     EXPECT_EQ(ResultMessage(-1), "未知错误");
     EnglishScope english;
     EXPECT_EQ(ResultMessage(8), "An item is Out of range");
-    EXPECT_EQ(ResultMessage(12), "未知错误");
+    EXPECT_EQ(ResultMessage(12), "Unknown error");
 }
 
 TEST(ResultMessages, ShowResultOnlyWithShowFlag) {
@@ -65,3 +66,18 @@ TEST(ResultMessages, ShowResultOnlyWithShowFlag) {
     EXPECT_EQ(recorder.messages[0], "未知错误");
     EXPECT_EQ(recorder.messages[1], "读取串口数据失败");
 }
+
+namespace varkel {
+namespace {
+
+TEST(CatalogTest, FollowsTheActiveLanguageAndFillsPlaceholders) {
+    SetTextLanguage(TextLanguage::English);
+    EXPECT_EQ(Text(Msg::UnknownError), "Unknown error");
+    EXPECT_EQ(ResultMessage(99), "Unknown error");
+    SetTextLanguage(TextLanguage::Chinese);
+    EXPECT_EQ(Text(Msg::UnknownError), "未知错误");
+    EXPECT_EQ(FillPlaceholders("{} of {} ({})", {"3", "48"}), "3 of 48 ({})");
+}
+
+} // namespace
+} // namespace varkel
