@@ -1,5 +1,6 @@
 // Saving and loading a configuration with the full 48 commands.
 #include "model/Project.h"
+#include "persist/ModelXml.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +33,7 @@ void BM_Save48Commands(benchmark::State& state) {
     FillFull(project);
     const std::string path = BenchFile();
     for (auto _ : state) {
-        if (project.SaveFile(path) != 1)
+        if (!SaveFile(project, path))
             state.SkipWithError("save failed");
     }
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
@@ -44,13 +45,13 @@ void BM_Load48Commands(benchmark::State& state) {
     varkel::Project project;
     FillFull(project);
     const std::string path = BenchFile();
-    if (project.SaveFile(path) != 1) {
+    if (!SaveFile(project, path)) {
         state.SkipWithError("save failed");
         return;
     }
     varkel::Project loaded;
     for (auto _ : state) {
-        if (loaded.LoadFile(path) != 1)
+        if (!LoadFile(loaded, path))
             state.SkipWithError("load failed");
         loaded.ReleaseRetired();
     }

@@ -3,6 +3,7 @@
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
 #include "model/Project.h"
+#include "persist/ModelXml.h"
 
 #include <cerrno>
 #include <cstring>
@@ -42,7 +43,7 @@ int LoadConfiguration(const std::string& path, Project& project) {
         }
     }
     std::string error;
-    if (project.LoadFile(path, &error) != 1) {
+    if (!LoadFile(project, path, &error)) {
         std::string text =
             Fmt(L("{} 不是有效的配置文件", "{} is not a valid configuration"), {path});
         if (!error.empty())
@@ -120,7 +121,7 @@ int SaveConfiguration(Project& project, const std::string& target) {
     if (int code = CheckWritable(path))
         return code;
     std::string error;
-    if (project.SaveFile(target, &error) != 1) {
+    if (!SaveFile(project, target, &error)) {
         std::string text = Fmt(L("无法写入 {}", "Cannot write {}"), {path});
         if (!error.empty())
             text += ": " + error;

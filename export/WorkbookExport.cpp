@@ -3,9 +3,9 @@
 #include "export/SheetCells.h"
 #include "export/SheetXml.h"
 #include "export/WorkbookPackage.h"
+#include "model/FileWrite.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
-#include "persist/XmlFile.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -7,8 +7,6 @@
 #include <memory>
 #include <string>
 
-class TiXmlElement;
-
 namespace varkel {
 
 class SerialLink;
@@ -45,8 +43,6 @@ public:
     int GetFunctionIndex() const { return functionIndex_; }
     void SetFunctionIndex(int index) { functionIndex_ = index; }
     void BuildTree(TreeSink& tree, TreeSink::Handle parent);
-    void SaveXml(TiXmlElement* parent) const;
-    void LoadXml(const TiXmlElement* itemList);
     // Sends the command's record and advances the frame counter.
     int Download(SerialLink& link, int& frameCounter, int slaveAddress);
     int GetChoiceIndex(int itemIndex) const;

@@ -7,8 +7,6 @@
 #include <memory>
 #include <string>
 
-class TiXmlElement;
-
 namespace varkel {
 
 // Base of the subnet and the fieldbus: a name, items, nodes and bus
@@ -20,32 +18,30 @@ public:
     ConfigObject(const ConfigObject&) = delete;
     ConfigObject& operator=(const ConfigObject&) = delete;
 
-    virtual Command* CreateCommand(int functionIndex);
-    virtual int AddCommand(std::unique_ptr<Command> command);
-    virtual Node* CreateNode();
-    virtual int AddNode(std::unique_ptr<Node> node);
+    Command* CreateCommand(int functionIndex);
+    int AddCommand(std::unique_ptr<Command> command);
+    Node* CreateNode();
+    int AddNode(std::unique_ptr<Node> node);
     // Removal takes objects out of the lists; they stay alive until
     // ReleaseRetired, because tree entries may still point at them.
-    virtual int RemoveCommand(Command* command);
-    virtual int RemoveNode(Node* node);
-    virtual void RemoveAllCommands();
-    virtual void RemoveAllNodes();
-    virtual int GetCommandCount() const { return static_cast<int>(commands_.size()); }
-    virtual int GetNodeCount() const { return static_cast<int>(nodes_.size()); }
-    virtual int GetItemCount() const { return static_cast<int>(items_.size()); }
-    virtual Command* GetCommandAt(int index) const;
-    virtual Node* GetNodeAt(int index) const;
+    int RemoveCommand(Command* command);
+    int RemoveNode(Node* node);
+    void RemoveAllCommands();
+    void RemoveAllNodes();
+    int GetCommandCount() const { return static_cast<int>(commands_.size()); }
+    int GetNodeCount() const { return static_cast<int>(nodes_.size()); }
+    int GetItemCount() const { return static_cast<int>(items_.size()); }
+    Command* GetCommandAt(int index) const;
+    Node* GetNodeAt(int index) const;
     virtual ParamItem* GetItem(int index) const;
-    virtual std::string GetName() const { return name_; }
+    std::string GetName() const { return name_; }
     virtual void BuildTree(TreeSink& tree, TreeSink::Handle parent);
     virtual int FillGrid(GridSink& grid);
-    virtual void AddItem(std::unique_ptr<ParamItem> item);
-    virtual int GetProtocolType() const { return protocolType_; }
+    void AddItem(std::unique_ptr<ParamItem> item);
+    int GetProtocolType() const { return protocolType_; }
     virtual void SetProtocolType(int type) { protocolType_ = type; }
-    virtual void SaveXml(TiXmlElement* parent) const;
-    virtual void LoadXml(const TiXmlElement* element);
-    virtual void SaveItems(TiXmlElement* element, int flag) const;
-    virtual void SaveNodes(TiXmlElement* element) const;
+    // The type as a file stores it, without touching any item.
+    void RestoreProtocolType(int type) { protocolType_ = type; }
     virtual int GetChoiceIndex(int itemIndex) const;
     virtual int GetIntValue(int itemIndex) const;
     virtual int SetChoiceIndex(int itemIndex, int choice);
@@ -53,7 +49,12 @@ public:
     virtual void Reset();
     // Assigns consecutive mapping addresses; 1 when both memories fit, 0
     // after an overflow message.
-    virtual int AutoMap();
+    int AutoMap();
+
+    // The object's own item list and its nodes, for the file layer.
+    ItemList& Items() { return items_; }
+    const ItemList& Items() const { return items_; }
+    const NodeList& Nodes() const { return nodes_; }
 
     // Deep copy of another object's content (items, nodes, commands,
     // protocol type) in place of this one's; the old content is retired.

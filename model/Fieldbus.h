@@ -18,8 +18,6 @@ public:
 
     Fieldbus();
 
-    void SaveXml(TiXmlElement* parent) const override;
-    void LoadXml(const TiXmlElement* element) override;
     void Reset() override;
 
     int Download(SerialLink& link, int protocolType, std::uint8_t hwMajor, std::uint8_t hwMinor);

@@ -7,8 +7,6 @@
 #include <memory>
 #include <string>
 
-class TiXmlElement;
-
 namespace varkel {
 
 class SerialLink;
@@ -35,8 +33,6 @@ public:
     std::string GetName() const { return name_; }
     void SetName(const std::string& name) { name_ = name; }
     void FillGrid(GridSink& grid);
-    void SaveXml(TiXmlElement* parent) const;
-    void LoadXml(const TiXmlElement* element);
     int Download(SerialLink& link, int& frameCounter);
     int Validate() const;
     int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const;

@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-class TiXmlElement;
-
 namespace varkel {
 
 class GridSink;
@@ -24,8 +22,6 @@ public:
     // the row's reference back to the item.
     void ShowInGrid(GridSink& grid, int row);
     void SetEnable(int flag) { enable_ = flag; }
-    void SaveXml(TiXmlElement* parent) const;
-    void LoadXml(const TiXmlElement* element);
 
     const std::vector<std::string>& GetChoices() const { return choices_; }
     const std::string& GetHelp() const { return help_; }
@@ -35,6 +31,8 @@ public:
     int GetEnable() const { return enable_; }
     void SetValue(const std::string& value) { value_ = value; }
     void SetName(const std::string& name) { name_ = name; }
+    void SetHelp(const std::string& help) { help_ = help; }
+    void SetState(int state) { state_ = state; }
 
     // Position of the first choice equal to the current value, or -1.
     int ChoiceIndex() const;

@@ -1,7 +1,6 @@
 #pragma once
 #include "model/Fieldbus.h"
 #include "model/MemoryMap.h"
-#include "model/ProjectBase.h"
 #include "model/Subnet.h"
 
 #include <cstdint>
@@ -9,17 +8,15 @@
 
 namespace varkel {
 
-// The root of a configuration: the fieldbus and the subnet, the file, and
+// The root of a configuration: the fieldbus and the subnet, and
 // the entry point for reset, mapping, checks, transfers, tree and export.
-class Project : public ProjectBase {
+class Project {
 public:
     Project() = default;
+    Project(const Project&) = delete;
+    Project& operator=(const Project&) = delete;
 
-    int SaveFile(const std::string& path, std::string* error = nullptr) override;
-    int LoadFile(const std::string& path, std::string* error = nullptr) override;
-    void SaveHeader(TiXmlElement* root) const override;
-    void SaveProduct(TiXmlElement* root) const override;
-    int GetCommandCount() const override;
+    int GetCommandCount() const;
 
     int Download(SerialLink& link);
     int Upload(SerialLink& link);

@@ -42,10 +42,7 @@ public:
     ParamItem* GetItem(int index) const override;
     void BuildTree(TreeSink& tree, TreeSink::Handle parent) override;
     int FillGrid(GridSink& grid) override;
-    int GetProtocolType() const override { return protocolType_; }
     void SetProtocolType(int type) override;
-    void SaveXml(TiXmlElement* parent) const override;
-    void LoadXml(const TiXmlElement* element) override;
     int GetChoiceIndex(int itemIndex) const override;
     int GetIntValue(int itemIndex) const override;
     int SetChoiceIndex(int itemIndex, int choice) override;
@@ -55,7 +52,6 @@ public:
     void TakeContentFrom(ConfigObject& other) override;
     void ReleaseRetired() override;
 
-    void SaveModeXml(TiXmlElement* element) const;
     int Download(SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
     int Upload(SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
     int QueryHardwareVersion(SerialLink& link, std::uint8_t& hwMajor, std::uint8_t& hwMinor);

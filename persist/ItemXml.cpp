@@ -2,96 +2,97 @@
 #include "model/Command.h"
 #include "model/Node.h"
 #include "model/ParamItem.h"
+#include "persist/ModelXml.h"
 #include "persist/XmlUtil.h"
 
 #include <tinyxml.h>
 
 namespace varkel {
 
-void ParamItem::SaveXml(TiXmlElement* parent) const {
+void SaveXml(const ParamItem& item, TiXmlElement* parent) {
     if (!parent)
         return;
-    TiXmlElement* item = AppendElement(parent, "Item", name_);
-    AppendElement(item, "Ref", help_);
-    AppendElement(item, "CurrentVal", value_);
-    AppendElement(item, "State", state_);
-    AppendElement(item, "Enable", enable_);
+    TiXmlElement* element = AppendElement(parent, "Item", item.GetName());
+    AppendElement(element, "Ref", item.GetHelp());
+    AppendElement(element, "CurrentVal", item.GetValue());
+    AppendElement(element, "State", item.GetState());
+    AppendElement(element, "Enable", item.GetEnable());
     // Only picked items carry their choices; the others are rebuilt
     // without them.
-    if (state_ == Picked) {
-        TiXmlElement* combo = AppendElement(item, "Combo", "Combo");
-        for (const std::string& choice : choices_)
+    if (item.GetState() == ParamItem::Picked) {
+        TiXmlElement* combo = AppendElement(element, "Combo", "Combo");
+        for (const std::string& choice : item.GetChoices())
             AppendElement(combo, "ComboIndex", choice);
     }
 }
 
-void ParamItem::LoadXml(const TiXmlElement* element) {
+void LoadXml(ParamItem& item, const TiXmlElement* element) {
     if (!element)
         return;
-    name_ = ValueOf(element);
+    item.SetName(ValueOf(element));
     // The four leaves are taken by position, whatever their tags.
     const TiXmlElement* leaf = element->FirstChildElement();
     if (!leaf)
         return;
-    help_ = ValueOf(leaf);
+    item.SetHelp(ValueOf(leaf));
     if (!(leaf = leaf->NextSiblingElement()))
         return;
-    value_ = ValueOf(leaf);
+    item.SetValue(ValueOf(leaf));
     if (!(leaf = leaf->NextSiblingElement()))
         return;
-    state_ = DecimalValue(ValueOf(leaf));
+    item.SetState(DecimalValue(ValueOf(leaf)));
     if (!(leaf = leaf->NextSiblingElement()))
         return;
-    enable_ = DecimalValue(ValueOf(leaf));
+    item.SetEnable(DecimalValue(ValueOf(leaf)));
     if (const TiXmlElement* combo = FindChildByValue(element, "Combo")) {
         for (const TiXmlElement* c = combo->FirstChildElement(); c; c = c->NextSiblingElement())
-            choices_.push_back(ValueOf(c));
+            item.AddChoice(ValueOf(c));
     }
 }
 
-void Command::SaveXml(TiXmlElement* parent) const {
+void SaveXml(const Command& command, TiXmlElement* parent) {
     if (!parent)
         return;
-    TiXmlElement* command = AppendElement(parent, "Command", name_);
-    AppendElement(command, "CommandType", functionIndex_);
-    TiXmlElement* list = AppendElement(command, "ItemList", "ItemList");
-    for (const auto& item : items_)
-        item->SaveXml(list);
+    TiXmlElement* element = AppendElement(parent, "Command", command.GetName());
+    AppendElement(element, "CommandType", command.GetFunctionIndex());
+    TiXmlElement* list = AppendElement(element, "ItemList", "ItemList");
+    for (int i = 0; i < command.GetItemCount(); ++i)
+        SaveXml(*command.GetItem(i), list);
 }
 
-void Command::LoadXml(const TiXmlElement* itemList) {
+void LoadXml(Command& command, const TiXmlElement* itemList) {
     if (!itemList)
         return;
     for (const TiXmlElement* e = itemList->FirstChildElement(); e; e = e->NextSiblingElement()) {
         auto item = std::make_unique<ParamItem>();
-        item->LoadXml(e);
-        AddItem(std::move(item));
+        LoadXml(*item, e);
+        command.AddItem(std::move(item));
     }
 }
 
-void Node::SaveXml(TiXmlElement* parent) const {
+void SaveXml(const Node& node, TiXmlElement* parent) {
     if (!parent)
         return;
-    TiXmlElement* node = AppendElement(parent, "Node", name_);
-    TiXmlElement* address = AppendElement(node, "SlaveAddress", "SlaveAddress");
-    if (!items_.empty())
-        items_.front()->SaveXml(address);
-    TiXmlElement* list = AppendElement(node, "CommandList", "CommandList");
-    for (const auto& command : commands_)
-        command->SaveXml(list);
+    TiXmlElement* element = AppendElement(parent, "Node", node.GetName());
+    TiXmlElement* address = AppendElement(element, "SlaveAddress", "SlaveAddress");
+    if (node.GetItemCount() > 0)
+        SaveXml(*node.GetItem(0), address);
+    TiXmlElement* list = AppendElement(element, "CommandList", "CommandList");
+    for (int i = 0; i < node.GetCommandCount(); ++i)
+        SaveXml(*node.GetCommandAt(i), list);
 }
 
-void Node::LoadXml(const TiXmlElement* element) {
+void LoadXml(Node& node, const TiXmlElement* element) {
     if (!element)
         return;
-    name_ = ValueOf(element);
+    node.SetName(ValueOf(element));
     const TiXmlElement* address = element->FirstChildElement();
     if (!address)
         return;
     if (const TiXmlElement* itemElement = address->FirstChildElement()) {
         auto item = std::make_unique<ParamItem>();
-        item->LoadXml(itemElement);
-        AddItem(std::move(item));
+        LoadXml(*item, itemElement);
+        node.AddItem(std::move(item));
     }
     const TiXmlElement* list = FindChildByValue(element, "CommandList");
     if (!list)
@@ -106,9 +107,9 @@ void Node::LoadXml(const TiXmlElement* element) {
         auto command = std::make_unique<Command>();
         command->SetName(ValueOf(k));
         command->SetFunctionIndex(DecimalValue(ValueOf(type)));
-        command->LoadXml(items);
+        LoadXml(*command, items);
         // A command of an unsupported function is dropped here.
-        AddCommand(std::move(command));
+        node.AddCommand(std::move(command));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "model/ConfigObject.h"
 #include "model/Fieldbus.h"
 #include "model/Subnet.h"
+#include "persist/ModelXml.h"
 #include "persist/XmlUtil.h"
 
 #include <tinyxml.h>
@@ -12,7 +13,7 @@ namespace {
 
 void SaveItemList(const ItemList& items, TiXmlElement* element) {
     for (const auto& item : items)
-        item->SaveXml(element);
+        SaveXml(*item, element);
 }
 
 // Every child element of the list element, whatever its tag, is an item.
@@ -21,96 +22,85 @@ void LoadItemList(ItemList& items, const TiXmlElement* list) {
         return;
     for (const TiXmlElement* e = list->FirstChildElement(); e; e = e->NextSiblingElement()) {
         auto item = std::make_unique<ParamItem>();
-        item->LoadXml(e);
+        LoadXml(*item, e);
         items.push_back(std::move(item));
     }
 }
 
 } // namespace
 
-void ConfigObject::SaveXml(TiXmlElement* parent) const {
-    if (!parent)
-        return;
-    // An element needs a tag even for an unnamed object.
-    TiXmlElement* element = AppendElement(parent, name_.empty() ? "Object" : name_, name_);
-    SaveItems(element, 0);
-    SaveNodes(element);
-}
-
-void ConfigObject::LoadXml(const TiXmlElement*) {}
-
-void ConfigObject::SaveItems(TiXmlElement* element, int flag) const {
+void SaveItems(const ConfigObject& object, TiXmlElement* element) {
     if (!element)
         return;
-    TiXmlElement* target = flag == 0 ? AppendElement(element, "ItemList", "ItemList") : element;
-    SaveItemList(items_, target);
+    SaveItemList(object.Items(), AppendElement(element, "ItemList", "ItemList"));
 }
 
-void ConfigObject::SaveNodes(TiXmlElement* element) const {
+void SaveNodes(const ConfigObject& object, TiXmlElement* element) {
     if (!element)
         return;
     TiXmlElement* list = AppendElement(element, "NodeList", "NodeList");
-    for (const auto& node : nodes_)
-        node->SaveXml(list);
+    for (const auto& node : object.Nodes())
+        SaveXml(*node, list);
 }
 
-void Subnet::SaveXml(TiXmlElement* parent) const {
+void SaveXml(const Subnet& subnet, TiXmlElement* parent) {
     if (!parent)
         return;
-    TiXmlElement* subnet = AppendElement(parent, "Subnet", "Subnet");
-    SaveModeXml(subnet);
-    SaveNodes(subnet);
+    TiXmlElement* element = AppendElement(parent, "Subnet", "Subnet");
+    SaveModeXml(subnet, element);
+    SaveNodes(subnet, element);
 }
 
-void Subnet::SaveModeXml(TiXmlElement* element) const {
+void SaveModeXml(const Subnet& subnet, TiXmlElement* element) {
     if (!element)
         return;
     TiXmlElement* protocol = AppendElement(element, "ProtocalType", "ProtocalType");
-    SaveItemList(masterItems_, AppendElement(protocol, "MasterModeItemList", "MasterModeItemList"));
-    SaveItemList(universalItems_,
+    SaveItemList(subnet.MasterItems(),
+                 AppendElement(protocol, "MasterModeItemList", "MasterModeItemList"));
+    SaveItemList(subnet.UniversalItems(),
                  AppendElement(protocol, "CommonModeItemList", "CommonModeItemList"));
     // Read by position: it must follow "ProtocalType".
-    AppendElement(element, "CurrentModeType", protocolType_);
-    SaveItems(element, 0);
+    AppendElement(element, "CurrentModeType", subnet.GetProtocolType());
+    SaveItems(subnet, element);
 }
 
-void Subnet::LoadXml(const TiXmlElement* element) {
-    Clear();
-    const TiXmlElement* subnet = FindChildByValue(element, "Subnet");
-    if (!subnet)
+void LoadXml(Subnet& subnet, const TiXmlElement* root) {
+    subnet.Clear();
+    const TiXmlElement* element = FindChildByValue(root, "Subnet");
+    if (!element)
         return;
-    const TiXmlElement* protocol = FindChildByValue(subnet, "ProtocalType");
+    const TiXmlElement* protocol = FindChildByValue(element, "ProtocalType");
     if (!protocol)
         return;
     const TiXmlElement* mode = protocol->NextSiblingElement();
     if (!mode)
         return;
-    protocolType_ = DecimalValue(ValueOf(mode));
-    LoadItemList(masterItems_, FindChildByValue(protocol, "MasterModeItemList"));
-    LoadItemList(universalItems_, FindChildByValue(protocol, "CommonModeItemList"));
-    LoadItemList(items_, FindChildByValue(subnet, "ItemList"));
-    const TiXmlElement* nodes = FindChildByValue(subnet, "NodeList");
+    subnet.RestoreProtocolType(DecimalValue(ValueOf(mode)));
+    LoadItemList(subnet.MasterItems(), FindChildByValue(protocol, "MasterModeItemList"));
+    LoadItemList(subnet.UniversalItems(), FindChildByValue(protocol, "CommonModeItemList"));
+    LoadItemList(subnet.Items(), FindChildByValue(element, "ItemList"));
+    const TiXmlElement* nodes = FindChildByValue(element, "NodeList");
     if (!nodes)
         return;
     for (const TiXmlElement* e = nodes->FirstChildElement(); e; e = e->NextSiblingElement()) {
         auto node = std::make_unique<Node>();
-        node->LoadXml(e);
-        AddNode(std::move(node));
+        LoadXml(*node, e);
+        subnet.AddNode(std::move(node));
     }
 }
 
-void Fieldbus::SaveXml(TiXmlElement* parent) const {
+void SaveXml(const Fieldbus& fieldbus, TiXmlElement* parent) {
     if (!parent)
         return;
-    SaveItems(AppendElement(parent, "Profilebus", "Profilebus"), 0);
+    SaveItems(fieldbus, AppendElement(parent, "Profilebus", "Profilebus"));
 }
 
-void Fieldbus::LoadXml(const TiXmlElement* element) {
-    Clear();
-    const TiXmlElement* fieldbus = FindChildByValue(element, "Profilebus");
-    if (!fieldbus)
+void LoadXml(Fieldbus& fieldbus, const TiXmlElement* root) {
+    fieldbus.Clear();
+    const TiXmlElement* element = FindChildByValue(root, "Profilebus");
+    if (!element)
         return;
-    LoadItemList(items_, fieldbus->FirstChildElement());
+    LoadItemList(fieldbus.Items(), element->FirstChildElement());
 }
 
 } // namespace varkel

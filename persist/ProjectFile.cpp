@@ -1,8 +1,8 @@
 // Saving and loading a whole configuration file.
 #include "model/Messages.h"
 #include "model/Project.h"
-#include "model/ProjectBase.h"
 #include "model/TextTable.h"
+#include "persist/ModelXml.h"
 #include "persist/XmlFile.h"
 #include "persist/XmlUtil.h"
 
@@ -78,25 +78,9 @@ std::string FileFault(const std::string& path, const std::string& fault) {
            PersistText("，不是完整的配置文件。", "; it is not a complete configuration file.");
 }
 
-// Writes declaration, root, header and the body the caller adds.
-template <typename Body>
-int SaveDocument(const ProjectBase& project, const std::string& path, std::string* error,
-                 Body writeBody) {
-    std::string local;
-    std::string& err = error ? *error : local;
-    err.clear();
-    TiXmlDocument document;
-    TiXmlElement* root = StartDocument(document);
-    project.SaveHeader(root);
-    project.SaveProduct(root);
-    writeBody(root);
-    return WriteXmlFile(document, path, err) ? 1 : 0;
-}
-
 // Reads a file as far as its language check: the root element, or nullptr
 // with the reason in err (left empty when the language message was shown).
-const TiXmlElement* ReadRoot(ProjectBase& project, const std::string& path, TiXmlDocument& document,
-                             std::string& err) {
+const TiXmlElement* ReadRoot(const std::string& path, TiXmlDocument& document, std::string& err) {
     err.clear();
     if (!ReadXmlFile(path, document, err))
         return nullptr;
@@ -105,82 +89,62 @@ const TiXmlElement* ReadRoot(ProjectBase& project, const std::string& path, TiXm
         err = FileFault(path, PersistText("没有根元素", "has no root element"));
         return nullptr;
     }
-    project.LoadHook(root);
     if (!LanguageElement(root)) {
         err = FileFault(path, PersistText("缺少\"Product\"及其语言", "lacks \"Product\" with its "
                                                                      "language"));
         return nullptr;
     }
-    if (!project.CheckLanguage(root))
+    if (!CheckLanguage(root))
         return nullptr;
     return root;
 }
 
 } // namespace
 
-int ProjectBase::SaveFile(const std::string& path, std::string* error) {
-    return SaveDocument(*this, path, error, [this](TiXmlElement* root) {
-        for (ConfigObject* child : children_)
-            child->SaveXml(root);
-    });
-}
-
-int ProjectBase::LoadFile(const std::string& path, std::string* error) {
-    std::string local;
-    std::string& err = error ? *error : local;
-    TiXmlDocument document;
-    const TiXmlElement* root = ReadRoot(*this, path, document, err);
-    if (!root)
-        return 0;
-    for (ConfigObject* child : children_)
-        child->LoadXml(root);
-    return 1;
-}
-
-void ProjectBase::SaveHeader(TiXmlElement*) const {}
-
-void ProjectBase::SaveProduct(TiXmlElement*) const {}
-
-void ProjectBase::LoadHook(const TiXmlElement*) {}
-
-int ProjectBase::CheckLanguage(const TiXmlElement* root) const {
+bool CheckLanguage(const TiXmlElement* root) {
     const TiXmlElement* language = LanguageElement(root);
     if (!language)
-        return 0;
+        return false;
     if (ValueOf(language) == "Chinese")
-        return 1;
+        return true;
     ShowMessage(LocalText(5019));
-    return 0;
+    return false;
 }
 
-int Project::SaveFile(const std::string& path, std::string* error) {
-    return SaveDocument(*this, path, error, [this](TiXmlElement* root) {
-        subnet_.SaveXml(root);
-        fieldbus_.SaveXml(root);
-    });
+bool SaveFile(const Project& project, const std::string& path, std::string* error) {
+    std::string local;
+    std::string& err = error ? *error : local;
+    err.clear();
+    TiXmlDocument document;
+    TiXmlElement* root = StartDocument(document);
+    SaveHeader(project, root);
+    SaveProduct(project, root);
+    SaveXml(project.GetSubnet(), root);
+    SaveXml(project.GetFieldbus(), root);
+    return WriteXmlFile(document, path, err);
 }
 
-int Project::LoadFile(const std::string& path, std::string* error) {
+bool LoadFile(Project& project, const std::string& path, std::string* error) {
     std::string local;
     std::string& err = error ? *error : local;
     TiXmlDocument document;
-    const TiXmlElement* root = ReadRoot(*this, path, document, err);
+    const TiXmlElement* root = ReadRoot(path, document, err);
     if (!root)
-        return 0;
+        return false;
     if (std::string missing = MissingPart(root); !missing.empty()) {
         err = FileFault(path, missing);
-        return 0;
+        return false;
     }
     // Load into a configuration of its own and take it over only when it is
     // complete, so that a failure leaves the one in memory untouched.
     Project staged;
-    staged.subnet_.LoadXml(root);
-    staged.fieldbus_.LoadXml(root);
-    TakeFrom(staged);
-    return 1;
+    LoadXml(staged.GetSubnet(), root);
+    LoadXml(staged.GetFieldbus(), root);
+    project.TakeFrom(staged);
+    return true;
 }
 
-void Project::SaveHeader(TiXmlElement* root) const {
+void SaveHeader(const Project&, TiXmlElement* root) {
     if (!root)
         return;
     TiXmlElement* company = AppendElement(root, "Company", "Company");
@@ -192,7 +156,7 @@ void Project::SaveHeader(TiXmlElement* root) const {
     AppendElement(company, "DateTime", LocalTimeText());
 }
 
-void Project::SaveProduct(TiXmlElement* root) const {
+void SaveProduct(const Project&, TiXmlElement* root) {
     if (!root)
         return;
     TiXmlElement* product = AppendElement(root, "Product", "Product");

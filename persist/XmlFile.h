@@ -26,9 +26,4 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
 // fault; a text the code page cannot store is named by its item.
 bool WriteXmlFile(const TiXmlDocument& document, const std::string& path, std::string& error);
 
-// Writes bytes to the path through a temporary file in the same folder and
-// a rename; the target keeps its permissions, a new file gets the default
-// ones. False with the system's reason in error.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error);
-
 } // namespace varkel

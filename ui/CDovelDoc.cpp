@@ -1,6 +1,7 @@
 #include "ui/CDovelDoc.h"
 
 #include "model/Messages.h"
+#include "persist/ModelXml.h"
 #include "ui/CBriskView.h"
 #include "ui/CConfigApp.h"
 #include "ui/CMainFrame.h"
@@ -52,7 +53,7 @@ bool CDovelDoc::OnNewDocument() {
 
 bool CDovelDoc::OnOpenDocument(const QString& path) {
     std::string error;
-    if (!app_.GetProject().LoadFile(FileSystemPath(path), &error)) {
+    if (!LoadFile(app_.GetProject(), FileSystemPath(path), &error)) {
         // A refused language has been reported by the load itself.
         // The reason names the file and the fault.
         if (!error.empty())
@@ -76,7 +77,7 @@ bool CDovelDoc::OnOpenDocument(const QString& path) {
 
 bool CDovelDoc::OnSaveDocument(const QString& path) {
     std::string error;
-    if (!app_.GetProject().SaveFile(FileSystemPath(path), &error)) {
+    if (!SaveFile(app_.GetProject(), FileSystemPath(path), &error)) {
         // Nothing is marked saved: the changes must not look safe when they
         // are not.
         ShowMessage(

@@ -3,6 +3,7 @@
 #include "CliRun.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
+#include "persist/ModelXml.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -49,7 +50,7 @@ protected:
     std::string SaveProject(Project& project, const std::string& name) {
         std::string file = File(name);
         std::string error;
-        EXPECT_EQ(project.SaveFile(file, &error), 1) << error;
+        EXPECT_EQ(SaveFile(project, file, &error), 1) << error;
         return file;
     }
     static Command* AddCommand(Project& project, int functionIndex, const std::string& count,

@@ -2,6 +2,7 @@
 #include "model/MessageRecorder.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
+#include "persist/ModelXml.h"
 
 #include "TestSupport.h"
 
@@ -36,14 +37,14 @@ TEST(SaveFaults, AnUnwritablePathIsReportedAndNamed) {
         SetTextLanguage(language);
         std::string path = dir.File("no/such/folder/x.xml");
         std::string error;
-        EXPECT_EQ(project.SaveFile(path, &error), 0);
+        EXPECT_EQ(SaveFile(project, path, &error), 0);
         EXPECT_NE(error.find(path), std::string::npos) << error;
         EXPECT_NE(error.find(language == TextLanguage::English ? "Cannot write" : "无法写入"),
                   std::string::npos)
             << error;
         // A folder in place of the file.
         std::filesystem::create_directory(dir.File("taken"));
-        EXPECT_EQ(project.SaveFile(dir.File("taken"), &error), 0);
+        EXPECT_EQ(SaveFile(project, dir.File("taken"), &error), 0);
         EXPECT_TRUE(std::filesystem::is_directory(dir.File("taken")));
         EXPECT_EQ(FilesIn(dir), 1u); // only "taken": no temporary file left behind
     }
@@ -57,7 +58,7 @@ TEST(SaveFaults, AFullDiskLeavesThePreviousFileIntact) {
     Project project;
     test::FillSample(project);
     const std::string path = dir.File("work.xml");
-    ASSERT_EQ(project.SaveFile(path), 1);
+    ASSERT_EQ(SaveFile(project, path), 1);
     const std::string before = ReadBytes(path);
 
     project.GetSubnet().GetNodeAt(0)->CreateCommand(2);
@@ -68,7 +69,7 @@ TEST(SaveFaults, AFullDiskLeavesThePreviousFileIntact) {
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     std::string error;
-    int result = project.SaveFile(path, &error);
+    int result = SaveFile(project, path, &error);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -77,7 +78,7 @@ TEST(SaveFaults, AFullDiskLeavesThePreviousFileIntact) {
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(FilesIn(dir), 1u); // no temporary file left behind
     // Once there is room again the save goes through.
-    ASSERT_EQ(project.SaveFile(path, &error), 1) << error;
+    ASSERT_EQ(SaveFile(project, path, &error), 1) << error;
     EXPECT_NE(ReadBytes(path), before);
 }
 
@@ -87,7 +88,7 @@ TEST(SaveFaults, ReplacingAFileKeepsItsPermissionsAndLinks) {
     const std::string path = dir.File("shared.xml");
     WriteBytes(path, "old");
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_EQ(project.SaveFile(path), 1);
+    ASSERT_EQ(SaveFile(project, path), 1);
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -95,7 +96,7 @@ TEST(SaveFaults, ReplacingAFileKeepsItsPermissionsAndLinks) {
     // Saving through a symbolic link writes its target and keeps the link.
     std::filesystem::create_symlink(path, dir.File("link.xml"));
     project.GetSubnet().GetItem(Subnet::BaudRateIndex)->SetValue("1200");
-    ASSERT_EQ(project.SaveFile(dir.File("link.xml")), 1);
+    ASSERT_EQ(SaveFile(project, dir.File("link.xml")), 1);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.xml")));
     EXPECT_NE(ReadBytes(path).find("<CurrentVal Value=\"1200\" />"), std::string::npos);
 }
@@ -105,13 +106,13 @@ TEST(SaveFaults, TextTheCodePageCannotHoldIsRefusedNamingTheItem) {
     Project project;
     test::FillSample(project);
     const std::string path = dir.File("work.xml");
-    ASSERT_EQ(project.SaveFile(path), 1);
+    ASSERT_EQ(SaveFile(project, path), 1);
     const std::string before = ReadBytes(path);
 
     Command* command = project.GetSubnet().GetNodeAt(0)->GetCommandAt(2);
     command->GetItem(Command::MnemonicRow)->SetValue("水泵😀");
     std::string error;
-    EXPECT_EQ(project.SaveFile(path, &error), 0);
+    EXPECT_EQ(SaveFile(project, path, &error), 0);
     EXPECT_NE(error.find(path), std::string::npos) << error;
     EXPECT_NE(error.find("Node(17)\\" + command->GetName() + "\\" +
                          command->GetItem(Command::MnemonicRow)->GetName()),
@@ -130,7 +131,7 @@ protected:
         before_ = Snapshot(model_);
         Project saved;
         test::FillSample(saved);
-        ASSERT_EQ(saved.SaveFile(dir_.File("good.xml")), 1);
+        ASSERT_EQ(SaveFile(saved, dir_.File("good.xml")), 1);
         good_ = ReadBytes(dir_.File("good.xml"));
     }
 
@@ -145,7 +146,7 @@ protected:
 
     void ExpectRefusedPath(const std::string& path) {
         std::string error;
-        EXPECT_EQ(model_.LoadFile(path, &error), 0);
+        EXPECT_EQ(LoadFile(model_, path, &error), 0);
         EXPECT_NE(error.find(path), std::string::npos) << error;
         EXPECT_TRUE(messages_.messages.empty());
         EXPECT_EQ(Snapshot(model_), before_);
@@ -262,7 +263,7 @@ TEST_F(LoadFaults, HostileFilesAreRefusedQuickly) {
         test::FillSample(target);
         std::string snapshot = Snapshot(target);
         std::string error;
-        if (target.LoadFile(dir_.File("damaged.xml"), &error) == 0) {
+        if (LoadFile(target, dir_.File("damaged.xml"), &error) == 0) {
             if (error.empty()) {
                 EXPECT_FALSE(messages_.messages.empty()); // only the language message is silent
             }
@@ -275,7 +276,7 @@ TEST_F(LoadFaults, HostileFilesAreRefusedQuickly) {
 TEST_F(LoadFaults, AGoodLoadAfterRefusalsStillWorks) {
     ExpectRefused("garbage", "garbage");
     std::string error;
-    ASSERT_EQ(model_.LoadFile(dir_.File("good.xml"), &error), 1) << error;
+    ASSERT_EQ(LoadFile(model_, dir_.File("good.xml"), &error), 1) << error;
     EXPECT_EQ(model_.GetSubnet().GetProtocolType(), 0);
     EXPECT_NE(Snapshot(model_), before_);
 }

@@ -1,5 +1,6 @@
 #include "model/Project.h"
 #include "model/TextTable.h"
+#include "persist/ModelXml.h"
 
 #include "TestSupport.h"
 
@@ -17,7 +18,7 @@ using test::TempDir;
 std::string SavedDefault(const TempDir& dir) {
     Project project;
     std::string error;
-    EXPECT_EQ(project.SaveFile(dir.File("default.xml"), &error), 1) << error;
+    EXPECT_EQ(SaveFile(project, dir.File("default.xml"), &error), 1) << error;
     EXPECT_EQ(error, "");
     return ReadBytes(dir.File("default.xml"));
 }
@@ -119,8 +120,8 @@ TEST(FileLayout, TwoSavesDifferOnlyInTheTimeOfSave) {
     TempDir dir;
     Project project;
     test::FillSample(project);
-    ASSERT_EQ(project.SaveFile(dir.File("a.xml")), 1);
-    ASSERT_EQ(project.SaveFile(dir.File("b.xml")), 1);
+    ASSERT_EQ(SaveFile(project, dir.File("a.xml")), 1);
+    ASSERT_EQ(SaveFile(project, dir.File("b.xml")), 1);
     EXPECT_EQ(test::WithoutDateTime(ReadBytes(dir.File("a.xml"))),
               test::WithoutDateTime(ReadBytes(dir.File("b.xml"))));
 }
@@ -129,7 +130,7 @@ TEST(FileLayout, NodesAndCommandsKeepTheirPositionsAndFunctionIndex) {
     TempDir dir;
     Project project;
     test::FillSample(project);
-    ASSERT_EQ(project.SaveFile(dir.File("s.xml")), 1);
+    ASSERT_EQ(SaveFile(project, dir.File("s.xml")), 1);
     std::string saved = ReadBytes(dir.File("s.xml"));
     std::size_t node = saved.find("<Node Value=\"Node(17)\">\r\n");
     ASSERT_NE(node, std::string::npos);

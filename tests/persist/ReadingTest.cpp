@@ -3,6 +3,7 @@
 #include "model/MessageRecorder.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
+#include "persist/ModelXml.h"
 
 #include "TestSupport.h"
 
@@ -22,14 +23,14 @@ protected:
     void SetUp() override {
         SetTextLanguage(TextLanguage::Chinese);
         test::FillSample(original_);
-        ASSERT_EQ(original_.SaveFile(dir_.File("orig.xml")), 1);
+        ASSERT_EQ(SaveFile(original_, dir_.File("orig.xml")), 1);
         text_ = ReadBytes(dir_.File("orig.xml"));
     }
 
     // Loads the edited text into a fresh project; 1 on success.
     int Load(const std::string& text, Project& project, std::string* error = nullptr) {
         WriteBytes(dir_.File("edited.xml"), text);
-        return project.LoadFile(dir_.File("edited.xml"), error);
+        return LoadFile(project, dir_.File("edited.xml"), error);
     }
 
     // The element of the subnet with the given tag, from its opening line
@@ -162,7 +163,7 @@ TEST_F(Reading, AFileInUtf8SaysSoInItsDeclarationOrByteOrderMark) {
     Project english;
     SetTextLanguage(TextLanguage::Chinese);
     english.GetSubnet().GetItem(0)->SetName("协议类型");
-    ASSERT_EQ(english.SaveFile(dir_.File("e.xml")), 1);
+    ASSERT_EQ(SaveFile(english, dir_.File("e.xml")), 1);
     std::string ascii = ReplaceOnce(ReadBytes(dir_.File("e.xml")),
                                     "<Item Value=\"\xD0\xAD\xD2\xE9\xC0\xE0\xD0\xCD\">",
                                     "<Item Value=\"协议类型\">");
@@ -171,7 +172,7 @@ TEST_F(Reading, AFileInUtf8SaysSoInItsDeclarationOrByteOrderMark) {
         WriteBytes(dir_.File("u.xml"), text);
         Project loaded;
         std::string error;
-        ASSERT_EQ(loaded.LoadFile(dir_.File("u.xml"), &error), 1) << error;
+        ASSERT_EQ(LoadFile(loaded, dir_.File("u.xml"), &error), 1) << error;
         EXPECT_EQ(loaded.GetSubnet().GetItem(0)->GetName(), "协议类型");
     }
     // GB2312 bytes under a UTF-8 declaration are refused, not read as

@@ -1,5 +1,6 @@
 #include "model/Project.h"
 #include "model/TextTable.h"
+#include "persist/ModelXml.h"
 
 #include "TestSupport.h"
 
@@ -15,11 +16,11 @@ using test::TempDir;
 // beforehand, so that nothing of its own state can pass for loaded data.
 std::string RoundTrip(Project& project, Project& loaded, const TempDir& dir) {
     std::string error;
-    EXPECT_EQ(project.SaveFile(dir.File("rt.xml"), &error), 1) << error;
+    EXPECT_EQ(SaveFile(project, dir.File("rt.xml"), &error), 1) << error;
     loaded.GetSubnet().SetProtocolType(1);
     loaded.GetSubnet().CreateNode()->CreateCommand(3);
     loaded.GetFieldbus().GetItem(0)->SetValue("stale");
-    EXPECT_EQ(loaded.LoadFile(dir.File("rt.xml"), &error), 1) << error;
+    EXPECT_EQ(LoadFile(loaded, dir.File("rt.xml"), &error), 1) << error;
     EXPECT_EQ(error, "");
     return Snapshot(loaded);
 }
@@ -79,10 +80,10 @@ TEST(RoundTrip, ALoadedFileSavesToTheSameBytes) {
     TempDir dir;
     Project project;
     test::FillSample(project);
-    ASSERT_EQ(project.SaveFile(dir.File("1.xml")), 1);
+    ASSERT_EQ(SaveFile(project, dir.File("1.xml")), 1);
     Project loaded;
-    ASSERT_EQ(loaded.LoadFile(dir.File("1.xml")), 1);
-    ASSERT_EQ(loaded.SaveFile(dir.File("2.xml")), 1);
+    ASSERT_EQ(LoadFile(loaded, dir.File("1.xml")), 1);
+    ASSERT_EQ(SaveFile(loaded, dir.File("2.xml")), 1);
     EXPECT_EQ(test::WithoutDateTime(test::ReadBytes(dir.File("1.xml"))),
               test::WithoutDateTime(test::ReadBytes(dir.File("2.xml"))));
 }
@@ -92,9 +93,9 @@ TEST(RoundTrip, EnglishTextsTravelWithTheFile) {
     SetTextLanguage(TextLanguage::English);
     Project english;
     SetTextLanguage(TextLanguage::Chinese);
-    ASSERT_EQ(english.SaveFile(dir.File("en.xml")), 1);
+    ASSERT_EQ(SaveFile(english, dir.File("en.xml")), 1);
     Project loaded;
-    ASSERT_EQ(loaded.LoadFile(dir.File("en.xml")), 1);
+    ASSERT_EQ(LoadFile(loaded, dir.File("en.xml")), 1);
     // The names come from the file, not from the active table.
     EXPECT_EQ(loaded.GetSubnet().GetItem(Subnet::BaudRateIndex)->GetName(), "Baud rate");
     EXPECT_EQ(Snapshot(loaded), Snapshot(english, true));

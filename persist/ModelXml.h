@@ -1,0 +1,52 @@
+#pragma once
+#include <string>
+
+class TiXmlElement;
+
+namespace varkel {
+
+class Command;
+class ConfigObject;
+class Fieldbus;
+class Node;
+class ParamItem;
+class Project;
+class Subnet;
+
+// The file layout of the model's objects. Each Save writes the object as
+// the last child of the parent element; each Load reads into an object
+// that the caller has emptied.
+void SaveXml(const ParamItem& item, TiXmlElement* parent);
+void LoadXml(ParamItem& item, const TiXmlElement* element);
+void SaveXml(const Command& command, TiXmlElement* parent);
+// Reads the items of a command from its item list element.
+void LoadXml(Command& command, const TiXmlElement* itemList);
+void SaveXml(const Node& node, TiXmlElement* parent);
+void LoadXml(Node& node, const TiXmlElement* element);
+
+// The object's own items under a new "ItemList" element.
+void SaveItems(const ConfigObject& object, TiXmlElement* element);
+// The object's nodes under a new "NodeList" element.
+void SaveNodes(const ConfigObject& object, TiXmlElement* element);
+void SaveXml(const Subnet& subnet, TiXmlElement* parent);
+// The two mode lists, the mode in force and the always-shown items.
+void SaveModeXml(const Subnet& subnet, TiXmlElement* element);
+// Both read their part below the file's root element, emptying the object
+// first.
+void LoadXml(Subnet& subnet, const TiXmlElement* root);
+void SaveXml(const Fieldbus& fieldbus, TiXmlElement* parent);
+void LoadXml(Fieldbus& fieldbus, const TiXmlElement* root);
+
+// Both true on success; on failure false, with the reason in error. A file
+// refused for its language has shown its message already and leaves error
+// empty. A failed load leaves the project as it was.
+bool SaveFile(const Project& project, const std::string& path, std::string* error = nullptr);
+bool LoadFile(Project& project, const std::string& path, std::string* error = nullptr);
+// The maker's header and the product with its language.
+void SaveHeader(const Project& project, TiXmlElement* root);
+void SaveProduct(const Project& project, TiXmlElement* root);
+// True when the file's language is the program's; shows the language
+// message for a foreign one.
+bool CheckLanguage(const TiXmlElement* root);
+
+} // namespace varkel
