@@ -1,5 +1,6 @@
 // Download of a full 48-command configuration to the virtual gateway taking
 // the time of a real 19200 baud line, against the floor of that line.
+#include "link/Download.h"
 #include "link/SerialLink.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
@@ -54,7 +55,7 @@ void BM_Download48(benchmark::State& state) {
         SerialLink link;
         link.SetPaceMs(paceMs);
         auto start = std::chrono::steady_clock::now();
-        if (link.Open(gateway.DevicePath()) != Success || project.Download(link) != Success) {
+        if (link.Open(gateway.DevicePath()) != Success || Download(project, link) != Success) {
             state.SkipWithError("download failed");
             return;
         }

@@ -1,8 +1,10 @@
 // The download side of the gateway protocol: version query, settings,
 // command records and fieldbus switch, each acknowledged by the gateway.
+#include "link/Download.h"
 #include "link/GatewayFrames.h"
-#include "link/LinkText.h"
+#include "link/HardwareVariant.h"
 #include "link/SerialLink.h"
+#include "model/Catalog.h"
 #include "model/Command.h"
 #include "model/Fieldbus.h"
 #include "model/Messages.h"
@@ -10,15 +12,14 @@
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/Subnet.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "model/ValueCheck.h"
 
-#include <cstring>
 
 namespace varkel {
 namespace {
 
-constexpr std::size_t kVersionReplyLength = 11;
 constexpr std::uint8_t kVersionMark = 0x05;
 
 std::uint8_t ProtocolCode(int protocolType) {
@@ -58,32 +59,59 @@ void PutUniversalSettings(Bytes& data, const Subnet& subnet) {
     data.push_back(0x00);
 }
 
-// Serial settings, then in Modbus master mode the start frame and the
-// records of the first node.
-int MasterSettingsAndCommands(Subnet& subnet, SerialLink& link, bool longForm) {
-    link.Step(LinkText(LinkTextId::SerialSettings));
+// Serial settings in the variant's form, then in Modbus master mode the
+// start frame and the records of the first node.
+int MasterSettingsAndCommands(const Subnet& subnet, SerialLink& link, bool longForm) {
+    link.Step(Text(Msg::LinkSerialSettings));
     int result = link.ExchangeAcknowledged(longForm ? LongSerialSettingsFrame(subnet)
                                                     : SerialSettingsFrame(subnet));
     if (result != Success || subnet.GetProtocolType() != 0)
         return result;
-    link.Step(LinkText(LinkTextId::CommandListStart));
+    link.Step(Text(Msg::LinkCommandListStart));
     result = link.ExchangeAcknowledged(CommandListStartFrame());
     if (result != Success)
         return result;
-    Node* node = subnet.GetNodeAt(0);
+    const Node* node = subnet.GetNodeAt(0);
     if (!node)
         return Success;
     int frameCounter = 0;
-    return node->Download(link, frameCounter);
+    return Download(*node, link, frameCounter);
 }
 
-int UniversalSettings(Subnet& subnet, SerialLink& link) {
-    link.Step(LinkText(LinkTextId::UniversalSettings));
-    return link.ExchangeAcknowledged(UniversalSettingsFrame(subnet));
+bool SendsSettings(const HardwareVariant& variant, int protocol) {
+    if (protocol == 0)
+        return true;
+    return protocol == 1 ? variant.universalMode : variant.otherProtocolSettings;
 }
 
-bool IsHardware20(std::uint8_t hwMajor, std::uint8_t hwMinor) {
-    return hwMajor == 2 && hwMinor == 0;
+bool SendsUniversalFrame(const HardwareVariant& variant, int protocol) {
+    return protocol == 1 && variant.universalMode && variant.universalFrame;
+}
+
+HardwareVariant::FieldbusSwitch SwitchOf(const HardwareVariant* variant, int protocol) {
+    if (protocol == 0 || !variant)
+        return HardwareVariant::FieldbusSwitch::ClearOnFault;
+    return variant->otherSwitch;
+}
+
+int SendSwitch(const Bytes& frame, SerialLink& link) {
+    link.Step(Text(Msg::LinkFieldbusSwitch));
+    return link.ExchangeAcknowledged(frame);
+}
+
+int QueryOnce(SerialLink& link, std::uint8_t& hwMajor, std::uint8_t& hwMinor) {
+    link.Step(Text(Msg::LinkVersionQuery));
+    Bytes reply;
+    int result = link.Ask(VersionRequestFrame(), ReplyKind::Version, reply);
+    if (result != Success)
+        return result;
+    if (reply[2] != kVersionMark) {
+        link.Note("version reply: wrong version mark");
+        return VersionMismatch;
+    }
+    hwMajor = reply[3];
+    hwMinor = reply[4];
+    return Success;
 }
 
 } // namespace
@@ -142,143 +170,125 @@ Bytes ClearOnFaultFrame(const Fieldbus& fieldbus) {
 int DownloadStepCount(const Project& project, std::uint8_t hwMajor, std::uint8_t hwMinor) {
     const Subnet& subnet = project.GetSubnet();
     const int protocol = subnet.GetProtocolType();
-    const Node* node = subnet.GetNodeAt(0);
-    const int records = node ? node->GetCommandCount() : 0;
-    const int master = 1 + (protocol == 0 ? 1 + records : 0); // settings, start, records
-    int steps = 2;
-    if (hwMajor < 2)
-        steps += protocol == 1 ? 0 : master + 1;
-    else if (hwMajor == 2 && hwMinor == 0)
-        steps += master + 1;
-    else if (hwMajor == 2)
-        steps += (protocol == 0 ? master : protocol == 1 ? master + 1 : 0) + 1;
-    return steps;
+    int steps = 2; // the version queries
+    const HardwareVariant* variant = FindHardwareVariant(hwMajor, hwMinor);
+    if (!variant)
+        return steps;
+    if (protocol == 1 && !variant->universalMode)
+        return steps; // refused before anything else is sent
+    if (SendsSettings(*variant, protocol))
+        ++steps;
+    if (protocol == 0) {
+        const Node* node = subnet.GetNodeAt(0);
+        steps += 1 + (node ? node->GetCommandCount() : 0); // start frame, records
+    }
+    if (SendsUniversalFrame(*variant, protocol))
+        ++steps;
+    return steps + 1; // the fieldbus switch
 }
 
-int Command::Download(SerialLink& link, int& frameCounter, int slaveAddress) {
-    link.Step(LinkText(LinkTextId::CommandRecord, frameCounter + 1));
-    int result = link.ExchangeAcknowledged(CommandRecordFrame(*this, frameCounter, slaveAddress));
+int Download(const Command& command, SerialLink& link, int& frameCounter, int slaveAddress) {
+    link.Step(Text(Msg::LinkCommandRecord, {std::to_string(frameCounter + 1)}));
+    int result = link.ExchangeAcknowledged(CommandRecordFrame(command, frameCounter, slaveAddress));
     if (result != Success)
         return result;
     ++frameCounter;
     return Success;
 }
 
-int Node::Download(SerialLink& link, int& frameCounter) {
-    for (const auto& command : commands_) {
-        const ParamItem* address = GetItem(0);
+int Download(const Node& node, SerialLink& link, int& frameCounter) {
+    for (int i = 0; i < node.GetCommandCount(); ++i) {
+        const ParamItem* address = node.GetItem(0);
         if (!address)
             return ItemEmpty;
-        int result = command->Download(link, frameCounter, address->IntValue());
+        int result = Download(*node.GetCommandAt(i), link, frameCounter, address->IntValue());
         if (result != Success)
             return result;
     }
     return Success;
 }
 
-int Subnet::Download(SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor) {
-    const int protocol = GetProtocolType();
-    if (hwMajor < 2) {
-        if (protocol == 1) {
-            ShowMessage(LocalText(5013));
-            return VersionMismatch;
-        }
-        return MasterSettingsAndCommands(*this, link, false);
-    }
-    if (hwMajor == 2 && hwMinor == 0)
-        return MasterSettingsAndCommands(*this, link, true);
-    if (hwMajor == 2) {
-        if (protocol == 0)
-            return MasterSettingsAndCommands(*this, link, false);
-        if (protocol == 1) {
-            int result = MasterSettingsAndCommands(*this, link, false);
-            return result != Success ? result : UniversalSettings(*this, link);
-        }
-    }
-    return Success;
-}
-
-int Subnet::QueryHardwareVersion(SerialLink& link, std::uint8_t& hwMajor, std::uint8_t& hwMinor) {
-    std::uint8_t reply[kVersionReplyLength] = {};
-    link.Step(LinkText(LinkTextId::VersionQuery));
-    int result = link.Send(VersionRequestFrame());
-    if (result == Success)
-        result = link.Receive(reply, sizeof reply);
-    if (result != Success)
-        return result;
-    // A reply marked 01h is taken whatever its checksum.
-    if (reply[0] != 0x01 && reply[10] != ByteSum(reply, 10)) {
-        link.Note("version reply: wrong checksum");
-        return CheckError;
-    }
-    if (reply[2] != kVersionMark) {
-        link.Note("version reply: wrong version mark");
+int Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor) {
+    const HardwareVariant* variant = FindHardwareVariant(hwMajor, hwMinor);
+    if (!variant)
+        return Success;
+    const int protocol = subnet.GetProtocolType();
+    if (protocol == 1 && !variant->universalMode) {
+        link.Inform(LocalText(kKeyUniversalModeNotSupported));
         return VersionMismatch;
     }
-    hwMajor = reply[3];
-    hwMinor = reply[4];
-    return Success;
+    if (!SendsSettings(*variant, protocol))
+        return Success;
+    int result = MasterSettingsAndCommands(
+        subnet, link, variant->settings == HardwareVariant::SettingsForm::Long);
+    if (result != Success || !SendsUniversalFrame(*variant, protocol))
+        return result;
+    link.Step(Text(Msg::LinkUniversalSettings));
+    return link.ExchangeAcknowledged(UniversalSettingsFrame(subnet));
 }
 
-int Fieldbus::Download(SerialLink& link, int protocolType, std::uint8_t hwMajor,
-                       std::uint8_t hwMinor) {
-    if (protocolType == 0 || IsHardware20(hwMajor, hwMinor))
-        return DownloadClearOnFault(link);
-    return DownloadValidLength(link);
+int QueryHardwareVersion(const Subnet&, SerialLink& link, std::uint8_t& hwMajor,
+                         std::uint8_t& hwMinor) {
+    return QueryOnce(link, hwMajor, hwMinor);
 }
 
-int Fieldbus::DownloadValidLength(SerialLink& link) {
-    link.Step(LinkText(LinkTextId::FieldbusSwitch));
-    return link.ExchangeAcknowledged(ValidLengthFrame(*this));
+int Download(const Fieldbus& fieldbus, SerialLink& link, int protocolType, std::uint8_t hwMajor,
+             std::uint8_t hwMinor) {
+    if (SwitchOf(FindHardwareVariant(hwMajor, hwMinor), protocolType) ==
+        HardwareVariant::FieldbusSwitch::ClearOnFault)
+        return SendSwitch(ClearOnFaultFrame(fieldbus), link);
+    return SendSwitch(ValidLengthFrame(fieldbus), link);
 }
 
-int Fieldbus::DownloadClearOnFault(SerialLink& link) {
-    link.Step(LinkText(LinkTextId::FieldbusSwitch));
-    return link.ExchangeAcknowledged(ClearOnFaultFrame(*this));
-}
-
-int Project::QueryHardwareVersion(SerialLink& link, std::uint8_t& hwMajor, std::uint8_t& hwMinor) {
+int QueryHardwareVersion(const Project&, SerialLink& link, std::uint8_t& hwMajor,
+                         std::uint8_t& hwMinor) {
     // The gateway's first answer after the port opens is not trusted; only
     // the second one is examined.
-    std::uint8_t first[kVersionReplyLength] = {};
-    link.Step(LinkText(LinkTextId::VersionQuery));
-    int result = link.Send(VersionRequestFrame());
-    if (result == Success)
-        result = link.Receive(first, sizeof first);
+    link.Step(Text(Msg::LinkVersionQuery));
+    Bytes first;
+    int result = link.Ask(VersionRequestFrame(), ReplyKind::FirstVersion, first);
     if (result != Success)
         return result;
     SerialLink::Wait(SerialLink::kVersionPauseMs);
-    return subnet_.QueryHardwareVersion(link, hwMajor, hwMinor);
+    return QueryOnce(link, hwMajor, hwMinor);
 }
 
-int Project::Download(SerialLink& link) {
-    int result = subnet_.Validate();
+int CheckBeforeDownload(const Project& project) {
+    const Subnet& subnet = project.GetSubnet();
+    int result = subnet.Validate();
     if (result != Success)
         return result;
     MemoryCounts input{};
     MemoryCounts output{};
-    subnet_.MarkMemoryUse(input, output, 0);
-    result = CheckMemoryMaps(input, output);
+    subnet.MarkMemoryUse(input, output, 0);
+    return project.CheckMemoryMaps(input, output);
+}
+
+int Download(const Project& project, SerialLink& link, HardwareVersion* version) {
+    int result = CheckBeforeDownload(project);
     if (result != Success)
         return result;
 
-    link.BeginSteps(DownloadStepCount(*this, 2, 1));
+    link.BeginSteps(DownloadStepCount(project, 2, 1));
     std::uint8_t hwMajor = 0;
     std::uint8_t hwMinor = 0;
-    result = QueryHardwareVersion(link, hwMajor, hwMinor);
+    result = QueryHardwareVersion(project, link, hwMajor, hwMinor);
     if (result != Success)
         return result;
+    if (version)
+        *version = HardwareVersion{hwMajor, hwMinor, true};
     // A newer gateway's layout is unknown: better refuse than report a
     // download that wrote nothing as successful.
-    if (hwMajor > 2) {
+    if (!FindHardwareVariant(hwMajor, hwMinor)) {
         link.Note("hardware version above 2 is not supported");
         return VersionMismatch;
     }
-    link.SetStepsTotal(DownloadStepCount(*this, hwMajor, hwMinor));
-    result = subnet_.Download(link, hwMajor, hwMinor);
+    link.SetStepsTotal(DownloadStepCount(project, hwMajor, hwMinor));
+    const Subnet& subnet = project.GetSubnet();
+    result = Download(subnet, link, hwMajor, hwMinor);
     if (result != Success)
         return result;
-    return fieldbus_.Download(link, subnet_.GetProtocolType(), hwMajor, hwMinor);
+    return Download(project.GetFieldbus(), link, subnet.GetProtocolType(), hwMajor, hwMinor);
 }
 
 } // namespace varkel

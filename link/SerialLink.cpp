@@ -1,7 +1,8 @@
 #include "link/SerialLink.h"
 
-#include "link/LinkText.h"
 #include "link/PosixSerialPort.h"
+#include "model/Catalog.h"
+#include "model/Messages.h"
 #include "model/ResultCode.h"
 
 #include <cstring>
@@ -48,20 +49,24 @@ int SerialLink::Send(const std::uint8_t* bytes, std::size_t count) {
     return Success;
 }
 
-int SerialLink::Receive(std::uint8_t* buffer, std::size_t count) {
+int SerialLink::Receive(std::uint8_t* buffer, std::size_t count, std::size_t* got) {
+    if (got)
+        *got = 0;
     if (!transport_->IsOpen()) {
         Trace(TraceEvent::Failed, nullptr, 0, count, "receive: port not open");
         return PortIoFailed;
     }
     const int total = kPerByteMs * static_cast<int>(count) + kBaseMs;
-    long got = transport_->Read(buffer, count, kIntervalMs, total);
-    if (got <= 0) {
+    long read = transport_->Read(buffer, count, kIntervalMs, total);
+    if (read <= 0) {
         Trace(TraceEvent::Failed, nullptr, 0, count,
-              got < 0 ? transport_->LastErrorText() : "read: no reply");
+              read < 0 ? transport_->LastErrorText() : "read: no reply");
         transport_->Close();
         return PortIoFailed;
     }
-    Trace(TraceEvent::Received, buffer, static_cast<std::size_t>(got), count, {});
+    if (got)
+        *got = static_cast<std::size_t>(read);
+    Trace(TraceEvent::Received, buffer, static_cast<std::size_t>(read), count, {});
     return Success;
 }
 
@@ -84,9 +89,37 @@ int SerialLink::Exchange(const std::uint8_t* frame, std::size_t frameLength, std
 int SerialLink::ExchangeAcknowledged(const Bytes& frame) {
     if (frame.empty())
         return CheckError;
-    Bytes expected = ShortFrame(frame[0]);
-    std::uint8_t reply[3];
-    return Exchange(frame.data(), frame.size(), reply, expected.data(), expected.size());
+    Bytes reply;
+    return Ask(frame, ReplyKind::Acknowledgement, reply, 0, true);
+}
+
+int SerialLink::Ask(const Bytes& request, ReplyKind kind, Bytes& reply, std::size_t length,
+                    bool paced) {
+    if (length == 0)
+        length = RuleOf(kind).length;
+    reply.assign(length, 0);
+    int result = Send(request);
+    if (result != Success)
+        return result;
+    if (paced)
+        Pause();
+    std::size_t got = 0;
+    result = Receive(reply.data(), length, &got);
+    if (result != Success)
+        return result;
+    DecodedReply decoded =
+        DecodeReply(kind, request.empty() ? 0 : request[0], reply.data(), got, length);
+    reply = std::move(decoded.bytes);
+    if (decoded.result != Success)
+        Note(decoded.refusal);
+    return decoded.result;
+}
+
+void SerialLink::Inform(const std::string& text) {
+    if (notice_)
+        notice_(text);
+    else
+        ShowMessage(text);
 }
 
 void SerialLink::Close() {
@@ -117,15 +150,15 @@ std::string SerialLink::OpenFailureMessage() const {
     case OpenFailure::Permission: {
         std::string group = DeviceGroup(device_);
         hint = group.empty() || group == "root"
-                   ? LinkText(LinkTextId::PermissionHintNoGroup, device_)
-                   : LinkText(LinkTextId::PermissionHint, device_, group);
+                   ? Text(Msg::LinkPermissionHintNoGroup, {device_})
+                   : Text(Msg::LinkPermissionHint, {device_, group, group});
         break;
     }
     case OpenFailure::Busy:
-        hint = LinkText(LinkTextId::PortBusy, device_);
+        hint = Text(Msg::LinkPortBusy, {device_});
         break;
     case OpenFailure::Missing:
-        hint = LinkText(LinkTextId::PortMissing, device_);
+        hint = Text(Msg::LinkPortMissing, {device_});
         break;
     default:
         break;

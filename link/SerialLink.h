@@ -1,5 +1,6 @@
 #pragma once
 #include "link/Frame.h"
+#include "link/ReplyDecoder.h"
 #include "link/Transport.h"
 
 #include <chrono>
@@ -55,13 +56,19 @@ public:
     int Send(const Bytes& bytes) { return Send(bytes.data(), bytes.size()); }
     // Reads up to count bytes; at least one byte is success. 0 or
     // PortIoFailed; a failure closes the port.
-    int Receive(std::uint8_t* buffer, std::size_t count);
+    int Receive(std::uint8_t* buffer, std::size_t count, std::size_t* got = nullptr);
     // Send, pause, receive and compare with the expected reply. 0,
     // PortIoFailed or CheckError.
     int Exchange(const std::uint8_t* frame, std::size_t frameLength, std::uint8_t* reply,
                  const std::uint8_t* expected, std::size_t replyLength);
     // The download form: the reply must be the acknowledgement command, 00h, command.
     int ExchangeAcknowledged(const Bytes& frame);
+    // Sends a request and reads its reply of the given kind into reply (the
+    // bytes asked for, those that did not arrive 0), checked by its rule.
+    // With paced set the link's pace comes between the two. length 0 takes
+    // the rule's. 0, PortIoFailed or CheckError.
+    int Ask(const Bytes& request, ReplyKind kind, Bytes& reply, std::size_t length = 0,
+            bool paced = false);
     void Close();
     bool IsOpen() const;
 
@@ -80,8 +87,13 @@ public:
     // Both are called on the thread that runs the transfer.
     using ProgressCallback = std::function<void(const Progress&)>;
     using TraceCallback = std::function<void(const TraceEvent&)>;
+    // A message for the user met part-way (old hardware); without a callback
+    // it goes to the installed message sink at once.
+    using NoticeCallback = std::function<void(const std::string&)>;
     void SetProgressCallback(ProgressCallback callback) { progress_ = std::move(callback); }
     void SetTraceCallback(TraceCallback callback) { trace_ = std::move(callback); }
+    void SetNoticeCallback(NoticeCallback callback) { notice_ = std::move(callback); }
+    void Inform(const std::string& text);
 
     // Used by the transfer sequences.
     void BeginSteps(int total);
@@ -101,6 +113,7 @@ private:
     int paceMs_ = kDefaultPaceMs;
     ProgressCallback progress_;
     TraceCallback trace_;
+    NoticeCallback notice_;
     int done_ = 0;
     int total_ = 0;
 };

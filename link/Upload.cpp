@@ -1,9 +1,12 @@
 // The upload side of the gateway protocol: settings, command records and
 // the fieldbus switch read back, rebuilt into a staged copy of the
 // configuration that replaces the user's only when everything was read.
+#include "link/Upload.h"
+
 #include "link/Frame.h"
-#include "link/LinkText.h"
+#include "link/HardwareVariant.h"
 #include "link/SerialLink.h"
+#include "model/Catalog.h"
 #include "model/Command.h"
 #include "model/Fieldbus.h"
 #include "model/FunctionCode.h"
@@ -11,6 +14,7 @@
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/Subnet.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 #include <cstdio>
@@ -21,21 +25,6 @@ namespace {
 
 constexpr int kRecordsPerPage = 6;
 constexpr std::size_t kRecordLength = 12;
-constexpr std::size_t kPageBufferLength = kRecordLength * kRecordsPerPage + 4;
-
-// Sends a request and reads its reply into a cleared buffer.
-int Ask(SerialLink& link, const Bytes& request, std::uint8_t* reply, std::size_t length) {
-    std::memset(reply, 0, length);
-    int result = link.Send(request);
-    if (result != Success)
-        return result;
-    return link.Receive(reply, length);
-}
-
-int Refuse(SerialLink& link, const char* why) {
-    link.Note(why);
-    return CheckError;
-}
 
 // A code that names no choice (past the end, or -1) leaves the item as it is.
 void SetChoice(Subnet& subnet, int index, int code) {
@@ -91,8 +80,10 @@ int TakeRecord(SerialLink& link, Node& node, const std::uint8_t* record) {
         return CommandUploadError;
     }
     auto command = std::make_unique<Command>(LookupFunctionCode(functionIndex).name, functionIndex);
-    const int scanKey = record[10] == 0 ? 56 : 55;
-    const int swapKey = record[11] == 0 ? 52 : record[11] == 1 ? 53 : 54;
+    const int scanKey = record[10] == 0 ? kKeyQuickScan : kKeySlowScan;
+    const int swapKey = record[11] == 0   ? kKeyNoSwapping
+                        : record[11] == 1 ? kKeyTwoBytesSwapping
+                                          : kKeyFourBytesSwapping;
     bool complete = SetValue(*command, Command::RegisterRow, std::to_string(Get16(record + 3))) &&
                     SetValue(*command, Command::DataNumberRow, std::to_string(Get16(record + 5))) &&
                     SetValue(*command, Command::MappingRow, MappingText(Get16(record + 7))) &&
@@ -114,14 +105,12 @@ int TakeRecord(SerialLink& link, Node& node, const std::uint8_t* record) {
 }
 
 int ReadCommandRecords(Subnet& subnet, SerialLink& link) {
-    std::uint8_t reply[6];
-    link.Step(LinkText(LinkTextId::ReadRecordCount));
-    int result = Ask(link, MakeFrame(0x15, Bytes{0x00}), reply, sizeof reply);
+    Bytes reply;
+    link.Step(Text(Msg::LinkReadRecordCount));
+    int result = link.Ask(MakeFrame(0x15, Bytes{0x00}), ReplyKind::RecordCount, reply);
     if (result != Success)
         return result;
-    if (reply[0] != 0x15 || reply[5] != ByteSum(reply, 5))
-        return Refuse(link, "record count reply: wrong command or checksum");
-    const int count = Get16(reply + 3);
+    const int count = Get16(reply.data() + 3);
     if (count == 0)
         return Success;
 
@@ -131,17 +120,17 @@ int ReadCommandRecords(Subnet& subnet, SerialLink& link) {
         return Success;
     const int pages = (count + kRecordsPerPage - 1) / kRecordsPerPage;
     link.AddSteps(pages);
-    std::uint8_t page[kPageBufferLength];
+    Bytes page;
     for (int p = 0; p < pages; ++p) {
         const int n = p < pages - 1 ? kRecordsPerPage : count - kRecordsPerPage * p;
-        link.Step(LinkText(LinkTextId::ReadRecordPage, p));
-        result = Ask(link, MakeFrame(0x16, Bytes{0x00, Low8(p)}), page,
-                     kRecordLength * static_cast<std::size_t>(n) + 4);
+        link.Step(Text(Msg::LinkReadRecordPage, {std::to_string(p)}));
+        result = link.Ask(MakeFrame(0x16, Bytes{0x00, Low8(p)}), ReplyKind::RecordPage, page,
+                          kRecordLength * static_cast<std::size_t>(n) + 4);
         if (result != Success)
             return result;
         for (int i = 0; i < n; ++i) {
-            result =
-                TakeRecord(link, *node, page + 3 + kRecordLength * static_cast<std::size_t>(i));
+            result = TakeRecord(link, *node,
+                                page.data() + 3 + kRecordLength * static_cast<std::size_t>(i));
             if (result != Success)
                 return result;
         }
@@ -150,48 +139,43 @@ int ReadCommandRecords(Subnet& subnet, SerialLink& link) {
 }
 
 int MasterRead(Subnet& subnet, SerialLink& link) {
-    std::uint8_t reply[17];
-    link.Step(LinkText(LinkTextId::ReadSerialSettings));
-    int result = Ask(link, MakeFrame(0x04, Bytes{0x00}), reply, sizeof reply);
+    Bytes reply;
+    link.Step(Text(Msg::LinkReadSerialSettings));
+    int result = link.Ask(MakeFrame(0x04, Bytes{0x00}), ReplyKind::SerialSettings, reply);
     if (result != Success)
         return result;
-    if (reply[0] != 0x04 || reply[1] != 0x0E)
-        return Refuse(link, "settings reply: wrong command or length");
-    TakeSerialSettings(subnet, reply);
+    TakeSerialSettings(subnet, reply.data());
     if (subnet.GetProtocolType() != 0)
         return Success;
     return ReadCommandRecords(subnet, link);
 }
 
 int UniversalRead(Subnet& subnet, SerialLink& link) {
-    std::uint8_t reply[15];
-    link.Step(LinkText(LinkTextId::ReadUniversalSettings));
-    int result = Ask(link, MakeFrame(0x06, Bytes{0x00}), reply, sizeof reply);
+    Bytes reply;
+    link.Step(Text(Msg::LinkReadUniversalSettings));
+    int result = link.Ask(MakeFrame(0x06, Bytes{0x00}), ReplyKind::UniversalSettings, reply);
     if (result != Success)
         return result;
-    if (reply[0] != 0x06 || reply[1] != 0x0C)
-        return Refuse(link, "universal settings reply: wrong command or length");
     SetChoice(subnet, Subnet::ControlModeIndex, reply[3]);
-    subnet.SetIntValue(Subnet::CharTimeoutIndex, Get16(reply + 4));
+    subnet.SetIntValue(Subnet::CharTimeoutIndex, Get16(reply.data() + 4));
     subnet.SetIntValue(Subnet::CharNumberIndex, reply[6]);
     subnet.SetIntValue(Subnet::StartDelimiterIndex, reply[7]);
     subnet.SetIntValue(Subnet::EndDelimiterIndex, reply[8]);
     SetChoice(subnet, Subnet::SendAutoIndex, reply[9]);
-    subnet.SetIntValue(Subnet::SendAutoPeriodIndex, Get16(reply + 10));
+    subnet.SetIntValue(Subnet::SendAutoPeriodIndex, Get16(reply.data() + 10));
     SetChoice(subnet, Subnet::CrcIndex, reply[12]);
     return Success;
 }
 
-int Hardware20Read(Subnet& subnet, SerialLink& link) {
+// The long settings reply carries the universal-mode settings too.
+int LongSettingsRead(Subnet& subnet, SerialLink& link) {
     subnet.RemoveAllNodes();
-    std::uint8_t reply[28];
-    link.Step(LinkText(LinkTextId::ReadSerialSettings));
-    int result = Ask(link, MakeFrame(0x04, Bytes{0x00}), reply, sizeof reply);
+    Bytes reply;
+    link.Step(Text(Msg::LinkReadSerialSettings));
+    int result = link.Ask(MakeFrame(0x04, Bytes{0x00}), ReplyKind::LongSerialSettings, reply);
     if (result != Success)
         return result;
-    if (reply[0] != 0x04 || reply[27] != ByteSum(reply, 27))
-        return Refuse(link, "settings reply: wrong command or checksum");
-    TakeSerialSettings(subnet, reply);
+    TakeSerialSettings(subnet, reply.data());
 
     const int control = reply[16];
     SetChoice(subnet, Subnet::ControlModeIndex, control);
@@ -200,99 +184,96 @@ int Hardware20Read(Subnet& subnet, SerialLink& link) {
     SetItemEnable(subnet, Subnet::StartDelimiterIndex, control != 0 && control != 1);
     SetItemEnable(subnet, Subnet::EndDelimiterIndex, control != 0 && control != 1);
     SetItemEnable(subnet, Subnet::CrcIndex, control == 0 || control == 1);
-    subnet.SetIntValue(Subnet::CharTimeoutIndex, Get16(reply + 17));
+    subnet.SetIntValue(Subnet::CharTimeoutIndex, Get16(reply.data() + 17));
     subnet.SetIntValue(Subnet::CharNumberIndex, reply[19]);
     subnet.SetIntValue(Subnet::StartDelimiterIndex, reply[20]);
     subnet.SetIntValue(Subnet::EndDelimiterIndex, reply[21]);
     SetChoice(subnet, Subnet::SendAutoIndex, reply[22]);
     SetItemEnable(subnet, Subnet::SendAutoPeriodIndex, reply[22] != 0);
-    subnet.SetIntValue(Subnet::SendAutoPeriodIndex, Get16(reply + 23));
+    subnet.SetIntValue(Subnet::SendAutoPeriodIndex, Get16(reply.data() + 23));
     SetChoice(subnet, Subnet::CrcIndex, reply[25]);
     if (subnet.GetProtocolType() != 0)
         return Success;
     return ReadCommandRecords(subnet, link);
 }
 
+int ReadValidLength(Fieldbus& fieldbus, SerialLink& link) {
+    Bytes reply;
+    link.Step(Text(Msg::LinkReadFieldbusSwitch));
+    int result = link.Ask(ShortFrame(0x31), ReplyKind::ValidLength, reply);
+    if (result != Success)
+        return result;
+    fieldbus.SetChoiceIndex(Fieldbus::ValidLengthIndex, reply[4]);
+    return Success;
+}
+
+int ReadClearOnFault(Fieldbus& fieldbus, SerialLink& link) {
+    Bytes reply;
+    link.Step(Text(Msg::LinkReadFieldbusSwitch));
+    int result = link.Ask(ShortFrame(0x33), ReplyKind::ClearOnFault, reply);
+    if (result != Success)
+        return result;
+    fieldbus.SetChoiceIndex(Fieldbus::ClearOnFaultIndex, reply[2]);
+    return Success;
+}
+
 } // namespace
 
-int Subnet::Upload(SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor) {
-    RemoveAllNodes();
-    if (hwMajor < 2)
-        return MasterRead(*this, link);
-    if (hwMajor == 2 && hwMinor != 0) {
-        int result = MasterRead(*this, link);
-        if (result == Success && GetProtocolType() == 1)
-            result = UniversalRead(*this, link);
-        return result;
-    }
-    if (hwMajor == 2)
-        return Hardware20Read(*this, link);
-    return Success;
+int Upload(Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor) {
+    subnet.RemoveAllNodes();
+    const HardwareVariant* variant = FindHardwareVariant(hwMajor, hwMinor);
+    if (!variant)
+        return Success;
+    if (variant->settings == HardwareVariant::SettingsForm::Long)
+        return LongSettingsRead(subnet, link);
+    int result = MasterRead(subnet, link);
+    if (result == Success && variant->universalFrame && subnet.GetProtocolType() == 1)
+        result = UniversalRead(subnet, link);
+    return result;
 }
 
-int Fieldbus::Upload(SerialLink& link, int protocolType, std::uint8_t hwMajor,
-                     std::uint8_t hwMinor) {
-    if (protocolType == 0)
-        return UploadClearOnFault(link);
-    if (hwMajor == 2 && hwMinor == 0) {
-        // That gateway keeps no such switch in universal mode.
-        SetChoiceIndex(ValidLengthIndex, 0);
+int Upload(Fieldbus& fieldbus, SerialLink& link, int protocolType, std::uint8_t hwMajor,
+           std::uint8_t hwMinor) {
+    const HardwareVariant* variant = FindHardwareVariant(hwMajor, hwMinor);
+    if (protocolType == 0 || !variant)
+        return ReadClearOnFault(fieldbus, link);
+    if (!variant->validLengthReadBack) {
+        // That gateway keeps no such switch.
+        fieldbus.SetChoiceIndex(Fieldbus::ValidLengthIndex, 0);
         return Success;
     }
-    return UploadValidLength(link);
+    return ReadValidLength(fieldbus, link);
 }
 
-int Fieldbus::UploadValidLength(SerialLink& link) {
-    std::uint8_t reply[6];
-    link.Step(LinkText(LinkTextId::ReadFieldbusSwitch));
-    int result = Ask(link, ShortFrame(0x31), reply, sizeof reply);
-    if (result != Success)
-        return result;
-    if (reply[0] != 0x31 || reply[5] != ByteSum(reply, 5))
-        return Refuse(link, "fieldbus reply: wrong command or checksum");
-    SetChoiceIndex(ValidLengthIndex, reply[4]);
-    return Success;
-}
-
-int Fieldbus::UploadClearOnFault(SerialLink& link) {
-    std::uint8_t reply[4];
-    link.Step(LinkText(LinkTextId::ReadFieldbusSwitch));
-    int result = Ask(link, ShortFrame(0x33), reply, sizeof reply);
-    if (result != Success)
-        return result;
-    if (reply[0] != 0x33 || reply[3] != ByteSum(reply, 3))
-        return Refuse(link, "fieldbus reply: wrong command or checksum");
-    SetChoiceIndex(ClearOnFaultIndex, reply[2]);
-    return Success;
-}
-
-int Project::Upload(SerialLink& link) {
+int Upload(Project& project, SerialLink& link, HardwareVersion* version) {
     // Version twice, settings, record count, fieldbus; pages are added as
     // the gateway tells how many records it holds.
     link.BeginSteps(5);
     std::uint8_t hwMajor = 0;
     std::uint8_t hwMinor = 0;
-    int result = QueryHardwareVersion(link, hwMajor, hwMinor);
+    int result = QueryHardwareVersion(project, link, hwMajor, hwMinor);
     if (result != Success)
         return result;
-    if (hwMajor > 2) {
+    if (version)
+        *version = HardwareVersion{hwMajor, hwMinor, true};
+    if (!FindHardwareVariant(hwMajor, hwMinor)) {
         link.Note("hardware version above 2 is not supported");
         return VersionMismatch;
     }
     // Read into a copy, so that a failure part-way leaves the user's
     // configuration exactly as it was.
     Project staged;
-    staged.CopyFrom(*this);
-    result = staged.subnet_.Upload(link, hwMajor, hwMinor);
+    staged.CopyFrom(project);
+    result = Upload(staged.GetSubnet(), link, hwMajor, hwMinor);
     if (result != Success)
         return result;
-    const int protocol = staged.subnet_.GetProtocolType();
-    result = staged.fieldbus_.Upload(link, protocol, hwMajor, hwMinor);
+    const int protocol = staged.GetSubnet().GetProtocolType();
+    result = Upload(staged.GetFieldbus(), link, protocol, hwMajor, hwMinor);
     if (result != Success)
         return result;
-    staged.fieldbus_.FollowProtocolType(protocol);
+    staged.GetFieldbus().FollowProtocolType(protocol);
     link.SetStepsTotal(link.StepsDone());
-    TakeFrom(staged);
+    project.TakeFrom(staged);
     return Success;
 }
 

@@ -15,6 +15,35 @@ enum class Msg {
     // File layer (persist/)
 
     // Gateway link (link/)
+    LinkVersionQuery,
+    LinkSerialSettings,
+    LinkUniversalSettings,
+    LinkCommandListStart,
+    LinkCommandRecord, // {}: record number from 1
+    LinkFieldbusSwitch,
+    LinkReadSerialSettings,
+    LinkReadUniversalSettings,
+    LinkReadRecordCount,
+    LinkReadRecordPage, // {}: page number from 0
+    LinkReadFieldbusSwitch,
+    LinkPermissionHint,        // {}: device, {} {}: group
+    LinkPermissionHintNoGroup, // {}: device
+    LinkPortBusy,              // {}: device
+    LinkPortMissing,           // {}: device
+    LinkVirtualGatewayFailed,  // {}: why
+    TraceSent,
+    TraceReceived,
+    TraceFailed,
+    TraceShortTerminal, // {}: bytes read, {}: bytes asked for
+    TraceShortLog,      // the same
+    LinkCliPort,
+    LinkCliTrace,
+    LinkCliDownload,
+    LinkCliPace,
+    LinkCliUpload,
+    LinkCliOutput,
+    LinkCliBase,
+    LinkCliPorts,
 
     // Spreadsheet export (export/)
 

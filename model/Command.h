@@ -9,8 +9,6 @@
 
 namespace varkel {
 
-class SerialLink;
-
 // One Modbus request the gateway sends to a slave over and over: ten items
 // built from the function code.
 class Command {
@@ -43,8 +41,6 @@ public:
     int GetFunctionIndex() const { return functionIndex_; }
     void SetFunctionIndex(int index) { functionIndex_ = index; }
     void BuildTree(TreeSink& tree, TreeSink::Handle parent);
-    // Sends the command's record and advances the frame counter.
-    int Download(SerialLink& link, int& frameCounter, int slaveAddress);
     int GetChoiceIndex(int itemIndex) const;
     int GetIntValue(int itemIndex) const;
     int Validate() const;

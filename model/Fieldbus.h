@@ -20,12 +20,6 @@ public:
 
     void Reset() override;
 
-    int Download(SerialLink& link, int protocolType, std::uint8_t hwMajor, std::uint8_t hwMinor);
-    int DownloadValidLength(SerialLink& link);
-    int DownloadClearOnFault(SerialLink& link);
-    int Upload(SerialLink& link, int protocolType, std::uint8_t hwMajor, std::uint8_t hwMinor);
-    int UploadValidLength(SerialLink& link);
-    int UploadClearOnFault(SerialLink& link);
     void ExportItems(SheetSink& sheet) const;
 
     // Enables the switch of the given protocol type and disables the other.

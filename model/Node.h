@@ -9,8 +9,6 @@
 
 namespace varkel {
 
-class SerialLink;
-
 inline constexpr int kMaxCommands = 48;
 
 // One Modbus slave on the subnet: its slave address and its commands.
@@ -33,7 +31,6 @@ public:
     std::string GetName() const { return name_; }
     void SetName(const std::string& name) { name_ = name; }
     void FillGrid(GridSink& grid);
-    int Download(SerialLink& link, int& frameCounter);
     int Validate() const;
     int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const;
     int CheckConflicts() const;

@@ -18,14 +18,11 @@ public:
 
     int GetCommandCount() const;
 
-    int Download(SerialLink& link);
-    int Upload(SerialLink& link);
     void Reset();
     int AutoMap();
     void ExportNodes(SheetSink& sheet) const;
     void ExportFieldbus(SheetSink& sheet) const;
     void ExportSubnet(SheetSink& sheet) const;
-    int QueryHardwareVersion(SerialLink& link, std::uint8_t& hwMajor, std::uint8_t& hwMinor);
     void BuildTree(TreeSink& tree);
     int CheckMemoryMaps(const MemoryCounts& input, const MemoryCounts& output) const;
 

@@ -52,9 +52,6 @@ public:
     void TakeContentFrom(ConfigObject& other) override;
     void ReleaseRetired() override;
 
-    int Download(SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
-    int Upload(SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
-    int QueryHardwareVersion(SerialLink& link, std::uint8_t& hwMajor, std::uint8_t& hwMinor);
     ParamItem* GetMasterItem(int position) const { return ItemAt(masterItems_, position); }
     ParamItem* GetUniversalItem(int position) const { return ItemAt(universalItems_, position); }
     int GetMasterItemCount() const { return static_cast<int>(masterItems_.size()); }

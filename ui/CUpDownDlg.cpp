@@ -1,15 +1,17 @@
 #include "ui/CUpDownDlg.h"
 
 #include "link/PortList.h"
+#include "link/TraceLine.h"
+#include "model/Catalog.h"
 #include "model/Messages.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "ui/UiText.h"
 #include "ui/VirtualGateway.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -20,7 +22,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
-#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -31,80 +32,13 @@ namespace {
 const char* const kLastPortSetting = "transfer/lastPort";
 const char* const kVirtualKey = "virtual";
 
-QString Hex(const Bytes& bytes) {
-    QString text;
-    text.reserve(static_cast<int>(bytes.size()) * 3);
-    for (std::uint8_t b : bytes) {
-        if (!text.isEmpty())
-            text += QLatin1Char(' ');
-        text += QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
-    }
-    return text;
-}
-
 } // namespace
-
-// Stands in for the installed message sink while a transfer runs: the
-// transfer may show a message from its own thread (an empty value, old
-// hardware), and message boxes can only be shown on the interface thread.
-// The worker waits until the box is answered, as it would on one thread.
-class CUpDownDlg::RelaySink : public MessageSink {
-public:
-    RelaySink(QObject* context, const std::atomic<bool>& abandoned)
-        : context_(context), abandoned_(abandoned), previous_(GetInstalledMessageSink()),
-          target_(GetMessageSink()) {
-        SetMessageSink(this);
-    }
-    ~RelaySink() override { SetMessageSink(previous_); }
-    RelaySink(const RelaySink&) = delete;
-    RelaySink& operator=(const RelaySink&) = delete;
-
-    void Inform(const std::string& text) override {
-        if (OnInterfaceThread()) {
-            target_->Inform(text);
-            return;
-        }
-        if (abandoned_)
-            return;
-        QMetaObject::invokeMethod(
-            context_,
-            [this, &text] {
-                if (!abandoned_)
-                    target_->Inform(text);
-            },
-            Qt::BlockingQueuedConnection);
-    }
-
-    Answer Ask(const std::string& text, Buttons buttons) override {
-        if (OnInterfaceThread())
-            return target_->Ask(text, buttons);
-        Answer answer = Answer::No;
-        if (abandoned_)
-            return answer;
-        QMetaObject::invokeMethod(
-            context_,
-            [&] {
-                if (!abandoned_)
-                    answer = target_->Ask(text, buttons);
-            },
-            Qt::BlockingQueuedConnection);
-        return answer;
-    }
-
-private:
-    bool OnInterfaceThread() const { return QThread::currentThread() == context_->thread(); }
-
-    QObject* context_;
-    const std::atomic<bool>& abandoned_;
-    MessageSink* previous_;
-    MessageSink* target_;
-};
 
 CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
     : QDialog(parent), project_(project), mode_(mode == DownloadMode ? DownloadMode : UploadMode) {
     setObjectName(QStringLiteral("upDownDialog"));
     // The caption and the OK button say what the transfer does.
-    const QString title = Local(mode_ == DownloadMode ? 32 : 31);
+    const QString title = Local(mode_ == DownloadMode ? kKeyDownload : kKeyUpload);
     setWindowTitle(title);
 
     auto* portLabel = new QLabel(tr("Serial port:"), this);
@@ -173,17 +107,11 @@ CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
 }
 
 CUpDownDlg::~CUpDownDlg() {
-    if (worker_.joinable()) {
-        // Closed with the program in the middle of a transfer: let it end
-        // (every read has its time-out), answering its messages with nothing.
-        abandoned_ = true;
-        while (!workerDone_) {
-            // A message the worker waits for is answered with nothing.
-            QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-            QThread::msleep(5);
-        }
+    // Closed with the program in the middle of a transfer: let it end (every
+    // read has its time-out); what it would still tell the dialog is dropped
+    // with the dialog.
+    if (worker_.joinable())
         worker_.join();
-    }
 }
 
 QList<CUpDownDlg::Port> CUpDownDlg::SystemPorts() {
@@ -279,63 +207,57 @@ void CUpDownDlg::StartTransfer() {
         std::string error;
         device = VirtualGateway::Shared().Device(&error);
         if (device.empty()) {
-            AppendLog(tr("The virtual gateway could not be started: %1")
-                          .arg(QString::fromStdString(error)));
-            OnFinished(PortOpenFailed, ResultMessage(PortOpenFailed) + "\n" +
-                                           tr("The virtual gateway could not be started: %1")
-                                               .arg(QString::fromStdString(error))
-                                               .toStdString());
+            const QString why =
+                QString::fromStdString(Text(Msg::LinkVirtualGatewayFailed, {error}));
+            AppendLog(why);
+            TransferOutcome outcome;
+            outcome.result = PortOpenFailed;
+            outcome.openFailure = ResultMessage(PortOpenFailed) + "\n" + why.toStdString();
+            OnFinished(std::move(outcome));
             return;
         }
     }
-    AppendLog(
-        tr("%1 on %2 at %3")
-            .arg(Local(mode_ == DownloadMode ? 32 : 31).trimmed(), QString::fromStdString(device),
-                 QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    AppendLog(tr("%1 on %2 at %3")
+                  .arg(Local(mode_ == DownloadMode ? kKeyDownload : kKeyUpload).trimmed(),
+                       QString::fromStdString(device),
+                       QDateTime::currentDateTime().toString(
+                           QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     progressLabel_->setText(tr("Opening %1").arg(QString::fromStdString(device)));
 
-    if (mode_ == UploadMode) {
-        staged_ = std::make_unique<Project>();
-        staged_->CopyFrom(project_);
-    }
-    relay_ = std::make_unique<RelaySink>(this, abandoned_);
-    workerDone_ = false;
-    abandoned_ = false;
-    worker_ = std::thread([this, device] { RunTransfer(device); });
-}
-
-void CUpDownDlg::RunTransfer(std::string device) {
-    SerialLink link(transportFactory_ ? transportFactory_() : nullptr);
-    link.SetPaceMs(paceMs_);
-    link.SetProgressCallback([this](const Progress& p) {
+    session_ = std::make_unique<TransferSession>(
+        mode_ == DownloadMode ? TransferKind::Download : TransferKind::Upload,
+        transportFactory_ ? transportFactory_() : nullptr);
+    session_->SetPaceMs(paceMs_);
+    // Both come on the worker thread and are shown on this one.
+    session_->SetProgressCallback([this](const Progress& p) {
         const auto when = std::chrono::steady_clock::now();
         QMetaObject::invokeMethod(
             this, [this, p, when] { OnProgress(p, when); }, Qt::QueuedConnection);
     });
-    link.SetTraceCallback([this](const TraceEvent& e) {
+    session_->SetTraceCallback([this](const TraceEvent& e) {
         QMetaObject::invokeMethod(
             this, [this, e] { OnTrace(e); }, Qt::QueuedConnection);
     });
-    int result = link.Open(device);
-    std::string openFailure;
-    if (result != Success)
-        openFailure = link.OpenFailureMessage();
-    else if (mode_ == DownloadMode)
-        result = project_.Download(link);
-    else
-        result = staged_->Upload(link);
-    link.Close();
-    QMetaObject::invokeMethod(
-        this, [this, result, openFailure] { OnFinished(result, openFailure); },
-        Qt::QueuedConnection);
-    workerDone_ = true;
+    // Opening and the checks run here: the checks may show a message.
+    if (!session_->Begin(project_, device)) {
+        OnFinished(session_->TakeOutcome());
+        return;
+    }
+    worker_ = std::thread([this] {
+        session_->Run();
+        QMetaObject::invokeMethod(
+            this, [this] { OnWorkerDone(); }, Qt::QueuedConnection);
+    });
+}
+
+void CUpDownDlg::OnWorkerDone() {
+    if (worker_.joinable())
+        worker_.join();
+    OnFinished(session_->TakeOutcome());
 }
 
 QString CUpDownDlg::Stamp(std::chrono::steady_clock::time_point time) const {
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(time - started_).count();
-    return QStringLiteral("+%1.%2 s")
-        .arg(ms / 1000)
-        .arg(static_cast<int>(ms % 1000), 3, 10, QLatin1Char('0'));
+    return QString::fromStdString(TraceStamp(time, started_, TraceForm::Log));
 }
 
 void CUpDownDlg::AppendLog(const QString& line) {
@@ -352,58 +274,43 @@ void CUpDownDlg::OnProgress(const Progress& p, std::chrono::steady_clock::time_p
 }
 
 void CUpDownDlg::OnTrace(const TraceEvent& e) {
-    QString line = Stamp(e.time) + QStringLiteral("  ");
-    switch (e.kind) {
-    case TraceEvent::Sent:
-        line += tr("sent     ") + Hex(e.bytes);
-        break;
-    case TraceEvent::Received:
-        line += tr("received ") + Hex(e.bytes);
-        if (e.expected > e.bytes.size())
-            line +=
-                QStringLiteral("  ") + tr("(%1 of %2 bytes)").arg(e.bytes.size()).arg(e.expected);
-        break;
-    case TraceEvent::Failed:
-        line += tr("failed   ") + QString::fromStdString(e.note);
-        break;
-    }
-    AppendLog(line);
+    AppendLog(QString::fromStdString(TraceLine(e, started_, TraceForm::Log)));
 }
 
-void CUpDownDlg::OnFinished(int result, const std::string& openFailure) {
-    if (worker_.joinable())
-        worker_.join();
-    relay_.reset();
+void CUpDownDlg::OnFinished(TransferOutcome outcome) {
+    session_.reset();
+    const int result = outcome.result;
     lastResult_ = result;
-    if (abandoned_)
-        return; // the dialog is going away; nobody is there to tell
+    // What the transfer met on its way comes before its result.
+    for (const std::string& notice : outcome.notices)
+        ShowMessage(notice);
 
     // The outcome is on the dialog before the message box covers it, so the
     // bar and the label behind the box agree with what it says.
-    const QString outcome =
-        QString::fromStdString(!openFailure.empty() ? openFailure
-                               : result == Success  ? LocalText(mode_ == DownloadMode ? 29 : 30)
-                                                    : ResultMessage(result));
+    const std::string& openFailure = outcome.openFailure;
+    const QString text = QString::fromStdString(
+        !openFailure.empty() ? openFailure
+        : result == Success
+            ? LocalText(mode_ == DownloadMode ? kKeyDownloadSuccessfully : kKeyUploadSuccessfully)
+            : ResultMessage(result));
     if (result == Success)
         progress_->setValue(progress_->maximum());
-    progressLabel_->setText(outcome);
-    AppendLog(
-        QStringLiteral("%1  %2").arg(Stamp(std::chrono::steady_clock::now()),
-                                     outcome.split(QLatin1Char('\n')).join(QLatin1Char(' '))));
+    progressLabel_->setText(text);
+    AppendLog(QStringLiteral("%1  %2").arg(Stamp(std::chrono::steady_clock::now()),
+                                           text.split(QLatin1Char('\n')).join(QLatin1Char(' '))));
 
     if (!openFailure.empty()) {
         ShowMessage(openFailure);
     } else if (result != Success) {
         ShowResult(result, 1);
     } else if (mode_ == DownloadMode) {
-        ShowMessage(LocalText(29));
+        ShowMessage(LocalText(kKeyDownloadSuccessfully));
     } else {
-        project_.TakeFrom(*staged_);
+        project_.TakeFrom(*outcome.uploaded);
         if (uploadRefresh_)
             uploadRefresh_();
-        ShowMessage(LocalText(30));
+        ShowMessage(LocalText(kKeyUploadSuccessfully));
     }
-    staged_.reset();
 
     unsetCursor();
     busy_ = false;

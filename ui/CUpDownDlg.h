@@ -1,12 +1,12 @@
 #pragma once
 #include "link/SerialLink.h"
+#include "link/TransferSession.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QList>
 #include <QString>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -21,7 +21,6 @@ class QToolButton;
 
 namespace varkel {
 
-class MessageSink;
 class Project;
 
 // The Upload/Download dialog: the user picks a serial port, or the built-in
@@ -93,12 +92,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class RelaySink;
-
-    void RunTransfer(std::string device);
     void OnProgress(const Progress& progress, std::chrono::steady_clock::time_point when);
     void OnTrace(const TraceEvent& event);
-    void OnFinished(int result, const std::string& openFailure);
+    void OnWorkerDone();
+    void OnFinished(TransferOutcome outcome);
     void SetControlsEnabled(bool enabled);
     void AppendLog(const QString& line);
     QString Stamp(std::chrono::steady_clock::time_point time) const;
@@ -120,13 +117,11 @@ private:
     bool busy_ = false;
     int lastResult_ = 0;
     std::chrono::steady_clock::time_point started_;
-    // The upload reads into a copy; the user's configuration is replaced on
-    // this thread only when the upload succeeded.
-    std::unique_ptr<Project> staged_;
-    std::unique_ptr<RelaySink> relay_;
+    // The transfer under way; it works on its own copy of the project, and
+    // the user's configuration is replaced on this thread only when an
+    // upload succeeded.
+    std::unique_ptr<TransferSession> session_;
     std::thread worker_;
-    std::atomic<bool> workerDone_{true};
-    std::atomic<bool> abandoned_{false};
 };
 
 } // namespace varkel

@@ -13,7 +13,7 @@ const Bytes kVersionRequest{0x01, 0x00, 0x01};
 TEST_F(DownloadTest, DefaultConfigurationSendsTheKnownFrames) {
     StartGateway(2, 1);
     Project project;
-    ASSERT_EQ(project.Download(link), Success);
+    ASSERT_EQ(Download(project, link), Success);
     std::vector<Bytes> expected{
         kVersionRequest,
         kVersionRequest,
@@ -45,7 +45,7 @@ TEST_F(DownloadTest, CommandRecordsCarryTheFrameCounterAndValues) {
         ->GetCommandAt(0)
         ->GetItem(Command::MappingRow)
         ->SetValue("0014H");
-    ASSERT_EQ(project.Download(link), Success);
+    ASSERT_EQ(Download(project, link), Success);
     auto requests = gateway->Requests();
     ASSERT_EQ(requests.size(), 8u);
     EXPECT_EQ(requests[4], (Bytes{0x10, 0x0D, 0x00, 0x00, 0x01, 0x03, 0x00, 0x00, 0x00, 0x0A, 0x00,
@@ -61,7 +61,7 @@ TEST_F(DownloadTest, TheRecordExampleOfAFirstCommand) {
     StartGateway(2, 1);
     Project project;
     AddCommand(project, 2, "0", "10", "0000H");
-    ASSERT_EQ(project.Download(link), Success);
+    ASSERT_EQ(Download(project, link), Success);
     EXPECT_EQ(gateway->Requests()[4], (Bytes{0x10, 0x0D, 0x00, 0x00, 0x01, 0x03, 0x00, 0x00, 0x00,
                                              0x0A, 0x00, 0x00, 0x00, 0x00, 0x00, 0x2B}));
 }
@@ -71,7 +71,7 @@ TEST_F(DownloadTest, TimesAreSentInTheirUnits) {
     Project project;
     project.GetSubnet().GetItem(Subnet::PollDelayIndex)->SetValue("1230");
     project.GetSubnet().GetItem(Subnet::ResponseTimeoutIndex)->SetValue("6000");
-    ASSERT_EQ(project.Download(link), Success);
+    ASSERT_EQ(Download(project, link), Success);
     EXPECT_EQ(gateway->Requests()[2], (Bytes{0x03, 0x0E, 0x00, 0x00, 0x05, 0x00, 0x00, 0x00, 0x00,
                                              0x00, 0x17, 0x70, 0x7B, 0x03, 0x00, 0x0A, 0x25}));
 }
@@ -102,7 +102,7 @@ TEST_F(DownloadTest, FrameOrderFollowsHardwareAndProtocol) {
         AddCommand(project, 13, "0", "2", "4000H");
         project.GetSubnet().SetProtocolType(c.protocol);
         messages.messages.clear();
-        EXPECT_EQ(project.Download(link), c.result);
+        EXPECT_EQ(Download(project, link), c.result);
         EXPECT_EQ(RequestShape(), c.shape);
         if (c.major < 2 && c.protocol == 1) {
             ASSERT_EQ(messages.messages.size(), 1u);
@@ -118,7 +118,7 @@ TEST_F(DownloadTest, UniversalSettingsFrames) {
     Project project;
     project.GetSubnet().SetProtocolType(1);
     project.GetFieldbus().SetChoiceIndex(Fieldbus::ValidLengthIndex, 1);
-    ASSERT_EQ(project.Download(link), Success);
+    ASSERT_EQ(Download(project, link), Success);
     auto requests = gateway->Requests();
     ASSERT_EQ(requests.size(), 5u);
     EXPECT_EQ(requests[3], (Bytes{0x05, 0x0C, 0x00, 0x00, 0x00, 0x0A, 0x6F, 0x00, 0x00, 0x00, 0x03,
@@ -130,7 +130,7 @@ TEST_F(DownloadTest, Hardware20CarriesUniversalSettingsInTheLongForm) {
     StartGateway(2, 0);
     Project project;
     project.GetSubnet().SetProtocolType(1);
-    ASSERT_EQ(project.Download(link), Success);
+    ASSERT_EQ(Download(project, link), Success);
     auto requests = gateway->Requests();
     ASSERT_EQ(requests.size(), 4u);
     EXPECT_EQ(requests[2], (Bytes{0x03, 0x19, 0x00, 0x03, 0x05, 0x00, 0x00, 0x00, 0x00, 0x00,
@@ -146,17 +146,17 @@ TEST_F(DownloadTest, ChecksFailBeforeAnyTraffic) {
         Project conflict;
         AddCommand(conflict, 2, "0", "10", "0000H");
         AddCommand(conflict, 2, "0", "1", "0013H"); // the last register of the first
-        EXPECT_EQ(conflict.Download(link), MappingConflict);
+        EXPECT_EQ(Download(conflict, link), MappingConflict);
     }
     {
         Project overflow;
         AddCommand(overflow, 2, "0", "2", "00A6H");
-        EXPECT_EQ(overflow.Download(link), MappingOverflow);
+        EXPECT_EQ(Download(overflow, link), MappingOverflow);
     }
     {
         Project empty;
         AddCommand(empty, 2, "", "10", "0000H");
-        EXPECT_EQ(empty.Download(link), ItemEmpty);
+        EXPECT_EQ(Download(empty, link), ItemEmpty);
         EXPECT_EQ(messages.messages.size(), 1u);
     }
     EXPECT_TRUE(gateway->Requests().empty());
@@ -182,7 +182,7 @@ TEST_F(DownloadTest, BadRepliesEndTheDownloadWithTheirCodes) {
         StartGateway(2, 1, c.fault);
         Project project;
         AddCommand(project, 2, "0", "10", "0000H");
-        EXPECT_EQ(project.Download(link), c.result);
+        EXPECT_EQ(Download(project, link), c.result);
         EXPECT_EQ(gateway->Requests().size(), c.requests);
         link.Close();
         gateway->Stop();
@@ -192,7 +192,7 @@ TEST_F(DownloadTest, BadRepliesEndTheDownloadWithTheirCodes) {
 TEST_F(DownloadTest, VersionQueryPauseDoesNotFollowThePace) {
     StartGateway(2, 1); // the link's pace is 0
     Project project;
-    ASSERT_EQ(project.Download(link), Success);
+    ASSERT_EQ(Download(project, link), Success);
     auto log = gateway->Log();
     ASSERT_GE(log.size(), 2u);
     ASSERT_EQ(log[1].request, kVersionRequest);
@@ -206,7 +206,7 @@ TEST_F(DownloadTest, ProgressCountsEveryFrame) {
     AddCommand(project, 2, "10", "10", "0014H");
     std::vector<Progress> steps;
     link.SetProgressCallback([&](const Progress& p) { steps.push_back(p); });
-    ASSERT_EQ(project.Download(link), Success);
+    ASSERT_EQ(Download(project, link), Success);
     ASSERT_EQ(steps.size(), gateway->Requests().size());
     for (std::size_t i = 0; i < steps.size(); ++i) {
         EXPECT_EQ(steps[i].step, static_cast<int>(i) + 1);

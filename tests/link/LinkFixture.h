@@ -1,5 +1,6 @@
 #pragma once
 #include "link/SerialLink.h"
+#include "link/Upload.h"
 #include "model/MessageRecorder.h"
 #include "model/Project.h"
 #include "sim/GatewaySim.h"

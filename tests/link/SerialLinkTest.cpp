@@ -1,6 +1,6 @@
 #include "LinkFixture.h"
-#include "link/LinkText.h"
 #include "link/PosixSerialPort.h"
+#include "model/Catalog.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
 
@@ -144,7 +144,7 @@ TEST_F(SerialLinkTest, VanishingDeviceFailsTheTransferWithoutACrash) {
     AddCommand(project, 2, "0", "10", "0000H");
     AddCommand(project, 2, "10", "10", "0014H");
     auto start = Clock::now();
-    EXPECT_EQ(project.Download(link), PortIoFailed);
+    EXPECT_EQ(Download(project, link), PortIoFailed);
     // Hang-up is noticed at once, not after the read limit.
     EXPECT_LT(MillisecondsSince(start), 1500.0);
     EXPECT_FALSE(link.IsOpen());

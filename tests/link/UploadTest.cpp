@@ -39,7 +39,7 @@ TEST_F(UploadTest, SevenRecordsComeInTwoPages) {
         state.records.push_back(MakeRecord(i, 1, 3, i, 1, i * 2));
     gateway->SetState(state);
     Project project;
-    ASSERT_EQ(project.Upload(link), Success);
+    ASSERT_EQ(Upload(project, link), Success);
     EXPECT_EQ(RequestShape(),
               (Shape{{1, 3}, {1, 3}, {4, 4}, {0x15, 4}, {0x16, 5}, {0x16, 5}, {0x33, 3}}));
     auto log = gateway->Log();
@@ -59,7 +59,7 @@ TEST_F(UploadTest, NoRecordsLeaveTheSubnetWithoutANode) {
     StartGateway(2, 1);
     Project project;
     AddCommand(project, 2, "0", "10", "0000H");
-    ASSERT_EQ(project.Upload(link), Success);
+    ASSERT_EQ(Upload(project, link), Success);
     EXPECT_EQ(RequestShape(), (Shape{{1, 3}, {1, 3}, {4, 4}, {0x15, 4}, {0x33, 3}}));
     EXPECT_EQ(project.GetSubnet().GetNodeCount(), 0);
 }
@@ -72,7 +72,7 @@ TEST_F(UploadTest, RecordsAreRebuiltIntoOneNode) {
     state.records.push_back(MakeRecord(2, 2, 16, 1, 2, 0x4002, 0, 0, 1));
     gateway->SetState(state);
     Project project;
-    ASSERT_EQ(project.Upload(link), Success);
+    ASSERT_EQ(Upload(project, link), Success);
     ASSERT_EQ(project.GetSubnet().GetNodeCount(), 1);
     const Node* node = project.GetSubnet().GetNodeAt(0);
     EXPECT_EQ(node->GetName(), "Node(2)");
@@ -112,7 +112,7 @@ TEST_F(UploadTest, SettingsReplyDecidesTheModeAndLeavesUnknownCodesAlone) {
     Project project;
     project.GetSubnet().SetChoiceIndex(Subnet::PollingModeIndex, 1);
     const std::string polling = project.GetSubnet().GetItem(Subnet::PollingModeIndex)->GetValue();
-    ASSERT_EQ(project.Upload(link), Success);
+    ASSERT_EQ(Upload(project, link), Success);
     const Subnet& subnet = project.GetSubnet();
     EXPECT_EQ(subnet.GetProtocolType(), 0);
     EXPECT_EQ(subnet.GetItem(Subnet::BaudRateIndex)->GetValue(), "115200");
@@ -153,7 +153,7 @@ TEST_F(UploadTest, FrameOrderFollowsHardwareAndProtocol) {
         gateway->SetState(state);
         Project project;
         project.GetFieldbus().SetChoiceIndex(Fieldbus::ValidLengthIndex, 1);
-        ASSERT_EQ(project.Upload(link), Success);
+        ASSERT_EQ(Upload(project, link), Success);
         EXPECT_EQ(RequestShape(), c.shape);
         EXPECT_EQ(gateway->Log()[2].reply.size(), static_cast<std::size_t>(c.settingsReply));
         const bool universal = c.protocolCode != 0;
@@ -184,9 +184,9 @@ TEST_F(UploadTest, WhatWasDownloadedComesBack) {
     original.GetSubnet().GetItem(Subnet::PollDelayIndex)->SetValue("120");
     original.GetSubnet().SetChoiceIndex(Subnet::PollingModeIndex, 0);
     original.GetFieldbus().SetChoiceIndex(Fieldbus::ClearOnFaultIndex, 1);
-    ASSERT_EQ(original.Download(link), Success);
+    ASSERT_EQ(Download(original, link), Success);
     Project copy;
-    ASSERT_EQ(copy.Upload(link), Success);
+    ASSERT_EQ(Upload(copy, link), Success);
     EXPECT_EQ(Snapshot(copy), Snapshot(original));
 }
 
@@ -217,7 +217,7 @@ TEST_F(UploadTest, FailedUploadLeavesTheConfigurationUntouched) {
         project.GetFieldbus().SetChoiceIndex(Fieldbus::ClearOnFaultIndex, 1);
         const Node* node = project.GetSubnet().GetNodeAt(0);
         const std::string before = Snapshot(project);
-        EXPECT_EQ(project.Upload(link), c.result);
+        EXPECT_EQ(Upload(project, link), c.result);
         EXPECT_EQ(Snapshot(project), before);
         EXPECT_EQ(project.GetSubnet().GetNodeAt(0), node);
         link.Close();
@@ -230,7 +230,7 @@ TEST_F(UploadTest, NewerHardwareIsRefusedRightAfterTheVersionQuery) {
     Project project;
     AddCommand(project, 2, "0", "10", "0000H");
     const std::string before = Snapshot(project);
-    EXPECT_EQ(project.Upload(link), VersionMismatch);
+    EXPECT_EQ(Upload(project, link), VersionMismatch);
     EXPECT_EQ(RequestShape(), (Shape{{1, 3}, {1, 3}}));
     EXPECT_EQ(Snapshot(project), before);
 }

@@ -1,4 +1,5 @@
 #include "link/SerialLink.h"
+#include "link/Upload.h"
 #include "model/MessageRecorder.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
@@ -116,7 +117,7 @@ TEST_F(SimProgramTest, KeepsADownloadAcrossRuns) {
         SerialLink serial;
         serial.SetPaceMs(0);
         ASSERT_EQ(serial.Open(link), Success);
-        ASSERT_EQ(original.Download(serial), Success);
+        ASSERT_EQ(Download(original, serial), Success);
         serial.Close();
         EXPECT_EQ(sim.Terminate(), 0);
         EXPECT_FALSE(fs::exists(fs::symlink_status(link))); // removed on exit
@@ -129,7 +130,7 @@ TEST_F(SimProgramTest, KeepsADownloadAcrossRuns) {
         serial.SetPaceMs(0);
         ASSERT_EQ(serial.Open(link), Success);
         Project uploaded;
-        ASSERT_EQ(uploaded.Upload(serial), Success);
+        ASSERT_EQ(Upload(uploaded, serial), Success);
         ASSERT_EQ(uploaded.GetSubnet().GetNodeCount(), 1);
         const Command* back = uploaded.GetSubnet().GetNodeAt(0)->GetCommandAt(0);
         ASSERT_NE(back, nullptr);
@@ -147,7 +148,7 @@ TEST_F(SimProgramTest, FaultOptionsReachTheLink) {
     serial.SetPaceMs(0);
     ASSERT_EQ(serial.Open(device), Success);
     Project project;
-    EXPECT_EQ(project.Download(serial), VersionMismatch);
+    EXPECT_EQ(Download(project, serial), VersionMismatch);
 }
 
 TEST_F(SimProgramTest, RefusesBadOptionsAndUnreadableState) {

@@ -2,7 +2,7 @@
 // outcomes and their messages, the refresh after an upload, the port list
 // and the remembered port, and that a running transfer keeps the dialog
 // alive and busy.
-#include "link/LinkText.h"
+#include "model/Catalog.h"
 #include "link/Transport.h"
 #include "model/Command.h"
 #include "model/MessageRecorder.h"
@@ -312,7 +312,7 @@ private slots:
         QCOMPARE(int(messages.messages.size()), 1);
         const std::string& text = messages.messages[0];
         QVERIFY(text.rfind("Failed to open serial port", 0) == 0);
-        QVERIFY(text.find(LinkText(LinkTextId::PortBusy, gateway.sim->DevicePath())) !=
+        QVERIFY(text.find(varkel::Text(Msg::LinkPortBusy, {gateway.sim->DevicePath()})) !=
                 std::string::npos);
         QVERIFY(gateway.sim->Requests().empty());
     }

@@ -1,0 +1,62 @@
+#!/bin/sh
+# Whole-process time of `varkel-cli download` of 48 commands to varkel-sim
+# taking the time of a real 19200 baud line, against the floor of that line
+# (every byte both ways, the version pause and the pace after each frame).
+# Usage: bench/cli_download.sh [build dir] [runs] [pace-ms]
+set -e
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$here/build}
+runs=${2:-9}
+pace=${3:-0}
+cli=$build/cli/varkel-cli
+sim=$build/sim/varkel-sim
+out=$(mktemp -d)
+simpid=
+trap '[ -n "$simpid" ] && kill "$simpid" 2>/dev/null; rm -rf "$out"' EXIT
+
+[ -x "$cli" ] && [ -x "$sim" ] || { echo "no varkel-cli or varkel-sim in $build (build them first)" >&2; exit 1; }
+
+# 48 read commands, mapped one after the other.
+file=$out/commands48.xml
+"$cli" new "$file" >/dev/null
+i=0
+while [ "$i" -lt 48 ]; do
+    [ "$i" -eq 0 ] || "$cli" add-command "$file" --function 2 >/dev/null
+    "$cli" set "$file" "command:0:$i" 1 $((i * 10)) >/dev/null
+    "$cli" set "$file" "command:0:$i" 2 1 >/dev/null
+    i=$((i + 1))
+done
+"$cli" automap "$file" >/dev/null
+
+"$sim" --wire-timing --trace --link "$out/gw" >"$out/trace" 2>/dev/null &
+simpid=$!
+n=0
+while [ ! -e "$out/gw" ] && [ "$n" -lt 100 ]; do sleep 0.05; n=$((n + 1)); done
+[ -e "$out/gw" ] || { echo "varkel-sim did not start" >&2; exit 1; }
+
+i=0
+while [ "$i" -lt "$runs" ]; do
+    i=$((i + 1))
+    start=$(date +%s%N)
+    "$cli" download "$file" --port "$out/gw" --pace-ms "$pace" >/dev/null 2>"$out/err" ||
+        { echo "download $i failed" >&2; cat "$out/err" >&2; exit 1; }
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000)) >>"$out/times"
+done
+sleep 0.2
+
+# Bytes and requests on the line per run, from the gateway's trace.
+awk -v runs="$runs" -v pace="$pace" '
+    /^<- / { requests++; bytes += NF - 1 }
+    /^-> / { bytes += NF - 1 }
+    END {
+        perRun = bytes / runs; frames = requests / runs
+        floor = perRun * 0.520833 + 100 + pace * (frames - 2)
+        printf "%.3f %d\n", floor, frames
+    }' "$out/trace" >"$out/floor"
+read -r floor frames <"$out/floor"
+median=$(sort -n "$out/times" | awk '{ t[NR] = $1 } END { m = int((NR + 1) / 2); printf "%.3f", t[m] / 1000 }')
+awk -v f="$floor" -v m="$median" -v fr="$frames" -v p="$pace" -v r="$runs" 'BEGIN {
+    printf "cli download, 48 commands, pace %d ms, %d runs, %d frames\n", p, r, fr
+    printf "  floor  %9.1f ms\n  median %9.1f ms\n  ratio  %9.3f\n", f, m, m / f
+}'

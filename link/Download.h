@@ -1,0 +1,40 @@
+#pragma once
+#include <cstdint>
+
+namespace varkel {
+
+class Command;
+class Fieldbus;
+class Node;
+class Project;
+class SerialLink;
+class Subnet;
+
+// The gateway's hardware version, as the version query found it.
+struct HardwareVersion {
+    std::uint8_t major = 0;
+    std::uint8_t minor = 0;
+    bool known = false;
+};
+
+// The checks a download makes before it sends anything: empty values
+// (their message is shown) and the memory maps. 0 or the first failure.
+int CheckBeforeDownload(const Project& project);
+
+// The whole download: checks, version query, settings, records and the
+// fieldbus switch. version, when given, receives the gateway's version.
+int Download(const Project& project, SerialLink& link, HardwareVersion* version = nullptr);
+// The version query in its double form (the first answer is not examined)
+// and in its single form.
+int QueryHardwareVersion(const Project& project, SerialLink& link, std::uint8_t& hwMajor,
+                         std::uint8_t& hwMinor);
+int QueryHardwareVersion(const Subnet& subnet, SerialLink& link, std::uint8_t& hwMajor,
+                         std::uint8_t& hwMinor);
+// The parts, for the gateway of the given version.
+int Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
+int Download(const Node& node, SerialLink& link, int& frameCounter);
+int Download(const Command& command, SerialLink& link, int& frameCounter, int slaveAddress);
+int Download(const Fieldbus& fieldbus, SerialLink& link, int protocolType, std::uint8_t hwMajor,
+             std::uint8_t hwMinor);
+
+} // namespace varkel

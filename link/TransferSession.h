@@ -1,0 +1,67 @@
+#pragma once
+#include "link/Download.h"
+#include "link/SerialLink.h"
+#include "link/Transport.h"
+#include "model/Project.h"
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace varkel {
+
+enum class TransferKind { Download, Upload };
+
+// What one transfer ended with, for the front end to show.
+struct TransferOutcome {
+    int result = 0;
+    // Why the port could not be opened, with how to fix it; empty otherwise.
+    std::string openFailure;
+    // Messages for the user met on the way (old hardware), shown before the result.
+    std::vector<std::string> notices;
+    int frames = 0; // steps done
+    HardwareVersion hardware;
+    std::chrono::steady_clock::duration openTime{};
+    std::chrono::steady_clock::duration transferTime{};
+    // The configuration read by a successful upload; the front end puts it
+    // in place of the user's.
+    std::unique_ptr<Project> uploaded;
+};
+
+// One download or upload on one port, for the terminal and the dialog
+// alike. Begin runs on the caller's thread: it opens the port and makes the
+// checks that may show messages. Run may then go on any thread; it reports
+// only through the progress and trace callbacks (on that thread) and the
+// outcome, never through message boxes.
+class TransferSession {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // Without a transport the system's serial port is used.
+    explicit TransferSession(TransferKind kind, std::unique_ptr<Transport> transport = nullptr);
+    ~TransferSession();
+    TransferSession(const TransferSession&) = delete;
+    TransferSession& operator=(const TransferSession&) = delete;
+
+    void SetPaceMs(int ms) { link_.SetPaceMs(ms); }
+    void SetProgressCallback(SerialLink::ProgressCallback callback);
+    void SetTraceCallback(SerialLink::TraceCallback callback);
+
+    // Opens the device and checks the project (a download's empty values
+    // and memory maps), then takes a copy of it to work on. False when the
+    // transfer ends here; the outcome says why.
+    bool Begin(const Project& project, const std::string& device);
+    // The exchanges with the gateway; the port is closed at the end.
+    void Run();
+    // The outcome, once Begin failed or Run returned.
+    TransferOutcome TakeOutcome() { return std::move(outcome_); }
+
+private:
+    TransferKind kind_;
+    SerialLink link_;
+    std::unique_ptr<Project> project_;
+    TransferOutcome outcome_;
+};
+
+} // namespace varkel

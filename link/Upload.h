@@ -1,0 +1,21 @@
+#pragma once
+#include "link/Download.h"
+
+#include <cstdint>
+
+namespace varkel {
+
+class Fieldbus;
+class Project;
+class SerialLink;
+class Subnet;
+
+// The whole upload into the project; a failure part-way leaves it exactly
+// as it was. version, when given, receives the gateway's version.
+int Upload(Project& project, SerialLink& link, HardwareVersion* version = nullptr);
+// The parts, for the gateway of the given version.
+int Upload(Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
+int Upload(Fieldbus& fieldbus, SerialLink& link, int protocolType, std::uint8_t hwMajor,
+           std::uint8_t hwMinor);
+
+} // namespace varkel

@@ -1,0 +1,172 @@
+// One transfer session against a virtual gateway: the outcome it hands
+// back, that it shows no message itself once running, and that it can run
+// on another thread.
+#include "LinkFixture.h"
+#include "link/GatewayFrames.h"
+#include "link/HardwareVariant.h"
+#include "link/TransferSession.h"
+#include "model/ResultCode.h"
+#include "model/TextKeys.h"
+#include "model/TextTable.h"
+
+#include <thread>
+
+namespace varkel::testing {
+namespace {
+
+class TransferSessionTest : public ::testing::Test {
+protected:
+    void StartGateway(std::uint8_t major, std::uint8_t minor) {
+        sim::SimOptions options;
+        options.hwMajor = major;
+        options.hwMinor = minor;
+        gateway = std::make_unique<sim::GatewaySim>(options);
+        std::string error;
+        ASSERT_TRUE(gateway->Start(&error)) << error;
+    }
+    void TearDown() override {
+        if (gateway)
+            gateway->Stop();
+    }
+    TransferOutcome Transfer(TransferKind kind, const Project& project, const std::string& device) {
+        TransferSession session(kind);
+        session.SetPaceMs(0);
+        session.SetProgressCallback([this](const Progress& p) { progress.push_back(p); });
+        if (session.Begin(project, device))
+            session.Run();
+        return session.TakeOutcome();
+    }
+
+    MessageRecorder messages;
+    std::unique_ptr<sim::GatewaySim> gateway;
+    std::vector<Progress> progress;
+};
+
+TEST_F(TransferSessionTest, DownloadThenUploadHandsBackTheConfiguration) {
+    StartGateway(2, 1);
+    Project project;
+    AddCommand(project, 2, "0", "10", "0000H");
+    AddCommand(project, 13, "0", "2", "4000H");
+    project.GetSubnet().GetNodeAt(0)->GetItem(0)->SetValue("9");
+
+    TransferOutcome down = Transfer(TransferKind::Download, project, gateway->DevicePath());
+    EXPECT_EQ(down.result, Success);
+    EXPECT_TRUE(down.openFailure.empty());
+    EXPECT_TRUE(down.notices.empty());
+    EXPECT_EQ(down.uploaded, nullptr);
+    EXPECT_TRUE(down.hardware.known);
+    EXPECT_EQ(down.hardware.major, 2);
+    EXPECT_EQ(down.hardware.minor, 1);
+    EXPECT_EQ(down.frames, static_cast<int>(gateway->Requests().size()));
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(progress.back().step, progress.back().total);
+
+    Project base; // what the upload starts from stays untouched
+    const std::string before = Snapshot(base);
+    TransferOutcome up = Transfer(TransferKind::Upload, base, gateway->DevicePath());
+    EXPECT_EQ(up.result, Success);
+    ASSERT_NE(up.uploaded, nullptr);
+    EXPECT_EQ(Snapshot(base), before);
+    const Node* node = up.uploaded->GetSubnet().GetNodeAt(0);
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->GetCommandCount(), 2);
+    EXPECT_EQ(node->GetItem(0)->GetValue(), "9");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(TransferSessionTest, OldHardwareRefusalIsANoticeNotAMessageBox) {
+    StartGateway(1, 5);
+    Project project;
+    project.GetSubnet().SetProtocolType(1);
+    TransferOutcome outcome = Transfer(TransferKind::Download, project, gateway->DevicePath());
+    EXPECT_EQ(outcome.result, VersionMismatch);
+    EXPECT_EQ(outcome.notices, std::vector<std::string>{LocalText(kKeyUniversalModeNotSupported)});
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(TransferSessionTest, FailuresBeforeTheExchangesEndInBegin) {
+    Project project;
+    TransferSession missing(TransferKind::Upload);
+    EXPECT_FALSE(missing.Begin(project, "/dev/varkel-no-such-port"));
+    TransferOutcome noPort = missing.TakeOutcome();
+    EXPECT_EQ(noPort.result, PortOpenFailed);
+    EXPECT_EQ(noPort.openFailure.rfind(ResultMessage(PortOpenFailed), 0), 0u);
+
+    // Empty values: refused after the open, with the check's own message,
+    // and nothing sent.
+    StartGateway(2, 1);
+    project.GetSubnet().CreateNode()->CreateCommand(2);
+    TransferSession session(TransferKind::Download);
+    EXPECT_FALSE(session.Begin(project, gateway->DevicePath()));
+    TransferOutcome empty = session.TakeOutcome();
+    EXPECT_EQ(empty.result, ItemEmpty);
+    EXPECT_TRUE(empty.openFailure.empty());
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(gateway->Requests().empty());
+    // The port was given back.
+    TransferSession again(TransferKind::Upload);
+    EXPECT_TRUE(again.Begin(Project{}, gateway->DevicePath()));
+}
+
+TEST_F(TransferSessionTest, RunsOnAnotherThreadWithItsEventsThere) {
+    StartGateway(2, 0);
+    Project project;
+    AddCommand(project, 3, "0", "4", "0000H");
+    TransferSession session(TransferKind::Download);
+    session.SetPaceMs(0);
+    std::vector<std::thread::id> threads;
+    session.SetTraceCallback(
+        [&threads](const TraceEvent&) { threads.push_back(std::this_thread::get_id()); });
+    ASSERT_TRUE(session.Begin(project, gateway->DevicePath()));
+    std::thread::id worker;
+    std::thread thread([&] {
+        worker = std::this_thread::get_id();
+        session.Run();
+    });
+    thread.join();
+    EXPECT_EQ(session.TakeOutcome().result, Success);
+    ASSERT_FALSE(threads.empty());
+    for (const auto& id : threads)
+        EXPECT_EQ(id, worker);
+}
+
+// The step count and the frames sent come from the same variant row.
+TEST(HardwareVariantTest, StepCountMatchesTheFramesOfEveryVariant) {
+    EXPECT_STREQ(FindHardwareVariant(0, 0)->name, "1.x");
+    EXPECT_STREQ(FindHardwareVariant(1, 9)->name, "1.x");
+    EXPECT_STREQ(FindHardwareVariant(2, 0)->name, "2.0");
+    EXPECT_STREQ(FindHardwareVariant(2, 1)->name, "2.x");
+    EXPECT_STREQ(FindHardwareVariant(2, 255)->name, "2.x");
+    EXPECT_EQ(FindHardwareVariant(3, 0), nullptr);
+
+    MessageRecorder messages;
+    const std::pair<int, int> versions[] = {{1, 5}, {2, 0}, {2, 1}};
+    for (auto [major, minor] : versions) {
+        for (int protocol : {0, 1, 2}) {
+            SCOPED_TRACE(std::to_string(major) + "." + std::to_string(minor) + " protocol " +
+                         std::to_string(protocol));
+            sim::SimOptions options;
+            options.hwMajor = static_cast<std::uint8_t>(major);
+            options.hwMinor = static_cast<std::uint8_t>(minor);
+            sim::GatewaySim gateway(options);
+            ASSERT_TRUE(gateway.Start());
+            Project project;
+            AddCommand(project, 2, "0", "10", "0000H");
+            AddCommand(project, 13, "0", "2", "4000H");
+            project.GetSubnet().SetProtocolType(protocol);
+            SerialLink link;
+            link.SetPaceMs(0);
+            ASSERT_EQ(link.Open(gateway.DevicePath()), Success);
+            const bool refused = major < 2 && protocol == 1;
+            EXPECT_EQ(Download(project, link), refused ? VersionMismatch : Success);
+            const auto steps = DownloadStepCount(project, options.hwMajor, options.hwMinor);
+            EXPECT_EQ(static_cast<int>(gateway.Requests().size()), steps);
+            EXPECT_EQ(link.StepsDone(), steps);
+            link.Close();
+            gateway.Stop();
+        }
+    }
+}
+
+} // namespace
+} // namespace varkel::testing
