@@ -24,6 +24,8 @@ bench: deps
 	cmake --build build-bench -j$(JOBS)
 	for b in build-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 	sh bench/gui_startup.sh build-bench/ui/varkel 5
+	sh bench/cli_download.sh build-bench 9 0
+	sh bench/cli_download.sh build-bench 5 100
 
 clean:
 	rm -rf build build-test build-bench

@@ -280,12 +280,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="282"/>
-        <location filename="../ui/CUpDownDlg.cpp" line="285"/>
-        <source>The virtual gateway could not be started: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../ui/CUpDownDlg.cpp" line="292"/>
         <source>%1 on %2 at %3</source>
         <translation type="unfinished"></translation>
@@ -298,26 +292,6 @@
     <message>
         <location filename="../ui/CUpDownDlg.cpp" line="350"/>
         <source>%1 of %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="358"/>
-        <source>sent     </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="361"/>
-        <source>received </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="364"/>
-        <source>(%1 of %2 bytes)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="367"/>
-        <source>failed   </source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -280,12 +280,6 @@
         <translation>内置虚拟网关</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="282"/>
-        <location filename="../ui/CUpDownDlg.cpp" line="285"/>
-        <source>The virtual gateway could not be started: %1</source>
-        <translation>无法启动虚拟网关：%1</translation>
-    </message>
-    <message>
         <location filename="../ui/CUpDownDlg.cpp" line="292"/>
         <source>%1 on %2 at %3</source>
         <translation>%1：%2，开始于 %3</translation>
@@ -299,26 +293,6 @@
         <location filename="../ui/CUpDownDlg.cpp" line="350"/>
         <source>%1 of %2: %3</source>
         <translation>第 %1 步，共 %2 步：%3</translation>
-    </message>
-    <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="358"/>
-        <source>sent     </source>
-        <translation>发送     </translation>
-    </message>
-    <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="361"/>
-        <source>received </source>
-        <translation>接收     </translation>
-    </message>
-    <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="364"/>
-        <source>(%1 of %2 bytes)</source>
-        <translation>(收到 %1 / %2 字节)</translation>
-    </message>
-    <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="367"/>
-        <source>failed   </source>
-        <translation>失败     </translation>
     </message>
     <message>
         <location filename="../ui/CUpDownDlg.cpp" line="412"/>
