@@ -3,6 +3,7 @@
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
 #include "cli/TerminalMessageSink.h"
+#include "model/Catalog.h"
 #include "model/TextTable.h"
 
 #include <CLI/CLI.hpp>
@@ -39,31 +40,16 @@ int RunCli(int argc, char** argv) {
     SetTextLanguage(TextLanguage::Chinese);
     PresetLanguage(argc, argv);
 
-    CLI::App app(L("Varkel 网关配置工具的命令行界面: 不打开窗口完成配置工具的每项工作。",
-                   "Varkel gateway configuration from the command line: every job of the "
-                   "configuration tool without a window."),
-                 "varkel-cli");
-    app.footer(L("退出状态: 0 成功; 1 diff 发现差异; 3-11, 13 结果代码 (与网关操作相同); "
-                 "64 用法错误或拒绝的编辑; 65 输入不是有效配置; 66 输入文件缺失或不可读; "
-                 "73 无法写入输出。失败时不写入任何文件。详见 docs/cli.md。",
-                 "Exit status: 0 success; 1 diff found differences; 3-11, 13 the result code "
-                 "of the operation; 64 usage error or refused edit; 65 input is not a valid "
-                 "configuration; 66 input file missing or unreadable; 73 output cannot be "
-                 "written. Nothing is written on failure. See docs/cli.md."));
+    CLI::App app(Text(Msg::CliDescription), "varkel-cli");
+    app.footer(Text(Msg::CliFooter));
     app.set_version_flag("--version", std::string("varkel-cli ") + VARKEL_VERSION,
-                         L("显示版本并退出", "Print the version and exit"));
+                         Text(Msg::CliVersionHelp));
     app.require_subcommand(1);
 
     std::string lang = "zh";
-    app.add_option("--lang", lang,
-                   L("文本语言: zh (中文, 默认) 或 en (英文)",
-                     "Text language: zh (Chinese, the default) or en (English)"))
-        ->check(CLI::IsMember({"zh", "en"}));
+    app.add_option("--lang", lang, Text(Msg::CliLangHelp))->check(CLI::IsMember({"zh", "en"}));
     std::string answer = "yes";
-    app.add_option("--answer", answer,
-                   L("核心提出问题时给出的固定回答: yes (默认), no 或 cancel; 不会等待键盘输入",
-                     "Fixed answer to any question the core asks: yes (the default), no or "
-                     "cancel; the keyboard is never read"))
+    app.add_option("--answer", answer, Text(Msg::CliAnswerHelp))
         ->check(CLI::IsMember({"yes", "no", "cancel"}));
 
     CliContext context;
@@ -96,11 +82,11 @@ int RunCli(int argc, char** argv) {
             status = 0;
         } else {
             PrintError(e.what());
-            PrintError(L("使用 --help 查看用法。", "Run with --help for the usage."));
+            PrintError(Text(Msg::CliSeeHelp));
             status = kExitUsage;
         }
     } catch (const std::exception& e) {
-        PrintError(Fmt(L("内部错误: {}", "Internal error: {}"), {e.what()}));
+        PrintError(Text(Msg::CliInternalError, {e.what()}));
         status = 70;
     }
     if (sink)
@@ -110,7 +96,7 @@ int RunCli(int argc, char** argv) {
 
 std::shared_ptr<std::string> AddFileArgument(CLI::App* command) {
     auto file = std::make_shared<std::string>();
-    command->add_option("FILE", *file, L("配置文件", "Configuration file"))->required();
+    command->add_option("FILE", *file, Text(Msg::CliFileHelp))->required();
     return file;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/CliText.h"
 
+#include "model/Catalog.h"
 #include "model/TextTable.h"
 
 #include <iostream>
@@ -11,18 +12,7 @@ std::string L(std::string_view chinese, std::string_view english) {
 }
 
 std::string Fmt(std::string_view pattern, std::initializer_list<std::string> args) {
-    std::string out;
-    auto arg = args.begin();
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '{' && i + 1 < pattern.size() && pattern[i + 1] == '}' &&
-            arg != args.end()) {
-            out += *arg++;
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
+    return FillPlaceholders(std::string(pattern), args);
 }
 
 void PrintError(const std::string& text) {

@@ -1,6 +1,7 @@
 #include "cli/ConfigCheck.h"
 
 #include "cli/CliText.h"
+#include "model/Catalog.h"
 #include "model/MessageRecorder.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
@@ -150,17 +151,15 @@ CheckReport CheckConfiguration(Project& project) {
                     continue;
                 reported.insert({i, j});
                 out.push_back({MappingConflict, bits[i].label + " <> " + bits[j].label,
-                               Fmt(memory == 0 ? L("输入存储区位 {}", "input memory bits {}")
-                                               : L("输出存储区位 {}", "output memory bits {}"),
-                                   {BitRange(shared)})});
+                               FillPlaceholders(memory == 0 ? Text(Msg::CliInputBits)
+                                                            : Text(Msg::CliOutputBits),
+                                                {BitRange(shared)})});
             }
         }
         const bool in = Overflows(bits[i].input), outMem = Overflows(bits[i].output);
         if (in || outMem)
-            overflows.push_back(
-                {MappingOverflow, bits[i].label,
-                 in ? L("超出输入存储区 00A7H", "beyond the input memory (00A7H)")
-                    : L("超出输出存储区 40A7H", "beyond the output memory (40A7H)")});
+            overflows.push_back({MappingOverflow, bits[i].label,
+                                 in ? Text(Msg::CliBeyondInput) : Text(Msg::CliBeyondOutput)});
     }
     out.insert(out.end(), overflows.begin(), overflows.end());
 
@@ -169,7 +168,7 @@ CheckReport CheckConfiguration(Project& project) {
         for (std::size_t j = i + 1; j < bits.size(); ++j)
             if (!reported.count({i, j}) && PairConflicts(*bits[i].command, *bits[j].command))
                 out.push_back({MappingConflict, bits[i].label + " <> " + bits[j].label,
-                               L("映射地址范围重叠", "mapping ranges overlap")});
+                               Text(Msg::CliRangesOverlap)});
 
     if (report.code == Success && !out.empty())
         report.code = out.front().code;

@@ -6,6 +6,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/ProjectFile.h"
 #include "cli/Target.h"
+#include "model/Catalog.h"
 #include "model/CommitRules.h"
 #include "model/FunctionCode.h"
 #include "model/Project.h"
@@ -31,7 +32,7 @@ int RunNew(const std::string& out, bool universal) {
         CommitResult result = CommitValue(*project, TreeEntry{TreeEntry::SubnetKind, &subnet},
                                           Subnet::ProtocolIndex, LocalText(kUniversalKey));
         if (!result.Accepted()) {
-            PrintError(L("无法切换到通用模式", "Cannot switch to universal mode"));
+            PrintError(Text(Msg::CliCannotSwitchUniversal));
             return kExitUsage;
         }
     }
@@ -43,8 +44,7 @@ int RunAutoMap(const std::string& file, const std::string& out) {
     if (int code = LoadConfiguration(file, *project))
         return code;
     if (project->GetSubnet().GetProtocolType() != 0) {
-        PrintError(L("自动映射仅在 Modbus 主站模式下可用",
-                     "Auto mapping is only offered in Modbus master mode"));
+        PrintError(Text(Msg::CliAutoMapMasterOnly));
         return kExitUsage;
     }
     const std::string target = out.empty() ? file : out;
@@ -64,20 +64,18 @@ int RunAddNode(const std::string& file) {
         return code;
     Subnet& subnet = project->GetSubnet();
     if (subnet.GetProtocolType() == 1) {
-        PrintError(L("通用模式下不能增加节点", "Nodes cannot be added in universal mode"));
+        PrintError(Text(Msg::CliNoNodeInUniversal));
         return kExitUsage;
     }
     if (subnet.GetNodeCount() != 0) {
-        PrintError(Fmt(L("子网已有节点 {}; 只能有一个节点",
-                         "The subnet already has the node {}; it can have only one"),
-                       {subnet.GetNodeAt(0)->GetName()}));
+        PrintError(Text(Msg::CliSubnetHasNode, {subnet.GetNodeAt(0)->GetName()}));
         return kExitUsage;
     }
     if (int code = CheckWritable(file))
         return code;
     Node* node = subnet.CreateNode();
     if (!node) {
-        PrintError(L("无法增加节点", "The node could not be added"));
+        PrintError(Text(Msg::CliNodeNotAdded));
         return kExitUsage;
     }
     if (int code = SaveConfiguration(*project, file))
@@ -93,9 +91,8 @@ int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
     Subnet& subnet = project->GetSubnet();
     Node* node = subnet.GetNodeAt(nodeIndex);
     if (!node) {
-        PrintError(Fmt(L("没有节点 {} (子网有 {} 个节点; 请先用 add-node 增加节点)",
-                         "There is no node {} (the subnet has {} nodes; add one with add-node)"),
-                       {std::to_string(nodeIndex), std::to_string(subnet.GetNodeCount())}));
+        PrintError(Text(Msg::CliNoNodeAddOne,
+                        {std::to_string(nodeIndex), std::to_string(subnet.GetNodeCount())}));
         return kExitUsage;
     }
     // The limit counts the first node's commands, as the editor does.
@@ -105,22 +102,21 @@ int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
     }
     FunctionInfo info = LookupFunctionCode(functionIndex);
     if (!info.supported) {
-        PrintError(Fmt(L("不支持功能索引 {} ({}); 支持的索引: 0-5, 12, 13",
-                         "Function index {} ({}) is not supported; supported are 0-5, 12 and 13"),
-                       {std::to_string(functionIndex), info.name}));
+        PrintError(Text(Msg::CliFunctionUnsupported, {std::to_string(functionIndex), info.name}));
         return kExitUsage;
     }
     if (int code = CheckWritable(file))
         return code;
     Command* command = node->CreateCommand(functionIndex);
     if (!command) {
-        PrintError(L("无法增加命令", "The command could not be added"));
+        PrintError(Text(Msg::CliCommandNotAdded));
         return kExitUsage;
     }
     if (int code = SaveConfiguration(*project, file))
         return code;
-    PrintLine(Fmt("{} #{} {}", {node->GetName(), std::to_string(node->GetCommandCount() - 1),
-                                command->GetName()}));
+    PrintLine(
+        FillPlaceholders("{} #{} {}", {node->GetName(), std::to_string(node->GetCommandCount() - 1),
+                                       command->GetName()}));
     return 0;
 }
 
@@ -137,7 +133,7 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
     }
     int row = 0;
     if (!ParseIndex(rowText, row)) {
-        PrintError(Fmt(L("行号无效: \"{}\"", "Invalid row: \"{}\""), {rowText}));
+        PrintError(Text(Msg::CliInvalidRow, {rowText}));
         return kExitUsage;
     }
     const ParamItem* item = ItemAtRow(entry, row);
@@ -145,31 +141,27 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
     CommitResult result = CommitValue(*project, entry, row, value);
     switch (result.refusal) {
     case CommitResult::NoSuchItem:
-        PrintError(Fmt(L("{} 没有第 {} 行", "{} has no row {}"), {targetText, rowText}));
+        PrintError(Text(Msg::CliNoRow, {targetText, rowText}));
         return kExitUsage;
     case CommitResult::NotEditable:
-        PrintError(Fmt(item && item->GetState() == 0
-                           ? L("{} 第 {} 行 \"{}\" 只能查看, 不能编辑",
-                               "{} row {} (\"{}\") is shown only and cannot be edited")
-                           : L("{} 第 {} 行 \"{}\" 当前不可编辑 (灰色)",
-                               "{} row {} (\"{}\") is greyed and cannot be edited now"),
-                       {targetText, rowText, itemName}));
+        PrintError(FillPlaceholders(item && item->GetState() == 0 ? Text(Msg::CliRowShownOnly)
+                                                                  : Text(Msg::CliRowGreyed),
+                                    {targetText, rowText, itemName}));
         return kExitUsage;
     case CommitResult::NotAChoice: {
         std::string choices;
         for (const auto& choice : item->GetChoices())
             choices += (choices.empty() ? "\"" : ", \"") + choice + "\"";
-        PrintError(Fmt(L("\"{}\" 不是 \"{}\" 的选项; 可选: {}",
-                         "\"{}\" is not a choice of \"{}\"; the choices are: {}"),
-                       {value, itemName, choices}));
+        PrintError(Text(Msg::CliNotAChoice, {value, itemName, choices}));
         return kExitUsage;
     }
     case CommitResult::NotRefused:
         break;
     }
     if (result.code != Success) {
-        PrintError(Fmt("{}: {} [{}] {} = \"{}\"",
-                       {ResultMessage(result.code), targetText, rowText, itemName, value}));
+        PrintError(
+            FillPlaceholders("{}: {} [{}] {} = \"{}\"",
+                             {ResultMessage(result.code), targetText, rowText, itemName, value}));
         return result.code;
     }
     if (result.changed) {
@@ -178,19 +170,19 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
     }
     PrintLine(result.storedValue);
     if (result.renamedNode)
-        PrintLine(Fmt(L("节点名称: {}", "node name: {}"), {result.nodeName}));
+        PrintLine(Text(Msg::CliNodeName, {result.nodeName}));
     if (result.protocolSwitched)
-        PrintLine(Fmt(L("协议类型: {}", "protocol type: {}"),
-                      {std::to_string(project->GetSubnet().GetProtocolType())}));
+        PrintLine(
+            Text(Msg::CliProtocolType, {std::to_string(project->GetSubnet().GetProtocolType())}));
     for (int r : result.valueChangedRows)
         if (const ParamItem* other = ItemAtRow(entry, r))
-            PrintLine(Fmt(L("第 {} 行 {}: {}", "row {} {}: {}"),
-                          {std::to_string(r), other->GetName(), other->GetValue()}));
+            PrintLine(
+                Text(Msg::CliRowValue, {std::to_string(r), other->GetName(), other->GetValue()}));
     for (int r : result.enableChangedRows)
         if (const ParamItem* other = ItemAtRow(entry, r))
-            PrintLine(Fmt(other->GetEnable() ? L("第 {} 行 {}: 可编辑", "row {} {}: enabled")
-                                             : L("第 {} 行 {}: 不可编辑", "row {} {}: greyed"),
-                          {std::to_string(r), other->GetName()}));
+            PrintLine(FillPlaceholders(other->GetEnable() ? Text(Msg::CliRowEnabled)
+                                                          : Text(Msg::CliRowDisabled),
+                                       {std::to_string(r), other->GetName()}));
     return 0;
 }
 
@@ -198,83 +190,47 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
 
 void AddEditCommands(CLI::App& app, CliContext& context) {
     {
-        auto* cmd = app.add_subcommand(
-            "new", L("写入一个新的默认配置 (构造时的默认值)",
-                     "Write a new default configuration (the construction defaults)"));
+        auto* cmd = app.add_subcommand("new", Text(Msg::CliNewHelp));
         auto out = std::make_shared<std::string>();
         auto universal = std::make_shared<bool>(false);
-        cmd->add_option("-o,--output", *out, L("输出文件", "Output file"))->required();
-        cmd->add_flag("--universal", *universal,
-                      L("像参数表格那样把协议类型切换为通用模式",
-                        "Switch the protocol type to universal mode, as the grid would"));
+        cmd->add_option("-o,--output", *out, Text(Msg::CliOutputHelp))->required();
+        cmd->add_flag("--universal", *universal, Text(Msg::CliUniversalHelp));
         cmd->callback([&context, out, universal] { context.exitCode = RunNew(*out, *universal); });
     }
     {
-        auto* cmd = app.add_subcommand(
-            "automap",
-            L("自动计算全部映射地址并保存 (默认保存到原文件); 溢出时退出状态 13, 映射仍保存",
-              "Recalculate every mapping address and save (in place by default); on "
-              "an overflow exit 13, the mapping is still saved"));
+        auto* cmd = app.add_subcommand("automap", Text(Msg::CliAutoMapHelp));
         auto out = std::make_shared<std::string>();
         auto file = AddFileArgument(cmd);
-        cmd->add_option("-o,--output", *out,
-                        L("输出文件 (默认: FILE)", "Output file (default: FILE)"));
+        cmd->add_option("-o,--output", *out, Text(Msg::CliOutputDefaultHelp));
         cmd->callback([&context, file, out] { context.exitCode = RunAutoMap(*file, *out); });
     }
     {
-        auto* cmd = app.add_subcommand(
-            "add-node", L("增加节点, 如编辑器的“增加节点” (仅在 Modbus 主站模式且子网尚无节点时)",
-                          "Add a node as the editor's Add Node does (only in Modbus master mode "
-                          "and while the subnet has no node)"));
+        auto* cmd = app.add_subcommand("add-node", Text(Msg::CliAddNodeHelp));
         auto file = AddFileArgument(cmd);
         cmd->callback([&context, file] { context.exitCode = RunAddNode(*file); });
     }
     {
-        auto* cmd = app.add_subcommand(
-            "add-command", L("在节点 N 上增加功能索引为 INDEX 的命令, 如编辑器的“增加命令”; "
-                             "第一个节点最多 48 条命令 (超出时退出状态 8)",
-                             "Add a command of function index INDEX to node N as the editor's "
-                             "Add Command does; the first node holds at most 48 commands (exit "
-                             "8 beyond)"));
+        auto* cmd = app.add_subcommand("add-command", Text(Msg::CliAddCommandHelp));
         auto function = std::make_shared<int>(0);
         auto node = std::make_shared<int>(0);
         auto file = AddFileArgument(cmd);
-        cmd->add_option("--function", *function,
-                        L("功能索引 0-13: 0=01 1=02 2=03 3=04 4=05 5=06 12=15 13=16 (6-11 不支持)",
-                          "Function index 0-13: 0=01 1=02 2=03 3=04 4=05 5=06 12=15 13=16 "
-                          "(6-11 are not supported)"))
+        cmd->add_option("--function", *function, Text(Msg::CliFunctionHelp))
             ->required()
             ->check(CLI::Range(0, 13));
-        cmd->add_option("--node", *node,
-                        L("节点序号, 从 0 开始 (默认 0)", "Node number from 0 (default 0)"))
-            ->check(CLI::NonNegativeNumber);
+        cmd->add_option("--node", *node, Text(Msg::CliNodeHelp))->check(CLI::NonNegativeNumber);
         cmd->callback([&context, file, function, node] {
             context.exitCode = RunAddCommand(*file, *function, *node);
         });
     }
     {
-        auto* cmd = app.add_subcommand(
-            "set", L("按参数表格的规则在 TARGET 的 ROW 行提交 VALUE; 拒绝的值以其结果代码 (6, 7, "
-                     "8) 退出, 文件不变; 不可编辑的行退出状态 64",
-                     "Commit VALUE at ROW of TARGET through the parameter grid's rules; a "
-                     "refused value exits with its code (6, 7 or 8) and the file stays as it "
-                     "was; a row that cannot be edited exits 64"));
+        auto* cmd = app.add_subcommand("set", Text(Msg::CliSetHelp));
         auto target = std::make_shared<std::string>();
         auto row = std::make_shared<std::string>();
         auto value = std::make_shared<std::string>();
         auto file = AddFileArgument(cmd);
-        cmd->add_option("TARGET", *target,
-                        L("fieldbus, subnet, node:N 或 command:N:M (N, M 从 0 开始)",
-                          "fieldbus, subnet, node:N or command:N:M (N and M from 0)"))
-            ->required();
-        cmd->add_option("ROW", *row,
-                        L("参数表格的行号, 从 0 开始", "Row of the parameter grid, from 0"))
-            ->required();
-        cmd->add_option("VALUE", *value,
-                        L("输入的值, 或选项参数的某个选项文本 (可为空: \"\")",
-                          "The typed value, or the text of one of a choice item's choices (may "
-                          "be empty: \"\")"))
-            ->required();
+        cmd->add_option("TARGET", *target, Text(Msg::CliTargetHelp))->required();
+        cmd->add_option("ROW", *row, Text(Msg::CliRowHelp))->required();
+        cmd->add_option("VALUE", *value, Text(Msg::CliValueHelp))->required();
         cmd->callback([&context, file, target, row, value] {
             context.exitCode = RunSet(*file, *target, *row, *value);
         });

@@ -4,6 +4,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/ProjectFile.h"
 #include "export/WorkbookExport.h"
+#include "model/Catalog.h"
 #include "model/Project.h"
 
 #include <CLI/CLI.hpp>
@@ -25,7 +26,7 @@ int RunExport(const std::string& file, const std::string& out, const std::string
     const int status = ExportWorkbook(*project, workbookTemplate, out, &error);
     if (status == ExportDone)
         return 0;
-    PrintError(error.empty() ? Fmt(L("导出失败: {}", "The export failed: {}"), {out}) : error);
+    PrintError(error.empty() ? Text(Msg::CliExportFailed, {out}) : error);
     switch (status) {
     case ExportTemplateMissing:
         return kExitNoInput;
@@ -40,18 +41,12 @@ int RunExport(const std::string& file, const std::string& out, const std::string
 } // namespace
 
 void AddExportCommand(CLI::App& app, CliContext& context) {
-    auto* cmd = app.add_subcommand(
-        "export", L("把配置导出为由模板生成的工作簿 (.xlsx)",
-                    "Export the configuration to a workbook (.xlsx) made from the template"));
+    auto* cmd = app.add_subcommand("export", Text(Msg::CliExportHelp));
     auto out = std::make_shared<std::string>();
     auto workbookTemplate = std::make_shared<std::string>();
     auto file = AddFileArgument(cmd);
-    cmd->add_option("-o,--output", *out, L("输出的工作簿 (.xlsx)", "Output workbook (.xlsx)"))
-        ->required();
-    cmd->add_option("--template", *workbookTemplate,
-                    L("模板工作簿 (默认: 程序附带的当前语言模板)",
-                      "Template workbook (default: the one shipped with the program for the "
-                      "active language)"));
+    cmd->add_option("-o,--output", *out, Text(Msg::CliWorkbookHelp))->required();
+    cmd->add_option("--template", *workbookTemplate, Text(Msg::CliTemplateHelp));
     cmd->callback([&context, file, out, workbookTemplate] {
         context.exitCode = RunExport(*file, *out, *workbookTemplate);
     });

@@ -1,6 +1,7 @@
 #include "cli/MemoryUse.h"
 
 #include "cli/CliText.h"
+#include "model/Catalog.h"
 #include "model/Project.h"
 
 #include <cstdio>
@@ -75,11 +76,10 @@ std::vector<std::string> MemoryMapLines(const MemoryCounts& counts, unsigned bas
     std::vector<std::string> lines;
     BitClasses classes = ClassifyBits(counts);
     lines.push_back(
-        Fmt(L("{} {}-{}: 已用 {} 位, 冲突 {} 位, 溢出 {} 位",
-              "{} {}-{}: {} bits used, {} in conflict, {} overflowing"),
-            {title, Hex4(base), Hex4(base + kMemoryBytes - 1),
-             std::to_string(classes.used.size() + classes.conflict.size()),
-             std::to_string(classes.conflict.size()), std::to_string(classes.overflow.size())}));
+        Text(Msg::CliMemoryUse,
+             {title, Hex4(base), Hex4(base + kMemoryBytes - 1),
+              std::to_string(classes.used.size() + classes.conflict.size()),
+              std::to_string(classes.conflict.size()), std::to_string(classes.overflow.size())}));
     for (int byte = 0; byte < kMemoryBytes; byte += 8) {
         std::string line = Hex4(base + static_cast<unsigned>(byte)) + " ";
         for (int b = byte; b < byte + 8; ++b) {
@@ -92,8 +92,8 @@ std::vector<std::string> MemoryMapLines(const MemoryCounts& counts, unsigned bas
         lines.push_back(line);
     }
     if (!classes.overflow.empty())
-        lines.push_back(Fmt(L("溢出位 (超出 {}): {}", "overflow bits (beyond {}): {}"),
-                            {Hex4(base + kMemoryBytes - 1), Ranges(classes.overflow)}));
+        lines.push_back(
+            Text(Msg::CliOverflowBits, {Hex4(base + kMemoryBytes - 1), Ranges(classes.overflow)}));
     return lines;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
+#include "model/Catalog.h"
 #include "model/Project.h"
 #include "persist/ModelXml.h"
 
@@ -26,26 +27,23 @@ std::string ParentFolder(const std::string& path) {
 int LoadConfiguration(const std::string& path, Project& project) {
     std::error_code ec;
     if (!fs::exists(path, ec)) {
-        PrintError(Fmt(L("找不到文件: {}", "File not found: {}"), {path}));
+        PrintError(Text(Msg::CliFileNotFound, {path}));
         return kExitNoInput;
     }
     if (fs::is_directory(path, ec)) {
-        PrintError(
-            Fmt(L("这是一个文件夹, 不是配置文件: {}", "This is a folder, not a file: {}"), {path}));
+        PrintError(Text(Msg::CliFileIsFolder, {path}));
         return kExitNoInput;
     }
     {
         std::ifstream probe(path, std::ios::binary);
         if (!probe) {
-            PrintError(Fmt(L("无法读取文件 {}: {}", "Cannot read the file {}: {}"),
-                           {path, std::strerror(errno)}));
+            PrintError(Text(Msg::CliCannotRead, {path, std::strerror(errno)}));
             return kExitNoInput;
         }
     }
     std::string error;
     if (!LoadFile(project, path, &error)) {
-        std::string text =
-            Fmt(L("{} 不是有效的配置文件", "{} is not a valid configuration"), {path});
+        std::string text = Text(Msg::CliNotAConfiguration, {path});
         if (!error.empty())
             text += ": " + error;
         PrintError(text);
@@ -53,9 +51,7 @@ int LoadConfiguration(const std::string& path, Project& project) {
     }
     std::string missing = MissingParts(project);
     if (!missing.empty()) {
-        PrintError(Fmt(
-            L("{} 不是完整的配置文件: 缺少{}", "{} is not a complete configuration: {} missing"),
-            {path, missing}));
+        PrintError(Text(Msg::CliIncomplete, {path, missing}));
         return kExitBadInput;
     }
     return 0;
@@ -65,22 +61,21 @@ std::string MissingParts(const Project& project) {
     const Fieldbus& fieldbus = project.GetFieldbus();
     const Subnet& subnet = project.GetSubnet();
     if (fieldbus.GetItemCount() < 5)
-        return L("现场总线参数", "the fieldbus items");
+        return Text(Msg::CliFieldbusItems);
     if (static_cast<int>(subnet.AlwaysItems().size()) < Subnet::kAlwaysCount)
-        return L("子网参数", "the subnet items");
+        return Text(Msg::CliSubnetItems);
     if (subnet.GetMasterItemCount() < Subnet::kMasterCount)
-        return L("Modbus主站参数", "the Modbus master items");
+        return Text(Msg::CliMasterItems);
     if (subnet.GetUniversalItemCount() < Subnet::kUniversalCount)
-        return L("通用模式参数", "the universal mode items");
+        return Text(Msg::CliUniversalItems);
     for (int n = 0; n < subnet.GetNodeCount(); ++n) {
         const Node* node = subnet.GetNodeAt(n);
         if (node->GetItemCount() < 1)
-            return Fmt(L("{} 的从站地址", "the slave address of {}"), {node->GetName()});
+            return Text(Msg::CliSlaveAddressOf, {node->GetName()});
         for (int c = 0; c < node->GetCommandCount(); ++c) {
             const Command* command = node->GetCommandAt(c);
             if (command->GetItemCount() < 10)
-                return Fmt(L("{} 的命令 {} 的参数", "the items of {}'s command {}"),
-                           {node->GetName(), std::to_string(c)});
+                return Text(Msg::CliCommandItemsOf, {node->GetName(), std::to_string(c)});
         }
     }
     return {};
@@ -89,21 +84,16 @@ std::string MissingParts(const Project& project) {
 int CheckWritable(const std::string& path) {
     std::error_code ec;
     if (path.empty() || fs::is_directory(path, ec)) {
-        PrintError(
-            Fmt(L("无法写入 {}: 这是一个文件夹", "Cannot write {}: it is a folder"), {path}));
+        PrintError(Text(Msg::CliWriteFolder, {path}));
         return kExitCantWrite;
     }
     std::string folder = ParentFolder(path);
     if (!fs::is_directory(folder, ec)) {
-        PrintError(
-            Fmt(L("无法写入 {}: 文件夹 {} 不存在", "Cannot write {}: the folder {} does not exist"),
-                {path, folder}));
+        PrintError(Text(Msg::CliWriteNoFolder, {path, folder}));
         return kExitCantWrite;
     }
     if (::access(folder.c_str(), W_OK) != 0) {
-        PrintError(Fmt(
-            L("无法写入 {}: 文件夹 {} 不可写", "Cannot write {}: the folder {} is not writable"),
-            {path, folder}));
+        PrintError(Text(Msg::CliWriteFolderReadOnly, {path, folder}));
         return kExitCantWrite;
     }
     return 0;
@@ -122,7 +112,7 @@ int SaveConfiguration(Project& project, const std::string& target) {
         return code;
     std::string error;
     if (!SaveFile(project, target, &error)) {
-        std::string text = Fmt(L("无法写入 {}", "Cannot write {}"), {path});
+        std::string text = Text(Msg::CliCannotWrite, {path});
         if (!error.empty())
             text += ": " + error;
         PrintError(text);

@@ -7,6 +7,7 @@
 #include "cli/ProjectDiff.h"
 #include "cli/ProjectFile.h"
 #include "cli/ProjectJson.h"
+#include "model/Catalog.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 
@@ -27,9 +28,9 @@ void PrintJson(const Json& json) {
 std::string ItemLine(int row, const ParamItem& item) {
     std::string line = "[" + std::to_string(row) + "] " + item.GetName() + ": " + item.GetValue();
     if (item.GetState() == ParamItem::ShownOnly)
-        line += L("  (只读)", "  (fixed)");
+        line += Text(Msg::CliFixedMark);
     else if (item.GetEnable() != 1)
-        line += L("  (灰色)", "  (greyed)");
+        line += Text(Msg::CliGreyedMark);
     if (item.GetState() == ParamItem::Picked && !item.GetChoices().empty()) {
         line += "  {";
         for (std::size_t i = 0; i < item.GetChoices().size(); ++i)
@@ -57,9 +58,7 @@ int RunShow(const std::string& file, bool json) {
     for (std::size_t i = 0; i < rows.size(); ++i)
         PrintLine("  " + ItemLine(static_cast<int>(i), *rows[i]));
     if (subnet.GetProtocolType() != 0 && subnet.GetNodeCount() > 0)
-        PrintLine(L("  (以下节点保留在配置中, 但在通用模式下不显示于树中)",
-                    "  (the nodes below are kept, but the tree does not show them in universal "
-                    "mode)"));
+        PrintLine(Text(Msg::CliHiddenNodes));
     for (int n = 0; n < subnet.GetNodeCount(); ++n) {
         const Node* node = subnet.GetNodeAt(n);
         PrintLine("  " + node->GetName() + "  (node:" + std::to_string(n) + ")");
@@ -67,9 +66,8 @@ int RunShow(const std::string& file, bool json) {
             PrintLine("    " + ItemLine(i, *node->GetItem(i)));
         for (int c = 0; c < node->GetCommandCount(); ++c) {
             const Command* command = node->GetCommandAt(c);
-            PrintLine("    " + CommandLabel(c, command->GetName()) +
-                      "  (command:" + std::to_string(n) + ":" + std::to_string(c) +
-                      L(", 功能索引 ", ", function index ") +
+            PrintLine("    " + CommandLabel(c, command->GetName()) + "  (command:" +
+                      std::to_string(n) + ":" + std::to_string(c) + Text(Msg::CliFunctionIndex) +
                       std::to_string(command->GetFunctionIndex()) + ")");
             for (int i = 0; i < command->GetItemCount(); ++i)
                 PrintLine("      " + ItemLine(i, *command->GetItem(i)));
@@ -84,15 +82,17 @@ int RunCheck(const std::string& file) {
         return code;
     CheckReport report = CheckConfiguration(*project);
     for (const Problem& problem : report.problems)
-        PrintLine(Fmt("[{}] {}: {}: {}", {std::to_string(problem.code), ResultMessage(problem.code),
-                                          problem.where, problem.what}));
+        PrintLine(FillPlaceholders("[{}] {}: {}: {}",
+                                   {std::to_string(problem.code), ResultMessage(problem.code),
+                                    problem.where, problem.what}));
     if (report.problems.empty() && report.code != Success)
-        PrintLine(Fmt("[{}] {}", {std::to_string(report.code), ResultMessage(report.code)}));
+        PrintLine(
+            FillPlaceholders("[{}] {}", {std::to_string(report.code), ResultMessage(report.code)}));
     if (report.code == Success)
-        PrintLine(L("未发现问题", "No problems found"));
+        PrintLine(Text(Msg::CliNoProblems));
     else
-        PrintLine(Fmt(L("发现 {} 个问题", "{} problems found"),
-                      {std::to_string(std::max<std::size_t>(report.problems.size(), 1))}));
+        PrintLine(Text(Msg::CliProblemsFound,
+                       {std::to_string(std::max<std::size_t>(report.problems.size(), 1))}));
     return report.code;
 }
 
@@ -105,15 +105,13 @@ int RunMap(const std::string& file, bool json) {
         PrintJson(MemoryJson(use));
         return 0;
     }
-    for (const auto& line : MemoryMapLines(use.input, 0, L("输入存储区", "Input memory")))
+    for (const auto& line : MemoryMapLines(use.input, 0, Text(Msg::CliInputMemory)))
         PrintLine(line);
     PrintLine("");
-    for (const auto& line :
-         MemoryMapLines(use.output, kOutputBase, L("输出存储区", "Output memory")))
+    for (const auto& line : MemoryMapLines(use.output, kOutputBase, Text(Msg::CliOutputMemory)))
         PrintLine(line);
     PrintLine("");
-    PrintLine(L("每行 8 字节, 每字节从位 0 开始: . 未用  # 已用  X 冲突",
-                "8 bytes a line, each byte from bit 0: . free  # used  X conflict"));
+    PrintLine(Text(Msg::CliMapLegend));
     return 0;
 }
 
@@ -148,9 +146,9 @@ int RunDiff(const std::string& fileA, const std::string& fileB, bool json) {
             line += " " + d.field + ": \"" + d.a + "\" -> \"" + d.b + "\"";
             PrintLine(line);
         }
-        PrintLine(differences.empty() ? L("两个配置相同", "The configurations are equal")
-                                      : Fmt(L("{} 处不同", "{} differences"),
-                                            {std::to_string(differences.size())}));
+        PrintLine(differences.empty()
+                      ? Text(Msg::CliConfigurationsEqual)
+                      : Text(Msg::CliDifferences, {std::to_string(differences.size())}));
     }
     return differences.empty() ? 0 : kExitDiffers;
 }
@@ -159,46 +157,32 @@ int RunDiff(const std::string& fileA, const std::string& fileB, bool json) {
 
 void AddReportCommands(CLI::App& app, CliContext& context) {
     {
-        auto* cmd = app.add_subcommand(
-            "show", L("显示配置: 默认为可读的树, --json 为供脚本使用的稳定 JSON",
-                      "Print the configuration: a readable tree by default, stable JSON for "
-                      "scripts with --json"));
+        auto* cmd = app.add_subcommand("show", Text(Msg::CliShowHelp));
         auto json = std::make_shared<bool>(false);
         auto file = AddFileArgument(cmd);
-        cmd->add_flag("--json", *json, L("以 JSON 输出", "Print JSON"));
+        cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
         cmd->callback([&context, file, json] { context.exitCode = RunShow(*file, *json); });
     }
     {
-        auto* cmd = app.add_subcommand(
-            "check", L("做下载前的全部检查 (空值, 存储区标记与扫描, 节点命令两两冲突), "
-                       "列出每个问题; 退出状态为第一个问题的结果代码, 无问题为 0",
-                       "Run every check a download makes before it sends a byte (empty values, "
-                       "memory marking and scan, the node's pairwise conflict check) and list "
-                       "every problem; exit with the first problem's result code, 0 when clean"));
+        auto* cmd = app.add_subcommand("check", Text(Msg::CliCheckHelp));
         auto file = AddFileArgument(cmd);
         cmd->callback([&context, file] { context.exitCode = RunCheck(*file); });
     }
     {
-        auto* cmd = app.add_subcommand("map", L("显示输入和输出存储区每一位的使用情况",
-                                                "Show the use of both memories bit by bit"));
+        auto* cmd = app.add_subcommand("map", Text(Msg::CliMapHelp));
         auto json = std::make_shared<bool>(false);
         auto file = AddFileArgument(cmd);
-        cmd->add_flag("--json", *json,
-                      L("以 JSON 输出: used, conflict, overflow 位列表",
-                        "Print JSON: lists of used, conflict and overflow bits"));
+        cmd->add_flag("--json", *json, Text(Msg::CliMapJsonHelp));
         cmd->callback([&context, file, json] { context.exitCode = RunMap(*file, *json); });
     }
     {
-        auto* cmd = app.add_subcommand(
-            "diff", L("逐项比较两个配置; 相同退出 0, 不同退出 1",
-                      "Compare two configurations field by field; exit 0 when equal, 1 when "
-                      "they differ"));
+        auto* cmd = app.add_subcommand("diff", Text(Msg::CliDiffHelp));
         auto a = std::make_shared<std::string>();
         auto b = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
-        cmd->add_option("A", *a, L("第一个配置文件", "First configuration file"))->required();
-        cmd->add_option("B", *b, L("第二个配置文件", "Second configuration file"))->required();
-        cmd->add_flag("--json", *json, L("以 JSON 输出", "Print JSON"));
+        cmd->add_option("A", *a, Text(Msg::CliFirstFileHelp))->required();
+        cmd->add_option("B", *b, Text(Msg::CliSecondFileHelp))->required();
+        cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
         cmd->callback([&context, a, b, json] { context.exitCode = RunDiff(*a, *b, *json); });
     }
 }

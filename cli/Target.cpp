@@ -1,6 +1,7 @@
 #include "cli/Target.h"
 
 #include "cli/CliText.h"
+#include "model/Catalog.h"
 #include "model/Project.h"
 
 #include <vector>
@@ -30,10 +31,7 @@ bool ParseTarget(Project& project, const std::string& text, TreeEntry& entry, st
             break;
         start = colon + 1;
     }
-    const std::string malformed =
-        Fmt(L("无法识别的对象 \"{}\": 应为 fieldbus, subnet, node:N 或 command:N:M",
-              "Unknown target \"{}\": expected fieldbus, subnet, node:N or command:N:M"),
-            {text});
+    const std::string malformed = Text(Msg::CliUnknownTarget, {text});
     Subnet& subnet = project.GetSubnet();
     if (parts.size() == 1 && parts[0] == "fieldbus") {
         entry = TreeEntry{TreeEntry::FieldbusKind, &project.GetFieldbus()};
@@ -55,9 +53,7 @@ bool ParseTarget(Project& project, const std::string& text, TreeEntry& entry, st
     }
     Node* node = subnet.GetNodeAt(nodeIndex);
     if (!node) {
-        error = Fmt(
-            L("没有节点 {} (子网有 {} 个节点)", "There is no node {} (the subnet has {} nodes)"),
-            {parts[1], std::to_string(subnet.GetNodeCount())});
+        error = Text(Msg::CliNoNode, {parts[1], std::to_string(subnet.GetNodeCount())});
         return false;
     }
     if (parts[0] == "node") {
@@ -71,8 +67,8 @@ bool ParseTarget(Project& project, const std::string& text, TreeEntry& entry, st
     }
     Command* command = node->GetCommandAt(commandIndex);
     if (!command) {
-        error = Fmt(L("{} 没有命令 {} (共 {} 条命令)", "{} has no command {} (it has {} commands)"),
-                    {node->GetName(), parts[2], std::to_string(node->GetCommandCount())});
+        error = Text(Msg::CliNoCommand,
+                     {node->GetName(), parts[2], std::to_string(node->GetCommandCount())});
         return false;
     }
     entry = TreeEntry{TreeEntry::CommandKind, command};

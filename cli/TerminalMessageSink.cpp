@@ -1,6 +1,7 @@
 #include "cli/TerminalMessageSink.h"
 
 #include "cli/CliText.h"
+#include "model/Catalog.h"
 
 namespace varkel::cli {
 
@@ -16,9 +17,9 @@ Answer TerminalMessageSink::Ask(const std::string& text, Buttons buttons) {
         answer = Answer::Yes;
     else if (buttons == Buttons::YesNo && answer == Answer::Cancel)
         answer = Answer::No;
-    std::string said = answer == Answer::Yes  ? L("是", "yes")
-                       : answer == Answer::No ? L("否", "no")
-                                              : L("取消", "cancel");
+    std::string said = answer == Answer::Yes  ? Text(Msg::CliAnswerYes)
+                       : answer == Answer::No ? Text(Msg::CliAnswerNo)
+                                              : Text(Msg::CliAnswerCancel);
     ++messages_;
     PrintError(text + " -> " + said);
     return answer;

@@ -3,6 +3,7 @@
 #include "export/SheetCells.h"
 #include "export/SheetXml.h"
 #include "export/WorkbookPackage.h"
+#include "model/Catalog.h"
 #include "model/FileWrite.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
@@ -23,34 +24,9 @@ namespace varkel {
 
 namespace {
 
-bool Chinese() {
-    return GetTextLanguage() == TextLanguage::Chinese;
-}
-
 void Fail(std::string* error, const std::string& message) {
     if (error)
         *error = message;
-}
-
-std::string TemplateMissingText(const std::string& path, const std::string& reason) {
-    return Chinese() ? "无法读取模板工作簿：" + path + "（" + reason + "）"
-                     : "Cannot read the template workbook " + path + " (" + reason + ")";
-}
-
-std::string TemplateInvalidText(const std::string& path, const std::string& reason) {
-    return Chinese()
-               ? "模板文件不是有效的工作簿（.xlsx）：" + path + "（" + reason + "）"
-               : "The template is not a valid workbook (.xlsx): " + path + " (" + reason + ")";
-}
-
-std::string SheetMissingText(const std::string& path, const std::string& sheet) {
-    return Chinese() ? "模板工作簿中没有名为“" + sheet + "”的工作表：" + path
-                     : "The template workbook has no sheet named \"" + sheet + "\": " + path;
-}
-
-std::string WriteFailedText(const std::string& path, const std::string& reason) {
-    return Chinese() ? "无法写入工作簿：" + path + "（" + reason + "）"
-                     : "Cannot write the workbook " + path + " (" + reason + ")";
 }
 
 } // namespace
@@ -63,15 +39,15 @@ int ExportWorkbook(const Project& project, const std::string& templatePath,
     case WorkbookPackage::Opened:
         break;
     case WorkbookPackage::CannotRead:
-        Fail(error, TemplateMissingText(templatePath, detail));
+        Fail(error, Text(Msg::ExportTemplateUnreadable, {templatePath, detail}));
         return ExportTemplateMissing;
     case WorkbookPackage::NotPackage:
-        Fail(error, TemplateInvalidText(templatePath, detail));
+        Fail(error, Text(Msg::ExportTemplateInvalid, {templatePath, detail}));
         return ExportTemplateInvalid;
     }
     if (package.WorkbookPart().empty()) {
         Fail(error,
-             TemplateInvalidText(templatePath, Chinese() ? "缺少工作簿部件" : "no workbook part"));
+             Text(Msg::ExportTemplateInvalid, {templatePath, Text(Msg::ExportNoWorkbookPart)}));
         return ExportTemplateInvalid;
     }
 
@@ -86,7 +62,7 @@ int ExportWorkbook(const Project& project, const std::string& templatePath,
     for (Sheet& sheet : sheets) {
         sheet.part = package.FindSheet(LocalText(sheet.key));
         if (sheet.part.empty()) {
-            Fail(error, SheetMissingText(templatePath, LocalText(sheet.key)));
+            Fail(error, Text(Msg::ExportSheetMissing, {LocalText(sheet.key), templatePath}));
             return ExportSheetMissing;
         }
     }
@@ -98,9 +74,8 @@ int ExportWorkbook(const Project& project, const std::string& templatePath,
     for (Sheet& sheet : sheets) {
         SheetXml xml;
         if (!xml.Load(*package.Part(sheet.part))) {
-            Fail(error,
-                 TemplateInvalidText(templatePath, Chinese() ? "无法读取工作表 " + sheet.part
-                                                             : "cannot read sheet " + sheet.part));
+            Fail(error, Text(Msg::ExportTemplateInvalid,
+                             {templatePath, Text(Msg::ExportCannotReadSheet, {sheet.part})}));
             return ExportTemplateInvalid;
         }
         xml.SetCells(sheet.cells);
@@ -110,11 +85,11 @@ int ExportWorkbook(const Project& project, const std::string& templatePath,
 
     std::string bytes;
     if (!package.Write(bytes, detail)) {
-        Fail(error, WriteFailedText(outputPath, detail));
+        Fail(error, Text(Msg::ExportCannotWrite, {outputPath, detail}));
         return ExportWriteFailed;
     }
     if (!WriteFileAtomically(outputPath, bytes, detail)) {
-        Fail(error, WriteFailedText(outputPath, detail));
+        Fail(error, Text(Msg::ExportCannotWrite, {outputPath, detail}));
         return ExportWriteFailed;
     }
     if (error)
@@ -123,7 +98,8 @@ int ExportWorkbook(const Project& project, const std::string& templatePath,
 }
 
 std::string DefaultTemplateName() {
-    return Chinese() ? "Template.xlsx" : "Template_en.xlsx";
+    // The shipped template's sheet names are those of the text language.
+    return GetTextLanguage() == TextLanguage::English ? "Template_en.xlsx" : "Template.xlsx";
 }
 
 std::string ProgramDirectory() {

@@ -12,7 +12,48 @@ TextPair TextPairOf(Msg id) {
     // Common
     case Msg::UnknownError: return {"未知错误", "Unknown error"};
 
+    // Configuration model (model/)
+    case Msg::ItemEmpty: return {"\"{}\"中数据为空", "\"{}\" holds no data"};
+    case Msg::MappingConflictPair:
+        return {"%s和%s地址映射地址冲突!\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x",
+                "The mapping addresses of %s and %s conflict!\r\n%s maps to %4.4x+offset(%x), memory bits used: %x\r\n%s maps to %4.4x+offset(%x), memory bits used: %x"};
+
     // File layer (persist/)
+    case Msg::FileCannotOpen: return {"无法打开文件\"{}\"：{}。", "Cannot open the file \"{}\": {}."};
+    case Msg::FileNotAFile: return {"\"{}\"不是一个文件。", "\"{}\" is not a file."};
+    case Msg::FileTooLarge:
+        return {"文件\"{}\"过大（超过16 MB），不是配置文件。",
+                "The file \"{}\" is too large (over 16 MB) for a configuration file."};
+    case Msg::FileReadFailed: return {"读取文件\"{}\"失败：{}。", "Reading the file \"{}\" failed: {}."};
+    case Msg::FileEmpty: return {"文件\"{}\"是空的。", "The file \"{}\" is empty."};
+    case Msg::FileHoldsNul:
+        return {"文件\"{}\"含有空字节，不是XML配置文件。",
+                "The file \"{}\" holds NUL bytes; it is not an XML configuration file."};
+    case Msg::FileBadUtf8:
+        return {"文件\"{}\"不是有效的UTF-8文本（第{}字节）。",
+                "The file \"{}\" is not valid UTF-8 text (at byte {})."};
+    case Msg::FileBadGb2312:
+        return {"文件\"{}\"含有GB2312代码页以外的字节（第{}字节）。",
+                "The file \"{}\" holds bytes that are not GB2312 text (at byte {})."};
+    case Msg::FileTooDeep:
+        return {"文件\"{}\"的元素嵌套过深（超过{}层），不是配置文件。",
+                "The file \"{}\" nests its elements too deeply (over {} levels) for a configuration file."};
+    case Msg::FileBadXml:
+        return {"文件\"{}\"不是有效的XML：{}（第{}行）。",
+                "The file \"{}\" is not valid XML: {} (line {})."};
+    case Msg::FileBadCharReference:
+        return {"文件\"{}\"不是有效的XML：字符引用不代表任何字符（第{}行）。",
+                "The file \"{}\" is not valid XML: a character reference names no character (line {})."};
+    case Msg::FileCannotEncode:
+        return {"无法保存文件\"{}\"：\"{}\"含有GB2312代码页不能保存的字符。",
+                "Cannot save the file \"{}\": \"{}\" holds characters that the GB2312 code page cannot store."};
+    case Msg::FileCannotWrite: return {"无法写入文件\"{}\"：{}。", "Cannot write the file \"{}\": {}."};
+    case Msg::FileIncomplete:
+        return {"文件\"{}\"{}，不是完整的配置文件。",
+                "The file \"{}\" {}; it is not a complete configuration file."};
+    case Msg::FileLacks: return {"缺少{}", "lacks {}"};
+    case Msg::FileNoRoot: return {"没有根元素", "has no root element"};
+    case Msg::FileNoProduct: return {"缺少\"Product\"及其语言", "lacks \"Product\" with its language"};
 
     // Gateway link (link/)
     case Msg::LinkVersionQuery: return {"查询硬件版本", "Hardware version query"};
@@ -50,14 +91,249 @@ TextPair TextPairOf(Msg id) {
     case Msg::LinkCliPorts: return {"列出串口, 每行一个", "List the serial ports, one per line"};
 
     // Spreadsheet export (export/)
+    case Msg::ExportTemplateUnreadable:
+        return {"无法读取模板工作簿：{}（{}）",
+                "Cannot read the template workbook {} ({})"};
+    case Msg::ExportTemplateInvalid:
+        return {"模板文件不是有效的工作簿（.xlsx）：{}（{}）",
+                "The template is not a valid workbook (.xlsx): {} ({})"};
+    case Msg::ExportSheetMissing:
+        return {"模板工作簿中没有名为“{}”的工作表：{}",
+                "The template workbook has no sheet named \"{}\": {}"};
+    case Msg::ExportCannotWrite: return {"无法写入工作簿：{}（{}）", "Cannot write the workbook {} ({})"};
+    case Msg::ExportNoWorkbookPart: return {"缺少工作簿部件", "no workbook part"};
+    case Msg::ExportCannotReadSheet: return {"无法读取工作表 {}", "cannot read sheet {}"};
 
     // Command line (cli/)
+    case Msg::CliDescription:
+        return {"Varkel 网关配置工具的命令行界面: 不打开窗口完成配置工具的每项工作。",
+                "Varkel gateway configuration from the command line: every job of the configuration tool without a window."};
+    case Msg::CliFooter:
+        return {"退出状态: 0 成功; 1 diff 发现差异; 3-11, 13 结果代码 (与网关操作相同); 64 用法错误或拒绝的编辑; 65 输入不是有效配置; 66 输入文件缺失或不可读; 73 无法写入输出。失败时不写入任何文件。详见 docs/cli.md。",
+                "Exit status: 0 success; 1 diff found differences; 3-11, 13 the result code of the operation; 64 usage error or refused edit; 65 input is not a valid configuration; 66 input file missing or unreadable; 73 output cannot be written. Nothing is written on failure. See docs/cli.md."};
+    case Msg::CliVersionHelp: return {"显示版本并退出", "Print the version and exit"};
+    case Msg::CliLangHelp:
+        return {"文本语言: zh (中文, 默认) 或 en (英文)",
+                "Text language: zh (Chinese, the default) or en (English)"};
+    case Msg::CliAnswerHelp:
+        return {"核心提出问题时给出的固定回答: yes (默认), no 或 cancel; 不会等待键盘输入",
+                "Fixed answer to any question the core asks: yes (the default), no or cancel; the keyboard is never read"};
+    case Msg::CliSeeHelp: return {"使用 --help 查看用法。", "Run with --help for the usage."};
+    case Msg::CliInternalError: return {"内部错误: {}", "Internal error: {}"};
+    case Msg::CliFileHelp: return {"配置文件", "Configuration file"};
+    case Msg::CliInputBits: return {"输入存储区位 {}", "input memory bits {}"};
+    case Msg::CliOutputBits: return {"输出存储区位 {}", "output memory bits {}"};
+    case Msg::CliBeyondInput: return {"超出输入存储区 00A7H", "beyond the input memory (00A7H)"};
+    case Msg::CliBeyondOutput: return {"超出输出存储区 40A7H", "beyond the output memory (40A7H)"};
+    case Msg::CliRangesOverlap: return {"映射地址范围重叠", "mapping ranges overlap"};
+    case Msg::CliCannotSwitchUniversal: return {"无法切换到通用模式", "Cannot switch to universal mode"};
+    case Msg::CliAutoMapMasterOnly:
+        return {"自动映射仅在 Modbus 主站模式下可用",
+                "Auto mapping is only offered in Modbus master mode"};
+    case Msg::CliNoNodeInUniversal:
+        return {"通用模式下不能增加节点",
+                "Nodes cannot be added in universal mode"};
+    case Msg::CliSubnetHasNode:
+        return {"子网已有节点 {}; 只能有一个节点",
+                "The subnet already has the node {}; it can have only one"};
+    case Msg::CliNodeNotAdded: return {"无法增加节点", "The node could not be added"};
+    case Msg::CliNoNodeAddOne:
+        return {"没有节点 {} (子网有 {} 个节点; 请先用 add-node 增加节点)",
+                "There is no node {} (the subnet has {} nodes; add one with add-node)"};
+    case Msg::CliFunctionUnsupported:
+        return {"不支持功能索引 {} ({}); 支持的索引: 0-5, 12, 13",
+                "Function index {} ({}) is not supported; supported are 0-5, 12 and 13"};
+    case Msg::CliCommandNotAdded: return {"无法增加命令", "The command could not be added"};
+    case Msg::CliInvalidRow: return {"行号无效: \"{}\"", "Invalid row: \"{}\""};
+    case Msg::CliNoRow: return {"{} 没有第 {} 行", "{} has no row {}"};
+    case Msg::CliRowShownOnly:
+        return {"{} 第 {} 行 \"{}\" 只能查看, 不能编辑",
+                "{} row {} (\"{}\") is shown only and cannot be edited"};
+    case Msg::CliRowGreyed:
+        return {"{} 第 {} 行 \"{}\" 当前不可编辑 (灰色)",
+                "{} row {} (\"{}\") is greyed and cannot be edited now"};
+    case Msg::CliNotAChoice:
+        return {"\"{}\" 不是 \"{}\" 的选项; 可选: {}",
+                "\"{}\" is not a choice of \"{}\"; the choices are: {}"};
+    case Msg::CliNodeName: return {"节点名称: {}", "node name: {}"};
+    case Msg::CliProtocolType: return {"协议类型: {}", "protocol type: {}"};
+    case Msg::CliRowValue: return {"第 {} 行 {}: {}", "row {} {}: {}"};
+    case Msg::CliRowEnabled: return {"第 {} 行 {}: 可编辑", "row {} {}: enabled"};
+    case Msg::CliRowDisabled: return {"第 {} 行 {}: 不可编辑", "row {} {}: greyed"};
+    case Msg::CliNewHelp:
+        return {"写入一个新的默认配置 (构造时的默认值)",
+                "Write a new default configuration (the construction defaults)"};
+    case Msg::CliOutputHelp: return {"输出文件", "Output file"};
+    case Msg::CliUniversalHelp:
+        return {"像参数表格那样把协议类型切换为通用模式",
+                "Switch the protocol type to universal mode, as the grid would"};
+    case Msg::CliAutoMapHelp:
+        return {"自动计算全部映射地址并保存 (默认保存到原文件); 溢出时退出状态 13, 映射仍保存",
+                "Recalculate every mapping address and save (in place by default); on an overflow exit 13, the mapping is still saved"};
+    case Msg::CliOutputDefaultHelp: return {"输出文件 (默认: FILE)", "Output file (default: FILE)"};
+    case Msg::CliAddNodeHelp:
+        return {"增加节点, 如编辑器的“增加节点” (仅在 Modbus 主站模式且子网尚无节点时)",
+                "Add a node as the editor's Add Node does (only in Modbus master mode and while the subnet has no node)"};
+    case Msg::CliAddCommandHelp:
+        return {"在节点 N 上增加功能索引为 INDEX 的命令, 如编辑器的“增加命令”; 第一个节点最多 48 条命令 (超出时退出状态 8)",
+                "Add a command of function index INDEX to node N as the editor's Add Command does; the first node holds at most 48 commands (exit 8 beyond)"};
+    case Msg::CliFunctionHelp:
+        return {"功能索引 0-13: 0=01 1=02 2=03 3=04 4=05 5=06 12=15 13=16 (6-11 不支持)",
+                "Function index 0-13: 0=01 1=02 2=03 3=04 4=05 5=06 12=15 13=16 (6-11 are not supported)"};
+    case Msg::CliNodeHelp: return {"节点序号, 从 0 开始 (默认 0)", "Node number from 0 (default 0)"};
+    case Msg::CliSetHelp:
+        return {"按参数表格的规则在 TARGET 的 ROW 行提交 VALUE; 拒绝的值以其结果代码 (6, 7, 8) 退出, 文件不变; 不可编辑的行退出状态 64",
+                "Commit VALUE at ROW of TARGET through the parameter grid's rules; a refused value exits with its code (6, 7 or 8) and the file stays as it was; a row that cannot be edited exits 64"};
+    case Msg::CliTargetHelp:
+        return {"fieldbus, subnet, node:N 或 command:N:M (N, M 从 0 开始)",
+                "fieldbus, subnet, node:N or command:N:M (N and M from 0)"};
+    case Msg::CliRowHelp: return {"参数表格的行号, 从 0 开始", "Row of the parameter grid, from 0"};
+    case Msg::CliValueHelp:
+        return {"输入的值, 或选项参数的某个选项文本 (可为空: \"\")",
+                "The typed value, or the text of one of a choice item's choices (may be empty: \"\")"};
+    case Msg::CliExportFailed: return {"导出失败: {}", "The export failed: {}"};
+    case Msg::CliExportHelp:
+        return {"把配置导出为由模板生成的工作簿 (.xlsx)",
+                "Export the configuration to a workbook (.xlsx) made from the template"};
+    case Msg::CliWorkbookHelp: return {"输出的工作簿 (.xlsx)", "Output workbook (.xlsx)"};
+    case Msg::CliTemplateHelp:
+        return {"模板工作簿 (默认: 程序附带的当前语言模板)",
+                "Template workbook (default: the one shipped with the program for the active language)"};
+    case Msg::CliMemoryUse:
+        return {"{} {}-{}: 已用 {} 位, 冲突 {} 位, 溢出 {} 位",
+                "{} {}-{}: {} bits used, {} in conflict, {} overflowing"};
+    case Msg::CliOverflowBits: return {"溢出位 (超出 {}): {}", "overflow bits (beyond {}): {}"};
+    case Msg::CliFileNotFound: return {"找不到文件: {}", "File not found: {}"};
+    case Msg::CliFileIsFolder: return {"这是一个文件夹, 不是配置文件: {}", "This is a folder, not a file: {}"};
+    case Msg::CliCannotRead: return {"无法读取文件 {}: {}", "Cannot read the file {}: {}"};
+    case Msg::CliNotAConfiguration: return {"{} 不是有效的配置文件", "{} is not a valid configuration"};
+    case Msg::CliIncomplete:
+        return {"{} 不是完整的配置文件: 缺少{}",
+                "{} is not a complete configuration: {} missing"};
+    case Msg::CliFieldbusItems: return {"现场总线参数", "the fieldbus items"};
+    case Msg::CliSubnetItems: return {"子网参数", "the subnet items"};
+    case Msg::CliMasterItems: return {"Modbus主站参数", "the Modbus master items"};
+    case Msg::CliUniversalItems: return {"通用模式参数", "the universal mode items"};
+    case Msg::CliSlaveAddressOf: return {"{} 的从站地址", "the slave address of {}"};
+    case Msg::CliCommandItemsOf: return {"{} 的命令 {} 的参数", "the items of {}'s command {}"};
+    case Msg::CliWriteFolder: return {"无法写入 {}: 这是一个文件夹", "Cannot write {}: it is a folder"};
+    case Msg::CliWriteNoFolder:
+        return {"无法写入 {}: 文件夹 {} 不存在",
+                "Cannot write {}: the folder {} does not exist"};
+    case Msg::CliWriteFolderReadOnly:
+        return {"无法写入 {}: 文件夹 {} 不可写",
+                "Cannot write {}: the folder {} is not writable"};
+    case Msg::CliCannotWrite: return {"无法写入 {}", "Cannot write {}"};
+    case Msg::CliFixedMark: return {"  (只读)", "  (fixed)"};
+    case Msg::CliGreyedMark: return {"  (灰色)", "  (greyed)"};
+    case Msg::CliHiddenNodes:
+        return {"  (以下节点保留在配置中, 但在通用模式下不显示于树中)",
+                "  (the nodes below are kept, but the tree does not show them in universal mode)"};
+    case Msg::CliFunctionIndex: return {", 功能索引 ", ", function index "};
+    case Msg::CliNoProblems: return {"未发现问题", "No problems found"};
+    case Msg::CliProblemsFound: return {"发现 {} 个问题", "{} problems found"};
+    case Msg::CliInputMemory: return {"输入存储区", "Input memory"};
+    case Msg::CliOutputMemory: return {"输出存储区", "Output memory"};
+    case Msg::CliMapLegend:
+        return {"每行 8 字节, 每字节从位 0 开始: . 未用  # 已用  X 冲突",
+                "8 bytes a line, each byte from bit 0: . free  # used  X conflict"};
+    case Msg::CliConfigurationsEqual: return {"两个配置相同", "The configurations are equal"};
+    case Msg::CliDifferences: return {"{} 处不同", "{} differences"};
+    case Msg::CliShowHelp:
+        return {"显示配置: 默认为可读的树, --json 为供脚本使用的稳定 JSON",
+                "Print the configuration: a readable tree by default, stable JSON for scripts with --json"};
+    case Msg::CliJsonHelp: return {"以 JSON 输出", "Print JSON"};
+    case Msg::CliCheckHelp:
+        return {"做下载前的全部检查 (空值, 存储区标记与扫描, 节点命令两两冲突), 列出每个问题; 退出状态为第一个问题的结果代码, 无问题为 0",
+                "Run every check a download makes before it sends a byte (empty values, memory marking and scan, the node's pairwise conflict check) and list every problem; exit with the first problem's result code, 0 when clean"};
+    case Msg::CliMapHelp: return {"显示输入和输出存储区每一位的使用情况", "Show the use of both memories bit by bit"};
+    case Msg::CliMapJsonHelp:
+        return {"以 JSON 输出: used, conflict, overflow 位列表",
+                "Print JSON: lists of used, conflict and overflow bits"};
+    case Msg::CliDiffHelp:
+        return {"逐项比较两个配置; 相同退出 0, 不同退出 1",
+                "Compare two configurations field by field; exit 0 when equal, 1 when they differ"};
+    case Msg::CliFirstFileHelp: return {"第一个配置文件", "First configuration file"};
+    case Msg::CliSecondFileHelp: return {"第二个配置文件", "Second configuration file"};
+    case Msg::CliUnknownTarget:
+        return {"无法识别的对象 \"{}\": 应为 fieldbus, subnet, node:N 或 command:N:M",
+                "Unknown target \"{}\": expected fieldbus, subnet, node:N or command:N:M"};
+    case Msg::CliNoNode:
+        return {"没有节点 {} (子网有 {} 个节点)",
+                "There is no node {} (the subnet has {} nodes)"};
+    case Msg::CliNoCommand:
+        return {"{} 没有命令 {} (共 {} 条命令)",
+                "{} has no command {} (it has {} commands)"};
+    case Msg::CliAnswerYes: return {"是", "yes"};
+    case Msg::CliAnswerNo: return {"否", "no"};
+    case Msg::CliAnswerCancel: return {"取消", "cancel"};
 
     // Virtual gateway and virtual slave (sim/)
+    case Msg::SimDescription: return {"伪终端上的虚拟网关", "Virtual gateway on a pseudo-terminal"};
+    case Msg::SimHwHelp: return {"硬件版本 主版本.次版本 (2.1)", "Hardware version MAJOR.MINOR (2.1)"};
+    case Msg::SimLinkHelp: return {"指向设备的符号链接", "Symbolic link to the device"};
+    case Msg::SimStateHelp: return {"保存下载配置的文件", "File that keeps the downloaded configuration"};
+    case Msg::SimWireTimingHelp: return {"模拟19200波特率线路耗时", "Take the time of a 19200 baud line"};
+    case Msg::SimTraceHelp: return {"打印每一帧", "Print every frame"};
+    case Msg::SimFaultHelp:
+        return {"注入的故障: none, silent, short, wrong-ack, bad-version, bad-checksum, vanish",
+                "Fault to inject: none, silent, short, wrong-ack, bad-version, bad-checksum, vanish"};
+    case Msg::SimFaultAtHelp:
+        return {"出现故障的请求序号, 从 1 起 (0: 每个请求)",
+                "Request number from 1 (0: every request)"};
+    case Msg::SimLangHelp:
+        return {"文本语言: en 或 zh (默认按 LANG)",
+                "Text language: en or zh (by LANG when not given)"};
+    case Msg::SimBadHardwareVersion:
+        return {"硬件版本格式应为 主版本.次版本，例如 2.1",
+                "Hardware version must be MAJOR.MINOR, for example 2.1"};
+    case Msg::SimUnknownFault: return {"未知故障类型：{}", "Unknown fault: {}"};
+    case Msg::SimCannotLoadState: return {"无法读取状态文件：{}", "Cannot load the state file: {}"};
+    case Msg::SimCannotSaveState: return {"无法保存状态文件：{}", "Cannot save the state file: {}"};
+    case Msg::SimCannotOpenPty: return {"无法打开伪终端：{}", "Cannot open a pseudo-terminal: {}"};
+    case Msg::SimCannotCreateLink: return {"无法创建链接 {}: {}", "Cannot create the link {}: {}"};
+    case Msg::SimReady:
+        return {"虚拟网关，硬件版本 {}.{}，设备：{}{}",
+                "Virtual gateway, hardware {}.{}, ready on {}{}"};
+
+    // Desktop program (ui/)
+    case Msg::GuiDescription: return {"Varkel 网关配置软件", "Varkel gateway configuration tool"};
+    case Msg::GuiDeviceHelp:
+        return {"网关型号 0 (TRX-10)、1 (TRX-20A) 或 2 (TRC-10)，不再询问",
+                "gateway model 0 (TRX-10), 1 (TRX-20A) or 2 (TRC-10), without asking"};
+    case Msg::GuiLangHelp: return {"界面语言 zh 或 en", "language zh or en"};
+    case Msg::GuiScreenshotHelp:
+        return {"显示主窗口，把它画入图片后退出",
+                "show the main window, write a picture of it, exit"};
+    case Msg::GuiShowHelp:
+        return {"与 --screenshot 一起：画出 device、about、command、download、upload 或 conflict 对话框",
+                "with --screenshot: picture the device, about, command, download, upload or conflict dialog instead"};
+    case Msg::GuiSelectHelp:
+        return {"与 --screenshot 一起：先选中树的第 N 项 (从 0 起)",
+                "with --screenshot: select tree entry N (from 0) first"};
+    case Msg::GuiEditHelp:
+        return {"与 --screenshot 一起：打开参数表第 N 行的编辑框 (从 0 起)",
+                "with --screenshot: open the editor of parameter row N (from 0)"};
+    case Msg::GuiFileHelp: return {"要打开的配置文件", "configuration file to open"};
+    case Msg::GuiBadDevice: return {"--device 须为 0、1 或 2", "--device must be 0, 1 or 2"};
+    case Msg::GuiBadLang: return {"--lang 须为 zh 或 en", "--lang must be zh or en"};
+    case Msg::GuiBadShow:
+        return {"--show 须为 device、about、command、download、upload 或 conflict",
+                "--show must be device, about, command, download, upload or conflict"};
+    case Msg::GuiBadEdit: return {"--edit 须为非负整数", "--edit must be a number from 0"};
+    case Msg::GuiBadSelect: return {"--select 须为非负整数", "--select must be a number from 0"};
+    case Msg::GuiOneFile: return {"只能打开一个文件", "only one file can be opened"};
+    case Msg::GuiCannotWritePicture: return {"无法写入图片 {}", "cannot write the picture {}"};
+    case Msg::GuiCannotSave: return {"无法保存文件 {}。", "Could not save the file {}."};
+    case Msg::GuiFileMissing: return {"文件 {} 不存在。", "The file {} does not exist."};
+    case Msg::GuiManualMissing: return {"找不到用户手册 {}。", "The user manual {} was not found."};
+    case Msg::GuiCannotOpenManual: return {"无法打开用户手册 {}。", "Could not open the user manual {}."};
 
     // Commissioning probe (probe/)
 
     // Timing estimate and I/O list
+
+    case Msg::MsgCount: break;
     }
     return {"", ""};
 }

@@ -1,5 +1,6 @@
 #include "model/Node.h"
 
+#include "model/Catalog.h"
 #include "model/FunctionCode.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
@@ -126,9 +127,8 @@ int Node::CheckCommandConflicts(const Command* x) const {
             continue;
         const std::string nameX = x->GetName();
         const std::string nameY = y->GetName();
-        const char* format =
-            "%s和%s地址映射地址冲突!\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x"
-            "\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x";
+        const std::string pattern = Text(Msg::MappingConflictPair);
+        const char* format = pattern.c_str();
         int size = std::snprintf(nullptr, 0, format, nameX.c_str(), nameY.c_str(), nameX.c_str(),
                                  addressX, static_cast<unsigned>(offsetX),
                                  static_cast<unsigned>(lengthX), nameY.c_str(), addressY,

@@ -1,5 +1,6 @@
 #include "model/Subnet.h"
 
+#include "model/Catalog.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
@@ -161,7 +162,7 @@ int Subnet::Validate() const {
           StartDelimiterIndex, EndDelimiterIndex, SendAutoPeriodIndex}) {
         ParamItem* item = GetItem(index);
         if (item && item->GetValue().empty()) {
-            ShowMessage("\"" + item->GetName() + "\"中数据为空");
+            ShowMessage(Text(Msg::ItemEmpty, {item->GetName()}));
             return ItemEmpty;
         }
     }

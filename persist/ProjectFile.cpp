@@ -1,4 +1,5 @@
 // Saving and loading a whole configuration file.
+#include "model/Catalog.h"
 #include "model/Messages.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
@@ -50,7 +51,7 @@ const TiXmlElement* LanguageElement(const TiXmlElement* root) {
 // What a configuration must have before it may replace the one in memory;
 // the English and Chinese description of the first missing part, or empty.
 std::string MissingPart(const TiXmlElement* root) {
-    auto lacks = [](const char* what) { return PersistText("缺少", "lacks ") + what; };
+    auto lacks = [](const char* what) { return Text(Msg::FileLacks, {what}); };
     const TiXmlElement* subnet = FindChildByValue(root, "Subnet");
     if (!subnet)
         return lacks("\"Subnet\"");
@@ -74,8 +75,7 @@ std::string MissingPart(const TiXmlElement* root) {
 }
 
 std::string FileFault(const std::string& path, const std::string& fault) {
-    return PersistText("文件\"", "The file \"") + path + PersistText("\"", "\" ") + fault +
-           PersistText("，不是完整的配置文件。", "; it is not a complete configuration file.");
+    return Text(Msg::FileIncomplete, {path, fault});
 }
 
 // Reads a file as far as its language check: the root element, or nullptr
@@ -86,12 +86,11 @@ const TiXmlElement* ReadRoot(const std::string& path, TiXmlDocument& document, s
         return nullptr;
     const TiXmlElement* root = document.FirstChildElement();
     if (!root) {
-        err = FileFault(path, PersistText("没有根元素", "has no root element"));
+        err = FileFault(path, Text(Msg::FileNoRoot));
         return nullptr;
     }
     if (!LanguageElement(root)) {
-        err = FileFault(path, PersistText("缺少\"Product\"及其语言", "lacks \"Product\" with its "
-                                                                     "language"));
+        err = FileFault(path, Text(Msg::FileNoProduct));
         return nullptr;
     }
     if (!CheckLanguage(root))

@@ -1,7 +1,7 @@
 #include "persist/XmlFile.h"
 
+#include "model/Catalog.h"
 #include "model/FileWrite.h"
-#include "model/TextTable.h"
 #include "persist/Gb2312.h"
 #include "persist/XmlUtil.h"
 
@@ -17,27 +17,7 @@
 
 namespace varkel {
 
-std::string PersistText(const char* chinese, const char* english) {
-    return GetTextLanguage() == TextLanguage::Chinese ? chinese : english;
-}
-
 namespace {
-
-std::string Format(const std::string& pattern, const std::string& a, const std::string& b = {},
-                   const std::string& c = {}) {
-    // Tiny positional formatter: %1, %2, %3; texts may hold any bytes.
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-            pattern[i + 1] <= '3') {
-            out += pattern[i + 1] == '1' ? a : pattern[i + 1] == '2' ? b : c;
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
-}
 
 std::string ToLower(std::string text) {
     for (char& c : text)
@@ -129,26 +109,21 @@ void CloseQuietly(int fd) {
 } // namespace
 
 bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& error) {
-    auto fail = [&](const std::string& pattern, const std::string& detail = {},
-                    const std::string& more = {}) {
-        error = Format(pattern, path, detail, more);
+    auto fail = [&](Msg message, const std::string& detail = {}, const std::string& more = {}) {
+        error = Text(message, {path, detail, more});
         return false;
     };
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        return fail(PersistText("无法打开文件\"%1\"：%2。", "Cannot open the file \"%1\": %2."),
-                    SystemReason(errno));
+        return fail(Msg::FileCannotOpen, SystemReason(errno));
     if (!S_ISREG(st.st_mode))
-        return fail(PersistText("\"%1\"不是一个文件。", "\"%1\" is not a file."));
+        return fail(Msg::FileNotAFile);
     if (static_cast<unsigned long long>(st.st_size) > kMaxXmlFileSize)
-        return fail(PersistText("文件\"%1\"过大（超过16 MB），不是配置文件。",
-                                "The file \"%1\" is too large (over 16 MB) for a configuration "
-                                "file."));
+        return fail(Msg::FileTooLarge);
 
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
-        return fail(PersistText("无法打开文件\"%1\"：%2。", "Cannot open the file \"%1\": %2."),
-                    SystemReason(errno));
+        return fail(Msg::FileCannotOpen, SystemReason(errno));
     std::string bytes;
     bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
     std::size_t got = 0;
@@ -163,62 +138,42 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     int readErrno = errno;
     std::fclose(file);
     if (readError)
-        return fail(PersistText("读取文件\"%1\"失败：%2。", "Reading the file \"%1\" failed: %2."),
-                    SystemReason(readErrno));
+        return fail(Msg::FileReadFailed, SystemReason(readErrno));
     if (got > kMaxXmlFileSize)
-        return fail(PersistText("文件\"%1\"过大（超过16 MB），不是配置文件。",
-                                "The file \"%1\" is too large (over 16 MB) for a configuration "
-                                "file."));
+        return fail(Msg::FileTooLarge);
     bytes.resize(got);
     if (bytes.empty())
-        return fail(PersistText("文件\"%1\"是空的。", "The file \"%1\" is empty."));
+        return fail(Msg::FileEmpty);
     if (bytes.find('\0') != std::string::npos)
-        return fail(PersistText("文件\"%1\"含有空字节，不是XML配置文件。",
-                                "The file \"%1\" holds NUL bytes; it is not an XML "
-                                "configuration file."));
+        return fail(Msg::FileHoldsNul);
 
     std::string text;
     std::size_t bad = 0;
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         text = bytes.substr(3);
         if (!IsValidUtf8(text, &bad))
-            return fail(PersistText("文件\"%1\"不是有效的UTF-8文本（第%2字节）。",
-                                    "The file \"%1\" is not valid UTF-8 text (at byte %2)."),
-                        std::to_string(bad + 3));
+            return fail(Msg::FileBadUtf8, std::to_string(bad + 3));
     } else if (std::string enc = DeclaredEncoding(bytes); enc == "utf-8" || enc == "utf8") {
         text = std::move(bytes);
         if (!IsValidUtf8(text, &bad))
-            return fail(PersistText("文件\"%1\"不是有效的UTF-8文本（第%2字节）。",
-                                    "The file \"%1\" is not valid UTF-8 text (at byte %2)."),
-                        std::to_string(bad));
+            return fail(Msg::FileBadUtf8, std::to_string(bad));
     } else if (!DecodeGb2312(bytes, text, &bad)) {
-        return fail(PersistText("文件\"%1\"含有GB2312代码页以外的字节（第%2字节）。",
-                                "The file \"%1\" holds bytes that are not GB2312 text (at byte "
-                                "%2)."),
-                    std::to_string(bad));
+        return fail(Msg::FileBadGb2312, std::to_string(bad));
     }
 
     if (NestingDepth(text, kMaxXmlDepth) > kMaxXmlDepth)
-        return fail(PersistText("文件\"%1\"的元素嵌套过深（超过%2层），不是配置文件。",
-                                "The file \"%1\" nests its elements too deeply (over %2 levels) "
-                                "for a configuration file."),
-                    std::to_string(kMaxXmlDepth));
+        return fail(Msg::FileTooDeep, std::to_string(kMaxXmlDepth));
 
     // The text is UTF-8 now, whatever the declaration says; only the UTF-8
     // mode turns a character reference such as &#x6CF5; into the whole
     // character rather than its lowest byte.
     document.Parse(text.c_str(), nullptr, TIXML_ENCODING_UTF8);
     if (document.Error())
-        return fail(PersistText("文件\"%1\"不是有效的XML：%2（第%3行）。",
-                                "The file \"%1\" is not valid XML: %2 (line %3)."),
-                    document.ErrorDesc(), std::to_string(document.ErrorRow()));
+        return fail(Msg::FileBadXml, document.ErrorDesc(), std::to_string(document.ErrorRow()));
     // A reference to no character (a surrogate, beyond U+10FFFF) leaves
     // broken text behind.
     if (const TiXmlElement* bad = FindBrokenText(document.FirstChildElement()))
-        return fail(PersistText("文件\"%1\"不是有效的XML：字符引用不代表任何字符（第%2行）。",
-                                "The file \"%1\" is not valid XML: a character reference "
-                                "names no character (line %2)."),
-                    std::to_string(bad->Row()));
+        return fail(Msg::FileBadCharReference, std::to_string(bad->Row()));
     return true;
 }
 
@@ -231,16 +186,12 @@ bool WriteXmlFile(const TiXmlDocument& document, const std::string& path, std::s
              e = e->NextSiblingElement())
             bad = FindUnencodable(e);
         where = bad ? DescribeElement(bad) : std::string("?");
-        error = Format(PersistText("无法保存文件\"%1\"：\"%2\"含有GB2312代码页不能保存的字符。",
-                                   "Cannot save the file \"%1\": \"%2\" holds characters that "
-                                   "the GB2312 code page cannot store."),
-                       path, where);
+        error = Text(Msg::FileCannotEncode, {path, where});
         return false;
     }
     std::string reason;
     if (!WriteFileAtomically(path, bytes, reason)) {
-        error = Format(PersistText("无法写入文件\"%1\"：%2。", "Cannot write the file \"%1\": %2."),
-                       path, reason);
+        error = Text(Msg::FileCannotWrite, {path, reason});
         return false;
     }
     return true;

@@ -11,9 +11,6 @@ namespace varkel {
 inline constexpr std::size_t kMaxXmlFileSize = 16 * 1024 * 1024;
 inline constexpr std::size_t kMaxXmlDepth = 256;
 
-// The Chinese or the English text, by the active language.
-std::string PersistText(const char* chinese, const char* english);
-
 // Reads and parses a configuration file into an empty document: the bytes
 // are checked (size, no NUL), decoded from the code page named by the
 // declaration (GB2312 family unless it says UTF-8), measured for nesting

@@ -1,5 +1,7 @@
 // varkel-sim: a virtual gateway on a pseudo-terminal, for trying a
 // configuration without hardware and for tests.
+#include "model/Catalog.h"
+#include "model/TextTable.h"
 #include "sim/GatewaySim.h"
 
 #include <CLI/CLI.hpp>
@@ -18,18 +20,14 @@
 namespace {
 
 using namespace varkel::sim;
+using varkel::Msg;
+using varkel::Text;
+using varkel::TextLanguage;
 
 std::atomic<bool> stopRequested{false};
 
 void OnSignal(int) {
     stopRequested = true;
-}
-
-bool chinese = false;
-
-// Our own texts, in both languages.
-const char* T(const char* english, const char* chineseText) {
-    return chinese ? chineseText : english;
 }
 
 std::string Hex(const Bytes& bytes) {
@@ -54,13 +52,32 @@ bool ParseVersion(const std::string& text, std::uint8_t& major, std::uint8_t& mi
     return true;
 }
 
+// The text language: the locale's, unless --lang names one. Looked at
+// before the options are declared so that --help follows it too.
+void PresetLanguage(int argc, char** argv) {
+    const char* lang = std::getenv("LANG");
+    bool chinese = lang && std::strncmp(lang, "zh", 2) == 0;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        std::string value;
+        if (arg == "--lang" && i + 1 < argc)
+            value = argv[i + 1];
+        else if (arg.rfind("--lang=", 0) == 0)
+            value = arg.substr(7);
+        if (value == "zh")
+            chinese = true;
+        else if (value == "en")
+            chinese = false;
+    }
+    varkel::SetTextLanguage(chinese ? TextLanguage::Chinese : TextLanguage::English);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const char* lang = std::getenv("LANG");
-    chinese = lang && std::strncmp(lang, "zh", 2) == 0;
+    PresetLanguage(argc, argv);
 
-    CLI::App app{"Virtual gateway on a pseudo-terminal / 伪终端上的虚拟网关"};
+    CLI::App app{Text(Msg::SimDescription)};
     std::string hw = "2.1";
     std::string linkPath;
     std::string statePath;
@@ -69,33 +86,24 @@ int main(int argc, char** argv) {
     int faultAt = 0;
     bool wireTiming = false;
     bool trace = false;
-    app.add_option("--hw", hw, "Hardware version MAJOR.MINOR / 硬件版本 (2.1)");
-    app.add_option("--link", linkPath, "Symbolic link to the device / 指向设备的符号链接");
-    app.add_option("--state", statePath,
-                   "File that keeps the downloaded configuration / 保存下载配置的文件");
-    app.add_flag("--wire-timing", wireTiming,
-                 "Take the time of a 19200 baud line / 模拟19200波特率线路耗时");
-    app.add_flag("--trace", trace, "Print every frame / 打印每一帧");
-    app.add_option("--fault", faultName,
-                   "none, silent, short, wrong-ack, bad-version, bad-checksum, vanish");
-    app.add_option("--fault-at", faultAt, "Request number from 1 (0: every request) / 请求序号");
-    app.add_option("--lang", language, "en or zh");
+    app.add_option("--hw", hw, Text(Msg::SimHwHelp));
+    app.add_option("--link", linkPath, Text(Msg::SimLinkHelp));
+    app.add_option("--state", statePath, Text(Msg::SimStateHelp));
+    app.add_flag("--wire-timing", wireTiming, Text(Msg::SimWireTimingHelp));
+    app.add_flag("--trace", trace, Text(Msg::SimTraceHelp));
+    app.add_option("--fault", faultName, Text(Msg::SimFaultHelp));
+    app.add_option("--fault-at", faultAt, Text(Msg::SimFaultAtHelp));
+    app.add_option("--lang", language, Text(Msg::SimLangHelp))->check(CLI::IsMember({"en", "zh"}));
     CLI11_PARSE(app, argc, argv);
-    if (language == "zh")
-        chinese = true;
-    else if (language == "en")
-        chinese = false;
 
     SimOptions options;
     options.wireTiming = wireTiming;
     if (!ParseVersion(hw, options.hwMajor, options.hwMinor)) {
-        std::cerr << T("Hardware version must be MAJOR.MINOR, for example 2.1",
-                       "硬件版本格式应为 主版本.次版本，例如 2.1")
-                  << "\n";
+        std::cerr << Text(Msg::SimBadHardwareVersion) << "\n";
         return 2;
     }
     if (!Fault::Parse(faultName, options.fault.kind) || faultAt < 0) {
-        std::cerr << T("Unknown fault: ", "未知故障类型：") << faultName << "\n";
+        std::cerr << Text(Msg::SimUnknownFault, {faultName}) << "\n";
         return 2;
     }
     options.fault.atFrame = faultAt;
@@ -106,7 +114,7 @@ int main(int argc, char** argv) {
         std::string error;
         // Refuse to start rather than overwrite a file we could not read.
         if (!LoadState(state, statePath, &error)) {
-            std::cerr << T("Cannot load the state file: ", "无法读取状态文件：") << error << "\n";
+            std::cerr << Text(Msg::SimCannotLoadState, {error}) << "\n";
             return 1;
         }
         sim.SetState(state);
@@ -127,15 +135,14 @@ int main(int argc, char** argv) {
             std::string error;
             if (!SaveState(state, statePath, &error)) {
                 std::lock_guard lock(outputMutex);
-                std::cerr << T("Cannot save the state file: ", "无法保存状态文件：") << error
-                          << std::endl;
+                std::cerr << Text(Msg::SimCannotSaveState, {error}) << std::endl;
             }
         });
     }
 
     std::string error;
     if (!sim.Start(&error)) {
-        std::cerr << T("Cannot open a pseudo-terminal: ", "无法打开伪终端：") << error << "\n";
+        std::cerr << Text(Msg::SimCannotOpenPty, {error}) << "\n";
         return 1;
     }
     if (!linkPath.empty()) {
@@ -144,8 +151,7 @@ int main(int argc, char** argv) {
             std::filesystem::remove(linkPath, ec);
         std::filesystem::create_symlink(sim.DevicePath(), linkPath, ec);
         if (ec) {
-            std::cerr << T("Cannot create the link ", "无法创建链接 ") << linkPath << ": "
-                      << ec.message() << "\n";
+            std::cerr << Text(Msg::SimCannotCreateLink, {linkPath, ec.message()}) << "\n";
             return 1;
         }
     }
@@ -155,9 +161,10 @@ int main(int argc, char** argv) {
     {
         std::lock_guard lock(outputMutex);
         std::cout << sim.DevicePath() << std::endl;
-        std::cerr << T("Virtual gateway, hardware ", "虚拟网关，硬件版本 ") << int(options.hwMajor)
-                  << "." << int(options.hwMinor) << T(", ready on ", "，设备：") << sim.DevicePath()
-                  << (linkPath.empty() ? "" : " (" + linkPath + ")") << std::endl;
+        std::cerr << Text(Msg::SimReady,
+                          {std::to_string(options.hwMajor), std::to_string(options.hwMinor),
+                           sim.DevicePath(), linkPath.empty() ? "" : " (" + linkPath + ")"})
+                  << std::endl;
     }
     while (!stopRequested && !sim.Vanished())
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

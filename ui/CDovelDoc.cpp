@@ -1,11 +1,12 @@
 #include "ui/CDovelDoc.h"
 
+#include "model/Catalog.h"
 #include "model/Messages.h"
+#include "model/TextTable.h"
 #include "persist/ModelXml.h"
 #include "ui/CBriskView.h"
 #include "ui/CConfigApp.h"
 #include "ui/CMainFrame.h"
-#include "ui/UiText.h"
 #include "ui/UserDialogs.h"
 
 #include <QFile>
@@ -80,10 +81,7 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
     if (!SaveFile(app_.GetProject(), FileSystemPath(path), &error)) {
         // Nothing is marked saved: the changes must not look safe when they
         // are not.
-        ShowMessage(
-            !error.empty()
-                ? error
-                : Pick("无法保存文件 %1。", "Could not save the file %1.").arg(path).toStdString());
+        ShowMessage(!error.empty() ? error : Text(Msg::GuiCannotSave, {path.toStdString()}));
         return false;
     }
     app_.SetModified(0);
@@ -143,8 +141,7 @@ bool CDovelDoc::FileSaveAs() {
 
 void CDovelDoc::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        ShowMessage(
-            Pick("文件 %1 不存在。", "The file %1 does not exist.").arg(path).toStdString());
+        ShowMessage(Text(Msg::GuiFileMissing, {path.toStdString()}));
         RemoveRecentFile(path);
         return;
     }

@@ -1,5 +1,6 @@
 #include "ui/CMainFrame.h"
 
+#include "model/Catalog.h"
 #include "model/Messages.h"
 #include "model/TextTable.h"
 #include "ui/AboutDialog.h"
@@ -305,15 +306,11 @@ QString CMainFrame::ManualPath() {
 void CMainFrame::OnHelpContent() {
     const QString path = ManualPath();
     if (!QFileInfo::exists(path)) {
-        ShowMessage(Pick("找不到用户手册 %1。", "The user manual %1 was not found.")
-                        .arg(QDir::toNativeSeparators(path))
-                        .toStdString());
+        ShowMessage(Text(Msg::GuiManualMissing, {QDir::toNativeSeparators(path).toStdString()}));
         return;
     }
     if (!UserDialogs::Get().OpenUrl(QUrl::fromLocalFile(path)))
-        ShowMessage(Pick("无法打开用户手册 %1。", "Could not open the user manual %1.")
-                        .arg(QDir::toNativeSeparators(path))
-                        .toStdString());
+        ShowMessage(Text(Msg::GuiCannotOpenManual, {QDir::toNativeSeparators(path).toStdString()}));
 }
 
 void CMainFrame::OnAbout() {

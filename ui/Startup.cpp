@@ -1,5 +1,6 @@
 #include "ui/Startup.h"
 
+#include "model/Catalog.h"
 #include "model/Messages.h"
 #include "model/TextTable.h"
 #include "ui/AboutDialog.h"
@@ -13,7 +14,6 @@
 #include "ui/QtMessageSink.h"
 #include "ui/SelectCommandDialog.h"
 #include "ui/SelectDeviceDialog.h"
-#include "ui/UiText.h"
 #include "ui/VirtualGateway.h"
 
 #include <QAbstractItemView>
@@ -75,7 +75,7 @@ bool SavePicture(QWidget& widget, const QString& path) {
         painter.drawPixmap(at, popup->grab());
     }
     if (picture.isNull() || !picture.save(path)) {
-        PrintError(Pick("无法写入图片 %1", "cannot write the picture %1").arg(path));
+        PrintError(QString::fromStdString(Text(Msg::GuiCannotWritePicture, {path.toStdString()})));
         return false;
     }
     return true;
@@ -161,41 +161,30 @@ int TakePicture(const StartOptions& options, CConfigApp& config, CMainFrame& fra
 StartOptions StartOptions::Parse(const QStringList& arguments) {
     StartOptions options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        Pick("Varkel 网关配置软件", "Varkel gateway configuration tool"));
+    parser.setApplicationDescription(QString::fromStdString(Text(Msg::GuiDescription)));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption device(
-        QStringLiteral("device"),
-        Pick("网关型号 0 (TRX-10)、1 (TRX-20A) 或 2 (TRC-10)，不再询问",
-             "gateway model 0 (TRX-10), 1 (TRX-20A) or 2 (TRC-10), without asking"),
-        QStringLiteral("N"));
-    const QCommandLineOption language(QStringLiteral("lang"),
-                                      Pick("界面语言 zh 或 en", "language zh or en"),
-                                      QStringLiteral("zh|en"));
-    const QCommandLineOption screenshot(
-        QStringLiteral("screenshot"),
-        Pick("显示主窗口，把它画入图片后退出", "show the main window, write a picture of it, exit"),
-        QStringLiteral("PNG"));
-    const QCommandLineOption show(
-        QStringLiteral("show"),
-        Pick("与 --screenshot 一起：画出 device、about、command、download、upload 或 conflict "
-             "对话框",
-             "with --screenshot: picture the device, about, command, download, upload or "
-             "conflict dialog instead"),
-        QStringLiteral("DIALOG"));
-    const QCommandLineOption select(QStringLiteral("select"),
-                                    Pick("与 --screenshot 一起：先选中树的第 N 项 (从 0 起)",
-                                         "with --screenshot: select tree entry N (from 0) first"),
+    const QCommandLineOption device(QStringLiteral("device"),
+                                    QString::fromStdString(Text(Msg::GuiDeviceHelp)),
                                     QStringLiteral("N"));
-    const QCommandLineOption edit(
-        QStringLiteral("edit"),
-        Pick("与 --screenshot 一起：打开参数表第 N 行的编辑框 (从 0 起)",
-             "with --screenshot: open the editor of parameter row N (from 0)"),
-        QStringLiteral("N"));
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QString::fromStdString(Text(Msg::GuiLangHelp)),
+                                      QStringLiteral("zh|en"));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QString::fromStdString(Text(Msg::GuiScreenshotHelp)),
+                                        QStringLiteral("PNG"));
+    const QCommandLineOption show(QStringLiteral("show"),
+                                  QString::fromStdString(Text(Msg::GuiShowHelp)),
+                                  QStringLiteral("DIALOG"));
+    const QCommandLineOption select(QStringLiteral("select"),
+                                    QString::fromStdString(Text(Msg::GuiSelectHelp)),
+                                    QStringLiteral("N"));
+    const QCommandLineOption edit(QStringLiteral("edit"),
+                                  QString::fromStdString(Text(Msg::GuiEditHelp)),
+                                  QStringLiteral("N"));
     parser.addOptions({device, language, screenshot, show, select, edit});
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 Pick("要打开的配置文件", "configuration file to open"),
+                                 QString::fromStdString(Text(Msg::GuiFileHelp)),
                                  QStringLiteral("[FILE]"));
     if (!parser.parse(arguments)) {
         options.error = parser.errorText();
@@ -216,12 +205,12 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
     if (parser.isSet(device)) {
         options.device = parser.value(device).toInt(&ok);
         if (!ok || options.device < 0 || options.device > 2)
-            options.error = Pick("--device 须为 0、1 或 2", "--device must be 0, 1 or 2");
+            options.error = QString::fromStdString(Text(Msg::GuiBadDevice));
     }
     if (parser.isSet(language)) {
         options.language = parser.value(language);
         if (options.language != QLatin1String("zh") && options.language != QLatin1String("en"))
-            options.error = Pick("--lang 须为 zh 或 en", "--lang must be zh or en");
+            options.error = QString::fromStdString(Text(Msg::GuiBadLang));
     }
     options.screenshot = parser.value(screenshot);
     options.show = parser.value(show);
@@ -229,21 +218,20 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
                                         QStringLiteral("command"), QStringLiteral("download"),
                                         QStringLiteral("upload"),  QStringLiteral("conflict")};
     if (!options.show.isEmpty() && !dialogs.contains(options.show))
-        options.error = Pick("--show 须为 device、about、command、download、upload 或 conflict",
-                             "--show must be device, about, command, download, upload or conflict");
+        options.error = QString::fromStdString(Text(Msg::GuiBadShow));
     if (parser.isSet(edit)) {
         options.edit = parser.value(edit).toInt(&ok);
         if (!ok || options.edit < 0)
-            options.error = Pick("--edit 须为非负整数", "--edit must be a number from 0");
+            options.error = QString::fromStdString(Text(Msg::GuiBadEdit));
     }
     if (parser.isSet(select)) {
         options.select = parser.value(select).toInt(&ok);
         if (!ok || options.select < 0)
-            options.error = Pick("--select 须为非负整数", "--select must be a number from 0");
+            options.error = QString::fromStdString(Text(Msg::GuiBadSelect));
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        options.error = Pick("只能打开一个文件", "only one file can be opened");
+        options.error = QString::fromStdString(Text(Msg::GuiOneFile));
     else if (!files.isEmpty())
         options.file = files.constFirst();
     return options;
