@@ -105,6 +105,44 @@ TEST_F(CliTest, VersionAndUsageErrors) {
     EXPECT_FALSE(range.err.empty());
 }
 
+// Bytes that start a CJK character or full-width punctuation in UTF-8.
+bool HasChineseCharacters(const std::string& text) {
+    for (unsigned char c : text)
+        if (c >= 0xE3 && c <= 0xEF)
+            return true;
+    return false;
+}
+
+TEST_F(CliTest, MessagesFollowTheTextLanguage) {
+    const std::string empty = File("empty.xml");
+    WriteFile(empty, "");
+    const std::string master = MasterFile();
+    struct Case {
+        std::vector<std::string> args;
+        const char* english;
+        const char* chinese;
+    };
+    const std::vector<Case> cases = {
+        {{"show", File("missing.xml")}, "File not found: ", "找不到文件: "},
+        {{"show", empty}, "is empty.", "是空的。"},
+        {{"set", master, "subnet", "x", "1"}, "Invalid row: \"x\"", "行号无效: \"x\""},
+        {{"add-node", master}, "The subnet already has the node", "子网已有节点"},
+    };
+    for (const Case& c : cases) {
+        CliOutput en = Cli(c.args);
+        EXPECT_NE(en.status, 0) << c.english;
+        EXPECT_NE(en.err.find(c.english), std::string::npos) << en.err;
+        EXPECT_FALSE(HasChineseCharacters(en.err)) << en.err;
+        CliOutput zh = CliZh(c.args);
+        EXPECT_EQ(zh.status, en.status) << c.chinese;
+        EXPECT_NE(zh.err.find(c.chinese), std::string::npos) << zh.err;
+    }
+    CliOutput help = Cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("Exit status: 0 success"), std::string::npos);
+    EXPECT_FALSE(HasChineseCharacters(help.out)) << help.out;
+}
+
 TEST_F(CliTest, NewWritesTheConstructionDefaults) {
     ASSERT_EQ(Cli({"new", "-o", File("a.xml")}).status, 0);
     Json json = Show(File("a.xml"));

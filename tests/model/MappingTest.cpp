@@ -137,6 +137,22 @@ TEST(PairwiseCheck, ReportsFirstOverlapWithItsMessage) {
               "A映射地址为0000+偏移量(0),所占内存bit位为:40");
 }
 
+TEST(PairwiseCheck, OverlapMessageFollowsTheLanguage) {
+    MessageRecorder recorder;
+    SetTextLanguage(TextLanguage::English);
+    Project project;
+    Node* node = project.GetSubnet().CreateNode();
+    AddCommand(node, 2, "4", "0", "0000H")->SetName("A");
+    AddCommand(node, 0, "3", "2", "0002H")->SetName("B");
+    const int code = project.GetSubnet().CheckConflicts();
+    SetTextLanguage(TextLanguage::Chinese);
+    EXPECT_EQ(code, MappingConflict);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0],
+              "The mapping addresses of B and A conflict!\r\nB maps to 0002+offset(2), memory "
+              "bits used: 3\r\nA maps to 0000+offset(0), memory bits used: 40");
+}
+
 TEST(PairwiseCheck, InnerCommandFoundFromEitherSide) {
     Project project;
     Node* node = project.GetSubnet().CreateNode();

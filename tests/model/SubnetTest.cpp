@@ -115,6 +115,19 @@ TEST(Subnet, ValidateMasterAndUniversal) {
     EXPECT_EQ(recorder.messages.back(), "\"结束符\"中数据为空");
 }
 
+TEST(Subnet, EmptyUniversalItemMessageFollowsTheLanguage) {
+    MessageRecorder recorder;
+    SetTextLanguage(TextLanguage::English);
+    Subnet subnet;
+    subnet.SetProtocolType(1);
+    subnet.GetItem(16)->SetValue("");
+    EXPECT_EQ(subnet.Validate(), ItemEmpty);
+    const std::string name = subnet.GetItem(16)->GetName();
+    SetTextLanguage(TextLanguage::Chinese);
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(recorder.messages.back(), "\"" + name + "\" holds no data");
+}
+
 TEST(Subnet, ExportsItemsOfTheModeInForce) {
     Subnet subnet;
     test::SheetRecorder sheet;

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <poll.h>
 #include <spawn.h>
@@ -163,6 +164,47 @@ TEST_F(SimProgramTest, RefusesBadOptionsAndUnreadableState) {
     EXPECT_EQ(SimProcess({"--state", state.string()}).Wait(), 1);
     // The file it could not read is left as it was.
     EXPECT_EQ(fs::file_size(state), 12u);
+}
+
+// Runs varkel-sim to its end and returns what it wrote to standard error, or
+// with the help flag to standard output.
+std::string ErrorsOf(const std::string& args) {
+    // A program that does not refuse its options runs on: the time-out ends it.
+    const std::string command =
+        "timeout 10 " + std::string(VARKEL_SIM_PROGRAM) + " " + args +
+        (args.find("--help") != std::string::npos ? " 2>/dev/null" : " 2>&1 >/dev/null");
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return {};
+    std::string out;
+    char buf[256];
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, pipe))
+        out.append(buf, n);
+    ::pclose(pipe);
+    return out;
+}
+
+bool HasChineseCharacters(const std::string& text) {
+    for (unsigned char c : text)
+        if (c >= 0xE3 && c <= 0xEF)
+            return true;
+    return false;
+}
+
+TEST_F(SimProgramTest, MessagesFollowTheTextLanguage) {
+    std::string en = ErrorsOf("--lang en --fault sometimes");
+    EXPECT_NE(en.find("Unknown fault: sometimes"), std::string::npos) << en;
+    EXPECT_FALSE(HasChineseCharacters(en)) << en;
+    std::string zh = ErrorsOf("--lang zh --fault sometimes");
+    EXPECT_NE(zh.find("未知故障类型：sometimes"), std::string::npos) << zh;
+    // --lang counts wherever it stands, --help included.
+    std::string help = ErrorsOf("--help --lang en");
+    EXPECT_NE(help.find("Virtual gateway on a pseudo-terminal"), std::string::npos) << help;
+    EXPECT_FALSE(HasChineseCharacters(help)) << help;
+    EXPECT_NE(ErrorsOf("--hw x --lang=en").find("Hardware version must be"), std::string::npos);
+    EXPECT_NE(ErrorsOf("--hw x --lang zh").find("硬件版本格式"), std::string::npos);
+    // An unknown language is refused, not taken for one of the two.
+    EXPECT_NE(ErrorsOf("--lang fr").find("--lang"), std::string::npos);
 }
 
 } // namespace

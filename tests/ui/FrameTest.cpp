@@ -289,6 +289,19 @@ private slots:
         run = RunProgram({QStringLiteral("--device"), QStringLiteral("7")});
         QCOMPARE(run.exitCode, 2);
     }
+
+    void CommandLineMessagesFollowTheLanguage() {
+        Run run = RunProgram({QStringLiteral("--lang"), QStringLiteral("en"),
+                              QStringLiteral("--device"), QStringLiteral("7")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.errors.contains("--device must be 0, 1 or 2"), run.errors.constData());
+        for (char c : run.errors)
+            QVERIFY2(static_cast<unsigned char>(c) < 0x80, run.errors.constData());
+        run = RunProgram({QStringLiteral("--lang"), QStringLiteral("zh"),
+                          QStringLiteral("--device"), QStringLiteral("7")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.errors.contains("--device 须为 0、1 或 2"), run.errors.constData());
+    }
 };
 
 QTEST_MAIN(FrameTest)
