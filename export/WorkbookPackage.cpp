@@ -1,6 +1,7 @@
 #include "export/WorkbookPackage.h"
 
 #include "export/XmlScanner.h"
+#include "model/Catalog.h"
 
 #include <zip.h>
 
@@ -94,7 +95,7 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
     }
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     if (count < 0 || static_cast<zip_uint64_t>(count) > kMaxParts) {
-        detail = "too many parts";
+        detail = Text(Msg::ExportTooManyParts);
         return NotPackage;
     }
     std::size_t total = 0;
@@ -118,7 +119,7 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
             return NotPackage;
         }
         if ((stat.valid & ZIP_STAT_SIZE) && stat.size > kMaxTotalSize - total) {
-            detail = "too large";
+            detail = Text(Msg::ExportPackageTooLarge);
             return NotPackage;
         }
         if (!EndsWith(entry.name, "/")) {
@@ -138,7 +139,7 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
                     break;
                 total += static_cast<std::size_t>(got);
                 if (total > kMaxTotalSize) {
-                    detail = "too large";
+                    detail = Text(Msg::ExportPackageTooLarge);
                     return NotPackage;
                 }
                 entry.data.append(buffer, static_cast<std::size_t>(got));

@@ -103,6 +103,8 @@ TextPair TextPairOf(Msg id) {
     case Msg::ExportCannotWrite: return {"无法写入工作簿：{}（{}）", "Cannot write the workbook {} ({})"};
     case Msg::ExportNoWorkbookPart: return {"缺少工作簿部件", "no workbook part"};
     case Msg::ExportCannotReadSheet: return {"无法读取工作表 {}", "cannot read sheet {}"};
+    case Msg::ExportTooManyParts: return {"部件过多", "too many parts"};
+    case Msg::ExportPackageTooLarge: return {"内容过大", "too large"};
 
     // Command line (cli/)
     case Msg::CliDescription:

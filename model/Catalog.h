@@ -73,6 +73,8 @@ enum class Msg {
     ExportCannotWrite,
     ExportNoWorkbookPart,
     ExportCannotReadSheet,
+    ExportTooManyParts,
+    ExportPackageTooLarge,
 
     // Command line (cli/)
     CliDescription,
