@@ -101,11 +101,6 @@ const TiXmlElement* FindBrokenText(const TiXmlElement* element) {
     return nullptr;
 }
 
-void CloseQuietly(int fd) {
-    if (fd >= 0)
-        ::close(fd);
-}
-
 } // namespace
 
 bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& error) {
