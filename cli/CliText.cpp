@@ -1,19 +1,8 @@
 #include "cli/CliText.h"
 
-#include "model/Catalog.h"
-#include "model/TextTable.h"
-
 #include <iostream>
 
 namespace varkel::cli {
-
-std::string L(std::string_view chinese, std::string_view english) {
-    return std::string(GetTextLanguage() == TextLanguage::English ? english : chinese);
-}
-
-std::string Fmt(std::string_view pattern, std::initializer_list<std::string> args) {
-    return FillPlaceholders(std::string(pattern), args);
-}
 
 void PrintError(const std::string& text) {
     std::cerr << TerminalText(text) << std::endl;
