@@ -297,6 +297,42 @@ TextPair TextPairOf(Msg id) {
     case Msg::SimReady:
         return {"虚拟网关，硬件版本 {}.{}，设备：{}{}",
                 "Virtual gateway, hardware {}.{}, ready on {}{}"};
+    case Msg::SimTraceMalformed: return {"格式错误的帧，已忽略", "malformed frame ignored"};
+    case Msg::SimTraceWrongChecksum: return {"校验和错误，不回答", "wrong checksum, no answer"};
+    case Msg::SimTraceHardwareVersion: return {"硬件版本", "hardware version"};
+    case Msg::SimTraceSerialStored: return {"串口参数已保存", "serial settings stored"};
+    case Msg::SimTraceSerialUniversalStored:
+        return {"串口参数和通用模式参数已保存",
+                "serial and universal settings stored"};
+    case Msg::SimTraceUniversalStored: return {"通用模式参数已保存", "universal settings stored"};
+    case Msg::SimTraceListStarted: return {"命令列表开始", "command list started"};
+    case Msg::SimTraceRecordOutOfSequence:
+        return {"记录顺序错误，不回答",
+                "record out of sequence, no answer"};
+    case Msg::SimTraceRecordStored: return {"记录 {} 已保存", "record {} stored"};
+    case Msg::SimTraceValidLengthStored:
+        return {"有效输入数据长度已保存",
+                "length of valid input data stored"};
+    case Msg::SimTraceClearOnFaultStored: return {"两次故障后清零已保存", "clear after twice faults stored"};
+    case Msg::SimTraceSerialRead: return {"串口参数已读出", "serial settings read"};
+    case Msg::SimTraceUniversalRead: return {"通用模式参数已读出", "universal settings read"};
+    case Msg::SimTraceRecordCountRead: return {"记录数已读出", "record count read"};
+    case Msg::SimTraceRecordPageRead: return {"记录页 {} 已读出", "record page {} read"};
+    case Msg::SimTraceValidLengthRead: return {"有效输入数据长度已读出", "length of valid input data read"};
+    case Msg::SimTraceClearOnFaultRead: return {"两次故障后清零已读出", "clear after twice faults read"};
+    case Msg::SimTraceNotUnderstood: return {"无法识别的请求，不回答", "request not understood, no answer"};
+    case Msg::SimFaultSilent: return {"[故障: 不回答]", "[fault: silent]"};
+    case Msg::SimFaultShortReply: return {"[故障: 回答过短]", "[fault: short answer]"};
+    case Msg::SimFaultWrongReply: return {"[故障: 错误的回答]", "[fault: wrong answer]"};
+    case Msg::SimFaultBadVersion: return {"[故障: 错误的版本标记]", "[fault: wrong version mark]"};
+    case Msg::SimFaultBadChecksum: return {"[故障: 错误的校验和]", "[fault: wrong checksum]"};
+    case Msg::SimFaultVanish: return {"[故障: 设备消失]", "[fault: device vanished]"};
+    case Msg::SimPipeFailed: return {"无法创建管道", "pipe failed"};
+    case Msg::SimStateNotAStateFile: return {"不是虚拟网关状态文件", "not a virtual gateway state file"};
+    case Msg::SimStateLineNotUnderstood: return {"第 {} 行无法识别", "line {} is not understood"};
+    case Msg::SimStateCannotWrite: return {"无法写入 {}", "cannot write {}"};
+    case Msg::SimStateCannotReplace: return {"无法替换 {}", "cannot replace {}"};
+    case Msg::SimStateCannotRead: return {"无法读取 {}", "cannot read {}"};
 
     // Desktop program (ui/)
     case Msg::GuiDescription: return {"Varkel 网关配置软件", "Varkel gateway configuration tool"};

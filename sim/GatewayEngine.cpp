@@ -1,5 +1,7 @@
 #include "sim/GatewayEngine.h"
 
+#include "model/Catalog.h"
+
 #include <algorithm>
 
 namespace varkel::sim {
@@ -52,11 +54,11 @@ Bytes GatewayEngine::Frame(std::uint8_t command, const Bytes& data) const {
 std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why) {
     changed_ = false;
     if (frame.size() < 3 || frame.size() != static_cast<std::size_t>(frame[1]) + 3) {
-        Say(why, "malformed frame ignored");
+        Say(why, Text(Msg::SimTraceMalformed));
         return std::nullopt;
     }
     if (frame.back() != Sum(frame.data(), frame.size() - 1)) {
-        Say(why, "wrong checksum, no answer");
+        Say(why, Text(Msg::SimTraceWrongChecksum));
         return std::nullopt;
     }
     const std::uint8_t command = frame[0];
@@ -68,7 +70,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
     case 0x01:
         if (n != 0)
             break;
-        Say(why, "hardware version");
+        Say(why, Text(Msg::SimTraceHardwareVersion));
         return Frame(0x01, Bytes{0x05, major_, minor_, 0x00, 0x00, 0x00, 0x00, 0x00});
     case 0x03:
         if (n == 0x0E || n == 0x19) {
@@ -76,7 +78,8 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
             if (n == 0x19)
                 std::copy(data + 14, data + 25, state_.universal.begin());
             changed_ = true;
-            Say(why, n == 0x0E ? "serial settings stored" : "serial and universal settings stored");
+            Say(why,
+                Text(n == 0x0E ? Msg::SimTraceSerialStored : Msg::SimTraceSerialUniversalStored));
             return Ack(command);
         }
         break;
@@ -84,7 +87,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         if (n == 0x0C) {
             std::copy(data + 1, data + 12, state_.universal.begin());
             changed_ = true;
-            Say(why, "universal settings stored");
+            Say(why, Text(Msg::SimTraceUniversalStored));
             return Ack(command);
         }
         break;
@@ -92,7 +95,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         if (n == 3 && data[0] == 0x00 && data[1] == 0x55 && data[2] == 0xAA) {
             state_.records.clear();
             changed_ = true;
-            Say(why, "command list started");
+            Say(why, Text(Msg::SimTraceListStarted));
             return Ack(command);
         }
         break;
@@ -101,14 +104,14 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
             // Records must come in order; a gap means a lost frame.
             const std::uint8_t expected = static_cast<std::uint8_t>(state_.records.size());
             if (data[1] != expected) {
-                Say(why, "record out of sequence, no answer");
+                Say(why, Text(Msg::SimTraceRecordOutOfSequence));
                 return std::nullopt;
             }
             Record r{};
             std::copy(data + 1, data + 13, r.begin());
             state_.records.push_back(r);
             changed_ = true;
-            Say(why, "record " + std::to_string(state_.records.size()) + " stored");
+            Say(why, Text(Msg::SimTraceRecordStored, {std::to_string(state_.records.size())}));
             return Ack(command);
         }
         break;
@@ -116,7 +119,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         if (n == 3) {
             state_.validLength = data[2];
             changed_ = true;
-            Say(why, "length of valid input data stored");
+            Say(why, Text(Msg::SimTraceValidLengthStored));
             return Ack(command);
         }
         break;
@@ -124,7 +127,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         if (n == 1) {
             state_.clearOnFault = data[0];
             changed_ = true;
-            Say(why, "clear after twice faults stored");
+            Say(why, Text(Msg::SimTraceClearOnFaultStored));
             return Ack(command);
         }
         break;
@@ -134,7 +137,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
             out.insert(out.end(), state_.serial.begin(), state_.serial.end());
             if (hw20)
                 out.insert(out.end(), state_.universal.begin(), state_.universal.end());
-            Say(why, "serial settings read");
+            Say(why, Text(Msg::SimTraceSerialRead));
             return Frame(0x04, out);
         }
         break;
@@ -142,14 +145,14 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         if (n == 1) {
             Bytes out{0x00};
             out.insert(out.end(), state_.universal.begin(), state_.universal.end());
-            Say(why, "universal settings read");
+            Say(why, Text(Msg::SimTraceUniversalRead));
             return Frame(0x06, out);
         }
         break;
     case 0x15:
         if (n == 1) {
             const std::size_t count = state_.records.size();
-            Say(why, "record count read");
+            Say(why, Text(Msg::SimTraceRecordCountRead));
             return Frame(0x15, Bytes{0x00, static_cast<std::uint8_t>(count >> 8),
                                      static_cast<std::uint8_t>(count & 0xFF)});
         }
@@ -160,26 +163,26 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
             Bytes out{0x00};
             for (std::size_t i = first; i < first + kPageRecords && i < state_.records.size(); ++i)
                 out.insert(out.end(), state_.records[i].begin(), state_.records[i].end());
-            Say(why, "record page " + std::to_string(data[1]) + " read");
+            Say(why, Text(Msg::SimTraceRecordPageRead, {std::to_string(data[1])}));
             return Frame(0x16, out);
         }
         break;
     case 0x31:
         if (n == 0) {
-            Say(why, "length of valid input data read");
+            Say(why, Text(Msg::SimTraceValidLengthRead));
             return Frame(0x31, Bytes{0x00, 0x00, state_.validLength});
         }
         break;
     case 0x33:
         if (n == 0) {
-            Say(why, "clear after twice faults read");
+            Say(why, Text(Msg::SimTraceClearOnFaultRead));
             return Frame(0x33, Bytes{state_.clearOnFault});
         }
         break;
     default:
         break;
     }
-    Say(why, "request not understood, no answer");
+    Say(why, Text(Msg::SimTraceNotUnderstood));
     return std::nullopt;
 }
 

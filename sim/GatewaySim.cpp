@@ -1,5 +1,7 @@
 #include "sim/GatewaySim.h"
 
+#include "model/Catalog.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -50,7 +52,7 @@ bool GatewaySim::Start(std::string* error) {
         return false;
     if (::pipe2(wakeFds_, O_CLOEXEC | O_NONBLOCK) != 0) {
         if (error)
-            *error = "pipe failed";
+            *error = Text(Msg::SimPipeFailed);
         pty_.Close();
         return false;
     }
@@ -199,29 +201,29 @@ void GatewaySim::Serve(const Bytes& frame, Clock::time_point firstByte) {
         switch (fault.kind) {
         case Fault::Silent:
             reply.reset();
-            entry.what += " [fault: silent]";
+            entry.what += " " + Text(Msg::SimFaultSilent);
             break;
         case Fault::ShortReply:
             reply->resize(std::min<std::size_t>(reply->size(), 2));
-            entry.what += " [fault: short answer]";
+            entry.what += " " + Text(Msg::SimFaultShortReply);
             break;
         case Fault::WrongReply:
             (*reply)[0] ^= 0x80;
-            entry.what += " [fault: wrong answer]";
+            entry.what += " " + Text(Msg::SimFaultWrongReply);
             break;
         case Fault::BadVersion:
             if (frame[0] == 0x01 && reply->size() > 2) {
                 (*reply)[2] = 0x06;
-                entry.what += " [fault: wrong version mark]";
+                entry.what += " " + Text(Msg::SimFaultBadVersion);
             }
             break;
         case Fault::BadChecksum:
             reply->back() = static_cast<std::uint8_t>(reply->back() + 1);
-            entry.what += " [fault: wrong checksum]";
+            entry.what += " " + Text(Msg::SimFaultBadChecksum);
             break;
         case Fault::Vanish:
             reply.reset();
-            entry.what += " [fault: device vanished]";
+            entry.what += " " + Text(Msg::SimFaultVanish);
             vanished_ = true;
             break;
         case Fault::None:

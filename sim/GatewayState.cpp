@@ -1,5 +1,7 @@
 #include "sim/GatewayState.h"
 
+#include "model/Catalog.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -68,7 +70,7 @@ bool StateFromText(GatewayState& state, const std::string& text, std::string* er
         return false;
     };
     if (!std::getline(lines, line) || line != kMagic)
-        return fail("not a virtual gateway state file");
+        return fail(Text(Msg::SimStateNotAStateFile));
     GatewayState read;
     read.records.clear();
     int number = 1;
@@ -95,7 +97,7 @@ bool StateFromText(GatewayState& state, const std::string& text, std::string* er
                 read.records.push_back(r);
         }
         if (!ok)
-            return fail("line " + std::to_string(number) + " is not understood");
+            return fail(Text(Msg::SimStateLineNotUnderstood, {std::to_string(number)}));
     }
     state = read;
     return true;
@@ -109,13 +111,13 @@ bool SaveState(const GatewayState& state, const std::string& path, std::string* 
         out << StateToText(state);
         if (!out.flush()) {
             if (error)
-                *error = "cannot write " + temporary;
+                *error = Text(Msg::SimStateCannotWrite, {temporary});
             return false;
         }
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         if (error)
-            *error = "cannot replace " + path;
+            *error = Text(Msg::SimStateCannotReplace, {path});
         std::remove(temporary.c_str());
         return false;
     }
@@ -126,7 +128,7 @@ bool LoadState(GatewayState& state, const std::string& path, std::string* error)
     std::ifstream in(path);
     if (!in) {
         if (error)
-            *error = "cannot read " + path;
+            *error = Text(Msg::SimStateCannotRead, {path});
         return false;
     }
     std::ostringstream text;

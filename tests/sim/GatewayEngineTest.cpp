@@ -1,5 +1,7 @@
 #include "sim/GatewayEngine.h"
 
+#include "model/TextTable.h"
+
 #include <gtest/gtest.h>
 
 namespace varkel::sim {
@@ -12,6 +14,19 @@ TEST(GatewayEngineTest, AnswersTheVersionQueryWithItsHardware) {
     GatewayEngine old(1, 7);
     EXPECT_EQ(old.Handle({0x01, 0x00, 0x01}),
               (Bytes{0x01, 0x08, 0x05, 0x01, 0x07, 0x00, 0x00, 0x00, 0x00, 0x00, 0x16}));
+}
+
+TEST(GatewayEngineTest, TraceFollowsTheTextLanguage) {
+    GatewayEngine engine(2, 1);
+    std::string why;
+    SetTextLanguage(TextLanguage::English);
+    EXPECT_FALSE(engine.Handle({0x01, 0x00, 0x02}, &why));
+    EXPECT_EQ(why, "wrong checksum, no answer");
+    EXPECT_TRUE(engine.Handle({0x01, 0x00, 0x01}, &why));
+    EXPECT_EQ(why, "hardware version");
+    SetTextLanguage(TextLanguage::Chinese);
+    EXPECT_FALSE(engine.Handle({0x01, 0x00, 0x02}, &why));
+    EXPECT_EQ(why, "校验和错误，不回答");
 }
 
 TEST(GatewayEngineTest, StoresSettingsAndReadsThemBack) {

@@ -1,5 +1,7 @@
 #include "sim/GatewayState.h"
 
+#include "model/TextTable.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -30,9 +32,14 @@ TEST(GatewayStateTest, MalformedTextLeavesTheStateAlone) {
     std::string error;
     EXPECT_FALSE(StateFromText(state, "something else\n", &error));
     EXPECT_FALSE(StateFromText(state, "varkel-sim-state 1\nserial 00 05\n", &error));
-    EXPECT_FALSE(StateFromText(
-        state, "varkel-sim-state 1\nrecord 00 01 0G 00 00 00 0A 00 00 00 00 00\n", &error));
+    const std::string badRecord =
+        "varkel-sim-state 1\nrecord 00 01 0G 00 00 00 0A 00 00 00 00 00\n";
+    SetTextLanguage(TextLanguage::English);
+    EXPECT_FALSE(StateFromText(state, badRecord, &error));
     EXPECT_NE(error.find("line 2"), std::string::npos);
+    SetTextLanguage(TextLanguage::Chinese);
+    EXPECT_FALSE(StateFromText(state, badRecord, &error));
+    EXPECT_NE(error.find("第 2 行"), std::string::npos) << error;
     EXPECT_EQ(state, before);
 }
 
