@@ -60,12 +60,21 @@ private:
     std::size_t width_ = 0;
 };
 
-// Opens the port, runs one transfer and reports how it ended; the port is
-// closed whatever happens. The uploaded configuration, if any, is handed back.
-int RunTransfer(TransferKind kind, const Project& project, const LinkOptions& options,
+// Opens the port for a transfer before its configuration is loaded, so that
+// the other side has noticed the open by the time the first frame goes out.
+// Quietly: a port that did not open is opened again, and its failure
+// reported, where the transfer begins.
+std::unique_ptr<TransferSession> OpenEarly(TransferKind kind, const LinkOptions& options) {
+    auto session = std::make_unique<TransferSession>(kind);
+    session->Open(options.port);
+    return session;
+}
+
+// Runs one transfer and reports how it ended; the port is closed whatever
+// happens. The uploaded configuration, if any, is handed back.
+int RunTransfer(TransferSession& session, const Project& project, const LinkOptions& options,
                 std::unique_ptr<Project>* uploaded = nullptr) {
     ProgressLine progress;
-    TransferSession session(kind);
     session.SetPaceMs(options.paceMs);
     session.SetProgressCallback([&progress](const Progress& p) { progress.Show(p); });
     if (options.trace) {
@@ -75,7 +84,9 @@ int RunTransfer(TransferKind kind, const Project& project, const LinkOptions& op
             PrintError(TraceLine(event, start, TraceForm::Terminal));
         });
     }
-    if (session.Begin(project, options.port))
+    const bool ready = session.IsOpen() ? session.Prepare(project)
+                                        : session.Begin(project, options.port);
+    if (ready)
         session.Run();
     TransferOutcome outcome = session.TakeOutcome();
     progress.Finish();
@@ -92,16 +103,18 @@ int RunTransfer(TransferKind kind, const Project& project, const LinkOptions& op
 }
 
 int RunDownload(const std::string& file, const LinkOptions& options) {
+    auto session = OpenEarly(TransferKind::Download, options);
     auto project = std::make_unique<Project>();
     if (int code = LoadConfiguration(file, *project))
         return code;
-    if (int code = RunTransfer(TransferKind::Download, *project, options))
+    if (int code = RunTransfer(*session, *project, options))
         return code;
     PrintLine(LocalText(kKeyDownloadSuccessfully));
     return 0;
 }
 
 int RunUpload(const std::string& out, const std::string& base, const LinkOptions& options) {
+    auto session = OpenEarly(TransferKind::Upload, options);
     auto project = std::make_unique<Project>();
     if (!base.empty()) {
         if (int code = LoadConfiguration(base, *project))
@@ -111,7 +124,7 @@ int RunUpload(const std::string& out, const std::string& base, const LinkOptions
     if (int code = CheckWritable(out))
         return code;
     std::unique_ptr<Project> uploaded;
-    if (int code = RunTransfer(TransferKind::Upload, *project, options, &uploaded))
+    if (int code = RunTransfer(*session, *project, options, &uploaded))
         return code;
     if (int saved = SaveConfiguration(*uploaded, out))
         return saved;

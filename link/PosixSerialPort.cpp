@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -81,6 +82,14 @@ bool PosixSerialPort::Open(const std::string& device) {
         return Fail(OpenFailure::Settings, "cfsetspeed", errno);
     if (::tcsetattr(fd_, TCSANOW, &tio) != 0)
         return Fail(OpenFailure::Settings, "tcsetattr", errno);
+    // USB adapters hold received bytes back for their latency timer (16 ms
+    // on the common ones) unless asked for low latency, and every exchange
+    // would wait for it. Not every driver knows the request; that is fine.
+    serial_struct serial{};
+    if (::ioctl(fd_, TIOCGSERIAL, &serial) == 0 && !(serial.flags & ASYNC_LOW_LATENCY)) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+        ::ioctl(fd_, TIOCSSERIAL, &serial);
+    }
     ::tcflush(fd_, TCIOFLUSH);
     return true;
 }

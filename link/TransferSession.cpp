@@ -22,7 +22,7 @@ void TransferSession::SetTraceCallback(SerialLink::TraceCallback callback) {
     link_.SetTraceCallback(std::move(callback));
 }
 
-bool TransferSession::Begin(const Project& project, const std::string& device) {
+bool TransferSession::Open(const std::string& device) {
     outcome_ = TransferOutcome{};
     const Clock::time_point start = Clock::now();
     outcome_.result = link_.Open(device);
@@ -31,6 +31,12 @@ bool TransferSession::Begin(const Project& project, const std::string& device) {
         outcome_.openFailure = link_.OpenFailureMessage();
         return false;
     }
+    return true;
+}
+
+bool TransferSession::Prepare(const Project& project) {
+    if (outcome_.result != Success || !link_.IsOpen())
+        return false;
     // The checks come after the open, as they always did, and on this
     // thread, since they may show a message.
     if (kind_ == TransferKind::Download) {

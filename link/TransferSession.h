@@ -51,7 +51,15 @@ public:
     // Opens the device and checks the project (a download's empty values
     // and memory maps), then takes a copy of it to work on. False when the
     // transfer ends here; the outcome says why.
-    bool Begin(const Project& project, const std::string& device);
+    bool Begin(const Project& project, const std::string& device) {
+        return Open(device) && Prepare(project);
+    }
+    // The two halves of Begin. A front end that still has to load the
+    // project may open first, so that the gateway side notices the open
+    // while the project loads; Prepare then fails if Open did.
+    bool Open(const std::string& device);
+    bool Prepare(const Project& project);
+    bool IsOpen() const { return link_.IsOpen(); }
     // The exchanges with the gateway; the port is closed at the end.
     void Run();
     // The outcome, once Begin failed or Run returned.

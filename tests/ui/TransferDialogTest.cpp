@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -125,6 +126,10 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         SetTextLanguage(TextLanguage::English);
         QVERIFY(stateDir_.isValid());
+        // The remembered port lives in settings of this run alone: the test
+        // settings folder is shared with any other run at the same time.
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, stateDir_.path());
         VirtualGateway::Shared().SetStateFile(stateDir_.filePath(QStringLiteral("state.txt")));
     }
 
