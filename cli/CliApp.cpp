@@ -57,6 +57,7 @@ int RunCli(int argc, char** argv) {
     AddReportCommands(app, context);
     AddLinkCommands(app, context);
     AddExportCommand(app, context);
+    AddTimingCommands(app, context);
 
     // The sink must be in place before a command's callback runs, and the
     // answer known: both are set once the global options are parsed.

@@ -8,6 +8,7 @@
 #include "cli/ProjectFile.h"
 #include "cli/ProjectJson.h"
 #include "model/Catalog.h"
+#include "model/CycleEstimate.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 
@@ -88,11 +89,17 @@ int RunCheck(const std::string& file) {
     if (report.problems.empty() && report.code != Success)
         PrintLine(
             FillPlaceholders("[{}] {}", {std::to_string(report.code), ResultMessage(report.code)}));
-    if (report.code == Success)
+    if (report.code == Success) {
         PrintLine(Text(Msg::CliNoProblems));
-    else
+        // The last line: what the configuration means for the polling cycle.
+        const CycleEstimate estimate = EstimateCycle(project->GetSubnet());
+        for (const std::string& warning : EstimateWarnings(estimate))
+            PrintLine(warning);
+        PrintLine(EstimateSummary(estimate));
+    } else {
         PrintLine(Text(Msg::CliProblemsFound,
                        {std::to_string(std::max<std::size_t>(report.problems.size(), 1))}));
+    }
     return report.code;
 }
 

@@ -370,6 +370,21 @@ TextPair TextPairOf(Msg id) {
     // Commissioning probe (probe/)
 
     // Timing estimate and I/O list
+    case Msg::EstimateUniversalMode: return {"通用模式: 网关不轮询从站, 没有可估算的轮询周期", "Universal mode: the gateway polls no slave, so there is no polling cycle to estimate"};
+    case Msg::EstimateUnknownBaudRate: return {"波特率不是网关提供的值, 无法估算轮询周期", "The baud rate is not one the gateway offers: no polling cycle can be estimated"};
+    case Msg::EstimateSummary: return {"估算快速扫描周期 {} ms, 慢速扫描周期 {} ms, 从站不应答时 {} ms", "Estimated quick-scan cycle {} ms, slow-scan cycle {} ms, {} ms when no slave answers"};
+    case Msg::EstimateLine: return {"{} 波特, 每字符 {} 位 ({} ms); 从站应答前假定 {} ms; 轮询延时 {} ms; 响应等待 {} ms; 扫描比率 {}", "{} baud, {} bits a character ({} ms); {} ms assumed before a slave answers; {} ms delay between polls; {} ms response timeout; scan ratio {}"};
+    case Msg::EstimateTableHead: return {"节点  命令  功能码  请求字符  应答字符  线路 ms  扫描", "node  command  function  request chars  reply chars  line ms  scan"};
+    case Msg::EstimateTimeoutTooShort: return {"响应等待时间 ({} ms) 短于最长应答在线路上所需的时间 ({} ms, {} 波特)", "The response timeout ({} ms) is shorter than the longest reply takes on the line ({} ms at {} baud)"};
+    case Msg::EstimateCycleTooLong: return {"估算的快速扫描周期 ({} ms) 超过一秒", "The estimated quick-scan cycle ({} ms) is above one second"};
+    case Msg::EstimateNoCommands: return {"没有 Modbus 命令", "No Modbus commands"};
+    case Msg::IoListOutsideMemory: return {"{} 个数据元素位于存储区之外, 未列入 I/O 列表", "{} data elements lie outside the memory and are not in the I/O list"};
+    case Msg::IoListWritten: return {"I/O 列表已写入 {} ({} 行)", "I/O list written to {} ({} rows)"};
+    case Msg::IoListSheetTitle: return {"I/O 列表", "I/O list"};
+    case Msg::EstimateHelp: return {"由配置估算轮询周期: 每条命令的线路时间, 快速/慢速扫描周期, 从站不应答时的周期", "Estimate the polling cycle from the configuration: each command's line time, the quick-scan and slow-scan cycles, the cycle when no slave answers"};
+    case Msg::EstimateTurnaroundHelp: return {"假定的从站应答前时间 (ms, 默认 5)", "Assumed time a slave takes before it answers (ms, default 5)"};
+    case Msg::IoListHelp: return {"PLC I/O 列表: 每个寄存器或线圈在 Profibus 数据中的位置 (CSV 或 JSON)", "PLC I/O list: where each register or coil lies in the Profibus data (CSV or JSON)"};
+    case Msg::IoListOutputHelp: return {"写入 CSV 文件 (UTF-8, 带字节顺序标记); 默认输出到标准输出", "Write a CSV file (UTF-8 with a byte-order mark); standard output by default"};
 
     case Msg::MsgCount: break;
     }

@@ -240,6 +240,21 @@ enum class Msg {
     // Commissioning probe (probe/)
 
     // Timing estimate and I/O list
+    EstimateUniversalMode,
+    EstimateUnknownBaudRate,
+    EstimateSummary,
+    EstimateLine,
+    EstimateTableHead,
+    EstimateTimeoutTooShort,
+    EstimateCycleTooLong,
+    EstimateNoCommands,
+    IoListOutsideMemory,
+    IoListWritten,
+    IoListSheetTitle,
+    EstimateHelp,
+    EstimateTurnaroundHelp,
+    IoListHelp,
+    IoListOutputHelp,
 
     // Not a text: the number of identifiers above.
     MsgCount

@@ -1,0 +1,124 @@
+// Commands that answer how fast and where: estimate, iolist.
+#include "cli/CliApp.h"
+#include "cli/CliText.h"
+#include "cli/ExitCodes.h"
+#include "cli/ProjectFile.h"
+#include "cli/TimingJson.h"
+#include "model/Catalog.h"
+#include "model/CycleEstimate.h"
+#include "model/IoList.h"
+#include "model/Project.h"
+#include "model/TextTable.h"
+#include "persist/XmlFile.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+namespace varkel::cli {
+namespace {
+
+void PrintJson(const Json& json) {
+    std::cout << json.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+int RunEstimate(const std::string& file, double turnaroundMs, bool json) {
+    auto project = std::make_unique<Project>();
+    if (int code = LoadConfiguration(file, *project))
+        return code;
+    const CycleEstimate e = EstimateCycle(project->GetSubnet(), turnaroundMs);
+    for (const std::string& warning : EstimateWarnings(e))
+        PrintError(warning);
+    if (json) {
+        PrintJson(EstimateJson(e));
+        return 0;
+    }
+    if (e.status != CycleEstimate::Ready) {
+        PrintLine(EstimateSummary(e));
+        return 0;
+    }
+    PrintLine(Text(Msg::EstimateLine,
+                   {std::to_string(e.baudRate), std::to_string(e.charBits), FormatMs(e.charMs),
+                    FormatMs(e.turnaroundMs), FormatMs(e.pollDelayMs),
+                    FormatMs(e.responseTimeoutMs), std::to_string(e.scanRatio)}));
+    if (e.commands.empty()) {
+        PrintLine(Text(Msg::EstimateNoCommands));
+    } else {
+        PrintLine(Text(Msg::EstimateTableHead));
+        for (const CommandTiming& t : e.commands)
+            PrintLine(Padded(std::to_string(t.node), 4) + Padded(std::to_string(t.index), 6) +
+                      Padded(std::to_string(t.function), 8) +
+                      Padded(std::to_string(t.requestChars), 10) +
+                      Padded(std::to_string(t.replyChars), 10) + Padded(FormatMs(t.lineMs), 9) +
+                      "  " + LocalText(t.slow ? 55 : 56));
+    }
+    PrintLine(EstimateSummary(e));
+    return 0;
+}
+
+int RunIoList(const std::string& file, const std::string& out, bool json) {
+    auto project = std::make_unique<Project>();
+    if (int code = LoadConfiguration(file, *project))
+        return code;
+    const IoList list = BuildIoList(project->GetSubnet());
+    if (list.outside > 0)
+        PrintError(Text(Msg::IoListOutsideMemory, {std::to_string(list.outside)}));
+    if (json) {
+        PrintJson(IoListJson(list));
+        return 0;
+    }
+    if (out.empty()) {
+        // A terminal or a pipe gets no byte-order mark; files do.
+        std::cout << IoListCsv(list, false);
+        return 0;
+    }
+    if (int code = CheckWritable(out))
+        return code;
+    std::string error;
+    if (!WriteFileAtomically(out, IoListCsv(list, true), error)) {
+        PrintError(Text(Msg::CliCannotWrite, {out}) + ": " + error);
+        return kExitCantWrite;
+    }
+    PrintLine(Text(Msg::IoListWritten, {out, std::to_string(list.rows.size())}));
+    return 0;
+}
+
+} // namespace
+
+void AddTimingCommands(CLI::App& app, CliContext& context) {
+    {
+        auto* cmd = app.add_subcommand(
+            "estimate", Text(Msg::EstimateHelp));
+        auto file = AddFileArgument(cmd);
+        auto turnaround = std::make_shared<double>(kDefaultTurnaroundMs);
+        auto json = std::make_shared<bool>(false);
+        cmd->add_option("--turnaround", *turnaround,
+                        Text(Msg::EstimateTurnaroundHelp))
+            ->check(CLI::Range(0.0, 60000.0));
+        cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
+        cmd->callback([&context, file, turnaround, json] {
+            context.exitCode = RunEstimate(*file, *turnaround, *json);
+        });
+    }
+    {
+        auto* cmd = app.add_subcommand(
+            "iolist", Text(Msg::IoListHelp));
+        auto file = AddFileArgument(cmd);
+        auto out = std::make_shared<std::string>();
+        auto json = std::make_shared<bool>(false);
+        cmd->add_option("-o,--output", *out,
+                        Text(Msg::IoListOutputHelp));
+        cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
+        cmd->callback([&context, file, out, json] {
+            context.exitCode = RunIoList(*file, *out, *json);
+        });
+    }
+}
+
+} // namespace varkel::cli
