@@ -5,6 +5,8 @@
 #include "export/WorkbookPackage.h"
 #include "model/Catalog.h"
 #include "model/FileWrite.h"
+#include "model/Catalog.h"
+#include "model/IoList.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
 
@@ -71,7 +73,25 @@ int ExportWorkbook(const Project& project, const std::string& templatePath,
     project.ExportFieldbus(sheets[1].cells);
     project.ExportSubnet(sheets[2].cells);
 
-    for (Sheet& sheet : sheets) {
+    // The I/O list sheet came later than the other three: a template of
+    // one's own without it still exports them.
+    Sheet ioSheet{0, package.FindSheet(Text(Msg::IoListSheetTitle)), {}};
+    if (!ioSheet.part.empty()) {
+        const IoList list = BuildIoList(project.GetSubnet());
+        int row = 2;
+        for (const IoRow& io : list.rows) {
+            const std::vector<std::string> fields = IoRowFields(io);
+            for (std::size_t c = 0; c < fields.size(); ++c)
+                ioSheet.cells.SetCell(row, static_cast<int>(c) + 1, fields[c]);
+            ++row;
+        }
+    }
+    std::vector<Sheet*> filled = {&sheets[0], &sheets[1], &sheets[2]};
+    if (!ioSheet.part.empty())
+        filled.push_back(&ioSheet);
+
+    for (Sheet* sheetPtr : filled) {
+        Sheet& sheet = *sheetPtr;
         SheetXml xml;
         if (!xml.Load(*package.Part(sheet.part))) {
             Fail(error, Text(Msg::ExportTemplateInvalid,

@@ -16,7 +16,8 @@ enum ExportStatus : int {
 
 // Writes the configuration into a copy of the template workbook (.xlsx):
 // the commands into the sheet named by text 16, the fieldbus values into
-// the one of text 17 and the subnet values into the one of text 18, every
+// the one of text 17, the subnet values into the one of text 18 and, when
+// the template has it, the PLC I/O list into the "IO list" sheet, every
 // value a text cell; the rest of the template stays as it is. The result
 // is written beside the output and renamed over it once complete, so a
 // failed export leaves no file and an existing output untouched. On failure

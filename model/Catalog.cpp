@@ -380,7 +380,8 @@ TextPair TextPairOf(Msg id) {
     case Msg::EstimateNoCommands: return {"没有 Modbus 命令", "No Modbus commands"};
     case Msg::IoListOutsideMemory: return {"{} 个数据元素位于存储区之外, 未列入 I/O 列表", "{} data elements lie outside the memory and are not in the I/O list"};
     case Msg::IoListWritten: return {"I/O 列表已写入 {} ({} 行)", "I/O list written to {} ({} rows)"};
-    case Msg::IoListSheetTitle: return {"I/O 列表", "I/O list"};
+    case Msg::IoListWriteFailed: return {"无法写入 I/O 列表 {}: {}", "Cannot write the I/O list {}: {}"};
+    case Msg::IoListSheetTitle: return {"IO 列表", "IO list"}; // "/" is not allowed in a sheet name
     case Msg::EstimateHelp: return {"由配置估算轮询周期: 每条命令的线路时间, 快速/慢速扫描周期, 从站不应答时的周期", "Estimate the polling cycle from the configuration: each command's line time, the quick-scan and slow-scan cycles, the cycle when no slave answers"};
     case Msg::EstimateTurnaroundHelp: return {"假定的从站应答前时间 (ms, 默认 5)", "Assumed time a slave takes before it answers (ms, default 5)"};
     case Msg::IoListHelp: return {"PLC I/O 列表: 每个寄存器或线圈在 Profibus 数据中的位置 (CSV 或 JSON)", "PLC I/O list: where each register or coil lies in the Profibus data (CSV or JSON)"};

@@ -250,6 +250,7 @@ enum class Msg {
     EstimateNoCommands,
     IoListOutsideMemory,
     IoListWritten,
+    IoListWriteFailed,
     IoListSheetTitle,
     EstimateHelp,
     EstimateTurnaroundHelp,

@@ -4,8 +4,8 @@
     python3 scripts/make_template.py [output folder]   (default: res/)
 
 writes Template.xlsx (Chinese sheet names and headers) and Template_en.xlsx
-(English). Each has three sheets, named as the program looks them up: the
-order list, the fieldbus and the subnet, each with a bold, filled header row
+(English). Each has four sheets, named as the program looks them up: the
+order list, the fieldbus, the subnet and the PLC I/O list, each with a bold, filled header row
 naming the columns, a frozen header and column widths that fit the values.
 The export fills rows from 2 on and keeps everything else, so the files may
 be restyled in any spreadsheet program; this script only gives a clean start.
@@ -22,7 +22,7 @@ from xml.sax.saxutils import escape
 # sheet names), Chinese and English.
 TEXTS = {
     "zh": {
-        "sheets": ["命令列表", "现场总线", "子网"],
+        "sheets": ["命令列表", "现场总线", "子网", "IO 列表"],
         "number": "序号",
         "universal": "通用模式",
         "command": ["功能码", "Modbus寄存器起始地址", "数据个数", "内存映射起始地址",
@@ -35,9 +35,11 @@ TEXTS = {
                    "轮询输出时间", "扫描比率"],
         "universalOnly": ["控制方式", "字符超时时间", "字符个数", "起始符", "结束符",
                           "自动发送", "自动发送周期", "使用CRC校验"],
+        "io": ["标签", "存储区", "字节", "起始位", "结束位", "从站地址", "功能码",
+               "Modbus地址", "字节交换", "扫描方式"],
     },
     "en": {
-        "sheets": ["Order list", "Profibus", "Subnet"],
+        "sheets": ["Order list", "Profibus", "Subnet", "IO list"],
         "number": "No.",
         "universal": "Universal mode",
         "command": ["Function Code", "The starting address of Modbus register", "Data number",
@@ -54,6 +56,8 @@ TEXTS = {
         "universalOnly": ["Control mode", "Character timeout", "Character number",
                           "Start delimiter", "End delimiter", "Send_auto", "Send_auto period",
                           "CRC check"],
+        "io": ["Tag", "Memory", "Byte", "First bit", "Last bit", "Slave", "Function",
+               "Modbus address", "Swap", "Scan"],
     },
 }
 
@@ -66,6 +70,7 @@ VALUE_WIDTHS = {
     0: {1: 6, 2: 10, 8: 18, 10: 12, 11: 24},
     1: {2: 55, 3: 55},
     2: {1: 16, 9: 20, 10: 20},
+    3: {1: 20},
 }
 
 NS_MAIN = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
@@ -93,6 +98,8 @@ def headers(texts, sheet):
         return [(texts["number"], HEADER)] + [(t, HEADER) for t in texts["command"]]
     if sheet == 1:
         return [(t, HEADER) for t in texts["fieldbus"]]
+    if sheet == 3:
+        return [(t, HEADER) for t in texts["io"]]
     # Columns 7 to 12 hold the same items in both modes; 13 to 20 exist only
     # in universal mode, which their header says on a second line.
     return ([(t, HEADER) for t in texts["always"] + texts["master"]] +
@@ -178,7 +185,8 @@ STYLES = (DECL +
 
 def workbook(language):
     texts = TEXTS[language]
-    sheets = [headers(texts, i) for i in range(3)]
+    sheets = [headers(texts, i) for i in range(len(texts["sheets"]))]
+    n = len(sheets)
     strings = []
     for cells in sheets:
         for text, _ in cells:
@@ -201,7 +209,7 @@ def workbook(language):
         'vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"/>' +
         "".join(f'<Override PartName="/xl/worksheets/sheet{i}.xml" ContentType="application/'
                 'vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml"/>'
-                for i in range(1, 4)) +
+                for i in range(1, n + 1)) +
         '<Override PartName="/xl/styles.xml" ContentType="application/'
         'vnd.openxmlformats-officedocument.spreadsheetml.styles+xml"/>'
         '<Override PartName="/xl/sharedStrings.xml" ContentType="application/'
@@ -221,11 +229,11 @@ def workbook(language):
         DECL + f'<Relationships xmlns="{NS_PKG_REL}">' +
         "".join(f'<Relationship Id="rId{i}" Type="http://schemas.openxmlformats.org/'
                 f'officeDocument/2006/relationships/worksheet" Target="worksheets/sheet{i}.xml"/>'
-                for i in range(1, 4)) +
-        '<Relationship Id="rId4" Type="http://schemas.openxmlformats.org/officeDocument/2006/'
-        'relationships/styles" Target="styles.xml"/>'
-        '<Relationship Id="rId5" Type="http://schemas.openxmlformats.org/officeDocument/2006/'
-        'relationships/sharedStrings" Target="sharedStrings.xml"/>'
+                for i in range(1, n + 1)) +
+        f'<Relationship Id="rId{n + 1}" Type="http://schemas.openxmlformats.org/'
+        'officeDocument/2006/relationships/styles" Target="styles.xml"/>'
+        f'<Relationship Id="rId{n + 2}" Type="http://schemas.openxmlformats.org/'
+        'officeDocument/2006/relationships/sharedStrings" Target="sharedStrings.xml"/>'
         '</Relationships>')
     for i, cells in enumerate(sheets):
         parts[f"xl/worksheets/sheet{i + 1}.xml"] = sheet_xml(i, cells, strings)

@@ -292,3 +292,45 @@ TEST_F(ExportTest, DefaultTemplateIsFound) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ExportTest, IoListSheetHasOneRowPerElementInBothTemplates) {
+    Project project;
+    Node* node = project.GetSubnet().CreateNode();
+    node->GetItem(0)->SetValue("4");
+    Command* read = node->CreateCommand(2); // 03, two registers at byte 6
+    read->GetItem(Command::RegisterRow)->SetValue("30");
+    read->GetItem(Command::DataNumberRow)->SetValue("2");
+    read->GetItem(Command::MappingRow)->SetValue("0006H");
+    read->GetItem(Command::MnemonicRow)->SetValue("液位");
+    Command* coil = node->CreateCommand(4); // 05, one coil at bit 2 of output byte 1
+    coil->GetItem(Command::RegisterRow)->SetValue("8");
+    coil->GetItem(Command::MappingRow)->SetValue("4001H");
+    coil->GetItem(Command::BitOffsetRow)->SetValue("2");
+
+    const std::pair<std::string, std::string> books[] = {{kTemplate, "IO 列表"},
+                                                         {kTemplateEn, "IO list"}};
+    for (const auto& [workbook, sheet] : books) {
+        SetTextLanguage(workbook == kTemplate ? TextLanguage::Chinese : TextLanguage::English);
+        ASSERT_EQ(ExportWorkbook(project, workbook, Path("io.xlsx")), ExportDone);
+        WorkbookReader book;
+        ASSERT_TRUE(book.Open(Path("io.xlsx")));
+        bool ordered = false;
+        CellMap cells = book.Cells(sheet, &ordered);
+        EXPECT_TRUE(ordered) << sheet;
+        const std::vector<std::vector<std::string>> rows = {
+            {"液位_0", "input", "6", "0", "15", "4", "3", "30", "none", "quick"},
+            {"液位_1", "input", "8", "0", "15", "4", "3", "31", "none", "quick"},
+            {"N4_C1", "output", "1", "2", "2", "4", "5", "8", "none", "quick"}};
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            for (std::size_t c = 0; c < rows[r].size(); ++c)
+                EXPECT_EQ(At(cells, static_cast<int>(r) + 2, static_cast<int>(c) + 1).text,
+                          rows[r][c])
+                    << sheet << " row " << r + 2 << " column " << c + 1;
+        EXPECT_EQ(cells.count(std::make_pair(5, 1)), 0u);
+        EXPECT_FALSE(At(cells, 1, 1).text.empty()); // the template's header stays
+    }
+}
+
+} // namespace
