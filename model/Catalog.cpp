@@ -344,8 +344,8 @@ TextPair TextPairOf(Msg id) {
         return {"显示主窗口，把它画入图片后退出",
                 "show the main window, write a picture of it, exit"};
     case Msg::GuiShowHelp:
-        return {"与 --screenshot 一起：画出 device、about、command、download、upload 或 conflict 对话框",
-                "with --screenshot: picture the device, about, command, download, upload or conflict dialog instead"};
+        return {"与 --screenshot 一起：画出 device、about、command、download、upload、conflict 或 timing 对话框",
+                "with --screenshot: picture the device, about, command, download, upload, conflict or timing dialog instead"};
     case Msg::GuiSelectHelp:
         return {"与 --screenshot 一起：先选中树的第 N 项 (从 0 起)",
                 "with --screenshot: select tree entry N (from 0) first"};

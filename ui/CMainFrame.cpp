@@ -9,6 +9,7 @@
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
 #include "ui/ConfigTree.h"
+#include "ui/TimingCommands.h"
 #include "ui/UiText.h"
 #include "ui/UserDialogs.h"
 #include "widgets/CCoolBar.h"
@@ -36,6 +37,7 @@ CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     CreateActions();
     CreateMenus();
     CreateToolBar();
+    new TimingCommands(app_, *this);
 
     connect(tree_, &QTreeWidget::currentItemChanged, view_,
             [this](QTreeWidgetItem* current) { view_->OnSelectionChanged(current); });

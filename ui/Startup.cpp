@@ -14,6 +14,7 @@
 #include "ui/QtMessageSink.h"
 #include "ui/SelectCommandDialog.h"
 #include "ui/SelectDeviceDialog.h"
+#include "ui/TimingDialog.h"
 #include "ui/VirtualGateway.h"
 
 #include <QAbstractItemView>
@@ -120,6 +121,8 @@ int TakePicture(const StartOptions& options, CConfigApp& config, CMainFrame& fra
         dialog = std::make_unique<SelectDeviceDialog>();
     else if (options.show == QLatin1String("about"))
         dialog = std::make_unique<AboutDialog>(&frame);
+    else if (options.show == QLatin1String("timing"))
+        dialog = std::make_unique<TimingDialog>(config.GetProject(), &frame);
     else if (options.show == QLatin1String("command"))
         dialog = std::make_unique<SelectCommandDialog>(nullptr, &frame);
     else if (options.show == QLatin1String("conflict")) {

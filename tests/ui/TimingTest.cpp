@@ -1,0 +1,141 @@
+// The status bar summary, the timing dialog and File > Export I/O list.
+#include "UiFixture.h"
+
+#include "model/Command.h"
+#include "model/CycleEstimate.h"
+#include "model/Node.h"
+#include "model/Project.h"
+#include "model/TextTable.h"
+#include "ui/StatusSummary.h"
+#include "ui/TimingCommands.h"
+#include "ui/TimingDialog.h"
+
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace varkel;
+using namespace varkel::test;
+
+namespace {
+
+Command* AddCommand(Project& project, int functionIndex, const char* count, const char* mapping) {
+    Subnet& subnet = project.GetSubnet();
+    Node* node = subnet.GetNodeAt(0) ? subnet.GetNodeAt(0) : subnet.CreateNode();
+    Command* command = node->CreateCommand(functionIndex);
+    command->GetItem(Command::RegisterRow)->SetValue("0");
+    if (command->GetItem(Command::DataNumberRow)->GetEnable() == 1)
+        command->GetItem(Command::DataNumberRow)->SetValue(count);
+    command->GetItem(Command::MappingRow)->SetValue(mapping);
+    return command;
+}
+
+TimingCommands* Commands(Window& w) {
+    return w.frame.findChild<TimingCommands*>();
+}
+
+} // namespace
+
+class TimingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { SetTextLanguage(TextLanguage::English); }
+    void cleanup() { SetTextLanguage(TextLanguage::Chinese); }
+
+    void StatusBarFollowsEdits() {
+        MessageRecorder quiet;
+        Window w;
+        TimingCommands* commands = Commands(w);
+        QVERIFY(commands);
+        StatusSummary* summary = commands->Summary();
+        QCOMPARE(summary->CommandsLabel()->text(), QStringLiteral("Commands 0/48"));
+        QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 0/168 bytes"));
+
+        Project& project = w.app.GetProject();
+        AddCommand(project, 2, "5", "0000H");  // 03: 10 input bytes
+        AddCommand(project, 0, "9", "000AH");  // 01: 2 input bytes
+        AddCommand(project, 13, "3", "4010H"); // 16: 6 output bytes
+        // No call: the summary notices the change by itself.
+        QTRY_COMPARE(summary->CommandsLabel()->text(), QStringLiteral("Commands 3/48"));
+        QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 12/168 bytes"));
+        QCOMPARE(summary->OutputLabel()->text(), QStringLiteral("Output 6/168 bytes"));
+        const CycleEstimate e = EstimateCycle(project.GetSubnet());
+        QVERIFY(summary->CycleLabel()->text().contains(
+            QString::fromStdString(FormatMs(e.quickCycleMs))));
+        QVERIFY(summary->CycleLabel()->styleSheet().isEmpty());
+        QVERIFY(w.frame.statusBar()->isVisible() || !w.frame.isVisible());
+
+        // Past the end of the memory and a baud rate too slow for the reply.
+        AddCommand(project, 2, "84", "00A0H");
+        project.GetSubnet().GetItem(Subnet::BaudRateIndex)->SetValue("300");
+        summary->Refresh();
+        QVERIFY(!summary->InputLabel()->styleSheet().isEmpty());
+        QVERIFY(!summary->CycleLabel()->styleSheet().isEmpty());
+        QVERIFY(summary->CycleLabel()->toolTip().contains(QStringLiteral("response timeout")));
+    }
+
+    void TimingDialogListsEveryCommand() {
+        Project project;
+        AddCommand(project, 2, "10", "0000H");
+        Command* slow = AddCommand(project, 12, "8", "4000H");
+        ParamItem* scan = slow->GetItem(Command::ScanningRow);
+        scan->SetValue(scan->GetChoices()[1]);
+        TimingDialog dialog(project);
+        QTableWidget* table = dialog.Table();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("3"));
+        QCOMPARE(table->item(0, 3)->text(), QStringLiteral("8"));
+        QCOMPARE(table->item(0, 4)->text(), QStringLiteral("25"));
+        QCOMPARE(table->item(1, 7)->text(), Local(55));
+
+        const CycleEstimate before = EstimateCycle(project.GetSubnet());
+        QCOMPARE(table->item(0, 6)->text(),
+                 QString::fromStdString(FormatMs(before.commands[0].lineMs + 5.0)));
+        dialog.Turnaround()->setValue(20.0);
+        const CycleEstimate after = EstimateCycle(project.GetSubnet(), 20.0);
+        QVERIFY(dialog.Figures()->text().contains(
+            QString::fromStdString(FormatMs(after.quickCycleMs))));
+        QCOMPARE(table->item(0, 6)->text(),
+                 QString::fromStdString(FormatMs(after.commands[0].lineMs + 20.0)));
+
+        project.GetSubnet().SetProtocolType(1);
+        dialog.Recompute();
+        QCOMPARE(table->rowCount(), 0);
+    }
+
+    void ExportIoListWritesTheCsv() {
+        MessageRecorder quiet;
+        ScriptedDialogs dialogs;
+        QTemporaryDir dir;
+        Window w;
+        Command* c = AddCommand(w.app.GetProject(), 2, "2", "0004H");
+        c->GetItem(Command::MnemonicRow)->SetValue("Level");
+        TimingCommands* commands = Commands(w);
+        QVERIFY(w.frame.FileMenu()->actions().contains(commands->ExportIoListAction()));
+
+        const QString path = dir.filePath(QStringLiteral("io.csv"));
+        dialogs.saveNames << path;
+        commands->ExportIoListAction()->trigger();
+        QCOMPARE(dialogs.saveFilters.value(0), QStringLiteral("CSV File(*.csv)"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(),
+                 QByteArray("\xEF\xBB\xBF"
+                            "tag,memory,byte,bit_first,bit_last,slave,function,modbus_address,"
+                            "swap,scan\r\n"
+                            "Level_0,input,4,0,15,1,3,0,none,quick\r\n"
+                            "Level_1,input,6,0,15,1,3,1,none,quick\r\n"));
+
+        // Cancelled: nothing written, nothing said.
+        commands->ExportIoListAction()->trigger();
+        QVERIFY(quiet.messages.empty());
+    }
+};
+
+QTEST_MAIN(TimingTest)
+#include "TimingTest.moc"

@@ -1,0 +1,82 @@
+#include "ui/TimingCommands.h"
+
+#include "model/Catalog.h"
+#include "model/IoList.h"
+#include "model/Messages.h"
+#include "persist/XmlFile.h"
+#include "ui/CBriskView.h"
+#include "ui/CConfigApp.h"
+#include "ui/CDovelDoc.h"
+#include "ui/CMainFrame.h"
+#include "ui/StatusSummary.h"
+#include "ui/TimingDialog.h"
+#include "ui/UserDialogs.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStatusBar>
+
+namespace varkel {
+
+TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
+    : QObject(&frame), app_(app), frame_(frame) {
+    exportIoList_ = new QAction(tr("Export &I/O list..."), &frame);
+    exportIoList_->setObjectName(QStringLiteral("exportIoList"));
+    exportIoList_->setStatusTip(tr("Write where every register and coil lies in the Profibus "
+                                   "data to a CSV file"));
+    connect(exportIoList_, &QAction::triggered, this, &TimingCommands::OnExportIoList);
+    timing_ = new QAction(tr("&Timing..."), &frame);
+    timing_->setObjectName(QStringLiteral("timing"));
+    timing_->setStatusTip(tr("Estimated polling cycle and line time of every command"));
+    connect(timing_, &QAction::triggered, this, &TimingCommands::OnTiming);
+
+    // After Save As in the File menu; after the conflict check in Edit.
+    QMenu* file = frame.FileMenu();
+    const QList<QAction*> fileActions = file->actions();
+    const int saveAs = fileActions.indexOf(frame.Action(CMainFrame::FileSaveAs));
+    file->insertAction(saveAs >= 0 && saveAs + 1 < fileActions.size() ? fileActions[saveAs + 1]
+                                                                      : nullptr,
+                       exportIoList_);
+    if (auto* edit = frame.findChild<QMenu*>(QStringLiteral("editMenu")))
+        edit->addAction(timing_);
+
+    summary_ = new StatusSummary(app.GetProject(), frame.statusBar(), this);
+}
+
+void TimingCommands::OnExportIoList() {
+    // A value being typed belongs to the list that is written.
+    if (frame_.View())
+        frame_.View()->CommitEditor();
+    const QString current = frame_.Document().GetPathName();
+    const QString start = UserDialogs::StartPath(
+        current, current.isEmpty() ? QString()
+                                   : QFileInfo(current).completeBaseName() +
+                                         QLatin1String("_io.csv"));
+    const QString path = UserDialogs::Get().SaveFileName(
+        &frame_, tr("Export I/O list"), tr("CSV File(*.csv)"), QStringLiteral("csv"), start);
+    if (path.isEmpty())
+        return;
+    UserDialogs::RememberFolder(path);
+    const IoList list = BuildIoList(app_.GetProject().GetSubnet());
+    std::string error;
+    if (!WriteFileAtomically(path.toStdString(), IoListCsv(list, true), error)) {
+        ShowMessage(Text(Msg::IoListWriteFailed, {path.toStdString(), error}));
+        return;
+    }
+    if (list.outside > 0)
+        ShowMessage(Text(Msg::IoListOutsideMemory, {std::to_string(list.outside)}));
+    frame_.statusBar()->showMessage(
+        QString::fromStdString(Text(Msg::IoListWritten, {path.toStdString(),
+                                                         std::to_string(list.rows.size())})),
+        5000);
+}
+
+void TimingCommands::OnTiming() {
+    if (frame_.View())
+        frame_.View()->CommitEditor();
+    TimingDialog dialog(app_.GetProject(), &frame_);
+    dialog.exec();
+}
+
+} // namespace varkel
