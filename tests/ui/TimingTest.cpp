@@ -9,6 +9,7 @@
 #include "ui/StatusSummary.h"
 #include "ui/TimingCommands.h"
 #include "ui/TimingDialog.h"
+#include "ui/UiText.h"
 
 #include <QDoubleSpinBox>
 #include <QFile>
