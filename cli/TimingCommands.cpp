@@ -9,7 +9,7 @@
 #include "model/IoList.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
-#include "persist/XmlFile.h"
+#include "model/FileWrite.h"
 
 #include <CLI/CLI.hpp>
 

@@ -5,7 +5,6 @@
 #include "export/WorkbookPackage.h"
 #include "model/Catalog.h"
 #include "model/FileWrite.h"
-#include "model/Catalog.h"
 #include "model/IoList.h"
 #include "model/Project.h"
 #include "model/TextTable.h"

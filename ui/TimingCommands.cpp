@@ -3,7 +3,7 @@
 #include "model/Catalog.h"
 #include "model/IoList.h"
 #include "model/Messages.h"
-#include "persist/XmlFile.h"
+#include "model/FileWrite.h"
 #include "ui/CBriskView.h"
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
