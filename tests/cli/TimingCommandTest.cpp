@@ -2,6 +2,7 @@
 #include "CliRun.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
+#include "persist/ModelXml.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -44,7 +45,7 @@ protected:
         scan->SetValue(scan->GetChoices()[1]);
         std::string file = dir.File("plant.xml");
         std::string error;
-        EXPECT_EQ(project.SaveFile(file, &error), 1) << error;
+        EXPECT_TRUE(SaveFile(project, file, &error)) << error;
         return file;
     }
 
