@@ -53,12 +53,12 @@
 <context>
     <name>varkel::CBriskView</name>
     <message>
-        <location filename="../ui/CBriskView.cpp" line="281"/>
+        <location filename="../ui/CBriskView.cpp" line="295"/>
         <source>Export XLS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CBriskView.cpp" line="281"/>
+        <location filename="../ui/CBriskView.cpp" line="295"/>
         <source>Excel File(*.xlsx)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -71,37 +71,37 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="109"/>
+        <location filename="../ui/CConflictDlg.cpp" line="112"/>
         <source>  Input Memory </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="110"/>
+        <location filename="../ui/CConflictDlg.cpp" line="113"/>
         <source> Output Memory </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="153"/>
+        <location filename="../ui/CConflictDlg.cpp" line="156"/>
         <source>Not use</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="154"/>
+        <location filename="../ui/CConflictDlg.cpp" line="157"/>
         <source>Legal </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="155"/>
+        <location filename="../ui/CConflictDlg.cpp" line="158"/>
         <source>Conflict</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="156"/>
+        <location filename="../ui/CConflictDlg.cpp" line="159"/>
         <source>Overflow</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="157"/>
+        <location filename="../ui/CConflictDlg.cpp" line="160"/>
         <source>Selected Command</source>
         <translation type="unfinished"></translation>
     </message>
@@ -109,17 +109,17 @@
 <context>
     <name>varkel::CDovelDoc</name>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="27"/>
+        <location filename="../ui/CDovelDoc.cpp" line="29"/>
         <source>XML File(*.xml)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="116"/>
+        <location filename="../ui/CDovelDoc.cpp" line="119"/>
         <source>Open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="150"/>
+        <location filename="../ui/CDovelDoc.cpp" line="158"/>
         <source>Save As</source>
         <translation type="unfinished"></translation>
     </message>
@@ -127,132 +127,132 @@
 <context>
     <name>varkel::CMainFrame</name>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="68"/>
+        <location filename="../ui/CMainFrame.cpp" line="71"/>
         <source>Configuration</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="90"/>
+        <location filename="../ui/CMainFrame.cpp" line="93"/>
         <source>&amp;New</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="95"/>
+        <location filename="../ui/CMainFrame.cpp" line="98"/>
         <source>&amp;Open...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="100"/>
+        <location filename="../ui/CMainFrame.cpp" line="103"/>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="105"/>
+        <location filename="../ui/CMainFrame.cpp" line="108"/>
         <source>Save &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="108"/>
+        <location filename="../ui/CMainFrame.cpp" line="111"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="112"/>
+        <location filename="../ui/CMainFrame.cpp" line="115"/>
         <source>Add &amp;Node</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="116"/>
+        <location filename="../ui/CMainFrame.cpp" line="119"/>
         <source>&amp;Delete Node</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="120"/>
+        <location filename="../ui/CMainFrame.cpp" line="123"/>
         <source>Add &amp;Command...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="124"/>
+        <location filename="../ui/CMainFrame.cpp" line="127"/>
         <source>De&amp;lete Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="138"/>
+        <location filename="../ui/CMainFrame.cpp" line="141"/>
         <source>&amp;Export XLS...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="143"/>
+        <location filename="../ui/CMainFrame.cpp" line="146"/>
         <source>Auto &amp;Mapping</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="153"/>
+        <location filename="../ui/CMainFrame.cpp" line="156"/>
         <source>&amp;Contents</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="157"/>
+        <location filename="../ui/CMainFrame.cpp" line="160"/>
         <source>&amp;About...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="166"/>
+        <location filename="../ui/CMainFrame.cpp" line="169"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="177"/>
+        <location filename="../ui/CMainFrame.cpp" line="180"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="193"/>
+        <location filename="../ui/CMainFrame.cpp" line="196"/>
         <source>Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="196"/>
+        <location filename="../ui/CMainFrame.cpp" line="199"/>
         <source>&amp;Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="198"/>
+        <location filename="../ui/CMainFrame.cpp" line="201"/>
         <source>Tr&amp;ee</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="200"/>
+        <location filename="../ui/CMainFrame.cpp" line="203"/>
         <source>&amp;Annotation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="201"/>
+        <location filename="../ui/CMainFrame.cpp" line="204"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="207"/>
+        <location filename="../ui/CMainFrame.cpp" line="210"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="272"/>
+        <location filename="../ui/CMainFrame.cpp" line="275"/>
         <source>Recent File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="128"/>
+        <location filename="../ui/CMainFrame.cpp" line="131"/>
         <source>&amp;Upload...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="133"/>
+        <location filename="../ui/CMainFrame.cpp" line="136"/>
         <source>Do&amp;wnload...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="148"/>
+        <location filename="../ui/CMainFrame.cpp" line="151"/>
         <source>Conflict De&amp;tect...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -260,42 +260,42 @@
 <context>
     <name>varkel::CUpDownDlg</name>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="110"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="44"/>
         <source>Serial port:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="119"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="53"/>
         <source>Choose the port the gateway is connected to.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="131"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="65"/>
         <source>Frame log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="208"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="136"/>
         <source>Virtual gateway (built in)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="292"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="220"/>
         <source>%1 on %2 at %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="295"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="225"/>
         <source>Opening %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="350"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="272"/>
         <source>%1 of %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="412"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="322"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -303,12 +303,12 @@
 <context>
     <name>varkel::ParamGrid</name>
     <message>
-        <location filename="../ui/ParamGrid.cpp" line="29"/>
+        <location filename="../ui/ParamGrid.cpp" line="30"/>
         <source>Parameter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/ParamGrid.cpp" line="29"/>
+        <location filename="../ui/ParamGrid.cpp" line="30"/>
         <source>Value</source>
         <translation type="unfinished"></translation>
     </message>
@@ -316,12 +316,12 @@
 <context>
     <name>varkel::SelectCommandDialog</name>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="13"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="14"/>
         <source>Select Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="22"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="23"/>
         <source>Double-click a function to add a command of it to the node.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -336,6 +336,155 @@
     <message>
         <location filename="../ui/SelectDeviceDialog.cpp" line="30"/>
         <source>Select Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varkel::StatusSummary</name>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="70"/>
+        <source>Commands %1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="78"/>
+        <source>Input %1/%2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="79"/>
+        <source>Some data lies beyond the input memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="80"/>
+        <source>Output %1/%2 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="81"/>
+        <source>Some data lies beyond the output memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="85"/>
+        <source>Cycle: no estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="92"/>
+        <source>Quick-scan cycle ≈ %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varkel::TimingCommands</name>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="24"/>
+        <source>Export &amp;I/O list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="26"/>
+        <source>Write where every register and coil lies in the Profibus data to a CSV file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="29"/>
+        <source>&amp;Timing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="31"/>
+        <source>Estimated polling cycle and line time of every command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="57"/>
+        <source>Export I/O list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="57"/>
+        <source>CSV File(*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varkel::TimingDialog</name>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="34"/>
+        <source>Timing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="45"/>
+        <source>Time a slave is assumed to take before it answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="46"/>
+        <source>Slave turnaround:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="49"/>
+        <source>Line:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="65"/>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="65"/>
+        <source>Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="65"/>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <source>Request chars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <source>Reply chars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <source>Line time (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <source>Per poll (ms)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="73"/>
+        <source>An estimate from the configuration alone: line time of each exchange, the assumed turnaround and the delay between polls. The gateway&apos;s own processing time is not counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="98"/>
+        <source>%1 baud, %2, %3 bits a character = %4 ms; delay between polls %5 ms; response timeout %6 ms; scan ratio %7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="107"/>
+        <source>Quick-scan cycle %1 ms · slow-scan cycle %2 ms · %3 ms when no slave answers</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -53,12 +53,12 @@
 <context>
     <name>varkel::CBriskView</name>
     <message>
-        <location filename="../ui/CBriskView.cpp" line="281"/>
+        <location filename="../ui/CBriskView.cpp" line="295"/>
         <source>Export XLS</source>
         <translation>输出文档</translation>
     </message>
     <message>
-        <location filename="../ui/CBriskView.cpp" line="281"/>
+        <location filename="../ui/CBriskView.cpp" line="295"/>
         <source>Excel File(*.xlsx)</source>
         <translation>Excel 文件(*.xlsx)</translation>
     </message>
@@ -71,37 +71,37 @@
         <translation>冲突检测</translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="109"/>
+        <location filename="../ui/CConflictDlg.cpp" line="112"/>
         <source>  Input Memory </source>
         <translation>    输入内存</translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="110"/>
+        <location filename="../ui/CConflictDlg.cpp" line="113"/>
         <source> Output Memory </source>
         <translation>    输出内存</translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="153"/>
+        <location filename="../ui/CConflictDlg.cpp" line="156"/>
         <source>Not use</source>
         <translation>未使用</translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="154"/>
+        <location filename="../ui/CConflictDlg.cpp" line="157"/>
         <source>Legal </source>
         <translation>合法</translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="155"/>
+        <location filename="../ui/CConflictDlg.cpp" line="158"/>
         <source>Conflict</source>
         <translation>冲突</translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="156"/>
+        <location filename="../ui/CConflictDlg.cpp" line="159"/>
         <source>Overflow</source>
         <translation>溢出</translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="157"/>
+        <location filename="../ui/CConflictDlg.cpp" line="160"/>
         <source>Selected Command</source>
         <translation>选中</translation>
     </message>
@@ -109,17 +109,17 @@
 <context>
     <name>varkel::CDovelDoc</name>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="27"/>
+        <location filename="../ui/CDovelDoc.cpp" line="29"/>
         <source>XML File(*.xml)</source>
         <translation>XML File(*.xml)</translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="116"/>
+        <location filename="../ui/CDovelDoc.cpp" line="119"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="150"/>
+        <location filename="../ui/CDovelDoc.cpp" line="158"/>
         <source>Save As</source>
         <translation>另存为</translation>
     </message>
@@ -127,132 +127,132 @@
 <context>
     <name>varkel::CMainFrame</name>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="68"/>
+        <location filename="../ui/CMainFrame.cpp" line="71"/>
         <source>Configuration</source>
         <translation>配置</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="90"/>
+        <location filename="../ui/CMainFrame.cpp" line="93"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="95"/>
+        <location filename="../ui/CMainFrame.cpp" line="98"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="100"/>
+        <location filename="../ui/CMainFrame.cpp" line="103"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="105"/>
+        <location filename="../ui/CMainFrame.cpp" line="108"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="108"/>
+        <location filename="../ui/CMainFrame.cpp" line="111"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="112"/>
+        <location filename="../ui/CMainFrame.cpp" line="115"/>
         <source>Add &amp;Node</source>
         <translation>增加节点(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="116"/>
+        <location filename="../ui/CMainFrame.cpp" line="119"/>
         <source>&amp;Delete Node</source>
         <translation>删除节点(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="120"/>
+        <location filename="../ui/CMainFrame.cpp" line="123"/>
         <source>Add &amp;Command...</source>
         <translation>增加命令(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="124"/>
+        <location filename="../ui/CMainFrame.cpp" line="127"/>
         <source>De&amp;lete Command</source>
         <translation>删除命令(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="138"/>
+        <location filename="../ui/CMainFrame.cpp" line="141"/>
         <source>&amp;Export XLS...</source>
         <translation>输出文档(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="143"/>
+        <location filename="../ui/CMainFrame.cpp" line="146"/>
         <source>Auto &amp;Mapping</source>
         <translation>自动映射(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="153"/>
+        <location filename="../ui/CMainFrame.cpp" line="156"/>
         <source>&amp;Contents</source>
         <translation>内容(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="157"/>
+        <location filename="../ui/CMainFrame.cpp" line="160"/>
         <source>&amp;About...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="166"/>
+        <location filename="../ui/CMainFrame.cpp" line="169"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="177"/>
+        <location filename="../ui/CMainFrame.cpp" line="180"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="193"/>
+        <location filename="../ui/CMainFrame.cpp" line="196"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="196"/>
+        <location filename="../ui/CMainFrame.cpp" line="199"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="198"/>
+        <location filename="../ui/CMainFrame.cpp" line="201"/>
         <source>Tr&amp;ee</source>
         <translation>查看树(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="200"/>
+        <location filename="../ui/CMainFrame.cpp" line="203"/>
         <source>&amp;Annotation</source>
         <translation>查看提示信息(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="201"/>
+        <location filename="../ui/CMainFrame.cpp" line="204"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="207"/>
+        <location filename="../ui/CMainFrame.cpp" line="210"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="272"/>
+        <location filename="../ui/CMainFrame.cpp" line="275"/>
         <source>Recent File</source>
         <translation>最近文件</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="128"/>
+        <location filename="../ui/CMainFrame.cpp" line="131"/>
         <source>&amp;Upload...</source>
         <translation>上传数据(&amp;U)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="133"/>
+        <location filename="../ui/CMainFrame.cpp" line="136"/>
         <source>Do&amp;wnload...</source>
         <translation>下载数据(&amp;D)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="148"/>
+        <location filename="../ui/CMainFrame.cpp" line="151"/>
         <source>Conflict De&amp;tect...</source>
         <translation>冲突检测(&amp;T)...</translation>
     </message>
@@ -260,42 +260,42 @@
 <context>
     <name>varkel::CUpDownDlg</name>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="110"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="44"/>
         <source>Serial port:</source>
         <translation>选择串口:</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="119"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="53"/>
         <source>Choose the port the gateway is connected to.</source>
         <translation>请选择网关所连接的串口。</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="131"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="65"/>
         <source>Frame log</source>
         <translation>报文记录</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="208"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="136"/>
         <source>Virtual gateway (built in)</source>
         <translation>内置虚拟网关</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="292"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="220"/>
         <source>%1 on %2 at %3</source>
         <translation>%1：%2，开始于 %3</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="295"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="225"/>
         <source>Opening %1</source>
         <translation>正在打开 %1</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="350"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="272"/>
         <source>%1 of %2: %3</source>
         <translation>第 %1 步，共 %2 步：%3</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="412"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="322"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -303,12 +303,12 @@
 <context>
     <name>varkel::ParamGrid</name>
     <message>
-        <location filename="../ui/ParamGrid.cpp" line="29"/>
+        <location filename="../ui/ParamGrid.cpp" line="30"/>
         <source>Parameter</source>
         <translation>参数</translation>
     </message>
     <message>
-        <location filename="../ui/ParamGrid.cpp" line="29"/>
+        <location filename="../ui/ParamGrid.cpp" line="30"/>
         <source>Value</source>
         <translation>值</translation>
     </message>
@@ -316,12 +316,12 @@
 <context>
     <name>varkel::SelectCommandDialog</name>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="13"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="14"/>
         <source>Select Command</source>
         <translation>选择命令</translation>
     </message>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="22"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="23"/>
         <source>Double-click a function to add a command of it to the node.</source>
         <translation>双击一个功能码，即为节点增加一条该功能码的命令。</translation>
     </message>
@@ -337,6 +337,155 @@
         <location filename="../ui/SelectDeviceDialog.cpp" line="30"/>
         <source>Select Type</source>
         <translation>选择设备</translation>
+    </message>
+</context>
+<context>
+    <name>varkel::StatusSummary</name>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="70"/>
+        <source>Commands %1/%2</source>
+        <translation>命令 %1/%2</translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="78"/>
+        <source>Input %1/%2 bytes</source>
+        <translation>输入 %1/%2 字节</translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="79"/>
+        <source>Some data lies beyond the input memory</source>
+        <translation>部分数据超出输入存储区</translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="80"/>
+        <source>Output %1/%2 bytes</source>
+        <translation>输出 %1/%2 字节</translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="81"/>
+        <source>Some data lies beyond the output memory</source>
+        <translation>部分数据超出输出存储区</translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="85"/>
+        <source>Cycle: no estimate</source>
+        <translation>周期：无法估算</translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="92"/>
+        <source>Quick-scan cycle ≈ %1 ms</source>
+        <translation>快速扫描周期 ≈ %1 ms</translation>
+    </message>
+</context>
+<context>
+    <name>varkel::TimingCommands</name>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="24"/>
+        <source>Export &amp;I/O list...</source>
+        <translation>输出 I/O 列表(&amp;I)...</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="26"/>
+        <source>Write where every register and coil lies in the Profibus data to a CSV file</source>
+        <translation>把每个寄存器和线圈在 Profibus 数据中的位置写入 CSV 文件</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="29"/>
+        <source>&amp;Timing...</source>
+        <translation>时序(&amp;T)...</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="31"/>
+        <source>Estimated polling cycle and line time of every command</source>
+        <translation>估算的轮询周期及每条命令的线路时间</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="57"/>
+        <source>Export I/O list</source>
+        <translation>输出 I/O 列表</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="57"/>
+        <source>CSV File(*.csv)</source>
+        <translation>CSV 文件(*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>varkel::TimingDialog</name>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="34"/>
+        <source>Timing</source>
+        <translation>时序</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="45"/>
+        <source>Time a slave is assumed to take before it answers</source>
+        <translation>假定从站在应答之前所需的时间</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="46"/>
+        <source>Slave turnaround:</source>
+        <translation>从站应答时间：</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="49"/>
+        <source>Line:</source>
+        <translation>线路：</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="65"/>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="65"/>
+        <source>Command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="65"/>
+        <source>Function</source>
+        <translation>功能码</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <source>Request chars</source>
+        <translation>请求字符数</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <source>Reply chars</source>
+        <translation>应答字符数</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <source>Line time (ms)</source>
+        <translation>线路时间 (ms)</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <source>Per poll (ms)</source>
+        <translation>每次轮询 (ms)</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <source>Scan</source>
+        <translation>扫描方式</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="73"/>
+        <source>An estimate from the configuration alone: line time of each exchange, the assumed turnaround and the delay between polls. The gateway&apos;s own processing time is not counted.</source>
+        <translation>仅依据配置的估算：每次交换的线路时间、假定的从站应答时间和轮询延时。网关自身的处理时间未计入。</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="98"/>
+        <source>%1 baud, %2, %3 bits a character = %4 ms; delay between polls %5 ms; response timeout %6 ms; scan ratio %7</source>
+        <translation>%1 波特，%2，每字符 %3 位 = %4 ms；轮询延时 %5 ms；响应等待时间 %6 ms；扫描比率 %7</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingDialog.cpp" line="107"/>
+        <source>Quick-scan cycle %1 ms · slow-scan cycle %2 ms · %3 ms when no slave answers</source>
+        <translation>快速扫描周期 %1 ms · 慢速扫描周期 %2 ms · 从站不应答时 %3 ms</translation>
     </message>
 </context>
 </TS>
