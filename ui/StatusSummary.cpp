@@ -3,6 +3,7 @@
 #include "model/CycleEstimate.h"
 #include "model/Project.h"
 
+#include <QAbstractItemModel>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
@@ -50,7 +51,19 @@ StatusSummary::StatusSummary(const Project& project, QStatusBar* bar, QObject* p
     timer_->setInterval(250);
     connect(timer_, &QTimer::timeout, this, &StatusSummary::Refresh);
     timer_->start();
+    soon_ = new QTimer(this);
+    soon_->setSingleShot(true);
+    soon_->setInterval(0);
+    connect(soon_, &QTimer::timeout, this, &StatusSummary::Refresh);
     Refresh();
+}
+
+void StatusSummary::Watch(QAbstractItemModel* model) {
+    auto later = [this] { soon_->start(); };
+    connect(model, &QAbstractItemModel::modelReset, this, later);
+    connect(model, &QAbstractItemModel::rowsInserted, this, later);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, later);
+    connect(model, &QAbstractItemModel::dataChanged, this, later);
 }
 
 void StatusSummary::Show(QLabel* label, const QString& text, bool problem, const QString& tip) {

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QString>
 
+class QAbstractItemModel;
 class QLabel;
 class QStatusBar;
 class QTimer;
@@ -19,6 +20,8 @@ public:
 
     // Recomputes the figures; the labels change only when their text does.
     void Refresh();
+    // Refreshes soon after the model changes, once the change is complete.
+    void Watch(QAbstractItemModel* model);
 
     QLabel* CommandsLabel() const { return commands_; }
     QLabel* InputLabel() const { return input_; }
@@ -35,6 +38,7 @@ private:
     QLabel* output_ = nullptr;
     QLabel* cycle_ = nullptr;
     QTimer* timer_ = nullptr;
+    QTimer* soon_ = nullptr;
 };
 
 } // namespace varkel

@@ -8,6 +8,7 @@
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
 #include "ui/CMainFrame.h"
+#include "ui/ConfigTree.h"
 #include "ui/StatusSummary.h"
 #include "ui/TimingDialog.h"
 #include "ui/UserDialogs.h"
@@ -42,6 +43,9 @@ TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
         edit->addAction(timing_);
 
     summary_ = new StatusSummary(app.GetProject(), frame.statusBar(), this);
+    // The tree is rebuilt whenever nodes or commands come and go, a file is
+    // opened or a gateway read back.
+    summary_->Watch(frame.Tree()->model());
 }
 
 void TimingCommands::OnExportIoList() {
