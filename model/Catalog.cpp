@@ -356,8 +356,8 @@ TextPair TextPairOf(Msg id) {
     case Msg::GuiBadDevice: return {"--device 须为 0、1 或 2", "--device must be 0, 1 or 2"};
     case Msg::GuiBadLang: return {"--lang 须为 zh 或 en", "--lang must be zh or en"};
     case Msg::GuiBadShow:
-        return {"--show 须为 device、about、command、download、upload 或 conflict",
-                "--show must be device, about, command, download, upload or conflict"};
+        return {"--show 须为 device、about、command、download、upload、conflict 或 timing",
+                "--show must be device, about, command, download, upload, conflict or timing"};
     case Msg::GuiBadEdit: return {"--edit 须为非负整数", "--edit must be a number from 0"};
     case Msg::GuiBadSelect: return {"--select 须为非负整数", "--select must be a number from 0"};
     case Msg::GuiOneFile: return {"只能打开一个文件", "only one file can be opened"};

@@ -219,7 +219,8 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
     options.show = parser.value(show);
     static const QStringList dialogs = {QStringLiteral("device"),  QStringLiteral("about"),
                                         QStringLiteral("command"), QStringLiteral("download"),
-                                        QStringLiteral("upload"),  QStringLiteral("conflict")};
+                                        QStringLiteral("upload"),  QStringLiteral("conflict"),
+                                        QStringLiteral("timing")};
     if (!options.show.isEmpty() && !dialogs.contains(options.show))
         options.error = QString::fromStdString(Text(Msg::GuiBadShow));
     if (parser.isSet(edit)) {
