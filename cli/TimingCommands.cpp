@@ -24,6 +24,13 @@ void PrintJson(const Json& json) {
     std::cout << json.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
+// A character lasts well under a millisecond at the usual rates.
+std::string Ms3(double ms) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.3f", ms);
+    return text;
+}
+
 std::string Padded(const std::string& text, std::size_t width) {
     return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
@@ -44,7 +51,7 @@ int RunEstimate(const std::string& file, double turnaroundMs, bool json) {
         return 0;
     }
     PrintLine(Text(Msg::EstimateLine,
-                   {std::to_string(e.baudRate), std::to_string(e.charBits), FormatMs(e.charMs),
+                   {std::to_string(e.baudRate), std::to_string(e.charBits), Ms3(e.charMs),
                     FormatMs(e.turnaroundMs), FormatMs(e.pollDelayMs),
                     FormatMs(e.responseTimeoutMs), std::to_string(e.scanRatio)}));
     if (e.commands.empty()) {
