@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 namespace varkel::cli {
 namespace {
@@ -31,8 +32,45 @@ std::string Ms3(double ms) {
     return text;
 }
 
-std::string Padded(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+// Columns on a terminal: Chinese characters take two.
+std::size_t DisplayWidth(const std::string& text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        width += byte >= 0xE0 ? 2 : 1;
+    }
+    return width;
+}
+
+// The table's header names its columns, two blanks apart; each value is
+// set flush right under its name, the last one (a word) flush left.
+std::vector<std::size_t> ColumnEnds(const std::string& header) {
+    std::vector<std::size_t> ends;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t gap = header.find("  ", start);
+        const std::string name = header.substr(start, gap == std::string::npos ? gap : gap - start);
+        ends.push_back((ends.empty() ? 0 : ends.back() + 2) + DisplayWidth(name));
+        if (gap == std::string::npos)
+            return ends;
+        start = header.find_first_not_of(' ', gap);
+    }
+}
+
+std::string TableRow(const std::vector<std::string>& cells, const std::vector<std::size_t>& ends) {
+    std::string line;
+    std::size_t used = 0;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        const std::size_t width = DisplayWidth(cells[c]);
+        const bool last = c + 1 == cells.size();
+        const std::size_t end = !last && c < ends.size() ? ends[c] : used + 2 + width;
+        const std::size_t pad = end > used + width ? end - used - width : (c ? 1 : 0);
+        line += std::string(pad, ' ') + cells[c];
+        used += pad + width;
+    }
+    return line;
 }
 
 int RunEstimate(const std::string& file, double turnaroundMs, bool json) {
@@ -57,13 +95,15 @@ int RunEstimate(const std::string& file, double turnaroundMs, bool json) {
     if (e.commands.empty()) {
         PrintLine(Text(Msg::EstimateNoCommands));
     } else {
-        PrintLine(Text(Msg::EstimateTableHead));
+        const std::string header = Text(Msg::EstimateTableHead);
+        const std::vector<std::size_t> ends = ColumnEnds(header);
+        PrintLine(header);
         for (const CommandTiming& t : e.commands)
-            PrintLine(Padded(std::to_string(t.node), 4) + Padded(std::to_string(t.index), 6) +
-                      Padded(std::to_string(t.function), 8) +
-                      Padded(std::to_string(t.requestChars), 10) +
-                      Padded(std::to_string(t.replyChars), 10) + Padded(FormatMs(t.lineMs), 9) +
-                      "  " + LocalText(t.slow ? 55 : 56));
+            PrintLine(TableRow({std::to_string(t.node), std::to_string(t.index),
+                                std::to_string(t.function), std::to_string(t.requestChars),
+                                std::to_string(t.replyChars), FormatMs(t.lineMs),
+                                LocalText(t.slow ? 55 : 56)},
+                               ends));
     }
     PrintLine(EstimateSummary(e));
     return 0;

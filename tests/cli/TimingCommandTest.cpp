@@ -85,6 +85,11 @@ TEST_F(TimingCliTest, EstimateTextAndCheckLastLine) {
     CliOutput text = Cli({"estimate", file});
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("Estimated quick-scan cycle"), std::string::npos) << text.out;
+    // One row per command under the header: node, index, function, characters, line time, scan.
+    EXPECT_NE(text.out.find("   0        1        15             10            8"),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find("  Slow-scan\n"), std::string::npos) << text.out;
     CliOutput check = Cli({"check", file});
     ASSERT_EQ(check.status, 0) << check.out;
     const std::string last = check.out.substr(check.out.rfind('\n', check.out.size() - 2) + 1);
