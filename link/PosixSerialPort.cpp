@@ -139,6 +139,16 @@ long PosixSerialPort::Write(const std::uint8_t* bytes, std::size_t count, int ti
 long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int intervalMs, int totalMs) {
     if (fd_ < 0)
         return -1;
+    if (totalMs <= 0) {
+        // Only what has already arrived, without waiting.
+        ssize_t n = ::read(fd_, buffer, count);
+        if (n >= 0)
+            return static_cast<long>(n);
+        if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)
+            return 0;
+        errorText_ = std::string("read: ") + std::strerror(errno);
+        return -1;
+    }
     const auto start = Clock::now();
     const auto totalDeadline = start + std::chrono::milliseconds(totalMs);
     auto lastByte = start;

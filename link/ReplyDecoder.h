@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace varkel {
 
@@ -39,15 +40,16 @@ struct ReplyRule {
 const ReplyRule& RuleOf(ReplyKind kind);
 
 // A reply as the transfer uses it: the bytes read for, with the ones that
-// did not arrive left 0, and whether it passed its rule.
+// did not arrive left 0 (a refused reply is never taken over), and whether
+// it passed its rule.
 struct DecodedReply {
     int result = 0;          // Success or CheckError
     Bytes bytes;             // length bytes
-    const char* refusal = nullptr;
+    std::string refusal;     // why it was refused, for the trace
 };
 
 // The one check every reply the link reads goes through. arrived holds
-// what came (at most length bytes are taken, as a read asks for no more);
+// what came (at most length bytes are taken; the link drains the rest);
 // requestCommand is what the request was sent with; length 0 takes the
 // rule's length.
 DecodedReply DecodeReply(ReplyKind kind, std::uint8_t requestCommand, const std::uint8_t* arrived,

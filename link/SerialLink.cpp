@@ -1,6 +1,7 @@
 #include "link/SerialLink.h"
 
 #include "link/PosixSerialPort.h"
+#include "link/TraceLine.h"
 #include "model/Catalog.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
@@ -98,6 +99,7 @@ int SerialLink::Ask(const Bytes& request, ReplyKind kind, Bytes& reply, std::siz
     if (length == 0)
         length = RuleOf(kind).length;
     reply.assign(length, 0);
+    DrainExtra();
     int result = Send(request);
     if (result != Success)
         return result;
@@ -107,12 +109,31 @@ int SerialLink::Ask(const Bytes& request, ReplyKind kind, Bytes& reply, std::siz
     result = Receive(reply.data(), length, &got);
     if (result != Success)
         return result;
+    if (got == length)
+        DrainExtra();
     DecodedReply decoded =
         DecodeReply(kind, request.empty() ? 0 : request[0], reply.data(), got, length);
     reply = std::move(decoded.bytes);
     if (decoded.result != Success)
         Note(decoded.refusal);
     return decoded.result;
+}
+
+void SerialLink::DrainExtra() {
+    if (!transport_->IsOpen())
+        return;
+    Bytes extra;
+    std::uint8_t buffer[64];
+    int waitMs = 0;
+    for (;;) {
+        long n = transport_->Read(buffer, sizeof buffer, waitMs, waitMs);
+        if (n <= 0)
+            break;
+        extra.insert(extra.end(), buffer, buffer + n);
+        waitMs = kDrainQuietMs; // more of it may still be on the line
+    }
+    if (!extra.empty())
+        Note("bytes beyond the reply, discarded: " + HexBytes(extra));
 }
 
 void SerialLink::Inform(const std::string& text) {

@@ -42,6 +42,9 @@ public:
     static constexpr int kIntervalMs = 500;
     static constexpr int kPerByteMs = 500;
     static constexpr int kBaseMs = 500;
+    // Once bytes beyond a reply turn up, the line must be quiet this long
+    // before the next request.
+    static constexpr int kDrainQuietMs = 20;
 
     // Without a transport the link uses the system's serial port.
     explicit SerialLink(std::unique_ptr<Transport> transport = nullptr);
@@ -69,6 +72,10 @@ public:
     // the rule's. 0, PortIoFailed or CheckError.
     int Ask(const Bytes& request, ReplyKind kind, Bytes& reply, std::size_t length = 0,
             bool paced = false);
+    // Reads and discards what arrived unasked (bytes beyond the last reply),
+    // showing them in the trace; waits for a quiet line only when there
+    // were any, so that a well-formed exchange costs no time.
+    void DrainExtra();
     void Close();
     bool IsOpen() const;
 

@@ -28,8 +28,9 @@ public:
     // written, or -1 when the port failed.
     virtual long Write(const std::uint8_t* bytes, std::size_t count, int timeoutMs) = 0;
     // Reads until count bytes arrived, or intervalMs pass after a byte
-    // without another, or totalMs pass in all. Returns the bytes read, or -1
-    // when the port failed (device gone, hang-up).
+    // without another, or totalMs pass in all; with totalMs 0 only what has
+    // already arrived. Returns the bytes read, or -1 when the port failed
+    // (device gone, hang-up).
     virtual long Read(std::uint8_t* buffer, std::size_t count, int intervalMs, int totalMs) = 0;
 };
 
