@@ -43,7 +43,7 @@ int RunAutoMap(const std::string& file, const std::string& out) {
     auto project = std::make_unique<Project>();
     if (int code = LoadConfiguration(file, *project))
         return code;
-    if (project->GetSubnet().GetProtocolType() != 0) {
+    if (project->GetSubnet().GetProtocolType() != ProtocolType::ModbusMaster) {
         PrintError(Text(Msg::CliAutoMapMasterOnly));
         return kExitUsage;
     }
@@ -63,7 +63,7 @@ int RunAddNode(const std::string& file) {
     if (int code = LoadConfiguration(file, *project))
         return code;
     Subnet& subnet = project->GetSubnet();
-    if (subnet.GetProtocolType() == 1) {
+    if (subnet.GetProtocolType() == ProtocolType::Universal) {
         PrintError(Text(Msg::CliNoNodeInUniversal));
         return kExitUsage;
     }
@@ -172,8 +172,8 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
     if (result.renamedNode)
         PrintLine(Text(Msg::CliNodeName, {result.nodeName}));
     if (result.protocolSwitched)
-        PrintLine(
-            Text(Msg::CliProtocolType, {std::to_string(project->GetSubnet().GetProtocolType())}));
+        PrintLine(Text(Msg::CliProtocolType,
+                       {std::to_string(static_cast<int>(project->GetSubnet().GetProtocolType()))}));
     for (int r : result.valueChangedRows)
         if (const ParamItem* other = ItemAtRow(entry, r))
             PrintLine(

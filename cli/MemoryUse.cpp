@@ -36,7 +36,7 @@ std::string Ranges(const std::vector<int>& bits) {
 
 MemoryUse MarkMemory(const Project& project) {
     MemoryUse use;
-    project.GetSubnet().MarkMemoryUse(use.input, use.output, 0);
+    project.GetSubnet().MarkMemoryUse(use.input, use.output, false);
     return use;
 }
 

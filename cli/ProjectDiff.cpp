@@ -88,8 +88,9 @@ std::vector<Difference> DiffProjects(const Project& a, const Project& b) {
     const Subnet& sa = a.GetSubnet();
     const Subnet& sb = b.GetSubnet();
     if (sa.GetProtocolType() != sb.GetProtocolType())
-        out.push_back({"subnet", "", "protocolType", std::to_string(sa.GetProtocolType()),
-                       std::to_string(sb.GetProtocolType())});
+        out.push_back({"subnet", "", "protocolType",
+                       std::to_string(static_cast<int>(sa.GetProtocolType())),
+                       std::to_string(static_cast<int>(sb.GetProtocolType()))});
 
     const Fieldbus& fa = a.GetFieldbus();
     const Fieldbus& fb = b.GetFieldbus();

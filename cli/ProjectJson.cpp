@@ -53,7 +53,7 @@ Json ProjectJson(Project& project) {
     Subnet& subnet = project.GetSubnet();
 
     Json root;
-    root["protocolType"] = subnet.GetProtocolType();
+    root["protocolType"] = static_cast<int>(subnet.GetProtocolType());
 
     Json bus;
     bus["name"] = fieldbus.GetName();

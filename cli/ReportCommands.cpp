@@ -58,7 +58,7 @@ int RunShow(const std::string& file, bool json) {
     std::vector<ParamItem*> rows = GridItems(subnet);
     for (std::size_t i = 0; i < rows.size(); ++i)
         PrintLine("  " + ItemLine(static_cast<int>(i), *rows[i]));
-    if (subnet.GetProtocolType() != 0 && subnet.GetNodeCount() > 0)
+    if (subnet.GetProtocolType() != ProtocolType::ModbusMaster && subnet.GetNodeCount() > 0)
         PrintLine(Text(Msg::CliHiddenNodes));
     for (int n = 0; n < subnet.GetNodeCount(); ++n) {
         const Node* node = subnet.GetNodeAt(n);

@@ -16,16 +16,15 @@
 #include "model/TextTable.h"
 #include "model/ValueCheck.h"
 
-
 namespace varkel {
 namespace {
 
 constexpr std::uint8_t kVersionMark = 0x05;
 
-std::uint8_t ProtocolCode(int protocolType) {
-    if (protocolType == 0)
+std::uint8_t ProtocolCode(ProtocolType protocolType) {
+    if (protocolType == ProtocolType::ModbusMaster)
         return 0x00;
-    if (protocolType == 1)
+    if (protocolType == ProtocolType::Universal)
         return 0x03;
     return 0xFF;
 }
@@ -65,7 +64,7 @@ int MasterSettingsAndCommands(const Subnet& subnet, SerialLink& link, bool longF
     link.Step(Text(Msg::LinkSerialSettings));
     int result = link.ExchangeAcknowledged(longForm ? LongSerialSettingsFrame(subnet)
                                                     : SerialSettingsFrame(subnet));
-    if (result != Success || subnet.GetProtocolType() != 0)
+    if (result != Success || subnet.GetProtocolType() != ProtocolType::ModbusMaster)
         return result;
     link.Step(Text(Msg::LinkCommandListStart));
     result = link.ExchangeAcknowledged(CommandListStartFrame());
@@ -78,18 +77,19 @@ int MasterSettingsAndCommands(const Subnet& subnet, SerialLink& link, bool longF
     return Download(*node, link, frameCounter);
 }
 
-bool SendsSettings(const HardwareVariant& variant, int protocol) {
-    if (protocol == 0)
+bool SendsSettings(const HardwareVariant& variant, ProtocolType protocol) {
+    if (protocol == ProtocolType::ModbusMaster)
         return true;
-    return protocol == 1 ? variant.universalMode : variant.otherProtocolSettings;
+    return protocol == ProtocolType::Universal ? variant.universalMode
+                                               : variant.otherProtocolSettings;
 }
 
-bool SendsUniversalFrame(const HardwareVariant& variant, int protocol) {
-    return protocol == 1 && variant.universalMode && variant.universalFrame;
+bool SendsUniversalFrame(const HardwareVariant& variant, ProtocolType protocol) {
+    return protocol == ProtocolType::Universal && variant.universalMode && variant.universalFrame;
 }
 
-HardwareVariant::FieldbusSwitch SwitchOf(const HardwareVariant* variant, int protocol) {
-    if (protocol == 0 || !variant)
+HardwareVariant::FieldbusSwitch SwitchOf(const HardwareVariant* variant, ProtocolType protocol) {
+    if (protocol == ProtocolType::ModbusMaster || !variant)
         return HardwareVariant::FieldbusSwitch::ClearOnFault;
     return variant->otherSwitch;
 }
@@ -169,16 +169,16 @@ Bytes ClearOnFaultFrame(const Fieldbus& fieldbus) {
 
 int DownloadStepCount(const Project& project, std::uint8_t hwMajor, std::uint8_t hwMinor) {
     const Subnet& subnet = project.GetSubnet();
-    const int protocol = subnet.GetProtocolType();
+    const ProtocolType protocol = subnet.GetProtocolType();
     int steps = 2; // the version queries
     const HardwareVariant* variant = FindHardwareVariant(hwMajor, hwMinor);
     if (!variant)
         return steps;
-    if (protocol == 1 && !variant->universalMode)
+    if (protocol == ProtocolType::Universal && !variant->universalMode)
         return steps; // refused before anything else is sent
     if (SendsSettings(*variant, protocol))
         ++steps;
-    if (protocol == 0) {
+    if (protocol == ProtocolType::ModbusMaster) {
         const Node* node = subnet.GetNodeAt(0);
         steps += 1 + (node ? node->GetCommandCount() : 0); // start frame, records
     }
@@ -212,8 +212,8 @@ int Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::
     const HardwareVariant* variant = FindHardwareVariant(hwMajor, hwMinor);
     if (!variant)
         return Success;
-    const int protocol = subnet.GetProtocolType();
-    if (protocol == 1 && !variant->universalMode) {
+    const ProtocolType protocol = subnet.GetProtocolType();
+    if (protocol == ProtocolType::Universal && !variant->universalMode) {
         link.Inform(LocalText(kKeyUniversalModeNotSupported));
         return VersionMismatch;
     }
@@ -232,8 +232,8 @@ int QueryHardwareVersion(const Subnet&, SerialLink& link, std::uint8_t& hwMajor,
     return QueryOnce(link, hwMajor, hwMinor);
 }
 
-int Download(const Fieldbus& fieldbus, SerialLink& link, int protocolType, std::uint8_t hwMajor,
-             std::uint8_t hwMinor) {
+int Download(const Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType,
+             std::uint8_t hwMajor, std::uint8_t hwMinor) {
     if (SwitchOf(FindHardwareVariant(hwMajor, hwMinor), protocolType) ==
         HardwareVariant::FieldbusSwitch::ClearOnFault)
         return SendSwitch(ClearOnFaultFrame(fieldbus), link);

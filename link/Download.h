@@ -1,4 +1,6 @@
 #pragma once
+#include "model/ProtocolType.h"
+
 #include <cstdint>
 
 namespace varkel {
@@ -34,7 +36,7 @@ int QueryHardwareVersion(const Subnet& subnet, SerialLink& link, std::uint8_t& h
 int Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
 int Download(const Node& node, SerialLink& link, int& frameCounter);
 int Download(const Command& command, SerialLink& link, int& frameCounter, int slaveAddress);
-int Download(const Fieldbus& fieldbus, SerialLink& link, int protocolType, std::uint8_t hwMajor,
-             std::uint8_t hwMinor);
+int Download(const Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType,
+             std::uint8_t hwMajor, std::uint8_t hwMinor);
 
 } // namespace varkel

@@ -40,7 +40,7 @@ void SetItemEnable(Subnet& subnet, int index, int flag) {
 // Offsets 3-15 of a settings reply: protocol first, so that the indices of
 // the mode list address the list just chosen.
 void TakeSerialSettings(Subnet& subnet, const std::uint8_t* reply) {
-    subnet.SetProtocolType(reply[3] == 0 ? 0 : 1);
+    subnet.SetProtocolType(reply[3] == 0 ? ProtocolType::ModbusMaster : ProtocolType::Universal);
     SetChoice(subnet, Subnet::BaudRateIndex, reply[4]);
     SetChoice(subnet, Subnet::DataBitsIndex, reply[5]);
     SetChoice(subnet, Subnet::ParityIndex, reply[6]);
@@ -145,7 +145,7 @@ int MasterRead(Subnet& subnet, SerialLink& link) {
     if (result != Success)
         return result;
     TakeSerialSettings(subnet, reply.data());
-    if (subnet.GetProtocolType() != 0)
+    if (subnet.GetProtocolType() != ProtocolType::ModbusMaster)
         return Success;
     return ReadCommandRecords(subnet, link);
 }
@@ -192,7 +192,7 @@ int LongSettingsRead(Subnet& subnet, SerialLink& link) {
     SetItemEnable(subnet, Subnet::SendAutoPeriodIndex, reply[22] != 0);
     subnet.SetIntValue(Subnet::SendAutoPeriodIndex, Get16(reply.data() + 23));
     SetChoice(subnet, Subnet::CrcIndex, reply[25]);
-    if (subnet.GetProtocolType() != 0)
+    if (subnet.GetProtocolType() != ProtocolType::ModbusMaster)
         return Success;
     return ReadCommandRecords(subnet, link);
 }
@@ -227,15 +227,16 @@ int Upload(Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t 
     if (variant->settings == HardwareVariant::SettingsForm::Long)
         return LongSettingsRead(subnet, link);
     int result = MasterRead(subnet, link);
-    if (result == Success && variant->universalFrame && subnet.GetProtocolType() == 1)
+    if (result == Success && variant->universalFrame &&
+        subnet.GetProtocolType() == ProtocolType::Universal)
         result = UniversalRead(subnet, link);
     return result;
 }
 
-int Upload(Fieldbus& fieldbus, SerialLink& link, int protocolType, std::uint8_t hwMajor,
+int Upload(Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType, std::uint8_t hwMajor,
            std::uint8_t hwMinor) {
     const HardwareVariant* variant = FindHardwareVariant(hwMajor, hwMinor);
-    if (protocolType == 0 || !variant)
+    if (protocolType == ProtocolType::ModbusMaster || !variant)
         return ReadClearOnFault(fieldbus, link);
     if (!variant->validLengthReadBack) {
         // That gateway keeps no such switch.
@@ -267,7 +268,7 @@ int Upload(Project& project, SerialLink& link, HardwareVersion* version) {
     result = Upload(staged.GetSubnet(), link, hwMajor, hwMinor);
     if (result != Success)
         return result;
-    const int protocol = staged.GetSubnet().GetProtocolType();
+    const ProtocolType protocol = staged.GetSubnet().GetProtocolType();
     result = Upload(staged.GetFieldbus(), link, protocol, hwMajor, hwMinor);
     if (result != Success)
         return result;

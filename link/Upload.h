@@ -15,7 +15,7 @@ class Subnet;
 int Upload(Project& project, SerialLink& link, HardwareVersion* version = nullptr);
 // The parts, for the gateway of the given version.
 int Upload(Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
-int Upload(Fieldbus& fieldbus, SerialLink& link, int protocolType, std::uint8_t hwMajor,
+int Upload(Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType, std::uint8_t hwMajor,
            std::uint8_t hwMinor);
 
 } // namespace varkel

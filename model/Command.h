@@ -44,7 +44,7 @@ public:
     int GetChoiceIndex(int itemIndex) const;
     int GetIntValue(int itemIndex) const;
     int Validate() const;
-    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const;
+    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
     // Both return the mapping: start address (with the 4000H base for
     // output), bit offset, length in bits and direction.
     int GetMappingBits(std::uint32_t& address, int& bitOffset, int& bitLength,

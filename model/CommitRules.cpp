@@ -3,6 +3,7 @@
 #include "model/Command.h"
 #include "model/ConfigObject.h"
 #include "model/Fieldbus.h"
+#include "model/FunctionCode.h"
 #include "model/Node.h"
 #include "model/ParamItem.h"
 #include "model/Project.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace varkel {
 namespace {
@@ -64,7 +66,7 @@ int CheckSubnetValue(int row, const std::string& text, std::string& stored) {
 
 int CheckCommandValue(const Project& project, const Command& command, int row,
                       const std::string& text, std::string& stored) {
-    const int index = command.GetFunctionIndex();
+    const FunctionFacts& f = FactsOfIndex(command.GetFunctionIndex());
     switch (row) {
     case Command::RegisterRow:
         return CheckDecimal(text, 0, 65535);
@@ -72,10 +74,8 @@ int CheckCommandValue(const Project& project, const Command& command, int row,
         const ParamItem* mode = project.GetSubnet().GetItem(Subnet::CommModeIndex);
         if (mode && mode->GetValue() == "ASCII")
             return CheckDecimal(text, 1, 45);
-        if (index == 0 || index == 1 || index == 12)
-            return CheckDecimal(text, 1, 400);
-        if (index == 2 || index == 3 || index == 13)
-            return CheckDecimal(text, 1, 84);
+        if (f.maxCount > 0)
+            return CheckDecimal(text, 1, f.maxCount);
         return Success;
     }
     case Command::MappingRow: {
@@ -83,8 +83,7 @@ int CheckCommandValue(const Project& project, const Command& command, int row,
         auto h = rest.rfind('H');
         if (h != std::string::npos)
             rest.erase(h);
-        const bool read = index >= 0 && index <= 3;
-        int code = read ? CheckHex(rest, 0, 0xA7) : CheckHex(rest, 0x4000, 0x40A7);
+        int code = f.output ? CheckHex(rest, 0x4000, 0x40A7) : CheckHex(rest, 0, 0xA7);
         if (code != Success)
             return code;
         stored = rest + "H";
@@ -113,14 +112,16 @@ void ApplySubnetChoiceRules(Project& project, int row, const std::string& text,
                             CommitResult& result) {
     Subnet& subnet = project.GetSubnet();
     if (row == Subnet::ProtocolIndex) {
-        int type = -1;
-        if (text == LocalText(kModbusMasterKey) && subnet.GetProtocolType() != 0)
-            type = 0;
-        else if (text == LocalText(kUniversalKey) && subnet.GetProtocolType() != 1)
-            type = 1;
-        if (type >= 0) {
-            subnet.SetProtocolType(type);
-            project.GetFieldbus().FollowProtocolType(type);
+        std::optional<ProtocolType> type;
+        if (text == LocalText(kModbusMasterKey) &&
+            subnet.GetProtocolType() != ProtocolType::ModbusMaster)
+            type = ProtocolType::ModbusMaster;
+        else if (text == LocalText(kUniversalKey) &&
+                 subnet.GetProtocolType() != ProtocolType::Universal)
+            type = ProtocolType::Universal;
+        if (type) {
+            subnet.SetProtocolType(*type);
+            project.GetFieldbus().FollowProtocolType(*type);
             result.protocolSwitched = true;
         }
     } else if (row == Subnet::ControlModeIndex) {

@@ -142,7 +142,7 @@ int ConfigObject::SetIntValue(int itemIndex, int value) {
 }
 
 void ConfigObject::Reset() {
-    protocolType_ = 0;
+    protocolType_ = ProtocolType::ModbusMaster;
     RemoveAllNodes();
     RemoveAllCommands();
 }

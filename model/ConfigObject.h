@@ -2,6 +2,7 @@
 #include "model/Command.h"
 #include "model/Node.h"
 #include "model/ParamItem.h"
+#include "model/ProtocolType.h"
 #include "model/Sinks.h"
 
 #include <memory>
@@ -38,10 +39,10 @@ public:
     virtual void BuildTree(TreeSink& tree, TreeSink::Handle parent);
     virtual int FillGrid(GridSink& grid);
     void AddItem(std::unique_ptr<ParamItem> item);
-    int GetProtocolType() const { return protocolType_; }
-    virtual void SetProtocolType(int type) { protocolType_ = type; }
+    ProtocolType GetProtocolType() const { return protocolType_; }
+    virtual void SetProtocolType(ProtocolType type) { protocolType_ = type; }
     // The type as a file stores it, without touching any item.
-    void RestoreProtocolType(int type) { protocolType_ = type; }
+    void RestoreProtocolType(ProtocolType type) { protocolType_ = type; }
     virtual int GetChoiceIndex(int itemIndex) const;
     virtual int GetIntValue(int itemIndex) const;
     virtual int SetChoiceIndex(int itemIndex, int choice);
@@ -73,7 +74,7 @@ protected:
     NodeList nodes_;
     ItemList items_;
     std::string name_;
-    int protocolType_ = 0;
+    ProtocolType protocolType_ = ProtocolType::ModbusMaster;
 
     CommandList retiredCommands_;
     NodeList retiredNodes_;

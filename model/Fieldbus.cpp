@@ -41,13 +41,14 @@ void Fieldbus::ExportItems(SheetSink& sheet) const {
         sheet.SetCell(2, i + 1, GetItem(i)->GetValue());
 }
 
-void Fieldbus::FollowProtocolType(int protocolType) {
+void Fieldbus::FollowProtocolType(ProtocolType protocolType) {
     ParamItem* validLength = GetItem(ValidLengthIndex);
     ParamItem* clearOnFault = GetItem(ClearOnFaultIndex);
     if (!validLength || !clearOnFault)
         return;
-    validLength->SetEnable(protocolType != 0 ? 1 : 0);
-    clearOnFault->SetEnable(protocolType != 0 ? 0 : 1);
+    const bool master = protocolType == ProtocolType::ModbusMaster;
+    validLength->SetEnable(master ? 0 : 1);
+    clearOnFault->SetEnable(master ? 1 : 0);
 }
 
 void Fieldbus::Clear() {

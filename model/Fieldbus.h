@@ -23,7 +23,7 @@ public:
     void ExportItems(SheetSink& sheet) const;
 
     // Enables the switch of the given protocol type and disables the other.
-    void FollowProtocolType(int protocolType);
+    void FollowProtocolType(ProtocolType protocolType);
     // Empties the lists before a load.
     void Clear();
 };

@@ -86,7 +86,7 @@ int Node::Validate() const {
     return Success;
 }
 
-int Node::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const {
+int Node::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
     for (const auto& command : commands_)
         if (int result = command->MarkMemoryUse(input, output, report))
             return result;

@@ -32,7 +32,7 @@ public:
     void SetName(const std::string& name) { name_ = name; }
     void FillGrid(GridSink& grid);
     int Validate() const;
-    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const;
+    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
     int CheckConflicts() const;
     int CheckCommandConflicts(const Command* command) const;
 

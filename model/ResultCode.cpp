@@ -16,8 +16,8 @@ std::string ResultMessage(int code) {
     return Text(Msg::UnknownError);
 }
 
-void ShowResult(int code, int show) {
-    if (show == 1)
+void ShowResult(int code, bool show) {
+    if (show)
         ShowMessage(ResultMessage(code));
 }
 

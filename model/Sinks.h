@@ -12,7 +12,7 @@ class Command;
 // entry stands for, and the object.
 struct TreeEntry {
     enum Kind { None = 0, CommandKind = 2, NodeKind = 3, FieldbusKind = 4, SubnetKind = 6 };
-    int kind = None;
+    Kind kind = None;
     void* object = nullptr;
 
     Command* AsCommand() const {

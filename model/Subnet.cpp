@@ -75,11 +75,12 @@ Subnet::Subnet() {
 ParamItem* Subnet::GetItem(int index) const {
     if (static_cast<unsigned>(index) <= 5u)
         return ItemAt(items_, index);
-    return ItemAt(protocolType_ == 0 ? masterItems_ : universalItems_, index - 6);
+    return ItemAt(protocolType_ == ProtocolType::ModbusMaster ? masterItems_ : universalItems_,
+                  index - 6);
 }
 
 void Subnet::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
-    if (protocolType_ == 0)
+    if (protocolType_ == ProtocolType::ModbusMaster)
         ConfigObject::BuildTree(tree, parent);
 }
 
@@ -87,18 +88,19 @@ int Subnet::FillGrid(GridSink& grid) {
     int row = 0;
     for (auto& item : items_)
         item->ShowInGrid(grid, row++);
-    if (protocolType_ == 0 || protocolType_ == 1)
-        for (auto& item : protocolType_ == 0 ? masterItems_ : universalItems_)
+    if (protocolType_ == ProtocolType::ModbusMaster || protocolType_ == ProtocolType::Universal)
+        for (auto& item :
+             protocolType_ == ProtocolType::ModbusMaster ? masterItems_ : universalItems_)
             item->ShowInGrid(grid, row++);
     return row;
 }
 
-void Subnet::SetProtocolType(int type) {
+void Subnet::SetProtocolType(ProtocolType type) {
     protocolType_ = type;
     if (ParamItem* item = ItemAt(items_, ProtocolIndex)) {
-        if (type == 0)
+        if (type == ProtocolType::ModbusMaster)
             item->SetValue(LocalText(20));
-        else if (type == 1)
+        else if (type == ProtocolType::Universal)
             item->SetValue(LocalText(21));
     }
 }
@@ -142,11 +144,11 @@ void Subnet::Reset() {
     SetFirstChoice(ItemAt(universalItems_, 11));
     SetValue(ItemAt(universalItems_, 12), "1000");
     SetFirstChoice(ItemAt(universalItems_, 13));
-    protocolType_ = 0;
+    protocolType_ = ProtocolType::ModbusMaster;
 }
 
 int Subnet::Validate() const {
-    if (protocolType_ == 0) {
+    if (protocolType_ == ProtocolType::ModbusMaster) {
         for (int index : {ResponseTimeoutIndex, PollDelayIndex, ScanRatioIndex}) {
             ParamItem* item = GetItem(index);
             if (item && item->GetValue().empty()) {
@@ -172,7 +174,7 @@ int Subnet::Validate() const {
     return Success;
 }
 
-int Subnet::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const {
+int Subnet::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
     Node* node = GetNodeAt(0);
     return node ? node->MarkMemoryUse(input, output, report) : Success;
 }
@@ -183,7 +185,7 @@ int Subnet::CheckConflicts() const {
 }
 
 void Subnet::ExportNodes(SheetSink& sheet) const {
-    if (protocolType_ != 0)
+    if (protocolType_ != ProtocolType::ModbusMaster)
         return;
     int r = 0;
     for (const auto& node : nodes_)
@@ -194,7 +196,8 @@ void Subnet::ExportItems(SheetSink& sheet) const {
     // One column per item written, across the always-shown list and the
     // mode list in force, whatever their lengths.
     int column = 1;
-    for (const ItemList* list : {&items_, protocolType_ == 0 ? &masterItems_ : &universalItems_})
+    for (const ItemList* list :
+         {&items_, protocolType_ == ProtocolType::ModbusMaster ? &masterItems_ : &universalItems_})
         for (const auto& item : *list)
             sheet.SetCell(2, column++, item->GetValue());
 }

@@ -42,7 +42,7 @@ public:
     ParamItem* GetItem(int index) const override;
     void BuildTree(TreeSink& tree, TreeSink::Handle parent) override;
     int FillGrid(GridSink& grid) override;
-    void SetProtocolType(int type) override;
+    void SetProtocolType(ProtocolType type) override;
     int GetChoiceIndex(int itemIndex) const override;
     int GetIntValue(int itemIndex) const override;
     int SetChoiceIndex(int itemIndex, int choice) override;
@@ -59,7 +59,7 @@ public:
     void ExportNodes(SheetSink& sheet) const;
     void ExportItems(SheetSink& sheet) const;
     int Validate() const;
-    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const;
+    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
     int CheckConflicts() const;
 
     // Values the download places in its frames.

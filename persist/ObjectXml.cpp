@@ -60,7 +60,7 @@ void SaveModeXml(const Subnet& subnet, TiXmlElement* element) {
     SaveItemList(subnet.UniversalItems(),
                  AppendElement(protocol, "CommonModeItemList", "CommonModeItemList"));
     // Read by position: it must follow "ProtocalType".
-    AppendElement(element, "CurrentModeType", subnet.GetProtocolType());
+    AppendElement(element, "CurrentModeType", static_cast<int>(subnet.GetProtocolType()));
     SaveItems(subnet, element);
 }
 
@@ -75,7 +75,7 @@ void LoadXml(Subnet& subnet, const TiXmlElement* root) {
     const TiXmlElement* mode = protocol->NextSiblingElement();
     if (!mode)
         return;
-    subnet.RestoreProtocolType(DecimalValue(ValueOf(mode)));
+    subnet.RestoreProtocolType(static_cast<ProtocolType>(DecimalValue(ValueOf(mode))));
     LoadItemList(subnet.MasterItems(), FindChildByValue(protocol, "MasterModeItemList"));
     LoadItemList(subnet.UniversalItems(), FindChildByValue(protocol, "CommonModeItemList"));
     LoadItemList(subnet.Items(), FindChildByValue(element, "ItemList"));

@@ -125,7 +125,7 @@ void CBriskView::ListObject(const TreeEntry& entry) {
 void CBriskView::ResetSelection() {
     CloseEditor();
     selectedItem_ = nullptr;
-    selectedKind_ = 0;
+    selectedKind_ = TreeEntry::None;
     selectedEntry_ = TreeEntry{};
     clickedItem_ = nullptr;
     editedEntry_ = TreeEntry{};
@@ -162,8 +162,8 @@ void CBriskView::OnTreeRightClick(const QPoint& position) {
 
 bool CBriskView::CanAddNode() const {
     const Subnet& subnet = app_.GetProject().GetSubnet();
-    return selectedKind_ == TreeEntry::SubnetKind && subnet.GetProtocolType() != 1 &&
-           subnet.GetNodeCount() == 0;
+    return selectedKind_ == TreeEntry::SubnetKind &&
+           subnet.GetProtocolType() != ProtocolType::Universal && subnet.GetNodeCount() == 0;
 }
 
 bool CBriskView::CanDeleteNode() const {
@@ -179,11 +179,11 @@ bool CBriskView::CanDeleteCommand() const {
 }
 
 bool CBriskView::CanAutoMap() const {
-    return app_.GetProject().GetSubnet().GetProtocolType() == 0;
+    return app_.GetProject().GetSubnet().GetProtocolType() == ProtocolType::ModbusMaster;
 }
 
 bool CBriskView::CanDetectConflicts() const {
-    return app_.GetProject().GetSubnet().GetProtocolType() == 0;
+    return app_.GetProject().GetSubnet().GetProtocolType() == ProtocolType::ModbusMaster;
 }
 
 void CBriskView::OnAddNode() {
@@ -335,7 +335,7 @@ void CBriskView::AfterUpload() {
     frame_.RebuildTree();
     ClearGrid();
     ResetSelection();
-    app_.SetModified(1);
+    app_.SetModified(true);
     // Nothing shows the replaced configuration any more.
     app_.GetProject().ReleaseRetired();
     frame_.UpdateActions();
@@ -465,7 +465,7 @@ void CBriskView::CommitChoice(int index) {
 
 void CBriskView::ApplyCommit(const CommitResult& result, const TreeEntry& entry, int row) {
     if (result.code != Success) {
-        ShowResult(result.code, 1);
+        ShowResult(result.code, true);
         return;
     }
     const bool shown = entry.object == selectedEntry_.object;
@@ -539,7 +539,7 @@ bool CBriskView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CBriskView::MarkModified() {
-    app_.SetModified(1);
+    app_.SetModified(true);
     frame_.UpdateActions();
 }
 
@@ -549,7 +549,7 @@ void CBriskView::AfterRemoval() {
     if (!selectedItem_) {
         // Nothing took the selection over: forget the removed entry.
         selectedEntry_ = TreeEntry{};
-        selectedKind_ = 0;
+        selectedKind_ = TreeEntry::None;
     }
     clickedItem_ = nullptr;
     editedEntry_ = selectedEntry_;

@@ -30,7 +30,7 @@ public:
 
     // Selection state.
     QTreeWidgetItem* SelectedItem() const { return selectedItem_; }
-    int SelectedKind() const { return selectedKind_; }
+    TreeEntry::Kind SelectedKind() const { return selectedKind_; }
     const TreeEntry& SelectedEntry() const { return selectedEntry_; }
     ParamItem* ClickedItem() const { return clickedItem_; }
     int EditedRow() const { return editedRow_; }
@@ -103,7 +103,7 @@ private:
     CMainFrame& frame_;
     ParamGrid* grid_;
     QTreeWidgetItem* selectedItem_ = nullptr;
-    int selectedKind_ = 0;
+    TreeEntry::Kind selectedKind_ = TreeEntry::None;
     ParamItem* clickedItem_ = nullptr;
     TreeEntry selectedEntry_;
     TreeEntry editedEntry_;

@@ -17,8 +17,8 @@ public:
     Project& GetProject() { return project_; }
     const Project& GetProject() const { return project_; }
 
-    int GetModified() const { return modified_; }
-    void SetModified(int flag) { modified_ = flag; }
+    bool GetModified() const { return modified_; }
+    void SetModified(bool flag) { modified_ = flag; }
 
     int GetDeviceType() const { return deviceType_; }
     void SetDeviceType(int type) { deviceType_ = type; }
@@ -35,7 +35,7 @@ public:
 
 private:
     Project project_;
-    int modified_ = 0;
+    bool modified_ = false;
     int deviceType_ = 0;
     int lastSerialPort_ = 0;
 };

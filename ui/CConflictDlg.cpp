@@ -65,7 +65,7 @@ CConflictDlg::CConflictDlg(Project& project, QWidget* parent) : QDialog(parent),
 
     MemoryCounts input{};
     MemoryCounts output{};
-    project_.GetSubnet().MarkMemoryUse(input, output, 0);
+    project_.GetSubnet().MarkMemoryUse(input, output, false);
     for (int bit = 0; bit < kMemoryBits; ++bit) {
         auto add = [this, bit](int count, int direction) {
             if (count == 0)

@@ -45,7 +45,7 @@ bool CDovelDoc::OnNewDocument() {
             frame_->setWindowTitle(app_.DeviceCaption());
         }
         path_.clear();
-        app_.SetModified(0);
+        app_.SetModified(false);
         AfterReplace();
     }
     ++newCount_;
@@ -67,7 +67,7 @@ bool CDovelDoc::OnOpenDocument(const QString& path) {
     // the user's and must start afresh.
     if (newCount_ == 0)
         newCount_ = 1;
-    app_.SetModified(0);
+    app_.SetModified(false);
     path_ = path;
     if (frame_)
         frame_->setWindowTitle(path);
@@ -84,7 +84,7 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
         ShowMessage(!error.empty() ? error : Text(Msg::GuiCannotSave, {path.toStdString()}));
         return false;
     }
-    app_.SetModified(0);
+    app_.SetModified(false);
     path_ = path;
     if (frame_)
         frame_->setWindowTitle(path);
@@ -93,7 +93,7 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
 }
 
 bool CDovelDoc::SaveModified() {
-    if (app_.GetModified() != 1)
+    if (!app_.GetModified())
         return true;
     switch (AskQuestion(LocalText(47), Buttons::YesNoCancel)) {
     case Answer::No:

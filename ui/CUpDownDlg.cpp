@@ -302,7 +302,7 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
     if (!openFailure.empty()) {
         ShowMessage(openFailure);
     } else if (result != Success) {
-        ShowResult(result, 1);
+        ShowResult(result, true);
     } else if (mode_ == DownloadMode) {
         ShowMessage(LocalText(kKeyDownloadSuccessfully));
     } else {

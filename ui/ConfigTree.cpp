@@ -34,7 +34,7 @@ TreeSink::Handle ConfigTree::Insert(Handle parent, const std::string& label, int
     auto* item = new QTreeWidgetItem;
     item->setText(0, QString::fromStdString(label));
     item->setIcon(0, Image(image));
-    item->setData(0, kKindRole, entry.kind);
+    item->setData(0, kKindRole, static_cast<int>(entry.kind));
     item->setData(0, kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(entry.object)));
     item->setData(0, kImageRole, image);
     if (QTreeWidgetItem* parentItem = ItemOf(parent))
@@ -56,7 +56,7 @@ TreeEntry ConfigTree::EntryOf(const QTreeWidgetItem* item) {
     TreeEntry entry;
     if (!item)
         return entry;
-    entry.kind = item->data(0, kKindRole).toInt();
+    entry.kind = static_cast<TreeEntry::Kind>(item->data(0, kKindRole).toInt());
     entry.object = reinterpret_cast<void*>(item->data(0, kObjectRole).value<quintptr>());
     return entry;
 }

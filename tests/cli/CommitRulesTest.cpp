@@ -245,7 +245,7 @@ TEST_F(CommitRulesTest, ProtocolSwitchKeepsBothListsAndFollowsWithTheFieldbus) {
     CommitResult toUniversal = Commit(entry, Subnet::ProtocolIndex, LocalText(21));
     ASSERT_TRUE(toUniversal.Accepted());
     EXPECT_TRUE(toUniversal.protocolSwitched);
-    EXPECT_EQ(project->GetSubnet().GetProtocolType(), 1);
+    EXPECT_EQ(project->GetSubnet().GetProtocolType(), ProtocolType::Universal);
     const Fieldbus& fieldbus = project->GetFieldbus();
     EXPECT_EQ(fieldbus.GetItem(Fieldbus::ValidLengthIndex)->GetEnable(), 1);
     EXPECT_EQ(fieldbus.GetItem(Fieldbus::ClearOnFaultIndex)->GetEnable(), 0);
@@ -256,7 +256,7 @@ TEST_F(CommitRulesTest, ProtocolSwitchKeepsBothListsAndFollowsWithTheFieldbus) {
 
     CommitResult back = Commit(entry, Subnet::ProtocolIndex, LocalText(20));
     EXPECT_TRUE(back.protocolSwitched);
-    EXPECT_EQ(project->GetSubnet().GetProtocolType(), 0);
+    EXPECT_EQ(project->GetSubnet().GetProtocolType(), ProtocolType::ModbusMaster);
     EXPECT_EQ(SubnetValue(Subnet::ProtocolIndex), LocalText(20));
     EXPECT_EQ(SubnetValue(Subnet::ResponseTimeoutIndex), "500");
     EXPECT_EQ(fieldbus.GetItem(Fieldbus::ValidLengthIndex)->GetEnable(), 0);
@@ -269,7 +269,7 @@ TEST_F(CommitRulesTest, ChoicesOfTheOtherLanguageAreNotChoices) {
     // The texts compared are those of the language in use.
     CommitResult result = Commit(SubnetEntry(), Subnet::ProtocolIndex, "Universal mode");
     EXPECT_EQ(result.refusal, CommitResult::NotAChoice);
-    EXPECT_EQ(project->GetSubnet().GetProtocolType(), 0);
+    EXPECT_EQ(project->GetSubnet().GetProtocolType(), ProtocolType::ModbusMaster);
 }
 
 TEST_F(CommitRulesTest, FieldbusSwitchesFollowTheirEnableFlags) {

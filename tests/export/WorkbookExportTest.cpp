@@ -113,7 +113,7 @@ TEST_F(ExportTest, TwoNodesFillOrderListFieldbusAndSubnet) {
 TEST_F(ExportTest, UniversalModeLeavesOrderListEmptyAndWritesTwentySubnetValues) {
     Project project;
     BuildTwoNodes(project);
-    project.GetSubnet().SetProtocolType(1);
+    project.GetSubnet().SetProtocolType(ProtocolType::Universal);
     ASSERT_EQ(ExportWorkbook(project, kTemplate, Path("u.xlsx")), ExportDone);
 
     WorkbookReader book;

@@ -100,7 +100,7 @@ TEST_F(DownloadTest, FrameOrderFollowsHardwareAndProtocol) {
         Project project;
         AddCommand(project, 2, "0", "10", "0000H");
         AddCommand(project, 13, "0", "2", "4000H");
-        project.GetSubnet().SetProtocolType(c.protocol);
+        project.GetSubnet().SetProtocolType(static_cast<ProtocolType>(c.protocol));
         messages.messages.clear();
         EXPECT_EQ(Download(project, link), c.result);
         EXPECT_EQ(RequestShape(), c.shape);
@@ -116,7 +116,7 @@ TEST_F(DownloadTest, FrameOrderFollowsHardwareAndProtocol) {
 TEST_F(DownloadTest, UniversalSettingsFrames) {
     StartGateway(2, 1);
     Project project;
-    project.GetSubnet().SetProtocolType(1);
+    project.GetSubnet().SetProtocolType(ProtocolType::Universal);
     project.GetFieldbus().SetChoiceIndex(Fieldbus::ValidLengthIndex, 1);
     ASSERT_EQ(Download(project, link), Success);
     auto requests = gateway->Requests();
@@ -129,7 +129,7 @@ TEST_F(DownloadTest, UniversalSettingsFrames) {
 TEST_F(DownloadTest, Hardware20CarriesUniversalSettingsInTheLongForm) {
     StartGateway(2, 0);
     Project project;
-    project.GetSubnet().SetProtocolType(1);
+    project.GetSubnet().SetProtocolType(ProtocolType::Universal);
     ASSERT_EQ(Download(project, link), Success);
     auto requests = gateway->Requests();
     ASSERT_EQ(requests.size(), 4u);

@@ -71,7 +71,7 @@ inline std::string Snapshot(const Project& project) {
         out += "\n";
     };
     const Subnet& subnet = project.GetSubnet();
-    out += "protocol " + std::to_string(subnet.GetProtocolType()) + "\n";
+    out += "protocol " + std::to_string(static_cast<int>(subnet.GetProtocolType())) + "\n";
     items(subnet.AlwaysItems());
     items(subnet.MasterItems());
     items(subnet.UniversalItems());

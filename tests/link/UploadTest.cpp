@@ -114,7 +114,7 @@ TEST_F(UploadTest, SettingsReplyDecidesTheModeAndLeavesUnknownCodesAlone) {
     const std::string polling = project.GetSubnet().GetItem(Subnet::PollingModeIndex)->GetValue();
     ASSERT_EQ(Upload(project, link), Success);
     const Subnet& subnet = project.GetSubnet();
-    EXPECT_EQ(subnet.GetProtocolType(), 0);
+    EXPECT_EQ(subnet.GetProtocolType(), ProtocolType::ModbusMaster);
     EXPECT_EQ(subnet.GetItem(Subnet::BaudRateIndex)->GetValue(), "115200");
     EXPECT_EQ(subnet.GetItem(Subnet::DataBitsIndex)->GetValue(), "7");
     EXPECT_EQ(subnet.GetChoiceIndex(Subnet::ParityIndex), 2);
@@ -157,7 +157,8 @@ TEST_F(UploadTest, FrameOrderFollowsHardwareAndProtocol) {
         EXPECT_EQ(RequestShape(), c.shape);
         EXPECT_EQ(gateway->Log()[2].reply.size(), static_cast<std::size_t>(c.settingsReply));
         const bool universal = c.protocolCode != 0;
-        EXPECT_EQ(project.GetSubnet().GetProtocolType(), universal ? 1 : 0);
+        EXPECT_EQ(project.GetSubnet().GetProtocolType(),
+                  universal ? ProtocolType::Universal : ProtocolType::ModbusMaster);
         EXPECT_EQ(project.GetSubnet().GetNodeCount(), universal ? 0 : 1);
         const Fieldbus& fieldbus = project.GetFieldbus();
         EXPECT_EQ(fieldbus.GetItem(Fieldbus::ValidLengthIndex)->GetEnable(), universal ? 1 : 0);

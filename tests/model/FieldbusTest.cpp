@@ -37,10 +37,10 @@ TEST(Fieldbus, EnglishTextsExceptBusType) {
 
 TEST(Fieldbus, SwitchesFollowProtocolType) {
     Fieldbus fieldbus;
-    fieldbus.FollowProtocolType(1);
+    fieldbus.FollowProtocolType(ProtocolType::Universal);
     EXPECT_EQ(fieldbus.GetItem(3)->GetEnable(), 1);
     EXPECT_EQ(fieldbus.GetItem(4)->GetEnable(), 0);
-    fieldbus.FollowProtocolType(0);
+    fieldbus.FollowProtocolType(ProtocolType::ModbusMaster);
     EXPECT_EQ(fieldbus.GetItem(3)->GetEnable(), 0);
     EXPECT_EQ(fieldbus.GetItem(4)->GetEnable(), 1);
 }

@@ -55,10 +55,10 @@ TEST(Project, ResetAndRetiredObjects) {
     Project project;
     Node* node = project.GetSubnet().CreateNode();
     Command* command = node->CreateCommand(0);
-    project.GetSubnet().SetProtocolType(1);
+    project.GetSubnet().SetProtocolType(ProtocolType::Universal);
     project.Reset();
     EXPECT_EQ(project.GetSubnet().GetNodeCount(), 0);
-    EXPECT_EQ(project.GetSubnet().GetProtocolType(), 0);
+    EXPECT_EQ(project.GetSubnet().GetProtocolType(), ProtocolType::ModbusMaster);
     // A tree built before the reset may still show these until it is rebuilt.
     EXPECT_EQ(node->GetName(), "Node(1)");
     EXPECT_EQ(command->GetItemCount(), 10);
@@ -75,10 +75,10 @@ TEST(Project, CopyAndTakeKeepOldObjectsAlive) {
     staged.CopyFrom(project);
     staged.GetSubnet().GetNodeAt(0)->GetCommandAt(0)->GetItem(1)->SetValue("22");
     EXPECT_EQ(node->GetCommandAt(0)->GetItem(1)->GetValue(), "11");
-    staged.GetSubnet().SetProtocolType(1);
+    staged.GetSubnet().SetProtocolType(ProtocolType::Universal);
 
     project.TakeFrom(staged);
-    EXPECT_EQ(project.GetSubnet().GetProtocolType(), 1);
+    EXPECT_EQ(project.GetSubnet().GetProtocolType(), ProtocolType::Universal);
     EXPECT_EQ(project.GetSubnet().GetNodeAt(0)->GetCommandAt(0)->GetItem(1)->GetValue(), "22");
     EXPECT_EQ(project.GetSubnet().GetItem(0)->GetValue(), "通用模式");
     EXPECT_EQ(oldItem->GetValue(), "19200"); // retired, not freed
@@ -99,7 +99,7 @@ TEST(Project, ExportsInOrder) {
     EXPECT_EQ((orders.cells[{2, 1}]), "1");
     EXPECT_EQ((orders.cells[{4, 1}]), "3");
     EXPECT_EQ((orders.cells[{4, 2}]), "5");
-    project.GetSubnet().SetProtocolType(1);
+    project.GetSubnet().SetProtocolType(ProtocolType::Universal);
     test::SheetRecorder none;
     project.ExportNodes(none);
     EXPECT_TRUE(none.cells.empty());

@@ -32,7 +32,7 @@ TEST(Subnet, CombinedIndexInBothModes) {
     EXPECT_EQ(subnet.GetItem(6), subnet.GetMasterItem(0));
     EXPECT_EQ(subnet.GetItem(12), nullptr);
     EXPECT_EQ(subnet.GetItem(-1), nullptr);
-    subnet.SetProtocolType(1);
+    subnet.SetProtocolType(ProtocolType::Universal);
     EXPECT_EQ(subnet.GetItem(5)->GetName(), "从站地址");
     EXPECT_EQ(subnet.GetItem(6), subnet.GetUniversalItem(0));
     EXPECT_EQ(subnet.GetItem(6)->GetEnable(), 0);
@@ -44,7 +44,7 @@ TEST(Subnet, ProtocolTypeSwitchKeepsBothListsAndGridRows) {
     Subnet subnet;
     subnet.CreateNode();
     subnet.GetItem(7)->SetValue("500");
-    subnet.SetProtocolType(1);
+    subnet.SetProtocolType(ProtocolType::Universal);
     EXPECT_EQ(subnet.GetItem(0)->GetValue(), "通用模式");
     subnet.GetItem(13)->SetValue("42");
     test::GridRecorder grid;
@@ -52,7 +52,7 @@ TEST(Subnet, ProtocolTypeSwitchKeepsBothListsAndGridRows) {
     test::TreeRecorder tree;
     subnet.BuildTree(tree, 1);
     EXPECT_TRUE(tree.entries.empty()); // the node stays in the model but is not shown
-    subnet.SetProtocolType(0);
+    subnet.SetProtocolType(ProtocolType::ModbusMaster);
     EXPECT_EQ(subnet.GetItem(7)->GetValue(), "500");
     EXPECT_EQ(subnet.GetUniversalItem(7)->GetValue(), "42");
     subnet.BuildTree(tree, 1);
@@ -61,7 +61,7 @@ TEST(Subnet, ProtocolTypeSwitchKeepsBothListsAndGridRows) {
 
 TEST(Subnet, ProtocolTypeTwoUsesUniversalLookupButShortGrid) {
     Subnet subnet;
-    subnet.SetProtocolType(2);
+    subnet.SetProtocolType(static_cast<ProtocolType>(2));
     EXPECT_EQ(subnet.GetItem(0)->GetValue(), "Modbus主站");
     EXPECT_EQ(subnet.GetItem(6), subnet.GetUniversalItem(0));
     test::GridRecorder grid;
@@ -71,12 +71,12 @@ TEST(Subnet, ProtocolTypeTwoUsesUniversalLookupButShortGrid) {
 TEST(Subnet, ResetValues) {
     Subnet subnet;
     subnet.CreateNode();
-    subnet.SetProtocolType(1);
+    subnet.SetProtocolType(ProtocolType::Universal);
     subnet.GetItem(1)->SetValue("300");
     subnet.GetItem(12)->SetValue("分隔符");
     subnet.GetItem(14)->SetEnable(1);
     subnet.Reset();
-    EXPECT_EQ(subnet.GetProtocolType(), 0);
+    EXPECT_EQ(subnet.GetProtocolType(), ProtocolType::ModbusMaster);
     EXPECT_EQ(subnet.GetNodeCount(), 0);
     EXPECT_EQ(subnet.GetItem(0)->GetValue(), "Modbus主站");
     EXPECT_EQ(subnet.GetItem(1)->GetValue(), "19200");
@@ -109,7 +109,7 @@ TEST(Subnet, ValidateMasterAndUniversal) {
     EXPECT_EQ(subnet.Validate(), ItemEmpty);
     EXPECT_EQ(recorder.messages.back(), "以下数据为空\r\n\"轮询延时时间\"");
     subnet.GetItem(8)->SetValue("0");
-    subnet.SetProtocolType(1);
+    subnet.SetProtocolType(ProtocolType::Universal);
     subnet.GetItem(16)->SetValue("");
     EXPECT_EQ(subnet.Validate(), ItemEmpty);
     EXPECT_EQ(recorder.messages.back(), "\"结束符\"中数据为空");
@@ -134,14 +134,14 @@ TEST(Subnet, ExportsItemsOfTheModeInForce) {
     subnet.ExportItems(sheet);
     EXPECT_EQ(sheet.cells.size(), 12u);
     EXPECT_EQ((sheet.cells[{2, 2}]), "19200");
-    subnet.SetProtocolType(1);
+    subnet.SetProtocolType(ProtocolType::Universal);
     sheet.cells.clear();
     subnet.ExportItems(sheet);
     EXPECT_EQ(sheet.cells.size(), 20u);
     EXPECT_EQ((sheet.cells[{2, 20}]), "关闭");
     // A loaded file may bring a shorter list: the columns run on across
     // the lists, so the mode items are still written.
-    subnet.SetProtocolType(0);
+    subnet.SetProtocolType(ProtocolType::ModbusMaster);
     subnet.AlwaysItems().pop_back();
     sheet.cells.clear();
     subnet.ExportItems(sheet);

@@ -127,7 +127,7 @@ protected:
     void SetUp() override {
         SetTextLanguage(TextLanguage::Chinese);
         test::FillSample(model_);
-        model_.GetSubnet().SetProtocolType(1);
+        model_.GetSubnet().SetProtocolType(ProtocolType::Universal);
         before_ = Snapshot(model_);
         Project saved;
         test::FillSample(saved);
@@ -277,7 +277,7 @@ TEST_F(LoadFaults, AGoodLoadAfterRefusalsStillWorks) {
     ExpectRefused("garbage", "garbage");
     std::string error;
     ASSERT_EQ(LoadFile(model_, dir_.File("good.xml"), &error), 1) << error;
-    EXPECT_EQ(model_.GetSubnet().GetProtocolType(), 0);
+    EXPECT_EQ(model_.GetSubnet().GetProtocolType(), ProtocolType::ModbusMaster);
     EXPECT_NE(Snapshot(model_), before_);
 }
 

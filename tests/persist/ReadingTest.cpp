@@ -90,7 +90,7 @@ TEST_F(Reading, TheModeIsTheElementRightAfterProtocalType) {
                                      "<Whatever Value=\"1 (universal)\" />");
     Project loaded;
     ASSERT_EQ(Load(edited, loaded), 1);
-    EXPECT_EQ(loaded.GetSubnet().GetProtocolType(), 1);
+    EXPECT_EQ(loaded.GetSubnet().GetProtocolType(), ProtocolType::Universal);
 }
 
 TEST_F(Reading, AMissingNodeListGivesNoNodes) {

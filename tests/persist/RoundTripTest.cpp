@@ -17,7 +17,7 @@ using test::TempDir;
 std::string RoundTrip(Project& project, Project& loaded, const TempDir& dir) {
     std::string error;
     EXPECT_EQ(SaveFile(project, dir.File("rt.xml"), &error), 1) << error;
-    loaded.GetSubnet().SetProtocolType(1);
+    loaded.GetSubnet().SetProtocolType(ProtocolType::Universal);
     loaded.GetSubnet().CreateNode()->CreateCommand(3);
     loaded.GetFieldbus().GetItem(0)->SetValue("stale");
     EXPECT_EQ(LoadFile(loaded, dir.File("rt.xml"), &error), 1) << error;
@@ -53,7 +53,7 @@ TEST(RoundTrip, NodesCommandsAndEveryItemFieldInMasterMode) {
     project.GetSubnet().GetItem(Subnet::DataBitsIndex)->SetValue("7");
     Project loaded;
     EXPECT_EQ(RoundTrip(project, loaded, dir), Snapshot(project, true));
-    EXPECT_EQ(loaded.GetSubnet().GetProtocolType(), 0);
+    EXPECT_EQ(loaded.GetSubnet().GetProtocolType(), ProtocolType::ModbusMaster);
     ASSERT_EQ(loaded.GetSubnet().GetNodeCount(), 1);
     EXPECT_EQ(loaded.GetCommandCount(), 6);
     EXPECT_EQ(loaded.GetSubnet().GetChoiceIndex(Subnet::ParityIndex), -1);
@@ -67,11 +67,11 @@ TEST(RoundTrip, UniversalModeKeepsItsListsAndNodes) {
     TempDir dir;
     Project project;
     test::FillSample(project);
-    project.GetSubnet().SetProtocolType(1);
+    project.GetSubnet().SetProtocolType(ProtocolType::Universal);
     project.GetSubnet().GetItem(Subnet::ControlModeIndex)->SetValue(LocalText(23));
     Project loaded;
     EXPECT_EQ(RoundTrip(project, loaded, dir), Snapshot(project, true));
-    EXPECT_EQ(loaded.GetSubnet().GetProtocolType(), 1);
+    EXPECT_EQ(loaded.GetSubnet().GetProtocolType(), ProtocolType::Universal);
     EXPECT_EQ(loaded.GetSubnet().ControlModeCode(), 2);
     EXPECT_EQ(loaded.GetSubnet().GetItem(Subnet::CharTimeoutIndex)->GetValue(), "2000");
 }

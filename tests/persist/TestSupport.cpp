@@ -67,7 +67,7 @@ std::string Snapshot(const Project& project, bool pickedChoicesOnly) {
     gPickedOnly = pickedChoicesOnly;
     std::ostringstream out;
     const Subnet& subnet = project.GetSubnet();
-    out << "protocol " << subnet.GetProtocolType() << "\n";
+    out << "protocol " << static_cast<int>(subnet.GetProtocolType()) << "\n";
     DescribeList(out, "always", subnet.AlwaysItems());
     DescribeList(out, "master", subnet.MasterItems());
     DescribeList(out, "universal", subnet.UniversalItems());

@@ -366,7 +366,7 @@ private slots:
         QCOMPARE(w.app.GetModified(), 0);
 
         w.Choose(Subnet::ProtocolIndex, Text(21));
-        QCOMPARE(w.Sub().GetProtocolType(), 1);
+        QCOMPARE(w.Sub().GetProtocolType(), ProtocolType::Universal);
         QCOMPARE(w.Grid().rowCount(), 20);
         QCOMPARE(w.Value(Subnet::ProtocolIndex), Text(21));
         QCOMPARE(w.SubnetItem()->childCount(), 0);

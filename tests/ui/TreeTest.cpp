@@ -103,14 +103,14 @@ private slots:
         w.Select(w.SubnetItem());
         QCOMPARE(EnableMask(w), QStringLiteral("00001")); // a node exists already
 
-        w.app.GetProject().GetSubnet().SetProtocolType(1);
+        w.app.GetProject().GetSubnet().SetProtocolType(ProtocolType::Universal);
         w.frame.RebuildTree();
         w.frame.UpdateActions();
         QCOMPARE(w.SubnetItem()->childCount(), 0);
         QCOMPARE(w.app.GetProject().GetSubnet().GetNodeCount(), 1); // still in the model
         QCOMPARE(EnableMask(w).right(1), QStringLiteral("0"));      // no mapping
 
-        w.app.GetProject().GetSubnet().SetProtocolType(0);
+        w.app.GetProject().GetSubnet().SetProtocolType(ProtocolType::ModbusMaster);
         w.frame.RebuildTree();
         QCOMPARE(w.SubnetItem()->childCount(), 1);
         QCOMPARE(w.NodeItem()->childCount(), 1);
@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(EnableMask(w), QStringLiteral("00011"));
 
         // Universal mode: no node can be added and nothing is mapped.
-        w.app.GetProject().GetSubnet().SetProtocolType(1);
+        w.app.GetProject().GetSubnet().SetProtocolType(ProtocolType::Universal);
         w.app.GetProject().GetSubnet().RemoveNode(w.app.GetProject().GetSubnet().GetNodeAt(0));
         w.frame.RebuildTree();
         w.Select(w.SubnetItem());
