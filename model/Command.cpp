@@ -13,10 +13,6 @@
 namespace varkel {
 namespace {
 
-bool IsCode(int code, std::initializer_list<int> codes) {
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
-
 std::unique_ptr<ParamItem> MakeItem(int nameKey, const std::string& help, const std::string& value,
                                     int state, int enable) {
     auto item = std::make_unique<ParamItem>();
@@ -36,24 +32,23 @@ int ClampInt(long long v) {
 
 Command::Command(const std::string& name, int functionIndex)
     : name_(name), functionIndex_(functionIndex) {
-    FunctionInfo info = LookupFunctionCode(functionIndex);
-    if (!info.supported)
+    const FunctionFacts& f = FactsOfIndex(functionIndex);
+    if (!f.supported)
         return;
-    const int c = info.code;
-    const bool singleWrite = c == 5 || c == 6;
-    const bool wordCode = IsCode(c, {3, 4, 6, 16});
+    const bool word = f.access == FunctionFacts::Word;
+    // A single write's byte count is known at once: one coil or one register.
+    const char* bytes = !f.single ? "0" : word ? "2" : "1";
 
-    items_.push_back(MakeItem(3051, LocalText(3052), std::to_string(c), ParamItem::ShownOnly, 0));
+    items_.push_back(
+        MakeItem(3051, LocalText(3052), std::to_string(f.code), ParamItem::ShownOnly, 0));
     items_.push_back(MakeItem(3053, LocalText(3054), "", ParamItem::Typed, 1));
-    items_.push_back(MakeItem(3005, LocalText(3006), singleWrite ? "1" : "", ParamItem::Typed,
-                              singleWrite ? 0 : 1));
     items_.push_back(
-        MakeItem(3007, LocalText(c >= 1 && c <= 4 ? 3008 : 3009), "", ParamItem::Typed, 1));
-    items_.push_back(MakeItem(3010, LocalText(3011), "0", ParamItem::Typed, wordCode ? 0 : 1));
+        MakeItem(3005, LocalText(3006), f.single ? "1" : "", ParamItem::Typed, f.single ? 0 : 1));
+    items_.push_back(MakeItem(3007, LocalText(f.output ? 3009 : 3008), "", ParamItem::Typed, 1));
     items_.push_back(
-        MakeItem(3012, "", c == 5 ? "1" : (c == 6 ? "2" : "0"), ParamItem::ShownOnly, 0));
-    auto swapping =
-        MakeItem(3014, LocalText(3015), LocalText(52), ParamItem::Picked, wordCode ? 1 : 0);
+        MakeItem(3010, LocalText(3011), "0", ParamItem::Typed, f.HasBitOffset() ? 1 : 0));
+    items_.push_back(MakeItem(3012, "", bytes, ParamItem::ShownOnly, 0));
+    auto swapping = MakeItem(3014, LocalText(3015), LocalText(52), ParamItem::Picked, word ? 1 : 0);
     for (int key : {52, 53, 54})
         swapping->AddChoice(LocalText(key));
     items_.push_back(std::move(swapping));
@@ -126,7 +121,7 @@ int Command::Validate() const {
     for (int row : {RegisterRow, DataNumberRow, MappingRow})
         if (emptyAt(row))
             return ItemEmpty;
-    if (IsCode(functionIndex_, {0, 1, 4, 12}) && emptyAt(BitOffsetRow))
+    if (FactsOfIndex(functionIndex_).HasBitOffset() && emptyAt(BitOffsetRow))
         return ItemEmpty;
     return Success;
 }
@@ -143,23 +138,9 @@ int Command::GetMappingBits(std::uint32_t& address, int& bitOffset, int& bitLeng
     ParamItem* mapping = GetItem(MappingRow);
     address = mapping ? MappingAddressValue(mapping->GetValue()) : 0;
     bitOffset = o;
-    long long length = 0;
-    if (c == 1 || c == 2) {
-        length = n;
-        direction = InputDirection;
-    } else if (c == 3 || c == 4) {
-        length = 16 * n;
-        direction = InputDirection;
-    } else if (c == 5) {
-        length = 1;
-        direction = OutputDirection;
-    } else if (c == 15) {
-        length = n;
-        direction = OutputDirection;
-    } else {
-        length = 16 * n;
-        direction = OutputDirection;
-    }
+    const FunctionFacts& f = FactsOfCode(c);
+    const long long length = f.access == FunctionFacts::Word ? 16 * n : f.single ? 1 : n;
+    direction = f.output ? OutputDirection : InputDirection;
     bitLength = ClampInt(length);
     return bitOffset;
 }
@@ -174,16 +155,16 @@ int Command::GetFunctionCode() const {
     return GetItem(FunctionCodeRow) ? GetIntValue(0) : -1;
 }
 
-int Command::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, int report) const {
+int Command::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
     std::uint32_t address = 0;
     int bitOffset = 0;
     int length = 0;
     const int direction = GetMapping(address, bitOffset, length);
-    if (length == 0 && report == 1)
+    if (length == 0 && report)
         return ItemEmpty;
     const long long byteNumber =
         direction == OutputDirection ? static_cast<long long>(address) - kOutputBase : address;
-    if (byteNumber * 8 + length >= kMemoryBits && report == 1)
+    if (byteNumber * 8 + length >= kMemoryBits && report)
         return MappingOverflow;
     if (length <= 0)
         return Success;
@@ -214,21 +195,13 @@ void Command::AutoMapStep(int& inputCounter, int& outputCounter) {
     const int c = GetIntValue(FunctionCodeRow);
     const long long n = GetIntValue(DataNumberRow);
     const long long o = GetIntValue(BitOffsetRow);
+    const FunctionFacts& f = FactsOfCode(c);
+    const bool input = !f.output;
     long long bytes = 0;
-    bool input = false;
-    if (c == 1 || c == 2) {
-        input = true;
-        bytes = CeilDiv8(n + o);
-    } else if (c == 3 || c == 4) {
-        input = true;
+    if (f.access == FunctionFacts::Word)
         bytes = 2 * n;
-    } else if (c == 5) {
-        bytes = CeilDiv8(o + 1);
-    } else if (c == 15) {
-        bytes = CeilDiv8(n + o);
-    } else {
-        bytes = 2 * n;
-    }
+    else
+        bytes = CeilDiv8((f.single ? 1 : n) + o);
     int& counter = input ? inputCounter : outputCounter;
     const unsigned address =
         static_cast<unsigned>(counter) + (input ? 0u : static_cast<unsigned>(kOutputBase));
