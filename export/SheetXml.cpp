@@ -1,5 +1,7 @@
 #include "export/SheetXml.h"
 
+#include "model/Utf8.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -24,43 +26,6 @@ int PositiveNumber(const std::string& text, int limit) {
 
 bool IsHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-// Decodes one UTF-8 sequence at p; returns its length, or 0 when it is
-// broken (overlong, surrogate, past U+10FFFF or cut short).
-std::size_t DecodeUtf8(const std::string& text, std::size_t p, std::uint32_t& code) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    unsigned char lead = byte(p);
-    std::size_t length;
-    std::uint32_t minimum;
-    if (lead < 0x80) {
-        code = lead;
-        return 1;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        code = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        code = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        code = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        return 0;
-    }
-    if (p + length > text.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(p + i) & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (byte(p + i) & 0x3F);
-    }
-    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
 }
 
 std::string EscapeCode(std::uint32_t code) {

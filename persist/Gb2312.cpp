@@ -1,5 +1,7 @@
 #include "persist/Gb2312.h"
 
+#include "model/Utf8.h"
+
 #include <cerrno>
 #include <iconv.h>
 
@@ -95,52 +97,6 @@ bool DecodeGb2312(const std::string& bytes, std::string& utf8, std::size_t* badO
     }
     thread_local Converter fromGb18030("UTF-8", "GB18030");
     return fromGb18030.Convert(bytes, utf8, badOffset);
-}
-
-bool IsValidUtf8(const std::string& text, std::size_t* badOffset) {
-    const auto* s = reinterpret_cast<const unsigned char*>(text.data());
-    std::size_t n = text.size();
-    std::size_t i = 0;
-    while (i < n) {
-        unsigned char c = s[i];
-        std::size_t len = 0;
-        unsigned int cp = 0;
-        unsigned int minimum = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            len = 2;
-            cp = c & 0x1F;
-            minimum = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-            cp = c & 0x0F;
-            minimum = 0x800;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4;
-            cp = c & 0x07;
-            minimum = 0x10000;
-        } else {
-            break;
-        }
-        if (i + len > n)
-            break;
-        std::size_t k = 1;
-        for (; k < len; ++k) {
-            if ((s[i + k] & 0xC0) != 0x80)
-                break;
-            cp = (cp << 6) | (s[i + k] & 0x3F);
-        }
-        if (k != len || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            break;
-        i += len;
-    }
-    if (i == n)
-        return true;
-    if (badOffset)
-        *badOffset = i;
-    return false;
 }
 
 } // namespace varkel

@@ -19,8 +19,4 @@ bool EncodeGb2312(const std::string& utf8, std::string& out);
 // of the first bad byte.
 bool DecodeGb2312(const std::string& bytes, std::string& utf8, std::size_t* badOffset = nullptr);
 
-// True when the text is well-formed UTF-8 (no overlong forms, no
-// surrogates). badOffset receives the offset of the first bad byte.
-bool IsValidUtf8(const std::string& text, std::size_t* badOffset = nullptr);
-
 } // namespace varkel
