@@ -26,6 +26,7 @@ bench: deps
 	sh bench/gui_startup.sh build-bench/ui/varkel 5
 	sh bench/cli_download.sh build-bench 9 0
 	sh bench/cli_download.sh build-bench 5 100
+	sh bench/cli_check.sh build-bench/cli/varkel-cli
 
 clean:
 	rm -rf build build-test build-bench

@@ -2,6 +2,7 @@
 
 #include "cli/CliText.h"
 #include "model/Catalog.h"
+#include "model/FunctionCode.h"
 #include "model/MessageRecorder.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
@@ -13,11 +14,54 @@
 namespace varkel::cli {
 namespace {
 
+// First and last data bit a command counts in one memory; first is -1
+// when it counts none.
+struct BitSpan {
+    int first = -1;
+    int last = -1;
+};
+
+BitSpan SpanOf(const MemoryCounts& counts) {
+    BitSpan span;
+    for (int bit = 0; bit < kMemoryDataBits; ++bit) {
+        if (counts[static_cast<std::size_t>(bit)] > 0) {
+            if (span.first < 0)
+                span.first = bit;
+            span.last = bit;
+        }
+    }
+    return span;
+}
+
+// A command's mapping as the node's pairwise check compares it: first and
+// last bit from the mapping address on, and the direction.
+struct MappingRange {
+    std::uint32_t start = 0;
+    std::uint32_t end = 0;
+    int direction = InputDirection;
+};
+
+MappingRange RangeOf(const Command& command) {
+    MappingRange range;
+    std::uint32_t address = 0;
+    int offset = 0, length = 0;
+    command.GetMappingBits(address, offset, length, range.direction);
+    range.start = address * 8 + static_cast<std::uint32_t>(offset);
+    range.end = range.start + static_cast<std::uint32_t>(length) - 1;
+    return range;
+}
+
+// Everything the conflict listing needs of one command, worked out once:
+// with 48 commands it compares over a thousand pairs.
 struct CommandBits {
     const Command* command = nullptr;
     std::string label;
     MemoryCounts input{};
     MemoryCounts output{};
+    BitSpan inputSpan;
+    BitSpan outputSpan;
+    bool overflows = false;
+    MappingRange range;
 };
 
 void CheckEmpty(const ParamItem* item, const std::string& where, std::vector<Problem>& out) {
@@ -32,16 +76,20 @@ void CheckNodeValues(const Node& node, std::vector<Problem>& out) {
         const std::string where = node.GetName() + " / " + CommandLabel(c, command->GetName());
         for (int row : {Command::RegisterRow, Command::DataNumberRow, Command::MappingRow})
             CheckEmpty(command->GetItem(row), where, out);
-        const int index = command->GetFunctionIndex();
-        if (index == 0 || index == 1 || index == 4 || index == 12)
+        if (FactsOfIndex(command->GetFunctionIndex()).HasBitOffset())
             CheckEmpty(command->GetItem(Command::BitOffsetRow), where, out);
     }
 }
 
-// First and last bit of a range where both commands count, or -1.
-std::pair<int, int> SharedBits(const MemoryCounts& a, const MemoryCounts& b) {
+// First and last bit of a range where both commands count, or -1. Only
+// the bits both spans cover can be shared.
+std::pair<int, int> SharedBits(const MemoryCounts& a, BitSpan spanA, const MemoryCounts& b,
+                               BitSpan spanB) {
     int first = -1, last = -1;
-    for (int bit = 0; bit < kMemoryDataBits; ++bit) {
+    if (spanA.first < 0 || spanB.first < 0)
+        return {first, last};
+    const int end = std::min(spanA.last, spanB.last);
+    for (int bit = std::max(spanA.first, spanB.first); bit <= end; ++bit) {
         if (a[static_cast<std::size_t>(bit)] > 0 && b[static_cast<std::size_t>(bit)] > 0) {
             if (first < 0)
                 first = bit;
@@ -59,24 +107,14 @@ bool Overflows(const MemoryCounts& counts) {
 }
 
 // The pairwise comparison of the node's conflict check, either way round.
-bool PairConflicts(const Command& x, const Command& y) {
-    auto range = [](const Command& c, std::uint32_t& start, std::uint32_t& end, int& direction) {
-        std::uint32_t address = 0;
-        int offset = 0, length = 0;
-        c.GetMappingBits(address, offset, length, direction);
-        start = address * 8 + static_cast<std::uint32_t>(offset);
-        end = start + static_cast<std::uint32_t>(length) - 1;
-    };
-    std::uint32_t sx, ex, sy, ey;
-    int dx, dy;
-    range(x, sx, ex, dx);
-    range(y, sy, ey, dy);
-    if (dx != dy)
+bool PairConflicts(const MappingRange& x, const MappingRange& y) {
+    if (x.direction != y.direction)
         return false;
     auto within = [](std::uint32_t v, std::uint32_t lo, std::uint32_t hi) {
         return v >= lo && v <= hi;
     };
-    return within(sx, sy, ey) || within(ex, sy, ey) || within(sy, sx, ex) || within(ey, sx, ex);
+    return within(x.start, y.start, y.end) || within(x.end, y.start, y.end) ||
+           within(y.start, x.start, x.end) || within(y.end, x.start, x.end);
 }
 
 std::string BitRange(const std::pair<int, int>& bits) {
@@ -103,7 +141,7 @@ CheckReport CheckConfiguration(Project& project) {
         int code = subnet.Validate();
         if (code == Success) {
             MemoryCounts input{}, output{};
-            subnet.MarkMemoryUse(input, output, 0);
+            subnet.MarkMemoryUse(input, output, false);
             code = project.CheckMemoryMaps(input, output);
         }
         report.code = code;
@@ -111,7 +149,7 @@ CheckReport CheckConfiguration(Project& project) {
 
     // Empty values.
     const std::string subnetName = subnet.GetName();
-    if (subnet.GetProtocolType() == 0) {
+    if (subnet.GetProtocolType() == ProtocolType::ModbusMaster) {
         for (int index :
              {Subnet::ResponseTimeoutIndex, Subnet::PollDelayIndex, Subnet::ScanRatioIndex})
             CheckEmpty(subnet.GetItem(index), subnetName, out);
@@ -136,7 +174,11 @@ CheckReport CheckConfiguration(Project& project) {
             CommandBits entry;
             entry.command = node->GetCommandAt(c);
             entry.label = node->GetName() + " / " + CommandLabel(c, entry.command->GetName());
-            entry.command->MarkMemoryUse(entry.input, entry.output, 0);
+            entry.command->MarkMemoryUse(entry.input, entry.output, false);
+            entry.inputSpan = SpanOf(entry.input);
+            entry.outputSpan = SpanOf(entry.output);
+            entry.overflows = Overflows(entry.input) || Overflows(entry.output);
+            entry.range = RangeOf(*entry.command);
             bits.push_back(std::move(entry));
         }
     }
@@ -145,8 +187,10 @@ CheckReport CheckConfiguration(Project& project) {
     for (std::size_t i = 0; i < bits.size(); ++i) {
         for (std::size_t j = i + 1; j < bits.size(); ++j) {
             for (int memory = 0; memory < 2; ++memory) {
-                auto shared = memory == 0 ? SharedBits(bits[i].input, bits[j].input)
-                                          : SharedBits(bits[i].output, bits[j].output);
+                auto shared = memory == 0 ? SharedBits(bits[i].input, bits[i].inputSpan,
+                                                       bits[j].input, bits[j].inputSpan)
+                                          : SharedBits(bits[i].output, bits[i].outputSpan,
+                                                       bits[j].output, bits[j].outputSpan);
                 if (shared.first < 0)
                     continue;
                 reported.insert({i, j});
@@ -156,17 +200,17 @@ CheckReport CheckConfiguration(Project& project) {
                                                 {BitRange(shared)})});
             }
         }
-        const bool in = Overflows(bits[i].input), outMem = Overflows(bits[i].output);
-        if (in || outMem)
+        if (bits[i].overflows)
             overflows.push_back({MappingOverflow, bits[i].label,
-                                 in ? Text(Msg::CliBeyondInput) : Text(Msg::CliBeyondOutput)});
+                                 Overflows(bits[i].input) ? Text(Msg::CliBeyondInput)
+                                                          : Text(Msg::CliBeyondOutput)});
     }
     out.insert(out.end(), overflows.begin(), overflows.end());
 
     // The node's pairwise check also compares ranges beyond the memory.
     for (std::size_t i = 0; i < bits.size(); ++i)
         for (std::size_t j = i + 1; j < bits.size(); ++j)
-            if (!reported.count({i, j}) && PairConflicts(*bits[i].command, *bits[j].command))
+            if (!reported.count({i, j}) && PairConflicts(bits[i].range, bits[j].range))
                 out.push_back({MappingConflict, bits[i].label + " <> " + bits[j].label,
                                Text(Msg::CliRangesOverlap)});
 

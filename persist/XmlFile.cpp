@@ -2,6 +2,7 @@
 
 #include "model/Catalog.h"
 #include "model/FileWrite.h"
+#include "model/Utf8.h"
 #include "persist/Gb2312.h"
 #include "persist/XmlUtil.h"
 
@@ -166,8 +167,11 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     if (document.Error())
         return fail(Msg::FileBadXml, document.ErrorDesc(), std::to_string(document.ErrorRow()));
     // A reference to no character (a surrogate, beyond U+10FFFF) leaves
-    // broken text behind.
-    if (const TiXmlElement* bad = FindBrokenText(document.FirstChildElement()))
+    // broken text behind. The text is valid UTF-8 by now, so without a
+    // character reference there is nothing to look for.
+    const bool hasReference = text.find("&#") != std::string::npos;
+    if (const TiXmlElement* bad =
+            hasReference ? FindBrokenText(document.FirstChildElement()) : nullptr)
         return fail(Msg::FileBadCharReference, std::to_string(bad->Row()));
     return true;
 }
