@@ -77,7 +77,7 @@ TEST_F(TransferSessionTest, DownloadThenUploadHandsBackTheConfiguration) {
 TEST_F(TransferSessionTest, OldHardwareRefusalIsANoticeNotAMessageBox) {
     StartGateway(1, 5);
     Project project;
-    project.GetSubnet().SetProtocolType(1);
+    project.GetSubnet().SetProtocolType(ProtocolType::Universal);
     TransferOutcome outcome = Transfer(TransferKind::Download, project, gateway->DevicePath());
     EXPECT_EQ(outcome.result, VersionMismatch);
     EXPECT_EQ(outcome.notices, std::vector<std::string>{LocalText(kKeyUniversalModeNotSupported)});
@@ -153,7 +153,7 @@ TEST(HardwareVariantTest, StepCountMatchesTheFramesOfEveryVariant) {
             Project project;
             AddCommand(project, 2, "0", "10", "0000H");
             AddCommand(project, 13, "0", "2", "4000H");
-            project.GetSubnet().SetProtocolType(protocol);
+            project.GetSubnet().SetProtocolType(static_cast<ProtocolType>(protocol));
             SerialLink link;
             link.SetPaceMs(0);
             ASSERT_EQ(link.Open(gateway.DevicePath()), Success);
