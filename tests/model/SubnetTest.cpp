@@ -119,7 +119,7 @@ TEST(Subnet, EmptyUniversalItemMessageFollowsTheLanguage) {
     MessageRecorder recorder;
     SetTextLanguage(TextLanguage::English);
     Subnet subnet;
-    subnet.SetProtocolType(1);
+    subnet.SetProtocolType(ProtocolType::Universal);
     subnet.GetItem(16)->SetValue("");
     EXPECT_EQ(subnet.Validate(), ItemEmpty);
     const std::string name = subnet.GetItem(16)->GetName();
