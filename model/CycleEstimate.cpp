@@ -94,7 +94,7 @@ int CharacterBits(int dataBits, bool parity, int stopBits) {
 CycleEstimate EstimateCycle(const Subnet& subnet, double turnaroundMs) {
     CycleEstimate e;
     e.turnaroundMs = std::max(turnaroundMs, 0.0);
-    if (subnet.GetProtocolType() != 0) {
+    if (subnet.GetProtocolType() != ProtocolType::ModbusMaster) {
         e.status = CycleEstimate::UniversalMode;
         return e;
     }

@@ -81,7 +81,7 @@ void AddCommandRows(const Command& command, int node, int index, int slave, IoLi
 
 IoList BuildIoList(const Subnet& subnet) {
     IoList list;
-    if (subnet.GetProtocolType() != 0)
+    if (subnet.GetProtocolType() != ProtocolType::ModbusMaster)
         return list;
     for (int n = 0; n < subnet.GetNodeCount(); ++n) {
         const Node* node = subnet.GetNodeAt(n);

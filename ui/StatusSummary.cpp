@@ -78,7 +78,8 @@ void StatusSummary::Show(QLabel* label, const QString& text, bool problem, const
 
 void StatusSummary::Refresh() {
     const Subnet& subnet = project_.GetSubnet();
-    const Node* node = subnet.GetProtocolType() == 0 ? subnet.GetNodeAt(0) : nullptr;
+    const Node* node =
+        subnet.GetProtocolType() == ProtocolType::ModbusMaster ? subnet.GetNodeAt(0) : nullptr;
     const int commands = node ? node->GetCommandCount() : 0;
     Show(commands_, tr("Commands %1/%2").arg(commands).arg(kMaxCommands),
          commands > kMaxCommands);

@@ -149,7 +149,7 @@ TEST_F(EstimateTest, NoEstimateWithoutPollingOrLine) {
     subnet().GetItem(Subnet::BaudRateIndex)->SetValue("4800"); // not offered
     EXPECT_EQ(EstimateCycle(subnet()).status, CycleEstimate::UnknownBaudRate);
     subnet().GetItem(Subnet::BaudRateIndex)->SetValue("19200");
-    subnet().SetProtocolType(1);
+    subnet().SetProtocolType(ProtocolType::Universal);
     EXPECT_EQ(EstimateCycle(subnet()).status, CycleEstimate::UniversalMode);
     EXPECT_FALSE(EstimateSummary(EstimateCycle(subnet())).empty());
 }

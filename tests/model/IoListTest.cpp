@@ -137,7 +137,7 @@ TEST_F(IoListTest, CsvHasMarkHeaderAndQuotedFields) {
 
 TEST_F(IoListTest, UniversalModeHasNoList) {
     Add(2, "4", "0000H");
-    project.GetSubnet().SetProtocolType(1);
+    project.GetSubnet().SetProtocolType(ProtocolType::Universal);
     EXPECT_TRUE(List().rows.empty());
 }
 

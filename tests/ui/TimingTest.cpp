@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(table->item(0, 6)->text(),
                  QString::fromStdString(FormatMs(after.commands[0].lineMs + 20.0)));
 
-        project.GetSubnet().SetProtocolType(1);
+        project.GetSubnet().SetProtocolType(ProtocolType::Universal);
         dialog.Recompute();
         QCOMPARE(table->rowCount(), 0);
     }
