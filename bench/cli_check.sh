@@ -30,7 +30,7 @@ done
 # Microseconds one run of the command takes.
 time_us() {
     start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 || true
+    "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
     end=$(date +%s%N)
     echo $(((end - start) / 1000))
 }
