@@ -94,6 +94,52 @@ bool PosixSerialPort::Open(const std::string& device) {
     return true;
 }
 
+bool PosixSerialPort::SetLine(int baud, int dataBits, char parity, int stopBits) {
+    if (fd_ < 0)
+        return false;
+    speed_t speed = 0;
+    switch (baud) {
+    case 300: speed = B300; break;
+    case 600: speed = B600; break;
+    case 1200: speed = B1200; break;
+    case 2400: speed = B2400; break;
+    case 4800: speed = B4800; break;
+    case 9600: speed = B9600; break;
+    case 19200: speed = B19200; break;
+    case 38400: speed = B38400; break;
+    case 57600: speed = B57600; break;
+    case 115200: speed = B115200; break;
+    default: return Fail(OpenFailure::Settings, "baud", EINVAL);
+    }
+    termios tio{};
+    if (::tcgetattr(fd_, &tio) != 0)
+        return Fail(OpenFailure::Settings, "tcgetattr", errno);
+    tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB);
+    tio.c_cflag |= dataBits == 7 ? CS7 : CS8;
+    if (stopBits == 2)
+        tio.c_cflag |= CSTOPB;
+    switch (parity) {
+    case 'N': break;
+    case 'E': tio.c_cflag |= PARENB; break;
+    case 'O': tio.c_cflag |= PARENB | PARODD; break;
+    case 'M': tio.c_cflag |= PARENB | CMSPAR | PARODD; break;
+    case 'S': tio.c_cflag |= PARENB | CMSPAR; break;
+    default: return Fail(OpenFailure::Settings, "parity", EINVAL);
+    }
+    if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0)
+        return Fail(OpenFailure::Settings, "cfsetspeed", errno);
+    if (::tcsetattr(fd_, TCSANOW, &tio) != 0)
+        return Fail(OpenFailure::Settings, "tcsetattr", errno);
+    // tcsetattr succeeds when any one change took: read back, and refuse
+    // a line that is not the one asked for.
+    termios now{};
+    const tcflag_t wanted = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
+    if (::tcgetattr(fd_, &now) != 0 || (now.c_cflag & wanted) != (tio.c_cflag & wanted) ||
+        ::cfgetospeed(&now) != speed)
+        return Fail(OpenFailure::Settings, "tcsetattr", EINVAL);
+    return true;
+}
+
 void PosixSerialPort::Close() {
     if (fd_ < 0)
         return;

@@ -21,6 +21,11 @@ public:
     long Write(const std::uint8_t* bytes, std::size_t count, int timeoutMs) override;
     long Read(std::uint8_t* buffer, std::size_t count, int intervalMs, int totalMs) override;
 
+    // Changes the open port's line from 19200 8N1 to other settings; parity
+    // is 'N', 'O', 'E', 'M' (mark) or 'S' (space). False, with the port left
+    // closed, when the driver does not take every setting exactly.
+    bool SetLine(int baud, int dataBits, char parity, int stopBits);
+
 private:
     bool Fail(OpenFailure failure, const char* what, int error);
 

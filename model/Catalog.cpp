@@ -368,6 +368,49 @@ TextPair TextPairOf(Msg id) {
     case Msg::GuiCannotOpenManual: return {"无法打开用户手册 {}。", "Could not open the user manual {}."};
 
     // Commissioning probe (probe/)
+    case Msg::ProbeLineRefused: return {"串口不接受配置的线路设置 ({} 波特, 校验 {}); 未打开端口", "The serial port does not take the configured line settings ({} baud, parity {}); the port was not opened"};
+    case Msg::ProbeParityRefused: return {"串口驱动不支持 \"奇偶校验方式\" = {}; 端口未以其他设置打开", "The serial driver does not support \"Parity\" = {}; the port was not opened with other settings"};
+    case Msg::ProbePortLost: return {"端口 {} 失效 (设备被拔出?): {}", "The port {} failed (device unplugged?): {}"};
+    case Msg::ProbeItemMissing: return {"缺少参数项", "Parameter item missing"};
+    case Msg::ProbeUniversalMode: return {"子网为通用模式: 没有可测试的 Modbus 命令", "The subnet is in universal mode: there are no Modbus commands to test"};
+    case Msg::ProbeNoCommands: return {"没有节点或节点没有命令", "No node, or the node has no commands"};
+    case Msg::ProbeExceptionIllegalFunction: return {"非法功能", "Illegal function"};
+    case Msg::ProbeExceptionIllegalAddress: return {"非法数据地址", "Illegal data address"};
+    case Msg::ProbeExceptionIllegalValue: return {"非法数据值", "Illegal data value"};
+    case Msg::ProbeExceptionDeviceFailure: return {"从站设备故障", "Server device failure"};
+    case Msg::ProbeExceptionAcknowledge: return {"确认", "Acknowledge"};
+    case Msg::ProbeExceptionBusy: return {"从站设备忙", "Server device busy"};
+    case Msg::ProbeExceptionParity: return {"存储奇偶校验错误", "Memory parity error"};
+    case Msg::ProbeExceptionGatewayPath: return {"网关路径不可用", "Gateway path unavailable"};
+    case Msg::ProbeExceptionGatewayTarget: return {"网关目标设备无响应", "Gateway target device failed to respond"};
+    case Msg::ProbeExceptionUnknown: return {"未知异常", "Unknown exception"};
+    case Msg::ProbeStatusOk: return {"已应答", "answered"};
+    case Msg::ProbeStatusException: return {"异常 {} ({})", "exception {} ({})"};
+    case Msg::ProbeStatusTimeout: return {"超时无应答", "no answer within the time-out"};
+    case Msg::ProbeStatusBadCheck: return {"校验错误 (CRC/LRC)", "bad CRC or LRC"};
+    case Msg::ProbeStatusMismatch: return {"从站地址或功能码不符", "answer from the wrong slave or with the wrong function"};
+    case Msg::ProbeStatusPort: return {"端口失效", "port failed"};
+    case Msg::ProbeWriteChecked: return {"写命令: 仅读取其目标 (功能码 {}), 不写入", "write command: its target read with code {}, nothing written"};
+    case Msg::ProbeInputMemory: return {"输入", "input"};
+    case Msg::ProbeOutputMemory: return {"输出", "output"};
+    case Msg::ProbePassLine: return {"第 {} 轮: {} ms, {} 条应答, {} 条失败", "Pass {}: {} ms, {} answered, {} failed"};
+    case Msg::ProbeEstimateLine: return {"估算轮询周期: {} ms", "Estimated polling cycle: {} ms"};
+    case Msg::ProbeImageTitle: return {"输入存储区 (Profibus 主站读取的 168 字节)", "Input memory (the 168 bytes the Profibus master reads)"};
+    case Msg::ProbeImageUnfilled: return {"-- 未被任何命令填充", "-- filled by no command"};
+    case Msg::ProbeImageNote: return {"字节交换按本工具的解释: 不交换 = 寄存器高字节在前; 二字节交换 = 每个寄存器两字节互换; 四字节交换 = 每四字节倒序 (A B C D 存为 D C B A)。", "Byte swapping as this tool interprets the gateway: no swapping = each register's high byte first; two bytes swapping = the two bytes of each register exchanged; four bytes swapping = each group of four bytes reversed (A B C D stored as D C B A)."};
+    case Msg::ProbeProblemsTitle: return {"配置不能测试:", "The configuration cannot be tested:"};
+    case Msg::ProbeFailedSummary: return {"{} 个结果未返回数据", "{} results returned no data"};
+    case Msg::ProbeStopped: return {"已停止", "Stopped"};
+    case Msg::ProbeHeaderCommand: return {"命令", "Command"};
+    case Msg::ProbeHeaderStatus: return {"状态", "Status"};
+    case Msg::ProbeHeaderData: return {"数据", "Data"};
+    case Msg::ProbeHeaderMemory: return {"存储位置", "Memory"};
+    case Msg::ProbeHeaderTime: return {"时间 (ms)", "Time (ms)"};
+    case Msg::ProbeHeaderFunction: return {"功能码", "Function"};
+    case Msg::ProbeHeaderSlave: return {"从站", "Slave"};
+    case Msg::ProbeHeaderAddress: return {"地址", "Address"};
+    case Msg::ProbeHeaderCount: return {"个数", "Count"};
+    case Msg::ProbeVirtualSlave: return {"虚拟从站 (内置)", "Virtual slave (built in)"};
 
     // Timing estimate and I/O list
     case Msg::EstimateUniversalMode: return {"通用模式: 网关不轮询从站, 没有可估算的轮询周期", "Universal mode: the gateway polls no slave, so there is no polling cycle to estimate"};

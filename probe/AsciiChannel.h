@@ -1,0 +1,29 @@
+#pragma once
+#include "probe/ProbeChannel.h"
+
+#include <memory>
+
+namespace varkel {
+
+class PosixSerialPort;
+
+// Modbus ASCII over the project's serial transport.
+class AsciiChannel : public ProbeChannel {
+public:
+    AsciiChannel();
+    ~AsciiChannel() override;
+
+    int Open(const std::string& device, const ProbeLine& line, std::string& error) override;
+    void Close() override;
+    void Read(const ProbeCommand& command, ProbeResult& result) override;
+
+    // Turns an answer (unit, function, data) to the command into a result.
+    static void Interpret(const ProbeCommand& command, const std::vector<std::uint8_t>& answer,
+                          ProbeResult& result);
+
+private:
+    std::unique_ptr<PosixSerialPort> port_;
+    ProbeLine line_;
+};
+
+} // namespace varkel

@@ -1,0 +1,27 @@
+#pragma once
+#include "probe/ProbeTypes.h"
+
+#include <memory>
+#include <string>
+
+namespace varkel {
+
+// One Modbus master framing on a serial port: RTU through libmodbus, or our
+// own ASCII framing over the project's serial transport.
+class ProbeChannel {
+public:
+    virtual ~ProbeChannel() = default;
+
+    // 0 or PortOpenFailed, with the reason in error. Never opens the port
+    // with other line settings than those given.
+    virtual int Open(const std::string& device, const ProbeLine& line, std::string& error) = 0;
+    virtual void Close() = 0;
+    // Sends the command's read and waits for its answer; fills status, data
+    // and round-trip time. Waits at most the response time-out.
+    virtual void Read(const ProbeCommand& command, ProbeResult& result) = 0;
+
+    // The channel for the line's framing.
+    static std::unique_ptr<ProbeChannel> ForLine(const ProbeLine& line);
+};
+
+} // namespace varkel

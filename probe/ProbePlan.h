@@ -1,0 +1,40 @@
+#pragma once
+#include "probe/ProbeTypes.h"
+
+#include <string>
+#include <vector>
+
+namespace varkel {
+
+class Project;
+
+// A reason the probe refuses a configuration before it opens the port.
+struct ProbeProblem {
+    int code = 0;      // result code
+    std::string where; // node or command
+    std::string what;  // item or detail
+};
+
+// What the probe sends: the subnet's line and the node's commands, read
+// and checked from a configuration.
+class ProbePlan {
+public:
+    // Fills the plan; returns 0, or the code of the first problem with every
+    // problem listed. Universal mode, no node and no command are refused with
+    // ValidationError.
+    int Build(const Project& project, std::vector<ProbeProblem>& problems);
+
+    const ProbeLine& Line() const { return line_; }
+    void SetLine(const ProbeLine& line) { line_ = line; }
+    const std::vector<ProbeCommand>& Commands() const { return commands_; }
+    std::vector<ProbeCommand>& Commands() { return commands_; }
+    // Whether a command goes out in a pass (counted from 1): slow-scan
+    // commands only in passes 1, 1 + N, 1 + 2N, ...
+    bool InPass(const ProbeCommand& command, int pass) const;
+
+private:
+    ProbeLine line_;
+    std::vector<ProbeCommand> commands_;
+};
+
+} // namespace varkel
