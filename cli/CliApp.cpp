@@ -58,6 +58,7 @@ int RunCli(int argc, char** argv) {
     AddLinkCommands(app, context);
     AddExportCommand(app, context);
     AddTimingCommands(app, context);
+    AddProbeCommand(app, context);
 
     // The sink must be in place before a command's callback runs, and the
     // answer known: both are set once the global options are parsed.

@@ -333,6 +333,16 @@ TextPair TextPairOf(Msg id) {
     case Msg::SimStateCannotWrite: return {"无法写入 {}", "cannot write {}"};
     case Msg::SimStateCannotReplace: return {"无法替换 {}", "cannot replace {}"};
     case Msg::SimStateCannotRead: return {"无法读取 {}", "cannot read {}"};
+    case Msg::SlaveAbout: return {"伪终端上的虚拟 Modbus 从站 (libmodbus 服务端), 供调试命令试用", "A virtual Modbus slave on a pseudo-terminal (libmodbus's server side), for trying the command test"};
+    case Msg::SlaveUnitOption: return {"应答的从站地址, 可多次给出 (默认 1)", "Unit id that answers; may be given more than once (default 1)"};
+    case Msg::SlaveLimitOption: return {"最高地址; 更高地址应答 \"非法数据地址\" (默认 999)", "Highest address; higher ones answer \"illegal data address\" (default 999)"};
+    case Msg::SlaveAsciiOption: return {"使用 Modbus ASCII 而非 RTU", "Speak Modbus ASCII instead of RTU"};
+    case Msg::SlaveBaudOption: return {"模拟该波特率下线路耗时 (0: 不模拟)", "Take the line time of this baud rate (0: none)"};
+    case Msg::SlaveLinkOption: return {"指向设备的符号链接", "Symbolic link to the device"};
+    case Msg::SlaveLangOption: return {"文本语言: zh 或 en", "Text language: zh or en"};
+    case Msg::SlaveCannotOpen: return {"无法打开伪终端: {}", "Cannot open a pseudo-terminal: {}"};
+    case Msg::SlaveCannotLink: return {"无法创建链接 {}: {}", "Cannot create the link {}: {}"};
+    case Msg::SlaveReady: return {"虚拟 Modbus 从站 ({}, 从站地址 {}) 就绪: {}", "Virtual Modbus slave ({}, unit ids {}) ready on {}"};
 
     // Desktop program (ui/)
     case Msg::GuiDescription: return {"Varkel 网关配置软件", "Varkel gateway configuration tool"};
@@ -410,6 +420,15 @@ TextPair TextPairOf(Msg id) {
     case Msg::ProbeHeaderSlave: return {"从站", "Slave"};
     case Msg::ProbeHeaderAddress: return {"地址", "Address"};
     case Msg::ProbeHeaderCount: return {"个数", "Count"};
+    case Msg::ProbeCliAbout: return {"调试命令: 用 PC 串口向从站发送配置的 Modbus 命令 (只读, 从不写入), 显示应答和 Profibus 主站将看到的输入存储区", "Test the commands: send the configured Modbus commands from the PC's serial port to the slaves (reads only, nothing is ever written), show the answers and the input memory the Profibus master will see"};
+    case Msg::ProbeCliPort: return {"Modbus 子网上的串口 (或 varkel-slave 的设备)", "Serial port on the Modbus subnet (or the device of varkel-slave)"};
+    case Msg::ProbeCliPasses: return {"轮数 (默认 1)", "Number of passes (default 1)"};
+    case Msg::ProbeCliWatch: return {"持续轮询直到 Ctrl+C", "Keep polling until Ctrl+C"};
+    case Msg::ProbeCliJson: return {"每个结果输出一行 JSON 对象, 每轮之后一行轮次对象", "One JSON object a line per result, and one per pass"};
+    case Msg::ProbeCliImage: return {"每轮之后显示输入存储区映像", "Print the input memory image after each pass"};
+    case Msg::ProbeCliFormat: return {"寄存器的显示格式: hex, uint16, int16, int32, float32 (默认 hex 与十进制)", "How registers are shown: hex, uint16, int16, int32, float32 (default hex and decimal)"};
+    case Msg::ProbeCliOrder: return {"32 位值的字节顺序: ABCD, CDAB, BADC, DCBA (默认按命令的字节交换)", "Byte order of 32-bit values: ABCD, CDAB, BADC, DCBA (default follows the command's byte swapping)"};
+    case Msg::ProbeCliPassProgress: return {"第 {} 轮 {}/{}", "pass {} {}/{}"};
     case Msg::ProbeVirtualSlave: return {"虚拟从站 (内置)", "Virtual slave (built in)"};
 
     // Timing estimate and I/O list

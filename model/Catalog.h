@@ -215,6 +215,16 @@ enum class Msg {
     SimStateCannotWrite,
     SimStateCannotReplace,
     SimStateCannotRead,
+    SlaveAbout,
+    SlaveUnitOption,
+    SlaveLimitOption,
+    SlaveAsciiOption,
+    SlaveBaudOption,
+    SlaveLinkOption,
+    SlaveLangOption,
+    SlaveCannotOpen,
+    SlaveCannotLink,
+    SlaveReady,
 
     // Desktop program (ui/)
     GuiDescription,
@@ -281,6 +291,15 @@ enum class Msg {
     ProbeHeaderAddress,
     ProbeHeaderCount,
     ProbeVirtualSlave,
+    ProbeCliAbout,
+    ProbeCliPort,
+    ProbeCliPasses,
+    ProbeCliWatch,
+    ProbeCliJson,
+    ProbeCliImage,
+    ProbeCliFormat,
+    ProbeCliOrder,
+    ProbeCliPassProgress,
 
     // Timing estimate and I/O list
     EstimateUniversalMode,

@@ -72,12 +72,13 @@ int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems
     const int baud = Choice(subnet.GetItem(Subnet::BaudRateIndex), 9, subnetName, problems);
     const int parity = Choice(subnet.GetItem(Subnet::ParityIndex), 5, subnetName, problems);
     const int stop = Choice(subnet.GetItem(Subnet::StopBitsIndex), 2, subnetName, problems);
-    const int data = Choice(subnet.GetItem(Subnet::DataBitsIndex), 2, subnetName, problems);
+    int data = 8;
+    Number(subnet.GetItem(Subnet::DataBitsIndex), 7, 8, subnetName, problems, data);
     const int mode = Choice(subnet.GetItem(Subnet::CommModeIndex), 2, subnetName, problems);
     line_.baud = baud >= 0 ? kBauds[baud] : 19200;
     line_.parity = parity >= 0 ? kParities[parity] : 'N';
     line_.stopBits = stop == 1 ? 2 : 1;
-    line_.dataBits = data == 1 ? 7 : 8;
+    line_.dataBits = data;
     line_.ascii = mode == 1;
     Number(subnet.GetItem(Subnet::ResponseTimeoutIndex), 300, 6000, subnetName, problems,
            line_.responseTimeoutMs);

@@ -1,0 +1,240 @@
+#include "sim/ModbusSlave.h"
+
+#include "probe/ModbusAscii.h"
+
+#include <modbus/modbus.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace varkel::sim {
+namespace {
+
+// A frame that stops arriving for this long is taken as it is.
+constexpr int kGapMs = 50;
+
+void Drain(int fd) {
+    std::uint8_t scrap[512];
+    while (::recv(fd, scrap, sizeof scrap, MSG_DONTWAIT) > 0) {
+    }
+}
+
+} // namespace
+
+ModbusSlave::ModbusSlave(const SlaveOptions& options) : options_(options) {}
+
+ModbusSlave::~ModbusSlave() {
+    Stop();
+}
+
+bool ModbusSlave::Start(std::string* error) {
+    Stop();
+    auto fail = [&](const char* what) {
+        if (error)
+            *error = std::string(what) + ": " + std::strerror(errno);
+        Stop();
+        return false;
+    };
+    if (!pty_.Open(error))
+        return false;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair_) != 0)
+        return fail("socketpair");
+    if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0)
+        return fail("pipe");
+    context_ = options_.ascii ? modbus_new_tcp("127.0.0.1", 502)
+                              : modbus_new_rtu("/dev/null", 19200, 'N', 8, 1);
+    if (!context_)
+        return fail("modbus_new");
+    modbus_set_socket(context_, pair_[1]);
+    const int size = options_.highestAddress + 1;
+    mapping_ = modbus_mapping_new(size, size, size, size);
+    if (!mapping_)
+        return fail("modbus_mapping_new");
+    for (int i = 0; i < size; ++i) {
+        mapping_->tab_bits[i] = i % 3 == 0;
+        mapping_->tab_input_bits[i] = i % 2;
+        mapping_->tab_registers[i] = static_cast<std::uint16_t>(i);
+    }
+    started_ = std::chrono::steady_clock::now();
+    RefreshInputs();
+    running_ = true;
+    thread_ = std::thread([this] { Run(); });
+    return true;
+}
+
+void ModbusSlave::Stop() {
+    if (thread_.joinable()) {
+        running_ = false;
+        const char c = 0;
+        [[maybe_unused]] auto n = ::write(wake_[1], &c, 1);
+        thread_.join();
+    }
+    if (context_) {
+        modbus_set_socket(context_, -1);
+        modbus_free(context_);
+        context_ = nullptr;
+    }
+    if (mapping_) {
+        modbus_mapping_free(mapping_);
+        mapping_ = nullptr;
+    }
+    for (int* fds : {pair_, wake_}) {
+        for (int i = 0; i < 2; ++i) {
+            if (fds[i] >= 0)
+                ::close(fds[i]);
+            fds[i] = -1;
+        }
+    }
+    pty_.Close();
+}
+
+void ModbusSlave::RefreshInputs() {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+                             std::chrono::steady_clock::now() - started_)
+                             .count();
+    for (int i = 0; i <= options_.highestAddress; ++i)
+        mapping_->tab_input_registers[i] = static_cast<std::uint16_t>(i + seconds);
+}
+
+void ModbusSlave::TakeLineTime(std::size_t bytes) const {
+    if (options_.lineBaud <= 0)
+        return;
+    const auto ns = static_cast<long long>(bytes) * options_.bitsPerCharacter * 1000000000LL /
+                    options_.lineBaud;
+    std::this_thread::sleep_for(std::chrono::nanoseconds(ns));
+}
+
+// A whole request at the front of the buffer: ASCII up to its LF, RTU by
+// the length its function gives.
+bool ModbusSlave::TakeFrame(std::vector<std::uint8_t>& buffer, std::vector<std::uint8_t>& frame) {
+    std::size_t length = 0;
+    if (options_.ascii) {
+        for (std::size_t i = 0; i < buffer.size(); ++i)
+            if (buffer[i] == '\n') {
+                length = i + 1;
+                break;
+            }
+    } else if (buffer.size() >= 2) {
+        const int function = buffer[1];
+        if (function >= 1 && function <= 6)
+            length = 8;
+        else if ((function == 15 || function == 16) && buffer.size() >= 7)
+            length = 9 + buffer[6];
+        if (length > buffer.size())
+            length = 0;
+    }
+    if (length == 0)
+        return false;
+    frame.assign(buffer.begin(), buffer.begin() + static_cast<long>(length));
+    buffer.erase(buffer.begin(), buffer.begin() + static_cast<long>(length));
+    return true;
+}
+
+void ModbusSlave::Run() {
+    std::vector<std::uint8_t> buffer;
+    while (running_) {
+        pollfd fds[2] = {{pty_.Fd(), POLLIN, 0}, {wake_[0], POLLIN, 0}};
+        const int r = ::poll(fds, 2, buffer.empty() ? -1 : kGapMs);
+        if (!running_)
+            break;
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if (r == 0) {
+            // A frame that never completed: whatever it was, it gets no answer.
+            if (!options_.ascii && buffer.size() >= 2)
+                Serve(buffer);
+            buffer.clear();
+            continue;
+        }
+        if (fds[0].revents & POLLIN) {
+            std::uint8_t chunk[512];
+            const ssize_t n = ::read(pty_.Fd(), chunk, sizeof chunk);
+            if (n > 0)
+                buffer.insert(buffer.end(), chunk, chunk + n);
+        } else if (fds[0].revents & (POLLHUP | POLLERR)) {
+            // Nobody has the device open: wait for the next opener.
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        std::vector<std::uint8_t> frame;
+        while (TakeFrame(buffer, frame))
+            Serve(frame);
+        if (buffer.size() > 1024)
+            buffer.clear();
+    }
+}
+
+std::vector<std::uint8_t> ModbusSlave::Answer(const std::vector<std::uint8_t>& request) {
+    Drain(pair_[0]);
+    Drain(pair_[1]);
+    if (::send(pair_[0], request.data(), request.size(), MSG_NOSIGNAL) !=
+        static_cast<ssize_t>(request.size()))
+        return {};
+    std::uint8_t indication[MODBUS_TCP_MAX_ADU_LENGTH];
+    const int length = modbus_receive(context_, indication);
+    if (length <= 0)
+        return {}; // bad CRC or a broken frame: a real slave stays silent
+    const int function = indication[options_.ascii ? 7 : 1];
+    if (function == 5 || function == 6 || function == 15 || function == 16)
+        ++writes_;
+    RefreshInputs();
+    if (modbus_reply(context_, indication, length, mapping_) <= 0)
+        return {};
+    std::vector<std::uint8_t> reply(MODBUS_TCP_MAX_ADU_LENGTH);
+    const ssize_t n = ::recv(pair_[0], reply.data(), reply.size(), MSG_DONTWAIT);
+    reply.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    return reply;
+}
+
+void ModbusSlave::Serve(const std::vector<std::uint8_t>& frame) {
+    ++requests_;
+    // The request's own time on the line: the pseudo-terminal delivered it at once.
+    TakeLineTime(frame.size());
+    std::vector<std::uint8_t> reply;
+    if (options_.ascii) {
+        std::vector<std::uint8_t> message;
+        const std::string text(frame.begin(), frame.end());
+        if (ModbusAscii::Decode(text, message) != ModbusAscii::Decoded::Ok || message.size() < 2 ||
+            !options_.units.count(message[0]))
+            return;
+        modbus_set_slave(context_, message[0]);
+        // MBAP header: transaction, protocol 0, length of unit and PDU.
+        std::vector<std::uint8_t> request = {0, 1, 0, 0, static_cast<std::uint8_t>(message.size() >> 8),
+                                             static_cast<std::uint8_t>(message.size() & 0xFF)};
+        request.insert(request.end(), message.begin(), message.end());
+        const auto answer = Answer(request);
+        if (answer.size() < 8)
+            return;
+        const std::string encoded =
+            ModbusAscii::Encode(std::vector<std::uint8_t>(answer.begin() + 6, answer.end()));
+        reply.assign(encoded.begin(), encoded.end());
+    } else {
+        if (!options_.units.count(frame[0]))
+            return;
+        modbus_set_slave(context_, frame[0]);
+        reply = Answer(frame);
+    }
+    if (reply.empty())
+        return;
+    TakeLineTime(reply.size());
+    std::size_t done = 0;
+    while (done < reply.size()) {
+        const ssize_t n = ::write(pty_.Fd(), reply.data() + done, reply.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EAGAIN) {
+            pollfd p{pty_.Fd(), POLLOUT, 0};
+            ::poll(&p, 1, 100);
+        } else {
+            break;
+        }
+    }
+}
+
+} // namespace varkel::sim

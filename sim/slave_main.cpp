@@ -1,0 +1,83 @@
+// varkel-slave: a virtual Modbus slave on a pseudo-terminal, for trying
+// the command test without hardware.
+#include "model/Catalog.h"
+#include "model/TextTable.h"
+#include "sim/ModbusSlave.h"
+
+#include <CLI/CLI.hpp>
+
+#include <atomic>
+#include <csignal>
+#include <filesystem>
+#include <iostream>
+#include <thread>
+
+namespace {
+
+std::atomic<bool> stopRequested{false};
+
+void OnSignal(int) {
+    stopRequested = true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace varkel;
+    SetTextLanguage(TextLanguage::Chinese);
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--lang" && std::string(argv[i + 1]) == "en")
+            SetTextLanguage(TextLanguage::English);
+
+    CLI::App app{Text(Msg::SlaveAbout), "varkel-slave"};
+    std::vector<int> units;
+    sim::SlaveOptions options;
+    std::string linkPath, language;
+    app.add_option("--unit", units, Text(Msg::SlaveUnitOption))->check(CLI::Range(1, 247));
+    app.add_option("--limit", options.highestAddress, Text(Msg::SlaveLimitOption))
+        ->check(CLI::Range(0, 65535));
+    app.add_flag("--ascii", options.ascii, Text(Msg::SlaveAsciiOption));
+    app.add_option("--baud", options.lineBaud, Text(Msg::SlaveBaudOption))
+        ->check(CLI::Range(0, 115200));
+    app.add_option("--link", linkPath, Text(Msg::SlaveLinkOption));
+    app.add_option("--lang", language, Text(Msg::SlaveLangOption))->check(CLI::IsMember({"zh", "en"}));
+    CLI11_PARSE(app, argc, argv);
+    if (!units.empty())
+        options.units = std::set<int>(units.begin(), units.end());
+
+    sim::ModbusSlave slave(options);
+    std::string error;
+    if (!slave.Start(&error)) {
+        std::cerr << Text(Msg::SlaveCannotOpen, {error}) << "\n";
+        return 1;
+    }
+    if (!linkPath.empty()) {
+        std::error_code ec;
+        if (std::filesystem::is_symlink(linkPath, ec))
+            std::filesystem::remove(linkPath, ec);
+        std::filesystem::create_symlink(slave.DevicePath(), linkPath, ec);
+        if (ec) {
+            std::cerr << Text(Msg::SlaveCannotLink, {linkPath, ec.message()}) << "\n";
+            return 1;
+        }
+    }
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    std::string unitList;
+    for (int unit : options.units)
+        unitList += (unitList.empty() ? "" : ",") + std::to_string(unit);
+    std::cout << slave.DevicePath() << std::endl;
+    std::cerr << Text(Msg::SlaveReady, {options.ascii ? "ASCII" : "RTU", unitList,
+                                        slave.DevicePath() + (linkPath.empty() ? "" : " (" + linkPath + ")")})
+              << std::endl;
+    while (!stopRequested)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    slave.Stop();
+    if (!linkPath.empty()) {
+        std::error_code ec;
+        if (std::filesystem::is_symlink(linkPath, ec) &&
+            std::filesystem::read_symlink(linkPath, ec) == slave.DevicePath())
+            std::filesystem::remove(linkPath, ec);
+    }
+    return 0;
+}
