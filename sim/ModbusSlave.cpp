@@ -41,6 +41,11 @@ bool ModbusSlave::Start(std::string* error) {
     };
     if (!pty_.Open(error))
         return false;
+    // Holding the device side open keeps the master side from reporting a
+    // hang-up between two users, so a new opener is answered at once.
+    hold_ = ::open(pty_.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (hold_ < 0)
+        return fail("open");
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair_) != 0)
         return fail("socketpair");
     if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0)
@@ -89,6 +94,9 @@ void ModbusSlave::Stop() {
             fds[i] = -1;
         }
     }
+    if (hold_ >= 0)
+        ::close(hold_);
+    hold_ = -1;
     pty_.Close();
 }
 
@@ -100,12 +108,13 @@ void ModbusSlave::RefreshInputs() {
         mapping_->tab_input_registers[i] = static_cast<std::uint16_t>(i + seconds);
 }
 
-void ModbusSlave::TakeLineTime(std::size_t bytes) const {
+void ModbusSlave::TakeLineTime(std::chrono::steady_clock::time_point from,
+                               std::size_t bytes) const {
     if (options_.lineBaud <= 0)
         return;
     const auto ns = static_cast<long long>(bytes) * options_.bitsPerCharacter * 1000000000LL /
                     options_.lineBaud;
-    std::this_thread::sleep_for(std::chrono::nanoseconds(ns));
+    std::this_thread::sleep_until(from + std::chrono::nanoseconds(ns));
 }
 
 // A whole request at the front of the buffer: ASCII up to its LF, RTU by
@@ -194,8 +203,7 @@ std::vector<std::uint8_t> ModbusSlave::Answer(const std::vector<std::uint8_t>& r
 
 void ModbusSlave::Serve(const std::vector<std::uint8_t>& frame) {
     ++requests_;
-    // The request's own time on the line: the pseudo-terminal delivered it at once.
-    TakeLineTime(frame.size());
+    const auto arrived = std::chrono::steady_clock::now();
     std::vector<std::uint8_t> reply;
     if (options_.ascii) {
         std::vector<std::uint8_t> message;
@@ -222,7 +230,9 @@ void ModbusSlave::Serve(const std::vector<std::uint8_t>& frame) {
     }
     if (reply.empty())
         return;
-    TakeLineTime(reply.size());
+    // The pseudo-terminal delivered the request at once: the answer leaves
+    // when both frames would have passed the line, our own work included.
+    TakeLineTime(arrived, frame.size() + reply.size());
     std::size_t done = 0;
     while (done < reply.size()) {
         const ssize_t n = ::write(pty_.Fd(), reply.data() + done, reply.size() - done);

@@ -47,11 +47,12 @@ private:
     bool TakeFrame(std::vector<std::uint8_t>& buffer, std::vector<std::uint8_t>& frame);
     void Serve(const std::vector<std::uint8_t>& frame);
     std::vector<std::uint8_t> Answer(const std::vector<std::uint8_t>& request);
-    void TakeLineTime(std::size_t bytes) const;
+    void TakeLineTime(std::chrono::steady_clock::time_point from, std::size_t bytes) const;
     void RefreshInputs();
 
     SlaveOptions options_;
     Pty pty_;
+    int hold_ = -1;
     int pair_[2] = {-1, -1};
     int wake_[2] = {-1, -1};
     _modbus* context_ = nullptr;
