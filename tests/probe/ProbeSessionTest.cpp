@@ -266,3 +266,30 @@ TEST(ProbeSession, AsciiAgainstTheVirtualSlave) {
 
 } // namespace
 } // namespace varkel
+
+namespace varkel {
+namespace {
+
+// A pseudo-terminal keeps no stick parity: the port must then be refused
+// with the setting named, never opened without it.
+TEST(ProbeSession, MarkParityIsNeverQuietlyDropped) {
+    TestSlave slave;
+    ASSERT_TRUE(slave.Start());
+    for (bool ascii : {false, true}) {
+        auto project = ProbeProject();
+        project->GetSubnet().SetChoiceIndex(Subnet::ParityIndex, 3);
+        project->GetSubnet().SetChoiceIndex(Subnet::CommModeIndex, ascii ? 1 : 0);
+        AddCommand(*project, 2, 0, 1, "0000H");
+        Collected got;
+        const ProbeOutcome outcome = RunPasses(PlanOf(*project), slave.DevicePath(), 1, got);
+        if (outcome.code == Success)
+            continue; // the driver took mark parity
+        EXPECT_EQ(outcome.code, PortOpenFailed);
+        EXPECT_NE(outcome.message.find("Mark"), std::string::npos) << outcome.message;
+        EXPECT_TRUE(got.results.empty());
+        EXPECT_EQ(slave.Requests(), 0);
+    }
+}
+
+} // namespace
+} // namespace varkel
