@@ -111,8 +111,8 @@ TextPair TextPairOf(Msg id) {
         return {"Varkel 网关配置工具的命令行界面: 不打开窗口完成配置工具的每项工作。",
                 "Varkel gateway configuration from the command line: every job of the configuration tool without a window."};
     case Msg::CliFooter:
-        return {"退出状态: 0 成功; 1 diff 发现差异; 3-11, 13 结果代码 (与网关操作相同); 64 用法错误或拒绝的编辑; 65 输入不是有效配置; 66 输入文件缺失或不可读; 73 无法写入输出。失败时不写入任何文件。详见 docs/cli.md。",
-                "Exit status: 0 success; 1 diff found differences; 3-11, 13 the result code of the operation; 64 usage error or refused edit; 65 input is not a valid configuration; 66 input file missing or unreadable; 73 output cannot be written. Nothing is written on failure. See docs/cli.md."};
+        return {"退出状态: 0 成功; 1 diff 发现差异; 3-11, 13 结果代码 (与网关操作相同); 14 probe 有命令未返回数据; 64 用法错误或拒绝的编辑; 65 输入不是有效配置; 66 输入文件缺失或不可读; 73 无法写入输出。失败时不写入任何文件。详见 docs/cli.md。",
+                "Exit status: 0 success; 1 diff found differences; 3-11, 13 the result code of the operation; 14 probe: a command returned no data; 64 usage error or refused edit; 65 input is not a valid configuration; 66 input file missing or unreadable; 73 output cannot be written. Nothing is written on failure. See docs/cli.md."};
     case Msg::CliVersionHelp: return {"显示版本并退出", "Print the version and exit"};
     case Msg::CliLangHelp:
         return {"文本语言: zh (中文, 默认) 或 en (英文)",
