@@ -430,6 +430,29 @@ TextPair TextPairOf(Msg id) {
     case Msg::ProbeCliOrder: return {"32 位值的字节顺序: ABCD, CDAB, BADC, DCBA (默认按命令的字节交换)", "Byte order of 32-bit values: ABCD, CDAB, BADC, DCBA (default follows the command's byte swapping)"};
     case Msg::ProbeCliPassProgress: return {"第 {} 轮 {}/{}", "pass {} {}/{}"};
     case Msg::ProbeVirtualSlave: return {"虚拟从站 (内置)", "Virtual slave (built in)"};
+    case Msg::ProbeDialogTitle: return {"测试命令", "Test Commands"};
+    case Msg::ProbeMenuText: return {"测试命令(&T)...", "&Test Commands..."};
+    case Msg::ProbeToolText: return {"测试命令", "Test Commands"};
+    case Msg::ProbePortLabel: return {"端口:", "Port:"};
+    case Msg::ProbeStart: return {"开始", "Start"};
+    case Msg::ProbeStop: return {"停止", "Stop"};
+    case Msg::ProbeSaveLog: return {"保存日志...", "Save Log..."};
+    case Msg::ProbePassTime: return {"第 {} 轮: {} ms", "Pass {}: {} ms"};
+    case Msg::ProbeTrendHeader: return {"曲线", "Trend"};
+    case Msg::ProbeFormatHeader: return {"格式", "Format"};
+    case Msg::ProbeOrderHeader: return {"字节顺序", "Byte order"};
+    case Msg::ProbeValuesHeader: return {"数值", "Values"};
+    case Msg::ProbePause: return {"暂停", "Pause"};
+    case Msg::ProbeResetZoom: return {"复位缩放", "Reset zoom"};
+    case Msg::ProbeTimeAxis: return {"时间 (s)", "Time (s)"};
+    case Msg::ProbeValueAxis: return {"数值", "Value"};
+    case Msg::ProbeImageDecoded: return {"所选命令在存储区中的字节按 {} {} 读取: {}", "The selected command's bytes in memory read as {} {}: {}"};
+    case Msg::ProbeImageOwner: return {"字节 {}: {}", "Byte {}: {}"};
+    case Msg::ProbeLogFilter: return {"CSV 文件 (*.csv)", "CSV files (*.csv)"};
+    case Msg::ProbeLogSaveFailed: return {"无法写入 {}", "Cannot write {}"};
+    case Msg::ProbeRunning: return {"正在 {} 上测试 (只读取, 从不写入设备)", "Testing on {} (reads only: nothing is ever written to a device)"};
+    case Msg::ProbeSlaveFailed: return {"无法启动虚拟从站: {}", "The virtual slave could not be started: {}"};
+    case Msg::ProbeNoPort: return {"请选择端口", "Choose a port"};
 
     // Timing estimate and I/O list
     case Msg::EstimateUniversalMode: return {"通用模式: 网关不轮询从站, 没有可估算的轮询周期", "Universal mode: the gateway polls no slave, so there is no polling cycle to estimate"};

@@ -9,6 +9,7 @@
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
 #include "ui/ConfigTree.h"
+#include "ui/ProbeDialog.h"
 #include "ui/TimingCommands.h"
 #include "ui/UiText.h"
 #include "ui/UserDialogs.h"
@@ -153,6 +154,10 @@ void CMainFrame::CreateActions() {
     a->setIconText(Local(5017));
     connect(a, &QAction::triggered, view_, &CBriskView::OnConflictDetect);
 
+    a = make(TestCommands, QString::fromStdString(Text(Msg::ProbeMenuText)), "probe.svg");
+    a->setIconText(QString::fromStdString(Text(Msg::ProbeToolText)));
+    connect(a, &QAction::triggered, this, &CMainFrame::OnTestCommands);
+
     a = make(HelpContent, tr("&Contents"), "help.svg");
     a->setShortcut(QKeySequence::HelpContents);
     connect(a, &QAction::triggered, this, &CMainFrame::OnHelpContent);
@@ -190,6 +195,7 @@ void CMainFrame::CreateMenus() {
     edit->addAction(actions_[ExportXls]);
     edit->addAction(actions_[AutoMapping]);
     edit->addAction(actions_[ConflictDetect]);
+    edit->addAction(actions_[TestCommands]);
 
     // The View entries are the panes' own toggles, so their check marks
     // follow the panes also when a pane is closed with its own button.
@@ -239,6 +245,7 @@ void CMainFrame::CreateToolBar() {
     toolbar_->addAction(actions_[AutoMapping]);
     toolbar_->addAction(actions_[ConflictDetect]);
     toolbar_->addAction(actions_[ExportXls]);
+    toolbar_->addAction(actions_[TestCommands]);
     addToolBar(Qt::TopToolBarArea, toolbar_);
 }
 
@@ -248,6 +255,16 @@ void CMainFrame::RebuildTree() {
 
 void CMainFrame::SetAnnotationText(const QString& text) {
     annotation_->setPlainText(text);
+}
+
+void CMainFrame::OnTestCommands() {
+    // Not modal: the engineer keeps editing while the commands run.
+    if (!probe_)
+        probe_ = new ProbeDialog(app_.GetProject(), this);
+    probe_->Refresh();
+    probe_->show();
+    probe_->raise();
+    probe_->activateWindow();
 }
 
 void CMainFrame::UpdateActions() {

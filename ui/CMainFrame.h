@@ -9,6 +9,8 @@ class QToolBar;
 
 namespace varkel {
 
+class ProbeDialog;
+
 class AnnotationPane;
 class CBriskView;
 class CConfigApp;
@@ -38,6 +40,7 @@ public:
         ExportXls,
         AutoMapping,
         ConflictDetect,
+        TestCommands,
         ViewToolbar,
         ViewTree,
         ViewAnnotation,
@@ -80,10 +83,12 @@ private:
     void CreatePanes();
     void OnHelpContent();
     void OnAbout();
+    void OnTestCommands();
 
     CConfigApp& app_;
     CDovelDoc& doc_;
     std::array<QAction*, CommandCount> actions_{};
+    ProbeDialog* probe_ = nullptr; // made on first use, a child of the window
     QToolBar* toolbar_ = nullptr;
     ConfigTree* tree_ = nullptr;
     AnnotationPane* annotation_ = nullptr;

@@ -1,0 +1,150 @@
+// The Test Commands dialog against the built-in virtual slave: a live table
+// and memory image, the trend of ticked values, the log, and that stopping
+// and closing end the test. VARKEL_SCREENSHOTS=folder also saves pictures
+// of the dialog for the manual.
+#include "model/Command.h"
+#include "model/Node.h"
+#include "model/Project.h"
+#include "model/TextTable.h"
+#include "probe/ProbeTypes.h"
+#include "ui/ProbeDialog.h"
+#include "ui/ProbeImageGrid.h"
+#include "ui/ProbeTrendChart.h"
+#include "ui/VirtualSlave.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace varkel;
+
+namespace {
+
+Command* AddCommand(Project& project, int functionIndex, const char* start, const char* count,
+                    const char* mapping) {
+    Subnet& subnet = project.GetSubnet();
+    Node* node = subnet.GetNodeAt(0) ? subnet.GetNodeAt(0) : subnet.CreateNode();
+    Command* command = node->CreateCommand(functionIndex);
+    command->GetItem(Command::RegisterRow)->SetValue(start);
+    command->GetItem(Command::DataNumberRow)->SetValue(count);
+    command->GetItem(Command::MappingRow)->SetValue(mapping);
+    command->GetItem(Command::BitOffsetRow)->SetValue("0");
+    return command;
+}
+
+void FillProject(Project& project) {
+    AddCommand(project, 2, "0", "4", "0000H");
+    Command* swapped = AddCommand(project, 3, "10", "2", "0008H");
+    swapped->GetItem(Command::SwappingRow)->SetValue(
+        swapped->GetItem(Command::SwappingRow)->GetChoices()[2]);
+    AddCommand(project, 0, "0", "12", "000CH");
+    AddCommand(project, 13, "200", "2", "4000H");
+}
+
+void Shoot(QWidget& widget, const char* name) {
+    const QByteArray folder = qgetenv("VARKEL_SCREENSHOTS");
+    if (!folder.isEmpty())
+        widget.grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
+}
+
+} // namespace
+
+class ProbeDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        if (qgetenv("VARKEL_SCREENSHOT_LANG") == "zh")
+            SetTextLanguage(TextLanguage::Chinese);
+        else
+            SetTextLanguage(TextLanguage::English);
+    }
+
+    void RunsAgainstTheVirtualSlave() {
+        Project project;
+        project.GetSubnet().GetItem(Subnet::PollDelayIndex)->SetValue("50");
+        FillProject(project);
+        ProbeDialog dialog(project);
+        dialog.SelectVirtualSlave();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.Table()->rowCount(), 4);
+
+        dialog.Table()->item(0, ProbeDialog::TrendColumn)->setCheckState(Qt::Checked);
+        auto* format = qobject_cast<QComboBox*>(dialog.Table()->cellWidget(1, ProbeDialog::FormatColumn));
+        QVERIFY(format);
+        format->setCurrentIndex(1); // uint16
+        dialog.Start();
+        QVERIFY(dialog.IsRunning());
+        // Three passes at least, so that the trend has a line.
+        QVERIFY(QTest::qWaitFor([&] { return dialog.ResultCount() >= 12; }, 10000));
+        QVERIFY2(!dialog.PassText().isEmpty(), qPrintable(dialog.StatusText()));
+
+        QTableWidget* table = dialog.Table();
+        for (int row = 0; row < 4; ++row)
+            QCOMPARE(table->item(row, ProbeDialog::StatusColumn)->text(),
+                     QString::fromStdString(Text(Msg::ProbeStatusOk)));
+        QCOMPARE(table->item(0, ProbeDialog::ValuesColumn)->text(),
+                 QStringLiteral("0000=0 0001=1 0002=2 0003=3"));
+        QCOMPARE(table->item(3, ProbeDialog::MemoryColumn)->text(),
+                 QString::fromStdString(Text(Msg::ProbeOutputMemory)) + QStringLiteral(" 0.0-3.7"));
+        QVERIFY(dialog.Trend()->PointCount(0, 0) >= 2);
+        QCOMPARE(dialog.Trend()->SeriesCount(), 4);
+
+        // The image: register 1 of the first command at bytes 2 and 3; the
+        // four-byte swapped pair reversed; bytes no command fills marked.
+        ProbeImageGrid* image = dialog.ImageGrid();
+        QCOMPARE(image->item(0, 3)->text(), QStringLiteral("01"));
+        QCOMPARE(image->Image().Owner(8), 1);
+        QCOMPARE(image->item(1, 1)->text(), QStringLiteral("00"));
+        QCOMPARE(image->item(1, 3)->text(), QStringLiteral("00"));
+        QVERIFY(image->item(1, 0)->text() != QStringLiteral("00"));
+        QCOMPARE(image->item(20, 7)->text(), QStringLiteral("--"));
+        table->selectRow(1);
+        Shoot(dialog, qgetenv("VARKEL_SCREENSHOT_LANG") == "zh" ? "probe_zh.png" : "probe_en.png");
+
+        dialog.Stop();
+        QVERIFY(!dialog.IsRunning());
+        const int results = dialog.ResultCount();
+        QTest::qWait(150);
+        QCOMPARE(dialog.ResultCount(), results);
+
+        QTemporaryDir folder;
+        const QString log = folder.filePath(QStringLiteral("log.csv"));
+        QVERIFY(dialog.SaveLog(log));
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), results + 1);
+        QVERIFY(lines[1].contains(QStringLiteral(",ok,")));
+        QVERIFY(lines[1].contains(QStringLiteral("0 1 2 3")));
+    }
+
+    void ClosingStopsTheTest() {
+        Project project;
+        FillProject(project);
+        auto* dialog = new ProbeDialog(project);
+        dialog->SelectVirtualSlave();
+        dialog->show();
+        dialog->Start();
+        QVERIFY(QTest::qWaitFor([&] { return dialog->ResultCount() >= 1; }, 5000));
+        dialog->close();
+        QVERIFY(!dialog->IsRunning());
+        delete dialog;
+    }
+
+    void RefusedConfigurationListsItsProblems() {
+        Project project;
+        Command* empty = AddCommand(project, 2, "0", "", "0000H");
+        (void)empty;
+        ProbeDialog dialog(project);
+        dialog.SelectVirtualSlave();
+        dialog.Start();
+        QVERIFY(!dialog.IsRunning());
+        QVERIFY(dialog.StatusText().contains(QString::fromStdString(Text(Msg::ProbeProblemsTitle))));
+    }
+};
+
+QTEST_MAIN(ProbeDialogTest)
+#include "ProbeDialogTest.moc"

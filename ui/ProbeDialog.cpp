@@ -1,0 +1,484 @@
+#include "ui/ProbeDialog.h"
+
+#include "link/PortList.h"
+#include "model/Catalog.h"
+#include "model/Project.h"
+#include "model/ResultCode.h"
+#include "ui/ProbeImageGrid.h"
+#include "ui/ProbeTrendChart.h"
+#include "ui/UserDialogs.h"
+#include "ui/VirtualSlave.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTextStream>
+#include <QVBoxLayout>
+
+namespace varkel {
+namespace {
+
+const char* const kLastPortSetting = "probe/lastPort";
+const char* const kVirtualKey = "virtual";
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString StatusString(const ProbeResult& result) {
+    switch (result.status) {
+    case ProbeStatus::Ok: return Q(Text(Msg::ProbeStatusOk));
+    case ProbeStatus::Exception:
+        return Q(Text(Msg::ProbeStatusException,
+                      {std::to_string(result.exception), ExceptionName(result.exception)}));
+    case ProbeStatus::Timeout: return Q(Text(Msg::ProbeStatusTimeout));
+    case ProbeStatus::BadCheck: return Q(Text(Msg::ProbeStatusBadCheck));
+    case ProbeStatus::Mismatch: return Q(Text(Msg::ProbeStatusMismatch));
+    case ProbeStatus::PortFailed: break;
+    }
+    return Q(Text(Msg::ProbeStatusPort));
+}
+
+QColor StatusColour(ProbeStatus status) {
+    switch (status) {
+    case ProbeStatus::Ok: return {200, 240, 200};
+    case ProbeStatus::Exception: return {255, 230, 150};
+    default: break;
+    }
+    return {255, 190, 190};
+}
+
+constexpr ValueDecoder::Format kFormats[] = {
+    ValueDecoder::Format::Hex, ValueDecoder::Format::Unsigned16, ValueDecoder::Format::Signed16,
+    ValueDecoder::Format::Int32, ValueDecoder::Format::Float32};
+constexpr ValueDecoder::Order kOrders[] = {ValueDecoder::Order::ABCD, ValueDecoder::Order::CDAB,
+                                           ValueDecoder::Order::BADC, ValueDecoder::Order::DCBA};
+
+} // namespace
+
+ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), project_(project) {
+    setObjectName(QStringLiteral("probeDialog"));
+    setWindowTitle(Q(Text(Msg::ProbeDialogTitle)));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/probe.svg")));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setModal(false);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(Q(Text(Msg::ProbePortLabel))));
+    portList_ = new QComboBox;
+    portList_->setObjectName(QStringLiteral("probePort"));
+    portList_->setMinimumContentsLength(24);
+    top->addWidget(portList_, 1);
+    startButton_ = new QPushButton(Q(Text(Msg::ProbeStart)));
+    stopButton_ = new QPushButton(Q(Text(Msg::ProbeStop)));
+    saveButton_ = new QPushButton(Q(Text(Msg::ProbeSaveLog)));
+    top->addWidget(startButton_);
+    top->addWidget(stopButton_);
+    top->addWidget(saveButton_);
+    passLabel_ = new QLabel;
+    passLabel_->setObjectName(QStringLiteral("probePass"));
+    passLabel_->setMinimumWidth(160);
+    top->addWidget(passLabel_);
+
+    table_ = new QTableWidget(0, ColumnCount);
+    table_->setObjectName(QStringLiteral("probeTable"));
+    table_->setHorizontalHeaderLabels(
+        {Q(Text(Msg::ProbeTrendHeader)), Q(Text(Msg::ProbeHeaderCommand)),
+         Q(Text(Msg::ProbeHeaderFunction)), Q(Text(Msg::ProbeHeaderSlave)),
+         Q(Text(Msg::ProbeHeaderAddress)), Q(Text(Msg::ProbeHeaderStatus)),
+         Q(Text(Msg::ProbeValuesHeader)), Q(Text(Msg::ProbeFormatHeader)),
+         Q(Text(Msg::ProbeOrderHeader)), Q(Text(Msg::ProbeHeaderMemory)),
+         Q(Text(Msg::ProbeHeaderTime))});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->verticalHeader()->setVisible(false);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(ValuesColumn, QHeaderView::Stretch);
+
+    image_ = new ProbeImageGrid;
+    decoded_ = new QLabel;
+    decoded_->setObjectName(QStringLiteral("probeDecoded"));
+    decoded_->setWordWrap(true);
+    auto* note = new QLabel(Q(Text(Msg::ProbeImageNote)));
+    note->setWordWrap(true);
+    auto* imageBox = new QWidget;
+    auto* imageLayout = new QVBoxLayout(imageBox);
+    imageLayout->setContentsMargins(0, 0, 0, 0);
+    imageLayout->addWidget(new QLabel(Q(Text(Msg::ProbeImageTitle))));
+    imageLayout->addWidget(image_, 1);
+    imageLayout->addWidget(decoded_);
+    imageLayout->addWidget(note);
+
+    trend_ = new ProbeTrendChart;
+    pause_ = new QCheckBox(Q(Text(Msg::ProbePause)));
+    auto* resetZoom = new QPushButton(Q(Text(Msg::ProbeResetZoom)));
+    auto* trendBox = new QWidget;
+    auto* trendLayout = new QVBoxLayout(trendBox);
+    trendLayout->setContentsMargins(0, 0, 0, 0);
+    trendLayout->addWidget(trend_, 1);
+    auto* trendButtons = new QHBoxLayout;
+    trendButtons->addWidget(pause_);
+    trendButtons->addWidget(resetZoom);
+    trendButtons->addStretch(1);
+    trendLayout->addLayout(trendButtons);
+
+    auto* lower = new QSplitter(Qt::Horizontal);
+    lower->addWidget(imageBox);
+    lower->addWidget(trendBox);
+    lower->setStretchFactor(0, 2);
+    lower->setStretchFactor(1, 3);
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(table_);
+    split->addWidget(lower);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
+
+    statusLabel_ = new QLabel;
+    statusLabel_->setObjectName(QStringLiteral("probeStatus"));
+    statusLabel_->setWordWrap(true);
+    statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(split, 1);
+    layout->addWidget(statusLabel_);
+
+    connect(startButton_, &QPushButton::clicked, this, &ProbeDialog::Start);
+    connect(stopButton_, &QPushButton::clicked, this, &ProbeDialog::Stop);
+    connect(saveButton_, &QPushButton::clicked, this, &ProbeDialog::OnSaveLog);
+    connect(pause_, &QCheckBox::toggled, this, [this](bool on) { trend_->SetPaused(on); });
+    connect(resetZoom, &QPushButton::clicked, this, [this] { trend_->ResetZoom(); });
+    connect(table_, &QTableWidget::itemSelectionChanged, this, &ProbeDialog::ShowSelected);
+    connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (item->column() == TrendColumn && item->checkState() == Qt::Unchecked)
+            trend_->RemoveCommand(item->row());
+    });
+
+    QList<Port> ports;
+    for (const SerialPortInfo& info : ListSerialPorts())
+        ports << Port{QString::fromStdString(info.name), QString::fromStdString(info.path), false};
+    ports << Port{Q(Text(Msg::ProbeVirtualSlave)), QString(), true};
+    SetPorts(ports);
+    BuildTable();
+    SetRunning(false);
+    resize(1100, 760);
+}
+
+ProbeDialog::~ProbeDialog() {
+    Stop();
+}
+
+void ProbeDialog::SetPorts(const QList<Port>& ports) {
+    ports_ = ports;
+    portList_->clear();
+    for (const Port& port : ports_)
+        portList_->addItem(port.label, port.virtualSlave ? QString::fromLatin1(kVirtualKey) : port.device);
+    const int last = portList_->findData(QSettings().value(QLatin1String(kLastPortSetting)).toString());
+    portList_->setCurrentIndex(last >= 0 ? last : (ports_.isEmpty() ? -1 : 0));
+}
+
+void ProbeDialog::SelectVirtualSlave() {
+    portList_->setCurrentIndex(portList_->findData(QString::fromLatin1(kVirtualKey)));
+}
+
+void ProbeDialog::BuildTable() {
+    std::vector<ProbeProblem> problems;
+    const int code = plan_.Build(project_, problems);
+    latest_.assign(plan_.Commands().size(), ProbeResult{});
+    image_->SetPlan(plan_);
+    const QSignalBlocker block(table_);
+    table_->setRowCount(static_cast<int>(plan_.Commands().size()));
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const ProbeCommand& c = plan_.Commands()[static_cast<std::size_t>(row)];
+        auto* trend = new QTableWidgetItem;
+        trend->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        trend->setCheckState(Qt::Unchecked);
+        table_->setItem(row, TrendColumn, trend);
+        QString name = QStringLiteral("#%1 %2").arg(c.index).arg(Q(c.name));
+        auto* command = new QTableWidgetItem(name);
+        if (c.IsWriteChecked())
+            command->setToolTip(Q(Text(Msg::ProbeWriteChecked, {std::to_string(c.function)})));
+        table_->setItem(row, CommandColumn, command);
+        table_->setItem(row, FunctionColumn, new QTableWidgetItem(
+                                                 c.IsWriteChecked() ? QStringLiteral("%1 (%2)").arg(c.function).arg(c.configuredFunction)
+                                                                    : QString::number(c.function)));
+        table_->setItem(row, SlaveColumn, new QTableWidgetItem(QString::number(c.slave)));
+        table_->setItem(row, AddressColumn,
+                        new QTableWidgetItem(QStringLiteral("%1 x%2").arg(c.address).arg(c.count)));
+        table_->setItem(row, StatusColumn, new QTableWidgetItem);
+        table_->setItem(row, ValuesColumn, new QTableWidgetItem);
+        table_->setItem(row, MemoryColumn,
+                        new QTableWidgetItem(Q(Text(c.output ? Msg::ProbeOutputMemory : Msg::ProbeInputMemory) +
+                                               " " + MemoryImage::RangeText(c))));
+        table_->item(row, MemoryColumn)->setBackground(c.output ? QColor(Qt::white) : ProbeImageGrid::CommandColour(row));
+        table_->setItem(row, TimeColumn, new QTableWidgetItem);
+        if (c.IsRegisters()) {
+            auto* format = new QComboBox;
+            for (auto f : kFormats)
+                format->addItem(QString::fromLatin1(ValueDecoder::FormatName(f)));
+            auto* order = new QComboBox;
+            for (auto o : kOrders)
+                order->addItem(QString::fromLatin1(ValueDecoder::OrderName(o)));
+            order->setCurrentIndex(static_cast<int>(ValueDecoder::DefaultOrder(c.swapping)));
+            table_->setCellWidget(row, FormatColumn, format);
+            table_->setCellWidget(row, OrderColumn, order);
+            auto refresh = [this, row] {
+                ShowValues(row);
+                trend_->RemoveCommand(row);
+                ShowSelected();
+            };
+            connect(format, &QComboBox::currentIndexChanged, this, refresh);
+            connect(order, &QComboBox::currentIndexChanged, this, refresh);
+        }
+    }
+    if (code != Success) {
+        QStringList lines{Q(Text(Msg::ProbeProblemsTitle))};
+        for (const ProbeProblem& p : problems)
+            lines << QStringLiteral("[%1] %2: %3: %4")
+                         .arg(p.code)
+                         .arg(Q(ResultMessage(p.code)), Q(p.where), Q(p.what));
+        statusLabel_->setText(lines.join(QLatin1Char('\n')));
+    }
+}
+
+ValueDecoder::Format ProbeDialog::FormatOf(int row) const {
+    auto* combo = qobject_cast<QComboBox*>(table_->cellWidget(row, FormatColumn));
+    return combo && combo->currentIndex() >= 0 ? kFormats[combo->currentIndex()] : ValueDecoder::Format::Hex;
+}
+
+ValueDecoder::Order ProbeDialog::OrderOf(int row) const {
+    auto* combo = qobject_cast<QComboBox*>(table_->cellWidget(row, OrderColumn));
+    return combo && combo->currentIndex() >= 0 ? kOrders[combo->currentIndex()] : ValueDecoder::Order::ABCD;
+}
+
+std::vector<std::string> ProbeDialog::Values(int row, const ProbeResult& result) const {
+    const ProbeCommand& c = plan_.Commands()[static_cast<std::size_t>(row)];
+    if (!c.IsRegisters()) {
+        std::vector<std::string> bits;
+        for (std::uint8_t b : result.bits)
+            bits.push_back(b ? "1" : "0");
+        return bits;
+    }
+    const ValueDecoder::Format format = FormatOf(row);
+    if (format == ValueDecoder::Format::Hex) {
+        std::vector<std::string> out;
+        char text[24];
+        for (std::uint16_t r : result.registers) {
+            std::snprintf(text, sizeof text, "%04X=%u", r, r);
+            out.emplace_back(text);
+        }
+        return out;
+    }
+    return ValueDecoder::DecodeRegisters(result.registers, format, OrderOf(row));
+}
+
+void ProbeDialog::ShowValues(int row) {
+    const ProbeResult& result = latest_[static_cast<std::size_t>(row)];
+    if (result.pass == 0)
+        return;
+    QStringList values;
+    for (const std::string& v : Values(row, result))
+        values << Q(v);
+    table_->item(row, ValuesColumn)->setText(values.join(QLatin1Char(' ')));
+}
+
+void ProbeDialog::ShowSelected() {
+    const auto selected = table_->selectionModel()->selectedRows();
+    const int row = selected.isEmpty() ? -1 : selected.first().row();
+    image_->SelectCommand(row);
+    decoded_->clear();
+    if (row < 0)
+        return;
+    const ProbeCommand& c = plan_.Commands()[static_cast<std::size_t>(row)];
+    if (c.output || !c.IsRegisters())
+        return;
+    const auto& bytes = image_->Image().Bytes();
+    const int first = c.mapByte;
+    const int last = std::min<int>(kMemoryBytes, first + 2 * c.count);
+    if (image_->Image().Owner(first) != row)
+        return;
+    std::vector<std::uint8_t> slice(bytes.begin() + first, bytes.begin() + last);
+    const auto format = FormatOf(row) == ValueDecoder::Format::Hex ? ValueDecoder::Format::Unsigned16 : FormatOf(row);
+    std::string values;
+    for (const std::string& v : ValueDecoder::Decode(slice, format, OrderOf(row)))
+        values += (values.empty() ? "" : " ") + v;
+    decoded_->setText(Q(Text(Msg::ProbeImageDecoded,
+                             {ValueDecoder::FormatName(format), ValueDecoder::OrderName(OrderOf(row)), values})));
+}
+
+void ProbeDialog::Refresh() {
+    if (!IsRunning()) {
+        statusLabel_->clear();
+        BuildTable();
+    }
+}
+
+void ProbeDialog::Start() {
+    if (IsRunning())
+        return;
+    statusLabel_->clear();
+    BuildTable();
+    if (plan_.Commands().empty())
+        return;
+    const int index = portList_->currentIndex();
+    if (index < 0 || index >= ports_.size()) {
+        statusLabel_->setText(Q(Text(Msg::ProbeNoPort)));
+        return;
+    }
+    const Port port = ports_[index];
+    QSettings().setValue(QLatin1String(kLastPortSetting), portList_->currentData());
+    std::string device = port.device.toStdString();
+    if (port.virtualSlave) {
+        std::string error;
+        device = VirtualSlave::Shared().Device(plan_.Line().ascii, plan_.Commands().front().slave,
+                                               plan_.Line().baud, &error);
+        if (device.empty()) {
+            statusLabel_->setText(Q(Text(Msg::ProbeSlaveFailed, {error})));
+            return;
+        }
+    }
+    log_.clear();
+    trend_->Clear();
+    started_ = QDateTime::currentDateTime();
+    session_ = std::make_unique<ProbeSession>(plan_);
+    // The session calls back on its worker; the window is changed on its own thread.
+    session_->SetResultCallback([this](const ProbeResult& r) {
+        QMetaObject::invokeMethod(this, [this, r] { OnResult(r); }, Qt::QueuedConnection);
+    });
+    session_->SetPassCallback([this](const PassSummary& s, const MemoryImage& image) {
+        QMetaObject::invokeMethod(this, [this, s, image] { OnPass(s, image); }, Qt::QueuedConnection);
+    });
+    session_->SetFinishedCallback([this](const ProbeOutcome& o) {
+        QMetaObject::invokeMethod(this, [this, o] { OnFinished(o); }, Qt::QueuedConnection);
+    });
+    statusLabel_->setText(Q(Text(Msg::ProbeRunning, {device})));
+    SetRunning(true);
+    session_->Start(device, 0);
+}
+
+void ProbeDialog::Stop() {
+    if (!session_)
+        return;
+    // Ends within one response time-out; the worker's last calls are
+    // dropped with the session's queued events if the window goes.
+    session_->Stop();
+    session_->Wait();
+    SetRunning(false);
+}
+
+bool ProbeDialog::IsRunning() const {
+    return session_ && session_->IsRunning();
+}
+
+void ProbeDialog::SetRunning(bool running) {
+    startButton_->setEnabled(!running);
+    stopButton_->setEnabled(running);
+    portList_->setEnabled(!running);
+}
+
+void ProbeDialog::OnResult(const ProbeResult& result) {
+    const int row = result.command;
+    if (row < 0 || row >= table_->rowCount())
+        return;
+    log_.push_back({QDateTime::currentDateTime(), result});
+    latest_[static_cast<std::size_t>(row)] = result;
+    QTableWidgetItem* status = table_->item(row, StatusColumn);
+    status->setText(StatusString(result));
+    status->setBackground(StatusColour(result.status));
+    table_->item(row, TimeColumn)->setText(QString::number(result.ms, 'f', 1));
+    if (result.status == ProbeStatus::Ok)
+        ShowValues(row);
+    else
+        table_->item(row, ValuesColumn)->setText(QString());
+    if (result.status == ProbeStatus::Ok && table_->item(row, TrendColumn)->checkState() == Qt::Checked) {
+        const double seconds = started_.msecsTo(QDateTime::currentDateTime()) / 1000.0;
+        const auto values = Values(row, result);
+        const bool hex = FormatOf(row) == ValueDecoder::Format::Hex;
+        for (std::size_t i = 0; i < values.size() && i < 8; ++i) {
+            const double y = hex ? (plan_.Commands()[static_cast<std::size_t>(row)].IsRegisters()
+                                        ? result.registers[i]
+                                        : result.bits[i])
+                                 : std::strtod(values[i].c_str(), nullptr);
+            trend_->AddPoint(row, static_cast<int>(i),
+                             QStringLiteral("#%1[%2]").arg(plan_.Commands()[static_cast<std::size_t>(row)].index).arg(i),
+                             seconds, y);
+        }
+    }
+}
+
+void ProbeDialog::OnPass(const PassSummary& summary, const MemoryImage& image) {
+    passLabel_->setText(Q(Text(Msg::ProbePassTime,
+                               {std::to_string(summary.pass), QString::number(summary.ms, 'f', 1).toStdString()})));
+    image_->ShowImage(image);
+    ShowSelected();
+}
+
+void ProbeDialog::OnFinished(const ProbeOutcome& outcome) {
+    SetRunning(false);
+    if (outcome.code != Success)
+        statusLabel_->setText(Q(ResultMessage(outcome.code) + ": " + outcome.message));
+    else if (outcome.stopped)
+        statusLabel_->setText(Q(Text(Msg::ProbeStopped)));
+}
+
+QString ProbeDialog::StatusText() const {
+    return statusLabel_->text();
+}
+
+QString ProbeDialog::PassText() const {
+    return passLabel_->text();
+}
+
+bool ProbeDialog::SaveLog(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    QTextStream out(&file);
+    out << "time,pass,command,name,function,configured_function,slave,address,count,status,"
+           "exception,data,ms,memory\n";
+    for (const LogEntry& e : log_) {
+        const ProbeResult& r = e.result;
+        const ProbeCommand& c = plan_.Commands()[static_cast<std::size_t>(r.command)];
+        QStringList data;
+        for (std::uint16_t v : r.registers)
+            data << QString::number(v);
+        for (std::uint8_t b : r.bits)
+            data << QString::number(b);
+        QString name = Q(c.name);
+        name.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        out << e.time.toString(Qt::ISODateWithMs) << ',' << r.pass << ',' << c.index << ",\"" << name
+            << "\"," << c.function << ',' << c.configuredFunction << ',' << c.slave << ',' << c.address
+            << ',' << c.count << ',' << StatusName(r.status) << ','
+            << (r.status == ProbeStatus::Exception ? QString::number(r.exception) : QString()) << ','
+            << data.join(QLatin1Char(' ')) << ',' << QString::number(r.ms, 'f', 1) << ','
+            << (c.output ? "output " : "input ") << Q(MemoryImage::RangeText(c)) << '\n';
+    }
+    out.flush();
+    return file.error() == QFile::NoError;
+}
+
+void ProbeDialog::OnSaveLog() {
+    const QString path = UserDialogs::Get().SaveFileName(
+        this, Q(Text(Msg::ProbeSaveLog)), Q(Text(Msg::ProbeLogFilter)), QStringLiteral("csv"),
+        UserDialogs::StartPath(QString(), QStringLiteral("probe-log.csv")));
+    if (path.isEmpty())
+        return;
+    if (!SaveLog(path))
+        statusLabel_->setText(Q(Text(Msg::ProbeLogSaveFailed, {path.toStdString()})));
+}
+
+void ProbeDialog::closeEvent(QCloseEvent* event) {
+    Stop();
+    QDialog::closeEvent(event);
+}
+
+} // namespace varkel

@@ -1,0 +1,114 @@
+#pragma once
+#include "probe/ProbeSession.h"
+#include "probe/ValueDecoder.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QList>
+
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace varkel {
+
+class Project;
+class ProbeImageGrid;
+class ProbeTrendChart;
+
+// "Test Commands": runs the node's commands from the PC against the slaves
+// (reads only), with a live table, the input memory image, a trend of
+// ticked values and a log. Not modal; closing it stops the test.
+class ProbeDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum Column {
+        TrendColumn,
+        CommandColumn,
+        FunctionColumn,
+        SlaveColumn,
+        AddressColumn,
+        StatusColumn,
+        ValuesColumn,
+        FormatColumn,
+        OrderColumn,
+        MemoryColumn,
+        TimeColumn,
+        ColumnCount
+    };
+
+    explicit ProbeDialog(Project& project, QWidget* parent = nullptr);
+    ~ProbeDialog() override;
+
+    // The ports offered: the system's, then the virtual slave.
+    struct Port {
+        QString label;
+        QString device; // empty for the virtual slave
+        bool virtualSlave = false;
+    };
+    void SetPorts(const QList<Port>& ports);
+    void SelectVirtualSlave();
+
+    // Reads the configuration again unless a test runs.
+    void Refresh();
+    void Start();
+    void Stop();
+    bool IsRunning() const;
+    bool SaveLog(const QString& path) const;
+
+    // For tests and screenshots.
+    QTableWidget* Table() const { return table_; }
+    ProbeImageGrid* ImageGrid() const { return image_; }
+    ProbeTrendChart* Trend() const { return trend_; }
+    QString StatusText() const;
+    QString PassText() const;
+    int ResultCount() const { return static_cast<int>(log_.size()); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct LogEntry {
+        QDateTime time;
+        ProbeResult result;
+    };
+
+    void BuildTable();
+    void OnResult(const ProbeResult& result);
+    void OnPass(const PassSummary& summary, const MemoryImage& image);
+    void OnFinished(const ProbeOutcome& outcome);
+    void ShowValues(int row);
+    void ShowSelected();
+    void OnSaveLog();
+    void SetRunning(bool running);
+    ValueDecoder::Format FormatOf(int row) const;
+    ValueDecoder::Order OrderOf(int row) const;
+    std::vector<std::string> Values(int row, const ProbeResult& result) const;
+
+    Project& project_;
+    ProbePlan plan_;
+    std::unique_ptr<ProbeSession> session_;
+    QList<Port> ports_;
+    std::vector<LogEntry> log_;
+    std::vector<ProbeResult> latest_; // by plan index
+    QDateTime started_;
+
+    QComboBox* portList_ = nullptr;
+    QPushButton* startButton_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QLabel* passLabel_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    ProbeImageGrid* image_ = nullptr;
+    QLabel* decoded_ = nullptr;
+    ProbeTrendChart* trend_ = nullptr;
+    QCheckBox* pause_ = nullptr;
+};
+
+} // namespace varkel
