@@ -43,14 +43,19 @@ struct ProbeOptions {
 
 std::string StatusText(const ProbeResult& result) {
     switch (result.status) {
-    case ProbeStatus::Ok: return Text(Msg::ProbeStatusOk);
+    case ProbeStatus::Ok:
+        return Text(Msg::ProbeStatusOk);
     case ProbeStatus::Exception:
         return Text(Msg::ProbeStatusException,
                     {std::to_string(result.exception), ExceptionName(result.exception)});
-    case ProbeStatus::Timeout: return Text(Msg::ProbeStatusTimeout);
-    case ProbeStatus::BadCheck: return Text(Msg::ProbeStatusBadCheck);
-    case ProbeStatus::Mismatch: return Text(Msg::ProbeStatusMismatch);
-    case ProbeStatus::PortFailed: break;
+    case ProbeStatus::Timeout:
+        return Text(Msg::ProbeStatusTimeout);
+    case ProbeStatus::BadCheck:
+        return Text(Msg::ProbeStatusBadCheck);
+    case ProbeStatus::Mismatch:
+        return Text(Msg::ProbeStatusMismatch);
+    case ProbeStatus::PortFailed:
+        break;
     }
     return Text(Msg::ProbeStatusPort);
 }
@@ -105,7 +110,7 @@ nlohmann::json ResultJson(const ProbeCommand& command, const ProbeResult& result
     j["count"] = command.count;
     j["status"] = StatusName(result.status);
     j["exception"] = result.status == ProbeStatus::Exception ? nlohmann::json(result.exception)
-                                                            : nlohmann::json(nullptr);
+                                                             : nlohmann::json(nullptr);
     if (command.IsRegisters())
         j["registers"] = result.registers;
     else
@@ -126,7 +131,8 @@ void PrintImage(const MemoryImage& image) {
             std::snprintf(text, sizeof text, " %02X", image.Bytes()[static_cast<std::size_t>(i)]);
             bytes += text;
             const int owner = image.Owner(i);
-            std::snprintf(text, sizeof text, owner == MemoryImage::kUnfilled ? " --" : " #%-2d", owner);
+            std::snprintf(text, sizeof text, owner == MemoryImage::kUnfilled ? " --" : " #%-2d",
+                          owner);
             owners += text;
         }
         std::snprintf(text, sizeof text, "%3d:", row);
@@ -139,8 +145,9 @@ void PrintImage(const MemoryImage& image) {
 void PrintProblems(const std::vector<Problem>& problems) {
     PrintError(Text(Msg::ProbeProblemsTitle));
     for (const Problem& problem : problems)
-        PrintError(Fmt("[{}] {}: {}: {}", {std::to_string(problem.code),
-                                           ResultMessage(problem.code), problem.where, problem.what}));
+        PrintError(
+            Fmt("[{}] {}: {}: {}", {std::to_string(problem.code), ResultMessage(problem.code),
+                                    problem.where, problem.what}));
 }
 
 int RunProbe(const std::string& file, const ProbeOptions& options) {
@@ -181,16 +188,17 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
             return;
         }
         if (progress && (options.watch || options.passes > 1))
-            std::cerr << "\r" << Text(Msg::ProbeCliPassProgress,
-                                      {std::to_string(result.pass), std::to_string(result.command + 1),
-                                       std::to_string(commands.size())})
+            std::cerr << "\r"
+                      << Text(Msg::ProbeCliPassProgress,
+                              {std::to_string(result.pass), std::to_string(result.command + 1),
+                               std::to_string(commands.size())})
                       << "   \r" << std::flush;
         char head[96];
         std::snprintf(head, sizeof head, "%-3d %2d  %3d  %5d %4d  %7.1f  ", command.index,
                       command.function, command.slave, command.address, command.count, result.ms);
-        std::string line = Fmt("{}{} | {} | {} | {}",
-                               {head, MemoryText(command), StatusText(result),
-                                DataText(command, result, options), command.name});
+        std::string line =
+            Fmt("{}{} | {} | {} | {}", {head, MemoryText(command), StatusText(result),
+                                        DataText(command, result, options), command.name});
         if (command.IsWriteChecked())
             line += " (" + Text(Msg::ProbeWriteChecked, {std::to_string(command.function)}) + ")";
         PrintLine(line);
@@ -207,9 +215,9 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
             std::cout << j.dump() << std::endl;
             return;
         }
-        PrintLine(Text(Msg::ProbePassLine, {std::to_string(summary.pass), ms,
-                                            std::to_string(summary.answered),
-                                            std::to_string(summary.failed)}));
+        PrintLine(Text(Msg::ProbePassLine,
+                       {std::to_string(summary.pass), ms, std::to_string(summary.answered),
+                        std::to_string(summary.failed)}));
         if (options.image)
             PrintImage(image);
         PrintLine("");

@@ -99,17 +99,38 @@ bool PosixSerialPort::SetLine(int baud, int dataBits, char parity, int stopBits)
         return false;
     speed_t speed = 0;
     switch (baud) {
-    case 300: speed = B300; break;
-    case 600: speed = B600; break;
-    case 1200: speed = B1200; break;
-    case 2400: speed = B2400; break;
-    case 4800: speed = B4800; break;
-    case 9600: speed = B9600; break;
-    case 19200: speed = B19200; break;
-    case 38400: speed = B38400; break;
-    case 57600: speed = B57600; break;
-    case 115200: speed = B115200; break;
-    default: return Fail(OpenFailure::Settings, "baud", EINVAL);
+    case 300:
+        speed = B300;
+        break;
+    case 600:
+        speed = B600;
+        break;
+    case 1200:
+        speed = B1200;
+        break;
+    case 2400:
+        speed = B2400;
+        break;
+    case 4800:
+        speed = B4800;
+        break;
+    case 9600:
+        speed = B9600;
+        break;
+    case 19200:
+        speed = B19200;
+        break;
+    case 38400:
+        speed = B38400;
+        break;
+    case 57600:
+        speed = B57600;
+        break;
+    case 115200:
+        speed = B115200;
+        break;
+    default:
+        return Fail(OpenFailure::Settings, "baud", EINVAL);
     }
     termios tio{};
     if (::tcgetattr(fd_, &tio) != 0)
@@ -119,12 +140,22 @@ bool PosixSerialPort::SetLine(int baud, int dataBits, char parity, int stopBits)
     if (stopBits == 2)
         tio.c_cflag |= CSTOPB;
     switch (parity) {
-    case 'N': break;
-    case 'E': tio.c_cflag |= PARENB; break;
-    case 'O': tio.c_cflag |= PARENB | PARODD; break;
-    case 'M': tio.c_cflag |= PARENB | CMSPAR | PARODD; break;
-    case 'S': tio.c_cflag |= PARENB | CMSPAR; break;
-    default: return Fail(OpenFailure::Settings, "parity", EINVAL);
+    case 'N':
+        break;
+    case 'E':
+        tio.c_cflag |= PARENB;
+        break;
+    case 'O':
+        tio.c_cflag |= PARENB | PARODD;
+        break;
+    case 'M':
+        tio.c_cflag |= PARENB | CMSPAR | PARODD;
+        break;
+    case 'S':
+        tio.c_cflag |= PARENB | CMSPAR;
+        break;
+    default:
+        return Fail(OpenFailure::Settings, "parity", EINVAL);
     }
     if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0)
         return Fail(OpenFailure::Settings, "cfsetspeed", errno);

@@ -11,7 +11,11 @@ namespace varkel {
 namespace {
 
 const char* ParityName(char parity) {
-    return parity == 'M' ? "Mark" : parity == 'S' ? "Space" : parity == 'O' ? "Odd" : parity == 'E' ? "Even" : "None";
+    return parity == 'M'   ? "Mark"
+           : parity == 'S' ? "Space"
+           : parity == 'O' ? "Odd"
+           : parity == 'E' ? "Even"
+                           : "None";
 }
 
 // Drains what is waiting on the line without blocking.
@@ -36,10 +40,10 @@ int AsciiChannel::Open(const std::string& device, const ProbeLine& line, std::st
         return PortOpenFailed;
     }
     if (!port_->SetLine(line.baud, line.dataBits, line.parity, line.stopBits)) {
-        error = line.parity == 'M' || line.parity == 'S'
-                    ? Text(Msg::ProbeParityRefused, {ParityName(line.parity)})
-                    : Text(Msg::ProbeLineRefused,
-                           {std::to_string(line.baud), ParityName(line.parity)});
+        error =
+            line.parity == 'M' || line.parity == 'S'
+                ? Text(Msg::ProbeParityRefused, {ParityName(line.parity)})
+                : Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
         port_->Close();
         return PortOpenFailed;
     }
@@ -74,7 +78,8 @@ void AsciiChannel::Interpret(const ProbeCommand& command, const std::vector<std:
     const std::uint8_t* data = answer.data() + 3;
     if (command.IsRegisters()) {
         for (int i = 0; i < command.count; ++i)
-            result.registers.push_back(static_cast<std::uint16_t>(data[2 * i] << 8 | data[2 * i + 1]));
+            result.registers.push_back(
+                static_cast<std::uint16_t>(data[2 * i] << 8 | data[2 * i + 1]));
     } else {
         for (int i = 0; i < command.count; ++i)
             result.bits.push_back(static_cast<std::uint8_t>((data[i / 8] >> (i % 8)) & 1));
@@ -98,8 +103,8 @@ void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
         return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
             .count();
     };
-    const long sent = port_->Write(reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size(),
-                                   line_.responseTimeoutMs);
+    const long sent = port_->Write(reinterpret_cast<const std::uint8_t*>(frame.data()),
+                                   frame.size(), line_.responseTimeoutMs);
     if (sent != static_cast<long>(frame.size())) {
         result.status = ProbeStatus::PortFailed;
         result.detail = port_->LastErrorText();
@@ -135,12 +140,18 @@ void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
     result.ms = elapsed();
     std::vector<std::uint8_t> message;
     switch (ModbusAscii::Decode(answer, message)) {
-    case ModbusAscii::Decoded::Ok: Interpret(command, message, result); return;
-    case ModbusAscii::Decoded::BadLrc: result.status = ProbeStatus::BadCheck; return;
+    case ModbusAscii::Decoded::Ok:
+        Interpret(command, message, result);
+        return;
+    case ModbusAscii::Decoded::BadLrc:
+        result.status = ProbeStatus::BadCheck;
+        return;
     case ModbusAscii::Decoded::Incomplete:
         result.status = answer.empty() ? ProbeStatus::Timeout : ProbeStatus::BadCheck;
         return;
-    case ModbusAscii::Decoded::BadFrame: result.status = ProbeStatus::BadCheck; return;
+    case ModbusAscii::Decoded::BadFrame:
+        result.status = ProbeStatus::BadCheck;
+        return;
     }
 }
 

@@ -22,7 +22,8 @@ std::vector<std::uint8_t> MemoryImage::StoredBytes(Swapping swapping,
             std::swap(out[i], out[i + 1]);
     } else if (swapping == Swapping::FourBytes) {
         for (std::size_t i = 0; i + 3 < out.size(); i += 4)
-            std::reverse(out.begin() + static_cast<long>(i), out.begin() + static_cast<long>(i) + 4);
+            std::reverse(out.begin() + static_cast<long>(i),
+                         out.begin() + static_cast<long>(i) + 4);
     }
     return out;
 }
@@ -48,7 +49,8 @@ void MemoryImage::Place(const ProbeCommand& command, const ProbeResult& result) 
             break;
         const auto at = static_cast<std::size_t>(bit / 8);
         const auto mask = static_cast<std::uint8_t>(1u << (bit % 8));
-        bytes_[at] = static_cast<std::uint8_t>(result.bits[i] ? bytes_[at] | mask : bytes_[at] & ~mask);
+        bytes_[at] =
+            static_cast<std::uint8_t>(result.bits[i] ? bytes_[at] | mask : bytes_[at] & ~mask);
         owners_[at] = result.command;
     }
 }

@@ -58,8 +58,7 @@ ModbusAscii::Decoded ModbusAscii::Decode(const std::string& frame,
     return Decoded::Ok;
 }
 
-std::vector<std::uint8_t> ModbusAscii::ReadRequest(int unit, int function, int address,
-                                                   int count) {
+std::vector<std::uint8_t> ModbusAscii::ReadRequest(int unit, int function, int address, int count) {
     return {static_cast<std::uint8_t>(unit),         static_cast<std::uint8_t>(function),
             static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address & 0xFF),
             static_cast<std::uint8_t>(count >> 8),   static_cast<std::uint8_t>(count & 0xFF)};

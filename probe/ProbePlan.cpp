@@ -63,8 +63,8 @@ int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems
     }
     const Node* node = subnet.GetNodeAt(0);
     if (!node || node->GetCommandCount() == 0) {
-        problems.push_back({ValidationError, node ? node->GetName() : subnetName,
-                            Text(Msg::ProbeNoCommands)});
+        problems.push_back(
+            {ValidationError, node ? node->GetName() : subnetName, Text(Msg::ProbeNoCommands)});
         return ValidationError;
     }
 
@@ -99,9 +99,20 @@ int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems
         out.slave = slave;
         out.configuredFunction = command->GetFunctionCode();
         switch (out.configuredFunction) {
-        case 1: case 2: case 3: case 4: out.function = out.configuredFunction; break;
-        case 5: case 15: out.function = 1; break;
-        case 6: case 16: out.function = 3; break;
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+            out.function = out.configuredFunction;
+            break;
+        case 5:
+        case 15:
+            out.function = 1;
+            break;
+        case 6:
+        case 16:
+            out.function = 3;
+            break;
         default:
             problems.push_back({ValidationError, where, Text(Msg::ProbeItemMissing)});
             continue;
@@ -110,7 +121,8 @@ int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems
         const int most = line_.ascii ? 45 : out.IsRegisters() ? 84 : 400;
         Number(command->GetItem(Command::DataNumberRow), 1, most, where, problems, out.count);
         if (out.address + out.count > 65536)
-            problems.push_back({OutOfRange, where, command->GetItem(Command::DataNumberRow)->GetName()});
+            problems.push_back(
+                {OutOfRange, where, command->GetItem(Command::DataNumberRow)->GetName()});
         std::uint32_t mapAddress = 0;
         int bitOffset = 0, bitLength = 0;
         const int direction = command->GetMapping(mapAddress, bitOffset, bitLength);
@@ -120,7 +132,8 @@ int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems
         if (!mapItem || mapItem->GetValue().empty()) {
             problems.push_back({ItemEmpty, where, mapItem ? mapItem->GetName() : ""});
         } else if (mapAddress < base || mapAddress - base >= kMemoryBytes) {
-            problems.push_back({OutOfRange, where, mapItem->GetName() + " = \"" + mapItem->GetValue() + "\""});
+            problems.push_back(
+                {OutOfRange, where, mapItem->GetName() + " = \"" + mapItem->GetValue() + "\""});
         }
         out.mapByte = static_cast<int>(mapAddress - base) % kMemoryBytes;
         if (!out.IsRegisters())
@@ -128,7 +141,9 @@ int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems
         if (out.LastBit() >= kMemoryDataBits)
             problems.push_back({MappingOverflow, where, mapItem ? mapItem->GetName() : ""});
         const int swap = command->GetChoiceIndex(Command::SwappingRow);
-        out.swapping = swap == 1 ? Swapping::TwoBytes : swap == 2 ? Swapping::FourBytes : Swapping::None;
+        out.swapping = swap == 1   ? Swapping::TwoBytes
+                       : swap == 2 ? Swapping::FourBytes
+                                   : Swapping::None;
         out.slowScan = command->GetChoiceIndex(Command::ScanningRow) == 1;
         commands_.push_back(out);
     }

@@ -99,9 +99,9 @@ ProbeOutcome ProbeSession::Run(const std::string& device, int passes) {
         }
         if (!complete)
             break;
-        summary.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                               passStart)
-                         .count();
+        summary.ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - passStart)
+                .count();
         outcome.failed += summary.failed;
         ++outcome.passes;
         if (onPass_)

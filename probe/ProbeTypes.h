@@ -32,9 +32,9 @@ struct ProbeCommand {
     int address = 0; // first register or coil
     int count = 1;
     bool slowScan = false;
-    bool output = false;          // mapped into the output memory
-    int mapByte = 0;              // mapping address within its memory
-    int bitOffset = 0;            // first bit in mapByte, coils and inputs only
+    bool output = false; // mapped into the output memory
+    int mapByte = 0;     // mapping address within its memory
+    int bitOffset = 0;   // first bit in mapByte, coils and inputs only
     Swapping swapping = Swapping::None;
 
     bool IsWriteChecked() const { return function != configuredFunction; }
@@ -51,7 +51,7 @@ struct ProbeResult {
     int pass = 0;
     int command = 0; // index in the plan
     ProbeStatus status = ProbeStatus::Timeout;
-    int exception = 0;                  // Modbus exception number when status is Exception
+    int exception = 0;                    // Modbus exception number when status is Exception
     std::vector<std::uint16_t> registers; // codes 3 and 4
     std::vector<std::uint8_t> bits;       // codes 1 and 2, one 0/1 per coil or input
     double ms = 0;                        // round trip

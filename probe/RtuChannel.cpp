@@ -16,7 +16,27 @@ namespace varkel {
 namespace {
 
 const char* ParityName(char parity) {
-    return parity == 'M' ? "Mark" : parity == 'S' ? "Space" : parity == 'O' ? "Odd" : parity == 'E' ? "Even" : "None";
+    return parity == 'M'   ? "Mark"
+           : parity == 'S' ? "Space"
+           : parity == 'O' ? "Odd"
+           : parity == 'E' ? "Even"
+                           : "None";
+}
+
+// libmodbus sets the line without reading it back; a driver that drops a
+// setting must not leave the port open with another line than configured.
+bool LineTaken(int fd, const ProbeLine& line) {
+    termios tio{};
+    if (::tcgetattr(fd, &tio) != 0)
+        return false;
+    const tcflag_t size = line.dataBits == 7 ? CS7 : CS8;
+    const bool stop2 = line.stopBits == 2;
+    bool parity = true;
+    if (line.parity == 'N')
+        parity = !(tio.c_cflag & PARENB);
+    else if (line.parity == 'E' || line.parity == 'O')
+        parity = (tio.c_cflag & PARENB) && bool(tio.c_cflag & PARODD) == (line.parity == 'O');
+    return (tio.c_cflag & CSIZE) == size && bool(tio.c_cflag & CSTOPB) == stop2 && parity;
 }
 
 // Mark and space parity are not libmodbus settings: the line is opened
@@ -64,6 +84,14 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
         Close();
         return PortOpenFailed;
     }
+    ProbeLine opened = line;
+    if (stick)
+        opened.parity = 'N';
+    if (!LineTaken(fd, opened)) {
+        error = Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
+        Close();
+        return PortOpenFailed;
+    }
     if (stick && !SetStickParity(fd, line.parity)) {
         error = Text(Msg::ProbeParityRefused, {ParityName(line.parity)});
         Close();
@@ -101,17 +129,20 @@ void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
     if (command.IsRegisters()) {
         result.registers.assign(static_cast<std::size_t>(command.count), 0);
         rc = command.function == 3
-                 ? modbus_read_registers(context_, command.address, command.count, result.registers.data())
+                 ? modbus_read_registers(context_, command.address, command.count,
+                                         result.registers.data())
                  : modbus_read_input_registers(context_, command.address, command.count,
                                                result.registers.data());
     } else {
         result.bits.assign(static_cast<std::size_t>(command.count), 0);
         rc = command.function == 1
                  ? modbus_read_bits(context_, command.address, command.count, result.bits.data())
-                 : modbus_read_input_bits(context_, command.address, command.count, result.bits.data());
+                 : modbus_read_input_bits(context_, command.address, command.count,
+                                          result.bits.data());
     }
     const int error = errno;
-    result.ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    result.ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     if (rc == command.count) {
         result.status = ProbeStatus::Ok;
         return;

@@ -7,30 +7,42 @@ namespace varkel {
 
 ValueDecoder::Order ValueDecoder::DefaultOrder(Swapping swapping) {
     switch (swapping) {
-    case Swapping::TwoBytes: return Order::BADC;
-    case Swapping::FourBytes: return Order::DCBA;
-    case Swapping::None: break;
+    case Swapping::TwoBytes:
+        return Order::BADC;
+    case Swapping::FourBytes:
+        return Order::DCBA;
+    case Swapping::None:
+        break;
     }
     return Order::ABCD;
 }
 
 const char* ValueDecoder::OrderName(Order order) {
     switch (order) {
-    case Order::CDAB: return "CDAB";
-    case Order::BADC: return "BADC";
-    case Order::DCBA: return "DCBA";
-    case Order::ABCD: break;
+    case Order::CDAB:
+        return "CDAB";
+    case Order::BADC:
+        return "BADC";
+    case Order::DCBA:
+        return "DCBA";
+    case Order::ABCD:
+        break;
     }
     return "ABCD";
 }
 
 const char* ValueDecoder::FormatName(Format format) {
     switch (format) {
-    case Format::Unsigned16: return "uint16";
-    case Format::Signed16: return "int16";
-    case Format::Int32: return "int32";
-    case Format::Float32: return "float32";
-    case Format::Hex: break;
+    case Format::Unsigned16:
+        return "uint16";
+    case Format::Signed16:
+        return "int16";
+    case Format::Int32:
+        return "int32";
+    case Format::Float32:
+        return "float32";
+    case Format::Hex:
+        break;
     }
     return "hex";
 }
@@ -41,16 +53,20 @@ std::uint32_t ValueDecoder::Combine(const std::uint8_t* b, Order order) {
                static_cast<std::uint32_t>(y) << 8 | z;
     };
     switch (order) {
-    case Order::CDAB: return make(b[2], b[3], b[0], b[1]);
-    case Order::BADC: return make(b[1], b[0], b[3], b[2]);
-    case Order::DCBA: return make(b[3], b[2], b[1], b[0]);
-    case Order::ABCD: break;
+    case Order::CDAB:
+        return make(b[2], b[3], b[0], b[1]);
+    case Order::BADC:
+        return make(b[1], b[0], b[3], b[2]);
+    case Order::DCBA:
+        return make(b[3], b[2], b[1], b[0]);
+    case Order::ABCD:
+        break;
     }
     return make(b[0], b[1], b[2], b[3]);
 }
 
-std::vector<std::string> ValueDecoder::Decode(const std::vector<std::uint8_t>& bytes,
-                                              Format format, Order order) {
+std::vector<std::string> ValueDecoder::Decode(const std::vector<std::uint8_t>& bytes, Format format,
+                                              Order order) {
     std::vector<std::string> out;
     char text[48];
     const bool swap16 = order == Order::BADC || order == Order::DCBA;

@@ -213,7 +213,11 @@ void ModbusSlave::Serve(const std::vector<std::uint8_t>& frame) {
             return;
         modbus_set_slave(context_, message[0]);
         // MBAP header: transaction, protocol 0, length of unit and PDU.
-        std::vector<std::uint8_t> request = {0, 1, 0, 0, static_cast<std::uint8_t>(message.size() >> 8),
+        std::vector<std::uint8_t> request = {0,
+                                             1,
+                                             0,
+                                             0,
+                                             static_cast<std::uint8_t>(message.size() >> 8),
                                              static_cast<std::uint8_t>(message.size() & 0xFF)};
         request.insert(request.end(), message.begin(), message.end());
         const auto answer = Answer(request);

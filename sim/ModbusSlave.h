@@ -16,10 +16,10 @@ struct _modbus_mapping_t;
 namespace varkel::sim {
 
 struct SlaveOptions {
-    std::set<int> units{1};  // unit ids that answer; others stay silent
+    std::set<int> units{1};   // unit ids that answer; others stay silent
     int highestAddress = 999; // addresses above answer "illegal data address"
     bool ascii = false;
-    int lineBaud = 0;        // take the time of a line at this baud; 0 for no delay
+    int lineBaud = 0; // take the time of a line at this baud; 0 for no delay
     int bitsPerCharacter = 10;
 };
 

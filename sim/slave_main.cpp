@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
     app.add_option("--baud", options.lineBaud, Text(Msg::SlaveBaudOption))
         ->check(CLI::Range(0, 115200));
     app.add_option("--link", linkPath, Text(Msg::SlaveLinkOption));
-    app.add_option("--lang", language, Text(Msg::SlaveLangOption))->check(CLI::IsMember({"zh", "en"}));
+    app.add_option("--lang", language, Text(Msg::SlaveLangOption))
+        ->check(CLI::IsMember({"zh", "en"}));
     CLI11_PARSE(app, argc, argv);
     if (!units.empty())
         options.units = std::set<int>(units.begin(), units.end());
@@ -67,8 +68,9 @@ int main(int argc, char** argv) {
     for (int unit : options.units)
         unitList += (unitList.empty() ? "" : ",") + std::to_string(unit);
     std::cout << slave.DevicePath() << std::endl;
-    std::cerr << Text(Msg::SlaveReady, {options.ascii ? "ASCII" : "RTU", unitList,
-                                        slave.DevicePath() + (linkPath.empty() ? "" : " (" + linkPath + ")")})
+    std::cerr << Text(Msg::SlaveReady,
+                      {options.ascii ? "ASCII" : "RTU", unitList,
+                       slave.DevicePath() + (linkPath.empty() ? "" : " (" + linkPath + ")")})
               << std::endl;
     while (!stopRequested)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

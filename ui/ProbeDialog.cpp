@@ -35,23 +35,31 @@ QString Q(const std::string& text) {
 
 QString StatusString(const ProbeResult& result) {
     switch (result.status) {
-    case ProbeStatus::Ok: return Q(Text(Msg::ProbeStatusOk));
+    case ProbeStatus::Ok:
+        return Q(Text(Msg::ProbeStatusOk));
     case ProbeStatus::Exception:
         return Q(Text(Msg::ProbeStatusException,
                       {std::to_string(result.exception), ExceptionName(result.exception)}));
-    case ProbeStatus::Timeout: return Q(Text(Msg::ProbeStatusTimeout));
-    case ProbeStatus::BadCheck: return Q(Text(Msg::ProbeStatusBadCheck));
-    case ProbeStatus::Mismatch: return Q(Text(Msg::ProbeStatusMismatch));
-    case ProbeStatus::PortFailed: break;
+    case ProbeStatus::Timeout:
+        return Q(Text(Msg::ProbeStatusTimeout));
+    case ProbeStatus::BadCheck:
+        return Q(Text(Msg::ProbeStatusBadCheck));
+    case ProbeStatus::Mismatch:
+        return Q(Text(Msg::ProbeStatusMismatch));
+    case ProbeStatus::PortFailed:
+        break;
     }
     return Q(Text(Msg::ProbeStatusPort));
 }
 
 QColor StatusColour(ProbeStatus status) {
     switch (status) {
-    case ProbeStatus::Ok: return {200, 240, 200};
-    case ProbeStatus::Exception: return {255, 230, 150};
-    default: break;
+    case ProbeStatus::Ok:
+        return {200, 240, 200};
+    case ProbeStatus::Exception:
+        return {255, 230, 150};
+    default:
+        break;
     }
     return {255, 190, 190};
 }
@@ -181,8 +189,10 @@ void ProbeDialog::SetPorts(const QList<Port>& ports) {
     ports_ = ports;
     portList_->clear();
     for (const Port& port : ports_)
-        portList_->addItem(port.label, port.virtualSlave ? QString::fromLatin1(kVirtualKey) : port.device);
-    const int last = portList_->findData(QSettings().value(QLatin1String(kLastPortSetting)).toString());
+        portList_->addItem(port.label,
+                           port.virtualSlave ? QString::fromLatin1(kVirtualKey) : port.device);
+    const int last =
+        portList_->findData(QSettings().value(QLatin1String(kLastPortSetting)).toString());
     portList_->setCurrentIndex(last >= 0 ? last : (ports_.isEmpty() ? -1 : 0));
 }
 
@@ -208,18 +218,23 @@ void ProbeDialog::BuildTable() {
         if (c.IsWriteChecked())
             command->setToolTip(Q(Text(Msg::ProbeWriteChecked, {std::to_string(c.function)})));
         table_->setItem(row, CommandColumn, command);
-        table_->setItem(row, FunctionColumn, new QTableWidgetItem(
-                                                 c.IsWriteChecked() ? QStringLiteral("%1 (%2)").arg(c.function).arg(c.configuredFunction)
-                                                                    : QString::number(c.function)));
+        table_->setItem(
+            row, FunctionColumn,
+            new QTableWidgetItem(
+                c.IsWriteChecked()
+                    ? QStringLiteral("%1 (%2)").arg(c.function).arg(c.configuredFunction)
+                    : QString::number(c.function)));
         table_->setItem(row, SlaveColumn, new QTableWidgetItem(QString::number(c.slave)));
         table_->setItem(row, AddressColumn,
                         new QTableWidgetItem(QStringLiteral("%1 x%2").arg(c.address).arg(c.count)));
         table_->setItem(row, StatusColumn, new QTableWidgetItem);
         table_->setItem(row, ValuesColumn, new QTableWidgetItem);
-        table_->setItem(row, MemoryColumn,
-                        new QTableWidgetItem(Q(Text(c.output ? Msg::ProbeOutputMemory : Msg::ProbeInputMemory) +
-                                               " " + MemoryImage::RangeText(c))));
-        table_->item(row, MemoryColumn)->setBackground(c.output ? QColor(Qt::white) : ProbeImageGrid::CommandColour(row));
+        table_->setItem(
+            row, MemoryColumn,
+            new QTableWidgetItem(Q(Text(c.output ? Msg::ProbeOutputMemory : Msg::ProbeInputMemory) +
+                                   " " + MemoryImage::RangeText(c))));
+        table_->item(row, MemoryColumn)
+            ->setBackground(c.output ? QColor(Qt::white) : ProbeImageGrid::CommandColour(row));
         table_->setItem(row, TimeColumn, new QTableWidgetItem);
         if (c.IsRegisters()) {
             auto* format = new QComboBox;
@@ -252,12 +267,14 @@ void ProbeDialog::BuildTable() {
 
 ValueDecoder::Format ProbeDialog::FormatOf(int row) const {
     auto* combo = qobject_cast<QComboBox*>(table_->cellWidget(row, FormatColumn));
-    return combo && combo->currentIndex() >= 0 ? kFormats[combo->currentIndex()] : ValueDecoder::Format::Hex;
+    return combo && combo->currentIndex() >= 0 ? kFormats[combo->currentIndex()]
+                                               : ValueDecoder::Format::Hex;
 }
 
 ValueDecoder::Order ProbeDialog::OrderOf(int row) const {
     auto* combo = qobject_cast<QComboBox*>(table_->cellWidget(row, OrderColumn));
-    return combo && combo->currentIndex() >= 0 ? kOrders[combo->currentIndex()] : ValueDecoder::Order::ABCD;
+    return combo && combo->currentIndex() >= 0 ? kOrders[combo->currentIndex()]
+                                               : ValueDecoder::Order::ABCD;
 }
 
 std::vector<std::string> ProbeDialog::Values(int row, const ProbeResult& result) const {
@@ -307,12 +324,15 @@ void ProbeDialog::ShowSelected() {
     if (image_->Image().Owner(first) != row)
         return;
     std::vector<std::uint8_t> slice(bytes.begin() + first, bytes.begin() + last);
-    const auto format = FormatOf(row) == ValueDecoder::Format::Hex ? ValueDecoder::Format::Unsigned16 : FormatOf(row);
+    const auto format = FormatOf(row) == ValueDecoder::Format::Hex
+                            ? ValueDecoder::Format::Unsigned16
+                            : FormatOf(row);
     std::string values;
     for (const std::string& v : ValueDecoder::Decode(slice, format, OrderOf(row)))
         values += (values.empty() ? "" : " ") + v;
-    decoded_->setText(Q(Text(Msg::ProbeImageDecoded,
-                             {ValueDecoder::FormatName(format), ValueDecoder::OrderName(OrderOf(row)), values})));
+    decoded_->setText(
+        Q(Text(Msg::ProbeImageDecoded,
+               {ValueDecoder::FormatName(format), ValueDecoder::OrderName(OrderOf(row)), values})));
 }
 
 void ProbeDialog::Refresh() {
@@ -352,13 +372,16 @@ void ProbeDialog::Start() {
     session_ = std::make_unique<ProbeSession>(plan_);
     // The session calls back on its worker; the window is changed on its own thread.
     session_->SetResultCallback([this](const ProbeResult& r) {
-        QMetaObject::invokeMethod(this, [this, r] { OnResult(r); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, r] { OnResult(r); }, Qt::QueuedConnection);
     });
     session_->SetPassCallback([this](const PassSummary& s, const MemoryImage& image) {
-        QMetaObject::invokeMethod(this, [this, s, image] { OnPass(s, image); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, s, image] { OnPass(s, image); }, Qt::QueuedConnection);
     });
     session_->SetFinishedCallback([this](const ProbeOutcome& o) {
-        QMetaObject::invokeMethod(this, [this, o] { OnFinished(o); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, o] { OnFinished(o); }, Qt::QueuedConnection);
     });
     statusLabel_->setText(Q(Text(Msg::ProbeRunning, {device})));
     SetRunning(true);
@@ -399,7 +422,8 @@ void ProbeDialog::OnResult(const ProbeResult& result) {
         ShowValues(row);
     else
         table_->item(row, ValuesColumn)->setText(QString());
-    if (result.status == ProbeStatus::Ok && table_->item(row, TrendColumn)->checkState() == Qt::Checked) {
+    if (result.status == ProbeStatus::Ok &&
+        table_->item(row, TrendColumn)->checkState() == Qt::Checked) {
         const double seconds = started_.msecsTo(QDateTime::currentDateTime()) / 1000.0;
         const auto values = Values(row, result);
         const bool hex = FormatOf(row) == ValueDecoder::Format::Hex;
@@ -409,15 +433,18 @@ void ProbeDialog::OnResult(const ProbeResult& result) {
                                         : result.bits[i])
                                  : std::strtod(values[i].c_str(), nullptr);
             trend_->AddPoint(row, static_cast<int>(i),
-                             QStringLiteral("#%1[%2]").arg(plan_.Commands()[static_cast<std::size_t>(row)].index).arg(i),
+                             QStringLiteral("#%1[%2]")
+                                 .arg(plan_.Commands()[static_cast<std::size_t>(row)].index)
+                                 .arg(i),
                              seconds, y);
         }
     }
 }
 
 void ProbeDialog::OnPass(const PassSummary& summary, const MemoryImage& image) {
-    passLabel_->setText(Q(Text(Msg::ProbePassTime,
-                               {std::to_string(summary.pass), QString::number(summary.ms, 'f', 1).toStdString()})));
+    passLabel_->setText(
+        Q(Text(Msg::ProbePassTime,
+               {std::to_string(summary.pass), QString::number(summary.ms, 'f', 1).toStdString()})));
     image_->ShowImage(image);
     ShowSelected();
 }
@@ -455,11 +482,11 @@ bool ProbeDialog::SaveLog(const QString& path) const {
             data << QString::number(b);
         QString name = Q(c.name);
         name.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        out << e.time.toString(Qt::ISODateWithMs) << ',' << r.pass << ',' << c.index << ",\"" << name
-            << "\"," << c.function << ',' << c.configuredFunction << ',' << c.slave << ',' << c.address
-            << ',' << c.count << ',' << StatusName(r.status) << ','
-            << (r.status == ProbeStatus::Exception ? QString::number(r.exception) : QString()) << ','
-            << data.join(QLatin1Char(' ')) << ',' << QString::number(r.ms, 'f', 1) << ','
+        out << e.time.toString(Qt::ISODateWithMs) << ',' << r.pass << ',' << c.index << ",\""
+            << name << "\"," << c.function << ',' << c.configuredFunction << ',' << c.slave << ','
+            << c.address << ',' << c.count << ',' << StatusName(r.status) << ','
+            << (r.status == ProbeStatus::Exception ? QString::number(r.exception) : QString())
+            << ',' << data.join(QLatin1Char(' ')) << ',' << QString::number(r.ms, 'f', 1) << ','
             << (c.output ? "output " : "input ") << Q(MemoryImage::RangeText(c)) << '\n';
     }
     out.flush();

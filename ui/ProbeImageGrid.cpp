@@ -11,7 +11,8 @@ namespace {
 constexpr int kColumns = 8;
 }
 
-ProbeImageGrid::ProbeImageGrid(QWidget* parent) : QTableWidget(kMemoryBytes / kColumns, kColumns, parent) {
+ProbeImageGrid::ProbeImageGrid(QWidget* parent)
+    : QTableWidget(kMemoryBytes / kColumns, kColumns, parent) {
     setObjectName(QStringLiteral("probeImage"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
@@ -60,10 +61,12 @@ void ProbeImageGrid::Paint() {
     for (int i = 0; i < kMemoryBytes; ++i) {
         QTableWidgetItem* cell = item(i / kColumns, i % kColumns);
         const int owner = image_.Owner(i);
-        cell->setText(owner == MemoryImage::kUnfilled
-                          ? QStringLiteral("--")
-                          : QStringLiteral("%1").arg(image_.Bytes()[static_cast<std::size_t>(i)], 2, 16,
-                                                     QLatin1Char('0')).toUpper());
+        cell->setText(
+            owner == MemoryImage::kUnfilled
+                ? QStringLiteral("--")
+                : QStringLiteral("%1")
+                      .arg(image_.Bytes()[static_cast<std::size_t>(i)], 2, 16, QLatin1Char('0'))
+                      .toUpper());
         QColor background = owner == MemoryImage::kUnfilled ? kNotUseColour : CommandColour(owner);
         QColor text = owner == MemoryImage::kUnfilled ? QColor(150, 150, 150) : QColor(Qt::black);
         if (owner != MemoryImage::kUnfilled && owner == selected_) {
@@ -76,7 +79,8 @@ void ProbeImageGrid::Paint() {
         if (owner >= 0 && owner < static_cast<int>(commands.size()))
             who = "#" + std::to_string(commands[static_cast<std::size_t>(owner)].index) + " " +
                   commands[static_cast<std::size_t>(owner)].name;
-        cell->setToolTip(QString::fromStdString(Text(Msg::ProbeImageOwner, {std::to_string(i), who})));
+        cell->setToolTip(
+            QString::fromStdString(Text(Msg::ProbeImageOwner, {std::to_string(i), who})));
     }
 }
 

@@ -14,7 +14,7 @@ namespace varkel {
 namespace {
 // Points kept a line: about an hour at one pass a second.
 constexpr int kMaxPoints = 4000;
-}
+} // namespace
 
 ProbeTrendChart::ProbeTrendChart(QWidget* parent) : QChartView(parent) {
     setObjectName(QStringLiteral("probeTrend"));
@@ -37,7 +37,8 @@ ProbeTrendChart::ProbeTrendChart(QWidget* parent) : QChartView(parent) {
     });
 }
 
-void ProbeTrendChart::AddPoint(int command, int value, const QString& label, double seconds, double y) {
+void ProbeTrendChart::AddPoint(int command, int value, const QString& label, double seconds,
+                               double y) {
     QLineSeries*& series = series_[{command, value}];
     if (!series) {
         series = new QLineSeries;

@@ -90,7 +90,8 @@ TEST(ValueDecoder, ReadsRegisterPairsInEachByteOrder) {
     const std::vector<std::uint16_t> abcd = {0x42F6, 0xE979};
     using F = ValueDecoder::Format;
     using O = ValueDecoder::Order;
-    EXPECT_EQ(ValueDecoder::DecodeRegisters(abcd, F::Float32, O::ABCD), std::vector<std::string>{"123.456"});
+    EXPECT_EQ(ValueDecoder::DecodeRegisters(abcd, F::Float32, O::ABCD),
+              std::vector<std::string>{"123.456"});
     EXPECT_EQ(ValueDecoder::DecodeRegisters({0xE979, 0x42F6}, F::Float32, O::CDAB),
               std::vector<std::string>{"123.456"});
     EXPECT_EQ(ValueDecoder::DecodeRegisters({0xF642, 0x79E9}, F::Float32, O::BADC),
@@ -107,14 +108,16 @@ TEST(ValueDecoder, ReadsRegisterPairsInEachByteOrder) {
               (std::vector<std::string>{"-123", "258"}));
     EXPECT_EQ(ValueDecoder::DecodeRegisters({0xFF85}, F::Unsigned16, O::ABCD),
               std::vector<std::string>{"65413"});
-    EXPECT_EQ(ValueDecoder::DecodeRegisters({0x0102}, F::Hex, O::BADC), std::vector<std::string>{"0201"});
+    EXPECT_EQ(ValueDecoder::DecodeRegisters({0x0102}, F::Hex, O::BADC),
+              std::vector<std::string>{"0201"});
 }
 
 TEST(ValueDecoder, DefaultOrderReadsBackWhatTheGatewayStored) {
     const std::vector<std::uint16_t> sent = {0x42F6, 0xE979};
     for (Swapping s : {Swapping::None, Swapping::TwoBytes, Swapping::FourBytes}) {
         const Bytes stored = MemoryImage::StoredBytes(s, sent);
-        EXPECT_EQ(ValueDecoder::Decode(stored, ValueDecoder::Format::Float32, ValueDecoder::DefaultOrder(s)),
+        EXPECT_EQ(ValueDecoder::Decode(stored, ValueDecoder::Format::Float32,
+                                       ValueDecoder::DefaultOrder(s)),
                   std::vector<std::string>{"123.456"})
             << static_cast<int>(s);
     }

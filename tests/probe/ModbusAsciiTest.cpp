@@ -1,6 +1,6 @@
 // Our only hand-made Modbus framing, against frames written out by hand.
-#include "probe/AsciiChannel.h"
 #include "probe/ModbusAscii.h"
+#include "probe/AsciiChannel.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +25,17 @@ TEST(ModbusAscii, DecodesAnswersAndRefusesDamage) {
     // Lower-case digits are accepted as well.
     ASSERT_EQ(ModbusAscii::Decode(":010306022b0000006465\r\n", message), ModbusAscii::Decoded::Ok);
 
-    EXPECT_EQ(ModbusAscii::Decode(":010306022B0000006466\r\n", message), ModbusAscii::Decoded::BadLrc);
-    EXPECT_EQ(ModbusAscii::Decode(":010306022B0000006565\r\n", message), ModbusAscii::Decoded::BadLrc);
+    EXPECT_EQ(ModbusAscii::Decode(":010306022B0000006466\r\n", message),
+              ModbusAscii::Decoded::BadLrc);
+    EXPECT_EQ(ModbusAscii::Decode(":010306022B0000006565\r\n", message),
+              ModbusAscii::Decoded::BadLrc);
     EXPECT_TRUE(message.empty());
-    EXPECT_EQ(ModbusAscii::Decode(":0103G6022B0000006465\r\n", message), ModbusAscii::Decoded::BadFrame);
-    EXPECT_EQ(ModbusAscii::Decode(":010306022B000000646\r\n", message), ModbusAscii::Decoded::BadFrame);
-    EXPECT_EQ(ModbusAscii::Decode("010306022B0000006465\r\n", message), ModbusAscii::Decoded::BadFrame);
+    EXPECT_EQ(ModbusAscii::Decode(":0103G6022B0000006465\r\n", message),
+              ModbusAscii::Decoded::BadFrame);
+    EXPECT_EQ(ModbusAscii::Decode(":010306022B000000646\r\n", message),
+              ModbusAscii::Decoded::BadFrame);
+    EXPECT_EQ(ModbusAscii::Decode("010306022B0000006465\r\n", message),
+              ModbusAscii::Decoded::BadFrame);
     EXPECT_EQ(ModbusAscii::Decode(":01\r\n", message), ModbusAscii::Decoded::BadFrame);
     EXPECT_EQ(ModbusAscii::Decode(":010306022B", message), ModbusAscii::Decoded::Incomplete);
     EXPECT_EQ(ModbusAscii::Decode("", message), ModbusAscii::Decoded::Incomplete);

@@ -75,7 +75,8 @@ TEST_F(ProbeCliTest, JsonLinesPerResultAndPass) {
     AddCommand(*project, 2, 10, 2, "0000H");
     AddCommand(*project, 0, 0, 4, "0004H", 1);
     AddCommand(*project, 13, 50, 1, "4000H");
-    const Ran ran = Probe({Save(*project), "--port", slave_->DevicePath(), "--json", "--passes", "2"});
+    const Ran ran =
+        Probe({Save(*project), "--port", slave_->DevicePath(), "--json", "--passes", "2"});
     ASSERT_EQ(ran.status, 0) << ran.err;
     const auto lines = Lines(ran.out);
     ASSERT_EQ(lines.size(), 8u);

@@ -1,7 +1,7 @@
 // What the probe makes of a configuration before it opens a port.
+#include "probe/ProbePlan.h"
 #include "ProbeFixture.h"
 #include "model/ResultCode.h"
-#include "probe/ProbePlan.h"
 
 #include <gtest/gtest.h>
 
@@ -14,24 +14,26 @@ using test::ProbeProject;
 TEST(ProbePlan, ReadsTheLineAndTurnsWritesIntoReadsOfTheirTarget) {
     auto project = ProbeProject(450);
     Subnet& subnet = project->GetSubnet();
-    subnet.SetChoiceIndex(Subnet::BaudRateIndex, 4);  // 9600
-    subnet.SetChoiceIndex(Subnet::ParityIndex, 2);    // Even
-    subnet.SetChoiceIndex(Subnet::StopBitsIndex, 1);  // 2
-    subnet.SetChoiceIndex(Subnet::CommModeIndex, 1);  // ASCII
+    subnet.SetChoiceIndex(Subnet::BaudRateIndex, 4); // 9600
+    subnet.SetChoiceIndex(Subnet::ParityIndex, 2);   // Even
+    subnet.SetChoiceIndex(Subnet::StopBitsIndex, 1); // 2
+    subnet.SetChoiceIndex(Subnet::CommModeIndex, 1); // ASCII
     subnet.GetItem(Subnet::PollDelayIndex)->SetValue("20");
     subnet.GetItem(Subnet::ScanRatioIndex)->SetValue("3");
     project->GetSubnet().GetNodeAt(0)->GetItem(0)->SetValue("17");
-    AddCommand(*project, 2, 100, 4, "0010H");              // 03
-    AddCommand(*project, 1, 5, 12, "0000H", 3);            // 02
-    AddCommand(*project, 4, 7, 1, "4000H", 2);             // 05
-    AddCommand(*project, 5, 8, 1, "4002H");                // 06
-    AddCommand(*project, 12, 30, 9, "4004H");              // 15
+    AddCommand(*project, 2, 100, 4, "0010H");                  // 03
+    AddCommand(*project, 1, 5, 12, "0000H", 3);                // 02
+    AddCommand(*project, 4, 7, 1, "4000H", 2);                 // 05
+    AddCommand(*project, 5, 8, 1, "4002H");                    // 06
+    AddCommand(*project, 12, 30, 9, "4004H");                  // 15
     Command* multi = AddCommand(*project, 13, 40, 2, "4010H"); // 16
-    multi->GetItem(Command::SwappingRow)->SetValue(multi->GetItem(Command::SwappingRow)->GetChoices()[2]);
+    multi->GetItem(Command::SwappingRow)
+        ->SetValue(multi->GetItem(Command::SwappingRow)->GetChoices()[2]);
 
     ProbePlan plan;
     std::vector<ProbeProblem> problems;
-    ASSERT_EQ(plan.Build(*project, problems), Success) << (problems.empty() ? "" : problems[0].what);
+    ASSERT_EQ(plan.Build(*project, problems), Success)
+        << (problems.empty() ? "" : problems[0].what);
     const ProbeLine& line = plan.Line();
     EXPECT_TRUE(line.ascii);
     EXPECT_EQ(line.baud, 9600);
@@ -70,7 +72,8 @@ TEST(ProbePlan, SlowScanCommandsGoEveryNthPass) {
     project->GetSubnet().GetItem(Subnet::ScanRatioIndex)->SetValue("3");
     AddCommand(*project, 2, 0, 1, "0000H");
     Command* slow = AddCommand(*project, 2, 1, 1, "0002H");
-    slow->GetItem(Command::ScanningRow)->SetValue(slow->GetItem(Command::ScanningRow)->GetChoices()[1]);
+    slow->GetItem(Command::ScanningRow)
+        ->SetValue(slow->GetItem(Command::ScanningRow)->GetChoices()[1]);
     ProbePlan plan;
     std::vector<ProbeProblem> problems;
     ASSERT_EQ(plan.Build(*project, problems), Success);

@@ -1,8 +1,8 @@
 // The probe against libmodbus's own server on a pseudo-terminal.
+#include "probe/ProbeSession.h"
 #include "ProbeFixture.h"
 #include "TestSlave.h"
 #include "model/ResultCode.h"
-#include "probe/ProbeSession.h"
 #include "sim/ModbusSlave.h"
 
 #include <gtest/gtest.h>
@@ -48,14 +48,14 @@ protected:
 
 TEST_F(ProbeSessionTest, ReadsEveryFunctionAndNeverWrites) {
     auto project = ProbeProject();
-    AddCommand(*project, 0, 3, 10, "0000H", 2);  // 01 coils 3..12
-    AddCommand(*project, 1, 4, 5, "0002H");      // 02 inputs 4..8
-    AddCommand(*project, 2, 10, 2, "0004H");     // 03
-    AddCommand(*project, 3, 20, 3, "0008H");     // 04
-    AddCommand(*project, 4, 6, 1, "4000H");      // 05, read as coil 6
-    AddCommand(*project, 5, 30, 1, "4002H");     // 06, read as register 30
-    AddCommand(*project, 12, 0, 4, "4004H");     // 15, read as coils 0..3
-    AddCommand(*project, 13, 40, 2, "4006H");    // 16, read as registers 40, 41
+    AddCommand(*project, 0, 3, 10, "0000H", 2); // 01 coils 3..12
+    AddCommand(*project, 1, 4, 5, "0002H");     // 02 inputs 4..8
+    AddCommand(*project, 2, 10, 2, "0004H");    // 03
+    AddCommand(*project, 3, 20, 3, "0008H");    // 04
+    AddCommand(*project, 4, 6, 1, "4000H");     // 05, read as coil 6
+    AddCommand(*project, 5, 30, 1, "4002H");    // 06, read as register 30
+    AddCommand(*project, 12, 0, 4, "4004H");    // 15, read as coils 0..3
+    AddCommand(*project, 13, 40, 2, "4006H");   // 16, read as registers 40, 41
     Collected got;
     const ProbeOutcome outcome = RunPasses(PlanOf(*project), slave_.DevicePath(), 1, got);
     ASSERT_EQ(outcome.code, Success) << outcome.message;
@@ -91,8 +91,10 @@ TEST_F(ProbeSessionTest, SwapsRegistersIntoTheImage) {
     auto project = ProbeProject();
     Command* two = AddCommand(*project, 2, 0, 2, "0000H");
     Command* four = AddCommand(*project, 3, 0, 2, "0004H");
-    two->GetItem(Command::SwappingRow)->SetValue(two->GetItem(Command::SwappingRow)->GetChoices()[1]);
-    four->GetItem(Command::SwappingRow)->SetValue(four->GetItem(Command::SwappingRow)->GetChoices()[2]);
+    two->GetItem(Command::SwappingRow)
+        ->SetValue(two->GetItem(Command::SwappingRow)->GetChoices()[1]);
+    four->GetItem(Command::SwappingRow)
+        ->SetValue(four->GetItem(Command::SwappingRow)->GetChoices()[2]);
     Collected got;
     ASSERT_EQ(RunPasses(PlanOf(*project), slave_.DevicePath(), 1, got).code, Success);
     const auto& b = got.image.Bytes();
@@ -203,7 +205,8 @@ TEST_F(ProbeSessionTest, VanishedDeviceEndsTheRunWithAPortFailure) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     slave_.Vanish();
     const auto start = std::chrono::steady_clock::now();
-    while (session.IsRunning() && std::chrono::steady_clock::now() - start < std::chrono::seconds(3))
+    while (session.IsRunning() &&
+           std::chrono::steady_clock::now() - start < std::chrono::seconds(3))
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_FALSE(session.IsRunning());
     session.Stop();
@@ -229,7 +232,8 @@ TEST(ProbeSession, SlowScanCommandsFollowTheScanRatio) {
     project->GetSubnet().GetItem(Subnet::ScanRatioIndex)->SetValue("2");
     AddCommand(*project, 2, 0, 1, "0000H");
     Command* slow = AddCommand(*project, 2, 1, 1, "0002H");
-    slow->GetItem(Command::ScanningRow)->SetValue(slow->GetItem(Command::ScanningRow)->GetChoices()[1]);
+    slow->GetItem(Command::ScanningRow)
+        ->SetValue(slow->GetItem(Command::ScanningRow)->GetChoices()[1]);
     Collected got;
     ASSERT_EQ(RunPasses(PlanOf(*project), slave.DevicePath(), 4, got).code, Success);
     std::string order;

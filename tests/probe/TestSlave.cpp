@@ -99,7 +99,9 @@ void TestSlave::Serve(const std::uint8_t* request, int length) {
     if (reply.size() < 4)
         return;
     switch (mode) {
-    case Mode::BadCrc: reply.back() ^= 0x5A; break;
+    case Mode::BadCrc:
+        reply.back() ^= 0x5A;
+        break;
     case Mode::WrongUnit:
     case Mode::WrongFunction: {
         // Sent with a valid CRC, built by libmodbus.
@@ -111,7 +113,8 @@ void TestSlave::Serve(const std::uint8_t* request, int length) {
         modbus_send_raw_request(context_, raw.data(), static_cast<int>(raw.size()));
         return;
     }
-    default: break;
+    default:
+        break;
     }
     [[maybe_unused]] auto n = ::write(pty_.Fd(), reply.data(), reply.size());
 }

@@ -2,12 +2,12 @@
 // and memory image, the trend of ticked values, the log, and that stopping
 // and closing end the test. VARKEL_SCREENSHOTS=folder also saves pictures
 // of the dialog for the manual.
+#include "ui/ProbeDialog.h"
 #include "model/Command.h"
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
 #include "probe/ProbeTypes.h"
-#include "ui/ProbeDialog.h"
 #include "ui/ProbeImageGrid.h"
 #include "ui/ProbeTrendChart.h"
 #include "ui/VirtualSlave.h"
@@ -37,8 +37,8 @@ Command* AddCommand(Project& project, int functionIndex, const char* start, cons
 void FillProject(Project& project) {
     AddCommand(project, 2, "0", "4", "0000H");
     Command* swapped = AddCommand(project, 3, "10", "2", "0008H");
-    swapped->GetItem(Command::SwappingRow)->SetValue(
-        swapped->GetItem(Command::SwappingRow)->GetChoices()[2]);
+    swapped->GetItem(Command::SwappingRow)
+        ->SetValue(swapped->GetItem(Command::SwappingRow)->GetChoices()[2]);
     AddCommand(project, 0, "0", "12", "000CH");
     AddCommand(project, 13, "200", "2", "4000H");
 }
@@ -72,7 +72,8 @@ private slots:
         QCOMPARE(dialog.Table()->rowCount(), 4);
 
         dialog.Table()->item(0, ProbeDialog::TrendColumn)->setCheckState(Qt::Checked);
-        auto* format = qobject_cast<QComboBox*>(dialog.Table()->cellWidget(1, ProbeDialog::FormatColumn));
+        auto* format =
+            qobject_cast<QComboBox*>(dialog.Table()->cellWidget(1, ProbeDialog::FormatColumn));
         QVERIFY(format);
         format->setCurrentIndex(1); // uint16
         dialog.Start();
@@ -115,7 +116,8 @@ private slots:
         QVERIFY(dialog.SaveLog(log));
         QFile file(log);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), results + 1);
         QVERIFY(lines[1].contains(QStringLiteral(",ok,")));
         QVERIFY(lines[1].contains(QStringLiteral("0 1 2 3")));
@@ -142,7 +144,8 @@ private slots:
         dialog.SelectVirtualSlave();
         dialog.Start();
         QVERIFY(!dialog.IsRunning());
-        QVERIFY(dialog.StatusText().contains(QString::fromStdString(Text(Msg::ProbeProblemsTitle))));
+        QVERIFY(
+            dialog.StatusText().contains(QString::fromStdString(Text(Msg::ProbeProblemsTitle))));
     }
 };
 
