@@ -308,6 +308,7 @@ enum class Msg {
     ProbeTimeAxis,
     ProbeValueAxis,
     ProbeImageDecoded,
+    ProbeImageOrderNote,
     ProbeImageOwner,
     ProbeLogFilter,
     ProbeLogSaveFailed,

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -116,15 +117,16 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     decoded_ = new QLabel;
     decoded_->setObjectName(QStringLiteral("probeDecoded"));
     decoded_->setWordWrap(true);
-    auto* note = new QLabel(Q(Text(Msg::ProbeImageNote)));
+    // Two lines always, so that the chart above gives way, not the text.
+    decoded_->setMinimumHeight(2 * decoded_->fontMetrics().lineSpacing() + 4);
+    auto* note = new QLabel(Q(Text(Msg::ProbeImageOrderNote) + "\n" + Text(Msg::ProbeImageNote)));
     note->setWordWrap(true);
+    note->setMinimumHeight(3 * note->fontMetrics().lineSpacing() + 4);
     auto* imageBox = new QWidget;
     auto* imageLayout = new QVBoxLayout(imageBox);
     imageLayout->setContentsMargins(0, 0, 0, 0);
     imageLayout->addWidget(new QLabel(Q(Text(Msg::ProbeImageTitle))));
     imageLayout->addWidget(image_, 1);
-    imageLayout->addWidget(decoded_);
-    imageLayout->addWidget(note);
 
     trend_ = new ProbeTrendChart;
     pause_ = new QCheckBox(Q(Text(Msg::ProbePause)));
@@ -138,6 +140,8 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     trendButtons->addWidget(resetZoom);
     trendButtons->addStretch(1);
     trendLayout->addLayout(trendButtons);
+    trendLayout->addWidget(decoded_);
+    trendLayout->addWidget(note);
 
     auto* lower = new QSplitter(Qt::Horizontal);
     lower->addWidget(imageBox);
@@ -149,6 +153,7 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     split->addWidget(lower);
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 3);
+    split->setSizes({200, 520});
 
     statusLabel_ = new QLabel;
     statusLabel_->setObjectName(QStringLiteral("probeStatus"));
@@ -201,6 +206,23 @@ void ProbeDialog::SelectVirtualSlave() {
 }
 
 void ProbeDialog::BuildTable() {
+    // The user's choices per row outlive a rebuild of the same commands.
+    struct RowChoice {
+        std::string name;
+        Qt::CheckState trend = Qt::Unchecked;
+        int format = -1, order = -1;
+    };
+    std::vector<RowChoice> kept;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        RowChoice choice;
+        choice.name = plan_.Commands()[static_cast<std::size_t>(row)].name;
+        choice.trend = table_->item(row, TrendColumn)->checkState();
+        if (auto* f = qobject_cast<QComboBox*>(table_->cellWidget(row, FormatColumn)))
+            choice.format = f->currentIndex();
+        if (auto* o = qobject_cast<QComboBox*>(table_->cellWidget(row, OrderColumn)))
+            choice.order = o->currentIndex();
+        kept.push_back(choice);
+    }
     std::vector<ProbeProblem> problems;
     const int code = plan_.Build(project_, problems);
     latest_.assign(plan_.Commands().size(), ProbeResult{});
@@ -254,6 +276,18 @@ void ProbeDialog::BuildTable() {
             connect(format, &QComboBox::currentIndexChanged, this, refresh);
             connect(order, &QComboBox::currentIndexChanged, this, refresh);
         }
+    }
+    for (int row = 0; row < table_->rowCount() && row < static_cast<int>(kept.size()); ++row) {
+        const RowChoice& choice = kept[static_cast<std::size_t>(row)];
+        if (choice.name != plan_.Commands()[static_cast<std::size_t>(row)].name)
+            continue;
+        table_->item(row, TrendColumn)->setCheckState(choice.trend);
+        auto* f = qobject_cast<QComboBox*>(table_->cellWidget(row, FormatColumn));
+        auto* o = qobject_cast<QComboBox*>(table_->cellWidget(row, OrderColumn));
+        if (f && choice.format >= 0)
+            f->setCurrentIndex(choice.format);
+        if (o && choice.order >= 0)
+            o->setCurrentIndex(choice.order);
     }
     if (code != Success) {
         QStringList lines{Q(Text(Msg::ProbeProblemsTitle))};
@@ -327,12 +361,21 @@ void ProbeDialog::ShowSelected() {
     const auto format = FormatOf(row) == ValueDecoder::Format::Hex
                             ? ValueDecoder::Format::Unsigned16
                             : FormatOf(row);
-    std::string values;
-    for (const std::string& v : ValueDecoder::Decode(slice, format, OrderOf(row)))
-        values += (values.empty() ? "" : " ") + v;
+    // Every order, the one that gives the table's values marked: the
+    // order the PLC's side must read the bytes in.
+    const auto table = ValueDecoder::DecodeRegisters(
+        latest_[static_cast<std::size_t>(row)].registers, format, OrderOf(row));
+    std::string readings;
+    for (auto order : kOrders) {
+        const auto values = ValueDecoder::Decode(slice, format, order);
+        std::string joined;
+        for (const std::string& v : values)
+            joined += (joined.empty() ? "" : " ") + v;
+        readings += std::string(readings.empty() ? "" : "   ") + ValueDecoder::OrderName(order) +
+                    (values == table ? "* " : " ") + joined;
+    }
     decoded_->setText(
-        Q(Text(Msg::ProbeImageDecoded,
-               {ValueDecoder::FormatName(format), ValueDecoder::OrderName(OrderOf(row)), values})));
+        Q(Text(Msg::ProbeImageDecoded, {ValueDecoder::FormatName(format), readings})));
 }
 
 void ProbeDialog::Refresh() {
@@ -395,6 +438,8 @@ void ProbeDialog::Stop() {
     // dropped with the session's queued events if the window goes.
     session_->Stop();
     session_->Wait();
+    // What the worker posted before it ended is shown before Stop returns.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     SetRunning(false);
 }
 
@@ -459,6 +504,10 @@ void ProbeDialog::OnFinished(const ProbeOutcome& outcome) {
 
 QString ProbeDialog::StatusText() const {
     return statusLabel_->text();
+}
+
+QString ProbeDialog::DecodedText() const {
+    return decoded_->text();
 }
 
 QString ProbeDialog::PassText() const {

@@ -67,6 +67,7 @@ public:
     ProbeTrendChart* Trend() const { return trend_; }
     QString StatusText() const;
     QString PassText() const;
+    QString DecodedText() const;
     int ResultCount() const { return static_cast<int>(log_.size()); }
 
 protected:

@@ -1,5 +1,6 @@
 // The main window's panes, toolbar, help and export, the start-up pickers,
 // and the program started from its command line.
+#include "model/Catalog.h"
 #include "UiFixture.h"
 
 #include "model/Command.h"
@@ -113,6 +114,7 @@ private slots:
         QStringList expected;
         for (int key : {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 5017, 14})
             expected << QString::fromStdString(LocalText(key));
+        expected << QString::fromStdString(Text(Msg::ProbeToolText));
         QCOMPARE(texts, expected);
         QCOMPARE(w.frame.ToolBar()->iconSize(), QSize(32, 32));
         QCOMPARE(w.frame.ToolBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);

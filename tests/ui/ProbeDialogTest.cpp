@@ -3,6 +3,7 @@
 // and closing end the test. VARKEL_SCREENSHOTS=folder also saves pictures
 // of the dialog for the manual.
 #include "ui/ProbeDialog.h"
+#include "model/Catalog.h"
 #include "model/Command.h"
 #include "model/Node.h"
 #include "model/Project.h"
@@ -75,7 +76,7 @@ private slots:
         auto* format =
             qobject_cast<QComboBox*>(dialog.Table()->cellWidget(1, ProbeDialog::FormatColumn));
         QVERIFY(format);
-        format->setCurrentIndex(1); // uint16
+        format->setCurrentIndex(3); // int32
         dialog.Start();
         QVERIFY(dialog.IsRunning());
         // Three passes at least, so that the trend has a line.
@@ -103,6 +104,10 @@ private slots:
         QVERIFY(image->item(1, 0)->text() != QStringLiteral("00"));
         QCOMPARE(image->item(20, 7)->text(), QStringLiteral("--"));
         table->selectRow(1);
+        // Four-byte swapping stores D C B A: the PLC reads the pair as ABCD.
+        QVERIFY2(dialog.DecodedText().contains(QStringLiteral("ABCD* ")),
+                 qPrintable(dialog.DecodedText()));
+        QVERIFY(!dialog.DecodedText().contains(QStringLiteral("DCBA* ")));
         Shoot(dialog, qgetenv("VARKEL_SCREENSHOT_LANG") == "zh" ? "probe_zh.png" : "probe_en.png");
 
         dialog.Stop();
