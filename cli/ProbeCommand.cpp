@@ -146,7 +146,7 @@ void PrintProblems(const std::vector<Problem>& problems) {
     PrintError(Text(Msg::ProbeProblemsTitle));
     for (const Problem& problem : problems)
         PrintError(
-            Fmt("[{}] {}: {}: {}", {std::to_string(problem.code), ResultMessage(problem.code),
+            FillPlaceholders("[{}] {}: {}: {}", {std::to_string(problem.code), ResultMessage(problem.code),
                                     problem.where, problem.what}));
 }
 
@@ -197,7 +197,7 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
         std::snprintf(head, sizeof head, "%-3d %2d  %3d  %5d %4d  %7.1f  ", command.index,
                       command.function, command.slave, command.address, command.count, result.ms);
         std::string line =
-            Fmt("{}{} | {} | {} | {}", {head, MemoryText(command), StatusText(result),
+            FillPlaceholders("{}{} | {} | {} | {}", {head, MemoryText(command), StatusText(result),
                                         DataText(command, result, options), command.name});
         if (command.IsWriteChecked())
             line += " (" + Text(Msg::ProbeWriteChecked, {std::to_string(command.function)}) + ")";
@@ -223,7 +223,7 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
         PrintLine("");
     });
     if (!options.json)
-        PrintLine(Fmt("#   fc slave addr count   ms      {} | {} | {}",
+        PrintLine(FillPlaceholders("#   fc slave addr count   ms      {} | {} | {}",
                       {Text(Msg::ProbeHeaderMemory), Text(Msg::ProbeHeaderStatus),
                        Text(Msg::ProbeHeaderData)}));
 
