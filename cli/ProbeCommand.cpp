@@ -5,6 +5,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/ProjectFile.h"
 #include "model/Catalog.h"
+#include "model/CycleEstimate.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "probe/MemoryImage.h"
@@ -145,9 +146,9 @@ void PrintImage(const MemoryImage& image) {
 void PrintProblems(const std::vector<Problem>& problems) {
     PrintError(Text(Msg::ProbeProblemsTitle));
     for (const Problem& problem : problems)
-        PrintError(
-            FillPlaceholders("[{}] {}: {}: {}", {std::to_string(problem.code), ResultMessage(problem.code),
-                                    problem.where, problem.what}));
+        PrintError(FillPlaceholders("[{}] {}: {}: {}",
+                                    {std::to_string(problem.code), ResultMessage(problem.code),
+                                     problem.where, problem.what}));
 }
 
 int RunProbe(const std::string& file, const ProbeOptions& options) {
@@ -174,6 +175,8 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
         return code == ValidationError ? kExitUsage : code;
     }
 
+    // What the configuration alone predicts, beside what the line measured.
+    const CycleEstimate estimate = EstimateCycle(project->GetSubnet());
     const bool progress = !options.json && ::isatty(STDERR_FILENO) == 1;
     const auto& commands = plan.Commands();
     ProbeSession session(plan);
@@ -196,9 +199,9 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
         char head[96];
         std::snprintf(head, sizeof head, "%-3d %2d  %3d  %5d %4d  %7.1f  ", command.index,
                       command.function, command.slave, command.address, command.count, result.ms);
-        std::string line =
-            FillPlaceholders("{}{} | {} | {} | {}", {head, MemoryText(command), StatusText(result),
-                                        DataText(command, result, options), command.name});
+        std::string line = FillPlaceholders("{}{} | {} | {} | {}",
+                                            {head, MemoryText(command), StatusText(result),
+                                             DataText(command, result, options), command.name});
         if (command.IsWriteChecked())
             line += " (" + Text(Msg::ProbeWriteChecked, {std::to_string(command.function)}) + ")";
         PrintLine(line);
@@ -212,20 +215,27 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
             j["pass"] = summary.pass;
             j["pass_ms"] = static_cast<double>(static_cast<long long>(summary.ms * 10 + 0.5)) / 10;
             j["image"] = image.Hex();
+            if (estimate.status == CycleEstimate::Ready)
+                j["estimate_ms"] =
+                    static_cast<double>(static_cast<long long>(estimate.quickCycleMs * 10 + 0.5)) /
+                    10;
             std::cout << j.dump() << std::endl;
             return;
         }
-        PrintLine(Text(Msg::ProbePassLine,
-                       {std::to_string(summary.pass), ms, std::to_string(summary.answered),
-                        std::to_string(summary.failed)}));
+        std::string line = Text(Msg::ProbePassLine,
+                                {std::to_string(summary.pass), ms, std::to_string(summary.answered),
+                                 std::to_string(summary.failed)});
+        if (estimate.status == CycleEstimate::Ready)
+            line += " (" + Text(Msg::ProbeEstimateLine, {FormatMs(estimate.quickCycleMs)}) + ")";
+        PrintLine(line);
         if (options.image)
             PrintImage(image);
         PrintLine("");
     });
     if (!options.json)
         PrintLine(FillPlaceholders("#   fc slave addr count   ms      {} | {} | {}",
-                      {Text(Msg::ProbeHeaderMemory), Text(Msg::ProbeHeaderStatus),
-                       Text(Msg::ProbeHeaderData)}));
+                                   {Text(Msg::ProbeHeaderMemory), Text(Msg::ProbeHeaderStatus),
+                                    Text(Msg::ProbeHeaderData)}));
 
     std::optional<ProbeOutcome> outcome;
     std::mutex finishMutex;

@@ -404,7 +404,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::ProbeInputMemory: return {"输入", "input"};
     case Msg::ProbeOutputMemory: return {"输出", "output"};
     case Msg::ProbePassLine: return {"第 {} 轮: {} ms, {} 条应答, {} 条失败", "Pass {}: {} ms, {} answered, {} failed"};
-    case Msg::ProbeEstimateLine: return {"估算轮询周期: {} ms", "Estimated polling cycle: {} ms"};
+    case Msg::ProbeEstimateLine: return {"估算轮询周期 {} ms", "estimated polling cycle {} ms"};
     case Msg::ProbeImageTitle: return {"输入存储区 (Profibus 主站读取的 168 字节)", "Input memory (the 168 bytes the Profibus master reads)"};
     case Msg::ProbeImageUnfilled: return {"-- 未被任何命令填充", "-- filled by no command"};
     case Msg::ProbeImageNote: return {"字节交换按本工具的解释: 不交换 = 寄存器高字节在前; 二字节交换 = 每个寄存器两字节互换; 四字节交换 = 每四字节倒序 (A B C D 存为 D C B A)。", "Byte swapping as this tool interprets the gateway: no swapping = each register's high byte first; two bytes swapping = the two bytes of each register exchanged; four bytes swapping = each group of four bytes reversed (A B C D stored as D C B A)."};

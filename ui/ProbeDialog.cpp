@@ -2,6 +2,7 @@
 
 #include "link/PortList.h"
 #include "model/Catalog.h"
+#include "model/CycleEstimate.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "ui/ProbeImageGrid.h"
@@ -409,6 +410,8 @@ void ProbeDialog::Start() {
             return;
         }
     }
+    const CycleEstimate estimate = EstimateCycle(project_.GetSubnet());
+    estimateMs_ = estimate.status == CycleEstimate::Ready ? estimate.quickCycleMs : -1;
     log_.clear();
     trend_->Clear();
     started_ = QDateTime::currentDateTime();
@@ -487,9 +490,11 @@ void ProbeDialog::OnResult(const ProbeResult& result) {
 }
 
 void ProbeDialog::OnPass(const PassSummary& summary, const MemoryImage& image) {
-    passLabel_->setText(
-        Q(Text(Msg::ProbePassTime,
-               {std::to_string(summary.pass), QString::number(summary.ms, 'f', 1).toStdString()})));
+    std::string text =
+        Text(Msg::ProbePassTime, {std::to_string(summary.pass), FormatMs(summary.ms)});
+    if (estimateMs_ >= 0)
+        text += " (" + Text(Msg::ProbeEstimateLine, {FormatMs(estimateMs_)}) + ")";
+    passLabel_->setText(Q(text));
     image_->ShowImage(image);
     ShowSelected();
 }

@@ -98,6 +98,7 @@ private:
     std::vector<LogEntry> log_;
     std::vector<ProbeResult> latest_; // by plan index
     QDateTime started_;
+    double estimateMs_ = -1; // the polling-cycle estimate, -1 when there is none
 
     QComboBox* portList_ = nullptr;
     QPushButton* startButton_ = nullptr;

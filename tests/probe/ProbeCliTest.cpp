@@ -103,6 +103,8 @@ TEST_F(ProbeCliTest, JsonLinesPerResultAndPass) {
     const auto& pass = lines[3];
     EXPECT_EQ(pass["pass"], 1);
     EXPECT_TRUE(pass["pass_ms"].is_number());
+    // The configuration's own estimate beside the measured time.
+    EXPECT_GT(pass["estimate_ms"].get<double>(), 0.0);
     const std::string image = pass["image"];
     ASSERT_EQ(image.size(), 336u);
     EXPECT_EQ(image.substr(0, 10), "000A000B12"); // coils 1 0 0 1 from bit 1: 0001 0010
@@ -119,6 +121,7 @@ TEST_F(ProbeCliTest, TableWithImageAndExitStatuses) {
     EXPECT_EQ(ran.status, 14);
     EXPECT_NE(ran.out.find("exception 2 (Illegal data address)"), std::string::npos) << ran.out;
     EXPECT_NE(ran.out.find("input 0.0-3.7"), std::string::npos);
+    EXPECT_NE(ran.out.find("estimated polling cycle"), std::string::npos);
     EXPECT_NE(ran.out.find("Input memory"), std::string::npos);
     EXPECT_NE(ran.out.find("  0: 00 00 00 01 00 00"), std::string::npos) << ran.out;
 
