@@ -156,7 +156,7 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
     if (int code = LoadConfiguration(file, *project))
         return code;
     // Refused before the port opens, with the problems check lists.
-    if (project->GetSubnet().GetProtocolType() != 0) {
+    if (project->GetSubnet().GetProtocolType() != ProtocolType::ModbusMaster) {
         PrintError(Text(Msg::ProbeUniversalMode));
         return kExitUsage;
     }

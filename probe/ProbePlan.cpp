@@ -57,7 +57,7 @@ int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems
     problems.clear();
     const Subnet& subnet = project.GetSubnet();
     const std::string subnetName = subnet.GetName();
-    if (subnet.GetProtocolType() != 0) {
+    if (subnet.GetProtocolType() != ProtocolType::ModbusMaster) {
         problems.push_back({ValidationError, subnetName, Text(Msg::ProbeUniversalMode)});
         return ValidationError;
     }

@@ -133,9 +133,9 @@ TEST_F(ProbeCliTest, TableWithImageAndExitStatuses) {
 TEST_F(ProbeCliTest, RefusedBeforeThePortOpens) {
     auto project = ProbeProject();
     Command* c = AddCommand(*project, 2, 0, 2, "0000H");
-    project->GetSubnet().SetProtocolType(1);
+    project->GetSubnet().SetProtocolType(ProtocolType::Universal);
     EXPECT_EQ(Probe({Save(*project), "--port", slave_->DevicePath()}).status, 64);
-    project->GetSubnet().SetProtocolType(0);
+    project->GetSubnet().SetProtocolType(ProtocolType::ModbusMaster);
     c->GetItem(Command::DataNumberRow)->SetValue("");
     const Ran ran = Probe({Save(*project), "--port", slave_->DevicePath()});
     EXPECT_EQ(ran.status, 6);

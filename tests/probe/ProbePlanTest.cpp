@@ -92,7 +92,7 @@ TEST(ProbePlan, RefusesWhatCannotBeSent) {
 
     auto universal = ProbeProject();
     AddCommand(*universal, 2, 0, 1, "0000H");
-    universal->GetSubnet().SetProtocolType(1);
+    universal->GetSubnet().SetProtocolType(ProtocolType::Universal);
     EXPECT_EQ(plan.Build(*universal, problems), ValidationError);
     EXPECT_EQ(problems.size(), 1u);
 
