@@ -376,6 +376,10 @@ TextPair TextPairOf(Msg id) {
     case Msg::GuiFileMissing: return {"文件 {} 不存在。", "The file {} does not exist."};
     case Msg::GuiManualMissing: return {"找不到用户手册 {}。", "The user manual {} was not found."};
     case Msg::GuiCannotOpenManual: return {"无法打开用户手册 {}。", "Could not open the user manual {}."};
+    case Msg::GuiExportFailed: return {"输出文档失败。", "The export failed."};
+    case Msg::GuiExportNoViewer:
+        return {"文档 {} 已输出，但没有找到可以打开它的程序。",
+                "The workbook {} was written, but no program was found to open it."};
 
     // Commissioning probe (probe/)
     case Msg::ProbeLineRefused: return {"串口不接受配置的线路设置 ({} 波特, 校验 {}); 未打开端口", "The serial port does not take the configured line settings ({} baud, parity {}); the port was not opened"};

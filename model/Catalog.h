@@ -246,6 +246,8 @@ enum class Msg {
     GuiFileMissing,
     GuiManualMissing,
     GuiCannotOpenManual,
+    GuiExportFailed,
+    GuiExportNoViewer,
 
     // Commissioning probe (probe/)
     ProbeLineRefused,

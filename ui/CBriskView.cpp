@@ -1,60 +1,26 @@
 #include "ui/CBriskView.h"
 
 #include "model/CommitRules.h"
-#include "model/Messages.h"
 #include "model/Node.h"
-#include "model/Project.h"
-#include "model/ResultCode.h"
 #include "ui/CConfigApp.h"
-#include "ui/CConflictDlg.h"
-#include "ui/CDovelDoc.h"
 #include "ui/CMainFrame.h"
-#include "ui/CUpDownDlg.h"
 #include "ui/ConfigTree.h"
+#include "ui/ParamDelegate.h"
 #include "ui/ParamGrid.h"
-#include "ui/SelectCommandDialog.h"
-#include "ui/UiText.h"
-#include "ui/UserDialogs.h"
-#include "ui/WorkbookExportCall.h"
+#include "ui/ViewController.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QEvent>
-#include <QFileInfo>
-#include <QFocusEvent>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 namespace varkel {
-
-namespace {
-
-std::function<void(CUpDownDlg&)>& TransferDialogHook() {
-    static std::function<void(CUpDownDlg&)> hook;
-    return hook;
-}
-
-// Editors are drawn on white whatever the theme, like the cells under them.
-void MakeWhite(QWidget* widget) {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Base, Qt::white);
-    p.setColor(QPalette::Text, Qt::black);
-    p.setColor(QPalette::Window, Qt::white);
-    p.setColor(QPalette::ButtonText, Qt::black);
-    p.setColor(QPalette::Button, Qt::white);
-    widget->setPalette(p);
-}
-
-} // namespace
 
 CBriskView::CBriskView(CConfigApp& app, CMainFrame& frame, QWidget* parent)
     : QWidget(parent), app_(app), frame_(frame) {
     setObjectName(QStringLiteral("parameterView"));
     grid_ = new ParamGrid(this);
+    delegate_ = grid_->Delegate();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
@@ -64,37 +30,18 @@ CBriskView::CBriskView(CConfigApp& app, CMainFrame& frame, QWidget* parent)
             [this](int row) { OnGridClicked(row, ParamGrid::ValueColumn); });
     connect(grid_, &ParamGrid::RowStepped, this,
             [this](int row) { OnGridClicked(row, ParamGrid::NameColumn); });
+    connect(delegate_, &ParamDelegate::ValueEntered, this, &CBriskView::OnValueEntered);
+    // Stored only once the grid has let the editor go: storing may list the
+    // rows anew.
+    connect(grid_, &ParamGrid::EditorClosed, this, &CBriskView::StorePendingValue);
+}
 
-    // The editors live on the grid's viewport, so that they move with the
-    // cell when the grid scrolls.
-    edit_ = new QLineEdit(grid_->viewport());
-    edit_->setObjectName(QStringLiteral("valueEdit"));
-    edit_->setFrame(false);
-    // A thin line tells the editor from the cell it covers.
-    edit_->setStyleSheet(
-        QStringLiteral("QLineEdit { border: 1px solid #316ac5; padding-left: 2px; }"));
-    edit_->hide();
-    MakeWhite(edit_);
-    edit_->installEventFilter(this);
+QLineEdit* CBriskView::ValueEdit() const {
+    return delegate_->LineEditor();
+}
 
-    chooser_ = new QComboBox(grid_->viewport());
-    chooser_->setObjectName(QStringLiteral("valueChooser"));
-    chooser_->setEditable(false);
-    chooser_->setInsertPolicy(QComboBox::InsertAtBottom);
-    chooser_->hide();
-    MakeWhite(chooser_);
-    chooser_->installEventFilter(this);
-    connect(chooser_, &QComboBox::activated, this, [this](int index) {
-        if (openEditor_ == Editor::Choice) {
-            openEditor_ = Editor::None;
-            CommitChoice(index);
-        }
-    });
-
-    // Column widths follow the view's width: keep the editor on its cell.
-    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this] { PlaceEditor(); });
-    grid_->viewport()->installEventFilter(this);
+QComboBox* CBriskView::ValueChooser() const {
+    return delegate_->ChoiceEditor();
 }
 
 void CBriskView::ClearGrid() {
@@ -132,6 +79,17 @@ void CBriskView::ResetSelection() {
     editedRow_ = 0;
 }
 
+void CBriskView::ForgetRemoved(QTreeWidgetItem* current) {
+    selectedItem_ = current;
+    if (!selectedItem_) {
+        // Nothing took the selection over: forget the removed entry.
+        selectedEntry_ = TreeEntry{};
+        selectedKind_ = TreeEntry::None;
+    }
+    clickedItem_ = nullptr;
+    editedEntry_ = selectedEntry_;
+}
+
 void CBriskView::OnSelectionChanged(QTreeWidgetItem* current) {
     ClearGrid();
     selectedItem_ = current;
@@ -160,195 +118,6 @@ void CBriskView::OnTreeRightClick(const QPoint& position) {
     frame_.ContextMenu()->exec(tree->viewport()->mapToGlobal(position));
 }
 
-bool CBriskView::CanAddNode() const {
-    const Subnet& subnet = app_.GetProject().GetSubnet();
-    return selectedKind_ == TreeEntry::SubnetKind &&
-           subnet.GetProtocolType() != ProtocolType::Universal && subnet.GetNodeCount() == 0;
-}
-
-bool CBriskView::CanDeleteNode() const {
-    return selectedKind_ == TreeEntry::NodeKind;
-}
-
-bool CBriskView::CanAddCommand() const {
-    return selectedKind_ == TreeEntry::NodeKind;
-}
-
-bool CBriskView::CanDeleteCommand() const {
-    return selectedKind_ == TreeEntry::CommandKind;
-}
-
-bool CBriskView::CanAutoMap() const {
-    return app_.GetProject().GetSubnet().GetProtocolType() == ProtocolType::ModbusMaster;
-}
-
-bool CBriskView::CanDetectConflicts() const {
-    return app_.GetProject().GetSubnet().GetProtocolType() == ProtocolType::ModbusMaster;
-}
-
-void CBriskView::OnAddNode() {
-    if (!CanAddNode())
-        return;
-    ConfigTree* tree = frame_.Tree();
-    Node* node = app_.GetProject().GetSubnet().CreateNode();
-    if (!node)
-        return;
-    if (!selectedItem_ && tree->topLevelItemCount() > 1) {
-        tree->setCurrentItem(tree->topLevelItem(1));
-        selectedItem_ = tree->topLevelItem(1);
-    }
-    if (!selectedItem_)
-        return;
-    tree->Insert(ConfigTree::HandleOf(selectedItem_), node->GetName(), NodeImage,
-                 TreeEntry{TreeEntry::NodeKind, node});
-    tree->ExpandAll();
-    MarkModified();
-}
-
-void CBriskView::OnDeleteNode() {
-    if (selectedKind_ != TreeEntry::NodeKind || !selectedItem_)
-        return;
-    Node* node = ConfigTree::EntryOf(selectedItem_).AsNode();
-    ConfigObject* owner = ConfigTree::EntryOf(selectedItem_->parent()).AsConfigObject();
-    if (!node || !owner || owner->RemoveNode(node) != 1)
-        return;
-    MarkModified();
-    delete selectedItem_;
-    AfterRemoval();
-}
-
-void CBriskView::OnAddCommand() {
-    if (!CanAddCommand())
-        return;
-    SelectCommandDialog dialog([this](int index) { AddCommandOfFunctionIndex(index); }, &frame_);
-    dialog.exec();
-}
-
-void CBriskView::AddCommandOfFunctionIndex(int functionIndex) {
-    Node* node = selectedKind_ == TreeEntry::NodeKind && selectedItem_
-                     ? ConfigTree::EntryOf(selectedItem_).AsNode()
-                     : nullptr;
-    // The gateway keeps the commands of the first node; a node read from a
-    // file may be another one, and it must not grow past the same limit.
-    if (app_.GetProject().GetCommandCount() >= kMaxCommands ||
-        (node && node->GetCommandCount() >= kMaxCommands)) {
-        ShowMessage(LocalText(1001));
-        return;
-    }
-    if (!node)
-        return;
-    Command* command = node->CreateCommand(functionIndex);
-    if (!command)
-        return;
-    ConfigTree* tree = frame_.Tree();
-    tree->Insert(ConfigTree::HandleOf(selectedItem_), command->GetName(), CommandImage,
-                 TreeEntry{TreeEntry::CommandKind, command});
-    tree->ExpandAll();
-    MarkModified();
-}
-
-void CBriskView::OnDeleteCommand() {
-    if (selectedKind_ != TreeEntry::CommandKind || !selectedItem_)
-        return;
-    Command* command = ConfigTree::EntryOf(selectedItem_).AsCommand();
-    // Only commands of a node can go; those held by the fieldbus or the
-    // subnet themselves stay.
-    Node* node = ConfigTree::EntryOf(selectedItem_->parent()).AsNode();
-    if (!command || !node || node->RemoveCommand(command) != 1)
-        return;
-    MarkModified();
-    delete selectedItem_;
-    AfterRemoval();
-}
-
-void CBriskView::OnAutoMapping() {
-    if (!CanAutoMap())
-        return;
-    // An address still in its editor is settled first; left open, it would
-    // later write the old address over the recalculated one.
-    CommitEditor();
-    if (AskQuestion(LocalText(19), Buttons::YesNo) != Answer::Yes)
-        return;
-    app_.GetProject().AutoMap();
-    MarkModified();
-    // Show the new addresses at once.
-    if (selectedItem_)
-        ListObject(selectedEntry_);
-}
-
-QString CBriskView::WithXlsxSuffix(const QString& path) {
-    if (path.isEmpty() || path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
-        return path;
-    return path + QLatin1String(".xlsx");
-}
-
-void CBriskView::OnExportXls() {
-    // A value being typed belongs to the configuration that is written.
-    CommitEditor();
-    // The workbook is proposed beside the configuration file, named after it.
-    const QString current = frame_.Document().GetPathName();
-    const QString start =
-        UserDialogs::StartPath(current, current.isEmpty() ? QString()
-                                                          : QFileInfo(current).completeBaseName() +
-                                                                QLatin1String(".xlsx"));
-    const QString path = WithXlsxSuffix(UserDialogs::Get().SaveFileName(
-        &frame_, tr("Export XLS"), tr("Excel File(*.xlsx)"), QStringLiteral("xlsx"), start));
-    if (path.isEmpty())
-        return;
-    UserDialogs::RememberFolder(path);
-    std::string error;
-    if (!ExportProjectWorkbook(app_.GetProject(), path, error)) {
-        ShowMessage(!error.empty() ? error
-                                   : Pick("输出文档失败。", "The export failed.").toStdString());
-        return;
-    }
-    if (!UserDialogs::Get().OpenUrl(QUrl::fromLocalFile(path)))
-        ShowMessage(Pick("文档 %1 已输出，但没有找到可以打开它的程序。",
-                         "The workbook %1 was written, but no program was found to open it.")
-                        .arg(path)
-                        .toStdString());
-}
-
-void CBriskView::SetTransferDialogHook(std::function<void(CUpDownDlg&)> hook) {
-    TransferDialogHook() = std::move(hook);
-}
-
-void CBriskView::OnUpload() {
-    OpenTransfer(CUpDownDlg::UploadMode);
-}
-
-void CBriskView::OnDownload() {
-    OpenTransfer(CUpDownDlg::DownloadMode);
-}
-
-void CBriskView::OpenTransfer(int mode) {
-    // A value being typed belongs to the configuration that is sent.
-    CommitEditor();
-    CUpDownDlg dialog(app_.GetProject(), mode, &frame_);
-    dialog.SetUploadRefresh([this] { AfterUpload(); });
-    if (TransferDialogHook())
-        TransferDialogHook()(dialog);
-    dialog.exec();
-}
-
-void CBriskView::AfterUpload() {
-    frame_.RebuildTree();
-    ClearGrid();
-    ResetSelection();
-    app_.SetModified(true);
-    // Nothing shows the replaced configuration any more.
-    app_.GetProject().ReleaseRetired();
-    frame_.UpdateActions();
-}
-
-void CBriskView::OnConflictDetect() {
-    if (!CanDetectConflicts())
-        return;
-    CommitEditor();
-    CConflictDlg dialog(app_.GetProject(), &frame_);
-    dialog.exec();
-}
-
 void CBriskView::OnGridClicked(int row, int column) {
     CloseEditor();
     editedEntry_ = selectedEntry_;
@@ -362,112 +131,48 @@ void CBriskView::OnGridClicked(int row, int column) {
     QString help = QString::fromStdString(item->GetHelp());
     help.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     frame_.SetAnnotationText(help);
-    if (item->GetEnable() == 0 || column != ParamGrid::ValueColumn)
+    if (column != ParamGrid::ValueColumn || !grid_->OpenValueEditor(row))
         return;
-
-    chooser_->clear();
-    for (const std::string& choice : item->GetChoices())
-        chooser_->addItem(QString::fromStdString(choice));
-    if (item->GetState() == ParamItem::Typed) {
-        openEditor_ = Editor::Line;
-        PlaceEditor();
-        edit_->setText(QString::fromStdString(item->GetValue()));
-        edit_->show();
-        edit_->setFocus(Qt::MouseFocusReason);
-        edit_->selectAll();
-    } else if (item->GetState() == ParamItem::Picked) {
-        openEditor_ = Editor::Choice;
-        chooser_->setCurrentIndex(-1);
-        PlaceEditor();
-        chooser_->show();
-        chooser_->setFocus(Qt::MouseFocusReason);
-        chooser_->showPopup();
-    }
-}
-
-void CBriskView::PlaceEditor() {
-    QWidget* editor = openEditor_ == Editor::Line     ? static_cast<QWidget*>(edit_)
-                      : openEditor_ == Editor::Choice ? static_cast<QWidget*>(chooser_)
-                                                      : nullptr;
-    if (!editor)
-        return;
-    const QTableWidgetItem* cell = grid_->item(editedRow_, ParamGrid::ValueColumn);
-    if (!cell)
-        return;
-    editor->setGeometry(grid_->visualItemRect(cell));
-}
-
-void CBriskView::CloseEditor() {
-    // Marked closed first: hiding a focused editor makes it lose the focus,
-    // which must not commit.
-    openEditor_ = Editor::None;
-    if (edit_) {
-        HideEditor(edit_);
-        edit_->clear();
-    }
-    if (chooser_) {
-        chooser_->hidePopup();
-        HideEditor(chooser_);
-    }
-}
-
-void CBriskView::HideEditor(QWidget* editor) {
-    // The grid takes the focus first: a focused editor that is hidden hands
-    // the focus on as Tab does, and the grid would move its current cell to
-    // the next row.
-    if (editor->hasFocus())
-        grid_->setFocus(Qt::OtherFocusReason);
-    editor->hide();
+    // A list drops down at once.
+    if (delegate_->OpenEditor() == delegate_->ChoiceEditor())
+        delegate_->ChoiceEditor()->showPopup();
 }
 
 bool CBriskView::CommitEditor() {
-    if (openEditor_ == Editor::Line) {
-        openEditor_ = Editor::None;
-        CommitTypedValue();
-        return true;
-    }
-    if (openEditor_ == Editor::Choice) {
-        openEditor_ = Editor::None;
-        CommitChoice(chooser_->currentIndex());
-        return true;
-    }
-    return false;
+    return delegate_->Commit();
 }
 
-void CBriskView::CommitTypedValue() {
-    const std::string text = edit_->text().toStdString();
-    HideEditor(edit_);
-    ParamItem* item = ItemAtRow(editedEntry_, editedRow_);
-    if (!item || item != clickedItem_ || item->GetState() != ParamItem::Typed)
-        return;
-    const TreeEntry entry = editedEntry_;
-    const int row = editedRow_;
-    ApplyCommit(CommitValue(app_.GetProject(), entry, row, text), entry, row);
+void CBriskView::CloseEditor() {
+    delegate_->Close();
 }
 
-void CBriskView::CommitChoice(int index) {
-    chooser_->hidePopup();
-    const QString text = chooser_->itemText(index);
-    HideEditor(chooser_);
+void CBriskView::OnValueEntered(int row, const QString& text, bool picked, bool nothingChosen) {
+    pending_.reset();
     const TreeEntry entry = editedEntry_;
-    const int row = editedRow_;
     ParamItem* item = ItemAtRow(entry, row);
-    if (!item || item != clickedItem_ || item->GetState() != ParamItem::Picked)
+    // An editor left over from rows listed anew commits nothing.
+    if (!item || row != editedRow_ || item != clickedItem_ ||
+        item->GetState() != (picked ? ParamItem::Picked : ParamItem::Typed))
         return;
-    if (index < 0) {
-        // Nothing chosen: the cell shows the value again.
+    if (nothingChosen) {
+        // The cell shows the value again.
         if (entry.object == selectedEntry_.object)
             grid_->SetValueText(row, QString::fromStdString(item->GetValue()));
         return;
     }
-    ApplyCommit(CommitValue(app_.GetProject(), entry, row, text.toStdString()), entry, row);
+    pending_ = Entered{entry, row, text.toStdString()};
 }
 
-void CBriskView::ApplyCommit(const CommitResult& result, const TreeEntry& entry, int row) {
-    if (result.code != Success) {
-        ShowResult(result.code, true);
+void CBriskView::StorePendingValue() {
+    if (!pending_)
         return;
-    }
+    const Entered entered = std::move(*pending_);
+    pending_.reset();
+    if (controller_)
+        controller_->EnterValue(entered.entry, entered.row, entered.text);
+}
+
+void CBriskView::ShowCommit(const CommitResult& result, const TreeEntry& entry, int row) {
     const bool shown = entry.object == selectedEntry_.object;
     ParamItem* item = ItemAtRow(entry, row);
     if (!result.Accepted()) {
@@ -475,18 +180,14 @@ void CBriskView::ApplyCommit(const CommitResult& result, const TreeEntry& entry,
             grid_->SetValueText(row, QString::fromStdString(item->GetValue()));
         return;
     }
-    if (result.changed)
-        MarkModified();
     if (result.protocolSwitched) {
-        // The subnet's rows and children change: show them anew.
-        frame_.RebuildTree();
+        // The subnet's rows change: list them anew.
         ClearGrid();
         selectedItem_ = nullptr;
         selectedEntry_ = entry;
         selectedKind_ = entry.kind;
         clickedItem_ = nullptr;
         ListObject(entry);
-        frame_.UpdateActions();
     } else if (shown) {
         grid_->SetValueText(row, QString::fromStdString(result.storedValue));
         for (int changed : result.enableChangedRows)
@@ -496,66 +197,8 @@ void CBriskView::ApplyCommit(const CommitResult& result, const TreeEntry& entry,
             if (ParamItem* other = ItemAtRow(entry, changed))
                 grid_->SetValueText(changed, QString::fromStdString(other->GetValue()));
     }
-    if (result.renamedNode) {
-        for (QTreeWidgetItemIterator it(frame_.Tree()); *it; ++it)
-            if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it).object == entry.object)
-                (*it)->setText(0, QString::fromStdString(result.nodeName));
-    }
     if (row < grid_->rowCount())
         grid_->setCurrentCell(row, ParamGrid::ValueColumn);
-}
-
-bool CBriskView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_->viewport() && event->type() == QEvent::Resize) {
-        // The columns are stretched after the viewport has its new size.
-        QMetaObject::invokeMethod(
-            this, [this] { PlaceEditor(); }, Qt::QueuedConnection);
-    } else if ((watched == edit_ || watched == chooser_) && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        // The drop-down list and another window taking the focus leave the
-        // editor open; anything else is the user leaving it.
-        const bool mine = (watched == edit_ && openEditor_ == Editor::Line) ||
-                          (watched == chooser_ && openEditor_ == Editor::Choice);
-        if (mine && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
-            !(watched == chooser_ && chooser_->view()->isVisible()))
-            CommitEditor();
-    } else if (watched == edit_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Return stores the text. The key is kept from the line edit,
-            // which would pass it on to the grid and open the editor again.
-            CommitEditor();
-            grid_->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
-        if (key == Qt::Key_Escape) {
-            // Escape drops what was typed.
-            CloseEditor();
-            grid_->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void CBriskView::MarkModified() {
-    app_.SetModified(true);
-    frame_.UpdateActions();
-}
-
-void CBriskView::AfterRemoval() {
-    ConfigTree* tree = frame_.Tree();
-    selectedItem_ = tree->currentItem();
-    if (!selectedItem_) {
-        // Nothing took the selection over: forget the removed entry.
-        selectedEntry_ = TreeEntry{};
-        selectedKind_ = TreeEntry::None;
-    }
-    clickedItem_ = nullptr;
-    editedEntry_ = selectedEntry_;
-    // The tree and the grid no longer show the removed object.
-    app_.GetProject().ReleaseRetired();
-    frame_.UpdateActions();
 }
 
 } // namespace varkel

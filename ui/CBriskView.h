@@ -3,7 +3,8 @@
 
 #include <QWidget>
 
-#include <functional>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QLineEdit;
@@ -13,20 +14,23 @@ namespace varkel {
 
 struct CommitResult;
 class CConfigApp;
-class CUpDownDlg;
 class CMainFrame;
-class ConfigTree;
+class ParamDelegate;
 class ParamGrid;
 class ParamItem;
+class ViewController;
 
 // The form in the middle of the main window: the parameter grid of the
-// object selected in the tree, and the commands that change the tree.
+// object selected in the tree, with its help in the annotation pane. It
+// shows; what changes the configuration is the controller's.
 class CBriskView : public QWidget {
     Q_OBJECT
 public:
     CBriskView(CConfigApp& app, CMainFrame& frame, QWidget* parent = nullptr);
 
     ParamGrid* Grid() const { return grid_; }
+    // Where the values entered in the grid go.
+    void SetController(ViewController* controller) { controller_ = controller; }
 
     // Selection state.
     QTreeWidgetItem* SelectedItem() const { return selectedItem_; }
@@ -34,6 +38,10 @@ public:
     const TreeEntry& SelectedEntry() const { return selectedEntry_; }
     ParamItem* ClickedItem() const { return clickedItem_; }
     int EditedRow() const { return editedRow_; }
+    void SetSelectedItem(QTreeWidgetItem* item) { selectedItem_ = item; }
+    // After a removal from the tree: the current entry takes the selection
+    // over, or nothing is selected.
+    void ForgetRemoved(QTreeWidgetItem* current);
 
     // Empties the grid and the annotation pane.
     void ClearGrid();
@@ -41,76 +49,47 @@ public:
     void ListObject(const TreeEntry& entry);
     // Forgets the selection and the grid's editing state.
     void ResetSelection();
+    // Shows what a commit of a row of the entry's object did.
+    void ShowCommit(const CommitResult& result, const TreeEntry& entry, int row);
 
     // Tree events.
     void OnSelectionChanged(QTreeWidgetItem* current);
     void OnTreeRightClick(const QPoint& position);
 
-    // Edit commands.
-    void OnAddNode();
-    void OnDeleteNode();
-    void OnAddCommand();
-    void AddCommandOfFunctionIndex(int functionIndex);
-    void OnDeleteCommand();
-    void OnAutoMapping();
-    void OnExportXls();
-    void OnUpload();
-    void OnDownload();
-    void OnConflictDetect();
-
-    // Whether each command is enabled now.
-    bool CanAddNode() const;
-    bool CanDeleteNode() const;
-    bool CanAddCommand() const;
-    bool CanDeleteCommand() const;
-    bool CanAutoMap() const;
-    bool CanDetectConflicts() const;
-
     // The in-place editors of the grid's value cells.
-    QLineEdit* ValueEdit() const { return edit_; }
-    QComboBox* ValueChooser() const { return chooser_; }
-    // Opens the editor of a cell as a click on it does; F2, Return and
-    // Up/Down on the grid come here too.
+    QLineEdit* ValueEdit() const;
+    QComboBox* ValueChooser() const;
+    // Shows the row's help and opens the editor of a value cell, as a click
+    // on it does; F2, Return and Up/Down on the grid come here too.
     void OnGridClicked(int row, int column);
     // Commits the open editor, as leaving it does; false when none was open.
     bool CommitEditor();
     // Hides the open editor without committing.
     void CloseEditor();
 
-    // Called with each transfer dialog before it is shown (tests answer it).
-    static void SetTransferDialogHook(std::function<void(CUpDownDlg&)> hook);
-
-    // The file name the export dialog chose, with ".xlsx" unless it has it.
-    static QString WithXlsxSuffix(const QString& path);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    enum class Editor { None, Line, Choice };
+    struct Entered {
+        TreeEntry entry;
+        int row = 0;
+        std::string text;
+    };
 
-    void OpenTransfer(int mode);
-    void AfterUpload();
-    void CommitTypedValue();
-    void CommitChoice(int index);
-    void ApplyCommit(const CommitResult& result, const TreeEntry& entry, int row);
-    void PlaceEditor();
-    void HideEditor(QWidget* editor);
-    void MarkModified();
-    void AfterRemoval();
+    void OnValueEntered(int row, const QString& text, bool picked, bool nothingChosen);
+    void StorePendingValue();
 
     CConfigApp& app_;
     CMainFrame& frame_;
+    ViewController* controller_ = nullptr;
     ParamGrid* grid_;
+    ParamDelegate* delegate_;
     QTreeWidgetItem* selectedItem_ = nullptr;
     TreeEntry::Kind selectedKind_ = TreeEntry::None;
     ParamItem* clickedItem_ = nullptr;
     TreeEntry selectedEntry_;
     TreeEntry editedEntry_;
     int editedRow_ = 0;
-    QLineEdit* edit_ = nullptr;
-    QComboBox* chooser_ = nullptr;
-    Editor openEditor_ = Editor::None;
+    // A value committed by its editor, stored once the editor is closed.
+    std::optional<Entered> pending_;
 };
 
 } // namespace varkel

@@ -11,6 +11,7 @@
 #include "ui/ConfigTree.h"
 #include "ui/ProbeDialog.h"
 #include "ui/TimingCommands.h"
+#include "ui/ViewController.h"
 #include "ui/UiText.h"
 #include "ui/UserDialogs.h"
 #include "widgets/CCoolBar.h"
@@ -80,6 +81,8 @@ void CMainFrame::CreatePanes() {
 
     view_ = new CBriskView(app_, *this, this);
     setCentralWidget(view_);
+    controller_ = new ViewController(app_, *this, *view_);
+    view_->SetController(controller_);
 }
 
 void CMainFrame::CreateActions() {
@@ -115,44 +118,44 @@ void CMainFrame::CreateActions() {
 
     a = make(AddNode, tr("Add &Node"), "add-node.svg");
     a->setIconText(Local(7));
-    connect(a, &QAction::triggered, view_, &CBriskView::OnAddNode);
+    connect(a, &QAction::triggered, controller_, &ViewController::OnAddNode);
 
     a = make(DeleteNode, tr("&Delete Node"), "delete-node.svg");
     a->setIconText(Local(8));
-    connect(a, &QAction::triggered, view_, &CBriskView::OnDeleteNode);
+    connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteNode);
 
     a = make(AddCommand, tr("Add &Command..."), "add-command.svg");
     a->setIconText(Local(9));
-    connect(a, &QAction::triggered, view_, &CBriskView::OnAddCommand);
+    connect(a, &QAction::triggered, controller_, &ViewController::OnAddCommand);
 
     a = make(DeleteCommand, tr("De&lete Command"), "delete-command.svg");
     a->setIconText(Local(10));
-    connect(a, &QAction::triggered, view_, &CBriskView::OnDeleteCommand);
+    connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteCommand);
 
     a = make(Upload, tr("&Upload..."), "upload.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     a->setIconText(Local(11));
-    connect(a, &QAction::triggered, view_, &CBriskView::OnUpload);
+    connect(a, &QAction::triggered, controller_, &ViewController::OnUpload);
 
     a = make(Download, tr("Do&wnload..."), "download.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     a->setIconText(Local(12));
-    connect(a, &QAction::triggered, view_, &CBriskView::OnDownload);
+    connect(a, &QAction::triggered, controller_, &ViewController::OnDownload);
 
     a = make(ExportXls, tr("&Export XLS..."), "export.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     a->setIconText(Local(14));
-    connect(a, &QAction::triggered, view_, &CBriskView::OnExportXls);
+    connect(a, &QAction::triggered, controller_, &ViewController::OnExportXls);
 
     a = make(AutoMapping, tr("Auto &Mapping"), "map.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     a->setIconText(Local(13));
-    connect(a, &QAction::triggered, view_, &CBriskView::OnAutoMapping);
+    connect(a, &QAction::triggered, controller_, &ViewController::OnAutoMapping);
 
     a = make(ConflictDetect, tr("Conflict De&tect..."), "conflict.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     a->setIconText(Local(5017));
-    connect(a, &QAction::triggered, view_, &CBriskView::OnConflictDetect);
+    connect(a, &QAction::triggered, controller_, &ViewController::OnConflictDetect);
 
     a = make(TestCommands, QString::fromStdString(Text(Msg::ProbeMenuText)), "probe.svg");
     a->setIconText(QString::fromStdString(Text(Msg::ProbeToolText)));
@@ -268,12 +271,12 @@ void CMainFrame::OnTestCommands() {
 }
 
 void CMainFrame::UpdateActions() {
-    actions_[AddNode]->setEnabled(view_->CanAddNode());
-    actions_[DeleteNode]->setEnabled(view_->CanDeleteNode());
-    actions_[AddCommand]->setEnabled(view_->CanAddCommand());
-    actions_[DeleteCommand]->setEnabled(view_->CanDeleteCommand());
-    actions_[AutoMapping]->setEnabled(view_->CanAutoMap());
-    actions_[ConflictDetect]->setEnabled(view_->CanDetectConflicts());
+    actions_[AddNode]->setEnabled(controller_->CanAddNode());
+    actions_[DeleteNode]->setEnabled(controller_->CanDeleteNode());
+    actions_[AddCommand]->setEnabled(controller_->CanAddCommand());
+    actions_[DeleteCommand]->setEnabled(controller_->CanDeleteCommand());
+    actions_[AutoMapping]->setEnabled(controller_->CanAutoMap());
+    actions_[ConflictDetect]->setEnabled(controller_->CanDetectConflicts());
 }
 
 void CMainFrame::UpdateRecentFiles() {

@@ -17,6 +17,7 @@ class CConfigApp;
 class CCoolBar;
 class CDovelDoc;
 class ConfigTree;
+class ViewController;
 
 // The single main window: toolbar, menus, the configuration tree docked on
 // the left, the annotation pane docked at the bottom and the parameter view
@@ -55,6 +56,7 @@ public:
     QAction* Action(Command command) const { return actions_[command]; }
     ConfigTree* Tree() const { return tree_; }
     CBriskView* View() const { return view_; }
+    ViewController* Controller() const { return controller_; }
     CDovelDoc& Document() const { return doc_; }
     AnnotationPane* Annotation() const { return annotation_; }
     CCoolBar* TreePane() const { return treePane_; }
@@ -94,6 +96,7 @@ private:
     AnnotationPane* annotation_ = nullptr;
     CCoolBar* treePane_ = nullptr;
     CBriskView* view_ = nullptr;
+    ViewController* controller_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;

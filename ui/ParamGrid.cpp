@@ -1,5 +1,7 @@
 #include "ui/ParamGrid.h"
 
+#include "ui/ParamDelegate.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -12,11 +14,12 @@ QColor ToColour(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-QTableWidgetItem* MakeCell(const QString& text, Rgb background) {
+QTableWidgetItem* MakeCell(const QString& text, Rgb background, bool editable) {
     auto* cell = new QTableWidgetItem(text);
-    // Values change only through the grid's own editors, never by typing
-    // into the table.
-    cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    // Values change only through the delegate's editors, opened by the view
+    // (the table's own edit triggers are off).
+    cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+                   (editable ? Qt::ItemIsEditable : Qt::NoItemFlags));
     cell->setBackground(ToColour(background));
     // The background is fixed white or grey, so the text must not follow a
     // dark theme's light text colour.
@@ -42,6 +45,8 @@ ParamGrid::ParamGrid(QWidget* parent) : QTableWidget(0, 2, parent) {
     // take the same height.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+    delegate_ = new ParamDelegate(*this);
+    setItemDelegateForColumn(ValueColumn, delegate_);
 }
 
 void ParamGrid::ShowRow(int row, const std::string& name, const std::string& value,
@@ -50,10 +55,10 @@ void ParamGrid::ShowRow(int row, const std::string& name, const std::string& val
         return;
     if (row >= rowCount())
         setRowCount(row + 1);
-    QTableWidgetItem* nameCell = MakeCell(QString::fromStdString(name), kWhite);
+    QTableWidgetItem* nameCell = MakeCell(QString::fromStdString(name), kWhite, false);
     nameCell->setData(kItemRole, QVariant::fromValue(reinterpret_cast<quintptr>(item)));
     setItem(row, NameColumn, nameCell);
-    QTableWidgetItem* valueCell = MakeCell(QString::fromStdString(value), valueBackground);
+    QTableWidgetItem* valueCell = MakeCell(QString::fromStdString(value), valueBackground, true);
     valueCell->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setItem(row, ValueColumn, valueCell);
 }
@@ -114,6 +119,16 @@ void ParamGrid::keyPressEvent(QKeyEvent* event) {
     QTableWidget::keyPressEvent(event);
     if ((key == Qt::Key_Up || key == Qt::Key_Down) && currentRow() >= 0 && currentRow() != before)
         emit RowStepped(currentRow());
+}
+
+bool ParamGrid::OpenValueEditor(int row) {
+    // The protected edit(): the public slot warns when no editor opens.
+    return edit(model()->index(row, ValueColumn), QAbstractItemView::AllEditTriggers, nullptr);
+}
+
+void ParamGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    QTableWidget::closeEditor(editor, hint);
+    emit EditorClosed();
 }
 
 QRect ParamGrid::ValueCellRect(int row) const {

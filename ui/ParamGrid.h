@@ -5,6 +5,7 @@
 
 namespace varkel {
 
+class ParamDelegate;
 class ParamItem;
 
 // The two-column parameter grid: the name of each parameter item and its
@@ -22,6 +23,8 @@ public:
     // Empties every row.
     void ClearGrid();
 
+    // The editors of the value cells.
+    ParamDelegate* Delegate() const { return delegate_; }
     ParamItem* RowItem(int row) const;
     QString NameText(int row) const;
     QString ValueText(int row) const;
@@ -30,6 +33,9 @@ public:
     void SetValueBackground(int row, Rgb colour);
     // The rectangle of a value cell in this widget's coordinates.
     QRect ValueCellRect(int row) const;
+    // Opens the item delegate's editor on a row's value; false when the
+    // value has none.
+    bool OpenValueEditor(int row);
 
 signals:
     // F2, Return or Enter on the grid itself: the current row's value
@@ -37,9 +43,15 @@ signals:
     void EditKeyPressed(int row);
     // Up or Down moved the current row.
     void RowStepped(int row);
+    // An editor was closed, whichever way (its commit is complete then).
+    void EditorClosed();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    ParamDelegate* delegate_;
 };
 
 } // namespace varkel

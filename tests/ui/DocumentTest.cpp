@@ -290,14 +290,14 @@ private slots:
         // With a file: its folder, with its name or its base name.
         QVERIFY(!w.doc.FileSaveAs());
         QCOMPARE(dialogs.saveStarts.value(1), path);
-        w.View().OnExportXls();
+        w.Control().OnExportXls();
         QCOMPARE(dialogs.saveStarts.value(2), dir.filePath(QStringLiteral("plant.v2.xlsx")));
 
         // Without one: the folder last used, at the save prompt and by Open.
         const QString other = dir.filePath(QStringLiteral("sub"));
         QVERIFY(QDir().mkpath(other));
         dialogs.saveNames << other + QStringLiteral("/book.xlsx");
-        w.View().OnExportXls();
+        w.Control().OnExportXls();
         w.doc.FileNew();
         QVERIFY(w.doc.GetPathName().isEmpty());
         w.app.SetModified(1);

@@ -153,7 +153,7 @@ private slots:
         // A value that is shown only (a command's function code).
         QTreeWidgetItem* node = w.AddNode();
         w.Select(node);
-        w.View().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
         w.Select(w.CommandItem(0));
         w.Click(Command::FunctionCodeRow, ParamGrid::ValueColumn);
         QVERIFY(!w.Edit().isVisible());
@@ -253,7 +253,7 @@ private slots:
         QTest::keyClick(&grid, Qt::Key_Return);
         QVERIFY(!w.Edit().isVisible() && !w.Chooser().isVisible());
         w.Select(w.AddNode());
-        w.View().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
         w.Select(w.CommandItem(0));
         grid.setFocus();
         grid.setCurrentCell(Command::FunctionCodeRow, ParamGrid::ValueColumn);
@@ -284,8 +284,8 @@ private slots:
 
         // Mapping start address of a read and of a write command.
         w.Select(w.AddNode());
-        w.View().AddCommandOfFunctionIndex(2);  // read holding registers
-        w.View().AddCommandOfFunctionIndex(13); // write multiple registers
+        w.Control().AddCommandOfFunctionIndex(2);  // read holding registers
+        w.Control().AddCommandOfFunctionIndex(13); // write multiple registers
         messages.messages.clear();
         w.Select(w.CommandItem(0));
         w.Type(Command::MappingRow, QStringLiteral("a7"));
@@ -354,7 +354,7 @@ private slots:
         ShownWindow w;
         QVERIFY(w.exposed);
         w.Select(w.AddNode());
-        w.View().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
         w.Select(w.SubnetItem());
         QCOMPARE(w.Grid().rowCount(), 12);
         w.app.SetModified(0);
@@ -455,7 +455,7 @@ private slots:
         port.device = QString::fromStdString(gateway.DevicePath());
         port.label = port.key = port.device;
         int shown = 0;
-        CBriskView::SetTransferDialogHook([&](CUpDownDlg& dialog) {
+        ViewController::SetTransferDialogHook([&](CUpDownDlg& dialog) {
             ++shown;
             QCOMPARE(dialog.GetMode(), int(CUpDownDlg::UploadMode));
             dialog.SetPaceMs(0);
@@ -463,7 +463,7 @@ private slots:
             QTimer::singleShot(0, &dialog, [&dialog] { dialog.StartTransfer(); });
         });
         w.Trigger(CMainFrame::Upload);
-        CBriskView::SetTransferDialogHook(nullptr);
+        ViewController::SetTransferDialogHook(nullptr);
         QCOMPARE(shown, 1);
         QCOMPARE(messages.messages, std::vector<std::string>{Text(30)});
         QCOMPARE(w.app.GetModified(), 1);
@@ -485,7 +485,7 @@ private slots:
         MessageRecorder messages;
         Window w;
         w.Select(w.AddNode());
-        w.View().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
         Command* command = w.app.GetProject().GetSubnet().GetNodeAt(0)->GetCommandAt(0);
         command->GetItem(Command::RegisterRow)->SetValue("5");
         command->GetItem(Command::DataNumberRow)->SetValue("1");
@@ -494,7 +494,7 @@ private slots:
         CUpDownDlg::Port port;
         port.device = QString::fromStdString(gateway.DevicePath());
         port.label = port.key = port.device;
-        CBriskView::SetTransferDialogHook([&](CUpDownDlg& dialog) {
+        ViewController::SetTransferDialogHook([&](CUpDownDlg& dialog) {
             QCOMPARE(dialog.GetMode(), int(CUpDownDlg::DownloadMode));
             dialog.SetPaceMs(0);
             dialog.SetPorts({port});
@@ -502,7 +502,7 @@ private slots:
         });
         QTreeWidgetItem* selected = w.Tree().currentItem();
         w.Trigger(CMainFrame::Download);
-        CBriskView::SetTransferDialogHook(nullptr);
+        ViewController::SetTransferDialogHook(nullptr);
         QCOMPARE(messages.messages, std::vector<std::string>{Text(29)});
         QCOMPARE(w.app.GetModified(), 0);
         QCOMPARE(w.Tree().currentItem(), selected);
@@ -512,7 +512,7 @@ private slots:
     void ConflictDetectOpensTheMapsOfTheConfiguration() {
         Window w;
         w.Select(w.AddNode());
-        w.View().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
         Command* command = w.app.GetProject().GetSubnet().GetNodeAt(0)->GetCommandAt(0);
         command->GetItem(Command::DataNumberRow)->SetValue("1");
         command->GetItem(Command::MappingRow)->SetValue("0000H");

@@ -99,7 +99,7 @@ private slots:
         Window w;
         QTreeWidgetItem* node = w.AddNode();
         w.Select(node);
-        w.View().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
         w.Select(w.SubnetItem());
         QCOMPARE(EnableMask(w), QStringLiteral("00001")); // a node exists already
 
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(EnableMask(w), QStringLiteral("00001")); // one node only
         w.Select(node);
         QCOMPARE(EnableMask(w), QStringLiteral("01101"));
-        w.View().AddCommandOfFunctionIndex(0);
+        w.Control().AddCommandOfFunctionIndex(0);
         w.Select(node->child(0));
         QCOMPARE(EnableMask(w), QStringLiteral("00011"));
 
@@ -153,7 +153,7 @@ private slots:
 
         w.app.SetModified(0);
         w.Select(node);
-        w.View().AddCommandOfFunctionIndex(3);
+        w.Control().AddCommandOfFunctionIndex(3);
         w.app.SetModified(0);
         w.Trigger(CMainFrame::DeleteNode);
         QCOMPARE(w.SubnetItem()->childCount(), 0);
@@ -184,7 +184,7 @@ private slots:
         w.Select(node);
         w.app.SetModified(0);
         for (int i = 0; i < 3; ++i)
-            w.View().AddCommandOfFunctionIndex(2);
+            w.Control().AddCommandOfFunctionIndex(2);
         QCOMPARE(node->childCount(), 3);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(node->child(i)->text(0), Text(35));
@@ -287,7 +287,7 @@ private slots:
         QVERIFY(w.doc.OnOpenDocument(DataFile("commands48.xml")));
         QTreeWidgetItem* node = w.NodeItem();
         w.Select(node);
-        w.View().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
         QCOMPARE(messages.messages.size(), size_t(1));
         QCOMPARE(messages.messages[0], LocalText(1001));
         QCOMPARE(node->childCount(), 48);
@@ -298,7 +298,7 @@ private slots:
         w.Select(node->child(0));
         w.Trigger(CMainFrame::DeleteCommand);
         w.Select(node);
-        w.View().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
         QCOMPARE(node->childCount(), 48);
         QCOMPARE(messages.messages.size(), size_t(1));
     }
@@ -309,8 +309,8 @@ private slots:
         Window w;
         QTreeWidgetItem* node = w.AddNode();
         w.Select(node);
-        w.View().AddCommandOfFunctionIndex(2);
-        w.View().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
         Command* second = w.app.GetProject().GetSubnet().GetNodeAt(0)->GetCommandAt(1);
         second->GetItem(Command::MappingRow)->SetValue("0050H");
         w.Select(node->child(1));
@@ -336,7 +336,7 @@ private slots:
         Window w;
         QTreeWidgetItem* node = w.AddNode();
         w.Select(node);
-        w.View().AddCommandOfFunctionIndex(2);
+        w.Control().AddCommandOfFunctionIndex(2);
         Command* command = w.app.GetProject().GetSubnet().GetNodeAt(0)->GetCommandAt(0);
         command->GetItem(Command::MappingRow)->SetValue("0050H");
         w.Select(node->child(0));

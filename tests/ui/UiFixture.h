@@ -9,6 +9,7 @@
 #include "ui/ConfigTree.h"
 #include "ui/ParamGrid.h"
 #include "ui/UserDialogs.h"
+#include "ui/ViewController.h"
 
 #include <QAction>
 #include <QList>
@@ -64,6 +65,7 @@ struct Window {
 
     ConfigTree& Tree() { return *frame.Tree(); }
     CBriskView& View() { return *frame.View(); }
+    ViewController& Control() { return *frame.Controller(); }
     ParamGrid& Grid() { return *frame.View()->Grid(); }
     QTreeWidgetItem* FieldbusItem() { return Tree().topLevelItem(0); }
     QTreeWidgetItem* SubnetItem() { return Tree().topLevelItem(1); }
