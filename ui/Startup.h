@@ -2,7 +2,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QApplication;
+class QWidget;
 
 namespace varkel {
 
@@ -11,12 +14,7 @@ struct StartOptions {
     int device = -1;    // gateway model; -1 asks with the Select Device dialog
     QString language;   // "zh", "en" or empty for the system's
     QString screenshot; // picture to write instead of running
-    // with a picture: "device", "about", "command", "download", "upload" or
-    // "conflict" dialog
-    QString show;
-    int edit = -1;   // with a picture: the grid row whose editor is open
-    int select = -1; // with a picture: the tree entry to select, counted from 0
-    QString file;    // configuration to open
+    QString file;       // configuration to open
     QString error;   // why the command line was refused
     bool helpShown = false;
 
@@ -27,7 +25,23 @@ struct StartOptions {
 // and Qt's standard texts; and sets the table language when asked to.
 void LoadTranslations(QApplication& app, const QString& language);
 
-// Runs the desktop application; the exit code.
-int RunApplication(QApplication& app);
+class CConfigApp;
+class CMainFrame;
+
+// Writes the picture of a shown main window to a PNG file; the exit code.
+using PictureTaker =
+    std::function<int(const QString& path, CConfigApp& config, CMainFrame& frame)>;
+
+// Runs the desktop application with the command line's arguments (the
+// program's name first); the exit code. With --screenshot the taker, if
+// any, writes the picture instead of the plain window's.
+int RunApplication(QApplication& app, const QStringList& arguments,
+                   const PictureTaker& taker = {});
+
+// Grabs a widget, with a drop-down list open on it, to a PNG file.
+bool SavePicture(QWidget& widget, const QString& path);
+
+// An error on the error stream, after the program's name.
+void PrintError(const QString& text);
 
 } // namespace varkel

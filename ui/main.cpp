@@ -4,5 +4,5 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return varkel::RunApplication(app);
+    return varkel::RunApplication(app, app.arguments());
 }
