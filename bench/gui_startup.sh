@@ -1,37 +1,54 @@
 #!/bin/sh
 # Whole-process time and peak memory of the desktop program starting with a
-# 48-command configuration and writing a picture of its window (offscreen).
-# Usage: bench/gui_startup.sh [path/to/varkel] [runs]
+# 48-command configuration and writing a picture of its window (offscreen),
+# against a minimal Qt Widgets program that shows a main window with a dock,
+# a tree and a table and writes its picture. Runs alternate between the two;
+# the ratios are of the medians (time) and of the peak resident memory.
+# Usage: bench/gui_startup.sh [path/to/varkel] [runs] [path/to/gui_minimal]
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-$here/build/ui/varkel}
 runs=${2:-5}
+minimal=${3:-$(dirname "$program")/../bench/gui_minimal}
 file=$here/tests/ui/data/commands48.xml
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
 [ -x "$program" ] || { echo "no program at $program (build it first)" >&2; exit 1; }
+[ -x "$minimal" ] || { echo "no minimal program at $minimal (build with VARKEL_BENCH)" >&2; exit 1; }
+[ -x /usr/bin/time ] || { echo "/usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
 export QT_QPA_PLATFORM=offscreen
+# Settings the program writes go to a scratch folder.
+export XDG_CONFIG_HOME="$out/config"
+
+# One run: "microseconds kilobytes" on the output.
+measure() {
+    name=$1
+    shift
+    start=$(date +%s%N)
+    /usr/bin/time -f '%M' -o "$out/time" "$@" >/dev/null 2>"$out/err" || {
+        echo "$name failed:" >&2; cat "$out/err" >&2; exit 1; }
+    end=$(date +%s%N)
+    [ -s "$out/out.png" ] || { echo "$name wrote no picture" >&2; exit 1; }
+    rm -f "$out/out.png"
+    echo "$(( (end - start) / 1000 )) $(tail -n 1 "$out/time")"
+}
 
 i=0
 while [ "$i" -lt "$runs" ]; do
     i=$((i + 1))
-    /usr/bin/time -v "$program" --device 0 --screenshot "$out/out.png" "$file" \
-        >/dev/null 2>"$out/time.$i"
-    [ -s "$out/out.png" ] || { echo "run $i wrote no picture" >&2; cat "$out/time.$i" >&2; exit 1; }
-    rm -f "$out/out.png"
+    measure varkel "$program" --device 0 --screenshot "$out/out.png" "$file" >>"$out/varkel"
+    measure gui_minimal "$minimal" "$out/out.png" >>"$out/minimal"
 done
 
-# Wall-clock seconds (m:ss.ss) and peak resident kilobytes of every run.
-cat "$out"/time.* | awk '
-    /Elapsed \(wall clock\)/ { n = split($NF, t, ":"); s = t[n] + (n > 1 ? t[n-1] * 60 : 0);
-                               wall[++w] = s }
-    /Maximum resident set size/ { rss[++r] = $NF }
-    END {
-        min = wall[1]; max = wall[1]; sum = 0
-        for (i = 1; i <= w; i++) { sum += wall[i]; if (wall[i] < min) min = wall[i];
-                                   if (wall[i] > max) max = wall[i] }
-        peak = 0; for (i = 1; i <= r; i++) if (rss[i] > peak) peak = rss[i]
-        printf "runs %d  wall s: min %.2f mean %.2f max %.2f  peak RSS %.1f MiB\n",
-               w, min, sum / w, max, peak / 1024
-    }'
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+vt=$(cut -d' ' -f1 "$out/varkel" | median)
+mt=$(cut -d' ' -f1 "$out/minimal" | median)
+vm=$(cut -d' ' -f2 "$out/varkel" | sort -n | tail -n 1)
+mm=$(cut -d' ' -f2 "$out/minimal" | sort -n | tail -n 1)
+awk -v runs="$runs" -v vt="$vt" -v mt="$mt" -v vm="$vm" -v mm="$mm" 'BEGIN {
+    printf "runs %d  varkel: median %.3f s, peak RSS %.1f MiB  minimal: median %.3f s, peak RSS %.1f MiB\n",
+           runs, vt / 1e6, vm / 1024, mt / 1e6, mm / 1024
+    printf "time ratio %.2f (target <= 1.30)  memory ratio %.2f (target <= 1.20)\n",
+           (mt > 0 ? vt / mt : 0), (mm > 0 ? vm / mm : 0)
+}'
