@@ -51,19 +51,6 @@
     </message>
 </context>
 <context>
-    <name>varkel::CBriskView</name>
-    <message>
-        <location filename="../ui/CBriskView.cpp" line="295"/>
-        <source>Export XLS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../ui/CBriskView.cpp" line="295"/>
-        <source>Excel File(*.xlsx)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>varkel::CConflictDlg</name>
     <message>
         <location filename="../ui/CConflictDlg.cpp" line="50"/>
@@ -485,6 +472,19 @@
     <message>
         <location filename="../ui/TimingDialog.cpp" line="107"/>
         <source>Quick-scan cycle %1 ms · slow-scan cycle %2 ms · %3 ms when no slave answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varkel::ViewController</name>
+    <message>
+        <location filename="../ui/ViewController.cpp" line="175"/>
+        <source>Export XLS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/ViewController.cpp" line="175"/>
+        <source>Excel File(*.xlsx)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -51,19 +51,6 @@
     </message>
 </context>
 <context>
-    <name>varkel::CBriskView</name>
-    <message>
-        <location filename="../ui/CBriskView.cpp" line="295"/>
-        <source>Export XLS</source>
-        <translation>输出文档</translation>
-    </message>
-    <message>
-        <location filename="../ui/CBriskView.cpp" line="295"/>
-        <source>Excel File(*.xlsx)</source>
-        <translation>Excel 文件(*.xlsx)</translation>
-    </message>
-</context>
-<context>
     <name>varkel::CConflictDlg</name>
     <message>
         <location filename="../ui/CConflictDlg.cpp" line="50"/>
@@ -486,6 +473,19 @@
         <location filename="../ui/TimingDialog.cpp" line="107"/>
         <source>Quick-scan cycle %1 ms · slow-scan cycle %2 ms · %3 ms when no slave answers</source>
         <translation>快速扫描周期 %1 ms · 慢速扫描周期 %2 ms · 从站不应答时 %3 ms</translation>
+    </message>
+</context>
+<context>
+    <name>varkel::ViewController</name>
+    <message>
+        <location filename="../ui/ViewController.cpp" line="175"/>
+        <source>Export XLS</source>
+        <translation>输出文档</translation>
+    </message>
+    <message>
+        <location filename="../ui/ViewController.cpp" line="175"/>
+        <source>Excel File(*.xlsx)</source>
+        <translation>Excel 文件(*.xlsx)</translation>
     </message>
 </context>
 </TS>

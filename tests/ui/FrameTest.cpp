@@ -253,6 +253,10 @@ private slots:
             QCOMPARE(w.frame.Action(CMainFrame::ViewTree)->text(), QStringLiteral("查看树(&L)"));
             SelectDeviceDialog device;
             QCOMPARE(device.windowTitle(), QStringLiteral("选择设备类型"));
+            // The export command's file dialog.
+            ScriptedDialogs dialogs;
+            w.Trigger(CMainFrame::ExportXls);
+            QCOMPARE(dialogs.saveFilters, QStringList{QStringLiteral("Excel 文件(*.xlsx)")});
         }
         for (QTranslator* t : app->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(t);
