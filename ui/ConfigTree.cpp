@@ -20,6 +20,9 @@ ConfigTree::ConfigTree(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setUniformRowHeights(true);
+    icons_ = {QIcon(QStringLiteral(":/icons/tree-folder.svg")),
+              QIcon(QStringLiteral(":/icons/tree-node.svg")),
+              QIcon(QStringLiteral(":/icons/tree-command.svg"))};
 }
 
 void ConfigTree::DeleteAll() {
@@ -65,12 +68,10 @@ int ConfigTree::ImageOf(const QTreeWidgetItem* item) {
     return item ? item->data(0, kImageRole).toInt() : -1;
 }
 
-QIcon ConfigTree::Image(int image) {
-    static const char* const files[] = {":/icons/tree-folder.svg", ":/icons/tree-node.svg",
-                                        ":/icons/tree-command.svg"};
-    if (image < 0 || image > 2)
+QIcon ConfigTree::Image(int image) const {
+    if (image < 0 || image >= int(icons_.size()))
         return QIcon();
-    return QIcon(QString::fromLatin1(files[image]));
+    return icons_[std::size_t(image)];
 }
 
 void ConfigTree::contextMenuEvent(QContextMenuEvent* event) {

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QTreeWidget>
 
+#include <array>
+
 namespace varkel {
 
 // The configuration tree: one entry per fieldbus, subnet, node and command,
@@ -27,7 +29,8 @@ public:
     static TreeEntry EntryOf(const QTreeWidgetItem* item);
     // The entry's image, 0 to 2.
     static int ImageOf(const QTreeWidgetItem* item);
-    static QIcon Image(int image);
+    // The icon of an image, 0 to 2; null for any other.
+    QIcon Image(int image) const;
 
 signals:
     // A right click at a point of the viewport.
@@ -35,6 +38,11 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    // Made once: every entry shares them, rather than reading and rendering
+    // its own copy of the picture.
+    std::array<QIcon, 3> icons_;
 };
 
 } // namespace varkel
