@@ -380,6 +380,9 @@ TextPair TextPairOf(Msg id) {
     case Msg::GuiExportNoViewer:
         return {"文档 {} 已输出，但没有找到可以打开它的程序。",
                 "The workbook {} was written, but no program was found to open it."};
+    case Msg::GuiShotsNeedsValue: return {"{} 缺少取值", "{} needs a value"};
+    case Msg::GuiShotsNoSettingsFolder:
+        return {"没有存放设置的临时文件夹", "no temporary folder for the settings"};
 
     // Commissioning probe (probe/)
     case Msg::ProbeLineRefused: return {"串口不接受配置的线路设置 ({} 波特, 校验 {}); 未打开端口", "The serial port does not take the configured line settings ({} baud, parity {}); the port was not opened"};

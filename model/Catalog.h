@@ -248,6 +248,8 @@ enum class Msg {
     GuiCannotOpenManual,
     GuiExportFailed,
     GuiExportNoViewer,
+    GuiShotsNeedsValue,
+    GuiShotsNoSettingsFolder,
 
     // Commissioning probe (probe/)
     ProbeLineRefused,

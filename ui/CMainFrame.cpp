@@ -11,9 +11,9 @@
 #include "ui/ConfigTree.h"
 #include "ui/ProbeDialog.h"
 #include "ui/TimingCommands.h"
-#include "ui/ViewController.h"
 #include "ui/UiText.h"
 #include "ui/UserDialogs.h"
+#include "ui/ViewController.h"
 #include "widgets/CCoolBar.h"
 
 #include <QAction>

@@ -89,8 +89,7 @@ void ParamDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
     if (editor == edit_)
         emit ValueEntered(index.row(), edit_->text(), false, false);
     else if (editor == chooser_)
-        emit ValueEntered(index.row(), chooser_->currentText(), true,
-                          chooser_->currentIndex() < 0);
+        emit ValueEntered(index.row(), chooser_->currentText(), true, chooser_->currentIndex() < 0);
 }
 
 void ParamDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

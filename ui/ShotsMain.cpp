@@ -3,6 +3,7 @@
 // entry, opens a grid editor or shows a dialog. Its settings live in a
 // temporary folder, so that the user's recent files, folders and ports stay
 // as they are.
+#include "model/Catalog.h"
 #include "ui/AboutDialog.h"
 #include "ui/CBriskView.h"
 #include "ui/CConfigApp.h"
@@ -29,9 +30,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace varkel {
 namespace {
+
+QString Message(Msg id, const QString& option = QString()) {
+    return QString::fromStdString(Text(id, {option.toStdString()}));
+}
 
 struct ShotOptions {
     // "device", "about", "command", "download", "upload", "conflict" or "timing"
@@ -61,7 +67,7 @@ ShotOptions TakeShotOptions(QStringList& arguments) {
         }
         if (equals < 0) {
             if (i + 1 >= arguments.size()) {
-                options.error = name + QLatin1String(" needs a value");
+                options.error = Message(Msg::GuiShotsNeedsValue, name);
                 break;
             }
             value = arguments[++i];
@@ -74,12 +80,12 @@ ShotOptions TakeShotOptions(QStringList& arguments) {
                 QStringLiteral("timing")};
             options.show = value;
             if (!dialogs.contains(value))
-                options.error = QStringLiteral(
-                    "--show must be device, about, command, download, upload or conflict");
+                options.error = Message(Msg::GuiBadShow);
         } else {
             const int number = value.toInt(&ok);
             if (!ok || number < 0)
-                options.error = name + QLatin1String(" must be a number from 0");
+                options.error =
+                    Message(name == QLatin1String("--edit") ? Msg::GuiBadEdit : Msg::GuiBadSelect);
             (name == QLatin1String("--edit") ? options.edit : options.select) = number;
         }
     }
@@ -172,16 +178,26 @@ int main(int argc, char** argv) {
     // Settings written while the pictures are taken go to a folder of their
     // own, removed at the end.
     QTemporaryDir settings;
-    if (!settings.isValid()) {
-        std::fprintf(stderr, "varkel-shots: no temporary folder for the settings\n");
-        return 1;
-    }
-    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", settings.filePath(QStringLiteral("config")).toLocal8Bit());
+    // The virtual gateway keeps its state under the data folder.
+    qputenv("XDG_DATA_HOME", settings.filePath(QStringLiteral("data")).toLocal8Bit());
     QApplication app(argc, argv);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    const QString config = settings.filePath(QStringLiteral("config"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
 
     QStringList arguments = app.arguments();
+    varkel::SetTextLanguageFromArguments(arguments);
+    if (!settings.isValid()) {
+        varkel::PrintError(varkel::Message(varkel::Msg::GuiShotsNoSettingsFolder));
+        return 1;
+    }
+    // Its own options first; the program's help follows.
+    if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h")))
+        for (const auto& [option, help] : {std::pair{"--show DIALOG", varkel::Msg::GuiShowHelp},
+                                           std::pair{"--select N", varkel::Msg::GuiSelectHelp},
+                                           std::pair{"--edit N", varkel::Msg::GuiEditHelp}})
+            std::printf("  %-14s %s\n", option, varkel::Text(help).c_str());
     const varkel::ShotOptions shots = varkel::TakeShotOptions(arguments);
     if (!shots.error.isEmpty()) {
         varkel::PrintError(shots.error);

@@ -117,6 +117,16 @@ void LoadTranslations(QApplication& app, const QString& language) {
     }
 }
 
+void SetTextLanguageFromArguments(const QStringList& arguments) {
+    bool english = false;
+    for (int i = 1; i < arguments.size(); ++i)
+        if (arguments[i] == QLatin1String("--lang=en") ||
+            (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size() &&
+             arguments[i + 1] == QLatin1String("en")))
+            english = true;
+    SetTextLanguage(english ? TextLanguage::English : TextLanguage::Chinese);
+}
+
 int RunApplication(QApplication& app, const QStringList& arguments, const PictureTaker& taker) {
     QCoreApplication::setOrganizationName(QStringLiteral("varkel"));
     QCoreApplication::setApplicationName(QStringLiteral("varkel"));
@@ -125,13 +135,7 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
 
     // The table language first, so that the command line's own texts follow
     // --lang as well.
-    bool english = false;
-    for (int i = 1; i < arguments.size(); ++i)
-        if (arguments[i] == QLatin1String("--lang=en") ||
-            (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size() &&
-             arguments[i + 1] == QLatin1String("en")))
-            english = true;
-    SetTextLanguage(english ? TextLanguage::English : TextLanguage::Chinese);
+    SetTextLanguageFromArguments(arguments);
 
     const StartOptions options = StartOptions::Parse(arguments);
     if (options.helpShown)

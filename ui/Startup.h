@@ -15,7 +15,7 @@ struct StartOptions {
     QString language;   // "zh", "en" or empty for the system's
     QString screenshot; // picture to write instead of running
     QString file;       // configuration to open
-    QString error;   // why the command line was refused
+    QString error;      // why the command line was refused
     bool helpShown = false;
 
     static StartOptions Parse(const QStringList& arguments);
@@ -25,18 +25,19 @@ struct StartOptions {
 // and Qt's standard texts; and sets the table language when asked to.
 void LoadTranslations(QApplication& app, const QString& language);
 
+// Sets the table language that --lang asks for (Chinese unless "en").
+void SetTextLanguageFromArguments(const QStringList& arguments);
+
 class CConfigApp;
 class CMainFrame;
 
 // Writes the picture of a shown main window to a PNG file; the exit code.
-using PictureTaker =
-    std::function<int(const QString& path, CConfigApp& config, CMainFrame& frame)>;
+using PictureTaker = std::function<int(const QString& path, CConfigApp& config, CMainFrame& frame)>;
 
 // Runs the desktop application with the command line's arguments (the
 // program's name first); the exit code. With --screenshot the taker, if
 // any, writes the picture instead of the plain window's.
-int RunApplication(QApplication& app, const QStringList& arguments,
-                   const PictureTaker& taker = {});
+int RunApplication(QApplication& app, const QStringList& arguments, const PictureTaker& taker = {});
 
 // Grabs a widget, with a drop-down list open on it, to a PNG file.
 bool SavePicture(QWidget& widget, const QString& path);

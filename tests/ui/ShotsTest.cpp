@@ -56,11 +56,11 @@ private slots:
         const QStringList shotOptions = {QStringLiteral("--select"), QStringLiteral("--edit"),
                                          QStringLiteral("--show")};
         for (const QString& option : shotOptions) {
-            const Run run = Start(VARKEL_PROGRAM,
-                                  {QStringLiteral("--device"), QStringLiteral("0"), option,
-                                   QStringLiteral("1"), QStringLiteral("--screenshot"),
-                                   dir.filePath(QStringLiteral("x.png"))},
-                                  dir.filePath(QStringLiteral("config")));
+            const Run run =
+                Start(VARKEL_PROGRAM,
+                      {QStringLiteral("--device"), QStringLiteral("0"), option, QStringLiteral("1"),
+                       QStringLiteral("--screenshot"), dir.filePath(QStringLiteral("x.png"))},
+                      dir.filePath(QStringLiteral("config")));
             QCOMPARE(run.exitCode, 2);
             QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("x.png"))));
         }
@@ -69,13 +69,12 @@ private slots:
              {QStringList{QStringLiteral("--show"), QStringLiteral("settings")},
               QStringList{QStringLiteral("--edit=-1")}, QStringList{QStringLiteral("--select")},
               QStringList{QStringLiteral("--select"), QStringLiteral("x")}}) {
-            const Run run =
-                Start(VARKEL_SHOTS,
-                      QStringList{QStringLiteral("--device"), QStringLiteral("0"),
-                                  QStringLiteral("--screenshot"),
-                                  dir.filePath(QStringLiteral("y.png"))} +
-                          bad,
-                      dir.filePath(QStringLiteral("config")));
+            const Run run = Start(VARKEL_SHOTS,
+                                  QStringList{QStringLiteral("--device"), QStringLiteral("0"),
+                                              QStringLiteral("--screenshot"),
+                                              dir.filePath(QStringLiteral("y.png"))} +
+                                      bad,
+                                  dir.filePath(QStringLiteral("config")));
             QCOMPARE(run.exitCode, 2);
             QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("y.png"))));
         }
@@ -104,9 +103,8 @@ private slots:
         QCOMPARE(selected.size(), plain.size());
         QVERIFY(selected != plain);
         // The editor open over a value cell changes the picture again.
-        const QImage editing =
-            take(QStringLiteral("editing.png"), {QStringLiteral("--select=3"),
-                                                 QStringLiteral("--edit=2")});
+        const QImage editing = take(QStringLiteral("editing.png"),
+                                    {QStringLiteral("--select=3"), QStringLiteral("--edit=2")});
         QVERIFY(!editing.isNull());
         QVERIFY(editing != selected);
         // A dialog is pictured alone, smaller than the main window.
@@ -122,10 +120,9 @@ private slots:
         QTemporaryDir dir;
         const QString programConfig = dir.filePath(QStringLiteral("program"));
         const QString toolConfig = dir.filePath(QStringLiteral("tool"));
-        const QStringList arguments = {QStringLiteral("--device"), QStringLiteral("0"),
-                                       QStringLiteral("--screenshot"),
-                                       dir.filePath(QStringLiteral("p.png")),
-                                       DataFile("commands48.xml")};
+        const QStringList arguments = {
+            QStringLiteral("--device"), QStringLiteral("0"), QStringLiteral("--screenshot"),
+            dir.filePath(QStringLiteral("p.png")), DataFile("commands48.xml")};
         QCOMPARE(Start(VARKEL_PROGRAM, arguments, programConfig).exitCode, 0);
         QVERIFY(!FilesUnder(programConfig).isEmpty());
         QCOMPARE(Start(VARKEL_SHOTS, arguments, toolConfig).exitCode, 0);
