@@ -2,6 +2,7 @@
 
 #include "cli/CliText.h"
 #include "model/Catalog.h"
+#include "model/CommitRules.h"
 #include "model/FunctionCode.h"
 #include "model/MessageRecorder.h"
 #include "model/Project.h"
@@ -213,6 +214,16 @@ CheckReport CheckConfiguration(Project& project) {
             if (!reported.count({i, j}) && PairConflicts(bits[i].range, bits[j].range))
                 out.push_back({MappingConflict, bits[i].label + " <> " + bits[j].label,
                                Text(Msg::CliRangesOverlap)});
+
+    // Values the editor would refuse: the download stops at them after its
+    // own checks.
+    const std::vector<RefusedValue> refused = RefusedValues(project);
+    for (const RefusedValue& value : refused)
+        out.push_back({value.code, value.where,
+                       FillPlaceholders("{}: \"{}\" ({})",
+                                        {value.item, value.value, value.accepted})});
+    if (report.code == Success && !refused.empty())
+        report.code = refused.front().code;
 
     if (report.code == Success && !out.empty())
         report.code = out.front().code;

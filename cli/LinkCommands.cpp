@@ -4,6 +4,7 @@
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
 #include "cli/ProjectFile.h"
+#include "link/Download.h"
 #include "link/PortList.h"
 #include "link/TraceLine.h"
 #include "link/TransferSession.h"
@@ -73,7 +74,8 @@ std::unique_ptr<TransferSession> OpenEarly(TransferKind kind, const LinkOptions&
 // Runs one transfer and reports how it ended; the port is closed whatever
 // happens. The uploaded configuration, if any, is handed back.
 int RunTransfer(TransferSession& session, const Project& project, const LinkOptions& options,
-                std::unique_ptr<Project>* uploaded = nullptr) {
+                std::unique_ptr<Project>* uploaded = nullptr,
+                std::vector<RefusedValue>* refused = nullptr) {
     ProgressLine progress;
     session.SetPaceMs(options.paceMs);
     session.SetProgressCallback([&progress](const Progress& p) { progress.Show(p); });
@@ -98,6 +100,8 @@ int RunTransfer(TransferSession& session, const Project& project, const LinkOpti
         PrintError(ResultMessage(outcome.result));
     } else if (uploaded) {
         *uploaded = std::move(outcome.uploaded);
+        if (refused)
+            *refused = std::move(outcome.refused);
     }
     return outcome.result;
 }
@@ -124,12 +128,20 @@ int RunUpload(const std::string& out, const std::string& base, const LinkOptions
     if (int code = CheckWritable(out))
         return code;
     std::unique_ptr<Project> uploaded;
-    if (int code = RunTransfer(*session, *project, options, &uploaded))
+    std::vector<RefusedValue> refused;
+    if (int code = RunTransfer(*session, *project, options, &uploaded, &refused))
         return code;
     if (int saved = SaveConfiguration(*uploaded, out))
         return saved;
     PrintLine(LocalText(kKeyUploadSuccessfully));
-    return 0;
+    if (refused.empty())
+        return 0;
+    // Taken as the gateway holds them, so that the file says what it holds.
+    PrintError(Text(Msg::LinkRefusedUpload));
+    for (const RefusedValue& value : refused)
+        PrintError(RefusedValueLine(value));
+    PrintError(Text(Msg::LinkCliRefusedExit));
+    return kExitRefusedValues;
 }
 
 int RunPorts() {

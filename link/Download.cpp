@@ -261,7 +261,27 @@ int CheckBeforeDownload(const Project& project) {
     MemoryCounts input{};
     MemoryCounts output{};
     subnet.MarkMemoryUse(input, output, 0);
-    return project.CheckMemoryMaps(input, output);
+    result = project.CheckMemoryMaps(input, output);
+    if (result != Success)
+        return result;
+    // The gateway never receives a value its editor forbids.
+    const std::vector<RefusedValue> refused = RefusedValues(project);
+    if (refused.empty())
+        return Success;
+    ShowMessage(RefusedValuesText(Text(Msg::LinkRefusedDownload), refused));
+    return refused.front().code;
+}
+
+std::string RefusedValueLine(const RefusedValue& refused) {
+    return Text(Msg::LinkRefusedValue, {refused.where, refused.item, refused.value,
+                                         ResultMessage(refused.code), refused.accepted});
+}
+
+std::string RefusedValuesText(const std::string& heading, const std::vector<RefusedValue>& all) {
+    std::string text = heading;
+    for (const RefusedValue& refused : all)
+        text += "\n" + RefusedValueLine(refused);
+    return text;
 }
 
 int Download(const Project& project, SerialLink& link, HardwareVersion* version) {

@@ -1,7 +1,10 @@
 #pragma once
+#include "model/CommitRules.h"
 #include "model/ProtocolType.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace varkel {
 
@@ -20,8 +23,13 @@ struct HardwareVersion {
 };
 
 // The checks a download makes before it sends anything: empty values
-// (their message is shown) and the memory maps. 0 or the first failure.
+// (their message is shown), the memory maps, then every value the editor
+// would refuse (listed in one message). 0 or the first failure.
 int CheckBeforeDownload(const Project& project);
+
+// One refused value as a line for the user, and all of them under a heading.
+std::string RefusedValueLine(const RefusedValue& refused);
+std::string RefusedValuesText(const std::string& heading, const std::vector<RefusedValue>& all);
 
 // The whole download: checks, version query, settings, records and the
 // fieldbus switch. version, when given, receives the gateway's version.

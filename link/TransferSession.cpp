@@ -62,8 +62,10 @@ void TransferSession::Run() {
     link_.Close();
     outcome_.transferTime = Clock::now() - start;
     outcome_.frames = link_.StepsDone();
-    if (kind_ == TransferKind::Upload && outcome_.result == Success)
+    if (kind_ == TransferKind::Upload && outcome_.result == Success) {
+        outcome_.refused = RefusedValues(*project_);
         outcome_.uploaded = std::move(project_);
+    }
     project_.reset();
 }
 

@@ -27,6 +27,9 @@ struct TransferOutcome {
     // The configuration read by a successful upload; the front end puts it
     // in place of the user's.
     std::unique_ptr<Project> uploaded;
+    // Values of that configuration the editor would refuse: the gateway
+    // holds them so. Listed for the user, never silently changed.
+    std::vector<RefusedValue> refused;
 };
 
 // One download or upload on one port, for the terminal and the dialog

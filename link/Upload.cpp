@@ -26,10 +26,16 @@ namespace {
 constexpr int kRecordsPerPage = 6;
 constexpr std::size_t kRecordLength = 12;
 
-// A code that names no choice (past the end, or -1) leaves the item as it is.
-void SetChoice(Subnet& subnet, int index, int code) {
-    if (code >= 0)
-        subnet.SetChoiceIndex(index, code);
+// A code that names no choice is kept as the gateway holds it (raw), never
+// replaced by another choice; the editor's check then lists it.
+void SetChoice(ConfigObject& object, int index, int code, int raw) {
+    if (object.SetChoiceIndex(index, code))
+        return;
+    if (ParamItem* item = object.GetItem(index))
+        item->SetValue(std::to_string(raw));
+}
+void SetChoice(ConfigObject& object, int index, int code) {
+    SetChoice(object, index, code, code);
 }
 
 void SetItemEnable(Subnet& subnet, int index, int flag) {
@@ -48,7 +54,7 @@ void TakeSerialSettings(Subnet& subnet, const std::uint8_t* reply) {
     SetChoice(subnet, Subnet::CommModeIndex, reply[9]);
     subnet.SetIntValue(Subnet::ResponseTimeoutIndex, Get16(reply + 10));
     subnet.SetIntValue(Subnet::PollDelayIndex, reply[12] * 10);
-    SetChoice(subnet, Subnet::PollingModeIndex, reply[13] - 1);
+    SetChoice(subnet, Subnet::PollingModeIndex, reply[13] - 1, reply[13]);
     subnet.SetIntValue(Subnet::ScanRatioIndex, reply[15]);
 }
 
@@ -203,7 +209,7 @@ int ReadValidLength(Fieldbus& fieldbus, SerialLink& link) {
     int result = link.Ask(ShortFrame(0x31), ReplyKind::ValidLength, reply);
     if (result != Success)
         return result;
-    fieldbus.SetChoiceIndex(Fieldbus::ValidLengthIndex, reply[4]);
+    SetChoice(fieldbus, Fieldbus::ValidLengthIndex, reply[4]);
     return Success;
 }
 
@@ -213,7 +219,7 @@ int ReadClearOnFault(Fieldbus& fieldbus, SerialLink& link) {
     int result = link.Ask(ShortFrame(0x33), ReplyKind::ClearOnFault, reply);
     if (result != Success)
         return result;
-    fieldbus.SetChoiceIndex(Fieldbus::ClearOnFaultIndex, reply[2]);
+    SetChoice(fieldbus, Fieldbus::ClearOnFaultIndex, reply[2]);
     return Success;
 }
 

@@ -89,6 +89,10 @@ TextPair TextPairOf(Msg id) {
     case Msg::LinkCliOutput: return {"输出文件", "Output file"};
     case Msg::LinkCliBase: return {"上传所依据的配置 (默认: 新的默认配置)", "Configuration to upload into (default: a new default one)"};
     case Msg::LinkCliPorts: return {"列出串口, 每行一个", "List the serial ports, one per line"};
+    case Msg::LinkRefusedValue: return {"{} / {}：\"{}\" — {}（可接受：{}）", "{} / {}: \"{}\" — {} (accepted: {})"};
+    case Msg::LinkRefusedDownload: return {"以下数值编辑器不会接受，未向网关发送任何数据：", "These values would be refused by the editor; nothing was sent to the gateway:"};
+    case Msg::LinkRefusedUpload: return {"网关中保存了编辑器不会接受的数值：", "The gateway holds values the editor would refuse:"};
+    case Msg::LinkCliRefusedExit: return {"已写入, 但含有编辑器不会接受的数值 (退出状态 2)", "Written, but it holds values the editor would refuse (exit status 2)"};
 
     // Spreadsheet export (export/)
     case Msg::ExportTemplateUnreadable:

@@ -65,6 +65,10 @@ enum class Msg {
     LinkCliOutput,
     LinkCliBase,
     LinkCliPorts,
+    LinkRefusedValue,    // {}: object, {}: item, {}: value, {}: message, {}: accepted
+    LinkRefusedDownload,
+    LinkRefusedUpload,
+    LinkCliRefusedExit,
 
     // Spreadsheet export (export/)
     ExportTemplateUnreadable,

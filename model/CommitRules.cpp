@@ -13,6 +13,7 @@
 #include "model/ValueCheck.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 
@@ -35,64 +36,142 @@ std::string ToUpperAscii(std::string text) {
     return text;
 }
 
-int CheckSubnetValue(int row, const std::string& text, std::string& stored) {
+// The range a typed value of a row must lie in; none for rows without one.
+struct ValueRule {
+    enum Kind { None, Decimal, Hex } kind = None;
+    std::int64_t minimum = 0;
+    std::int64_t maximum = 0;
+};
+
+ValueRule SubnetRule(int row) {
     switch (row) {
     case Subnet::ResponseTimeoutIndex:
-        return CheckDecimal(text, 300, 6000);
-    case Subnet::PollDelayIndex: {
-        int code = CheckDecimal(text, 0, 2500);
-        if (code != Success)
-            return code;
+        return {ValueRule::Decimal, 300, 6000};
+    case Subnet::PollDelayIndex:
+        return {ValueRule::Decimal, 0, 2500};
+    case Subnet::ScanRatioIndex:
+        return {ValueRule::Decimal, 1, 255};
+    case Subnet::CharTimeoutIndex:
+        return {ValueRule::Decimal, 10, 60000};
+    case Subnet::CharNumberIndex:
+        return {ValueRule::Decimal, 1, 166};
+    case Subnet::StartDelimiterIndex:
+    case Subnet::EndDelimiterIndex:
+        return {ValueRule::Decimal, 0, 255};
+    case Subnet::SendAutoPeriodIndex:
+        return {ValueRule::Decimal, 10, 60000};
+    default:
+        return {};
+    }
+}
+
+ValueRule CommandRule(const Project& project, const Command& command, int row) {
+    const FunctionFacts& f = FactsOfIndex(command.GetFunctionIndex());
+    switch (row) {
+    case Command::RegisterRow:
+        return {ValueRule::Decimal, 0, 65535};
+    case Command::DataNumberRow: {
+        const ParamItem* mode = project.GetSubnet().GetItem(Subnet::CommModeIndex);
+        if (mode && mode->GetValue() == "ASCII")
+            return {ValueRule::Decimal, 1, 45};
+        if (f.maxCount > 0)
+            return {ValueRule::Decimal, 1, f.maxCount};
+        return {};
+    }
+    case Command::MappingRow:
+        return f.output ? ValueRule{ValueRule::Hex, 0x4000, 0x40A7}
+                        : ValueRule{ValueRule::Hex, 0, 0xA7};
+    case Command::BitOffsetRow:
+        return {ValueRule::Decimal, 0, 7};
+    default:
+        return {};
+    }
+}
+
+ValueRule NodeRule(int row) {
+    return row == 0 ? ValueRule{ValueRule::Decimal, 1, 247} : ValueRule{};
+}
+
+std::string MappingDigits(const std::string& text) {
+    std::string rest = ToUpperAscii(text);
+    auto h = rest.rfind('H');
+    if (h != std::string::npos)
+        rest.erase(h);
+    return rest;
+}
+
+int CheckRule(const ValueRule& rule, const std::string& text) {
+    switch (rule.kind) {
+    case ValueRule::Decimal:
+        return CheckDecimal(text, static_cast<std::int32_t>(rule.minimum),
+                            static_cast<std::int32_t>(rule.maximum));
+    case ValueRule::Hex:
+        return CheckHex(MappingDigits(text), static_cast<std::uint32_t>(rule.minimum),
+                        static_cast<std::uint32_t>(rule.maximum));
+    case ValueRule::None:
+        break;
+    }
+    return Success;
+}
+
+std::string RangeText(const ValueRule& rule) {
+    if (rule.kind == ValueRule::Hex) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%04llXH-%04llXH",
+                      static_cast<unsigned long long>(rule.minimum),
+                      static_cast<unsigned long long>(rule.maximum));
+        return text;
+    }
+    return std::to_string(rule.minimum) + "-" + std::to_string(rule.maximum);
+}
+
+int CheckSubnetValue(int row, const std::string& text, std::string& stored) {
+    int code = CheckRule(SubnetRule(row), text);
+    if (code != Success)
+        return code;
+    if (row == Subnet::PollDelayIndex) {
         int value = DecimalValue(text);
         if (value % 10 != 0)
             stored = std::to_string(value / 10 * 10);
-        return Success;
     }
-    case Subnet::ScanRatioIndex:
-        return CheckDecimal(text, 1, 255);
-    case Subnet::CharTimeoutIndex:
-        return CheckDecimal(text, 10, 60000);
-    case Subnet::CharNumberIndex:
-        return CheckDecimal(text, 1, 166);
-    case Subnet::StartDelimiterIndex:
-    case Subnet::EndDelimiterIndex:
-        return CheckDecimal(text, 0, 255);
-    case Subnet::SendAutoPeriodIndex:
-        return CheckDecimal(text, 10, 60000);
-    default:
-        return Success;
-    }
+    return Success;
 }
 
 int CheckCommandValue(const Project& project, const Command& command, int row,
                       const std::string& text, std::string& stored) {
-    const FunctionFacts& f = FactsOfIndex(command.GetFunctionIndex());
-    switch (row) {
-    case Command::RegisterRow:
-        return CheckDecimal(text, 0, 65535);
-    case Command::DataNumberRow: {
-        const ParamItem* mode = project.GetSubnet().GetItem(Subnet::CommModeIndex);
-        if (mode && mode->GetValue() == "ASCII")
-            return CheckDecimal(text, 1, 45);
-        if (f.maxCount > 0)
-            return CheckDecimal(text, 1, f.maxCount);
-        return Success;
-    }
-    case Command::MappingRow: {
-        std::string rest = ToUpperAscii(text);
-        auto h = rest.rfind('H');
-        if (h != std::string::npos)
-            rest.erase(h);
-        int code = f.output ? CheckHex(rest, 0x4000, 0x40A7) : CheckHex(rest, 0, 0xA7);
-        if (code != Success)
-            return code;
-        stored = rest + "H";
-        return Success;
-    }
-    case Command::BitOffsetRow:
-        return CheckDecimal(text, 0, 7);
-    default:
-        return Success;
+    int code = CheckRule(CommandRule(project, command, row), text);
+    if (code != Success)
+        return code;
+    if (row == Command::MappingRow)
+        stored = MappingDigits(text) + "H";
+    return Success;
+}
+
+// The stored value of one item as the grid would judge it if it were
+// entered now.
+void JudgeItem(const ParamItem* item, const ValueRule& rule, const std::string& where,
+               std::vector<RefusedValue>& out) {
+    if (!item)
+        return;
+    const std::string& value = item->GetValue();
+    if (item->GetState() == ParamItem::Typed) {
+        if (rule.kind == ValueRule::None && value.find('\0') == std::string::npos)
+            return;
+        int code = value.find('\0') != std::string::npos ? IllegalCharacter
+                                                          : CheckRule(rule, value);
+        // Empty values are the download's own check, with its own message.
+        if (code != Success && code != ItemEmpty)
+            out.push_back({where, item->GetName(), value, RangeText(rule), code});
+    } else {
+        // Picked items, and items shown only that still carry their choices
+        // (data bits): a value that is none of them is a code no choice names.
+        const auto& choices = item->GetChoices();
+        if (choices.empty() || std::find(choices.begin(), choices.end(), value) != choices.end())
+            return;
+        std::string accepted;
+        for (const auto& choice : choices)
+            accepted += (accepted.empty() ? "" : " / ") + choice;
+        out.push_back({where, item->GetName(), value, accepted, OutOfRange});
     }
 }
 
@@ -220,6 +299,29 @@ CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
         !result.valueChangedRows.empty())
         result.changed = true;
     return result;
+}
+
+std::vector<RefusedValue> RefusedValues(const Project& project) {
+    std::vector<RefusedValue> out;
+    const Fieldbus& fieldbus = project.GetFieldbus();
+    for (int row = 0; row < fieldbus.GetItemCount(); ++row)
+        JudgeItem(fieldbus.GetItem(row), ValueRule{}, fieldbus.GetName(), out);
+    const Subnet& subnet = project.GetSubnet();
+    for (int row = 0; subnet.GetItem(row); ++row)
+        JudgeItem(subnet.GetItem(row), SubnetRule(row), subnet.GetName(), out);
+    for (int n = 0; n < subnet.GetNodeCount(); ++n) {
+        const Node* node = subnet.GetNodeAt(n);
+        for (int row = 0; row < node->GetItemCount(); ++row)
+            JudgeItem(node->GetItem(row), NodeRule(row), node->GetName(), out);
+        for (int c = 0; c < node->GetCommandCount(); ++c) {
+            const Command* command = node->GetCommandAt(c);
+            const std::string where =
+                node->GetName() + " / #" + std::to_string(c) + " " + command->GetName();
+            for (int row = 0; row < command->GetItemCount(); ++row)
+                JudgeItem(command->GetItem(row), CommandRule(project, *command, row), where, out);
+        }
+    }
+    return out;
 }
 
 } // namespace varkel

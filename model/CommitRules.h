@@ -56,4 +56,19 @@ ParamItem* ItemAtRow(const TreeEntry& entry, int row);
 CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
                          const std::string& text);
 
+// A stored value the grid would refuse if it were entered now: a typed
+// value outside its row's rule, or a picked value that is none of its
+// choices. Empty values are not listed: they are the download's own check.
+struct RefusedValue {
+    std::string where;    // the object: "Subnet", "Node(1) / #0 03 Read ..."
+    std::string item;     // the item's name
+    std::string value;    // as stored
+    std::string accepted; // the range ("300-6000", "0000H-00A7H") or the choices
+    int code = 0;         // as the grid gives: 7, or 8 (also for no choice)
+};
+
+// Every such value of the configuration, wherever it came from (an upload,
+// a file edited by hand), in the order of the grid.
+std::vector<RefusedValue> RefusedValues(const Project& project);
+
 } // namespace varkel

@@ -1,5 +1,6 @@
 #include "ui/CUpDownDlg.h"
 
+#include "link/Download.h"
 #include "link/PortList.h"
 #include "link/TraceLine.h"
 #include "model/Catalog.h"
@@ -310,6 +311,9 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
         if (uploadRefresh_)
             uploadRefresh_();
         ShowMessage(LocalText(kKeyUploadSuccessfully));
+        // Taken as the gateway holds them; the user learns which.
+        if (!outcome.refused.empty())
+            ShowMessage(RefusedValuesText(Text(Msg::LinkRefusedUpload), outcome.refused));
     }
 
     unsetCursor();

@@ -635,6 +635,30 @@ TEST_F(CliGatewayTest, FailedTransfersWriteNothing) {
               66);
 }
 
+TEST_F(CliGatewayTest, ValuesTheEditorRefusesAreWrittenListedAndNeverDownloaded) {
+    // The gateway holds baud code C8h and a response timeout of 0.
+    WriteFile(File("gw.state"), "varkel-sim-state 1\n"
+                                "serial 00 C8 00 00 00 00 00 00 00 00 03 00 0A\n"
+                                "universal 00 00 0A 6F 00 00 00 03 E8 00 00\n"
+                                "validLength 00\nclearOnFault 00\n");
+    SimGateway gateway(VARKEL_SIM, Link(), {"--state", File("gw.state")});
+    ASSERT_TRUE(gateway.Ready());
+    CliOutput up = Cli({"upload", "--port", Link(), "-o", File("up.xml")});
+    EXPECT_EQ(up.status, 2) << up.err;
+    EXPECT_TRUE(FileExists(File("up.xml")));
+    EXPECT_NE(up.err.find("\"200\""), std::string::npos) << up.err;
+    EXPECT_NE(up.err.find("300-6000"), std::string::npos) << up.err;
+
+    CliOutput check = Cli({"check", File("up.xml")});
+    EXPECT_EQ(check.status, 8);
+    EXPECT_NE(check.out.find("300-6000"), std::string::npos) << check.out;
+
+    CliOutput down = Cli({"download", File("up.xml"), "--port", Link(), "--trace"});
+    EXPECT_EQ(down.status, 8);
+    EXPECT_EQ(down.err.find(" > "), std::string::npos) << down.err;
+    EXPECT_NE(down.err.find("\"200\""), std::string::npos) << down.err;
+}
+
 TEST_F(CliGatewayTest, WrongAcknowledgementEndsTheDownload) {
     std::string file = ReadyFile();
     SimGateway gateway(VARKEL_SIM, Link(), {"--fault", "wrong-ack", "--fault-at", "4"});

@@ -1,4 +1,5 @@
 #include "LinkFixture.h"
+#include "link/GatewayFrames.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
 
@@ -32,19 +33,24 @@ TEST_F(DownloadTest, CommandRecordsCarryTheFrameCounterAndValues) {
     Project project;
     AddCommand(project, 2, "0", "10", "0000H"); // code 3: the record example
     AddCommand(project, 4, "0", "1", "40a7h");  // code 5, lower-case address
-    AddCommand(project, 2, "0", "10", "40A7");  // no "H": address 0
-    project.GetSubnet()
-        .GetNodeAt(0)
-        ->GetCommandAt(2)
-        ->GetItem(Command::MappingRow)
-        ->SetValue("40A7");
-    // The third command overlaps the first in the input memory when read as
-    // 0000H; move the first out of the way to keep the check quiet.
+    Command* third = AddCommand(project, 2, "0", "10", "40A7"); // no "H": address 0
+    // A read command's address past 00A7H is a value the editor refuses:
+    // the download stops before it sends anything. Its record would carry
+    // address 0.
+    EXPECT_EQ(CommandRecordFrame(*third, 2, 1),
+              (Bytes{0x10, 0x0D, 0x00, 0x02, 0x01, 0x03, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x00, 0x00,
+                     0x00, 0x00, 0x2D}));
+    // The third command overlaps the first in the input memory at 0000H;
+    // move the first out of the way to keep the memory check quiet.
     project.GetSubnet()
         .GetNodeAt(0)
         ->GetCommandAt(0)
         ->GetItem(Command::MappingRow)
         ->SetValue("0014H");
+    EXPECT_EQ(Download(project, link), OutOfRange);
+    EXPECT_TRUE(gateway->Requests().empty());
+    EXPECT_EQ(messages.messages.size(), 1u);
+    third->GetItem(Command::MappingRow)->SetValue("0000H");
     ASSERT_EQ(Download(project, link), Success);
     auto requests = gateway->Requests();
     ASSERT_EQ(requests.size(), 8u);

@@ -103,7 +103,7 @@ TEST_F(UploadTest, RecordsAreRebuiltIntoOneNode) {
     EXPECT_EQ(Value(preset, Command::BytesNumberRow), "4");
 }
 
-TEST_F(UploadTest, SettingsReplyDecidesTheModeAndLeavesUnknownCodesAlone) {
+TEST_F(UploadTest, SettingsReplyDecidesTheModeAndKeepsUnknownCodesRaw) {
     StartGateway(2, 1);
     sim::GatewayState state;
     state.serial = {0x00, 0x08, 0x01, 0x02, 0x01, 0x00, 0x01, 0x17, 0x70, 0x7B, 0x00, 0x00, 0xFF};
@@ -122,7 +122,9 @@ TEST_F(UploadTest, SettingsReplyDecidesTheModeAndLeavesUnknownCodesAlone) {
     EXPECT_EQ(subnet.GetItem(Subnet::CommModeIndex)->GetValue(), "ASCII");
     EXPECT_EQ(subnet.GetItem(Subnet::ResponseTimeoutIndex)->GetValue(), "6000");
     EXPECT_EQ(subnet.GetItem(Subnet::PollDelayIndex)->GetValue(), "1230");
-    EXPECT_EQ(subnet.GetItem(Subnet::PollingModeIndex)->GetValue(), polling); // code 0
+    // Code 0 names no choice: kept as the gateway holds it, not the old choice.
+    EXPECT_NE(subnet.GetItem(Subnet::PollingModeIndex)->GetValue(), polling);
+    EXPECT_EQ(subnet.GetItem(Subnet::PollingModeIndex)->GetValue(), "0");
     EXPECT_EQ(subnet.GetItem(Subnet::ScanRatioIndex)->GetValue(), "255");
     EXPECT_EQ(project.GetFieldbus().GetChoiceIndex(Fieldbus::ClearOnFaultIndex), 1);
 }

@@ -356,6 +356,29 @@ private slots:
         QVERIFY(gateway.sim->Requests().empty());
     }
 
+    void UploadOfValuesTheEditorRefusesListsThemInOneMessage() {
+        Gateway gateway;
+        QVERIFY(gateway.started);
+        sim::GatewayState state;
+        state.serial[1] = 0xC8; // a baud code no choice names
+        state.serial[7] = 0x00; // response timeout 0
+        state.serial[8] = 0x00;
+        gateway.sim->SetState(state);
+        MessageRecorder messages;
+        Project project;
+        CUpDownDlg dialog(project, CUpDownDlg::UploadMode);
+        dialog.SetPaceMs(0);
+        dialog.SetPorts({gateway.Port()});
+        QVERIFY(RunTransfer(dialog));
+        QCOMPARE(dialog.LastResult(), 0);
+        QCOMPARE(int(messages.messages.size()), 2);
+        QCOMPARE(messages.messages[0], LocalText(30));
+        const QString list = QString::fromStdString(messages.messages[1]);
+        QVERIFY(list.contains(QStringLiteral("\"200\"")));
+        QVERIFY(list.contains(QStringLiteral("300-6000")));
+        QCOMPARE(project.GetSubnet().GetItem(Subnet::BaudRateIndex)->GetValue(), std::string("200"));
+    }
+
     void RunningTransferCannotBeClosedOrStartedAgain() {
         Gateway gateway;
         QVERIFY(gateway.started);
