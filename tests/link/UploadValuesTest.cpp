@@ -110,7 +110,7 @@ TEST_F(UploadValuesTest, UniversalModeValuesAndTheFieldbusSwitch) {
     state.validLength = 7;
     const auto refused = UploadFrom(state);
     const Subnet& subnet = project.GetSubnet();
-    ASSERT_EQ(subnet.GetProtocolType(), 1);
+    ASSERT_EQ(subnet.GetProtocolType(), ProtocolType::Universal);
     ExpectListed(refused, subnet.GetItem(Subnet::CharTimeoutIndex), "0", "10-60000", OutOfRange);
     ExpectListed(refused, subnet.GetItem(Subnet::CharNumberIndex), "200", "1-166", OutOfRange);
     ExpectListed(refused, subnet.GetItem(Subnet::SendAutoPeriodIndex), "5", "10-60000",
