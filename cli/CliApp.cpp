@@ -59,6 +59,7 @@ int RunCli(int argc, char** argv) {
     AddExportCommand(app, context);
     AddTimingCommands(app, context);
     AddProbeCommand(app, context);
+    AddImportCommand(app, context);
 
     // The sink must be in place before a command's callback runs, and the
     // answer known: both are set once the global options are parsed.

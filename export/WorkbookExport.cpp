@@ -43,6 +43,8 @@ int ExportWorkbook(const Project& project, const std::string& templatePath,
         Fail(error, Text(Msg::ExportTemplateUnreadable, {templatePath, detail}));
         return ExportTemplateMissing;
     case WorkbookPackage::NotPackage:
+    case WorkbookPackage::Encrypted:
+    case WorkbookPackage::TooLarge:
         Fail(error, Text(Msg::ExportTemplateInvalid, {templatePath, detail}));
         return ExportTemplateInvalid;
     }

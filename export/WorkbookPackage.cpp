@@ -70,7 +70,8 @@ struct FileCloser {
 
 } // namespace
 
-WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::string& detail) {
+WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::string& detail,
+                                                  std::size_t maxTotalSize) {
     entries_.clear();
     std::error_code ec;
     auto status = std::filesystem::status(path, ec);
@@ -118,9 +119,13 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
             detail = zip_strerror(archive.get());
             return NotPackage;
         }
-        if ((stat.valid & ZIP_STAT_SIZE) && stat.size > kMaxTotalSize - total) {
+        if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE) {
+            detail = Text(Msg::ListPartEncrypted);
+            return Encrypted;
+        }
+        if ((stat.valid & ZIP_STAT_SIZE) && stat.size > maxTotalSize - total) {
             detail = Text(Msg::ExportPackageTooLarge);
-            return NotPackage;
+            return TooLarge;
         }
         if (!EndsWith(entry.name, "/")) {
             std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive.get(), index, 0));
@@ -138,9 +143,9 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
                 if (got == 0)
                     break;
                 total += static_cast<std::size_t>(got);
-                if (total > kMaxTotalSize) {
+                if (total > maxTotalSize) {
                     detail = Text(Msg::ExportPackageTooLarge);
-                    return NotPackage;
+                    return TooLarge;
                 }
                 entry.data.append(buffer, static_cast<std::size_t>(got));
             }
@@ -320,6 +325,22 @@ std::string WorkbookPackage::FindSheet(const std::string& sheetName) const {
         }
     }
     return std::string();
+}
+
+std::vector<std::string> WorkbookPackage::SheetNames() const {
+    std::vector<std::string> names;
+    const std::string workbook = WorkbookPart();
+    if (workbook.empty())
+        return names;
+    XmlScanner scanner(*Part(workbook));
+    XmlTag tag;
+    while (scanner.Next(tag)) {
+        if (tag.closing || tag.LocalName() != "sheet")
+            continue;
+        if (const std::string* name = tag.Attribute("name"))
+            names.push_back(*name);
+    }
+    return names;
 }
 
 void WorkbookPackage::DropCalcChain() {

@@ -13,7 +13,9 @@ public:
     enum OpenResult {
         Opened = 0,
         CannotRead = 1, // missing, unreadable, a folder
-        NotPackage = 2, // not a zip file, damaged or too large
+        NotPackage = 2, // not a zip file, or damaged
+        Encrypted = 3,  // a part needs a password
+        TooLarge = 4,   // more data than the limit
     };
     // Everything held in memory is capped, so a hostile file cannot
     // exhaust it.
@@ -22,8 +24,10 @@ public:
     // is refused rather than read entry by entry.
     static constexpr std::size_t kMaxParts = 10000;
 
-    // Reads every part; detail gets the reason of a failure.
-    OpenResult Open(const std::string& path, std::string& detail);
+    // Reads every part, all of them together at most maxTotalSize bytes;
+    // detail gets the reason of a failure.
+    OpenResult Open(const std::string& path, std::string& detail,
+                    std::size_t maxTotalSize = kMaxTotalSize);
     // Builds the package from parts given in memory.
     void AddPart(const std::string& name, const std::string& data);
 
@@ -41,6 +45,8 @@ public:
     // The part of the worksheet with that name, through the workbook's
     // sheet list and its relationships; empty when there is none.
     std::string FindSheet(const std::string& sheetName) const;
+    // The names of the workbook's sheets in workbook order.
+    std::vector<std::string> SheetNames() const;
     // Removes the calculation chain, its relationship and its content type:
     // it lists formula cells and must not name cells the export replaced.
     void DropCalcChain();

@@ -484,6 +484,38 @@ TextPair TextPairOf(Msg id) {
     case Msg::IoListHelp: return {"PLC I/O 列表: 每个寄存器或线圈在 Profibus 数据中的位置 (CSV 或 JSON)", "PLC I/O list: where each register or coil lies in the Profibus data (CSV or JSON)"};
     case Msg::IoListOutputHelp: return {"写入 CSV 文件 (UTF-8, 带字节顺序标记); 默认输出到标准输出", "Write a CSV file (UTF-8 with a byte-order mark); standard output by default"};
 
+    // Import of command lists (export/)
+    case Msg::ListMissing: return {"找不到或无法打开列表文件 {}: {}", "The list {} is missing or cannot be opened: {}"};
+    case Msg::ListTooLarge: return {"列表 {} 超过 {} 字节的上限", "The list {} is larger than the limit of {} bytes"};
+    case Msg::ListNotWorkbook: return {"{} 不是可读的 .xlsx 工作簿 ({})", "{} is not a readable .xlsx workbook ({})"};
+    case Msg::ListEncrypted: return {"{} 已加密或是旧的二进制格式 (.xls); 请另存为无密码的 .xlsx 工作簿或 CSV", "{} is encrypted or in the old binary format (.xls); save it as an .xlsx workbook without a password, or as CSV"};
+    case Msg::ListPartEncrypted: return {"部件需要密码", "a part needs a password"};
+    case Msg::ListMacros: return {"{} 含有宏; 请另存为普通的 .xlsx 工作簿", "{} contains macros; save it as a plain .xlsx workbook"};
+    case Msg::ListNoSheet: return {"{} 中没有工作表", "{} holds no worksheet"};
+    case Msg::ListMalformed: return {"{} 中的 {} 不是格式正确的 XML", "The part {} of {} is not well-formed XML"};
+    case Msg::ListTooManyRows: return {"{} 的非空行超过 {} 行", "{} has more than {} non-empty rows"};
+    case Msg::ListTooManyColumns: return {"{} 的单元格 {} 超出第 {} 列", "Cell {} of {} lies beyond column {}"};
+    case Msg::ListCellTooLarge: return {"{} 的单元格 {} 超过 {} 字节", "Cell {} of {} is longer than {} bytes"};
+    case Msg::ListNulByte: return {"{} 含有 NUL 字节, 不是文本文件", "{} contains a NUL byte and is no text file"};
+    case Msg::ListUtf16: return {"{} 是 UTF-16 编码; 请另存为 UTF-8 或 GB18030", "{} is UTF-16 text; save it as UTF-8 or GB18030"};
+    case Msg::ListBadEncoding: return {"{} 既不是 UTF-8 也不是 GB18030 文本 (第 {} 字节)", "{} is neither UTF-8 nor GB18030 text (byte {})"};
+    case Msg::ListBadQuote: return {"{} 第 {} 行: 引号字段未结束或格式错误", "{} row {}: a quoted field is not closed or is malformed"};
+    case Msg::ListNoHeader: return {"{} 中没有表头行", "{} has no header row"};
+    case Msg::ImportNoFunctionColumn: return {"表头没有功能码列 (功能码, Function Code 或 function)", "The header has no function column (Function Code, 功能码 or function)"};
+    case Msg::ImportDuplicateColumn: return {"列 {} 与列 {} 是同一参数", "Columns {} and {} name the same parameter"};
+    case Msg::ImportIgnoredColumn: return {"列 {} (\"{}\") 不是命令参数, 已忽略", "Column {} (\"{}\") is no command parameter and is ignored"};
+    case Msg::ImportDerivedColumn: return {"列 {} (\"{}\") 由自动映射计算, 不导入", "Column {} (\"{}\") is calculated by Auto Mapping and is not imported"};
+    case Msg::ImportUniversalMode: return {"子网处于通用模式, 没有命令可导入", "The subnet is in universal mode, which has no commands to import into"};
+    case Msg::ImportNoFunction: return {"缺少功能码", "The function is missing"};
+    case Msg::ImportUnknownFunction: return {"\"{}\" 不是支持的功能 (功能码 1, 2, 3, 4, 5, 6, 15, 16 或命令名称)", "\"{}\" is no supported function (function code 1, 2, 3, 4, 5, 6, 15, 16 or the command's name)"};
+    case Msg::ImportNotAChoice: return {"\"{}\" 不是选项; 可选: {}", "\"{}\" is not a choice; the choices are: {}"};
+    case Msg::ImportGreyed: return {"此功能的该参数不可编辑, 应为空或 \"{}\", 而不是 \"{}\"", "This parameter cannot be edited for this function: leave it empty or \"{}\", not \"{}\""};
+    case Msg::ImportRefusedValue: return {"{} (\"{}\")", "{} (\"{}\")"};
+    case Msg::ImportProblemCell: return {"{} 第 {} 行 {} 列 ({}): {}", "{} row {} column {} ({}): {}"};
+    case Msg::ImportProblemRow: return {"{} 第 {} 行: {}", "{} row {}: {}"};
+    case Msg::ImportSummary: return {"已导入 {} 条命令", "{} commands imported"};
+    case Msg::ImportRefusedSummary: return {"列表被拒绝: {} 个问题, 配置未改变", "The list was refused: {} problems, the configuration is unchanged"};
+
     case Msg::MsgCount: break;
     }
     return {"", ""};

@@ -351,6 +351,38 @@ enum class Msg {
     IoListHelp,
     IoListOutputHelp,
 
+    // Import of command lists (export/)
+    ListMissing,
+    ListTooLarge,
+    ListNotWorkbook,
+    ListEncrypted,
+    ListPartEncrypted,
+    ListMacros,
+    ListNoSheet,
+    ListMalformed,
+    ListTooManyRows,
+    ListTooManyColumns,
+    ListCellTooLarge,
+    ListNulByte,
+    ListUtf16,
+    ListBadEncoding,
+    ListBadQuote,
+    ListNoHeader,
+    ImportNoFunctionColumn,
+    ImportDuplicateColumn,
+    ImportIgnoredColumn,
+    ImportDerivedColumn,
+    ImportUniversalMode,
+    ImportNoFunction,
+    ImportUnknownFunction,
+    ImportNotAChoice,
+    ImportGreyed,
+    ImportRefusedValue,
+    ImportProblemCell,
+    ImportProblemRow,
+    ImportSummary,
+    ImportRefusedSummary,
+
     // Not a text: the number of identifiers above.
     MsgCount
 };

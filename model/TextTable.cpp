@@ -343,7 +343,11 @@ std::atomic<TextLanguage> activeLanguage{TextLanguage::Chinese};
 } // namespace
 
 std::string LocalText(int key) {
-    if (activeLanguage.load() == TextLanguage::English) {
+    return LocalText(key, activeLanguage.load());
+}
+
+std::string LocalText(int key, TextLanguage language) {
+    if (language == TextLanguage::English) {
         for (const auto& e : kEnglishTable)
             if (e.key == key)
                 return e.text;

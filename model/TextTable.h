@@ -9,6 +9,8 @@ enum class TextLanguage { Chinese, English };
 
 // Copy of the active table's text for the key; empty when the key is absent.
 std::string LocalText(int key);
+// The same from a given table, for readers that accept either language.
+std::string LocalText(int key, TextLanguage language);
 
 // Process-wide switch of the active table (Chinese unless told otherwise).
 void SetTextLanguage(TextLanguage language);

@@ -1,0 +1,68 @@
+#pragma once
+#include "export/CommandTable.h"
+
+#include <string>
+#include <vector>
+
+namespace varkel {
+
+class Project;
+
+// One refusal of an import, placed as the spreadsheet shows it.
+struct ImportProblem {
+    std::string sheet;
+    int row = 0;            // 1 is the header; 0: the list as a whole
+    int column = 0;         // from 1; 0: the whole row
+    std::string columnName; // the header's text of that column
+    std::string value;      // the refused text
+    std::string message;    // as the parameter grid words it
+    // The result code of a refused value (6, 7, 8), or 8 for the command
+    // limit; 0 for refusals the grid has no code for (not a choice, greyed,
+    // no such function, unusable header).
+    int code = 0;
+
+    // One line: sheet, row, column and message.
+    std::string Describe() const;
+};
+
+// A command as the import makes it, for a preview.
+struct ImportedCommand {
+    int row = 0; // the list row it comes from
+    std::string name;
+    std::vector<std::string> values; // item values, in item order
+    bool refused = false;            // one of its cells was refused
+};
+
+struct ImportOptions {
+    bool append = false;  // keep the node's commands and add after them
+    bool autoMap = false; // run Auto Mapping once the list is in
+};
+
+struct ImportOutcome {
+    std::vector<ImportProblem> problems;   // every refusal; empty when accepted
+    std::vector<std::string> notes;        // columns read but not taken
+    std::vector<ImportedCommand> commands; // in list order
+    bool listRefused = false;              // the header makes no command list
+    int mapResult = 1;                     // Auto Mapping's answer; 0 on an overflow
+    bool applied = false;
+
+    bool Accepted() const { return problems.empty(); }
+};
+
+// Brings a command list into the command list of the subnet's first node.
+// Each row becomes a command as the editor makes one: the function first
+// (Add Command, with its 48-command limit), then each cell committed at its
+// row through CommitValue, in row order, so that every rule of the grid
+// holds. Works on a copy; nothing changes unless every row is accepted.
+class CommandImport {
+public:
+    // Runs the list against a copy of the project, left in result.
+    static ImportOutcome Check(const Project& project, const CommandTable& table,
+                               const ImportOptions& options, Project& result);
+    // The same, and when every row is accepted the project takes the
+    // result in one step (its old content retired, as an upload does).
+    static ImportOutcome Apply(Project& project, const CommandTable& table,
+                               const ImportOptions& options);
+};
+
+} // namespace varkel

@@ -1,0 +1,571 @@
+#include "export/ListReader.h"
+
+#include "export/SheetXml.h"
+#include "export/WorkbookPackage.h"
+#include "export/XmlScanner.h"
+#include "model/Catalog.h"
+#include "model/TextTable.h"
+#include "persist/Gb2312.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace varkel {
+
+namespace {
+
+constexpr int kOrderListKey = 16; // the sheet the export writes the commands into
+constexpr std::size_t kMaxXmlDepth = 64;
+
+const std::string kEmpty;
+
+std::string FileName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+bool StartsWith(const std::string& text, const char* prefix, std::size_t length) {
+    return text.size() >= length && text.compare(0, length, prefix, length) == 0;
+}
+
+// Reads a whole file of at most the limit; false with the reason otherwise.
+ListReader::Status Slurp(const std::string& path, std::string& bytes, std::string& error) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::exists(status) || std::filesystem::is_directory(status)) {
+        error = Text(Msg::ListMissing,
+                     {path, ec ? ec.message()
+                               : (std::filesystem::exists(status) ? "Is a directory"
+                                                                  : "No such file or directory")});
+        return ListReader::Missing;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = Text(Msg::ListMissing, {path, "cannot open"});
+        return ListReader::Missing;
+    }
+    // Read one byte past the limit rather than trusting the size on disk,
+    // which a device or a growing file does not give.
+    bytes.assign(ListReader::kMaxFileSize + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > ListReader::kMaxFileSize) {
+        error = Text(Msg::ListTooLarge, {path, std::to_string(ListReader::kMaxFileSize)});
+        return ListReader::Unreadable;
+    }
+    if (in.bad()) {
+        error = Text(Msg::ListMissing, {path, "read error"});
+        return ListReader::Missing;
+    }
+    return ListReader::Read;
+}
+
+// Collects the rows of a list and enforces the limits on them.
+class TableBuilder {
+public:
+    TableBuilder(CommandTable& table, std::string& error) : table_(table), error_(error) {
+        table_.rows.clear();
+    }
+
+    // False (with the error set) when the cell breaks a limit.
+    bool AddCell(int row, int column, std::string text) {
+        if (text.empty())
+            return true;
+        if (text.size() > ListReader::kMaxCellSize) {
+            error_ = Text(Msg::ListCellTooLarge, {CellReference(row, std::min(column, 16384)),
+                                                  table_.sheet,
+                                                  std::to_string(ListReader::kMaxCellSize)});
+            return false;
+        }
+        if (column > ListReader::kMaxColumns) {
+            error_ = Text(Msg::ListTooManyColumns, {CellReference(row, std::min(column, 16384)),
+                                                    table_.sheet,
+                                                    std::to_string(ListReader::kMaxColumns)});
+            return false;
+        }
+        if (table_.rows.empty() || table_.rows.back().number != row) {
+            if (static_cast<int>(table_.rows.size()) >= ListReader::kMaxRows) {
+                error_ = Text(Msg::ListTooManyRows,
+                              {table_.sheet, std::to_string(ListReader::kMaxRows)});
+                return false;
+            }
+            table_.rows.push_back({row, {}});
+        }
+        auto& cells = table_.rows.back().cells;
+        if (static_cast<int>(cells.size()) < column)
+            cells.resize(static_cast<std::size_t>(column));
+        cells[static_cast<std::size_t>(column - 1)] = std::move(text);
+        return true;
+    }
+
+private:
+    CommandTable& table_;
+    std::string& error_;
+};
+
+// Spreadsheet programs write characters XML cannot carry as "_xHHHH_".
+std::string DecodeCellEscapes(const std::string& text) {
+    if (text.find("_x") == std::string::npos)
+        return text;
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t p = 0; p < text.size();) {
+        unsigned code = 0;
+        if (text[p] == '_' && p + 6 < text.size() && text[p + 1] == 'x' && text[p + 6] == '_') {
+            const char* first = text.data() + p + 2;
+            auto [end, ec] = std::from_chars(first, first + 4, code, 16);
+            if (ec == std::errc() && end == first + 4) {
+                std::string decoded = XmlUnescape("&#" + std::to_string(code) + ";");
+                out += decoded;
+                p += 7;
+                continue;
+            }
+        }
+        out += text[p++];
+    }
+    return out;
+}
+
+// A number cell as the spreadsheet shows a whole number: 40.0 and 4E+1 are
+// the register number 40. Other numbers stay as written.
+std::string NumberText(const std::string& raw) {
+    double value = 0;
+    const char* first = raw.data();
+    const char* last = raw.data() + raw.size();
+    auto [end, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || end != last || !std::isfinite(value) || std::fabs(value) > 1e15 ||
+        value != std::floor(value))
+        return raw;
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%lld", static_cast<long long>(value));
+    return buffer;
+}
+
+// Walks the elements of a part, checking that they nest.
+class ElementWalk {
+public:
+    explicit ElementWalk(const std::string& xml) : xml_(xml), scanner_(xml) {}
+
+    // The next tag; false at the end (then Malformed() tells a bad end).
+    bool Next(XmlTag& tag) {
+        if (!scanner_.Next(tag)) {
+            malformed_ = scanner_.Failed() || !open_.empty();
+            return false;
+        }
+        if (tag.closing) {
+            if (open_.empty() || open_.back() != tag.name) {
+                malformed_ = true;
+                return false;
+            }
+            open_.pop_back();
+        } else if (!tag.empty) {
+            if (open_.size() >= kMaxXmlDepth) {
+                malformed_ = true;
+                return false;
+            }
+            open_.push_back(tag.name);
+        }
+        return true;
+    }
+    bool Malformed() const { return malformed_; }
+    // The text between the end of one tag and the start of the next.
+    std::string TextBetween(std::size_t from, std::size_t to) const {
+        return to > from ? XmlUnescape(xml_.substr(from, to - from)) : std::string();
+    }
+
+private:
+    const std::string& xml_;
+    XmlScanner scanner_;
+    std::vector<std::string> open_;
+    bool malformed_ = false;
+};
+
+bool IsWellFormed(const std::string& xml) {
+    ElementWalk walk(xml);
+    XmlTag tag;
+    while (walk.Next(tag)) {
+    }
+    return !walk.Malformed();
+}
+
+// The shared strings: the text of every t element of each item, phonetic
+// runs left out.
+bool ReadSharedStrings(const std::string& xml, std::vector<std::string>& strings) {
+    ElementWalk walk(xml);
+    XmlTag tag;
+    std::string current;
+    bool inItem = false;
+    int phonetic = 0;
+    std::size_t textStart = std::string::npos;
+    while (walk.Next(tag)) {
+        const std::string local = tag.LocalName();
+        if (!tag.closing) {
+            if (local == "si" && !tag.empty) {
+                inItem = true;
+                current.clear();
+            } else if (local == "si") {
+                strings.emplace_back();
+            } else if (local == "rPh" && !tag.empty) {
+                ++phonetic;
+            } else if (local == "t" && inItem && phonetic == 0 && !tag.empty) {
+                textStart = tag.end;
+            }
+        } else if (local == "t" && textStart != std::string::npos) {
+            current += walk.TextBetween(textStart, tag.begin);
+            textStart = std::string::npos;
+        } else if (local == "rPh") {
+            --phonetic;
+        } else if (local == "si") {
+            strings.push_back(current);
+            inItem = false;
+        }
+    }
+    return !walk.Malformed();
+}
+
+// The part a workbook relationship of that type points to, or empty.
+std::string WorkbookRelated(const WorkbookPackage& package, const std::string& workbook,
+                            const std::string& typeSuffix) {
+    const std::string* rels = package.Part(WorkbookPackage::RelationshipsPart(workbook));
+    if (!rels)
+        return std::string();
+    XmlScanner scanner(*rels);
+    XmlTag tag;
+    while (scanner.Next(tag)) {
+        const std::string* type = tag.Attribute("Type");
+        const std::string* target = tag.Attribute("Target");
+        if (!tag.closing && type && target && type->size() >= typeSuffix.size() &&
+            type->compare(type->size() - typeSuffix.size(), typeSuffix.size(), typeSuffix) == 0)
+            return WorkbookPackage::ResolveTarget(workbook, *target);
+    }
+    return std::string();
+}
+
+// The cells of one worksheet into the table.
+ListReader::Status ReadSheetCells(const std::string& xml, const std::vector<std::string>& shared,
+                                  const std::string& partName, const std::string& fileName,
+                                  CommandTable& table, std::string& error) {
+    TableBuilder builder(table, error);
+    ElementWalk walk(xml);
+    XmlTag tag;
+    bool inSheetData = false;
+    int row = 0, column = 0;
+    std::string type, value, inlineText;
+    bool inCell = false, inInline = false;
+    int phonetic = 0;
+    std::size_t valueStart = std::string::npos, textStart = std::string::npos;
+    const auto malformed = [&] {
+        error = Text(Msg::ListMalformed, {partName, fileName});
+        return ListReader::Unreadable;
+    };
+    while (walk.Next(tag)) {
+        const std::string local = tag.LocalName();
+        if (local == "sheetData") {
+            inSheetData = !tag.closing && !tag.empty;
+            continue;
+        }
+        if (!inSheetData)
+            continue;
+        if (local == "row" && !tag.closing) {
+            int next = row + 1;
+            if (const std::string* r = tag.Attribute("r")) {
+                int ignored = 0;
+                if (!ParseCellReference("A" + *r, next, ignored) || next <= row)
+                    return malformed();
+            }
+            row = next;
+            column = 0;
+        } else if (local == "c" && !tag.closing) {
+            int next = column + 1;
+            if (const std::string* r = tag.Attribute("r")) {
+                int cellRow = 0;
+                if (!ParseCellReference(*r, cellRow, next) || cellRow != row || next <= column)
+                    return malformed();
+            }
+            column = next;
+            const std::string* t = tag.Attribute("t");
+            type = t ? *t : std::string();
+            value.clear();
+            inlineText.clear();
+            inCell = !tag.empty;
+        } else if (inCell && local == "v") {
+            if (!tag.closing && !tag.empty)
+                valueStart = tag.end;
+            else if (tag.closing && valueStart != std::string::npos)
+                value += walk.TextBetween(valueStart, tag.begin);
+            if (tag.closing)
+                valueStart = std::string::npos;
+        } else if (inCell && local == "is") {
+            inInline = !tag.closing && !tag.empty;
+        } else if (inInline && local == "rPh") {
+            phonetic += tag.closing ? -1 : (tag.empty ? 0 : 1);
+        } else if (inInline && local == "t" && phonetic == 0) {
+            if (!tag.closing && !tag.empty)
+                textStart = tag.end;
+            else if (tag.closing && textStart != std::string::npos)
+                inlineText += walk.TextBetween(textStart, tag.begin);
+            if (tag.closing)
+                textStart = std::string::npos;
+        } else if (inCell && local == "c" && tag.closing) {
+            inCell = false;
+            std::string text;
+            if (type == "s") {
+                std::size_t index = 0;
+                auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), index);
+                if (ec != std::errc() || end != value.data() + value.size() ||
+                    index >= shared.size())
+                    return malformed();
+                text = DecodeCellEscapes(shared[index]);
+            } else if (type == "inlineStr") {
+                text = DecodeCellEscapes(inlineText);
+            } else if (type == "str") {
+                text = DecodeCellEscapes(value);
+            } else if (type == "b") {
+                text = value == "1" ? "TRUE" : (value == "0" ? "FALSE" : value);
+            } else if (type.empty() || type == "n") {
+                text = NumberText(value);
+            } else {
+                text = value; // an error value such as #N/A, as shown
+            }
+            if (!builder.AddCell(row, column, std::move(text)))
+                return ListReader::Unreadable;
+        }
+    }
+    if (walk.Malformed())
+        return malformed();
+    return ListReader::Read;
+}
+
+} // namespace
+
+const std::string& CommandTable::Cell(const Row& row, int column) {
+    if (column < 1 || column > static_cast<int>(row.cells.size()))
+        return kEmpty;
+    return row.cells[static_cast<std::size_t>(column - 1)];
+}
+
+ListReader::Status ListReader::ReadFile(const std::string& path, CommandTable& table,
+                                        std::string& error) {
+    std::string bytes;
+    if (Status status = Slurp(path, bytes, error); status != Read)
+        return status;
+    // A workbook is a zip package; an encrypted one, and the old binary
+    // format, are compound files.
+    if (StartsWith(bytes, "PK\x03\x04", 4) || StartsWith(bytes, "PK\x05\x06", 4) ||
+        StartsWith(bytes, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8))
+        return ReadWorkbook(path, table, error);
+    return ParseCsv(bytes, FileName(path), table, error);
+}
+
+ListReader::Status ListReader::ReadWorkbook(const std::string& path, CommandTable& table,
+                                            std::string& error) {
+    table = CommandTable();
+    const std::string fileName = FileName(path);
+    {
+        std::ifstream in(path, std::ios::binary);
+        char magic[8] = {};
+        in.read(magic, sizeof magic);
+        if (in.gcount() == 8 && std::string(magic, 8) == "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") {
+            error = Text(Msg::ListEncrypted, {fileName});
+            return Unreadable;
+        }
+    }
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size > kMaxFileSize) {
+        error = Text(Msg::ListTooLarge, {path, std::to_string(kMaxFileSize)});
+        return Unreadable;
+    }
+
+    WorkbookPackage package;
+    std::string detail;
+    switch (package.Open(path, detail, kMaxFileSize)) {
+    case WorkbookPackage::Opened:
+        break;
+    case WorkbookPackage::CannotRead:
+        error = Text(Msg::ListMissing, {path, detail});
+        return Missing;
+    case WorkbookPackage::Encrypted:
+        error = Text(Msg::ListEncrypted, {fileName});
+        return Unreadable;
+    case WorkbookPackage::TooLarge:
+        error = Text(Msg::ListTooLarge, {path, std::to_string(kMaxFileSize)});
+        return Unreadable;
+    case WorkbookPackage::NotPackage:
+        error = Text(Msg::ListNotWorkbook, {fileName, detail});
+        return Unreadable;
+    }
+
+    // Macros are refused whatever the file is called: the import never runs
+    // them, but a list that carries them is not the export's.
+    const std::string* types = package.Part("[Content_Types].xml");
+    if (package.Part("xl/vbaProject.bin") ||
+        (types && types->find("macroEnabled") != std::string::npos)) {
+        error = Text(Msg::ListMacros, {fileName});
+        return Unreadable;
+    }
+    const std::string workbook = package.WorkbookPart();
+    if (workbook.empty()) {
+        error = Text(Msg::ListNotWorkbook, {fileName, "no workbook part"});
+        return Unreadable;
+    }
+    if (!IsWellFormed(*package.Part(workbook))) {
+        error = Text(Msg::ListMalformed, {workbook, fileName});
+        return Unreadable;
+    }
+
+    std::vector<std::string> names = package.SheetNames();
+    std::string sheetName;
+    for (TextLanguage language : {GetTextLanguage(), TextLanguage::Chinese, TextLanguage::English}) {
+        const std::string wanted = LocalText(kOrderListKey, language);
+        for (const std::string& name : names) {
+            if (sheetName.empty() && name == wanted)
+                sheetName = name;
+        }
+    }
+    if (sheetName.empty() && !names.empty())
+        sheetName = names.front();
+    const std::string sheetPart = sheetName.empty() ? std::string() : package.FindSheet(sheetName);
+    if (sheetPart.empty()) {
+        error = Text(Msg::ListNoSheet, {fileName});
+        return Unreadable;
+    }
+
+    std::vector<std::string> shared;
+    std::string sharedPart = WorkbookRelated(package, workbook, "/sharedStrings");
+    if (sharedPart.empty())
+        sharedPart = "xl/sharedStrings.xml";
+    if (const std::string* xml = package.Part(sharedPart)) {
+        if (!ReadSharedStrings(*xml, shared)) {
+            error = Text(Msg::ListMalformed, {sharedPart, fileName});
+            return Unreadable;
+        }
+    }
+    table.sheet = sheetName;
+    return ReadSheetCells(*package.Part(sheetPart), shared, sheetPart, fileName, table, error);
+}
+
+ListReader::Status ListReader::ParseCsv(const std::string& bytes, const std::string& name,
+                                        CommandTable& table, std::string& error) {
+    table = CommandTable();
+    table.sheet = name;
+    if (bytes.size() > kMaxFileSize) {
+        error = Text(Msg::ListTooLarge, {name, std::to_string(kMaxFileSize)});
+        return Unreadable;
+    }
+    if (StartsWith(bytes, "\xFF\xFE", 2) || StartsWith(bytes, "\xFE\xFF", 2)) {
+        error = Text(Msg::ListUtf16, {name});
+        return Unreadable;
+    }
+    if (bytes.find('\0') != std::string::npos) {
+        error = Text(Msg::ListNulByte, {name});
+        return Unreadable;
+    }
+    std::string text;
+    std::size_t bad = 0;
+    if (StartsWith(bytes, "\xEF\xBB\xBF", 3)) {
+        text = bytes.substr(3);
+        if (!IsValidUtf8(text, &bad)) {
+            error = Text(Msg::ListBadEncoding, {name, std::to_string(bad + 3)});
+            return Unreadable;
+        }
+    } else if (IsValidUtf8(bytes)) {
+        text = bytes;
+    } else if (!DecodeGb2312(bytes, text, &bad)) {
+        error = Text(Msg::ListBadEncoding, {name, std::to_string(bad)});
+        return Unreadable;
+    }
+
+    // The delimiter the header row uses, outside quotes.
+    char delimiter = ',';
+    {
+        int commas = 0, semicolons = 0;
+        bool quoted = false;
+        for (char c : text) {
+            if (c == '"')
+                quoted = !quoted;
+            else if (!quoted && (c == '\n' || c == '\r'))
+                break;
+            else if (!quoted && c == ',')
+                ++commas;
+            else if (!quoted && c == ';')
+                ++semicolons;
+        }
+        if (semicolons > commas)
+            delimiter = ';';
+    }
+
+    TableBuilder builder(table, error);
+    int row = 1, column = 1;
+    std::string field;
+    std::size_t p = 0;
+    const std::size_t size = text.size();
+    bool fieldStarted = false;
+    while (p < size) {
+        const char c = text[p];
+        if (c == '"' && !fieldStarted) {
+            // A quoted field: "" is a quote; the closing quote must end it.
+            const int startRow = row;
+            ++p;
+            bool closed = false;
+            while (p < size) {
+                if (text[p] == '"') {
+                    if (p + 1 < size && text[p + 1] == '"') {
+                        field += '"';
+                        p += 2;
+                        continue;
+                    }
+                    ++p;
+                    closed = true;
+                    break;
+                }
+                field += text[p++];
+                if (field.size() > kMaxCellSize)
+                    break;
+            }
+            if (field.size() > kMaxCellSize) {
+                builder.AddCell(startRow, column, field); // refused: sets the error
+                return Unreadable;
+            }
+            if (!closed || (p < size && text[p] != delimiter && text[p] != '\n' &&
+                            text[p] != '\r')) {
+                error = Text(Msg::ListBadQuote, {name, std::to_string(startRow)});
+                return Unreadable;
+            }
+            fieldStarted = true;
+            continue;
+        }
+        if (c == delimiter || c == '\n' || c == '\r') {
+            if (!builder.AddCell(row, column, std::move(field)))
+                return Unreadable;
+            field.clear();
+            fieldStarted = false;
+            if (c == delimiter) {
+                ++column;
+            } else {
+                if (c == '\r' && p + 1 < size && text[p + 1] == '\n')
+                    ++p;
+                ++row;
+                column = 1;
+            }
+            ++p;
+            continue;
+        }
+        field += c;
+        fieldStarted = true;
+        ++p;
+        if (field.size() > kMaxCellSize) {
+            builder.AddCell(row, column, field); // refused: sets the error
+            return Unreadable;
+        }
+    }
+    if (!builder.AddCell(row, column, std::move(field)))
+        return Unreadable;
+    return Read;
+}
+
+} // namespace varkel
