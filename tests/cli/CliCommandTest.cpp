@@ -80,7 +80,7 @@ TEST_F(CliTest, HelpDocumentsEveryCommandAndTheExitStatus) {
     CliOutput help = Cli({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* command : {"new", "show", "check", "map", "automap", "add-node", "add-command",
-                                "set", "download", "upload", "diff", "ports", "export"})
+                                "set", "download", "upload", "diff", "ports", "export", "import"})
         EXPECT_NE(help.out.find(std::string("  ") + command + " "), std::string::npos) << command;
     EXPECT_NE(help.out.find("73 output cannot be written"), std::string::npos);
     CliOutput chinese = CliZh({"--help"});
@@ -548,6 +548,55 @@ TEST_F(CliTest, ExportWritesAWorkbookOrNothing) {
     EXPECT_EQ(Cli({"export", file, "-o", File("no/t.xlsx")}).status, 73);
     EXPECT_EQ(Cli({"export", File("none.xml"), "-o", File("t.xlsx")}).status, 66);
     EXPECT_FALSE(FileExists(File("t.xlsx")));
+}
+
+TEST_F(CliTest, ImportTakesTheExportedWorkbookBack) {
+    std::string file = MasterFile();
+    ASSERT_EQ(Cli({"set", file, "command:0:0", "2", "12"}).status, 0);
+    ASSERT_EQ(Cli({"add-command", file, "--function", "12"}).status, 0);
+    ASSERT_EQ(Cli({"set", file, "command:0:1", "4", "3"}).status, 0);
+    ASSERT_EQ(Cli({"set", file, "command:0:0", "9", "flow; \"total\""}).status, 0);
+    ASSERT_EQ(Cli({"automap", file}).status, 0);
+    ASSERT_EQ(Cli({"export", file, "-o", File("list.xlsx")}).status, 0);
+    const Json before = Show(file);
+
+    // Into a configuration whose node has other commands: they are replaced.
+    std::string target = MasterFile("target.xml");
+    CliOutput done = Cli({"import", target, "--from", File("list.xlsx"), "--automap"});
+    ASSERT_EQ(done.status, 0) << done.err;
+    EXPECT_NE(done.out.find("2 commands imported"), std::string::npos) << done.out;
+    EXPECT_EQ(Show(target)["subnet"], before["subnet"]);
+
+    // Appending doubles them; the Chinese texts are taken in English mode.
+    ASSERT_EQ(Cli({"import", target, "--from", File("list.xlsx"), "--append"}).status, 0);
+    EXPECT_EQ(Show(target)["subnet"]["nodes"][0]["commands"].size(), 4u);
+    WriteFile(File("zh.csv"), "功能码,扫描方式\n03 读保持寄存器,慢速扫描\n");
+    ASSERT_EQ(Cli({"import", target, "--from", File("zh.csv")}).status, 0);
+    EXPECT_EQ(Show(target)["subnet"]["nodes"][0]["commands"][0]["items"][8]["value"], "Slow-scan");
+}
+
+TEST_F(CliTest, ImportRefusesAsSetDoesAndChangesNothing) {
+    std::string file = MasterFile();
+    WriteFile(File("range.csv"), "function,count\n3,2\n3,85\n1,x\n");
+    CliOutput range = Cli({"import", file, "--from", File("range.csv")});
+    EXPECT_EQ(range.status, 8);
+    EXPECT_NE(range.err.find("range.csv row 3 column B (count): An item is Out of range (\"85\")"),
+              std::string::npos)
+        << range.err;
+    EXPECT_NE(range.err.find("row 4 column B"), std::string::npos) << range.err;
+    WriteFile(File("choice.csv"), "function;scan\n3;Sometimes\n");
+    ExpectRefused(file, {"import", file, "--from", File("choice.csv")}, 64);
+    ExpectRefused(file, {"import", file, "--from", File("range.csv")}, 8);
+
+    // Unreadable lists, hostile or not a command list at all.
+    WriteFile(File("nul.csv"), std::string("function\n3\0\n", 12));
+    ExpectRefused(file, {"import", file, "--from", File("nul.csv")}, 65);
+    WriteFile(File("broken.xlsx"), "PK\x03\x04 broken");
+    ExpectRefused(file, {"import", file, "--from", File("broken.xlsx")}, 65);
+    WriteFile(File("header.csv"), "start,count\n1,2\n");
+    ExpectRefused(file, {"import", file, "--from", File("header.csv")}, 65);
+    ExpectRefused(file, {"import", file, "--from", File("absent.csv")}, 66);
+    ExpectRefused(File("none.xml"), {"import", File("none.xml"), "--from", File("nul.csv")}, 66);
 }
 
 #ifdef VARKEL_SIM
