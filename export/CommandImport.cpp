@@ -121,8 +121,9 @@ public:
         : table_(table), outcome_(outcome) {}
 
     void Problem(int row, int column, const std::string& value, const std::string& message,
-                 int code = 0) {
+                 int code = 0, int item = -1) {
         ImportProblem problem;
+        problem.item = item;
         problem.sheet = table_.sheet;
         problem.row = row;
         problem.column = column;
@@ -257,17 +258,17 @@ private:
             // export writes it.
             if (text != target->GetValue())
                 Problem(row.number, column, cell,
-                        Text(Msg::ImportGreyed, {target->GetValue(), cell}));
+                        Text(Msg::ImportGreyed, {target->GetValue(), cell}), 0, item);
             return;
         case CommitResult::NotAChoice:
             Problem(row.number, column, cell,
-                    Text(Msg::ImportNotAChoice, {cell, ChoiceList(*target)}));
+                    Text(Msg::ImportNotAChoice, {cell, ChoiceList(*target)}), 0, item);
             return;
         }
         if (result.code != Success)
             Problem(row.number, column, cell,
                     Text(Msg::ImportRefusedValue, {ResultMessage(result.code), cell}),
-                    result.code);
+                    result.code, item);
     }
 
     const CommandTable& table_;

@@ -14,6 +14,7 @@ struct ImportProblem {
     int row = 0;            // 1 is the header; 0: the list as a whole
     int column = 0;         // from 1; 0: the whole row
     std::string columnName; // the header's text of that column
+    int item = -1;          // the command's item the cell was for, or -1
     std::string value;      // the refused text
     std::string message;    // as the parameter grid words it
     // The result code of a refused value (6, 7, 8), or 8 for the command

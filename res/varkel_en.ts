@@ -114,6 +114,10 @@
 <context>
     <name>varkel::CMainFrame</name>
     <message>
+        <source>&amp;Import Commands...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../ui/CMainFrame.cpp" line="71"/>
         <source>Configuration</source>
         <translation type="unfinished"></translation>
@@ -284,6 +288,61 @@
     <message>
         <location filename="../ui/CUpDownDlg.cpp" line="322"/>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varkel::ImportDialog</name>
+    <message>
+        <source>Import Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace the node&apos;s commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;ppend to the node&apos;s commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run Auto &amp;Mapping after the import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 commands will be imported into the first node.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 problems found: nothing is imported until the list is corrected.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -477,6 +536,14 @@
 </context>
 <context>
     <name>varkel::ViewController</name>
+    <message>
+        <source>Import Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command lists (*.xlsx *.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <location filename="../ui/ViewController.cpp" line="175"/>
         <source>Export XLS</source>

@@ -114,6 +114,10 @@
 <context>
     <name>varkel::CMainFrame</name>
     <message>
+        <source>&amp;Import Commands...</source>
+        <translation>导入命令(&amp;I)...</translation>
+    </message>
+    <message>
         <location filename="../ui/CMainFrame.cpp" line="71"/>
         <source>Configuration</source>
         <translation>配置</translation>
@@ -285,6 +289,61 @@
         <location filename="../ui/CUpDownDlg.cpp" line="322"/>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>varkel::ImportDialog</name>
+    <message>
+        <source>Import Commands</source>
+        <translation>导入命令</translation>
+    </message>
+    <message>
+        <source>List: %1</source>
+        <translation>列表: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Replace the node&apos;s commands</source>
+        <translation>替换节点的命令(&amp;R)</translation>
+    </message>
+    <message>
+        <source>A&amp;ppend to the node&apos;s commands</source>
+        <translation>追加到节点的命令之后(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Run Auto &amp;Mapping after the import</source>
+        <translation>导入后运行自动映射(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Refused</source>
+        <translation>拒绝</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>可导入</translation>
+    </message>
+    <message>
+        <source>%1 commands will be imported into the first node.</source>
+        <translation>将向第一个节点导入 %1 条命令。</translation>
+    </message>
+    <message>
+        <source>%1 problems found: nothing is imported until the list is corrected.</source>
+        <translation>发现 %1 个问题: 列表改正之前不会导入任何内容。</translation>
     </message>
 </context>
 <context>
@@ -477,6 +536,14 @@
 </context>
 <context>
     <name>varkel::ViewController</name>
+    <message>
+        <source>Import Commands</source>
+        <translation>导入命令</translation>
+    </message>
+    <message>
+        <source>Command lists (*.xlsx *.csv);;All files (*)</source>
+        <translation>命令列表 (*.xlsx *.csv);;所有文件 (*)</translation>
+    </message>
     <message>
         <location filename="../ui/ViewController.cpp" line="175"/>
         <source>Export XLS</source>

@@ -147,6 +147,9 @@ void CMainFrame::CreateActions() {
     a->setIconText(Local(14));
     connect(a, &QAction::triggered, controller_, &ViewController::OnExportXls);
 
+    a = make(ImportCommands, tr("&Import Commands..."));
+    connect(a, &QAction::triggered, controller_, &ViewController::OnImportCommands);
+
     a = make(AutoMapping, tr("Auto &Mapping"), "map.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     a->setIconText(Local(13));
@@ -181,6 +184,8 @@ void CMainFrame::CreateMenus() {
     fileMenu_->addAction(actions_[FileOpen]);
     fileMenu_->addAction(actions_[FileSave]);
     fileMenu_->addAction(actions_[FileSaveAs]);
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(actions_[ImportCommands]);
     recentSeparator_ = fileMenu_->addSeparator();
     fileMenu_->addSeparator();
     fileMenu_->addAction(actions_[FileExit]);
@@ -276,6 +281,7 @@ void CMainFrame::UpdateActions() {
     actions_[AddCommand]->setEnabled(controller_->CanAddCommand());
     actions_[DeleteCommand]->setEnabled(controller_->CanDeleteCommand());
     actions_[AutoMapping]->setEnabled(controller_->CanAutoMap());
+    actions_[ImportCommands]->setEnabled(controller_->CanAutoMap());
     actions_[ConflictDetect]->setEnabled(controller_->CanDetectConflicts());
 }
 

@@ -47,6 +47,7 @@ public:
         ViewAnnotation,
         HelpContent,
         HelpAbout,
+        ImportCommands,
         CommandCount
     };
 

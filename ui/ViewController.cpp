@@ -14,6 +14,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/CUpDownDlg.h"
 #include "ui/ConfigTree.h"
+#include "ui/ImportDialog.h"
 #include "ui/SelectCommandDialog.h"
 #include "ui/UserDialogs.h"
 #include "ui/WorkbookExportCall.h"
@@ -183,6 +184,24 @@ void ViewController::OnExportXls() {
     }
     if (!UserDialogs::Get().OpenUrl(QUrl::fromLocalFile(path)))
         ShowMessage(Text(Msg::GuiExportNoViewer, {path.toStdString()}));
+}
+
+void ViewController::OnImportCommands() {
+    // Commands exist in the Modbus master mode only.
+    if (!CanAutoMap())
+        return;
+    view_.CommitEditor();
+    const QString path = UserDialogs::Get().OpenFileName(
+        &frame_, tr("Import Commands"), tr("Command lists (*.xlsx *.csv);;All files (*)"),
+        UserDialogs::StartPath(frame_.Document().GetPathName()));
+    if (path.isEmpty())
+        return;
+    UserDialogs::RememberFolder(path);
+    ImportDialog dialog(app_.GetProject(), path, &frame_);
+    // The dialog replaced the node's commands as an upload replaces the
+    // configuration: the tree and grid are rebuilt the same way.
+    if (dialog.exec() == QDialog::Accepted)
+        AfterUpload();
 }
 
 void ViewController::SetTransferDialogHook(std::function<void(CUpDownDlg&)> hook) {

@@ -28,6 +28,7 @@ public:
     void OnDeleteCommand();
     void OnAutoMapping();
     void OnExportXls();
+    void OnImportCommands();
     void OnUpload();
     void OnDownload();
     void OnConflictDetect();
