@@ -66,8 +66,10 @@ int RunImport(const std::string& file, const std::string& list, const ImportOpti
 void AddImportCommand(CLI::App& app, CliContext& context) {
     auto* cmd = app.add_subcommand(
         "import",
-        L("从工作簿 (.xlsx, 导出的格式) 或 CSV 导入第一个节点的命令列表; 每个值按参数表格的规则提交, "
-          "任一值被拒绝时文件不变, 并列出每个问题 (工作表, 行, 列); 退出状态同 set, 列表不可读时 65",
+        L("从工作簿 (.xlsx, 导出的格式) 或 CSV 导入第一个节点的命令列表; "
+          "每个值按参数表格的规则提交, "
+          "任一值被拒绝时文件不变, 并列出每个问题 (工作表, 行, 列); 退出状态同 set, 列表不可读时 "
+          "65",
           "Import the first node's command list from a workbook (.xlsx, in the export's layout) "
           "or CSV; every value is committed through the parameter grid's rules; when any value "
           "is refused the file stays as it was and every problem is listed (sheet, row, "
@@ -82,9 +84,8 @@ void AddImportCommand(CLI::App& app, CliContext& context) {
                     "Append to the node's commands (by default they are replaced)"));
     cmd->add_flag("--automap", options->autoMap,
                   L("导入后运行自动映射", "Run Auto Mapping after the import"));
-    cmd->callback([&context, file, list, options] {
-        context.exitCode = RunImport(*file, *list, *options);
-    });
+    cmd->callback(
+        [&context, file, list, options] { context.exitCode = RunImport(*file, *list, *options); });
 }
 
 } // namespace varkel::cli

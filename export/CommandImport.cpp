@@ -19,7 +19,7 @@ namespace varkel {
 namespace {
 
 constexpr int kCommandLimitKey = 1001;
-constexpr int kFirstFunctionNameKey = 33; // function index i is named by key 33 + i
+constexpr int kFirstFunctionNameKey = 33;           // function index i is named by key 33 + i
 constexpr int kChoiceKeys[] = {52, 53, 54, 55, 56}; // swapping and scanning choices
 
 // Where a column goes.
@@ -77,8 +77,7 @@ int ColumnUseOf(const std::string& header) {
 // either language; -1 when it names no supported function.
 int FunctionIndexOf(const std::string& text) {
     const std::string key = HeaderKey(text);
-    if (!key.empty() && key.size() <= 3 &&
-        key.find_first_not_of("0123456789") == std::string::npos)
+    if (!key.empty() && key.size() <= 3 && key.find_first_not_of("0123456789") == std::string::npos)
         return FunctionIndexOfCode(std::stoi(key));
     for (int index = 0; index < 14; ++index) {
         if (!LookupFunctionCode(index).supported)
@@ -151,7 +150,8 @@ public:
             if (use == OrderNumber || (use == Unknown && text.empty()))
                 continue;
             if (use == Unknown) {
-                outcome_.notes.push_back(Text(Msg::ImportIgnoredColumn, {ColumnName(column), text}));
+                outcome_.notes.push_back(
+                    Text(Msg::ImportIgnoredColumn, {ColumnName(column), text}));
                 continue;
             }
             int& slot = columns_[static_cast<std::size_t>(use)];
@@ -163,7 +163,8 @@ public:
             }
             slot = column;
             if (use == Command::BytesNumberRow)
-                outcome_.notes.push_back(Text(Msg::ImportDerivedColumn, {ColumnName(column), text}));
+                outcome_.notes.push_back(
+                    Text(Msg::ImportDerivedColumn, {ColumnName(column), text}));
         }
         if (columns_[Command::FunctionCodeRow] == 0) {
             Problem(header.number, 0, "", Text(Msg::ImportNoFunctionColumn));
@@ -267,8 +268,8 @@ private:
         }
         if (result.code != Success)
             Problem(row.number, column, cell,
-                    Text(Msg::ImportRefusedValue, {ResultMessage(result.code), cell}),
-                    result.code, item);
+                    Text(Msg::ImportRefusedValue, {ResultMessage(result.code), cell}), result.code,
+                    item);
     }
 
     const CommandTable& table_;

@@ -76,15 +76,15 @@ public:
         if (text.empty())
             return true;
         if (text.size() > ListReader::kMaxCellSize) {
-            error_ = Text(Msg::ListCellTooLarge, {CellReference(row, std::min(column, 16384)),
-                                                  table_.sheet,
-                                                  std::to_string(ListReader::kMaxCellSize)});
+            error_ = Text(Msg::ListCellTooLarge,
+                          {CellReference(row, std::min(column, 16384)), table_.sheet,
+                           std::to_string(ListReader::kMaxCellSize)});
             return false;
         }
         if (column > ListReader::kMaxColumns) {
-            error_ = Text(Msg::ListTooManyColumns, {CellReference(row, std::min(column, 16384)),
-                                                    table_.sheet,
-                                                    std::to_string(ListReader::kMaxColumns)});
+            error_ = Text(Msg::ListTooManyColumns,
+                          {CellReference(row, std::min(column, 16384)), table_.sheet,
+                           std::to_string(ListReader::kMaxColumns)});
             return false;
         }
         if (table_.rows.empty() || table_.rows.back().number != row) {
@@ -420,7 +420,8 @@ ListReader::Status ListReader::ReadWorkbook(const std::string& path, CommandTabl
 
     std::vector<std::string> names = package.SheetNames();
     std::string sheetName;
-    for (TextLanguage language : {GetTextLanguage(), TextLanguage::Chinese, TextLanguage::English}) {
+    for (TextLanguage language :
+         {GetTextLanguage(), TextLanguage::Chinese, TextLanguage::English}) {
         const std::string wanted = LocalText(kOrderListKey, language);
         for (const std::string& name : names) {
             if (sheetName.empty() && name == wanted)
@@ -531,8 +532,8 @@ ListReader::Status ListReader::ParseCsv(const std::string& bytes, const std::str
                 builder.AddCell(startRow, column, field); // refused: sets the error
                 return Unreadable;
             }
-            if (!closed || (p < size && text[p] != delimiter && text[p] != '\n' &&
-                            text[p] != '\r')) {
+            if (!closed ||
+                (p < size && text[p] != delimiter && text[p] != '\n' && text[p] != '\r')) {
                 error = Text(Msg::ListBadQuote, {name, std::to_string(startRow)});
                 return Unreadable;
             }

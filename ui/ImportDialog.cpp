@@ -127,8 +127,7 @@ void ImportDialog::ShowOutcome() {
     preview_->setRowCount(static_cast<int>(outcome_.commands.size()));
     int r = 0;
     for (const ImportedCommand& command : outcome_.commands) {
-        QStringList cells{QString::number(command.row),
-                          command.refused ? tr("Refused") : tr("OK"),
+        QStringList cells{QString::number(command.row), command.refused ? tr("Refused") : tr("OK"),
                           QString::fromStdString(command.name)};
         for (std::size_t i = 1; i < command.values.size(); ++i)
             cells << QString::fromStdString(command.values[i]);
@@ -173,12 +172,11 @@ void ImportDialog::ShowOutcome() {
         new QListWidgetItem(QString::fromStdString(note), problems_);
 
     if (outcome_.Accepted()) {
-        summary_->setText(tr("%1 commands will be imported into the first node.")
-                              .arg(outcome_.commands.size()));
-    } else {
         summary_->setText(
-            tr("%1 problems found: nothing is imported until the list is corrected.")
-                .arg(outcome_.problems.size()));
+            tr("%1 commands will be imported into the first node.").arg(outcome_.commands.size()));
+    } else {
+        summary_->setText(tr("%1 problems found: nothing is imported until the list is corrected.")
+                              .arg(outcome_.problems.size()));
     }
     import_->setEnabled(outcome_.Accepted());
 }

@@ -47,7 +47,7 @@ protected:
     static void Build(Project& project, bool autoMap) {
         Node* node = project.GetSubnet().CreateNode();
         const std::string mnemonics[] = {"温度 1", "a&b<c>\"d\"", "_x0041_ kept", "two\r\nlines",
-                                         "", "tab\there"};
+                                         "",       "tab\there"};
         for (int i = 0; i < 48; ++i) {
             const int index = kSupported[i % 8];
             Command* command = node->CreateCommand(index);
@@ -110,8 +110,7 @@ TEST_P(CommandImportTest, ExportedWorkbookComesBackTheSame) {
         ASSERT_EQ(target.GetCommandCount(), 0);
 
         CommandTable table;
-        ASSERT_EQ(ListReader::ReadFile(Path("list.xlsx"), table, error), ListReader::Read)
-            << error;
+        ASSERT_EQ(ListReader::ReadFile(Path("list.xlsx"), table, error), ListReader::Read) << error;
         ImportOutcome outcome = CommandImport::Apply(target, table, {false, autoMap});
         for (const ImportProblem& problem : outcome.problems)
             ADD_FAILURE() << problem.Describe();
@@ -127,12 +126,12 @@ TEST_P(CommandImportTest, ValuesGoThroughTheGridsRulesInEitherLanguage) {
     project.GetSubnet().CreateNode();
     // Short identifiers, names and choices in both languages, a hexadecimal
     // address in lower case, a column the import does not know.
-    const CommandTable table = Table(
-        "Function Code,start,数据个数,map,bit_offset,Bytes swapping,扫描方式,mnemonic,tag\n"
-        "03 Read Holding Registers,100,10,a0h,,二字节交换,Slow-scan,TT-1,x\n"
-        "01 读线圈状态,7,3,5,7,,,,\n"
-        "16,0,2,4000,,Four bytes swapping,快速扫描,,\n"
-        ",,,,,,,,only a tag\n");
+    const CommandTable table =
+        Table("Function Code,start,数据个数,map,bit_offset,Bytes swapping,扫描方式,mnemonic,tag\n"
+              "03 Read Holding Registers,100,10,a0h,,二字节交换,Slow-scan,TT-1,x\n"
+              "01 读线圈状态,7,3,5,7,,,,\n"
+              "16,0,2,4000,,Four bytes swapping,快速扫描,,\n"
+              ",,,,,,,,only a tag\n");
     ImportOutcome outcome = CommandImport::Apply(project, table, {});
     for (const ImportProblem& problem : outcome.problems)
         ADD_FAILURE() << problem.Describe();
@@ -224,8 +223,7 @@ TEST_P(CommandImportTest, TheCommandLimitAndTheModes) {
     // Auto Mapping afterwards, when asked.
     outcome = CommandImport::Apply(project, Table("function,count\n3,2\n4,1\n"), {false, true});
     ASSERT_TRUE(outcome.applied);
-    EXPECT_EQ(project.GetSubnet().GetNodeAt(0)->GetCommandAt(1)->GetItem(3)->GetValue(),
-              "0004H");
+    EXPECT_EQ(project.GetSubnet().GetNodeAt(0)->GetCommandAt(1)->GetItem(3)->GetValue(), "0004H");
 }
 
 TEST_P(CommandImportTest, HeadersThatMakeNoCommandList) {

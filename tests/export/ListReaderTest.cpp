@@ -48,8 +48,8 @@ protected:
              "Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" Type=\"x/worksheet\" "
              "Target=\"worksheets/sheet2.xml\"/><Relationship Id=\"rId3\" "
              "Type=\"x/sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>"},
-            {"xl/worksheets/sheet1.xml", "<worksheet><sheetData>" + sheetData +
-                                             "</sheetData></worksheet>"},
+            {"xl/worksheets/sheet1.xml",
+             "<worksheet><sheetData>" + sheetData + "</sheetData></worksheet>"},
             {"xl/worksheets/sheet2.xml", "<worksheet><sheetData/></worksheet>"},
         };
         if (!shared.empty())
@@ -160,11 +160,16 @@ TEST_F(ListReaderTest, BrokenCsvIsRefused) {
     EXPECT_EQ(Csv("function\n\"3\"x\n"), ListReader::Unreadable); // text after the quote
     EXPECT_EQ(Csv(std::string("function\n3\0,4\n", 13)), ListReader::Unreadable);
     EXPECT_NE(error_.find("NUL"), std::string::npos) << error_;
-    EXPECT_EQ(Csv(std::string("\xFF\xFE" "f\0u\0", 6)), ListReader::Unreadable);
+    EXPECT_EQ(Csv(std::string("\xFF\xFE"
+                              "f\0u\0",
+                              6)),
+              ListReader::Unreadable);
     EXPECT_NE(error_.find("UTF-16"), std::string::npos) << error_;
     // Bytes that are neither UTF-8 nor GB18030.
     EXPECT_EQ(Csv("function\n3,\xFF\xFF\n"), ListReader::Unreadable);
-    EXPECT_EQ(Csv("\xEF\xBB\xBF" "function\n\xB9\xA6\n"), ListReader::Unreadable);
+    EXPECT_EQ(Csv("\xEF\xBB\xBF"
+                  "function\n\xB9\xA6\n"),
+              ListReader::Unreadable);
 }
 
 TEST_F(ListReaderTest, LimitsRefuseRatherThanCut) {
@@ -193,8 +198,8 @@ TEST_F(ListReaderTest, LimitsRefuseRatherThanCut) {
 
 TEST_F(ListReaderTest, HostileWorkbooksAreRefused) {
     // A zip bomb: 64 MB of zeros packed into some 64 kilobytes.
-    ASSERT_TRUE(WriteZip(Path("bomb.xlsx"),
-                         {{"xl/workbook.xml", std::string(64u * 1024u * 1024u, '\0')}}));
+    ASSERT_TRUE(
+        WriteZip(Path("bomb.xlsx"), {{"xl/workbook.xml", std::string(64u * 1024u * 1024u, '\0')}}));
     EXPECT_LT(fs::file_size(Path("bomb.xlsx")), 1024u * 1024u);
     EXPECT_EQ(Read(Path("bomb.xlsx")), ListReader::Unreadable);
     EXPECT_NE(error_.find("limit"), std::string::npos) << error_;

@@ -1,10 +1,10 @@
 // File > Import Commands: the preview before anything changes, the refused
 // rows it marks, and the one step that applies the list.
+#include "ui/ImportDialog.h"
 #include "UiFixture.h"
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
-#include "ui/ImportDialog.h"
 
 #include <QCheckBox>
 #include <QDialog>
