@@ -3,11 +3,12 @@
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
 #include "cli/ProjectFile.h"
-#include "export/CommandImport.h"
 #include "export/ListReader.h"
 #include "model/Catalog.h"
+#include "model/CommandImport.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
+#include "persist/CsvList.h"
 
 #include <CLI/CLI.hpp>
 
@@ -26,13 +27,16 @@ int RunImport(const std::string& file, const std::string& list, const ImportOpti
     }
     CommandTable table;
     std::string error;
-    switch (ListReader::ReadFile(list, table, error)) {
-    case ListReader::Read:
+    const CommandTable::Status status = ListReader::IsWorkbookFile(list)
+                                            ? ListReader::ReadWorkbook(list, table, error)
+                                            : CsvList::ReadFile(list, table, error);
+    switch (status) {
+    case CommandTable::Read:
         break;
-    case ListReader::Missing:
+    case CommandTable::Missing:
         PrintError(error);
         return kExitNoInput;
-    case ListReader::Unreadable:
+    case CommandTable::Unreadable:
         PrintError(error);
         return kExitBadInput;
     }

@@ -5,7 +5,6 @@
 #include "export/XmlScanner.h"
 #include "model/Catalog.h"
 #include "model/TextTable.h"
-#include "persist/Gb2312.h"
 
 #include <charconv>
 #include <cmath>
@@ -22,7 +21,7 @@ namespace {
 constexpr int kOrderListKey = 16; // the sheet the export writes the commands into
 constexpr std::size_t kMaxXmlDepth = 64;
 
-const std::string kEmpty;
+const char* const kCompoundFile = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 
 std::string FileName(const std::string& path) {
     return std::filesystem::path(path).filename().string();
@@ -31,81 +30,6 @@ std::string FileName(const std::string& path) {
 bool StartsWith(const std::string& text, const char* prefix, std::size_t length) {
     return text.size() >= length && text.compare(0, length, prefix, length) == 0;
 }
-
-// Reads a whole file of at most the limit; false with the reason otherwise.
-ListReader::Status Slurp(const std::string& path, std::string& bytes, std::string& error) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status) || std::filesystem::is_directory(status)) {
-        error = Text(Msg::ListMissing,
-                     {path, ec ? ec.message()
-                               : (std::filesystem::exists(status) ? "Is a directory"
-                                                                  : "No such file or directory")});
-        return ListReader::Missing;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = Text(Msg::ListMissing, {path, "cannot open"});
-        return ListReader::Missing;
-    }
-    // Read one byte past the limit rather than trusting the size on disk,
-    // which a device or a growing file does not give.
-    bytes.assign(ListReader::kMaxFileSize + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > ListReader::kMaxFileSize) {
-        error = Text(Msg::ListTooLarge, {path, std::to_string(ListReader::kMaxFileSize)});
-        return ListReader::Unreadable;
-    }
-    if (in.bad()) {
-        error = Text(Msg::ListMissing, {path, "read error"});
-        return ListReader::Missing;
-    }
-    return ListReader::Read;
-}
-
-// Collects the rows of a list and enforces the limits on them.
-class TableBuilder {
-public:
-    TableBuilder(CommandTable& table, std::string& error) : table_(table), error_(error) {
-        table_.rows.clear();
-    }
-
-    // False (with the error set) when the cell breaks a limit.
-    bool AddCell(int row, int column, std::string text) {
-        if (text.empty())
-            return true;
-        if (text.size() > ListReader::kMaxCellSize) {
-            error_ = Text(Msg::ListCellTooLarge,
-                          {CellReference(row, std::min(column, 16384)), table_.sheet,
-                           std::to_string(ListReader::kMaxCellSize)});
-            return false;
-        }
-        if (column > ListReader::kMaxColumns) {
-            error_ = Text(Msg::ListTooManyColumns,
-                          {CellReference(row, std::min(column, 16384)), table_.sheet,
-                           std::to_string(ListReader::kMaxColumns)});
-            return false;
-        }
-        if (table_.rows.empty() || table_.rows.back().number != row) {
-            if (static_cast<int>(table_.rows.size()) >= ListReader::kMaxRows) {
-                error_ = Text(Msg::ListTooManyRows,
-                              {table_.sheet, std::to_string(ListReader::kMaxRows)});
-                return false;
-            }
-            table_.rows.push_back({row, {}});
-        }
-        auto& cells = table_.rows.back().cells;
-        if (static_cast<int>(cells.size()) < column)
-            cells.resize(static_cast<std::size_t>(column));
-        cells[static_cast<std::size_t>(column - 1)] = std::move(text);
-        return true;
-    }
-
-private:
-    CommandTable& table_;
-    std::string& error_;
-};
 
 // Spreadsheet programs write characters XML cannot carry as "_xHHHH_".
 std::string DecodeCellEscapes(const std::string& text) {
@@ -246,10 +170,9 @@ std::string WorkbookRelated(const WorkbookPackage& package, const std::string& w
 }
 
 // The cells of one worksheet into the table.
-ListReader::Status ReadSheetCells(const std::string& xml, const std::vector<std::string>& shared,
-                                  const std::string& partName, const std::string& fileName,
-                                  CommandTable& table, std::string& error) {
-    TableBuilder builder(table, error);
+CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<std::string>& shared,
+                                    const std::string& partName, const std::string& fileName,
+                                    CommandTable& table, std::string& error) {
     ElementWalk walk(xml);
     XmlTag tag;
     bool inSheetData = false;
@@ -260,7 +183,7 @@ ListReader::Status ReadSheetCells(const std::string& xml, const std::vector<std:
     std::size_t valueStart = std::string::npos, textStart = std::string::npos;
     const auto malformed = [&] {
         error = Text(Msg::ListMalformed, {partName, fileName});
-        return ListReader::Unreadable;
+        return CommandTable::Unreadable;
     };
     while (walk.Next(tag)) {
         const std::string local = tag.LocalName();
@@ -331,73 +254,63 @@ ListReader::Status ReadSheetCells(const std::string& xml, const std::vector<std:
             } else {
                 text = value; // an error value such as #N/A, as shown
             }
-            if (!builder.AddCell(row, column, std::move(text)))
-                return ListReader::Unreadable;
+            if (!table.AddCell(row, column, std::move(text), error))
+                return CommandTable::Unreadable;
         }
     }
     if (walk.Malformed())
         return malformed();
-    return ListReader::Read;
+    return CommandTable::Read;
 }
 
 } // namespace
 
-const std::string& CommandTable::Cell(const Row& row, int column) {
-    if (column < 1 || column > static_cast<int>(row.cells.size()))
-        return kEmpty;
-    return row.cells[static_cast<std::size_t>(column - 1)];
+bool ListReader::IsWorkbookFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char magic[8] = {};
+    in.read(magic, sizeof magic);
+    const std::string start(magic, static_cast<std::size_t>(in.gcount()));
+    return StartsWith(start, "PK\x03\x04", 4) || StartsWith(start, "PK\x05\x06", 4) ||
+           StartsWith(start, kCompoundFile, 8);
 }
 
-ListReader::Status ListReader::ReadFile(const std::string& path, CommandTable& table,
-                                        std::string& error) {
-    std::string bytes;
-    if (Status status = Slurp(path, bytes, error); status != Read)
-        return status;
-    // A workbook is a zip package; an encrypted one, and the old binary
-    // format, are compound files.
-    if (StartsWith(bytes, "PK\x03\x04", 4) || StartsWith(bytes, "PK\x05\x06", 4) ||
-        StartsWith(bytes, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8))
-        return ReadWorkbook(path, table, error);
-    return ParseCsv(bytes, FileName(path), table, error);
-}
-
-ListReader::Status ListReader::ReadWorkbook(const std::string& path, CommandTable& table,
-                                            std::string& error) {
+CommandTable::Status ListReader::ReadWorkbook(const std::string& path, CommandTable& table,
+                                              std::string& error) {
     table = CommandTable();
     const std::string fileName = FileName(path);
     {
         std::ifstream in(path, std::ios::binary);
         char magic[8] = {};
         in.read(magic, sizeof magic);
-        if (in.gcount() == 8 && std::string(magic, 8) == "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") {
+        if (in.gcount() == 8 && std::string(magic, 8) == std::string(kCompoundFile, 8)) {
             error = Text(Msg::ListEncrypted, {fileName});
-            return Unreadable;
+            return CommandTable::Unreadable;
         }
     }
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
-    if (!ec && size > kMaxFileSize) {
-        error = Text(Msg::ListTooLarge, {path, std::to_string(kMaxFileSize)});
-        return Unreadable;
+    if (!ec && size > CommandTable::kMaxFileSize) {
+        error = Text(Msg::ListTooLarge, {path, std::to_string(CommandTable::kMaxFileSize)});
+        return CommandTable::Unreadable;
     }
 
     WorkbookPackage package;
     std::string detail;
-    switch (package.Open(path, detail, kMaxFileSize)) {
+    switch (package.Open(path, detail, CommandTable::kMaxFileSize)) {
     case WorkbookPackage::Opened:
         break;
     case WorkbookPackage::CannotRead:
         error = Text(Msg::ListMissing, {path, detail});
-        return Missing;
+        return CommandTable::Missing;
     case WorkbookPackage::Encrypted:
         error = Text(Msg::ListEncrypted, {fileName});
-        return Unreadable;
+        return CommandTable::Unreadable;
     case WorkbookPackage::TooLarge:
-        error = Text(Msg::ListTooLarge, {path, std::to_string(kMaxFileSize)});
-        return Unreadable;
+        error = Text(Msg::ListTooLarge, {path, std::to_string(CommandTable::kMaxFileSize)});
+        return CommandTable::Unreadable;
     case WorkbookPackage::NotPackage:
         error = Text(Msg::ListNotWorkbook, {fileName, detail});
-        return Unreadable;
+        return CommandTable::Unreadable;
     }
 
     // Macros are refused whatever the file is called: the import never runs
@@ -406,16 +319,16 @@ ListReader::Status ListReader::ReadWorkbook(const std::string& path, CommandTabl
     if (package.Part("xl/vbaProject.bin") ||
         (types && types->find("macroEnabled") != std::string::npos)) {
         error = Text(Msg::ListMacros, {fileName});
-        return Unreadable;
+        return CommandTable::Unreadable;
     }
     const std::string workbook = package.WorkbookPart();
     if (workbook.empty()) {
         error = Text(Msg::ListNotWorkbook, {fileName, "no workbook part"});
-        return Unreadable;
+        return CommandTable::Unreadable;
     }
     if (!IsWellFormed(*package.Part(workbook))) {
         error = Text(Msg::ListMalformed, {workbook, fileName});
-        return Unreadable;
+        return CommandTable::Unreadable;
     }
 
     std::vector<std::string> names = package.SheetNames();
@@ -433,7 +346,7 @@ ListReader::Status ListReader::ReadWorkbook(const std::string& path, CommandTabl
     const std::string sheetPart = sheetName.empty() ? std::string() : package.FindSheet(sheetName);
     if (sheetPart.empty()) {
         error = Text(Msg::ListNoSheet, {fileName});
-        return Unreadable;
+        return CommandTable::Unreadable;
     }
 
     std::vector<std::string> shared;
@@ -443,130 +356,11 @@ ListReader::Status ListReader::ReadWorkbook(const std::string& path, CommandTabl
     if (const std::string* xml = package.Part(sharedPart)) {
         if (!ReadSharedStrings(*xml, shared)) {
             error = Text(Msg::ListMalformed, {sharedPart, fileName});
-            return Unreadable;
+            return CommandTable::Unreadable;
         }
     }
     table.sheet = sheetName;
     return ReadSheetCells(*package.Part(sheetPart), shared, sheetPart, fileName, table, error);
-}
-
-ListReader::Status ListReader::ParseCsv(const std::string& bytes, const std::string& name,
-                                        CommandTable& table, std::string& error) {
-    table = CommandTable();
-    table.sheet = name;
-    if (bytes.size() > kMaxFileSize) {
-        error = Text(Msg::ListTooLarge, {name, std::to_string(kMaxFileSize)});
-        return Unreadable;
-    }
-    if (StartsWith(bytes, "\xFF\xFE", 2) || StartsWith(bytes, "\xFE\xFF", 2)) {
-        error = Text(Msg::ListUtf16, {name});
-        return Unreadable;
-    }
-    if (bytes.find('\0') != std::string::npos) {
-        error = Text(Msg::ListNulByte, {name});
-        return Unreadable;
-    }
-    std::string text;
-    std::size_t bad = 0;
-    if (StartsWith(bytes, "\xEF\xBB\xBF", 3)) {
-        text = bytes.substr(3);
-        if (!IsValidUtf8(text, &bad)) {
-            error = Text(Msg::ListBadEncoding, {name, std::to_string(bad + 3)});
-            return Unreadable;
-        }
-    } else if (IsValidUtf8(bytes)) {
-        text = bytes;
-    } else if (!DecodeGb2312(bytes, text, &bad)) {
-        error = Text(Msg::ListBadEncoding, {name, std::to_string(bad)});
-        return Unreadable;
-    }
-
-    // The delimiter the header row uses, outside quotes.
-    char delimiter = ',';
-    {
-        int commas = 0, semicolons = 0;
-        bool quoted = false;
-        for (char c : text) {
-            if (c == '"')
-                quoted = !quoted;
-            else if (!quoted && (c == '\n' || c == '\r'))
-                break;
-            else if (!quoted && c == ',')
-                ++commas;
-            else if (!quoted && c == ';')
-                ++semicolons;
-        }
-        if (semicolons > commas)
-            delimiter = ';';
-    }
-
-    TableBuilder builder(table, error);
-    int row = 1, column = 1;
-    std::string field;
-    std::size_t p = 0;
-    const std::size_t size = text.size();
-    bool fieldStarted = false;
-    while (p < size) {
-        const char c = text[p];
-        if (c == '"' && !fieldStarted) {
-            // A quoted field: "" is a quote; the closing quote must end it.
-            const int startRow = row;
-            ++p;
-            bool closed = false;
-            while (p < size) {
-                if (text[p] == '"') {
-                    if (p + 1 < size && text[p + 1] == '"') {
-                        field += '"';
-                        p += 2;
-                        continue;
-                    }
-                    ++p;
-                    closed = true;
-                    break;
-                }
-                field += text[p++];
-                if (field.size() > kMaxCellSize)
-                    break;
-            }
-            if (field.size() > kMaxCellSize) {
-                builder.AddCell(startRow, column, field); // refused: sets the error
-                return Unreadable;
-            }
-            if (!closed ||
-                (p < size && text[p] != delimiter && text[p] != '\n' && text[p] != '\r')) {
-                error = Text(Msg::ListBadQuote, {name, std::to_string(startRow)});
-                return Unreadable;
-            }
-            fieldStarted = true;
-            continue;
-        }
-        if (c == delimiter || c == '\n' || c == '\r') {
-            if (!builder.AddCell(row, column, std::move(field)))
-                return Unreadable;
-            field.clear();
-            fieldStarted = false;
-            if (c == delimiter) {
-                ++column;
-            } else {
-                if (c == '\r' && p + 1 < size && text[p + 1] == '\n')
-                    ++p;
-                ++row;
-                column = 1;
-            }
-            ++p;
-            continue;
-        }
-        field += c;
-        fieldStarted = true;
-        ++p;
-        if (field.size() > kMaxCellSize) {
-            builder.AddCell(row, column, field); // refused: sets the error
-            return Unreadable;
-        }
-    }
-    if (!builder.AddCell(row, column, std::move(field)))
-        return Unreadable;
-    return Read;
 }
 
 } // namespace varkel

@@ -1,5 +1,6 @@
 #include "export/SheetXml.h"
 
+#include "model/CommandTable.h"
 #include "model/Utf8.h"
 
 #include <algorithm>
@@ -45,13 +46,7 @@ void AppendAttribute(std::string& out, const std::string& key, const std::string
 } // namespace
 
 std::string ColumnName(int column) {
-    std::string name;
-    while (column > 0) {
-        int digit = (column - 1) % 26;
-        name.insert(name.begin(), static_cast<char>('A' + digit));
-        column = (column - 1) / 26;
-    }
-    return name;
+    return CommandTable::ColumnLetters(column);
 }
 
 std::string CellReference(int row, int column) {

@@ -484,7 +484,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::IoListHelp: return {"PLC I/O 列表: 每个寄存器或线圈在 Profibus 数据中的位置 (CSV 或 JSON)", "PLC I/O list: where each register or coil lies in the Profibus data (CSV or JSON)"};
     case Msg::IoListOutputHelp: return {"写入 CSV 文件 (UTF-8, 带字节顺序标记); 默认输出到标准输出", "Write a CSV file (UTF-8 with a byte-order mark); standard output by default"};
 
-    // Import of command lists (export/)
+    // Import of command lists (model/, persist/, export/)
     case Msg::ListMissing: return {"找不到或无法打开列表文件 {}: {}", "The list {} is missing or cannot be opened: {}"};
     case Msg::ListTooLarge: return {"列表 {} 超过 {} 字节的上限", "The list {} is larger than the limit of {} bytes"};
     case Msg::ListNotWorkbook: return {"{} 不是可读的 .xlsx 工作簿 ({})", "{} is not a readable .xlsx workbook ({})"};

@@ -351,7 +351,7 @@ enum class Msg {
     IoListHelp,
     IoListOutputHelp,
 
-    // Import of command lists (export/)
+    // Import of command lists (model/, persist/, export/)
     ListMissing,
     ListTooLarge,
     ListNotWorkbook,

@@ -3,6 +3,7 @@
 #include "export/ListReader.h"
 #include "model/Command.h"
 #include "model/Project.h"
+#include "persist/CsvList.h"
 #include "ui/UiText.h"
 
 #include <QCheckBox>
@@ -95,7 +96,10 @@ ImportDialog::ImportDialog(Project& project, const QString& listPath, QWidget* p
 
     std::string error;
     const std::string path = QFile::encodeName(listPath).toStdString();
-    listRead_ = ListReader::ReadFile(path, table_, error) == ListReader::Read;
+    const CommandTable::Status status = ListReader::IsWorkbookFile(path)
+                                            ? ListReader::ReadWorkbook(path, table_, error)
+                                            : CsvList::ReadFile(path, table_, error);
+    listRead_ = status == CommandTable::Read;
     if (!listRead_) {
         summary_->setText(QString::fromStdString(error));
         replace_->setEnabled(false);

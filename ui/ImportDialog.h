@@ -1,6 +1,6 @@
 #pragma once
-#include "export/CommandImport.h"
-#include "export/CommandTable.h"
+#include "model/CommandImport.h"
+#include "model/CommandTable.h"
 
 #include <QDialog>
 

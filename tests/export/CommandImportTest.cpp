@@ -1,12 +1,14 @@
 // The import of command lists: the workbook round trip, the grid's rules
 // on every cell, and all or nothing.
-#include "export/CommandImport.h"
+#include "model/CommandImport.h"
 #include "export/ListReader.h"
 #include "export/WorkbookExport.h"
 #include "model/CommitRules.h"
 #include "model/FunctionCode.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
+#include "persist/CsvList.h"
+#include "persist/ModelXml.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +78,7 @@ protected:
 
     std::string Saved(Project& project, const std::string& name) {
         std::string error;
-        EXPECT_EQ(project.SaveFile(Path(name), &error), 1) << error;
+        EXPECT_TRUE(SaveFile(project, Path(name), &error)) << error;
         std::ifstream in(Path(name), std::ios::binary);
         std::string text(std::istreambuf_iterator<char>(in), {});
         return std::regex_replace(text, std::regex("<DateTime Value=\"[^\"]*\""), "<DateTime");
@@ -85,7 +87,7 @@ protected:
     CommandTable Table(const std::string& csv) {
         CommandTable table;
         std::string error;
-        EXPECT_EQ(ListReader::ParseCsv(csv, "list.csv", table, error), ListReader::Read) << error;
+        EXPECT_EQ(CsvList::Parse(csv, "list.csv", table, error), CommandTable::Read) << error;
         return table;
     }
 
@@ -110,7 +112,8 @@ TEST_P(CommandImportTest, ExportedWorkbookComesBackTheSame) {
         ASSERT_EQ(target.GetCommandCount(), 0);
 
         CommandTable table;
-        ASSERT_EQ(ListReader::ReadFile(Path("list.xlsx"), table, error), ListReader::Read) << error;
+        ASSERT_EQ(ListReader::ReadWorkbook(Path("list.xlsx"), table, error), CommandTable::Read)
+            << error;
         ImportOutcome outcome = CommandImport::Apply(target, table, {false, autoMap});
         for (const ImportProblem& problem : outcome.problems)
             ADD_FAILURE() << problem.Describe();
@@ -232,7 +235,7 @@ TEST_P(CommandImportTest, HeadersThatMakeNoCommandList) {
     for (const char* csv : {"start,count\n1,1\n", "function,功能码\n3,3\n", ""}) {
         CommandTable table;
         std::string error;
-        ASSERT_EQ(ListReader::ParseCsv(csv, "list.csv", table, error), ListReader::Read);
+        ASSERT_EQ(CsvList::Parse(csv, "list.csv", table, error), CommandTable::Read);
         ImportOutcome outcome = CommandImport::Apply(project, table, {});
         EXPECT_TRUE(outcome.listRefused) << csv;
         EXPECT_FALSE(outcome.applied);

@@ -1,5 +1,5 @@
-// Reading command lists: workbook cells as a spreadsheet shows them, CSV
-// encodings and quoting, and refusal of hostile files.
+// Reading command lists from workbooks: cells as a spreadsheet shows them,
+// and refusal of hostile files.
 #include "export/ListReader.h"
 #include "WorkbookReader.h"
 #include "model/TextTable.h"
@@ -61,13 +61,10 @@ protected:
         return path;
     }
 
-    ListReader::Status Read(const std::string& path) {
+    CommandTable::Status Read(const std::string& path) {
         error_.clear();
-        return ListReader::ReadFile(path, table_, error_);
-    }
-    ListReader::Status Csv(const std::string& bytes) {
-        error_.clear();
-        return ListReader::ParseCsv(bytes, "list.csv", table_, error_);
+        EXPECT_TRUE(ListReader::IsWorkbookFile(path) || !fs::is_regular_file(path)) << path;
+        return ListReader::ReadWorkbook(path, table_, error_);
     }
     const std::string& At(std::size_t row, int column) const {
         return CommandTable::Cell(table_.rows.at(row), column);
@@ -89,7 +86,7 @@ TEST_F(ListReaderTest, WorkbookCellsAsTheSpreadsheetShowsThem) {
         "<row><c r=\"B5\" t=\"s\"><v>1</v></c><c r=\"D5\" t=\"s\"><v>2</v></c></row>",
         "<si><t>function</t></si><si><r><t>Two </t></r><r><t>bytes swapping</t></r>"
         "<rPh><t>phonetic</t></rPh></si><si><t xml:space=\"preserve\"> a&amp;b\nc </t></si>");
-    ASSERT_EQ(Read(path), ListReader::Read) << error_;
+    ASSERT_EQ(Read(path), CommandTable::Read) << error_;
     EXPECT_EQ(table_.sheet, "Order list"); // by name, not the first sheet
     ASSERT_EQ(table_.rows.size(), 3u);
     EXPECT_EQ(table_.rows[0].number, 1);
@@ -118,82 +115,9 @@ TEST_F(ListReaderTest, WorkbookWithoutTheOrderListSheetUsesTheFirst) {
                      "function</t></is></c></row></sheetData></worksheet>"},
     };
     ASSERT_TRUE(WriteZip(Path("plain.xlsx"), parts));
-    ASSERT_EQ(Read(Path("plain.xlsx")), ListReader::Read) << error_;
+    ASSERT_EQ(Read(Path("plain.xlsx")), CommandTable::Read) << error_;
     EXPECT_EQ(table_.sheet, "Sheet1");
     EXPECT_EQ(At(0, 2), "function");
-}
-
-TEST_F(ListReaderTest, CsvEncodingsDelimitersAndQuotes) {
-    // UTF-8 with a byte-order mark, semicolons, quoted fields holding the
-    // delimiter, a doubled quote and a line break, CR LF line ends.
-    ASSERT_EQ(Csv("\xEF\xBB\xBF"
-                  "function;mnemonic;start\r\n"
-                  "3;\"a;b \"\"c\"\"\r\nd\";7\r\n\r\n"
-                  "16;;\"\"\r\n"),
-              ListReader::Read)
-        << error_;
-    ASSERT_EQ(table_.rows.size(), 3u);
-    EXPECT_EQ(At(0, 1), "function");
-    EXPECT_EQ(At(1, 2), "a;b \"c\"\r\nd");
-    EXPECT_EQ(At(1, 3), "7");
-    // The quoted line break stays in row 2; the empty line is row 3.
-    EXPECT_EQ(table_.rows[2].number, 4);
-    EXPECT_EQ(At(2, 1), "16");
-
-    // Commas win when the header has more of them; a bare CR ends a line.
-    ASSERT_EQ(Csv("function,mnemonic\r3,x;y"), ListReader::Read) << error_;
-    EXPECT_EQ(At(1, 2), "x;y");
-
-    // GB18030 without a mark: the Chinese header and choice come out as UTF-8.
-    ASSERT_EQ(Csv("\xB9\xA6\xC4\xDC\xC2\xEB,\xD7\xD6\xBD\xDA\xBD\xBB\xBB\xBB\n3,"
-                  "\xB6\xFE\xD7\xD6\xBD\xDA\xBD\xBB\xBB\xBB\n"),
-              ListReader::Read)
-        << error_;
-    EXPECT_EQ(At(0, 1), "功能码");
-    EXPECT_EQ(At(0, 2), "字节交换");
-    EXPECT_EQ(At(1, 2), "二字节交换");
-}
-
-TEST_F(ListReaderTest, BrokenCsvIsRefused) {
-    EXPECT_EQ(Csv("function\n\"3\n"), ListReader::Unreadable); // never closed
-    EXPECT_NE(error_.find("row 2"), std::string::npos) << error_;
-    EXPECT_EQ(Csv("function\n\"3\"x\n"), ListReader::Unreadable); // text after the quote
-    EXPECT_EQ(Csv(std::string("function\n3\0,4\n", 13)), ListReader::Unreadable);
-    EXPECT_NE(error_.find("NUL"), std::string::npos) << error_;
-    EXPECT_EQ(Csv(std::string("\xFF\xFE"
-                              "f\0u\0",
-                              6)),
-              ListReader::Unreadable);
-    EXPECT_NE(error_.find("UTF-16"), std::string::npos) << error_;
-    // Bytes that are neither UTF-8 nor GB18030.
-    EXPECT_EQ(Csv("function\n3,\xFF\xFF\n"), ListReader::Unreadable);
-    EXPECT_EQ(Csv("\xEF\xBB\xBF"
-                  "function\n\xB9\xA6\n"),
-              ListReader::Unreadable);
-}
-
-TEST_F(ListReaderTest, LimitsRefuseRatherThanCut) {
-    // A cell of 10 MB, quoted or not.
-    const std::string big(10u * 1024u * 1024u, 'x');
-    EXPECT_EQ(Csv("function,mnemonic\n3," + big + "\n"), ListReader::Unreadable);
-    EXPECT_NE(error_.find("B2"), std::string::npos) << error_;
-    EXPECT_EQ(Csv("function,mnemonic\n3,\"" + big + "\"\n"), ListReader::Unreadable);
-    // Just over the cell limit is refused; at the limit it is read.
-    const std::string limit(ListReader::kMaxCellSize, 'y');
-    EXPECT_EQ(Csv("mnemonic\n" + limit + "\n"), ListReader::Read) << error_;
-    EXPECT_EQ(Csv("mnemonic\n" + limit + "y\n"), ListReader::Unreadable);
-    // Too many rows, too far a column, too large a file.
-    std::string rows = "function\n";
-    for (int i = 0; i < ListReader::kMaxRows; ++i)
-        rows += "3\n";
-    EXPECT_EQ(Csv(rows), ListReader::Unreadable);
-    EXPECT_NE(error_.find("1000"), std::string::npos) << error_;
-    EXPECT_EQ(Csv("function" + std::string(ListReader::kMaxColumns, ',') + "x\n"),
-              ListReader::Unreadable);
-    EXPECT_EQ(Csv(std::string(ListReader::kMaxFileSize + 1, '\n')), ListReader::Unreadable);
-    // Empty lines alone hold no rows and are no problem.
-    EXPECT_EQ(Csv("function\n" + std::string(100000, '\n') + "3\n"), ListReader::Read);
-    EXPECT_EQ(table_.rows.back().number, 100002);
 }
 
 TEST_F(ListReaderTest, HostileWorkbooksAreRefused) {
@@ -201,41 +125,41 @@ TEST_F(ListReaderTest, HostileWorkbooksAreRefused) {
     ASSERT_TRUE(
         WriteZip(Path("bomb.xlsx"), {{"xl/workbook.xml", std::string(64u * 1024u * 1024u, '\0')}}));
     EXPECT_LT(fs::file_size(Path("bomb.xlsx")), 1024u * 1024u);
-    EXPECT_EQ(Read(Path("bomb.xlsx")), ListReader::Unreadable);
+    EXPECT_EQ(Read(Path("bomb.xlsx")), CommandTable::Unreadable);
     EXPECT_NE(error_.find("limit"), std::string::npos) << error_;
 
     // A million rows.
     std::string rows;
     for (int i = 1; i <= 1000000; ++i)
         rows += "<row r=\"" + std::to_string(i) + "\"><c><v>3</v></c></row>";
-    EXPECT_EQ(Read(Workbook(rows)), ListReader::Unreadable);
+    EXPECT_EQ(Read(Workbook(rows)), CommandTable::Unreadable);
 
     // Malformed XML in the sheet, a row out of order, a bad shared string.
-    EXPECT_EQ(Read(Workbook("<row r=\"1\"><c><v>3</c></row>")), ListReader::Unreadable);
+    EXPECT_EQ(Read(Workbook("<row r=\"1\"><c><v>3</c></row>")), CommandTable::Unreadable);
     EXPECT_NE(error_.find("sheet1.xml"), std::string::npos) << error_;
-    EXPECT_EQ(Read(Workbook("<row r=\"2\"/><row r=\"1\"/>")), ListReader::Unreadable);
+    EXPECT_EQ(Read(Workbook("<row r=\"2\"/><row r=\"1\"/>")), CommandTable::Unreadable);
     EXPECT_EQ(Read(Workbook("<row><c t=\"s\"><v>5</v></c></row>", "<si><t>a</t></si>")),
-              ListReader::Unreadable);
-    EXPECT_EQ(Read(Workbook("", "<si><t>a</si>")), ListReader::Unreadable);
+              CommandTable::Unreadable);
+    EXPECT_EQ(Read(Workbook("", "<si><t>a</si>")), CommandTable::Unreadable);
 
     // A cell of 10 MB.
     EXPECT_EQ(Read(Workbook("<row><c t=\"inlineStr\"><is><t>" +
                             std::string(10u * 1024u * 1024u, 'x') + "</t></is></c></row>")),
-              ListReader::Unreadable);
+              CommandTable::Unreadable);
     EXPECT_NE(error_.find("A1"), std::string::npos) << error_;
 
     // Macros, encryption (a compound file), no zip at all.
-    EXPECT_EQ(Read(Workbook("", "", {{"xl/vbaProject.bin", "macro"}})), ListReader::Unreadable);
+    EXPECT_EQ(Read(Workbook("", "", {{"xl/vbaProject.bin", "macro"}})), CommandTable::Unreadable);
     EXPECT_NE(error_.find("macros"), std::string::npos) << error_;
     std::ofstream(Path("secret.xlsx"), std::ios::binary)
         << std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) << std::string(4000, '\0');
-    EXPECT_EQ(Read(Path("secret.xlsx")), ListReader::Unreadable);
+    EXPECT_EQ(Read(Path("secret.xlsx")), CommandTable::Unreadable);
     EXPECT_NE(error_.find("encrypted"), std::string::npos) << error_;
     std::ofstream(Path("cut.xlsx"), std::ios::binary) << "PK\x03\x04 and nothing else";
-    EXPECT_EQ(Read(Path("cut.xlsx")), ListReader::Unreadable);
+    EXPECT_EQ(Read(Path("cut.xlsx")), CommandTable::Unreadable);
 
-    EXPECT_EQ(Read(Path("absent.xlsx")), ListReader::Missing);
-    EXPECT_EQ(Read(dir_.string()), ListReader::Missing);
+    EXPECT_EQ(Read(Path("absent.xlsx")), CommandTable::Missing);
+    EXPECT_EQ(Read(dir_.string()), CommandTable::Missing);
 }
 
 } // namespace

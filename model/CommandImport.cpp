@@ -1,6 +1,5 @@
-#include "export/CommandImport.h"
+#include "model/CommandImport.h"
 
-#include "export/SheetXml.h"
 #include "model/Catalog.h"
 #include "model/CommitRules.h"
 #include "model/FunctionCode.h"
@@ -11,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <memory>
 
 namespace varkel {
@@ -151,20 +149,21 @@ public:
                 continue;
             if (use == Unknown) {
                 outcome_.notes.push_back(
-                    Text(Msg::ImportIgnoredColumn, {ColumnName(column), text}));
+                    Text(Msg::ImportIgnoredColumn, {CommandTable::ColumnLetters(column), text}));
                 continue;
             }
             int& slot = columns_[static_cast<std::size_t>(use)];
             if (slot != 0) {
                 Problem(header.number, column, text,
-                        Text(Msg::ImportDuplicateColumn, {ColumnName(slot), ColumnName(column)}));
+                        Text(Msg::ImportDuplicateColumn, {CommandTable::ColumnLetters(slot),
+                                                          CommandTable::ColumnLetters(column)}));
                 ok = false;
                 continue;
             }
             slot = column;
             if (use == Command::BytesNumberRow)
                 outcome_.notes.push_back(
-                    Text(Msg::ImportDerivedColumn, {ColumnName(column), text}));
+                    Text(Msg::ImportDerivedColumn, {CommandTable::ColumnLetters(column), text}));
         }
         if (columns_[Command::FunctionCodeRow] == 0) {
             Problem(header.number, 0, "", Text(Msg::ImportNoFunctionColumn));
@@ -286,8 +285,8 @@ std::string ImportProblem::Describe() const {
         return message;
     if (column == 0)
         return Text(Msg::ImportProblemRow, {sheet, std::to_string(row), message});
-    return Text(Msg::ImportProblemCell,
-                {sheet, std::to_string(row), ColumnName(column), columnName, message});
+    return Text(Msg::ImportProblemCell, {sheet, std::to_string(row),
+                                         CommandTable::ColumnLetters(column), columnName, message});
 }
 
 ImportOutcome CommandImport::Check(const Project& project, const CommandTable& table,

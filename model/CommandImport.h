@@ -1,5 +1,5 @@
 #pragma once
-#include "export/CommandTable.h"
+#include "model/CommandTable.h"
 
 #include <string>
 #include <vector>
