@@ -68,26 +68,13 @@ int RunImport(const std::string& file, const std::string& list, const ImportOpti
 } // namespace
 
 void AddImportCommand(CLI::App& app, CliContext& context) {
-    auto* cmd = app.add_subcommand(
-        "import",
-        L("从工作簿 (.xlsx, 导出的格式) 或 CSV 导入第一个节点的命令列表; "
-          "每个值按参数表格的规则提交, "
-          "任一值被拒绝时文件不变, 并列出每个问题 (工作表, 行, 列); 退出状态同 set, 列表不可读时 "
-          "65",
-          "Import the first node's command list from a workbook (.xlsx, in the export's layout) "
-          "or CSV; every value is committed through the parameter grid's rules; when any value "
-          "is refused the file stays as it was and every problem is listed (sheet, row, "
-          "column); exit codes as for set, 65 for an unreadable list"));
+    auto* cmd = app.add_subcommand("import", Text(Msg::ImportCliHelp));
     auto list = std::make_shared<std::string>();
     auto options = std::make_shared<ImportOptions>();
     auto file = AddFileArgument(cmd);
-    cmd->add_option("--from", *list, L("命令列表 (.xlsx 或 .csv)", "Command list (.xlsx or .csv)"))
-        ->required();
-    cmd->add_flag("--append", options->append,
-                  L("追加到节点已有命令之后 (默认替换全部命令)",
-                    "Append to the node's commands (by default they are replaced)"));
-    cmd->add_flag("--automap", options->autoMap,
-                  L("导入后运行自动映射", "Run Auto Mapping after the import"));
+    cmd->add_option("--from", *list, Text(Msg::ImportCliFromHelp))->required();
+    cmd->add_flag("--append", options->append, Text(Msg::ImportCliAppendHelp));
+    cmd->add_flag("--automap", options->autoMap, Text(Msg::ImportCliAutoMapHelp));
     cmd->callback(
         [&context, file, list, options] { context.exitCode = RunImport(*file, *list, *options); });
 }

@@ -501,7 +501,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::ListBadEncoding: return {"{} 既不是 UTF-8 也不是 GB18030 文本 (第 {} 字节)", "{} is neither UTF-8 nor GB18030 text (byte {})"};
     case Msg::ListBadQuote: return {"{} 第 {} 行: 引号字段未结束或格式错误", "{} row {}: a quoted field is not closed or is malformed"};
     case Msg::ListNoHeader: return {"{} 中没有表头行", "{} has no header row"};
-    case Msg::ImportNoFunctionColumn: return {"表头没有功能码列 (功能码, Function Code 或 function)", "The header has no function column (Function Code, 功能码 or function)"};
+    case Msg::ImportNoFunctionColumn: return {"表头没有功能码列 (功能码, Function Code 或 function)", "The header has no function column (Function Code or function)"};
     case Msg::ImportDuplicateColumn: return {"列 {} 与列 {} 是同一参数", "Columns {} and {} name the same parameter"};
     case Msg::ImportIgnoredColumn: return {"列 {} (\"{}\") 不是命令参数, 已忽略", "Column {} (\"{}\") is no command parameter and is ignored"};
     case Msg::ImportDerivedColumn: return {"列 {} (\"{}\") 由自动映射计算, 不导入", "Column {} (\"{}\") is calculated by Auto Mapping and is not imported"};
@@ -515,6 +515,10 @@ TextPair TextPairOf(Msg id) {
     case Msg::ImportProblemRow: return {"{} 第 {} 行: {}", "{} row {}: {}"};
     case Msg::ImportSummary: return {"已导入 {} 条命令", "{} commands imported"};
     case Msg::ImportRefusedSummary: return {"列表被拒绝: {} 个问题, 配置未改变", "The list was refused: {} problems, the configuration is unchanged"};
+    case Msg::ImportCliHelp: return {"从工作簿 (.xlsx, 导出的格式) 或 CSV 导入第一个节点的命令列表; 每个值按参数表格的规则提交, 任一值被拒绝时文件不变, 并列出每个问题 (工作表, 行, 列); 退出状态同 set, 列表不可读时 65", "Import the first node's command list from a workbook (.xlsx, in the export's layout) or CSV; every value is committed through the parameter grid's rules; when any value is refused the file stays as it was and every problem is listed (sheet, row, column); exit codes as for set, 65 for an unreadable list"};
+    case Msg::ImportCliFromHelp: return {"命令列表 (.xlsx 或 .csv)", "Command list (.xlsx or .csv)"};
+    case Msg::ImportCliAppendHelp: return {"追加到节点已有命令之后 (默认替换全部命令)", "Append to the node's commands (by default they are replaced)"};
+    case Msg::ImportCliAutoMapHelp: return {"导入后运行自动映射", "Run Auto Mapping after the import"};
 
     case Msg::MsgCount: break;
     }

@@ -382,6 +382,10 @@ enum class Msg {
     ImportProblemRow,
     ImportSummary,
     ImportRefusedSummary,
+    ImportCliHelp,
+    ImportCliFromHelp,
+    ImportCliAppendHelp,
+    ImportCliAutoMapHelp,
 
     // Not a text: the number of identifiers above.
     MsgCount
