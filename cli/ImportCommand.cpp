@@ -21,7 +21,7 @@ int RunImport(const std::string& file, const std::string& list, const ImportOpti
     auto project = std::make_unique<Project>();
     if (int code = LoadConfiguration(file, *project))
         return code;
-    if (project->GetSubnet().GetProtocolType() != 0) {
+    if (project->GetSubnet().GetProtocolType() != ProtocolType::ModbusMaster) {
         PrintError(Text(Msg::ImportUniversalMode));
         return kExitUsage;
     }

@@ -294,7 +294,7 @@ ImportOutcome CommandImport::Check(const Project& project, const CommandTable& t
     ImportOutcome outcome;
     result.CopyFrom(project);
     ImportRun run(table, outcome);
-    if (result.GetSubnet().GetProtocolType() != 0) {
+    if (result.GetSubnet().GetProtocolType() != ProtocolType::ModbusMaster) {
         run.Problem(0, 0, "", Text(Msg::ImportUniversalMode));
         outcome.listRefused = true;
         return outcome;

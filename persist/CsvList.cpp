@@ -1,6 +1,7 @@
 #include "persist/CsvList.h"
 
 #include "model/Catalog.h"
+#include "model/Utf8.h"
 #include "persist/Gb2312.h"
 
 #include <filesystem>
