@@ -1,8 +1,9 @@
 # Two entry points: `make run` builds and starts the program, `make test`
-# builds the sanitized test configuration and runs every test.
+# builds the sanitized test configuration and runs every test, then each
+# fuzz target briefly. `make fuzz` runs each fuzz target for a minute.
 JOBS ?= $(shell nproc)
 
-.PHONY: deps run build test bench clean
+.PHONY: deps run build test bench fuzz clean
 
 deps:
 	@sh scripts/deps.sh
@@ -18,6 +19,10 @@ test: deps
 	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVARKEL_SANITIZE=ON -DVARKEL_BENCH=OFF
 	cmake --build build-test -j$(JOBS)
 	cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	JOBS=$(JOBS) sh scripts/fuzz.sh 5 --short
+
+fuzz: deps
+	JOBS=$(JOBS) sh scripts/fuzz.sh $(or $(FUZZ_SECONDS),60)
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVARKEL_BENCH=ON -DVARKEL_TESTS=OFF
@@ -29,4 +34,4 @@ bench: deps
 	sh bench/cli_check.sh build-bench/cli/varkel-cli
 
 clean:
-	rm -rf build build-test build-bench
+	rm -rf build build-test build-bench build-fuzz

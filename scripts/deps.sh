@@ -6,7 +6,8 @@ PACKAGES="build-essential cmake pkg-config \
   libtinyxml-dev libzip-dev libcli11-dev nlohmann-json3-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqt6svg6 qt6-svg-dev \
-  qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev libmodbus-dev fonts-wqy-microhei xvfb xauth zip unzip time"
+  qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev libmodbus-dev fonts-wqy-microhei xvfb xauth zip unzip time \
+  clang libclang-rt-dev"
 
 missing=""
 for p in $PACKAGES; do
