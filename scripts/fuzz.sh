@@ -11,6 +11,9 @@ JOBS=${JOBS:-$(nproc)}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD="$ROOT/build-fuzz"
 TARGETS="load upload commit"
+# The import's list readers, where they exist.
+[ -f "$ROOT/persist/CsvList.h" ] && [ -f "$ROOT/export/ListReader.h" ] &&
+  TARGETS="$TARGETS csv_list workbook_list"
 
 CXX=""
 for c in clang++ clang++-14; do
@@ -32,11 +35,15 @@ cmake --build "$BUILD" -j"$JOBS" --target make_reply_seeds $(for t in $TARGETS; 
 # upload, a virtual gateway's replies after downloading them.
 SEEDS="$BUILD/seeds"
 rm -rf "$SEEDS"
-mkdir -p "$SEEDS/load" "$SEEDS/upload" "$SEEDS/commit"
+for t in $TARGETS; do mkdir -p "$SEEDS/$t"; done
 cp "$ROOT"/tests/persist/data/*.xml "$ROOT"/docs/*.xml "$SEEDS/load/"
 "$BUILD/tests/fuzz/make_reply_seeds" "$SEEDS/upload" "$ROOT/docs/example.xml" \
   "$ROOT/docs/plant_zh.xml" "$ROOT/tests/persist/data/default.xml" >/dev/null || exit 1
 cp "$ROOT"/tests/fuzz/seeds/commit/* "$SEEDS/commit/"
+if [ -d "$SEEDS/csv_list" ]; then
+  cp "$ROOT"/docs/*.csv "$SEEDS/csv_list/" 2>/dev/null
+  cp "$ROOT"/res/Template*.xlsx "$SEEDS/workbook_list/"
+fi
 
 mkdir -p "$BUILD/artifacts"
 failed=""
