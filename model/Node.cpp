@@ -44,6 +44,28 @@ int Node::RemoveCommand(Command* command) {
     return 1;
 }
 
+int Node::InsertCommand(int index, std::unique_ptr<Command> command) {
+    if (!command || !LookupFunctionCode(command->GetFunctionIndex()).supported || index < 0 ||
+        index > GetCommandCount())
+        return 0;
+    commands_.insert(commands_.begin() + index, std::move(command));
+    return 1;
+}
+
+int Node::SwapCommands(int first, int second) {
+    if (first < 0 || second < 0 || first >= GetCommandCount() || second >= GetCommandCount())
+        return 0;
+    std::swap(commands_[std::size_t(first)], commands_[std::size_t(second)]);
+    return 1;
+}
+
+int Node::IndexOfCommand(const Command* command) const {
+    for (int i = 0; i < GetCommandCount(); ++i)
+        if (commands_[std::size_t(i)].get() == command)
+            return i;
+    return -1;
+}
+
 Command* Node::GetCommandAt(int index) const {
     if (index < 0 || index >= GetCommandCount())
         return nullptr;

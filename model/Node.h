@@ -23,6 +23,12 @@ public:
     // Takes the command out of the list; it stays alive until released.
     int RemoveCommand(Command* command);
     Command* GetCommandAt(int index) const;
+    // Puts the command before the one at the index (at the end when the index
+    // is the count); same rule as AddCommand.
+    int InsertCommand(int index, std::unique_ptr<Command> command);
+    // Swaps the commands at the two indexes: the order is the polling order.
+    int SwapCommands(int first, int second);
+    int IndexOfCommand(const Command* command) const;
     int GetCommandCount() const { return static_cast<int>(commands_.size()); }
     int RemoveAllCommands();
     int AddItem(std::unique_ptr<ParamItem> item);
