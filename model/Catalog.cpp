@@ -388,6 +388,30 @@ TextPair TextPairOf(Msg id) {
     case Msg::GuiShotsNoSettingsFolder:
         return {"没有存放设置的临时文件夹", "no temporary folder for the settings"};
 
+    case Msg::EditUndoPrefix: return {"撤销", "Undo"};
+    case Msg::EditRedoPrefix: return {"重做", "Redo"};
+    case Msg::EditSetValue: return {"设置 {}", "set {}"};
+    case Msg::EditAddNode: return {"添加节点", "add node"};
+    case Msg::EditDeleteNode: return {"删除节点 {}", "delete node {}"};
+    case Msg::EditAddCommand: return {"添加命令 {}", "add command {}"};
+    case Msg::EditDeleteCommands: return {"删除命令", "delete commands"};
+    case Msg::EditAutoMapping: return {"自动映射", "auto mapping"};
+    case Msg::EditUpload: return {"上载配置", "upload"};
+    case Msg::EditPasteCommands: return {"粘贴命令", "paste commands"};
+    case Msg::EditDuplicateCommands: return {"复制命令副本", "duplicate commands"};
+    case Msg::EditMoveUp: return {"上移命令", "move commands up"};
+    case Msg::EditMoveDown: return {"下移命令", "move commands down"};
+    case Msg::EditImportCommands: return {"导入命令", "import commands"};
+    case Msg::EditCopyMenu: return {"复制命令(&C)", "&Copy Commands"};
+    case Msg::EditPasteMenu: return {"粘贴命令(&P)", "&Paste Commands"};
+    case Msg::EditDuplicateMenu: return {"生成副本(&I)", "Dupl&icate Commands"};
+    case Msg::EditMoveUpMenu: return {"上移(&U)", "Move &Up"};
+    case Msg::EditMoveDownMenu: return {"下移(&O)", "Move D&own"};
+    case Msg::EditUndoTool: return {"撤销", "Undo"};
+    case Msg::EditRedoTool: return {"重做", "Redo"};
+    case Msg::EditNothingToPaste:
+        return {"剪贴板中没有可粘贴的命令。", "The clipboard holds no commands to paste."};
+
     // Commissioning probe (probe/)
     case Msg::ProbeLineRefused: return {"串口不接受配置的线路设置 ({} 波特, 校验 {}); 未打开端口", "The serial port does not take the configured line settings ({} baud, parity {}); the port was not opened"};
     case Msg::ProbeParityRefused: return {"串口驱动不支持 \"奇偶校验方式\" = {}; 端口未以其他设置打开", "The serial driver does not support \"Parity\" = {}; the port was not opened with other settings"};

@@ -8,6 +8,7 @@
 #include "ui/CConfigApp.h"
 #include "ui/CMainFrame.h"
 #include "ui/UserDialogs.h"
+#include "ui/ViewController.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -46,6 +47,8 @@ bool CDovelDoc::OnNewDocument() {
         }
         path_.clear();
         app_.SetModified(false);
+        if (frame_)
+            frame_->Controller()->ForgetHistory();
         AfterReplace();
     }
     ++newCount_;
@@ -68,6 +71,8 @@ bool CDovelDoc::OnOpenDocument(const QString& path) {
     if (newCount_ == 0)
         newCount_ = 1;
     app_.SetModified(false);
+    if (frame_)
+        frame_->Controller()->ForgetHistory();
     path_ = path;
     if (frame_)
         frame_->setWindowTitle(path);
@@ -85,6 +90,8 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
         return false;
     }
     app_.SetModified(false);
+    if (frame_)
+        frame_->Controller()->MarkSaved();
     path_ = path;
     if (frame_)
         frame_->setWindowTitle(path);

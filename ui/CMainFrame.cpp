@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace varkel {
 
@@ -171,9 +172,45 @@ void CMainFrame::CreateActions() {
     a = make(HelpAbout, tr("&About..."));
     connect(a, &QAction::triggered, this, &CMainFrame::OnAbout);
 
+    QUndoStack* stack = controller_->UndoStack();
+    a = stack->createUndoAction(this, QString::fromStdString(Text(Msg::EditUndoPrefix)));
+    a->setIcon(QIcon(QStringLiteral(":/icons/undo.svg")));
+    a->setIconText(QString::fromStdString(Text(Msg::EditUndoTool)));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    actions_[EditUndo] = a;
+    a = stack->createRedoAction(this, QString::fromStdString(Text(Msg::EditRedoPrefix)));
+    a->setIcon(QIcon(QStringLiteral(":/icons/redo.svg")));
+    a->setIconText(QString::fromStdString(Text(Msg::EditRedoTool)));
+    a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    actions_[EditRedo] = a;
+
+    a = make(EditCopy, QString::fromStdString(Text(Msg::EditCopyMenu)));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(a, &QAction::triggered, controller_, &ViewController::OnCopy);
+    a = make(EditPaste, QString::fromStdString(Text(Msg::EditPasteMenu)));
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(a, &QAction::triggered, controller_, &ViewController::OnPaste);
+    a = make(EditDuplicate, QString::fromStdString(Text(Msg::EditDuplicateMenu)));
+    // Ctrl+D is Download.
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
+    connect(a, &QAction::triggered, controller_, &ViewController::OnDuplicate);
+    a = make(EditMoveUp, QString::fromStdString(Text(Msg::EditMoveUpMenu)));
+    a->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+    connect(a, &QAction::triggered, controller_, &ViewController::OnMoveUp);
+    a = make(EditMoveDown, QString::fromStdString(Text(Msg::EditMoveDownMenu)));
+    a->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
+    connect(a, &QAction::triggered, controller_, &ViewController::OnMoveDown);
+
     for (QAction* action : actions_)
         if (action)
             action->setShortcutContext(Qt::WindowShortcut);
+    // Copy and paste of commands belong to the tree: in the grid's editor
+    // the same keys copy and paste text.
+    for (Command id : {EditCopy, EditPaste}) {
+        actions_[id]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        tree_->addAction(actions_[id]);
+    }
 }
 
 void CMainFrame::CreateMenus() {
@@ -192,6 +229,15 @@ void CMainFrame::CreateMenus() {
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
+    edit->addAction(actions_[EditUndo]);
+    edit->addAction(actions_[EditRedo]);
+    edit->addSeparator();
+    edit->addAction(actions_[EditCopy]);
+    edit->addAction(actions_[EditPaste]);
+    edit->addAction(actions_[EditDuplicate]);
+    edit->addAction(actions_[EditMoveUp]);
+    edit->addAction(actions_[EditMoveDown]);
+    edit->addSeparator();
     edit->addAction(actions_[AddNode]);
     edit->addAction(actions_[DeleteNode]);
     edit->addAction(actions_[AddCommand]);
@@ -233,6 +279,12 @@ void CMainFrame::CreateMenus() {
     contextMenu_->addAction(actions_[DeleteNode]);
     contextMenu_->addAction(actions_[AddCommand]);
     contextMenu_->addAction(actions_[DeleteCommand]);
+    contextMenu_->addSeparator();
+    contextMenu_->addAction(actions_[EditCopy]);
+    contextMenu_->addAction(actions_[EditPaste]);
+    contextMenu_->addAction(actions_[EditDuplicate]);
+    contextMenu_->addAction(actions_[EditMoveUp]);
+    contextMenu_->addAction(actions_[EditMoveDown]);
 }
 
 void CMainFrame::CreateToolBar() {
@@ -241,6 +293,9 @@ void CMainFrame::CreateToolBar() {
     toolbar_->addAction(actions_[FileNew]);
     toolbar_->addAction(actions_[FileSave]);
     toolbar_->addAction(actions_[FileOpen]);
+    toolbar_->addSeparator();
+    toolbar_->addAction(actions_[EditUndo]);
+    toolbar_->addAction(actions_[EditRedo]);
     toolbar_->addSeparator();
     toolbar_->addAction(actions_[AddNode]);
     toolbar_->addAction(actions_[DeleteNode]);
@@ -283,6 +338,11 @@ void CMainFrame::UpdateActions() {
     actions_[AutoMapping]->setEnabled(controller_->CanAutoMap());
     actions_[ImportCommands]->setEnabled(controller_->CanAutoMap());
     actions_[ConflictDetect]->setEnabled(controller_->CanDetectConflicts());
+    actions_[EditCopy]->setEnabled(controller_->CanCopy());
+    actions_[EditPaste]->setEnabled(controller_->CanPaste());
+    actions_[EditDuplicate]->setEnabled(controller_->CanCopy());
+    actions_[EditMoveUp]->setEnabled(controller_->CanMove(-1));
+    actions_[EditMoveDown]->setEnabled(controller_->CanMove(1));
 }
 
 void CMainFrame::UpdateRecentFiles() {

@@ -48,6 +48,13 @@ public:
         HelpContent,
         HelpAbout,
         ImportCommands,
+        EditUndo,
+        EditRedo,
+        EditCopy,
+        EditPaste,
+        EditDuplicate,
+        EditMoveUp,
+        EditMoveDown,
         CommandCount
     };
 

@@ -17,7 +17,8 @@ ConfigTree::ConfigTree(QWidget* parent) : QTreeWidget(parent) {
     header()->hide();
     setIconSize(QSize(18, 18));
     setRootIsDecorated(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several commands at once for Delete, Copy and Move.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setUniformRowHeights(true);
     icons_ = {QIcon(QStringLiteral(":/icons/tree-folder.svg")),

@@ -2,6 +2,8 @@
 
 #include "model/Catalog.h"
 #include "model/CommitRules.h"
+#include "model/FunctionCode.h"
+#include "model/ParamItem.h"
 #include "model/Messages.h"
 #include "model/Node.h"
 #include "model/Project.h"
@@ -13,15 +15,22 @@
 #include "ui/CDovelDoc.h"
 #include "ui/CMainFrame.h"
 #include "ui/CUpDownDlg.h"
+#include "ui/CommandClipboard.h"
+#include "ui/SnapshotCommand.h"
 #include "ui/ConfigTree.h"
 #include "ui/ImportDialog.h"
 #include "ui/SelectCommandDialog.h"
 #include "ui/UserDialogs.h"
 #include "ui/WorkbookExportCall.h"
 
+#include <QClipboard>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QUndoStack>
 #include <QTreeWidgetItemIterator>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace varkel {
 
@@ -34,8 +43,123 @@ std::function<void(CUpDownDlg&)>& TransferDialogHook() {
 
 } // namespace
 
+namespace {
+QString Q(Msg msg, std::initializer_list<std::string> args = {}) {
+    return QString::fromStdString(args.size() ? Text(msg, args) : Text(msg));
+}
+} // namespace
+
 ViewController::ViewController(CConfigApp& app, CMainFrame& frame, CBriskView& view)
-    : QObject(&frame), app_(app), frame_(frame), view_(view) {}
+    : QObject(&frame), app_(app), frame_(frame), view_(view), undo_(new QUndoStack(this)) {
+    // Undoing back to the saved state clears the modified flag.
+    connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        app_.SetModified(!clean);
+        frame_.UpdateActions();
+    });
+}
+
+void ViewController::MarkSaved() {
+    undo_->setClean();
+}
+
+void ViewController::ForgetHistory() {
+    undo_->clear();
+}
+
+bool ViewController::Record(const QString& text, const std::function<bool()>& change) {
+    auto before = std::make_unique<Project>();
+    before->CopyFrom(app_.GetProject());
+    const QList<int> beforePath = CurrentPath();
+    if (!change())
+        return false;
+    auto after = std::make_unique<Project>();
+    after->CopyFrom(app_.GetProject());
+    undo_->push(new SnapshotCommand(
+        text, std::move(before), beforePath, std::move(after), CurrentPath(),
+        [this](const Project& state, const QList<int>& path) { RestoreState(state, path); }));
+    // A change that leaves the flag as it was (the stack was not clean) still
+    // changes what can be done.
+    app_.SetModified(!undo_->isClean());
+    frame_.UpdateActions();
+    return true;
+}
+
+void ViewController::RestoreState(const Project& state, const QList<int>& path) {
+    // A value still being typed belongs to the state being left.
+    view_.CloseEditor();
+    Project copy;
+    copy.CopyFrom(state);
+    app_.GetProject().TakeFrom(copy);
+    frame_.RebuildTree();
+    view_.ClearGrid();
+    view_.ResetSelection();
+    SelectPath(path);
+    // The tree and the grid show only the restored objects now.
+    app_.GetProject().ReleaseRetired();
+    frame_.UpdateActions();
+}
+
+QList<int> ViewController::CurrentPath() const {
+    QList<int> path;
+    const QTreeWidget* tree = frame_.Tree();
+    for (QTreeWidgetItem* item = tree->currentItem(); item; item = item->parent())
+        path.prepend(item->parent() ? item->parent()->indexOfChild(item)
+                                    : tree->indexOfTopLevelItem(item));
+    return path;
+}
+
+void ViewController::SelectPath(const QList<int>& path) {
+    ConfigTree* tree = frame_.Tree();
+    QTreeWidgetItem* item = nullptr;
+    for (int i = 0; i < path.size(); ++i) {
+        const int at = path[i];
+        QTreeWidgetItem* next = !item ? tree->topLevelItem(at)
+                                      : (at >= 0 && at < item->childCount() ? item->child(at)
+                                                                            : nullptr);
+        // A position past the end stands for the last entry of that level.
+        if (!next && item && item->childCount() > 0)
+            next = item->child(item->childCount() - 1);
+        if (!next)
+            break;
+        item = next;
+    }
+    tree->setCurrentItem(item);
+    view_.SetSelectedItem(item);
+}
+
+QTreeWidgetItem* ViewController::ItemOf(const void* object) const {
+    for (QTreeWidgetItemIterator it(frame_.Tree()); *it; ++it)
+        if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it).object == object)
+            return *it;
+    return nullptr;
+}
+
+std::vector<Command*> ViewController::SelectedCommands(Node** nodeOut) const {
+    std::vector<Command*> commands;
+    QTreeWidgetItem* current = frame_.Tree()->currentItem();
+    if (nodeOut)
+        *nodeOut = nullptr;
+    if (!current)
+        return commands;
+    QTreeWidgetItem* nodeItem = ConfigTree::EntryOf(current).kind == TreeEntry::NodeKind
+                                    ? current
+                                    : current->parent();
+    Node* node = ConfigTree::EntryOf(nodeItem).AsNode();
+    if (!node)
+        return commands;
+    if (nodeOut)
+        *nodeOut = node;
+    for (int i = 0; i < nodeItem->childCount(); ++i) {
+        QTreeWidgetItem* child = nodeItem->child(i);
+        if (child->isSelected() || child == current)
+            if (Command* command = ConfigTree::EntryOf(child).AsCommand())
+                commands.push_back(command);
+    }
+    std::sort(commands.begin(), commands.end(), [node](const Command* a, const Command* b) {
+        return node->IndexOfCommand(a) < node->IndexOfCommand(b);
+    });
+    return commands;
+}
 
 bool ViewController::CanAddNode() const {
     const Subnet& subnet = app_.GetProject().GetSubnet();
@@ -66,21 +190,23 @@ bool ViewController::CanDetectConflicts() const {
 void ViewController::OnAddNode() {
     if (!CanAddNode())
         return;
+    Record(Q(Msg::EditAddNode), [this] {
     ConfigTree* tree = frame_.Tree();
     Node* node = app_.GetProject().GetSubnet().CreateNode();
     if (!node)
-        return;
+        return false;
     if (!view_.SelectedItem() && tree->topLevelItemCount() > 1) {
         tree->setCurrentItem(tree->topLevelItem(1));
         view_.SetSelectedItem(tree->topLevelItem(1));
     }
     QTreeWidgetItem* parent = view_.SelectedItem();
-    if (!parent)
-        return;
-    tree->Insert(ConfigTree::HandleOf(parent), node->GetName(), NodeImage,
-                 TreeEntry{TreeEntry::NodeKind, node});
-    tree->ExpandAll();
-    MarkModified();
+    if (parent) {
+        tree->Insert(ConfigTree::HandleOf(parent), node->GetName(), NodeImage,
+                     TreeEntry{TreeEntry::NodeKind, node});
+        tree->ExpandAll();
+    }
+    return true;
+    });
 }
 
 void ViewController::OnDeleteNode() {
@@ -89,11 +215,15 @@ void ViewController::OnDeleteNode() {
         return;
     Node* node = ConfigTree::EntryOf(selected).AsNode();
     ConfigObject* owner = ConfigTree::EntryOf(selected->parent()).AsConfigObject();
-    if (!node || !owner || owner->RemoveNode(node) != 1)
+    if (!node || !owner)
         return;
-    MarkModified();
-    delete selected;
-    AfterRemoval();
+    Record(Q(Msg::EditDeleteNode, {node->GetName()}), [&] {
+        if (owner->RemoveNode(node) != 1)
+            return false;
+        delete selected;
+        AfterRemoval();
+        return true;
+    });
 }
 
 void ViewController::OnAddCommand() {
@@ -117,29 +247,160 @@ void ViewController::AddCommandOfFunctionIndex(int functionIndex) {
     }
     if (!node)
         return;
-    Command* command = node->CreateCommand(functionIndex);
-    if (!command)
-        return;
-    ConfigTree* tree = frame_.Tree();
-    tree->Insert(ConfigTree::HandleOf(selected), command->GetName(), CommandImage,
-                 TreeEntry{TreeEntry::CommandKind, command});
-    tree->ExpandAll();
-    MarkModified();
+    Record(Q(Msg::EditAddCommand, {LocalText(FactsOfIndex(functionIndex).nameKey)}), [&] {
+        Command* command = node->CreateCommand(functionIndex);
+        if (!command)
+            return false;
+        ConfigTree* tree = frame_.Tree();
+        tree->Insert(ConfigTree::HandleOf(selected), command->GetName(), CommandImage,
+                     TreeEntry{TreeEntry::CommandKind, command});
+        tree->ExpandAll();
+        return true;
+    });
 }
 
 void ViewController::OnDeleteCommand() {
     QTreeWidgetItem* selected = view_.SelectedItem();
     if (view_.SelectedKind() != TreeEntry::CommandKind || !selected)
         return;
-    Command* command = ConfigTree::EntryOf(selected).AsCommand();
     // Only commands of a node can go; those held by the fieldbus or the
     // subnet themselves stay.
-    Node* node = ConfigTree::EntryOf(selected->parent()).AsNode();
-    if (!command || !node || node->RemoveCommand(command) != 1)
+    Node* node = nullptr;
+    const std::vector<Command*> commands = SelectedCommands(&node);
+    if (commands.empty() || !node)
         return;
-    MarkModified();
-    delete selected;
-    AfterRemoval();
+    Record(Q(Msg::EditDeleteCommands), [&] {
+        for (Command* command : commands) {
+            if (node->RemoveCommand(command) != 1)
+                continue;
+            delete ItemOf(command);
+        }
+        AfterRemoval();
+        return true;
+    });
+}
+
+bool ViewController::CanCopy() const {
+    return !SelectedCommands().empty();
+}
+
+bool ViewController::CanPaste() const {
+    Node* node = nullptr;
+    SelectedCommands(&node);
+    return node != nullptr;
+}
+
+bool ViewController::CanMove(int step) const {
+    Node* node = nullptr;
+    const std::vector<Command*> commands = SelectedCommands(&node);
+    if (commands.empty())
+        return false;
+    return step < 0 ? node->IndexOfCommand(commands.front()) > 0
+                    : node->IndexOfCommand(commands.back()) < node->GetCommandCount() - 1;
+}
+
+void ViewController::OnCopy() {
+    const std::vector<Command*> commands = SelectedCommands();
+    if (commands.empty())
+        return;
+    CommandClipboard::Put(std::vector<const Command*>(commands.begin(), commands.end()));
+}
+
+void ViewController::OnPaste() {
+    Node* node = nullptr;
+    const std::vector<Command*> selected = SelectedCommands(&node);
+    if (!node)
+        return;
+    CommandList commands = CommandClipboard::Take();
+    if (commands.empty()) {
+        ShowMessage(Text(Msg::EditNothingToPaste));
+        return;
+    }
+    // After the selected commands, or at the end when the node is selected.
+    const int at = selected.empty() ? node->GetCommandCount()
+                                    : node->IndexOfCommand(selected.back()) + 1;
+    InsertCommands(node, at, std::move(commands), Q(Msg::EditPasteCommands));
+}
+
+void ViewController::OnDuplicate() {
+    Node* node = nullptr;
+    const std::vector<Command*> selected = SelectedCommands(&node);
+    if (selected.empty())
+        return;
+    CommandList copies;
+    for (const Command* command : selected)
+        copies.push_back(command->Clone());
+    InsertCommands(node, node->IndexOfCommand(selected.back()) + 1, std::move(copies),
+                   Q(Msg::EditDuplicateCommands));
+}
+
+bool ViewController::InsertCommands(Node* node, int index, CommandList commands,
+                                    const QString& text) {
+    view_.CommitEditor();
+    const int added = int(commands.size());
+    // The same limit as for a command added one at a time, for the whole
+    // configuration and for the node.
+    if (app_.GetProject().GetCommandCount() + added > kMaxCommands ||
+        node->GetCommandCount() + added > kMaxCommands) {
+        ShowMessage(LocalText(1001));
+        return false;
+    }
+    return Record(text, [&] {
+        std::vector<Command*> inserted;
+        for (auto& command : commands) {
+            Command* raw = command.get();
+            if (node->InsertCommand(index, std::move(command)) == 1) {
+                inserted.push_back(raw);
+                ++index;
+            }
+        }
+        if (inserted.empty())
+            return false;
+        ShowCommands(node, inserted);
+        return true;
+    });
+}
+
+void ViewController::OnMoveUp() {
+    MoveCommands(-1);
+}
+
+void ViewController::OnMoveDown() {
+    MoveCommands(1);
+}
+
+void ViewController::MoveCommands(int step) {
+    if (!CanMove(step))
+        return;
+    view_.CommitEditor();
+    Node* node = nullptr;
+    const std::vector<Command*> commands = SelectedCommands(&node);
+    Record(Q(step < 0 ? Msg::EditMoveUp : Msg::EditMoveDown), [&] {
+        // Each one passes the neighbour that is not moving; the block keeps
+        // its order.
+        const int n = int(commands.size());
+        for (int k = 0; k < n; ++k) {
+            const Command* command = commands[std::size_t(step < 0 ? k : n - 1 - k)];
+            const int at = node->IndexOfCommand(command);
+            node->SwapCommands(at, at + step);
+        }
+        ShowCommands(node, commands);
+        return true;
+    });
+}
+
+void ViewController::ShowCommands(Node* node, const std::vector<Command*>& commands) {
+    ConfigTree* tree = frame_.Tree();
+    frame_.RebuildTree();
+    view_.ResetSelection();
+    QTreeWidgetItem* first = commands.empty() ? ItemOf(node) : ItemOf(commands.front());
+    tree->setCurrentItem(first);
+    view_.SetSelectedItem(first);
+    for (const Command* command : commands)
+        if (QTreeWidgetItem* item = ItemOf(command))
+            item->setSelected(true);
+    app_.GetProject().ReleaseRetired();
+    frame_.UpdateActions();
 }
 
 void ViewController::OnAutoMapping() {
@@ -150,8 +411,10 @@ void ViewController::OnAutoMapping() {
     view_.CommitEditor();
     if (AskQuestion(LocalText(19), Buttons::YesNo) != Answer::Yes)
         return;
-    app_.GetProject().AutoMap();
-    MarkModified();
+    Record(Q(Msg::EditAutoMapping), [this] {
+        app_.GetProject().AutoMap();
+        return true;
+    });
     // Show the new addresses at once.
     if (view_.SelectedItem())
         view_.ListObject(view_.SelectedEntry());
@@ -219,6 +482,11 @@ void ViewController::OnDownload() {
 void ViewController::OpenTransfer(int mode) {
     // A value being typed belongs to the configuration that is sent.
     view_.CommitEditor();
+    if (mode == CUpDownDlg::UploadMode) {
+        beforeUpload_ = std::make_unique<Project>();
+        beforeUpload_->CopyFrom(app_.GetProject());
+        beforeUploadPath_ = CurrentPath();
+    }
     CUpDownDlg dialog(app_.GetProject(), mode, &frame_);
     dialog.SetUploadRefresh([this] { AfterUpload(); });
     if (TransferDialogHook())
@@ -230,6 +498,13 @@ void ViewController::AfterUpload() {
     frame_.RebuildTree();
     view_.ClearGrid();
     view_.ResetSelection();
+    if (beforeUpload_) {
+        auto after = std::make_unique<Project>();
+        after->CopyFrom(app_.GetProject());
+        undo_->push(new SnapshotCommand(
+            Q(Msg::EditUpload), std::move(beforeUpload_), beforeUploadPath_, std::move(after), {},
+            [this](const Project& state, const QList<int>& path) { RestoreState(state, path); }));
+    }
     app_.SetModified(true);
     // Nothing shows the replaced configuration any more.
     app_.GetProject().ReleaseRetired();
@@ -245,13 +520,19 @@ void ViewController::OnConflictDetect() {
 }
 
 void ViewController::EnterValue(const TreeEntry& entry, int row, const std::string& text) {
-    const CommitResult result = CommitValue(app_.GetProject(), entry, row, text);
+    const ParamItem* item = ItemAtRow(entry, row);
+    const std::string name = item ? item->GetName() : std::string();
+    CommitResult result;
+    // Recorded before the tree and the grid show the outcome, so that the
+    // step's selection is the entry edited.
+    Record(Q(Msg::EditSetValue, {name}), [&] {
+        result = CommitValue(app_.GetProject(), entry, row, text);
+        return result.Accepted() && result.changed;
+    });
     if (result.code != Success) {
         ShowResult(result.code, true);
         return;
     }
-    if (result.Accepted() && result.changed)
-        MarkModified();
     // The subnet's rows and children change: the tree is built anew.
     if (result.Accepted() && result.protocolSwitched)
         frame_.RebuildTree();
@@ -265,11 +546,6 @@ void ViewController::EnterValue(const TreeEntry& entry, int row, const std::stri
             if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it).object == entry.object)
                 (*it)->setText(0, QString::fromStdString(result.nodeName));
     }
-}
-
-void ViewController::MarkModified() {
-    app_.SetModified(true);
-    frame_.UpdateActions();
 }
 
 void ViewController::AfterRemoval() {

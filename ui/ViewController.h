@@ -2,8 +2,17 @@
 #include <QObject>
 #include <QString>
 
+#include "model/Command.h"
+
+#include <QList>
+
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
+
+class QUndoStack;
+class QTreeWidgetItem;
 
 namespace varkel {
 
@@ -12,6 +21,9 @@ class CBriskView;
 class CConfigApp;
 class CMainFrame;
 class CUpDownDlg;
+class Command;
+class Node;
+class Project;
 
 // The commands of the Edit and Tools menus and of the tree's context menu,
 // and the store of a value entered in the grid: what changes the
@@ -32,6 +44,11 @@ public:
     void OnUpload();
     void OnDownload();
     void OnConflictDetect();
+    void OnCopy();
+    void OnPaste();
+    void OnDuplicate();
+    void OnMoveUp();
+    void OnMoveDown();
 
     // Whether each command is enabled now.
     bool CanAddNode() const;
@@ -40,6 +57,26 @@ public:
     bool CanDeleteCommand() const;
     bool CanAutoMap() const;
     bool CanDetectConflicts() const;
+    bool CanCopy() const;
+    bool CanPaste() const;
+    bool CanMove(int step) const;
+
+    // Every change of the configuration is one step of this stack; its
+    // clean state is the saved state.
+    QUndoStack* UndoStack() const { return undo_; }
+    // The configuration was saved, or replaced by a file or a new one.
+    void MarkSaved();
+    void ForgetHistory();
+    // Runs a change and records it as one undo step named text when it
+    // reports that it changed the configuration.
+    bool Record(const QString& text, const std::function<bool()>& change);
+    // The child positions from the top of the tree to the current entry.
+    QList<int> CurrentPath() const;
+    // Makes the entry at the path current, or as much of the path as exists.
+    void SelectPath(const QList<int>& path);
+    // The commands selected in the tree under the current entry's node, in
+    // their order, and that node.
+    std::vector<Command*> SelectedCommands(Node** node = nullptr) const;
 
     // Stores the text entered for a row of the entry's object through the
     // one commit operation, and has the tree and the grid show the outcome.
@@ -54,12 +91,22 @@ public:
 private:
     void OpenTransfer(int mode);
     void AfterUpload();
-    void MarkModified();
     void AfterRemoval();
+    void RestoreState(const Project& state, const QList<int>& path);
+    // Builds the tree anew and selects the node's commands, the first one
+    // current; the node itself when the list is empty.
+    void ShowCommands(Node* node, const std::vector<Command*>& commands);
+    bool InsertCommands(Node* node, int index, CommandList commands, const QString& text);
+    void MoveCommands(int step);
+    QTreeWidgetItem* ItemOf(const void* object) const;
 
     CConfigApp& app_;
     CMainFrame& frame_;
     CBriskView& view_;
+    QUndoStack* undo_;
+    // The configuration before an upload, recorded once the upload replaced it.
+    std::unique_ptr<Project> beforeUpload_;
+    QList<int> beforeUploadPath_;
 };
 
 } // namespace varkel
