@@ -112,7 +112,11 @@ private slots:
             if (!a->isSeparator())
                 texts << a->iconText();
         QStringList expected;
-        for (int key : {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 5017, 14})
+        for (int key : {4, 5, 6})
+            expected << QString::fromStdString(LocalText(key));
+        expected << QString::fromStdString(Text(Msg::EditUndoTool))
+                 << QString::fromStdString(Text(Msg::EditRedoTool));
+        for (int key : {7, 8, 9, 10, 11, 12, 13, 5017, 14})
             expected << QString::fromStdString(LocalText(key));
         expected << QString::fromStdString(Text(Msg::ProbeToolText));
         QCOMPARE(texts, expected);
