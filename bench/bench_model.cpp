@@ -1,4 +1,5 @@
-// Automatic mapping and the whole pre-download check on a full node.
+// Automatic mapping, the whole pre-download check and the copy an undo
+// step takes, on a full node.
 #include "model/MessageRecorder.h"
 #include "model/Project.h"
 
@@ -44,6 +45,33 @@ void BM_PreDownloadCheck(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PreDownloadCheck);
+
+// An undo step copies the configuration before and after the change, and
+// restores a copy of one of them.
+void BM_UndoSnapshot(benchmark::State& state) {
+    Project project;
+    FillNode(project);
+    for (auto _ : state) {
+        Project copy;
+        copy.CopyFrom(project);
+        benchmark::DoNotOptimize(copy.GetCommandCount());
+    }
+}
+BENCHMARK(BM_UndoSnapshot);
+
+void BM_UndoRestore(benchmark::State& state) {
+    Project project;
+    FillNode(project);
+    Project saved;
+    saved.CopyFrom(project);
+    for (auto _ : state) {
+        Project copy;
+        copy.CopyFrom(saved);
+        project.TakeFrom(copy);
+        project.ReleaseRetired();
+    }
+}
+BENCHMARK(BM_UndoRestore);
 
 } // namespace
 
