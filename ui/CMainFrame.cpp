@@ -47,6 +47,8 @@ CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     connect(tree_, &ConfigTree::RightClicked, view_,
             [this](const QPoint& position) { view_->OnTreeRightClick(position); });
     connect(&doc_, &CDovelDoc::RecentFilesChanged, this, &CMainFrame::UpdateRecentFiles);
+    // Several commands selected without moving the current entry.
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CMainFrame::UpdateActions);
 
     RebuildTree();
     UpdateActions();
@@ -62,6 +64,7 @@ CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
 CMainFrame::~CMainFrame() {
     // The view's slots must not run on a half-destroyed window.
     disconnect(tree_, nullptr, view_, nullptr);
+    disconnect(tree_, nullptr, this, nullptr);
     doc_.SetFrame(nullptr);
 }
 
@@ -181,8 +184,8 @@ void CMainFrame::CreateActions() {
     a = stack->createRedoAction(this, QString::fromStdString(Text(Msg::EditRedoPrefix)));
     a->setIcon(QIcon(QStringLiteral(":/icons/redo.svg")));
     a->setIconText(QString::fromStdString(Text(Msg::EditRedoTool)));
-    a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y),
-                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    a->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     actions_[EditRedo] = a;
 
     a = make(EditCopy, QString::fromStdString(Text(Msg::EditCopyMenu)));
@@ -205,9 +208,9 @@ void CMainFrame::CreateActions() {
     for (QAction* action : actions_)
         if (action)
             action->setShortcutContext(Qt::WindowShortcut);
-    // Copy and paste of commands belong to the tree: in the grid's editor
-    // the same keys copy and paste text.
-    for (Command id : {EditCopy, EditPaste}) {
+    // Copy, paste and move of commands belong to the tree: in the grid's
+    // editors the same keys copy and paste text and open a drop-down list.
+    for (Command id : {EditCopy, EditPaste, EditMoveUp, EditMoveDown}) {
         actions_[id]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         tree_->addAction(actions_[id]);
     }

@@ -3,9 +3,9 @@
 #include "model/Catalog.h"
 #include "model/CommitRules.h"
 #include "model/FunctionCode.h"
-#include "model/ParamItem.h"
 #include "model/Messages.h"
 #include "model/Node.h"
+#include "model/ParamItem.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
@@ -16,18 +16,18 @@
 #include "ui/CMainFrame.h"
 #include "ui/CUpDownDlg.h"
 #include "ui/CommandClipboard.h"
-#include "ui/SnapshotCommand.h"
 #include "ui/ConfigTree.h"
 #include "ui/ImportDialog.h"
 #include "ui/SelectCommandDialog.h"
+#include "ui/SnapshotCommand.h"
 #include "ui/UserDialogs.h"
 #include "ui/WorkbookExportCall.h"
 
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QUndoStack>
 #include <QTreeWidgetItemIterator>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <algorithm>
@@ -113,9 +113,9 @@ void ViewController::SelectPath(const QList<int>& path) {
     QTreeWidgetItem* item = nullptr;
     for (int i = 0; i < path.size(); ++i) {
         const int at = path[i];
-        QTreeWidgetItem* next = !item ? tree->topLevelItem(at)
-                                      : (at >= 0 && at < item->childCount() ? item->child(at)
-                                                                            : nullptr);
+        QTreeWidgetItem* next =
+            !item ? tree->topLevelItem(at)
+                  : (at >= 0 && at < item->childCount() ? item->child(at) : nullptr);
         // A position past the end stands for the last entry of that level.
         if (!next && item && item->childCount() > 0)
             next = item->child(item->childCount() - 1);
@@ -141,9 +141,8 @@ std::vector<Command*> ViewController::SelectedCommands(Node** nodeOut) const {
         *nodeOut = nullptr;
     if (!current)
         return commands;
-    QTreeWidgetItem* nodeItem = ConfigTree::EntryOf(current).kind == TreeEntry::NodeKind
-                                    ? current
-                                    : current->parent();
+    QTreeWidgetItem* nodeItem =
+        ConfigTree::EntryOf(current).kind == TreeEntry::NodeKind ? current : current->parent();
     Node* node = ConfigTree::EntryOf(nodeItem).AsNode();
     if (!node)
         return commands;
@@ -191,21 +190,21 @@ void ViewController::OnAddNode() {
     if (!CanAddNode())
         return;
     Record(Q(Msg::EditAddNode), [this] {
-    ConfigTree* tree = frame_.Tree();
-    Node* node = app_.GetProject().GetSubnet().CreateNode();
-    if (!node)
-        return false;
-    if (!view_.SelectedItem() && tree->topLevelItemCount() > 1) {
-        tree->setCurrentItem(tree->topLevelItem(1));
-        view_.SetSelectedItem(tree->topLevelItem(1));
-    }
-    QTreeWidgetItem* parent = view_.SelectedItem();
-    if (parent) {
-        tree->Insert(ConfigTree::HandleOf(parent), node->GetName(), NodeImage,
-                     TreeEntry{TreeEntry::NodeKind, node});
-        tree->ExpandAll();
-    }
-    return true;
+        ConfigTree* tree = frame_.Tree();
+        Node* node = app_.GetProject().GetSubnet().CreateNode();
+        if (!node)
+            return false;
+        if (!view_.SelectedItem() && tree->topLevelItemCount() > 1) {
+            tree->setCurrentItem(tree->topLevelItem(1));
+            view_.SetSelectedItem(tree->topLevelItem(1));
+        }
+        QTreeWidgetItem* parent = view_.SelectedItem();
+        if (parent) {
+            tree->Insert(ConfigTree::HandleOf(parent), node->GetName(), NodeImage,
+                         TreeEntry{TreeEntry::NodeKind, node});
+            tree->ExpandAll();
+        }
+        return true;
     });
 }
 
@@ -317,8 +316,8 @@ void ViewController::OnPaste() {
         return;
     }
     // After the selected commands, or at the end when the node is selected.
-    const int at = selected.empty() ? node->GetCommandCount()
-                                    : node->IndexOfCommand(selected.back()) + 1;
+    const int at =
+        selected.empty() ? node->GetCommandCount() : node->IndexOfCommand(selected.back()) + 1;
     InsertCommands(node, at, std::move(commands), Q(Msg::EditPasteCommands));
 }
 

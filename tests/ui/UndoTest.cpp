@@ -148,8 +148,8 @@ private slots:
         step();
         // The protocol switch rebuilds the tree and the rows.
         const ParamItem* protocol = w.app.GetProject().GetSubnet().GetItem(Subnet::ProtocolIndex);
-        const std::string other = protocol->GetChoices().at(
-            protocol->GetValue() == protocol->GetChoices().at(0) ? 1 : 0);
+        const std::string other =
+            protocol->GetChoices().at(protocol->GetValue() == protocol->GetChoices().at(0) ? 1 : 0);
         w.Enter(w.SubnetItem(), Subnet::ProtocolIndex, other);
         step();
         QCOMPARE(w.Stack().count(), int(states.size()) - 1);
@@ -183,7 +183,8 @@ private slots:
         QCOMPARE(w.FirstNode()->GetCommandCount(), 3);
         // The restored command is selected and listed.
         QCOMPARE(w.Tree().currentItem(), w.CommandItem(1));
-        QCOMPARE(w.View().SelectedEntry().object, static_cast<void*>(w.FirstNode()->GetCommandAt(1)));
+        QCOMPARE(w.View().SelectedEntry().object,
+                 static_cast<void*>(w.FirstNode()->GetCommandAt(1)));
         QCOMPARE(w.FirstNode()->GetCommandAt(1)->GetName(), name);
         QCOMPARE(w.Grid().rowCount(), Command::MnemonicRow + 1);
 
@@ -470,7 +471,8 @@ private slots:
             } else {
                 const int c = random.bounded(commands);
                 const int row = random.bounded(Command::RegisterRow, Command::MnemonicRow + 1);
-                w.Enter(w.CommandItem(c), row, words[std::size_t(random.bounded(int(words.size())))]);
+                w.Enter(w.CommandItem(c), row,
+                        words[std::size_t(random.bounded(int(words.size())))]);
             }
             if (!stepped && w.Stack().index() != previous) {
                 // A new step drops the ones undone.
