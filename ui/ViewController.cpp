@@ -219,7 +219,10 @@ void ViewController::OnDeleteNode() {
     Record(Q(Msg::EditDeleteNode, {node->GetName()}), [&] {
         if (owner->RemoveNode(node) != 1)
             return false;
+        QTreeWidgetItem* parent = selected->parent();
+        const int at = parent->indexOfChild(selected);
         delete selected;
+        TakeOverSelection(parent, at);
         AfterRemoval();
         return true;
     });
@@ -269,11 +272,14 @@ void ViewController::OnDeleteCommand() {
     if (commands.empty() || !node)
         return;
     Record(Q(Msg::EditDeleteCommands), [&] {
+        QTreeWidgetItem* parent = selected->parent();
+        const int at = parent->indexOfChild(ItemOf(commands.front()));
         for (Command* command : commands) {
             if (node->RemoveCommand(command) != 1)
                 continue;
             delete ItemOf(command);
         }
+        TakeOverSelection(parent, at);
         AfterRemoval();
         return true;
     });
@@ -545,6 +551,19 @@ void ViewController::EnterValue(const TreeEntry& entry, int row, const std::stri
             if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it).object == entry.object)
                 (*it)->setText(0, QString::fromStdString(result.nodeName));
     }
+}
+
+void ViewController::TakeOverSelection(QTreeWidgetItem* parent, int at) {
+    // The tree leaves nothing current when several entries could be
+    // selected: the entry now in the removed one's place takes over, else
+    // the one before it, else the parent.
+    ConfigTree* tree = frame_.Tree();
+    if (tree->currentItem() || !parent)
+        return;
+    QTreeWidgetItem* next = parent->childCount() == 0   ? parent
+                            : at < parent->childCount() ? parent->child(at)
+                                                        : parent->child(parent->childCount() - 1);
+    tree->setCurrentItem(next);
 }
 
 void ViewController::AfterRemoval() {

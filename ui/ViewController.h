@@ -92,6 +92,7 @@ private:
     void OpenTransfer(int mode);
     void AfterUpload();
     void AfterRemoval();
+    void TakeOverSelection(QTreeWidgetItem* parent, int at);
     void RestoreState(const Project& state, const QList<int>& path);
     // Builds the tree anew and selects the node's commands, the first one
     // current; the node itself when the list is empty.
