@@ -465,11 +465,13 @@ void ViewController::OnImportCommands() {
     if (path.isEmpty())
         return;
     UserDialogs::RememberFolder(path);
+    KeepBeforeReplace(Q(Msg::EditImportCommands));
     ImportDialog dialog(app_.GetProject(), path, &frame_);
     // The dialog replaced the node's commands as an upload replaces the
     // configuration: the tree and grid are rebuilt the same way.
     if (dialog.exec() == QDialog::Accepted)
         AfterUpload();
+    beforeUpload_.reset();
 }
 
 void ViewController::SetTransferDialogHook(std::function<void(CUpDownDlg&)> hook) {
@@ -487,16 +489,22 @@ void ViewController::OnDownload() {
 void ViewController::OpenTransfer(int mode) {
     // A value being typed belongs to the configuration that is sent.
     view_.CommitEditor();
-    if (mode == CUpDownDlg::UploadMode) {
-        beforeUpload_ = std::make_unique<Project>();
-        beforeUpload_->CopyFrom(app_.GetProject());
-        beforeUploadPath_ = CurrentPath();
-    }
+    if (mode == CUpDownDlg::UploadMode)
+        KeepBeforeReplace(Q(Msg::EditUpload));
     CUpDownDlg dialog(app_.GetProject(), mode, &frame_);
     dialog.SetUploadRefresh([this] { AfterUpload(); });
     if (TransferDialogHook())
         TransferDialogHook()(dialog);
     dialog.exec();
+    // A failed upload replaced nothing.
+    beforeUpload_.reset();
+}
+
+void ViewController::KeepBeforeReplace(const QString& text) {
+    beforeUpload_ = std::make_unique<Project>();
+    beforeUpload_->CopyFrom(app_.GetProject());
+    beforeUploadPath_ = CurrentPath();
+    replaceText_ = text;
 }
 
 void ViewController::AfterUpload() {
@@ -507,7 +515,7 @@ void ViewController::AfterUpload() {
         auto after = std::make_unique<Project>();
         after->CopyFrom(app_.GetProject());
         undo_->push(new SnapshotCommand(
-            Q(Msg::EditUpload), std::move(beforeUpload_), beforeUploadPath_, std::move(after), {},
+            replaceText_, std::move(beforeUpload_), beforeUploadPath_, std::move(after), {},
             [this](const Project& state, const QList<int>& path) { RestoreState(state, path); }));
     }
     app_.SetModified(true);

@@ -105,7 +105,10 @@ private:
     CMainFrame& frame_;
     CBriskView& view_;
     QUndoStack* undo_;
-    // The configuration before an upload, recorded once the upload replaced it.
+    // The configuration before an upload or an import, recorded as a step
+    // named replaceText_ once it was replaced.
+    void KeepBeforeReplace(const QString& text);
+    QString replaceText_;
     std::unique_ptr<Project> beforeUpload_;
     QList<int> beforeUploadPath_;
 };

@@ -12,8 +12,11 @@
 #include "sim/GatewaySim.h"
 #include "ui/CUpDownDlg.h"
 #include "ui/CommandClipboard.h"
+#include "ui/ImportDialog.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QPushButton>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -244,6 +247,34 @@ private slots:
         w.Trigger(CMainFrame::EditUndo);
         QVERIFY(w.Saved() == before);
         QVERIFY(!w.app.GetModified());
+        QVERIFY(w.TreeMatchesProject());
+        w.Trigger(CMainFrame::EditRedo);
+        QVERIFY(w.Saved() == after);
+        QVERIFY(w.TreeMatchesProject());
+    }
+
+    void ImportIsOneStep() {
+        ScriptedDialogs dialogs;
+        EditWindow w;
+        w.MakeNode({2});
+        const std::string before = w.Saved();
+        const int steps = w.Stack().count();
+        const QString path = w.dir.filePath(QStringLiteral("list.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Function Code,Mnemonic\n1,a\n2,b\n5,c\n");
+        file.close();
+        dialogs.openNames << path;
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<ImportDialog*>(QApplication::activeModalWidget()))
+                dialog->ImportButton()->click();
+        });
+        w.Trigger(CMainFrame::ImportCommands);
+        QCOMPARE(w.FirstNode()->GetCommandCount(), 3);
+        const std::string after = w.Saved();
+        QCOMPARE(w.Stack().count(), steps + 1);
+        w.Trigger(CMainFrame::EditUndo);
+        QVERIFY(w.Saved() == before);
         QVERIFY(w.TreeMatchesProject());
         w.Trigger(CMainFrame::EditRedo);
         QVERIFY(w.Saved() == after);
