@@ -387,6 +387,8 @@ TextPair TextPairOf(Msg id) {
     case Msg::GuiShotsNeedsValue: return {"{} 缺少取值", "{} needs a value"};
     case Msg::GuiShotsNoSettingsFolder:
         return {"没有存放设置的临时文件夹", "no temporary folder for the settings"};
+    case Msg::GuiLanguageNextStart:
+        return {"界面语言将在下次启动时切换为 {}。", "The window's language changes to {} at the next start."};
 
     case Msg::EditUndoPrefix: return {"撤销", "Undo"};
     case Msg::EditRedoPrefix: return {"重做", "Redo"};

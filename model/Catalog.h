@@ -254,6 +254,7 @@ enum class Msg {
     GuiExportNoViewer,
     GuiShotsNeedsValue,
     GuiShotsNoSettingsFolder,
+    GuiLanguageNextStart,
 
     // Undo, redo and the command clipboard (ui/)
     EditUndoPrefix,

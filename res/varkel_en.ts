@@ -223,6 +223,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/CMainFrame.cpp" line="225"/>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../ui/CMainFrame.cpp" line="210"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>

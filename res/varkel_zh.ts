@@ -223,6 +223,11 @@
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
+        <location filename="../ui/CMainFrame.cpp" line="225"/>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
         <location filename="../ui/CMainFrame.cpp" line="210"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>

@@ -10,6 +10,7 @@
 #include "ui/CDovelDoc.h"
 #include "ui/ConfigTree.h"
 #include "ui/ProbeDialog.h"
+#include "ui/Startup.h"
 #include "ui/TimingCommands.h"
 #include "ui/UiText.h"
 #include "ui/UserDialogs.h"
@@ -17,6 +18,7 @@
 #include "widgets/CCoolBar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -269,6 +271,8 @@ void CMainFrame::CreateMenus() {
     view->addAction(actions_[ViewToolbar]);
     view->addAction(actions_[ViewTree]);
     view->addAction(actions_[ViewAnnotation]);
+    view->addSeparator();
+    CreateLanguageMenu(view);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
@@ -288,6 +292,33 @@ void CMainFrame::CreateMenus() {
     contextMenu_->addAction(actions_[EditDuplicate]);
     contextMenu_->addAction(actions_[EditMoveUp]);
     contextMenu_->addAction(actions_[EditMoveDown]);
+}
+
+void CMainFrame::CreateLanguageMenu(QMenu* view) {
+    // Each language is named in itself, so that a reader of either finds it.
+    QMenu* language = view->addMenu(tr("&Language"));
+    language->setObjectName(QStringLiteral("languageMenu"));
+    auto* group = new QActionGroup(language);
+    const bool english = GetTextLanguage() == TextLanguage::English;
+    const struct {
+        QString code;
+        QString name;
+        bool active;
+    } choices[] = {{QStringLiteral("zh"), QStringLiteral("中文"), !english},
+                   {QStringLiteral("en"), QStringLiteral("English"), english}};
+    for (const auto& choice : choices) {
+        QAction* action = language->addAction(choice.name);
+        action->setObjectName(QStringLiteral("language_") + choice.code);
+        action->setCheckable(true);
+        action->setChecked(choice.active);
+        group->addAction(action);
+        const QString code = choice.code;
+        const QString name = choice.name;
+        connect(action, &QAction::triggered, this, [code, name] {
+            RememberLanguage(code);
+            ShowMessage(Text(Msg::GuiLanguageNextStart, {name.toStdString()}));
+        });
+    }
 }
 
 void CMainFrame::CreateToolBar() {

@@ -89,6 +89,7 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    void CreateLanguageMenu(QMenu* view);
     void CreateToolBar();
     void CreatePanes();
     void OnHelpContent();

@@ -13,9 +13,9 @@
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
+#include <QSettings>
 #include <QTranslator>
 
 #include <cstdio>
@@ -101,16 +101,47 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
     return options;
 }
 
+namespace {
+const QString kLanguageKey = QStringLiteral("language");
+const QString kTranslatorName = QStringLiteral("varkelTranslator");
+} // namespace
+
+QString ChosenLanguage(const QString& commandLine) {
+    if (commandLine == QLatin1String("zh") || commandLine == QLatin1String("en"))
+        return commandLine;
+    const QString stored = QSettings().value(kLanguageKey).toString();
+    if (stored == QLatin1String("en"))
+        return stored;
+    return QStringLiteral("zh");
+}
+
+void RememberLanguage(const QString& language) {
+    QSettings().setValue(kLanguageKey, language);
+}
+
+void ApplyLanguage(QApplication& app, const QString& language) {
+    SetTextLanguage(language == QLatin1String("en") ? TextLanguage::English
+                                                    : TextLanguage::Chinese);
+    LoadTranslations(app, language);
+}
+
 void LoadTranslations(QApplication& app, const QString& language) {
+    // A second call replaces the first language's translations.
+    for (QTranslator* old : app.findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly)) {
+        QApplication::removeTranslator(old);
+        delete old;
+    }
     const QString installed =
         QCoreApplication::applicationDirPath() + QStringLiteral("/../share/varkel/translations");
     auto* own = new QTranslator(&app);
+    own->setObjectName(kTranslatorName);
     const QString name = QStringLiteral("varkel_") + language;
     if (own->load(name, installed) || own->load(name, QStringLiteral(":/i18n")))
         QApplication::installTranslator(own);
     if (language == QLatin1String("zh")) {
         // The standard buttons (Yes, No, Cancel, OK) and the file dialogs.
         auto* qt = new QTranslator(&app);
+        qt->setObjectName(kTranslatorName);
         if (qt->load(QStringLiteral("qtbase_zh_CN"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QApplication::installTranslator(qt);
@@ -145,11 +176,7 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
         return 2;
     }
 
-    QString uiLanguage = options.language;
-    if (uiLanguage.isEmpty())
-        uiLanguage = QLocale::system().language() == QLocale::Chinese ? QStringLiteral("zh")
-                                                                      : QStringLiteral("en");
-    LoadTranslations(app, uiLanguage);
+    ApplyLanguage(app, ChosenLanguage(options.language));
 
     const bool picture = !options.screenshot.isEmpty();
     std::unique_ptr<MessageSink> sink;

@@ -28,6 +28,17 @@ void LoadTranslations(QApplication& app, const QString& language);
 // Sets the table language that --lang asks for (Chinese unless "en").
 void SetTextLanguageFromArguments(const QStringList& arguments);
 
+// The one language of the whole window: --lang, else the one chosen in
+// View > Language (remembered in the settings), else Chinese. Never the
+// system locale, so that the table texts and Qt's own texts agree.
+QString ChosenLanguage(const QString& commandLine);
+
+// Remembers the View > Language choice ("zh" or "en") for the next start.
+void RememberLanguage(const QString& language);
+
+// Sets the table language and Qt's translations to one language.
+void ApplyLanguage(QApplication& app, const QString& language);
+
 class CConfigApp;
 class CMainFrame;
 

@@ -1,0 +1,147 @@
+// Runs under LANG=C (see CMakeLists): a desktop whose locale is not Chinese.
+#include "UiFixture.h"
+
+#include "model/TextTable.h"
+#include "ui/SelectDeviceDialog.h"
+#include "ui/Startup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QtTest>
+
+using namespace varkel;
+using namespace varkel::test;
+
+namespace {
+
+bool HasChinese(const QString& text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF)
+            return true;
+    return false;
+}
+
+bool HasLatinWord(const QString& text) {
+    int run = 0;
+    for (QChar c : text) {
+        run = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ? run + 1 : 0;
+        if (run >= 3)
+            return true;
+    }
+    return false;
+}
+
+void AddMenuTexts(QMenu* menu, QStringList& texts) {
+    texts << menu->title();
+    for (QAction* action : menu->actions()) {
+        // The language choices are named in their own language on purpose.
+        if (action->objectName().startsWith(QLatin1String("language_")) || action->isSeparator())
+            continue;
+        if (action->menu())
+            AddMenuTexts(action->menu(), texts);
+        else if (!action->text().isEmpty())
+            texts << action->text();
+    }
+}
+
+// Every text a user meets first: menus, toolbar, tree, grid headers and
+// names, the Select Device dialog, a Yes/No/Cancel box and its caption.
+QStringList WindowTexts() {
+    QStringList texts;
+    Window w;
+    for (QAction* top : w.frame.menuBar()->actions())
+        if (top->menu())
+            AddMenuTexts(top->menu(), texts);
+    w.Select(w.SubnetItem());
+    for (int i = 0; i < w.Tree().topLevelItemCount(); ++i)
+        texts << w.Tree().topLevelItem(i)->text(0);
+    QAbstractItemModel* grid = w.Grid().model();
+    for (int c = 0; c < grid->columnCount(); ++c)
+        texts << grid->headerData(c, Qt::Horizontal).toString();
+    for (int r = 0; r < grid->rowCount(); ++r)
+        texts << grid->index(r, 0).data().toString();
+    SelectDeviceDialog device;
+    texts << device.windowTitle();
+    for (QAbstractButton* button : device.findChildren<QAbstractButton*>())
+        texts << button->text();
+    QMessageBox box(QMessageBox::Question, CConfigApp::AppTitle(), QStringLiteral("?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    texts << box.windowTitle();
+    for (QAbstractButton* button : box.buttons())
+        texts << button->text();
+    texts.removeAll(QString());
+    return texts;
+}
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QSettings().clear(); }
+
+    void SettingDecidesAndNeverTheLocale() {
+        QVERIFY2(QLocale::system().language() != QLocale::Chinese, "run under LANG=C");
+        QCOMPARE(ChosenLanguage(QString()), QStringLiteral("zh"));
+        RememberLanguage(QStringLiteral("en"));
+        QCOMPARE(ChosenLanguage(QString()), QStringLiteral("en"));
+        QCOMPARE(ChosenLanguage(QStringLiteral("zh")), QStringLiteral("zh"));
+        QSettings().setValue(QStringLiteral("language"), QStringLiteral("fr"));
+        QCOMPARE(ChosenLanguage(QString()), QStringLiteral("zh"));
+    }
+
+    void WholeWindowInOneLanguage_data() {
+        QTest::addColumn<QString>("remembered");
+        QTest::newRow("default") << QString();
+        QTest::newRow("zh") << QStringLiteral("zh");
+        QTest::newRow("en") << QStringLiteral("en");
+    }
+
+    void WholeWindowInOneLanguage() {
+        QFETCH(QString, remembered);
+        if (!remembered.isEmpty())
+            RememberLanguage(remembered);
+        auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+        const QString language = ChosenLanguage(QString());
+        ApplyLanguage(*app, language);
+        const QStringList texts = WindowTexts();
+        QVERIFY(texts.size() > 30);
+        const bool chinese = language == QLatin1String("zh");
+        QCOMPARE(GetTextLanguage(), chinese ? TextLanguage::Chinese : TextLanguage::English);
+        for (const QString& text : texts) {
+            if (chinese)
+                QVERIFY2(HasChinese(text) || !HasLatinWord(text), qPrintable(text));
+            else
+                QVERIFY2(!HasChinese(text), qPrintable(text));
+        }
+        QCOMPARE(CConfigApp::AppTitle(), chinese ? QStringLiteral("提示信息") : QStringLiteral("Varkel"));
+        ApplyLanguage(*app, QStringLiteral("en"));
+    }
+
+    void LanguageMenuRemembersTheChoice() {
+        auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+        ApplyLanguage(*app, QStringLiteral("zh"));
+        MessageRecorder recorder;
+        Window w;
+        auto* english = w.frame.findChild<QAction*>(QStringLiteral("language_en"));
+        auto* chinese = w.frame.findChild<QAction*>(QStringLiteral("language_zh"));
+        QVERIFY(english && chinese);
+        QVERIFY(chinese->isChecked());
+        english->trigger();
+        QVERIFY(english->isChecked() && !chinese->isChecked());
+        QCOMPARE(ChosenLanguage(QString()), QStringLiteral("en"));
+        QCOMPARE(recorder.messages.size(), 1);
+        ApplyLanguage(*app, QStringLiteral("en"));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "LanguageTest.moc"
