@@ -342,11 +342,7 @@ std::atomic<TextLanguage> activeLanguage{TextLanguage::Chinese};
 
 } // namespace
 
-std::string LocalText(int key) {
-    return LocalText(key, activeLanguage.load());
-}
-
-std::string LocalText(int key, TextLanguage language) {
+std::string TextIn(TextLanguage language, int key) {
     if (language == TextLanguage::English) {
         for (const auto& e : kEnglishTable)
             if (e.key == key)
@@ -357,6 +353,22 @@ std::string LocalText(int key, TextLanguage language) {
         if (e.key == key)
             return e.text;
     return {};
+}
+
+std::string LocalText(int key) {
+    return TextIn(activeLanguage.load(), key);
+}
+
+std::string LocalText(int key, TextLanguage language) {
+    return TextIn(language, key);
+}
+
+std::string ShownText(const std::string& stored, int key) {
+    if (key <= 0 || stored.empty())
+        return stored;
+    if (stored == TextIn(TextLanguage::Chinese, key) || stored == TextIn(TextLanguage::English, key))
+        return LocalText(key);
+    return stored;
 }
 
 void SetTextLanguage(TextLanguage language) {
