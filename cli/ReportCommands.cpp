@@ -9,8 +9,10 @@
 #include "cli/ProjectJson.h"
 #include "model/Catalog.h"
 #include "model/CycleEstimate.h"
+#include "model/ItemKeys.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
+#include "model/TextTable.h"
 
 #include <CLI/CLI.hpp>
 
@@ -26,8 +28,11 @@ void PrintJson(const Json& json) {
     std::cout << json.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
-std::string ItemLine(int row, const ParamItem& item) {
-    std::string line = "[" + std::to_string(row) + "] " + item.GetName() + ": " + item.GetValue();
+// Texts a file stored under a key read in the active language; the file's
+// own words (and --json, which is the file's data) stay as stored.
+std::string ItemLine(int row, const ParamItem& item, const ItemKeys& keys) {
+    std::string line =
+        "[" + std::to_string(row) + "] " + ShownName(item, keys) + ": " + ShownValue(item, keys);
     if (item.GetState() == ParamItem::ShownOnly)
         line += Text(Msg::CliFixedMark);
     else if (item.GetEnable() != 1)
@@ -35,7 +40,7 @@ std::string ItemLine(int row, const ParamItem& item) {
     if (item.GetState() == ParamItem::Picked && !item.GetChoices().empty()) {
         line += "  {";
         for (std::size_t i = 0; i < item.GetChoices().size(); ++i)
-            line += (i ? " | " : "") + item.GetChoices()[i];
+            line += (i ? " | " : "") + ShownChoice(item, keys, static_cast<int>(i));
         line += "}";
     }
     return line;
@@ -51,27 +56,33 @@ int RunShow(const std::string& file, bool json) {
     }
     Fieldbus& fieldbus = project->GetFieldbus();
     Subnet& subnet = project->GetSubnet();
-    PrintLine(fieldbus.GetName());
+    PrintLine(ShownText(fieldbus.GetName(), 17));
     for (int i = 0; i < fieldbus.GetItemCount(); ++i)
-        PrintLine("  " + ItemLine(i, *fieldbus.GetItem(i)));
-    PrintLine(subnet.GetName());
+        PrintLine("  " + ItemLine(i, *fieldbus.GetItem(i), KeysAt(ItemPlace::Fieldbus, i)));
+    PrintLine(ShownText(subnet.GetName(), 18));
+    const bool universal = subnet.GetProtocolType() == ProtocolType::Universal;
     std::vector<ParamItem*> rows = GridItems(subnet);
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        PrintLine("  " + ItemLine(static_cast<int>(i), *rows[i]));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        PrintLine("  " + ItemLine(row, *rows[i], KeysAt(ItemPlace::Subnet, row, universal)));
+    }
     if (subnet.GetProtocolType() != ProtocolType::ModbusMaster && subnet.GetNodeCount() > 0)
         PrintLine(Text(Msg::CliHiddenNodes));
     for (int n = 0; n < subnet.GetNodeCount(); ++n) {
         const Node* node = subnet.GetNodeAt(n);
         PrintLine("  " + node->GetName() + "  (node:" + std::to_string(n) + ")");
         for (int i = 0; i < node->GetItemCount(); ++i)
-            PrintLine("    " + ItemLine(i, *node->GetItem(i)));
+            PrintLine("    " + ItemLine(i, *node->GetItem(i), KeysAt(ItemPlace::Node, i)));
         for (int c = 0; c < node->GetCommandCount(); ++c) {
             const Command* command = node->GetCommandAt(c);
-            PrintLine("    " + CommandLabel(c, command->GetName()) + "  (command:" +
+            const int function = command->GetFunctionIndex();
+            PrintLine("    " + CommandLabel(c, ShownCommandName(command->GetName(), function)) +
+                      "  (command:" +
                       std::to_string(n) + ":" + std::to_string(c) + Text(Msg::CliFunctionIndex) +
                       std::to_string(command->GetFunctionIndex()) + ")");
             for (int i = 0; i < command->GetItemCount(); ++i)
-                PrintLine("      " + ItemLine(i, *command->GetItem(i)));
+                PrintLine("      " + ItemLine(i, *command->GetItem(i),
+                                             KeysAt(ItemPlace::Command, i, false, function)));
         }
     }
     return 0;

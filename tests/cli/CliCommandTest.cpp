@@ -113,6 +113,26 @@ bool HasChineseCharacters(const std::string& text) {
     return false;
 }
 
+// A file made in one language reads in the other: names, values and
+// choices that are their key's text follow --lang; the file's data does not.
+TEST_F(CliTest, ShowReadsStoredTextsInTheActiveLanguage) {
+    const std::string zhFile = std::string(VARKEL_DOCS) + "/plant_zh.xml";
+    const std::string enFile = std::string(VARKEL_DOCS) + "/plant_en.xml";
+    const std::string english = Cli({"show", zhFile}).out;
+    const std::string chinese = CliZh({"show", enFile}).out;
+    for (int key : {17, 18, 4001, 4007, 3051, 3014, 52}) {
+        SCOPED_TRACE(key);
+        EXPECT_NE(english.find(TextIn(TextLanguage::English, key)), std::string::npos);
+        EXPECT_EQ(english.find(TextIn(TextLanguage::Chinese, key)), std::string::npos);
+        EXPECT_NE(chinese.find(TextIn(TextLanguage::Chinese, key)), std::string::npos);
+    }
+    // Shown in the same language, each file reads as the other one does.
+    EXPECT_EQ(Cli({"show", enFile}).out.find(TextIn(TextLanguage::Chinese, 4001)), std::string::npos);
+    // The file's own data stays as stored.
+    EXPECT_NE(Cli({"show", zhFile, "--json"}).out.find(TextIn(TextLanguage::Chinese, 4001)),
+              std::string::npos);
+}
+
 TEST_F(CliTest, MessagesFollowTheTextLanguage) {
     const std::string empty = File("empty.xml");
     WriteFile(empty, "");
