@@ -1,6 +1,7 @@
 #include "model/Command.h"
 
 #include "model/FunctionCode.h"
+#include "model/ItemKeys.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
@@ -93,7 +94,8 @@ void Command::RemoveAllItems() {
 
 void Command::FillGrid(GridSink& grid) {
     for (int i = 0; i < GetItemCount(); ++i)
-        items_[static_cast<std::size_t>(i)]->ShowInGrid(grid, i);
+        items_[static_cast<std::size_t>(i)]->ShowInGrid(
+            grid, i, KeysAt(ItemPlace::Command, i, false, functionIndex_).name);
 }
 
 void Command::BuildTree(TreeSink& tree, TreeSink::Handle parent) {

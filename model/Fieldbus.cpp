@@ -1,5 +1,7 @@
 #include "model/Fieldbus.h"
 
+#include "model/ItemKeys.h"
+#include "model/ParamItem.h"
 #include "model/TextTable.h"
 
 namespace varkel {
@@ -27,6 +29,12 @@ Fieldbus::Fieldbus() {
     }
     items_.push_back(std::move(validLength));
     items_.push_back(std::move(clearOnFault));
+}
+
+int Fieldbus::FillGrid(GridSink& grid) {
+    for (int i = 0; i < GetItemCount(); ++i)
+        GetItem(i)->ShowInGrid(grid, i, KeysAt(ItemPlace::Fieldbus, i).name);
+    return GetItemCount();
 }
 
 void Fieldbus::Reset() {

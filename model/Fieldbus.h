@@ -19,6 +19,7 @@ public:
     Fieldbus();
 
     void Reset() override;
+    int FillGrid(GridSink& grid) override;
 
     void ExportItems(SheetSink& sheet) const;
 

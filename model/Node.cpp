@@ -1,6 +1,7 @@
 #include "model/Node.h"
 
 #include "model/Catalog.h"
+#include "model/ItemKeys.h"
 #include "model/FunctionCode.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
@@ -94,7 +95,7 @@ ParamItem* Node::GetItem(int index) const {
 
 void Node::FillGrid(GridSink& grid) {
     for (int i = 0; i < GetItemCount(); ++i)
-        items_[static_cast<std::size_t>(i)]->ShowInGrid(grid, i);
+        items_[static_cast<std::size_t>(i)]->ShowInGrid(grid, i, KeysAt(ItemPlace::Node, i).name);
 }
 
 int Node::Validate() const {

@@ -1,6 +1,7 @@
 #include "model/ParamItem.h"
 
 #include "model/Sinks.h"
+#include "model/TextTable.h"
 
 #include <climits>
 #include <cstddef>
@@ -20,8 +21,8 @@ void ParamItem::AddChoice(const std::string& text) {
     choices_.push_back(text);
 }
 
-void ParamItem::ShowInGrid(GridSink& grid, int row) {
-    grid.ShowRow(row, name_, value_, enable_ == 1 ? kWhite : kGrey, this);
+void ParamItem::ShowInGrid(GridSink& grid, int row, int nameKey) {
+    grid.ShowRow(row, ShownText(name_, nameKey), value_, enable_ == 1 ? kWhite : kGrey, this);
 }
 
 int ParamItem::ChoiceIndex() const {

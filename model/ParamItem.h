@@ -20,7 +20,8 @@ public:
     void AddChoice(const std::string& text);
     // Writes the item into a grid row: name, value with its background, and
     // the row's reference back to the item.
-    void ShowInGrid(GridSink& grid, int row);
+    // The name is shown in the active language where it is its key's text.
+    void ShowInGrid(GridSink& grid, int row, int nameKey = 0);
     void SetEnable(int flag) { enable_ = flag; }
 
     const std::vector<std::string>& GetChoices() const { return choices_; }

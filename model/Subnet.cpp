@@ -1,6 +1,7 @@
 #include "model/Subnet.h"
 
 #include "model/Catalog.h"
+#include "model/ItemKeys.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
@@ -85,13 +86,17 @@ void Subnet::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
 }
 
 int Subnet::FillGrid(GridSink& grid) {
+    const bool universal = protocolType_ == ProtocolType::Universal;
     int row = 0;
-    for (auto& item : items_)
-        item->ShowInGrid(grid, row++);
-    if (protocolType_ == ProtocolType::ModbusMaster || protocolType_ == ProtocolType::Universal)
-        for (auto& item :
-             protocolType_ == ProtocolType::ModbusMaster ? masterItems_ : universalItems_)
-            item->ShowInGrid(grid, row++);
+    for (auto& item : items_) {
+        item->ShowInGrid(grid, row, KeysAt(ItemPlace::Subnet, row, universal).name);
+        ++row;
+    }
+    if (protocolType_ == ProtocolType::ModbusMaster || universal)
+        for (auto& item : universal ? universalItems_ : masterItems_) {
+            item->ShowInGrid(grid, row, KeysAt(ItemPlace::Subnet, row, universal).name);
+            ++row;
+        }
     return row;
 }
 

@@ -7,6 +7,7 @@
 #include "model/ParamItem.h"
 #include "model/Subnet.h"
 #include "model/TextTable.h"
+#include "SinkRecorders.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,27 @@ TEST(ItemKeys, ChineseMadeObjectsShowInEnglish) {
 
 TEST(ItemKeys, EnglishMadeObjectsShowInChinese) {
     ExpectAllObjectsFollow(TextLanguage::English, TextLanguage::Chinese);
+}
+
+// The grid shows the names of the active language; the items keep theirs.
+TEST(ItemKeys, GridNamesFollowTheActiveLanguage) {
+    LanguageGuard guard;
+    Subnet subnet;
+    Fieldbus fieldbus;
+    const int read = FunctionIndexOfCode(3);
+    Command command(LookupFunctionCode(read).name, read);
+    command.GetItem(1)->SetName("Slave of pump");
+    SetTextLanguage(TextLanguage::English);
+    test::GridRecorder subnetRows, busRows, commandRows;
+    subnet.FillGrid(subnetRows);
+    fieldbus.FillGrid(busRows);
+    command.FillGrid(commandRows);
+    EXPECT_EQ(subnetRows.rows.at(0).name, TextIn(TextLanguage::English, 4001));
+    EXPECT_EQ(subnetRows.rows.at(6).name, TextIn(TextLanguage::English, 4011));
+    EXPECT_EQ(busRows.rows.at(3).name, TextIn(TextLanguage::English, 67));
+    EXPECT_EQ(commandRows.rows.at(0).name, TextIn(TextLanguage::English, 3051));
+    EXPECT_EQ(commandRows.rows.at(1).name, "Slave of pump");
+    EXPECT_EQ(subnet.GetItem(0)->GetName(), TextIn(TextLanguage::Chinese, 4001));
 }
 
 TEST(ItemKeys, OwnTextsAndOtherKeysStayAsStored) {
