@@ -27,7 +27,10 @@ ProbeTrendChart::ProbeTrendChart(QWidget* parent) : QChartView(parent) {
     valueAxis_->setTitleText(QString::fromStdString(Text(Msg::ProbeValueAxis)));
     chart->addAxis(timeAxis_, Qt::AlignBottom);
     chart->addAxis(valueAxis_, Qt::AlignLeft);
+    // The view starts with a chart of its own that setChart only releases.
+    QChart* initial = this->chart();
     setChart(chart);
+    delete initial;
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::RectangleRubberBand);
     connect(timeAxis_, &QValueAxis::rangeChanged, this, [this] {
