@@ -95,8 +95,8 @@ bool DecodeGb2312(const std::string& bytes, std::string& utf8, std::size_t* badO
         utf8 = bytes;
         return true;
     }
-    thread_local Converter fromGb18030("UTF-8", "GB18030");
-    return fromGb18030.Convert(bytes, utf8, badOffset);
+    thread_local Converter fromGbk("UTF-8", "GBK");
+    return fromGbk.Convert(bytes, utf8, badOffset);
 }
 
 } // namespace varkel

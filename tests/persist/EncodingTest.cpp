@@ -36,13 +36,42 @@ TEST(Gb2312, RefusesWhatTheCodePageCannotHoldInsteadOfSubstituting) {
 TEST(Gb2312, DecodingReportsTheFirstBadByte) {
     std::string out;
     std::size_t bad = 99;
-    EXPECT_FALSE(DecodeGb2312("ab\x80xy", out, &bad)); // a lone 0x80 is no character
+    EXPECT_FALSE(DecodeGb2312("ab\xFFxy", out, &bad)); // a lone 0xFF is no character
     EXPECT_EQ(bad, 2u);
     EXPECT_FALSE(DecodeGb2312("abc\xD6", out, &bad)); // truncated double byte
     EXPECT_EQ(bad, 3u);
-    // Four-byte sequences of the superset decode.
-    ASSERT_TRUE(DecodeGb2312("\x81\x30\x81\x30", out));
-    EXPECT_EQ(out, "\xC2\x80");
+    // Four-byte sequences of GB18030 and the user-defined areas have no
+    // GBK bytes to be written back as: refused, not decoded.
+    EXPECT_FALSE(DecodeGb2312("ab\x81\x30\x81\x30", out, &bad));
+    EXPECT_EQ(bad, 2u);
+    EXPECT_FALSE(DecodeGb2312("\xAA\xA1", out, &bad));
+    EXPECT_EQ(bad, 0u);
+    EXPECT_FALSE(DecodeGb2312("x\xF8\xA1", out, &bad));
+    EXPECT_EQ(bad, 1u);
+    // 0x80 is the euro sign both ways.
+    ASSERT_TRUE(DecodeGb2312("\x80", out));
+    EXPECT_EQ(out, "\xE2\x82\xAC");
+}
+
+// Every double-byte sequence the reader decodes, the writer encodes back to
+// the same bytes: a file that loads can always be saved.
+TEST(Gb2312, EveryDecodedSequenceEncodesBackToItsBytes) {
+    std::size_t decoded = 0;
+    for (int lead = 0x80; lead <= 0xFF; ++lead) {
+        for (int trail = -1; trail <= 0xFF; ++trail) {
+            std::string bytes(1, static_cast<char>(lead));
+            if (trail >= 0)
+                bytes += static_cast<char>(trail);
+            std::string text;
+            std::string back;
+            if (!DecodeGb2312(bytes, text))
+                continue;
+            ++decoded;
+            ASSERT_TRUE(EncodeGb2312(text, back)) << std::hex << lead << " " << trail;
+            ASSERT_EQ(back, bytes) << std::hex << lead << " " << trail;
+        }
+    }
+    EXPECT_GT(decoded, 21000u); // GBK's whole table, not some part of it
 }
 
 TEST(XmlEscaping, EscapesEveryAmpersandAndControlByte) {
