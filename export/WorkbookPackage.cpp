@@ -83,6 +83,11 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
         detail = "Is a directory";
         return CannotRead;
     }
+    // A FIFO or a device would block the archive reader.
+    if (!std::filesystem::is_regular_file(status)) {
+        detail = Text(Msg::FileNotAFile, {path});
+        return CannotRead;
+    }
 
     int code = 0;
     std::unique_ptr<zip_t, ArchiveCloser> archive(zip_open(path.c_str(), ZIP_RDONLY, &code));

@@ -33,8 +33,8 @@ TextPair TextPairOf(Msg id) {
         return {"文件\"{}\"不是有效的UTF-8文本（第{}字节）。",
                 "The file \"{}\" is not valid UTF-8 text (at byte {})."};
     case Msg::FileBadGb2312:
-        return {"文件\"{}\"含有GB2312代码页以外的字节（第{}字节）。",
-                "The file \"{}\" holds bytes that are not GB2312 text (at byte {})."};
+        return {"文件\"{}\"含有GB2312代码页以外的字节，保存时无法写回（第{}字节，第{}行，元素\"{}\"）。",
+                "The file \"{}\" holds bytes that are not GB2312 text and could not be saved back (at byte {}, line {}, element \"{}\")."};
     case Msg::FileTooDeep:
         return {"文件\"{}\"的元素嵌套过深（超过{}层），不是配置文件。",
                 "The file \"{}\" nests its elements too deeply (over {} levels) for a configuration file."};
@@ -48,6 +48,15 @@ TextPair TextPairOf(Msg id) {
         return {"无法保存文件\"{}\"：\"{}\"含有GB2312代码页不能保存的字符。",
                 "Cannot save the file \"{}\": \"{}\" holds characters that the GB2312 code page cannot store."};
     case Msg::FileCannotWrite: return {"无法写入文件\"{}\"：{}。", "Cannot write the file \"{}\": {}."};
+    case Msg::FileTooManyAttributes:
+        return {"文件\"{}\"第{}行的元素\"{}\"属性过多（配置文件的元素最多{}个属性）。",
+                "The file \"{}\" has an element with too many attributes at line {} (\"{}\"; a configuration element has at most {})."};
+    case Msg::FileCannotStoreBack:
+        return {"文件\"{}\"保存时无法写回：\"{}\"（第{}行）含有GB2312代码页不能保存的字符。",
+                "The file \"{}\" could not be saved back: \"{}\" (line {}) holds characters that the GB2312 code page cannot store."};
+    case Msg::FileChangedOnDisk:
+        return {"文件\"{}\"在读取后已被其他程序修改，未保存，以免丢失其修改。",
+                "The file \"{}\" changed on disk since it was read; not saved, so that the other change is not lost."};
     case Msg::FileIncomplete:
         return {"文件\"{}\"{}，不是完整的配置文件。",
                 "The file \"{}\" {}; it is not a complete configuration file."};
@@ -212,6 +221,12 @@ TextPair TextPairOf(Msg id) {
     case Msg::CliFileNotFound: return {"找不到文件: {}", "File not found: {}"};
     case Msg::CliFileIsFolder: return {"这是一个文件夹, 不是配置文件: {}", "This is a folder, not a file: {}"};
     case Msg::CliCannotRead: return {"无法读取文件 {}: {}", "Cannot read the file {}: {}"};
+    case Msg::CliNotRegularFile:
+        return {"这不是普通文件（管道、设备或套接字）, 不读取: {}",
+                "This is not a regular file (a pipe, device or socket); not read: {}"};
+    case Msg::CliChangedOnDisk:
+        return {"文件在读取后已被其他程序修改, 未写入, 以免丢失其修改: {}",
+                "The file changed on disk since it was read; not written, so that the other change is not lost: {}"};
     case Msg::CliNotAConfiguration: return {"{} 不是有效的配置文件", "{} is not a valid configuration"};
     case Msg::CliIncomplete:
         return {"{} 不是完整的配置文件: 缺少{}",

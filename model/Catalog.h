@@ -30,6 +30,9 @@ enum class Msg {
     FileBadCharReference,
     FileCannotEncode,
     FileCannotWrite,
+    FileTooManyAttributes, // {}: file, {}: line, {}: element, {}: limit
+    FileCannotStoreBack,   // {}: file, {}: element, {}: line
+    FileChangedOnDisk,     // {}: file
     FileIncomplete,
     FileLacks,
     FileNoRoot,
@@ -134,6 +137,8 @@ enum class Msg {
     CliFileNotFound,
     CliFileIsFolder,
     CliCannotRead,
+    CliNotRegularFile, // {}: path
+    CliChangedOnDisk,  // {}: path
     CliNotAConfiguration,
     CliIncomplete,
     CliFieldbusItems,

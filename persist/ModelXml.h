@@ -12,6 +12,8 @@ class Node;
 class ParamItem;
 class Project;
 class Subnet;
+struct FileIdentity;
+struct WriteGuard;
 
 // The file layout of the model's objects. Each Save writes the object as
 // the last child of the parent element; each Load reads into an object
@@ -39,9 +41,13 @@ void LoadXml(Fieldbus& fieldbus, const TiXmlElement* root);
 
 // Both true on success; on failure false, with the reason in error. A file
 // refused for its language has shown its message already and leaves error
-// empty. A failed load leaves the project as it was.
-bool SaveFile(const Project& project, const std::string& path, std::string* error = nullptr);
-bool LoadFile(Project& project, const std::string& path, std::string* error = nullptr);
+// empty. A failed load leaves the project as it was. A load gives the
+// identity of the file read; a save with a guard holding it refuses to
+// replace a file changed on disk since.
+bool SaveFile(const Project& project, const std::string& path, std::string* error = nullptr,
+              WriteGuard* guard = nullptr);
+bool LoadFile(Project& project, const std::string& path, std::string* error = nullptr,
+              FileIdentity* identity = nullptr);
 // The maker's header and the product with its language.
 void SaveHeader(const Project& project, TiXmlElement* root);
 void SaveProduct(const Project& project, TiXmlElement* root);

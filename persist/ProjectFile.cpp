@@ -1,5 +1,6 @@
 // Saving and loading a whole configuration file.
 #include "model/Catalog.h"
+#include "model/FileWrite.h"
 #include "model/Messages.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
@@ -80,9 +81,10 @@ std::string FileFault(const std::string& path, const std::string& fault) {
 
 // Reads a file as far as its language check: the root element, or nullptr
 // with the reason in err (left empty when the language message was shown).
-const TiXmlElement* ReadRoot(const std::string& path, TiXmlDocument& document, std::string& err) {
+const TiXmlElement* ReadRoot(const std::string& path, TiXmlDocument& document, std::string& err,
+                             FileIdentity* identity) {
     err.clear();
-    if (!ReadXmlFile(path, document, err))
+    if (!ReadXmlFile(path, document, err, identity))
         return nullptr;
     const TiXmlElement* root = document.FirstChildElement();
     if (!root) {
@@ -110,7 +112,8 @@ bool CheckLanguage(const TiXmlElement* root) {
     return false;
 }
 
-bool SaveFile(const Project& project, const std::string& path, std::string* error) {
+bool SaveFile(const Project& project, const std::string& path, std::string* error,
+              WriteGuard* guard) {
     std::string local;
     std::string& err = error ? *error : local;
     err.clear();
@@ -120,14 +123,16 @@ bool SaveFile(const Project& project, const std::string& path, std::string* erro
     SaveProduct(project, root);
     SaveXml(project.GetSubnet(), root);
     SaveXml(project.GetFieldbus(), root);
-    return WriteXmlFile(document, path, err);
+    return WriteXmlFile(document, path, err, guard);
 }
 
-bool LoadFile(Project& project, const std::string& path, std::string* error) {
+bool LoadFile(Project& project, const std::string& path, std::string* error,
+              FileIdentity* identity) {
     std::string local;
     std::string& err = error ? *error : local;
     TiXmlDocument document;
-    const TiXmlElement* root = ReadRoot(path, document, err);
+    FileIdentity read;
+    const TiXmlElement* root = ReadRoot(path, document, err, &read);
     if (!root)
         return false;
     if (std::string missing = MissingPart(root); !missing.empty()) {
@@ -140,6 +145,8 @@ bool LoadFile(Project& project, const std::string& path, std::string* error) {
     LoadXml(staged.GetSubnet(), root);
     LoadXml(staged.GetFieldbus(), root);
     project.TakeFrom(staged);
+    if (identity)
+        *identity = read;
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include "persist/Gb2312.h"
 #include "persist/XmlUtil.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -102,40 +104,66 @@ const TiXmlElement* FindBrokenText(const TiXmlElement* element) {
     return nullptr;
 }
 
+// The line, from 1, of a byte offset.
+std::size_t LineAt(const std::string& text, std::size_t offset) {
+    offset = std::min(offset, text.size());
+    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+}
+
+// The name of the last start tag opened before an offset, for a message.
+std::string TagBefore(const std::string& text, std::size_t offset) {
+    std::size_t at = text.rfind('<', offset == 0 ? 0 : offset - 1);
+    while (at != std::string::npos && at + 1 < text.size() &&
+           (text[at + 1] == '/' || text[at + 1] == '?' || text[at + 1] == '!'))
+        at = at == 0 ? std::string::npos : text.rfind('<', at - 1);
+    if (at == std::string::npos)
+        return "?";
+    std::size_t end = at + 1;
+    while (end < text.size() && end - at < 64 &&
+           (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_'))
+        ++end;
+    return end > at + 1 ? text.substr(at + 1, end - at - 1) : std::string("?");
+}
+
 } // namespace
 
-bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& error) {
-    auto fail = [&](Msg message, const std::string& detail = {}, const std::string& more = {}) {
-        error = Text(message, {path, detail, more});
+bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& error,
+                 FileIdentity* identity) {
+    auto fail = [&](Msg message, const std::string& detail = {}, const std::string& more = {},
+                    const std::string& last = {}) {
+        error = Text(message, {path, detail, more, last});
         return false;
     };
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return fail(Msg::FileCannotOpen, SystemReason(errno));
-    if (!S_ISREG(st.st_mode))
-        return fail(Msg::FileNotAFile);
-    if (static_cast<unsigned long long>(st.st_size) > kMaxXmlFileSize)
+    // A FIFO or a device would block the read or never end it.
+    bool notRegular = false;
+    int openErrno = 0;
+    FileIdentity opened;
+    const int fd = OpenRegularFile(path, notRegular, openErrno, &opened);
+    if (fd < 0)
+        return notRegular ? fail(Msg::FileNotAFile) : fail(Msg::FileCannotOpen, SystemReason(openErrno));
+    if (static_cast<unsigned long long>(opened.size) > kMaxXmlFileSize) {
+        ::close(fd);
         return fail(Msg::FileTooLarge);
-
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return fail(Msg::FileCannotOpen, SystemReason(errno));
+    }
     std::string bytes;
-    bytes.resize(static_cast<std::size_t>(st.st_size) + 1);
+    bytes.resize(static_cast<std::size_t>(opened.size) + 1);
     std::size_t got = 0;
+    int readErrno = 0;
     // Read one byte more than the size said, to notice a file that grew.
     while (got < bytes.size()) {
-        std::size_t n = std::fread(bytes.data() + got, 1, bytes.size() - got, file);
-        if (n == 0)
+        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            readErrno = errno;
+        if (n <= 0)
             break;
-        got += n;
+        got += static_cast<std::size_t>(n);
     }
-    bool readError = std::ferror(file) != 0;
-    int readErrno = errno;
-    std::fclose(file);
-    if (readError)
+    ::close(fd);
+    if (readErrno != 0)
         return fail(Msg::FileReadFailed, SystemReason(readErrno));
-    if (got > kMaxXmlFileSize)
+    if (got > kMaxXmlFileSize || got > static_cast<std::size_t>(opened.size))
         return fail(Msg::FileTooLarge);
     bytes.resize(got);
     if (bytes.empty())
@@ -154,11 +182,16 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
         if (!IsValidUtf8(text, &bad))
             return fail(Msg::FileBadUtf8, std::to_string(bad));
     } else if (!DecodeGb2312(bytes, text, &bad)) {
-        return fail(Msg::FileBadGb2312, std::to_string(bad));
+        return fail(Msg::FileBadGb2312, std::to_string(bad), std::to_string(LineAt(bytes, bad)),
+                    TagBefore(bytes, bad));
     }
 
     if (NestingDepth(text, kMaxXmlDepth) > kMaxXmlDepth)
         return fail(Msg::FileTooDeep, std::to_string(kMaxXmlDepth));
+    // Every element of the format carries its one Value attribute.
+    if (std::size_t at = FindCrowdedTag(text, kMaxXmlAttributes); at != std::string::npos)
+        return fail(Msg::FileTooManyAttributes, std::to_string(LineAt(text, at)),
+                    TagBefore(text, at + 1), std::to_string(kMaxXmlAttributes));
 
     // The text is UTF-8 now, whatever the declaration says; only the UTF-8
     // mode turns a character reference such as &#x6CF5; into the whole
@@ -173,10 +206,19 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     if (const TiXmlElement* bad =
             hasReference ? FindBrokenText(document.FirstChildElement()) : nullptr)
         return fail(Msg::FileBadCharReference, std::to_string(bad->Row()));
+    // What loads must save again: a character the code page cannot store
+    // (written as a reference, or in a UTF-8 file) is refused now rather
+    // than at every later save.
+    for (const TiXmlElement* e = document.FirstChildElement(); e; e = e->NextSiblingElement())
+        if (const TiXmlElement* bad = FindUnencodable(e))
+            return fail(Msg::FileCannotStoreBack, DescribeElement(bad), std::to_string(bad->Row()));
+    if (identity)
+        *identity = opened;
     return true;
 }
 
-bool WriteXmlFile(const TiXmlDocument& document, const std::string& path, std::string& error) {
+bool WriteXmlFile(const TiXmlDocument& document, const std::string& path, std::string& error,
+                  WriteGuard* guard) {
     std::string bytes;
     if (!EncodeGb2312(PrintXml(document), bytes)) {
         std::string where;
@@ -189,8 +231,9 @@ bool WriteXmlFile(const TiXmlDocument& document, const std::string& path, std::s
         return false;
     }
     std::string reason;
-    if (!WriteFileAtomically(path, bytes, reason)) {
-        error = Text(Msg::FileCannotWrite, {path, reason});
+    if (!WriteFileAtomically(path, bytes, reason, guard)) {
+        error = Text(guard && guard->changedOnDisk ? Msg::FileChangedOnDisk : Msg::FileCannotWrite,
+                     {path, reason});
         return false;
     }
     return true;

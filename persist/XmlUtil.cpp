@@ -152,6 +152,13 @@ class DepthReader {
 public:
     explicit DepthReader(const std::string& text) : text_(text), n_(text.size()) {}
 
+    // The offset of the first start tag with more than limit attributes.
+    std::size_t FindCrowded(std::size_t limit) {
+        attributeLimit_ = limit;
+        Measure(static_cast<std::size_t>(-2));
+        return crowdedAt_;
+    }
+
     std::size_t Measure(std::size_t limit) {
         std::size_t depth = 0;
         std::size_t deepest = 0;
@@ -169,6 +176,7 @@ public:
                     --depth;
                 SkipPast(">", 2);
             } else if (i_ + 1 < n_ && IsNameStart(text_[i_ + 1])) {
+                tagAt_ = i_;
                 ++depth;
                 if (depth > deepest) {
                     deepest = depth;
@@ -179,6 +187,8 @@ public:
                 bool empty = false;
                 if (!ReadStartTag(empty))
                     break;
+                if (crowdedAt_ != std::string::npos)
+                    return deepest;
                 if (empty)
                     --depth;
             } else {
@@ -294,7 +304,11 @@ private:
         SkipBlanks();
         if (!ReadName())
             return false;
-        for (;;) {
+        for (std::size_t attributes = 0;; ++attributes) {
+            if (attributes > attributeLimit_) {
+                crowdedAt_ = tagAt_;
+                return true;
+            }
             SkipBlanks();
             if (i_ >= n_)
                 return false;
@@ -337,12 +351,19 @@ private:
     const std::string& text_;
     const std::size_t n_;
     std::size_t i_ = 0;
+    std::size_t tagAt_ = 0;
+    std::size_t attributeLimit_ = static_cast<std::size_t>(-1);
+    std::size_t crowdedAt_ = std::string::npos;
 };
 
 } // namespace
 
 std::size_t NestingDepth(const std::string& text, std::size_t limit) {
     return DepthReader(text).Measure(limit);
+}
+
+std::size_t FindCrowdedTag(const std::string& text, std::size_t limit) {
+    return DepthReader(text).FindCrowded(limit);
 }
 
 } // namespace varkel

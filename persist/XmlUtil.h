@@ -39,4 +39,9 @@ std::string PrintXml(const TiXmlDocument& document);
 // measured before it is parsed.
 std::size_t NestingDepth(const std::string& text, std::size_t limit);
 
+// The offset of the first start tag holding more than limit attributes, or
+// npos. The parser's attribute handling takes time growing with the square
+// of their number, so this too is measured before parsing.
+std::size_t FindCrowdedTag(const std::string& text, std::size_t limit);
+
 } // namespace varkel

@@ -180,7 +180,7 @@ TEST_F(LoadFaults, MalformedFilesAreRefused) {
                                           "10",
                                           6)),
                   "NUL byte");
-    ExpectRefused(ReplaceOnce(good_, "TRX10", "TRX\x80\x80"), "bytes outside the code page");
+    ExpectRefused(ReplaceOnce(good_, "TRX10", "TRX\xFF\xFF"), "bytes outside the code page");
 }
 
 TEST_F(LoadFaults, FilesLackingWhatAConfigurationNeedsAreRefused) {
