@@ -8,6 +8,7 @@
 #include "cli/Target.h"
 #include "model/Catalog.h"
 #include "model/CommitRules.h"
+#include "model/FileWrite.h"
 #include "model/FunctionCode.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
@@ -41,7 +42,8 @@ int RunNew(const std::string& out, bool universal) {
 
 int RunAutoMap(const std::string& file, const std::string& out) {
     auto project = std::make_unique<Project>();
-    if (int code = LoadConfiguration(file, *project))
+    FileIdentity readAs;
+    if (int code = LoadConfiguration(file, *project, &readAs))
         return code;
     if (project->GetSubnet().GetProtocolType() != ProtocolType::ModbusMaster) {
         PrintError(Text(Msg::CliAutoMapMasterOnly));
@@ -53,14 +55,18 @@ int RunAutoMap(const std::string& file, const std::string& out) {
     // An overflow is reported by the mapping itself; the addresses it wrote
     // are kept and saved all the same.
     const int fits = project->AutoMap();
-    if (int code = SaveConfiguration(*project, target))
+    // Written in place, the file must still be the one read.
+    FileIdentity targetNow;
+    const bool inPlace = target == file || (IdentifyFile(target, targetNow) && targetNow == readAs);
+    if (int code = SaveConfiguration(*project, target, inPlace ? &readAs : nullptr))
         return code;
     return fits == 1 ? 0 : static_cast<int>(MappingOverflow);
 }
 
 int RunAddNode(const std::string& file) {
     auto project = std::make_unique<Project>();
-    if (int code = LoadConfiguration(file, *project))
+    FileIdentity readAs;
+    if (int code = LoadConfiguration(file, *project, &readAs))
         return code;
     Subnet& subnet = project->GetSubnet();
     if (subnet.GetProtocolType() == ProtocolType::Universal) {
@@ -78,7 +84,7 @@ int RunAddNode(const std::string& file) {
         PrintError(Text(Msg::CliNodeNotAdded));
         return kExitUsage;
     }
-    if (int code = SaveConfiguration(*project, file))
+    if (int code = SaveConfiguration(*project, file, &readAs))
         return code;
     PrintLine(node->GetName());
     return 0;
@@ -86,7 +92,8 @@ int RunAddNode(const std::string& file) {
 
 int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
     auto project = std::make_unique<Project>();
-    if (int code = LoadConfiguration(file, *project))
+    FileIdentity readAs;
+    if (int code = LoadConfiguration(file, *project, &readAs))
         return code;
     Subnet& subnet = project->GetSubnet();
     Node* node = subnet.GetNodeAt(nodeIndex);
@@ -112,7 +119,7 @@ int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
         PrintError(Text(Msg::CliCommandNotAdded));
         return kExitUsage;
     }
-    if (int code = SaveConfiguration(*project, file))
+    if (int code = SaveConfiguration(*project, file, &readAs))
         return code;
     PrintLine(
         FillPlaceholders("{} #{} {}", {node->GetName(), std::to_string(node->GetCommandCount() - 1),
@@ -123,7 +130,8 @@ int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
 int RunSet(const std::string& file, const std::string& targetText, const std::string& rowText,
            const std::string& value) {
     auto project = std::make_unique<Project>();
-    if (int code = LoadConfiguration(file, *project))
+    FileIdentity readAs;
+    if (int code = LoadConfiguration(file, *project, &readAs))
         return code;
     TreeEntry entry;
     std::string error;
@@ -165,7 +173,7 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
         return result.code;
     }
     if (result.changed) {
-        if (int code = SaveConfiguration(*project, file))
+        if (int code = SaveConfiguration(*project, file, &readAs))
             return code;
     }
     PrintLine(result.storedValue);

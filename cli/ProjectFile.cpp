@@ -3,13 +3,13 @@
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
 #include "model/Catalog.h"
+#include "model/FileWrite.h"
 #include "model/Project.h"
 #include "persist/ModelXml.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -24,7 +24,7 @@ std::string ParentFolder(const std::string& path) {
 
 } // namespace
 
-int LoadConfiguration(const std::string& path, Project& project) {
+int LoadConfiguration(const std::string& path, Project& project, FileIdentity* identity) {
     std::error_code ec;
     if (!fs::exists(path, ec)) {
         PrintError(Text(Msg::CliFileNotFound, {path}));
@@ -35,14 +35,19 @@ int LoadConfiguration(const std::string& path, Project& project) {
         return kExitNoInput;
     }
     {
-        std::ifstream probe(path, std::ios::binary);
-        if (!probe) {
-            PrintError(Text(Msg::CliCannotRead, {path, std::strerror(errno)}));
+        // Opened without blocking: a FIFO must be refused, not waited on.
+        bool notRegular = false;
+        int err = 0;
+        int fd = OpenRegularFile(path, notRegular, err);
+        if (fd < 0) {
+            PrintError(notRegular ? Text(Msg::CliNotRegularFile, {path})
+                                  : Text(Msg::CliCannotRead, {path, SystemReason(err)}));
             return kExitNoInput;
         }
+        ::close(fd);
     }
     std::string error;
-    if (!LoadFile(project, path, &error)) {
+    if (!LoadFile(project, path, &error, identity)) {
         std::string text = Text(Msg::CliNotAConfiguration, {path});
         if (!error.empty())
             text += ": " + error;
@@ -99,19 +104,21 @@ int CheckWritable(const std::string& path) {
     return 0;
 }
 
-int SaveConfiguration(Project& project, const std::string& target) {
-    // The file layer writes beside the target and renames, through links.
-    std::error_code ec;
-    std::string path = target;
-    if (fs::is_symlink(target, ec)) {
-        fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec)
-            path = resolved.string();
-    }
+int SaveConfiguration(Project& project, const std::string& target, const FileIdentity* readAs) {
+    // The file layer writes beside the target and renames, through links,
+    // also to a link's target still to be created.
+    const std::string path = FollowLinks(target);
     if (int code = CheckWritable(path))
         return code;
     std::string error;
-    if (!SaveFile(project, target, &error)) {
+    WriteGuard guard;
+    if (readAs)
+        guard.expected = *readAs;
+    if (!SaveFile(project, target, &error, &guard)) {
+        if (guard.changedOnDisk) {
+            PrintError(Text(Msg::CliChangedOnDisk, {target}));
+            return kExitCantWrite;
+        }
         std::string text = Text(Msg::CliCannotWrite, {path});
         if (!error.empty())
             text += ": " + error;

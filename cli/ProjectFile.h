@@ -3,14 +3,18 @@
 
 namespace varkel {
 class Project;
+struct FileIdentity;
 }
 
 namespace varkel::cli {
 
 // Loads a configuration file into a freshly constructed project. Returns 0,
-// or after printing the reason 66 (missing or unreadable) or 65 (not a
-// configuration: unparsable, foreign language, parts missing).
-int LoadConfiguration(const std::string& path, Project& project);
+// or after printing the reason 66 (missing, unreadable, a folder or any other
+// file that is not a regular one) or 65 (not a configuration: unparsable,
+// foreign language, parts missing). identity (when given) receives the
+// identity of the file read, for SaveConfiguration's check.
+int LoadConfiguration(const std::string& path, Project& project,
+                      FileIdentity* identity = nullptr);
 
 // What is missing from a loaded configuration, or empty when it is whole.
 std::string MissingParts(const Project& project);
@@ -21,7 +25,10 @@ int CheckWritable(const std::string& path);
 
 // Writes the configuration to a temporary file beside the path and renames
 // it over the path only when complete, so that a failure leaves whatever was
-// there untouched. Returns 0, or 73 after printing the reason.
-int SaveConfiguration(Project& project, const std::string& path);
+// there untouched. With readAs, the file must still be the one read
+// (device, inode, size, modification time) when the new one replaces it.
+// Returns 0, or 73 after printing the reason.
+int SaveConfiguration(Project& project, const std::string& path,
+                      const FileIdentity* readAs = nullptr);
 
 } // namespace varkel::cli
