@@ -235,6 +235,51 @@ TEST_F(CliTest, InputsThatAreNotConfigurations) {
     EXPECT_NE(foreignZh.err.find("配置文件语言与当前软件不匹配!"), std::string::npos);
 }
 
+// A FIFO would block the read for ever: every command that reads a file
+// refuses it (66) before opening it, as it does a folder.
+TEST_F(CliTest, SpecialFilesAreRefusedWithoutWaiting) {
+    const std::string file = MasterFile();
+    ASSERT_EQ(::mkfifo(File("pipe.xml").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink(File("pipe.xml").c_str(), File("to-pipe.xml").c_str()), 0);
+    for (const std::string& special : {File("pipe.xml"), File("to-pipe.xml"),
+                                       std::string("/dev/null")}) {
+        SCOPED_TRACE(special);
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"show", special}, {"check", special},
+              {"set", special, "subnet", "1", "9600"}, {"automap", special},
+              {"add-node", special}, {"diff", file, special}, {"map", special},
+              {"export", special, "-o", File("out.xlsx")}}) {
+            CliOutput result = Cli(args);
+            EXPECT_EQ(result.status, 66) << args[0] << ": " << result.err;
+            EXPECT_NE(result.err.find("not a regular file"), std::string::npos) << result.err;
+        }
+        CliOutput zh = CliZh({"show", special});
+        EXPECT_EQ(zh.status, 66);
+        EXPECT_NE(zh.err.find("不是普通文件"), std::string::npos) << zh.err;
+        // A template that is no regular file is refused too.
+        CliOutput workbook = Cli({"export", file, "-o", File("out.xlsx"), "--template", special});
+        EXPECT_EQ(workbook.status, 66) << workbook.err;
+        EXPECT_FALSE(FileExists(File("out.xlsx")));
+    }
+}
+
+// "new -o link" with the link's target still to be made creates the target
+// through the link; the link stays.
+TEST_F(CliTest, ADanglingOutputLinkGetsItsTarget) {
+    ::mkdir(File("real").c_str(), 0700);
+    ASSERT_EQ(::symlink("real/made.xml", File("link.xml").c_str()), 0);
+    CliOutput made = Cli({"new", "-o", File("link.xml")});
+    ASSERT_EQ(made.status, 0) << made.err;
+    struct stat st {};
+    ASSERT_EQ(::lstat(File("link.xml").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    ASSERT_EQ(::lstat(File("real/made.xml").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode));
+    EXPECT_EQ(Cli({"set", File("link.xml"), "subnet", "1", "9600"}).status, 0);
+    ASSERT_EQ(::lstat(File("link.xml").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
 TEST_F(CliTest, ShowListsTheTree) {
     std::string file = MasterFile();
     CliOutput shown = Cli({"show", file});
