@@ -5,11 +5,11 @@
 #include "model/CommitRules.h"
 #include "model/FunctionCode.h"
 #include "model/MessageRecorder.h"
+#include "model/Node.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 
 #include <algorithm>
-#include <set>
 #include <utility>
 
 namespace varkel::cli {
@@ -100,6 +100,19 @@ std::pair<int, int> SharedBits(const MemoryCounts& a, BitSpan spanA, const Memor
     return {first, last};
 }
 
+// Whether the commands share any bit, for pairs only counted: stops at the
+// first shared one.
+bool ShareAnyBit(const MemoryCounts& a, BitSpan spanA, const MemoryCounts& b, BitSpan spanB) {
+    if (spanA.first < 0 || spanB.first < 0 || spanA.first > spanB.last ||
+        spanB.first > spanA.last)
+        return false;
+    const int end = std::min(spanA.last, spanB.last);
+    for (int bit = std::max(spanA.first, spanB.first); bit <= end; ++bit)
+        if (a[static_cast<std::size_t>(bit)] > 0 && b[static_cast<std::size_t>(bit)] > 0)
+            return true;
+    return false;
+}
+
 bool Overflows(const MemoryCounts& counts) {
     for (int bit = kMemoryDataBits; bit < kMemoryBits; ++bit)
         if (counts[static_cast<std::size_t>(bit)] != 0)
@@ -183,22 +196,48 @@ CheckReport CheckConfiguration(Project& project) {
             bits.push_back(std::move(entry));
         }
     }
-    std::set<std::pair<std::size_t, std::size_t>> reported;
+    // A node beyond the gateway's limit, as the download refuses it.
+    if (node && node->GetCommandCount() > kMaxCommands)
+        out.push_back({OutOfRange, node->GetName(),
+                       Text(Msg::CliTooManyCommands, {std::to_string(node->GetCommandCount()),
+                                                      std::to_string(kMaxCommands)})});
+
+    // Thousands of copies of a command conflict in millions of pairs: they
+    // are counted, and only the first are listed.
+    constexpr std::size_t kListedPairs = 100;
+    std::size_t pairs = 0;
+    auto conflict = [&](Problem problem) {
+        if (pairs++ < kListedPairs)
+            out.push_back(std::move(problem));
+    };
+    const std::size_t n = bits.size();
+    std::vector<bool> reported(n * n, false);
     std::vector<Problem> overflows;
-    for (std::size_t i = 0; i < bits.size(); ++i) {
-        for (std::size_t j = i + 1; j < bits.size(); ++j) {
+    for (std::size_t i = 0; i < n; ++i) {
+        for (std::size_t j = i + 1; j < n; ++j) {
             for (int memory = 0; memory < 2; ++memory) {
+                if (pairs >= kListedPairs) {
+                    // Past the listed ones only the count matters.
+                    if (memory == 0 ? ShareAnyBit(bits[i].input, bits[i].inputSpan,
+                                                  bits[j].input, bits[j].inputSpan)
+                                    : ShareAnyBit(bits[i].output, bits[i].outputSpan,
+                                                  bits[j].output, bits[j].outputSpan)) {
+                        reported[i * n + j] = true;
+                        ++pairs;
+                    }
+                    continue;
+                }
                 auto shared = memory == 0 ? SharedBits(bits[i].input, bits[i].inputSpan,
                                                        bits[j].input, bits[j].inputSpan)
                                           : SharedBits(bits[i].output, bits[i].outputSpan,
                                                        bits[j].output, bits[j].outputSpan);
                 if (shared.first < 0)
                     continue;
-                reported.insert({i, j});
-                out.push_back({MappingConflict, bits[i].label + " <> " + bits[j].label,
-                               FillPlaceholders(memory == 0 ? Text(Msg::CliInputBits)
-                                                            : Text(Msg::CliOutputBits),
-                                                {BitRange(shared)})});
+                reported[i * n + j] = true;
+                conflict({MappingConflict, bits[i].label + " <> " + bits[j].label,
+                          FillPlaceholders(memory == 0 ? Text(Msg::CliInputBits)
+                                                       : Text(Msg::CliOutputBits),
+                                           {BitRange(shared)})});
             }
         }
         if (bits[i].overflows)
@@ -209,11 +248,15 @@ CheckReport CheckConfiguration(Project& project) {
     out.insert(out.end(), overflows.begin(), overflows.end());
 
     // The node's pairwise check also compares ranges beyond the memory.
-    for (std::size_t i = 0; i < bits.size(); ++i)
-        for (std::size_t j = i + 1; j < bits.size(); ++j)
-            if (!reported.count({i, j}) && PairConflicts(bits[i].range, bits[j].range))
-                out.push_back({MappingConflict, bits[i].label + " <> " + bits[j].label,
-                               Text(Msg::CliRangesOverlap)});
+    for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t j = i + 1; j < n; ++j)
+            if (!reported[i * n + j] && PairConflicts(bits[i].range, bits[j].range))
+                conflict({MappingConflict, bits[i].label + " <> " + bits[j].label,
+                          Text(Msg::CliRangesOverlap)});
+    if (pairs > kListedPairs)
+        out.push_back({MappingConflict, node->GetName(),
+                       Text(Msg::CliConflictsSummary,
+                            {std::to_string(pairs), std::to_string(kListedPairs)})});
 
     // Values the editor would refuse: the download stops at them after its
     // own checks.

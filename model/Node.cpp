@@ -99,6 +99,11 @@ void Node::FillGrid(GridSink& grid) {
 }
 
 int Node::Validate() const {
+    // A hand-edited file can hold more commands than the gateway keeps.
+    if (static_cast<int>(commands_.size()) > kMaxCommands) {
+        ShowMessage(LocalText(1001));
+        return OutOfRange;
+    }
     if (ParamItem* address = GetItem(0); address && address->GetValue().empty()) {
         ShowMessage(LocalText(5018) + "\r\n\"" + address->GetName() + "\"");
         return ItemEmpty;

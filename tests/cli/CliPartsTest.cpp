@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 
 namespace varkel::cli {
@@ -93,6 +94,53 @@ TEST_F(CliPartsTest, CheckCodeFollowsTheDownloadOrder) {
     CheckReport none = CheckConfiguration(*clean);
     EXPECT_EQ(none.code, Success);
     EXPECT_TRUE(none.problems.empty());
+}
+
+// A hand-made node beyond the gateway's 48 commands: the download's first
+// check refuses it (8, as the editor's limit), the check lists it, and the
+// thousands of pairs such copies conflict in are counted, not all listed.
+TEST_F(CliPartsTest, CheckReportsTheCommandLimitAndSummarisesConflicts) {
+    for (int i = 0; i < 60; ++i)
+        AddCommand(*project, 2, "1", "0000H");
+    CheckReport report = CheckConfiguration(*project);
+    EXPECT_EQ(report.code, OutOfRange);
+    int limit = 0;
+    int conflicts = 0;
+    std::string summary;
+    for (const Problem& p : report.problems) {
+        if (p.code == OutOfRange) {
+            ++limit;
+            EXPECT_NE(p.what.find("60 commands"), std::string::npos) << p.what;
+            EXPECT_NE(p.what.find("48"), std::string::npos) << p.what;
+        }
+        if (p.code == MappingConflict) {
+            ++conflicts;
+            if (p.what.find("in all") != std::string::npos)
+                summary = p.what;
+        }
+    }
+    EXPECT_EQ(limit, 1);
+    EXPECT_EQ(conflicts, 101); // the first 100 pairs and the count
+    EXPECT_NE(summary.find("1770 pairs"), std::string::npos) << summary; // 60 * 59 / 2
+    EXPECT_EQ(report.problems.back().what, summary);
+
+    // At the limit itself nothing is said about the count, and 100 pairs
+    // are listed without a summary.
+    std::unique_ptr<Project> full = std::make_unique<Project>();
+    for (int i = 0; i < 48; ++i) {
+        char mapping[8];
+        std::snprintf(mapping, sizeof mapping, "%04XH", i < 14 ? 0 : 0x10 + 2 * i);
+        AddCommand(*full, 2, "1", mapping);
+    }
+    CheckReport fine = CheckConfiguration(*full);
+    EXPECT_EQ(fine.code, MappingConflict);
+    int pairs = 0;
+    for (const Problem& p : fine.problems) {
+        EXPECT_NE(p.code, OutOfRange);
+        EXPECT_EQ(p.what.find("in all"), std::string::npos) << p.what;
+        pairs += p.code == MappingConflict;
+    }
+    EXPECT_EQ(pairs, 91); // 14 * 13 / 2
 }
 
 TEST_F(CliPartsTest, DiffNamesEachDifferingField) {
