@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QSettings>
 
 namespace varkel {
@@ -24,7 +25,34 @@ std::string FileSystemPath(const QString& path) {
 }
 } // namespace
 
-CDovelDoc::CDovelDoc(CConfigApp& app, QObject* parent) : QObject(parent), app_(app) {}
+CDovelDoc::CDovelDoc(CConfigApp& app, QObject* parent)
+    : QObject(parent), app_(app), watcher_(new QFileSystemWatcher(this)) {
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, &CDovelDoc::OnFileChanged);
+}
+
+void CDovelDoc::Watch(const QString& path) {
+    if (!watcher_->files().isEmpty())
+        watcher_->removePaths(watcher_->files());
+    warnedAbout_.reset();
+    if (!path.isEmpty())
+        watcher_->addPath(path);
+}
+
+void CDovelDoc::OnFileChanged(const QString& path) {
+    if (path != path_ || !onDisk_)
+        return;
+    // A file replaced by a rename is no longer watched under its name.
+    if (!watcher_->files().contains(path) && QFileInfo::exists(path))
+        watcher_->addPath(path);
+    FileIdentity now;
+    const bool present = IdentifyFile(FileSystemPath(path), now);
+    if (present && now == *onDisk_)
+        return; // this document's own save
+    if (present && warnedAbout_ && now == *warnedAbout_)
+        return;
+    warnedAbout_ = present ? now : FileIdentity{};
+    ShowMessage(Text(Msg::FileChangedWarning, {path.toStdString()}));
+}
 
 QString CDovelDoc::FileFilter() {
     return tr("XML File(*.xml)");
@@ -46,6 +74,8 @@ bool CDovelDoc::OnNewDocument() {
             frame_->setWindowTitle(app_.DeviceCaption());
         }
         path_.clear();
+        onDisk_.reset();
+        Watch(QString());
         app_.SetModified(false);
         if (frame_)
             frame_->Controller()->ForgetHistory();
@@ -57,7 +87,8 @@ bool CDovelDoc::OnNewDocument() {
 
 bool CDovelDoc::OnOpenDocument(const QString& path) {
     std::string error;
-    if (!LoadFile(app_.GetProject(), FileSystemPath(path), &error)) {
+    FileIdentity read;
+    if (!LoadFile(app_.GetProject(), FileSystemPath(path), &error, &read)) {
         // A refused language has been reported by the load itself.
         // The reason names the file and the fault.
         if (!error.empty())
@@ -74,6 +105,8 @@ bool CDovelDoc::OnOpenDocument(const QString& path) {
     if (frame_)
         frame_->Controller()->ForgetHistory();
     path_ = path;
+    onDisk_ = read;
+    Watch(path);
     if (frame_)
         frame_->setWindowTitle(path);
     AfterReplace();
@@ -83,7 +116,20 @@ bool CDovelDoc::OnOpenDocument(const QString& path) {
 
 bool CDovelDoc::OnSaveDocument(const QString& path) {
     std::string error;
-    if (!SaveFile(app_.GetProject(), FileSystemPath(path), &error)) {
+    // Saving over the file it came from must not lose another program's
+    // change made since: the user decides.
+    WriteGuard guard;
+    if (onDisk_ && path == path_)
+        guard.expected = *onDisk_;
+    bool saved = SaveFile(app_.GetProject(), FileSystemPath(path), &error, &guard);
+    if (!saved && guard.changedOnDisk) {
+        if (AskQuestion(Text(Msg::FileChangedAskOverwrite, {path.toStdString()}), Buttons::YesNo) !=
+            Answer::Yes)
+            return false;
+        guard.expected.reset();
+        saved = SaveFile(app_.GetProject(), FileSystemPath(path), &error, &guard);
+    }
+    if (!saved) {
         // Nothing is marked saved: the changes must not look safe when they
         // are not.
         ShowMessage(!error.empty() ? error : Text(Msg::GuiCannotSave, {path.toStdString()}));
@@ -93,6 +139,8 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
     if (frame_)
         frame_->Controller()->MarkSaved();
     path_ = path;
+    onDisk_ = guard.written;
+    Watch(path);
     if (frame_)
         frame_->setWindowTitle(path);
     AddRecentFile(path);

@@ -1,7 +1,11 @@
 #pragma once
+#include "model/FileWrite.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+class QFileSystemWatcher;
 
 namespace varkel {
 
@@ -48,11 +52,19 @@ private:
     void AddRecentFile(const QString& path);
     void RemoveRecentFile(const QString& path);
     void AfterReplace();
+    // Follows the file on disk, so that another program's change is noticed.
+    void Watch(const QString& path);
+    void OnFileChanged(const QString& path);
 
     CConfigApp& app_;
     CMainFrame* frame_ = nullptr;
     QString path_;
     int newCount_ = 0;
+    // The file as last opened or saved here, when path_ names one.
+    std::optional<FileIdentity> onDisk_;
+    // The change last warned about, so that one change warns once.
+    std::optional<FileIdentity> warnedAbout_;
+    QFileSystemWatcher* watcher_ = nullptr;
 };
 
 } // namespace varkel

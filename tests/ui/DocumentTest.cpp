@@ -221,6 +221,47 @@ private slots:
         QCOMPARE(messages.messages.size(), size_t(2));
     }
 
+    // Another program's change to the open file is warned about when it
+    // happens, and Save asks before overwriting it; the document's own save
+    // warns of nothing.
+    void AChangeOnDiskIsWarnedAboutAndSaveAsks() {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        Window w(2);
+        const QString path = dir.filePath(QStringLiteral("plant.xml"));
+        dialogs.saveNames << path;
+        QVERIFY(w.doc.FileSave());
+        w.AddNode();
+        QVERIFY(w.doc.FileSave());
+        QTest::qWait(300);
+        QVERIFY(messages.messages.empty());
+        QVERIFY(messages.questions.empty());
+
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("<!-- theirs -->\r\n");
+        }
+        const QByteArray theirs = ReadAll(path);
+        QTRY_COMPARE(messages.messages.size(), size_t(1));
+        QVERIFY(QString::fromStdString(messages.messages[0]).contains(QLatin1String("changed on disk")));
+
+        w.app.SetModified(true);
+        messages.answers = {Answer::No};
+        QVERIFY(!w.doc.FileSave());
+        QCOMPARE(messages.questions.size(), size_t(1));
+        QVERIFY(QString::fromStdString(messages.questions[0]).contains(QLatin1String("Overwrite")));
+        QCOMPARE(ReadAll(path), theirs);
+        QVERIFY(w.app.GetModified());
+
+        messages.answers = {Answer::Yes};
+        QVERIFY(w.doc.FileSave());
+        QVERIFY(!ReadAll(path).contains("theirs"));
+        QTest::qWait(300);
+        QCOMPARE(messages.messages.size(), size_t(1)); // no warning for its own save
+    }
+
     void FailedOpenSaysWhyAndChangesNothing() {
         QTemporaryDir dir;
         ScriptedDialogs dialogs;
