@@ -54,6 +54,12 @@ TextPair TextPairOf(Msg id) {
     case Msg::FileCannotStoreBack:
         return {"文件\"{}\"保存时无法写回：\"{}\"（第{}行）含有GB2312代码页不能保存的字符。",
                 "The file \"{}\" could not be saved back: \"{}\" (line {}) holds characters that the GB2312 code page cannot store."};
+    case Msg::FileChangedAskOverwrite:
+        return {"文件\"{}\"在打开后已被其他程序修改。\r\n覆盖其修改并保存（是），还是取消保存（否）？",
+                "The file \"{}\" changed on disk since it was opened.\r\nOverwrite the other change and save (Yes), or cancel the save (No)?"};
+    case Msg::FileChangedWarning:
+        return {"文件\"{}\"已被其他程序修改；保存时将询问是否覆盖。",
+                "The file \"{}\" was changed on disk by another program; saving will ask before overwriting it."};
     case Msg::FileChangedOnDisk:
         return {"文件\"{}\"在读取后已被其他程序修改，未保存，以免丢失其修改。",
                 "The file \"{}\" changed on disk since it was read; not saved, so that the other change is not lost."};
@@ -124,8 +130,8 @@ TextPair TextPairOf(Msg id) {
         return {"Varkel 网关配置工具的命令行界面: 不打开窗口完成配置工具的每项工作。",
                 "Varkel gateway configuration from the command line: every job of the configuration tool without a window."};
     case Msg::CliFooter:
-        return {"退出状态: 0 成功; 1 diff 发现差异; 3-11, 13 结果代码 (与网关操作相同); 14 probe 有命令未返回数据; 64 用法错误或拒绝的编辑; 65 输入不是有效配置; 66 输入文件缺失或不可读; 73 无法写入输出。失败时不写入任何文件。详见 docs/cli.md。",
-                "Exit status: 0 success; 1 diff found differences; 3-11, 13 the result code of the operation; 14 probe: a command returned no data; 64 usage error or refused edit; 65 input is not a valid configuration; 66 input file missing or unreadable; 73 output cannot be written. Nothing is written on failure. See docs/cli.md."};
+        return {"退出状态: 0 成功; 1 diff 发现差异; 3-11, 13 结果代码 (与网关操作相同); 14 probe 有命令未返回数据; 64 用法错误或拒绝的编辑; 65 输入不是有效配置; 66 输入文件缺失、不可读或不是普通文件; 73 无法写入输出, 或文件在读取后已被修改。失败时不写入任何文件。详见 docs/cli.md。",
+                "Exit status: 0 success; 1 diff found differences; 3-11, 13 the result code of the operation; 14 probe: a command returned no data; 64 usage error or refused edit; 65 input is not a valid configuration; 66 input file missing, unreadable or not a regular file; 73 output cannot be written, or the file changed on disk since it was read. Nothing is written on failure. See docs/cli.md."};
     case Msg::CliVersionHelp: return {"显示版本并退出", "Print the version and exit"};
     case Msg::CliLangHelp:
         return {"文本语言: zh (中文, 默认) 或 en (英文)",
@@ -224,6 +230,10 @@ TextPair TextPairOf(Msg id) {
     case Msg::CliNotRegularFile:
         return {"这不是普通文件（管道、设备或套接字）, 不读取: {}",
                 "This is not a regular file (a pipe, device or socket); not read: {}"};
+    case Msg::CliTooManyCommands:
+        return {"命令数{}超过网关的上限{}", "{} commands, over the gateway's limit of {}"};
+    case Msg::CliConflictsSummary:
+        return {"共{}对命令映射地址冲突, 只列出前{}对", "{} pairs of commands conflict in all; the first {} are listed"};
     case Msg::CliChangedOnDisk:
         return {"文件在读取后已被其他程序修改, 未写入, 以免丢失其修改: {}",
                 "The file changed on disk since it was read; not written, so that the other change is not lost: {}"};

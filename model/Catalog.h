@@ -33,6 +33,8 @@ enum class Msg {
     FileTooManyAttributes, // {}: file, {}: line, {}: element, {}: limit
     FileCannotStoreBack,   // {}: file, {}: element, {}: line
     FileChangedOnDisk,     // {}: file
+    FileChangedAskOverwrite, // {}: file
+    FileChangedWarning,      // {}: file
     FileIncomplete,
     FileLacks,
     FileNoRoot,
@@ -139,6 +141,8 @@ enum class Msg {
     CliCannotRead,
     CliNotRegularFile, // {}: path
     CliChangedOnDisk,  // {}: path
+    CliTooManyCommands,   // {}: commands held, {}: limit
+    CliConflictsSummary,  // {}: pairs in all, {}: pairs listed
     CliNotAConfiguration,
     CliIncomplete,
     CliFieldbusItems,
