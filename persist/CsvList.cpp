@@ -27,6 +27,11 @@ CommandTable::Status Slurp(const std::string& path, std::string& bytes, std::str
                                                                   : "No such file or directory")});
         return CommandTable::Missing;
     }
+    // A FIFO or a device would block the read.
+    if (!std::filesystem::is_regular_file(status)) {
+        error = Text(Msg::FileNotAFile, {path});
+        return CommandTable::Missing;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = Text(Msg::ListMissing, {path, "cannot open"});

@@ -4,6 +4,7 @@
 #include "model/MessageRecorder.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
+#include "persist/CsvList.h"
 #include "persist/Gb2312.h"
 #include "persist/ModelXml.h"
 
@@ -157,6 +158,11 @@ TEST_F(FileKinds, AnythingButARegularFileIsRefusedWithoutWaiting) {
         EXPECT_LT(OpenRegularFile(path, notRegular, err), 0);
         EXPECT_TRUE(notRegular) << path;
     }
+    // A command list is refused the same way.
+    CommandTable table;
+    std::string listError;
+    EXPECT_EQ(CsvList::ReadFile(fifo, table, listError), CommandTable::Missing);
+    EXPECT_NE(listError.find("is not a file"), std::string::npos) << listError;
     // A link to a regular file is followed.
     std::filesystem::create_symlink(dir_.File("sample.xml"), dir_.File("to-sample.xml"));
     Project project;
