@@ -16,16 +16,18 @@ using test::Snapshot;
 using test::TempDir;
 using test::WriteBytes;
 
-// A file that loads can always be saved: byte pairs of the code page's
-// user-defined areas (AC BD came from shuffling a help text) are refused at
-// load or written back.
-TEST(FuzzFindings, UserDefinedCodesInAHelpTextAreRefusedOrSavedBack) {
+// A file that loads can always be saved. Byte pairs of the code page's
+// user-defined areas (AC BD came from shuffling a help text) and character
+// references to characters the code page lacks (&#xA0; in a slave address)
+// are refused at load or written back.
+TEST(FuzzFindings, TextsTheCodePageCannotHoldAreRefusedOrSavedBack) {
     TempDir dir;
     const std::string original = ReadBytes(std::string(VARKEL_PERSIST_DATA) + "/default.xml");
-    for (const char* pair : {"\xAC\xBD", "\xAA\xA1", "\xF8\xA1", "\xA1\x40"}) {
-        SCOPED_TRACE(testing::PrintToString(std::string(pair)));
+    for (const char* text :
+         {"\xAC\xBD", "\xAA\xA1", "\xF8\xA1", "\xA1\x40", "&#xA0;", "&#x20AC;", "&#x1F600;"}) {
+        SCOPED_TRACE(testing::PrintToString(std::string(text)));
         const std::string bytes =
-            ReplaceOnce(original, "<Ref Value=\"", std::string("<Ref Value=\"") + pair);
+            ReplaceOnce(original, "<Ref Value=\"", std::string("<Ref Value=\"") + text);
         WriteBytes(dir.File("in.xml"), bytes);
         Project project;
         std::string error;
