@@ -44,7 +44,7 @@ if(VARKEL_MANPAGES)
     endif()
     add_custom_command(OUTPUT ${page}
       COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
-              ${HELP2MAN} --no-info --no-discard-stderr
+              ${HELP2MAN} --no-info --locale=C.UTF-8
               --include=${pkg_src}/${program}.h2m
               "--help-option=--lang en --help" ${version_option}
               --output=${page} $<TARGET_FILE:${program}>
@@ -61,7 +61,9 @@ list(APPEND pkg_outputs ${pkg_out}/changelog.gz)
 add_custom_target(varkel_package_files ALL DEPENDS ${pkg_outputs})
 file(MAKE_DIRECTORY ${pkg_out})
 
-install(FILES ${pkg_out}/changelog.gz ${pkg_src}/copyright DESTINATION ${pkg_docdir})
+# The full command line reference, which varkel-cli --help points to.
+install(FILES ${pkg_out}/changelog.gz ${pkg_src}/copyright ${PROJECT_SOURCE_DIR}/docs/cli.md
+  DESTINATION ${pkg_docdir})
 install(FILES ${pkg_src}/varkel-cli.bash-completion
   DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME varkel-cli)
 

@@ -53,7 +53,7 @@ for path in \
     usr/share/man/man1/varkel.1.gz usr/share/man/man1/varkel-cli.1.gz \
     usr/share/man/man1/varkel-sim.1.gz \
     usr/share/bash-completion/completions/varkel-cli \
-    usr/share/doc/varkel/copyright usr/share/doc/varkel/changelog.gz; do
+    usr/share/doc/varkel/copyright usr/share/doc/varkel/changelog.gz usr/share/doc/varkel/cli.md; do
     grep -q " \./$path\$" "$tmp/contents" || fail "$path missing from the package"
 done
 awk '{ print $2 }' "$tmp/contents" | grep -v '^root/root$' > "$tmp/owners"
@@ -78,6 +78,13 @@ cli="$root/usr/bin/varkel-cli"
 "$cli" --lang en export "$tmp/plant.xml" -o "$tmp/plant.xlsx" ||
     fail "varkel-cli export with the packaged template"
 [ -s "$tmp/plant.xlsx" ] || fail "no workbook written"
+# The template used must be the unpacked one, not one of the build machine:
+# spoilt, it makes the export fail as an invalid template (65).
+for name in Template.xlsx Template_en.xlsx; do
+    [ -f "$root/usr/share/varkel/$name" ] && echo "not a workbook" > "$root/usr/share/varkel/$name"
+done
+"$cli" --lang en export "$tmp/plant.xml" -o "$tmp/spoilt.xlsx" 2>/dev/null
+[ $? -eq 65 ] || fail "varkel-cli export does not use the template of the package"
 "$root/usr/bin/varkel-sim" --help >/dev/null || fail "varkel-sim --help"
 [ "$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/varkel" --version)" = "varkel $version" ] ||
     fail "varkel --version"

@@ -1,8 +1,14 @@
 #!/bin/bash
-# The bash completion of varkel-cli against the built program.
-#   completion_test.sh VARKEL_CLI COMPLETION_FILE
+# The bash completion of varkel-cli against the built program, on plain bash
+# and, when the bash-completion package is installed, with its helpers.
+#   completion_test.sh VARKEL_CLI COMPLETION_FILE [--with-helpers]
 set -u
-real=$1
+real=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+if [[ ${3-} == --with-helpers ]]; then
+    helpers=/usr/share/bash-completion/bash_completion
+    [[ -r $helpers ]] || { echo "bash-completion not installed"; exit 77; }
+    . "$helpers"
+fi
 . "$2"
 
 failures=0
@@ -81,7 +87,9 @@ expect "configs plain.xml plant.xml" check ""
 expect "plain.xml plant.xml" diff plant.xml p
 expect "configs/a.xml" show configs/
 # set FILE TARGET ROW VALUE
-expect "command: node:" set plant.xml ""
+expect "command: fieldbus node: subnet" set plant.xml ""
+expect "node:" set plant.xml n
+expect "command:" set plant.xml c
 expect "subnet" set plant.xml s
 expect "" set plant.xml subnet ""
 # A port that is not listed (a virtual gateway's link) completes as a path.
