@@ -220,9 +220,9 @@ TEST_F(Reading, ReferencesToNoCharacterAreRefusedHoweverWritten) {
             << value;
         EXPECT_FALSE(error.empty()) << value;
     }
-    // Beyond the basic plane and with leading zeros, still a character.
+    // With leading zeros, still a character.
     Project loaded;
-    ASSERT_EQ(Load(ReplaceOnce(text_, fromCrc, "<CurrentVal Value=\"&#x0001F600;&#0065;\" />"),
+    ASSERT_EQ(Load(ReplaceOnce(text_, fromCrc, "<CurrentVal Value=\"&#x00006CF5;&#0065;\" />"),
                    loaded),
               1);
     EXPECT_EQ(loaded.GetSubnet()
@@ -230,7 +230,7 @@ TEST_F(Reading, ReferencesToNoCharacterAreRefusedHoweverWritten) {
                   ->GetCommandAt(0)
                   ->GetItem(Command::CheckTypeRow)
                   ->GetValue(),
-              "\U0001F600A");
+              "\u6CF5A");
 }
 
 TEST_F(Reading, UnsupportedCommandsAreDropped) {
