@@ -1,21 +1,34 @@
 # Two entry points: `make run` builds and starts the program, `make test`
 # builds the sanitized test configuration and runs every test, then each
 # fuzz target briefly. `make fuzz` runs each fuzz target for a minute.
+# `make package` makes the Debian package build/varkel_VERSION_ARCH.deb.
 JOBS ?= $(shell nproc)
+CCACHE := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: deps run build test bench fuzz clean
+# The release build, the one that is packaged: installed under /usr, with
+# the hardening Debian expects of its programs.
+HARDENING_CXXFLAGS := -fstack-protector-strong -D_FORTIFY_SOURCE=2 -Wformat -Werror=format-security
+HARDENING_LDFLAGS := -Wl,-z,relro -Wl,-z,now
+
+.PHONY: deps run build package test bench fuzz clean
 
 deps:
 	@sh scripts/deps.sh
 
 build: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARKEL_TESTS=OFF -DVARKEL_BENCH=OFF
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DVARKEL_TESTS=OFF -DVARKEL_BENCH=OFF $(CCACHE) \
+	  "-DCMAKE_CXX_FLAGS=$(HARDENING_CXXFLAGS)" "-DCMAKE_EXE_LINKER_FLAGS=$(HARDENING_LDFLAGS)"
 	cmake --build build -j$(JOBS)
+
+package: build
+	cd build && cpack
 
 run: build
 	./build/ui/varkel $(ARGS)
 
-test: deps
+# The package first, so that the package check among the tests has one.
+test: deps package
 	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVARKEL_SANITIZE=ON -DVARKEL_BENCH=OFF
 	cmake --build build-test -j$(JOBS)
 	cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)

@@ -414,7 +414,9 @@ QString CMainFrame::ManualPath() {
                              ? QStringLiteral("manual_en.html")
                              : QStringLiteral("manual_zh.html");
     const QString appDir = QCoreApplication::applicationDirPath();
-    QStringList candidates = {appDir + QStringLiteral("/../share/doc/varkel/") + name};
+    // Beside the templates, not in the documentation folder: systems that
+    // leave documentation out must still have Help > Contents.
+    QStringList candidates = {appDir + QStringLiteral("/../share/varkel/manual/") + name};
 #ifdef VARKEL_SOURCE_DOCS
     // Started from the build tree: the manual of the sources.
     candidates << QStringLiteral(VARKEL_SOURCE_DOCS "/") + name;
