@@ -32,7 +32,7 @@ for field in "Package: varkel" "Version: $version" "Section: electronics" "Prior
 done
 depends=$(sed -n 's/^Depends: //p' "$tmp/control")
 # Linked libraries come from dpkg-shlibdeps, the rest are named by hand.
-for package in libc6 libstdc++6 libqt6widgets6 libqt6svg6 libtinyxml2.6.2v5 libzip4 \
+for package in libc6 libstdc++6 libqt6widgets6 libqt6svg6 libtinyxml2.6.2v5 libzip4 libmodbus5 \
     fonts-wqy-microhei qt6-translations-l10n; do
     case ", $depends," in
         *", $package"[\ ,]*) ;;
@@ -43,7 +43,7 @@ done
 # Files.
 dpkg-deb --contents "$deb" > "$tmp/contents" || fail "dpkg-deb cannot list the package"
 for path in \
-    usr/bin/varkel usr/bin/varkel-cli usr/bin/varkel-sim \
+    usr/bin/varkel usr/bin/varkel-cli usr/bin/varkel-sim usr/bin/varkel-slave \
     usr/share/varkel/Template.xlsx usr/share/varkel/Template_en.xlsx \
     usr/share/varkel/translations/varkel_zh.qm usr/share/varkel/translations/varkel_en.qm \
     usr/share/varkel/manual/manual_en.html usr/share/varkel/manual/manual_zh.html \
@@ -51,14 +51,14 @@ for path in \
     usr/share/applications/varkel.desktop \
     usr/share/icons/hicolor/scalable/apps/varkel.svg \
     usr/share/man/man1/varkel.1.gz usr/share/man/man1/varkel-cli.1.gz \
-    usr/share/man/man1/varkel-sim.1.gz \
+    usr/share/man/man1/varkel-sim.1.gz usr/share/man/man1/varkel-slave.1.gz \
     usr/share/bash-completion/completions/varkel-cli \
     usr/share/doc/varkel/copyright usr/share/doc/varkel/changelog.gz usr/share/doc/varkel/cli.md; do
     grep -q " \./$path\$" "$tmp/contents" || fail "$path missing from the package"
 done
 awk '{ print $2 }' "$tmp/contents" | grep -v '^root/root$' > "$tmp/owners"
 [ -s "$tmp/owners" ] && fail "files not owned by root: $(sort -u "$tmp/owners" | tr '\n' ' ')"
-for program in varkel varkel-cli varkel-sim; do
+for program in varkel varkel-cli varkel-sim varkel-slave; do
     grep -q "^-rwxr-xr-x .* \./usr/bin/$program\$" "$tmp/contents" ||
         fail "usr/bin/$program is not mode 0755"
 done
@@ -86,6 +86,7 @@ done
 "$cli" --lang en export "$tmp/plant.xml" -o "$tmp/spoilt.xlsx" 2>/dev/null
 [ $? -eq 65 ] || fail "varkel-cli export does not use the template of the package"
 "$root/usr/bin/varkel-sim" --help >/dev/null || fail "varkel-sim --help"
+"$root/usr/bin/varkel-slave" --help >/dev/null || fail "varkel-slave --help"
 [ "$(QT_QPA_PLATFORM=offscreen "$root/usr/bin/varkel" --version)" = "varkel $version" ] ||
     fail "varkel --version"
 QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/varkel" --lang en --device 0 \
@@ -93,7 +94,7 @@ QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/varkel" --lang en --device 0
 [ -s "$tmp/window.png" ] || fail "varkel drew no window"
 
 # Manual pages: one per program, with the options of the program's help.
-for program in varkel varkel-cli varkel-sim; do
+for program in varkel varkel-cli varkel-sim varkel-slave; do
     page="$root/usr/share/man/man1/$program.1.gz"
     gzip -t "$page" 2>/dev/null || { fail "$program.1.gz is not gzip"; continue; }
     zcat "$page" | grep -q "^$program \\\\- " || fail "$program.1 has no NAME line"
