@@ -82,6 +82,17 @@ expect "/dev/ttyS0 /dev/ttyUSB0 /dev/ttyUSB1" upload --port ""
 expect "1 10 11 12 13" add-command plant.xml --function 1
 expect "table.xlsx" export plant.xml -o t
 expect "plain.xml plant.xml" automap plant.xml -o pl
+# Several gateways: a port is offered once, a port list is any file, the
+# reference of --compare a configuration, and upload from more than one
+# port writes into a folder.
+expect "/dev/ttyS0 /dev/ttyUSB1" download plant.xml --port /dev/ttyUSB0 --port ""
+expect "/dev/ttyS0" download plant.xml --port /dev/ttyUSB0 --port /dev/ttyUSB1 --port ""
+expect "notes.txt" download plant.xml --ports-from n
+expect "plain.xml plant.xml" upload --port /dev/ttyS0 -o out.xml --compare p
+expect "configs plain.xml plant.xml" upload --port /dev/ttyS0 -o ""
+expect "configs" upload --port /dev/ttyS0 --port /dev/ttyUSB0 -o ""
+expect "configs" upload --ports-from notes.txt -o ""
+expect "plain.xml plant.xml" upload --ports-from notes.txt -o configs --compare pl
 # Configuration files and folders, not other files.
 expect "configs plain.xml plant.xml" check ""
 expect "plain.xml plant.xml" diff plant.xml p
