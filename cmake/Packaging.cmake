@@ -91,7 +91,8 @@ serial port, uploads them back, maps memory addresses, checks the memory
 use bit by bit and exports to a spreadsheet.
 .
 The package holds the desktop program varkel (Qt 6), the scriptable
-varkel-cli and the virtual gateway varkel-sim for work without hardware.")
+varkel-cli, and for work without hardware the virtual gateway varkel-sim
+and the virtual Modbus slave varkel-slave.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_BINARY_DIR})
 set(CPACK_STRIP_FILES ON)
