@@ -3,16 +3,29 @@
 #include "model/Utf8.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <iconv.h>
 
 namespace varkel {
 namespace {
 
+// How many bytes from the start are below 0x80, eight at a time.
+std::size_t AsciiSpan(const char* p, std::size_t n) {
+    std::size_t k = 0;
+    for (; k + 8 <= n; k += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p + k, 8);
+        if (word & 0x8080808080808080ull)
+            break;
+    }
+    while (k < n && static_cast<unsigned char>(p[k]) < 0x80)
+        ++k;
+    return k;
+}
+
 bool IsAscii(const std::string& text) {
-    for (unsigned char c : text)
-        if (c >= 0x80)
-            return false;
-    return true;
+    return AsciiSpan(text.data(), text.size()) == text.size();
 }
 
 // One open conversion descriptor per direction and thread: opening one is
@@ -72,6 +85,56 @@ public:
         return false;
     }
 
+    // The same conversion with the ASCII bytes copied rather than passed
+    // through iconv: they stand for themselves in the code page, and a file
+    // is mostly markup. Only runs of multi-byte characters are converted;
+    // they are cut where a character ends (a lead byte 0x81-0xFE, then three
+    // more bytes when the second is a digit, as GB18030 has it, else one),
+    // and since the code page keeps no state, converting them one by one
+    // gives the same text. False on anything unusual, for the caller to
+    // convert the whole text the usual way, which also finds the offset of
+    // a fault.
+    bool ConvertRuns(const std::string& in, std::string& out) {
+        out.clear();
+        if (cd_ == reinterpret_cast<iconv_t>(-1))
+            return false;
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        // A two-byte character takes at most three bytes in UTF-8, a
+        // four-byte one at most four.
+        out.resize(in.size() + in.size() / 2 + 16);
+        const char* src = in.data();
+        const std::size_t n = in.size();
+        char* dst = out.data();
+        std::size_t i = 0;
+        while (i < n) {
+            const std::size_t ascii = AsciiSpan(src + i, n - i);
+            std::memcpy(dst, src + i, ascii);
+            dst += ascii;
+            i += ascii;
+            if (i == n)
+                break;
+            const std::size_t start = i;
+            while (i < n) {
+                const auto lead = static_cast<unsigned char>(src[i]);
+                if (lead < 0x80)
+                    break;
+                if (lead == 0x80 || lead == 0xFF || i + 1 >= n)
+                    return false;
+                const auto second = static_cast<unsigned char>(src[i + 1]);
+                i += second >= 0x30 && second <= 0x39 ? 4 : 2;
+            }
+            if (i > n)
+                return false;
+            char* inPtr = const_cast<char*>(src + start);
+            std::size_t inLeft = i - start;
+            std::size_t outLeft = static_cast<std::size_t>(out.data() + out.size() - dst);
+            if (iconv(cd_, &inPtr, &inLeft, &dst, &outLeft) != 0)
+                return false; // a fault, or an irreversible conversion
+        }
+        out.resize(static_cast<std::size_t>(dst - out.data()));
+        return true;
+    }
+
 private:
     iconv_t cd_;
 };
@@ -96,7 +159,7 @@ bool DecodeGb2312(const std::string& bytes, std::string& utf8, std::size_t* badO
         return true;
     }
     thread_local Converter fromGbk("UTF-8", "GBK");
-    return fromGbk.Convert(bytes, utf8, badOffset);
+    return fromGbk.ConvertRuns(bytes, utf8) || fromGbk.Convert(bytes, utf8, badOffset);
 }
 
 } // namespace varkel

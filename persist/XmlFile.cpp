@@ -125,6 +125,41 @@ std::string TagBefore(const std::string& text, std::size_t offset) {
     return end > at + 1 ? text.substr(at + 1, end - at - 1) : std::string("?");
 }
 
+// Whether a character reference in the text could stand for no character
+// (a surrogate, beyond U+10FFFF, zero). References as a saved file holds
+// them, such as &#x0D;, a few digits naming a character of the basic plane,
+// cannot, and spare the walk over the whole tree.
+bool MayHoldBadReference(const std::string& text) {
+    for (std::size_t at = text.find("&#"); at != std::string::npos;
+         at = text.find("&#", at + 2)) {
+        std::size_t i = at + 2;
+        const bool hex = i < text.size() && text[i] == 'x';
+        if (hex)
+            ++i;
+        const std::size_t first = i;
+        unsigned long value = 0;
+        for (; i < text.size() && i - first <= 5; ++i) {
+            const char c = text[i];
+            unsigned digit = 0;
+            if (c >= '0' && c <= '9')
+                digit = static_cast<unsigned>(c - '0');
+            else if (hex && c >= 'a' && c <= 'f')
+                digit = static_cast<unsigned>(c - 'a' + 10);
+            else if (hex && c >= 'A' && c <= 'F')
+                digit = static_cast<unsigned>(c - 'A' + 10);
+            else
+                break;
+            value = value * (hex ? 16 : 10) + digit;
+        }
+        const std::size_t digits = i - first;
+        if (digits == 0 || digits > (hex ? 4u : 5u) || i >= text.size() || text[i] != ';')
+            return true;
+        if (value == 0 || value > 0xFFFF || (value >= 0xD800 && value <= 0xDFFF))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& error,
@@ -200,11 +235,10 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     if (document.Error())
         return fail(Msg::FileBadXml, document.ErrorDesc(), std::to_string(document.ErrorRow()));
     // A reference to no character (a surrogate, beyond U+10FFFF) leaves
-    // broken text behind. The text is valid UTF-8 by now, so without a
+    // broken text behind. The text is valid UTF-8 by now, so without such a
     // character reference there is nothing to look for.
-    const bool hasReference = text.find("&#") != std::string::npos;
     if (const TiXmlElement* bad =
-            hasReference ? FindBrokenText(document.FirstChildElement()) : nullptr)
+            MayHoldBadReference(text) ? FindBrokenText(document.FirstChildElement()) : nullptr)
         return fail(Msg::FileBadCharReference, std::to_string(bad->Row()));
     // What loads must save again: a character the code page cannot store
     // (written as a reference, or in a UTF-8 file) is refused now rather

@@ -232,12 +232,12 @@ private:
     // Blanks, and the byte order marks the parser takes for blanks.
     void SkipBlanks() {
         while (i_ < n_) {
-            if (text_.compare(i_, 3, "\xEF\xBB\xBF") == 0 ||
-                text_.compare(i_, 3, "\xEF\xBF\xBE") == 0 ||
-                text_.compare(i_, 3, "\xEF\xBF\xBF") == 0)
-                i_ += 3;
-            else if (IsBlank(text_[i_]))
+            if (IsBlank(text_[i_]))
                 ++i_;
+            else if (text_[i_] == '\xEF' && (text_.compare(i_, 3, "\xEF\xBB\xBF") == 0 ||
+                                              text_.compare(i_, 3, "\xEF\xBF\xBE") == 0 ||
+                                              text_.compare(i_, 3, "\xEF\xBF\xBF") == 0))
+                i_ += 3;
             else
                 break;
         }
@@ -248,7 +248,20 @@ private:
     // any other reference ends the parser's reading.
     bool SkipText(char end) {
         while (i_ < n_ && text_[i_] != end) {
-            if (text_[i_] != '&' || i_ + 2 >= n_ || text_[i_ + 1] != '#') {
+            // Straight to the end character or the next '&', whichever
+            // comes first: nothing else matters here.
+            const char* from = text_.data() + i_;
+            const std::size_t left = n_ - i_;
+            const void* stop = std::memchr(from, end, left);
+            const std::size_t upTo =
+                stop ? static_cast<std::size_t>(static_cast<const char*>(stop) - from) : left;
+            const void* amp = std::memchr(from, '&', upTo);
+            if (!amp) {
+                i_ += upTo;
+                break;
+            }
+            i_ += static_cast<std::size_t>(static_cast<const char*>(amp) - from);
+            if (i_ + 2 >= n_ || text_[i_ + 1] != '#') {
                 ++i_;
                 continue;
             }

@@ -74,6 +74,28 @@ TEST(Gb2312, EveryDecodedSequenceEncodesBackToItsBytes) {
     EXPECT_GT(decoded, 21000u); // GBK's whole table, not some part of it
 }
 
+TEST(Gb2312, DecodingMixedTextKeepsCharactersWholeAndFindsLaterFaults) {
+    std::string out;
+    // A double byte may end in an ASCII byte (0x40-0x7E); the ASCII
+    // around it stays as it is, a euro sign between them too.
+    ASSERT_TRUE(DecodeGb2312("a\x81\x40@b<\xD0\xAD\x80>\xD0\xAD", out));
+    EXPECT_EQ(out, "a\u4E02@b<\u534F\u20AC>\u534F");
+    std::string longer(100, 'x');
+    longer += "\xD0\xAD";
+    ASSERT_TRUE(DecodeGb2312(longer, out));
+    EXPECT_EQ(out, std::string(100, 'x') + "\u534F");
+
+    std::size_t bad = 99;
+    EXPECT_FALSE(DecodeGb2312("ab\xD0\xAD" "cd\xD6<e", out, &bad)); // no trail byte
+    EXPECT_EQ(bad, 6u);
+    EXPECT_FALSE(DecodeGb2312("\xD0\xAD\x81\x30" "ab", out, &bad)); // four-byte form
+    EXPECT_EQ(bad, 2u);
+    EXPECT_FALSE(DecodeGb2312("\xD0\xAD\xFF", out, &bad));
+    EXPECT_EQ(bad, 2u);
+    EXPECT_FALSE(DecodeGb2312("\xD0\xAD\xD0", out, &bad)); // cut short
+    EXPECT_EQ(bad, 2u);
+}
+
 TEST(XmlEscaping, EscapesEveryAmpersandAndControlByte) {
     std::string out;
     AppendEscaped(out, "&#x41;|&amp;|<a>|\"q\"|'s'|\t|\r\n");
@@ -134,6 +156,9 @@ TEST(XmlUtil, NestingDepthCountsElementsOnly) {
     EXPECT_EQ(NestingDepth("<?XML Version='><z q=' ?><a><b><c>", 50), 3u);
     EXPECT_EQ(NestingDepth("<r><1 '><a><b>'</r>", 50), 3u);
     EXPECT_EQ(NestingDepth("<r v=\"&#x\"><z 'x41;\"><a><b>", 50), 3u);
+    EXPECT_EQ(NestingDepth("<r v=\"&amp;&#65;\"><a v='&#x3C;<b>'>text & more<b>&#x3E;<c/>", 50),
+              4u);
+    EXPECT_EQ(NestingDepth("<r>\xEF\xBB\xBF<a \xEF\xBB\xBF v='1'\xEF\xBB\xBF><b>", 50), 3u);
     std::string deep;
     for (int i = 0; i < 1000; ++i)
         deep += "<a v=\"/>\">";

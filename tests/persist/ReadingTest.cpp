@@ -208,6 +208,31 @@ TEST_F(Reading, CharacterReferencesStandForWholeCharacters) {
     EXPECT_EQ(Snapshot(loaded), before);
 }
 
+TEST_F(Reading, ReferencesToNoCharacterAreRefusedHoweverWritten) {
+    const std::string fromCrc = "<CurrentVal Value=\"CRC\" />";
+    for (const char* value : {"&#55296;", "&#x0000DFFF;", "&#x110000;", "&#xD800;&#x0A;"}) {
+        Project loaded;
+        std::string error;
+        EXPECT_EQ(Load(ReplaceOnce(text_, fromCrc, std::string("<CurrentVal Value=\"") + value +
+                                                       "\" />"),
+                       loaded, &error),
+                  0)
+            << value;
+        EXPECT_FALSE(error.empty()) << value;
+    }
+    // With leading zeros, still a character.
+    Project loaded;
+    ASSERT_EQ(Load(ReplaceOnce(text_, fromCrc, "<CurrentVal Value=\"&#x00006CF5;&#0065;\" />"),
+                   loaded),
+              1);
+    EXPECT_EQ(loaded.GetSubnet()
+                  .GetNodeAt(0)
+                  ->GetCommandAt(0)
+                  ->GetItem(Command::CheckTypeRow)
+                  ->GetValue(),
+              "\u6CF5A");
+}
+
 TEST_F(Reading, UnsupportedCommandsAreDropped) {
     std::string edited =
         ReplaceOnce(text_, "<CommandType Value=\"2\" />", "<CommandType Value=\"7\" />");
