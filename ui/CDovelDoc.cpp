@@ -26,16 +26,19 @@ std::string FileSystemPath(const QString& path) {
 } // namespace
 
 CDovelDoc::CDovelDoc(CConfigApp& app, QObject* parent)
-    : QObject(parent), app_(app), watcher_(new QFileSystemWatcher(this)) {
-    connect(watcher_, &QFileSystemWatcher::fileChanged, this, &CDovelDoc::OnFileChanged);
-}
+    : QObject(parent), app_(app) {}
 
 void CDovelDoc::Watch(const QString& path) {
-    if (!watcher_->files().isEmpty())
+    if (watcher_ && !watcher_->files().isEmpty())
         watcher_->removePaths(watcher_->files());
     warnedAbout_.reset();
-    if (!path.isEmpty())
-        watcher_->addPath(path);
+    if (path.isEmpty() || !followDisk_)
+        return;
+    if (!watcher_) {
+        watcher_ = new QFileSystemWatcher(this);
+        connect(watcher_, &QFileSystemWatcher::fileChanged, this, &CDovelDoc::OnFileChanged);
+    }
+    watcher_->addPath(path);
 }
 
 void CDovelDoc::OnFileChanged(const QString& path) {

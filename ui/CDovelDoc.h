@@ -40,6 +40,11 @@ public:
 
     QStringList RecentFiles() const;
 
+    // Whether the open file is followed on disk (the default). A run that
+    // draws the window once and ends does without: ending the kernel's
+    // watch takes longer than drawing the window.
+    void SetFollowDisk(bool follow) { followDisk_ = follow; }
+
     // The file name the Save dialog chose, with ".xml" unless it has it.
     static QString WithXmlSuffix(const QString& path);
     static QString FileFilter();
@@ -64,6 +69,8 @@ private:
     std::optional<FileIdentity> onDisk_;
     // The change last warned about, so that one change warns once.
     std::optional<FileIdentity> warnedAbout_;
+    bool followDisk_ = true;
+    // Made with the first file to follow.
     QFileSystemWatcher* watcher_ = nullptr;
 };
 

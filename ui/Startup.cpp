@@ -196,6 +196,7 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
     }
 
     CDovelDoc doc(config);
+    doc.SetFollowDisk(!picture);
     CMainFrame frame(config, doc);
     if (!options.file.isEmpty()) {
         if (!doc.OnOpenDocument(options.file))
