@@ -1,9 +1,9 @@
 #include "export/WorkbookPackage.h"
 
 #include "export/XmlScanner.h"
+#include "export/ZipLibrary.h"
 #include "model/Catalog.h"
 
-#include <zip.h>
 
 #include <filesystem>
 #include <memory>
@@ -62,10 +62,12 @@ std::string RemoveElements(const std::string& xml, const std::string& localName,
 }
 
 struct ArchiveCloser {
-    void operator()(zip_t* archive) const { zip_discard(archive); }
+    const ZipLibrary* zip;
+    void operator()(zip_t* archive) const { zip->zip_discard(archive); }
 };
 struct FileCloser {
-    void operator()(zip_file_t* file) const { zip_fclose(file); }
+    const ZipLibrary* zip;
+    void operator()(zip_file_t* file) const { zip->zip_fclose(file); }
 };
 
 } // namespace
@@ -89,17 +91,21 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
         return CannotRead;
     }
 
+    const ZipLibrary* zip = ZipLibrary::Get(detail);
+    if (!zip)
+        return CannotRead;
     int code = 0;
-    std::unique_ptr<zip_t, ArchiveCloser> archive(zip_open(path.c_str(), ZIP_RDONLY, &code));
+    std::unique_ptr<zip_t, ArchiveCloser> archive(zip->zip_open(path.c_str(), ZIP_RDONLY, &code),
+                                                  ArchiveCloser{zip});
     if (!archive) {
         zip_error_t error;
-        zip_error_init_with_code(&error, code);
-        detail = zip_error_strerror(&error);
-        zip_error_fini(&error);
+        zip->zip_error_init_with_code(&error, code);
+        detail = zip->zip_error_strerror(&error);
+        zip->zip_error_fini(&error);
         return code == ZIP_ER_NOENT || code == ZIP_ER_OPEN || code == ZIP_ER_READ ? CannotRead
                                                                                   : NotPackage;
     }
-    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    const zip_int64_t count = zip->zip_get_num_entries(archive.get(), 0);
     if (count < 0 || static_cast<zip_uint64_t>(count) > kMaxParts) {
         detail = Text(Msg::ExportTooManyParts);
         return NotPackage;
@@ -110,9 +116,9 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
     std::unordered_set<std::string> names;
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
-        const char* name = zip_get_name(archive.get(), index, 0);
+        const char* name = zip->zip_get_name(archive.get(), index, 0);
         if (!name) {
-            detail = zip_strerror(archive.get());
+            detail = zip->zip_strerror(archive.get());
             return NotPackage;
         }
         Entry entry;
@@ -120,8 +126,8 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
         if (!names.insert(entry.name).second)
             continue; // a second entry of the same name is never read by anyone
         zip_stat_t stat;
-        if (zip_stat_index(archive.get(), index, 0, &stat) != 0) {
-            detail = zip_strerror(archive.get());
+        if (zip->zip_stat_index(archive.get(), index, 0, &stat) != 0) {
+            detail = zip->zip_strerror(archive.get());
             return NotPackage;
         }
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE) {
@@ -133,16 +139,17 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
             return TooLarge;
         }
         if (!EndsWith(entry.name, "/")) {
-            std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive.get(), index, 0));
+            std::unique_ptr<zip_file_t, FileCloser> file(
+                zip->zip_fopen_index(archive.get(), index, 0), FileCloser{zip});
             if (!file) {
-                detail = zip_strerror(archive.get());
+                detail = zip->zip_strerror(archive.get());
                 return NotPackage;
             }
             char buffer[65536];
             for (;;) {
-                zip_int64_t got = zip_fread(file.get(), buffer, sizeof buffer);
+                zip_int64_t got = zip->zip_fread(file.get(), buffer, sizeof buffer);
                 if (got < 0) {
-                    detail = zip_file_strerror(file.get());
+                    detail = zip->zip_file_strerror(file.get());
                     return NotPackage;
                 }
                 if (got == 0)
@@ -377,75 +384,78 @@ void WorkbookPackage::DropCalcChain() {
 }
 
 bool WorkbookPackage::Write(std::string& bytes, std::string& detail) const {
+    const ZipLibrary* zip = ZipLibrary::Get(detail);
+    if (!zip)
+        return false;
     zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* memory = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip->zip_error_init(&error);
+    zip_source_t* memory = zip->zip_source_buffer_create(nullptr, 0, 0, &error);
     if (!memory) {
-        detail = zip_error_strerror(&error);
-        zip_error_fini(&error);
+        detail = zip->zip_error_strerror(&error);
+        zip->zip_error_fini(&error);
         return false;
     }
     // The source must outlive the archive, which writes into it on close.
-    zip_source_keep(memory);
-    zip_t* archive = zip_open_from_source(memory, ZIP_TRUNCATE, &error);
+    zip->zip_source_keep(memory);
+    zip_t* archive = zip->zip_open_from_source(memory, ZIP_TRUNCATE, &error);
     if (!archive) {
-        detail = zip_error_strerror(&error);
-        zip_error_fini(&error);
-        zip_source_free(memory);
+        detail = zip->zip_error_strerror(&error);
+        zip->zip_error_fini(&error);
+        zip->zip_source_free(memory);
         return false;
     }
     bool ok = true;
     for (const Entry& entry : entries_) {
         if (EndsWith(entry.name, "/")) {
-            if (zip_dir_add(archive, entry.name.c_str(), ZIP_FL_ENC_UTF_8) < 0)
+            if (zip->zip_dir_add(archive, entry.name.c_str(), ZIP_FL_ENC_UTF_8) < 0)
                 ok = false;
         } else {
             zip_source_t* data =
-                zip_source_buffer(archive, entry.data.data(), entry.data.size(), 0);
+                zip->zip_source_buffer(archive, entry.data.data(), entry.data.size(), 0);
             if (!data) {
                 ok = false;
-            } else if (zip_file_add(archive, entry.name.c_str(), data, ZIP_FL_ENC_UTF_8) < 0) {
-                zip_source_free(data);
+            } else if (zip->zip_file_add(archive, entry.name.c_str(), data, ZIP_FL_ENC_UTF_8) < 0) {
+                zip->zip_source_free(data);
                 ok = false;
             }
         }
         if (!ok) {
-            detail = zip_strerror(archive);
+            detail = zip->zip_strerror(archive);
             break;
         }
     }
     if (!ok) {
-        zip_discard(archive);
-        zip_source_free(memory);
-        zip_error_fini(&error);
+        zip->zip_discard(archive);
+        zip->zip_source_free(memory);
+        zip->zip_error_fini(&error);
         return false;
     }
-    if (zip_close(archive) != 0) {
-        detail = zip_strerror(archive);
-        zip_discard(archive);
-        zip_source_free(memory);
-        zip_error_fini(&error);
+    if (zip->zip_close(archive) != 0) {
+        detail = zip->zip_strerror(archive);
+        zip->zip_discard(archive);
+        zip->zip_source_free(memory);
+        zip->zip_error_fini(&error);
         return false;
     }
 
     bytes.clear();
-    if (zip_source_open(memory) != 0) {
-        detail = zip_error_strerror(zip_source_error(memory));
-        zip_source_free(memory);
-        zip_error_fini(&error);
+    if (zip->zip_source_open(memory) != 0) {
+        detail = zip->zip_error_strerror(zip->zip_source_error(memory));
+        zip->zip_source_free(memory);
+        zip->zip_error_fini(&error);
         return false;
     }
     char buffer[65536];
     zip_int64_t got;
-    while ((got = zip_source_read(memory, buffer, sizeof buffer)) > 0)
+    while ((got = zip->zip_source_read(memory, buffer, sizeof buffer)) > 0)
         bytes.append(buffer, static_cast<std::size_t>(got));
     if (got < 0) {
-        detail = zip_error_strerror(zip_source_error(memory));
+        detail = zip->zip_error_strerror(zip->zip_source_error(memory));
         ok = false;
     }
-    zip_source_close(memory);
-    zip_source_free(memory);
-    zip_error_fini(&error);
+    zip->zip_source_close(memory);
+    zip->zip_source_free(memory);
+    zip->zip_error_fini(&error);
     return ok;
 }
 

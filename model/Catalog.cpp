@@ -124,6 +124,8 @@ TextPair TextPairOf(Msg id) {
     case Msg::ExportCannotReadSheet: return {"无法读取工作表 {}", "cannot read sheet {}"};
     case Msg::ExportTooManyParts: return {"部件过多", "too many parts"};
     case Msg::ExportPackageTooLarge: return {"内容过大", "too large"};
+    case Msg::ExportNoZipLibrary:
+        return {"无法加载压缩库 {}：{}", "cannot load the zip library {}: {}"};
 
     // Command line (cli/)
     case Msg::CliDescription:

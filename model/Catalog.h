@@ -84,6 +84,7 @@ enum class Msg {
     ExportCannotReadSheet,
     ExportTooManyParts,
     ExportPackageTooLarge,
+    ExportNoZipLibrary, // {}: library file, {}: reason
 
     // Command line (cli/)
     CliDescription,
