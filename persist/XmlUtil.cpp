@@ -159,6 +159,15 @@ public:
         return crowdedAt_;
     }
 
+    XmlShape Shape(std::size_t depthLimit, std::size_t attributeLimit) {
+        attributeLimit_ = attributeLimit;
+        XmlShape shape;
+        shape.depth = Measure(depthLimit);
+        shape.crowdedAt = crowdedAt_;
+        return shape;
+    }
+
+    // The deepest nesting; a crowded tag is noted and read to its end.
     std::size_t Measure(std::size_t limit) {
         std::size_t depth = 0;
         std::size_t deepest = 0;
@@ -187,8 +196,6 @@ public:
                 bool empty = false;
                 if (!ReadStartTag(empty))
                     break;
-                if (crowdedAt_ != std::string::npos)
-                    return deepest;
                 if (empty)
                     --depth;
             } else {
@@ -318,10 +325,8 @@ private:
         if (!ReadName())
             return false;
         for (std::size_t attributes = 0;; ++attributes) {
-            if (attributes > attributeLimit_) {
+            if (attributes > attributeLimit_ && crowdedAt_ == std::string::npos)
                 crowdedAt_ = tagAt_;
-                return true;
-            }
             SkipBlanks();
             if (i_ >= n_)
                 return false;
@@ -377,6 +382,10 @@ std::size_t NestingDepth(const std::string& text, std::size_t limit) {
 
 std::size_t FindCrowdedTag(const std::string& text, std::size_t limit) {
     return DepthReader(text).FindCrowded(limit);
+}
+
+XmlShape MeasureXml(const std::string& text, std::size_t depthLimit, std::size_t attributeLimit) {
+    return DepthReader(text).Shape(depthLimit, attributeLimit);
 }
 
 } // namespace varkel

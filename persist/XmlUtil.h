@@ -44,4 +44,13 @@ std::size_t NestingDepth(const std::string& text, std::size_t limit);
 // of their number, so this too is measured before parsing.
 std::size_t FindCrowdedTag(const std::string& text, std::size_t limit);
 
+// Both measures in one reading of the text: depth as NestingDepth answers
+// it with depthLimit, crowdedAt as FindCrowdedTag with attributeLimit
+// (meaningless when depth passed its limit, where the reading stops).
+struct XmlShape {
+    std::size_t depth = 0;
+    std::size_t crowdedAt = std::string::npos;
+};
+XmlShape MeasureXml(const std::string& text, std::size_t depthLimit, std::size_t attributeLimit);
+
 } // namespace varkel

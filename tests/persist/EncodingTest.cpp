@@ -165,5 +165,24 @@ TEST(XmlUtil, NestingDepthCountsElementsOnly) {
     EXPECT_EQ(NestingDepth(deep, 256), 257u); // quoted "/>" closes nothing
 }
 
+// The reader measures depth and crowded tags in one reading; each answer
+// must be what the measure of its own gives, the depth first.
+TEST(XmlUtil, OneReadingGivesBothMeasures) {
+    const std::string crowdedThenDeep = "<a x='1' y='2' z='3'><b><c><d/></c></b></a>";
+    XmlShape shape = MeasureXml(crowdedThenDeep, 3, 2);
+    EXPECT_EQ(shape.depth, 4u); // too deep, whatever comes first
+    shape = MeasureXml(crowdedThenDeep, 10, 2);
+    EXPECT_EQ(shape.depth, 4u);
+    EXPECT_EQ(shape.crowdedAt, 0u);
+
+    const std::string secondCrowded = "<r><a/><b p='1' q='2' s='3'/><c t='1' u='2' v='3'/><d><e/></d></r>";
+    shape = MeasureXml(secondCrowded, 10, 2);
+    EXPECT_EQ(shape.crowdedAt, secondCrowded.find("<b"));
+    EXPECT_EQ(shape.crowdedAt, FindCrowdedTag(secondCrowded, 2));
+    EXPECT_EQ(shape.depth, NestingDepth(secondCrowded, 10));
+    EXPECT_EQ(shape.depth, 3u); // counted on past the crowded tags
+    EXPECT_EQ(MeasureXml(secondCrowded, 10, 3).crowdedAt, std::string::npos);
+}
+
 } // namespace
 } // namespace varkel
