@@ -125,6 +125,35 @@ std::string TagBefore(const std::string& text, std::size_t offset) {
     return end > at + 1 ? text.substr(at + 1, end - at - 1) : std::string("?");
 }
 
+// The character a reference at `at` ("&#") names, when it has the plain
+// form a saved file uses: a few decimal digits, or 'x' and a few hex
+// digits, then ';'. -1 for any other form.
+long ReferenceValue(const std::string& text, std::size_t at) {
+    std::size_t i = at + 2;
+    const bool hex = i < text.size() && text[i] == 'x';
+    if (hex)
+        ++i;
+    const std::size_t first = i;
+    long value = 0;
+    for (; i < text.size() && i - first <= 5; ++i) {
+        const char c = text[i];
+        unsigned digit = 0;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<unsigned>(c - '0');
+        else if (hex && c >= 'a' && c <= 'f')
+            digit = static_cast<unsigned>(c - 'a' + 10);
+        else if (hex && c >= 'A' && c <= 'F')
+            digit = static_cast<unsigned>(c - 'A' + 10);
+        else
+            break;
+        value = value * (hex ? 16 : 10) + digit;
+    }
+    const std::size_t digits = i - first;
+    if (digits == 0 || digits > (hex ? 4u : 5u) || i >= text.size() || text[i] != ';')
+        return -1;
+    return value;
+}
+
 // Whether a character reference in the text could stand for no character
 // (a surrogate, beyond U+10FFFF, zero). References as a saved file holds
 // them, such as &#x0D;, a few digits naming a character of the basic plane,
@@ -132,32 +161,23 @@ std::string TagBefore(const std::string& text, std::size_t offset) {
 bool MayHoldBadReference(const std::string& text) {
     for (std::size_t at = text.find("&#"); at != std::string::npos;
          at = text.find("&#", at + 2)) {
-        std::size_t i = at + 2;
-        const bool hex = i < text.size() && text[i] == 'x';
-        if (hex)
-            ++i;
-        const std::size_t first = i;
-        unsigned long value = 0;
-        for (; i < text.size() && i - first <= 5; ++i) {
-            const char c = text[i];
-            unsigned digit = 0;
-            if (c >= '0' && c <= '9')
-                digit = static_cast<unsigned>(c - '0');
-            else if (hex && c >= 'a' && c <= 'f')
-                digit = static_cast<unsigned>(c - 'a' + 10);
-            else if (hex && c >= 'A' && c <= 'F')
-                digit = static_cast<unsigned>(c - 'A' + 10);
-            else
-                break;
-            value = value * (hex ? 16 : 10) + digit;
-        }
-        const std::size_t digits = i - first;
-        if (digits == 0 || digits > (hex ? 4u : 5u) || i >= text.size() || text[i] != ';')
-            return true;
-        if (value == 0 || value > 0xFFFF || (value >= 0xD800 && value <= 0xDFFF))
+        const long value = ReferenceValue(text, at);
+        if (value <= 0 || value > 0xFFFF || (value >= 0xD800 && value <= 0xDFFF))
             return true;
     }
     return false;
+}
+
+// Whether every character reference in the text plainly names an ASCII
+// character, as the line breaks of a saved file do.
+bool ReferencesOnlyAscii(const std::string& text) {
+    for (std::size_t at = text.find("&#"); at != std::string::npos;
+         at = text.find("&#", at + 2)) {
+        const long value = ReferenceValue(text, at);
+        if (value <= 0 || value >= 0x80)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -208,6 +228,7 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
 
     std::string text;
     std::size_t bad = 0;
+    bool fromCodePage = false;
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         text = bytes.substr(3);
         if (!IsValidUtf8(text, &bad))
@@ -219,12 +240,15 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     } else if (!DecodeGb2312(bytes, text, &bad)) {
         return fail(Msg::FileBadGb2312, std::to_string(bad), std::to_string(LineAt(bytes, bad)),
                     TagBefore(bytes, bad));
+    } else {
+        fromCodePage = true;
     }
 
-    if (NestingDepth(text, kMaxXmlDepth) > kMaxXmlDepth)
-        return fail(Msg::FileTooDeep, std::to_string(kMaxXmlDepth));
     // Every element of the format carries its one Value attribute.
-    if (std::size_t at = FindCrowdedTag(text, kMaxXmlAttributes); at != std::string::npos)
+    const XmlShape shape = MeasureXml(text, kMaxXmlDepth, kMaxXmlAttributes);
+    if (shape.depth > kMaxXmlDepth)
+        return fail(Msg::FileTooDeep, std::to_string(kMaxXmlDepth));
+    if (const std::size_t at = shape.crowdedAt; at != std::string::npos)
         return fail(Msg::FileTooManyAttributes, std::to_string(LineAt(text, at)),
                     TagBefore(text, at + 1), std::to_string(kMaxXmlAttributes));
 
@@ -242,10 +266,14 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
         return fail(Msg::FileBadCharReference, std::to_string(bad->Row()));
     // What loads must save again: a character the code page cannot store
     // (written as a reference, or in a UTF-8 file) is refused now rather
-    // than at every later save.
-    for (const TiXmlElement* e = document.FirstChildElement(); e; e = e->NextSiblingElement())
-        if (const TiXmlElement* bad = FindUnencodable(e))
-            return fail(Msg::FileCannotStoreBack, DescribeElement(bad), std::to_string(bad->Row()));
+    // than at every later save. Every character decoded from the code page
+    // encodes back into it, so then only a reference can bring in another.
+    if (!fromCodePage || !ReferencesOnlyAscii(text)) {
+        for (const TiXmlElement* e = document.FirstChildElement(); e; e = e->NextSiblingElement())
+            if (const TiXmlElement* bad = FindUnencodable(e))
+                return fail(Msg::FileCannotStoreBack, DescribeElement(bad),
+                            std::to_string(bad->Row()));
+    }
     if (identity)
         *identity = opened;
     return true;

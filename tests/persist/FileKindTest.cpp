@@ -92,6 +92,26 @@ TEST_F(FileKinds, BytesWithoutAWayBackAreRefusedAtLoadNamingWhere) {
     EXPECT_NE(error.find("could not be saved back"), std::string::npos) << error;
 }
 
+// A file read from the code page needs no look for unstorable characters
+// while its references all name ASCII characters, as its line breaks do; a
+// reference to anything else after those, however spelled, is still found.
+TEST_F(FileKinds, AnUnstorableReferenceAfterLineBreakReferencesIsRefused) {
+    for (const char* references :
+         {"&#x0D;&#x0A;&#xA0;", "&#13;&#10;&#160;", "&#x0D;&#x00A0;", "&#x0A;&#0000160;",
+          "&#x0D;&#x1F600;"}) {
+        SCOPED_TRACE(references);
+        Project project;
+        const std::string error = LoadBytes(
+            ReplaceOnce(sample_, "<Ref Value=\"", std::string("<Ref Value=\"") + references),
+            project);
+        EXPECT_NE(error.find("could not be saved back"), std::string::npos) << error;
+    }
+    // Line breaks alone load.
+    Project project;
+    EXPECT_EQ(LoadBytes(ReplaceOnce(sample_, "<Ref Value=\"", "<Ref Value=\"&#x0D;&#10;"), project),
+              "");
+}
+
 // Variations of the stored files with bytes of the code page's range put
 // into their texts: each is either refused at load or saved byte for byte
 // as it was read, apart from the time of save.
