@@ -1,7 +1,8 @@
 #!/bin/sh
 # Whole-process time of `varkel-cli download` of 48 commands to varkel-sim
 # taking the time of a real 19200 baud line, against the floor of that line
-# (every byte both ways, the version pause and the pace after each frame).
+# (every byte both ways, the version pause, and the pace after each frame
+# where it is longer than the exchange's bytes).
 # Usage: bench/cli_download.sh [build dir] [runs] [pace-ms]
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -46,14 +47,32 @@ while [ "$i" -lt "$runs" ]; do
 done
 sleep 0.2
 
-# Bytes and requests on the line per run, from the gateway's trace.
+# The floor per run, from the gateway's trace: every exchange takes its
+# bytes' time on the line, both ways; a paced one at least the pace, which
+# runs from the end of sending while the request and its answer travel.
+# The two version queries (the first request's bytes) are not paced and
+# have the fixed pause between them.
 awk -v runs="$runs" -v pace="$pace" '
-    /^<- / { requests++; bytes += NF - 1 }
+    function close_exchange() {
+        if (bytes == 0)
+            return
+        line = bytes * 0.520833
+        total += (paced && pace > line) ? pace : line
+        bytes = 0
+    }
+    /^<- / {
+        close_exchange()
+        requests++
+        request = substr($0, 4)
+        if (version == "")
+            version = request
+        paced = request != version
+        bytes = NF - 1
+    }
     /^-> / { bytes += NF - 1 }
     END {
-        perRun = bytes / runs; frames = requests / runs
-        floor = perRun * 0.520833 + 100 + pace * (frames - 2)
-        printf "%.3f %d\n", floor, frames
+        close_exchange()
+        printf "%.3f %d\n", total / runs + 100, requests / runs
     }' "$out/trace" >"$out/floor"
 read -r floor frames <"$out/floor"
 median=$(sort -n "$out/times" | awk '{ t[NR] = $1 } END { m = int((NR + 1) / 2); printf "%.3f", t[m] / 1000 }')
