@@ -11,7 +11,9 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <tinyxml.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -95,7 +97,12 @@ TEST_F(FileKinds, BytesWithoutAWayBackAreRefusedAtLoadNamingWhere) {
 // A file read from the code page needs no look for unstorable characters
 // while its references all name ASCII characters, as its line breaks do; a
 // reference to anything else after those, however spelled, is still found.
-TEST_F(FileKinds, AnUnstorableReferenceAfterLineBreakReferencesIsRefused) {
+// Lines are counted only for a refusal's message, and must be right there.
+TEST_F(FileKinds, RefusalsAfterLineBreakReferencesNameTheirLine) {
+    const std::size_t refAt = sample_.find("<Ref Value=\"");
+    const std::string refLine =
+        "(line " + std::to_string(1 + std::count(sample_.begin(), sample_.begin() + refAt, '\n')) +
+        ")";
     for (const char* references :
          {"&#x0D;&#x0A;&#xA0;", "&#13;&#10;&#160;", "&#x0D;&#x00A0;", "&#x0A;&#0000160;",
           "&#x0D;&#x1F600;"}) {
@@ -105,9 +112,27 @@ TEST_F(FileKinds, AnUnstorableReferenceAfterLineBreakReferencesIsRefused) {
             ReplaceOnce(sample_, "<Ref Value=\"", std::string("<Ref Value=\"") + references),
             project);
         EXPECT_NE(error.find("could not be saved back"), std::string::npos) << error;
+        EXPECT_NE(error.find(refLine), std::string::npos) << error;
     }
-    // Line breaks alone load.
     Project project;
+    std::string error =
+        LoadBytes(ReplaceOnce(sample_, "<Ref Value=\"", "<Ref Value=\"&#x0D;&#xD800;"), project);
+    EXPECT_NE(error.find("names no character"), std::string::npos) << error;
+    EXPECT_NE(error.find(refLine), std::string::npos) << error;
+
+    // Bad markup: the line the parser gives when it counts lines.
+    const std::string broken = ReplaceOnce(sample_, "<Ref Value=\"", "<Ref <Value=\"");
+    std::string text;
+    ASSERT_TRUE(DecodeGb2312(broken, text));
+    TiXmlDocument counted;
+    counted.Parse(text.c_str(), nullptr, TIXML_ENCODING_UTF8);
+    ASSERT_TRUE(counted.Error());
+    ASSERT_GT(counted.ErrorRow(), 1);
+    error = LoadBytes(broken, project);
+    EXPECT_NE(error.find("(line " + std::to_string(counted.ErrorRow()) + ")"), std::string::npos)
+        << error;
+
+    // Line breaks alone load.
     EXPECT_EQ(LoadBytes(ReplaceOnce(sample_, "<Ref Value=\"", "<Ref Value=\"&#x0D;&#10;"), project),
               "");
 }
