@@ -1,8 +1,11 @@
 // Commands that talk to a gateway over a serial port: download, upload,
-// ports.
+// ports. Download and upload take one port or several at once.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
+#include "cli/ParallelTransfer.h"
+#include "cli/PortBlock.h"
+#include "cli/ProjectDiff.h"
 #include "cli/ProjectFile.h"
 #include "link/Download.h"
 #include "link/PortList.h"
@@ -18,15 +21,19 @@
 #include <CLI/CLI.hpp>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace varkel::cli {
 namespace {
 
 struct LinkOptions {
-    std::string port;
+    std::vector<std::string> ports;
+    std::string portsFrom;
     bool trace = false;
     int paceMs = SerialLink::kDefaultPaceMs;
 };
@@ -67,7 +74,7 @@ private:
 // reported, where the transfer begins.
 std::unique_ptr<TransferSession> OpenEarly(TransferKind kind, const LinkOptions& options) {
     auto session = std::make_unique<TransferSession>(kind);
-    session->Open(options.port);
+    session->Open(options.ports.front());
     return session;
 }
 
@@ -87,7 +94,7 @@ int RunTransfer(TransferSession& session, const Project& project, const LinkOpti
         });
     }
     const bool ready = session.IsOpen() ? session.Prepare(project)
-                                        : session.Begin(project, options.port);
+                                        : session.Begin(project, options.ports.front());
     if (ready)
         session.Run();
     TransferOutcome outcome = session.TakeOutcome();
@@ -106,7 +113,108 @@ int RunTransfer(TransferSession& session, const Project& project, const LinkOpti
     return outcome.result;
 }
 
-int RunDownload(const std::string& file, const LinkOptions& options) {
+// More would be a mistake (a wrong file given to --ports-from), not a rack.
+constexpr std::size_t kMaxPorts = 256;
+
+// Every --port, then the lines of --ports-from (one device a line; blank
+// lines and lines starting with # left out). A port given twice is refused:
+// its second transfer could only fail on the port lock.
+int GatherPorts(LinkOptions& options) {
+    if (!options.portsFrom.empty()) {
+        std::error_code ec;
+        std::ifstream in;
+        if (std::filesystem::is_regular_file(options.portsFrom, ec))
+            in.open(options.portsFrom);
+        if (!in.is_open()) {
+            PrintError(Text(Msg::CliPortListUnreadable, {options.portsFrom}));
+            return kExitNoInput;
+        }
+        std::string line;
+        while (options.ports.size() <= kMaxPorts && std::getline(in, line)) {
+            const auto first = line.find_first_not_of(" \t\r");
+            if (first == std::string::npos || line[first] == '#')
+                continue;
+            const auto last = line.find_last_not_of(" \t\r");
+            options.ports.push_back(line.substr(first, last + 1 - first));
+        }
+        if (in.bad()) {
+            PrintError(Text(Msg::CliPortListUnreadable, {options.portsFrom}));
+            return kExitNoInput;
+        }
+    }
+    if (options.ports.empty()) {
+        PrintError(Text(Msg::CliNoPort));
+        return kExitUsage;
+    }
+    if (options.ports.size() > kMaxPorts) {
+        PrintError(Text(Msg::CliTooManyPorts, {std::to_string(kMaxPorts)}));
+        return kExitUsage;
+    }
+    for (std::size_t i = 0; i < options.ports.size(); ++i)
+        for (std::size_t j = i + 1; j < options.ports.size(); ++j)
+            if (options.ports[i] == options.ports[j]) {
+                PrintError(Text(Msg::CliPortTwice, {options.ports[i]}));
+                return kExitUsage;
+            }
+    return 0;
+}
+
+std::unique_ptr<ParallelTransfer> OpenAllEarly(TransferKind kind, const LinkOptions& options) {
+    auto transfer = std::make_unique<ParallelTransfer>(kind, options.ports);
+    transfer->SetPaceMs(options.paceMs);
+    transfer->SetTrace(options.trace);
+    transfer->Open();
+    return transfer;
+}
+
+// The transfer on every port at once, its progress on standard error and
+// the closing table on standard output.
+std::vector<PortOutcome> TransferToAll(ParallelTransfer& transfer, const Project& project,
+                                       const LinkOptions& options) {
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    std::size_t columns = 0;
+    winsize size{};
+    if (terminal && ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0)
+        columns = size.ws_col;
+    PortBlock block(options.ports, std::cerr, terminal, columns);
+    std::vector<PortOutcome> outcomes = transfer.Run(project, block);
+    for (const PortOutcome& o : outcomes)
+        for (const std::string& notice : o.outcome.notices)
+            PrintError(o.port + ": " + TerminalText(notice));
+    for (const std::string& line : ParallelTransfer::SummaryLines(outcomes))
+        PrintLine(line);
+    return outcomes;
+}
+
+// Prints how a gateway's configuration differs from the reference; true
+// when it does.
+bool PrintComparison(const std::string& port, const Project& uploaded, const Project& reference,
+                     const std::string& referenceFile) {
+    const std::vector<Difference> differences = DiffProjects(reference, uploaded);
+    if (differences.empty()) {
+        PrintLine(Text(Msg::CliCompareSame, {port, referenceFile}));
+        return false;
+    }
+    PrintLine(Text(Msg::CliCompareDiffers,
+                   {port, std::to_string(differences.size()), referenceFile}));
+    for (const Difference& d : differences)
+        PrintLine("  " + DifferenceLine(d));
+    return true;
+}
+
+int RunDownloadToAll(const std::string& file, const LinkOptions& options) {
+    auto transfer = OpenAllEarly(TransferKind::Download, options);
+    auto project = std::make_unique<Project>();
+    if (int code = LoadConfiguration(file, *project))
+        return code;
+    return ParallelTransfer::FirstFailure(TransferToAll(*transfer, *project, options));
+}
+
+int RunDownload(const std::string& file, LinkOptions& options) {
+    if (int code = GatherPorts(options))
+        return code;
+    if (options.ports.size() > 1)
+        return RunDownloadToAll(file, options);
     auto session = OpenEarly(TransferKind::Download, options);
     auto project = std::make_unique<Project>();
     if (int code = LoadConfiguration(file, *project))
@@ -117,11 +225,104 @@ int RunDownload(const std::string& file, const LinkOptions& options) {
     return 0;
 }
 
-int RunUpload(const std::string& out, const std::string& base, const LinkOptions& options) {
+// The file of each port in the folder: its device's name with ".xml".
+int UploadTargets(const std::string& folder, const std::vector<std::string>& ports,
+                  std::vector<std::string>& targets) {
+    for (const std::string& port : ports) {
+        const std::string name = std::filesystem::path(port).filename().string();
+        if (name.empty() || name == "." || name == "..") {
+            PrintError(Text(Msg::CliPortNoFileName, {port}));
+            return kExitUsage;
+        }
+        const std::string target = (std::filesystem::path(folder) / (name + ".xml")).string();
+        for (std::size_t i = 0; i < targets.size(); ++i)
+            if (targets[i] == target) {
+                PrintError(Text(Msg::CliPortFileClash, {ports[i], port, target}));
+                return kExitUsage;
+            }
+        targets.push_back(target);
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!std::filesystem::is_directory(folder, ec)) {
+        PrintError(Text(Msg::CliCannotWrite, {folder}));
+        return kExitCantWrite;
+    }
+    for (const std::string& target : targets)
+        if (int code = CheckWritable(target))
+            return code;
+    return 0;
+}
+
+// Values the editor would refuse in an uploaded configuration, a line each
+// (after the port's name with several ports). The file was written as the
+// gateway holds them, so that it says what the gateway holds.
+void PrintRefused(const std::string& port, const std::vector<RefusedValue>& refused) {
+    const std::string prefix = port.empty() ? std::string() : port + ": ";
+    PrintError(prefix + Text(Msg::LinkRefusedUpload));
+    for (const RefusedValue& value : refused)
+        PrintError(prefix + RefusedValueLine(value));
+    PrintError(prefix + Text(Msg::LinkCliRefusedExit));
+}
+
+// Several gateways: each into FOLDER/<port's file name>.xml, compared with
+// the reference when there is one. The first failure in port order (refused
+// values counting as one), else 1 when a gateway differs from the reference.
+int RunUploadToAll(const std::string& folder, const std::string& base, const std::string& compare,
+                   const LinkOptions& options) {
+    std::vector<std::string> targets;
+    if (int code = UploadTargets(folder, options.ports, targets))
+        return code;
+    auto transfer = OpenAllEarly(TransferKind::Upload, options);
+    auto project = std::make_unique<Project>();
+    if (!base.empty()) {
+        if (int code = LoadConfiguration(base, *project))
+            return code;
+    }
+    std::unique_ptr<Project> reference;
+    if (!compare.empty()) {
+        reference = std::make_unique<Project>();
+        if (int code = LoadConfiguration(compare, *reference))
+            return code;
+    }
+    std::vector<PortOutcome> outcomes = TransferToAll(*transfer, *project, options);
+    int first = 0;
+    bool differ = false;
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        const TransferOutcome& outcome = outcomes[i].outcome;
+        int code = outcome.result;
+        if (code == Success)
+            code = SaveConfiguration(*outcome.uploaded, targets[i]);
+        if (code == 0 && reference)
+            differ |= PrintComparison(outcomes[i].port, *outcome.uploaded, *reference, compare);
+        if (code == 0 && !outcome.refused.empty()) {
+            PrintRefused(outcomes[i].port, outcome.refused);
+            code = kExitRefusedValues;
+        }
+        if (code != 0 && first == 0)
+            first = code;
+    }
+    if (first != 0)
+        return first;
+    return differ ? kExitDiffers : 0;
+}
+
+int RunUpload(const std::string& out, const std::string& base, const std::string& compare,
+              LinkOptions& options) {
+    if (int code = GatherPorts(options))
+        return code;
+    if (options.ports.size() > 1)
+        return RunUploadToAll(out, base, compare, options);
     auto session = OpenEarly(TransferKind::Upload, options);
     auto project = std::make_unique<Project>();
     if (!base.empty()) {
         if (int code = LoadConfiguration(base, *project))
+            return code;
+    }
+    std::unique_ptr<Project> reference;
+    if (!compare.empty()) {
+        reference = std::make_unique<Project>();
+        if (int code = LoadConfiguration(compare, *reference))
             return code;
     }
     // Known before the gateway is asked, not after a long transfer.
@@ -134,14 +335,13 @@ int RunUpload(const std::string& out, const std::string& base, const LinkOptions
     if (int saved = SaveConfiguration(*uploaded, out))
         return saved;
     PrintLine(LocalText(kKeyUploadSuccessfully));
-    if (refused.empty())
-        return 0;
-    // Taken as the gateway holds them, so that the file says what it holds.
-    PrintError(Text(Msg::LinkRefusedUpload));
-    for (const RefusedValue& value : refused)
-        PrintError(RefusedValueLine(value));
-    PrintError(Text(Msg::LinkCliRefusedExit));
-    return kExitRefusedValues;
+    const bool differs =
+        reference && PrintComparison(options.ports.front(), *uploaded, *reference, compare);
+    if (!refused.empty()) {
+        PrintRefused("", refused);
+        return kExitRefusedValues;
+    }
+    return differs ? kExitDiffers : 0;
 }
 
 int RunPorts() {
@@ -151,9 +351,9 @@ int RunPorts() {
 }
 
 void AddLinkOptions(CLI::App* cmd, const std::shared_ptr<LinkOptions>& options) {
-    cmd->add_option("--port", options->port,
-                    Text(Msg::LinkCliPort))
-        ->required();
+    // One value each time, so that --port A FILE leaves FILE alone.
+    cmd->add_option("--port", options->ports, Text(Msg::LinkCliPort))->allow_extra_args(false);
+    cmd->add_option("--ports-from", options->portsFrom, Text(Msg::CliPortsFromHelp));
     cmd->add_flag("--trace", options->trace,
                   Text(Msg::LinkCliTrace));
 }
@@ -183,8 +383,10 @@ void AddLinkCommands(CLI::App& app, CliContext& context) {
         cmd->add_option("-o,--output", *out, Text(Msg::LinkCliOutput))->required();
         cmd->add_option("--base", *base,
                         Text(Msg::LinkCliBase));
-        cmd->callback([&context, out, base, options] {
-            context.exitCode = RunUpload(*out, *base, *options);
+        auto compare = std::make_shared<std::string>();
+        cmd->add_option("--compare", *compare, Text(Msg::CliCompareHelp));
+        cmd->callback([&context, out, base, compare, options] {
+            context.exitCode = RunUpload(*out, *base, *compare, *options);
         });
     }
     {

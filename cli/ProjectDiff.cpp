@@ -119,4 +119,12 @@ std::vector<Difference> DiffProjects(const Project& a, const Project& b) {
     return out;
 }
 
+std::string DifferenceLine(const Difference& d) {
+    std::string line = d.path;
+    if (!d.name.empty())
+        line += " " + d.name;
+    line += " " + d.field + ": \"" + d.a + "\" -> \"" + d.b + "\"";
+    return line;
+}
+
 } // namespace varkel::cli

@@ -24,4 +24,7 @@ struct Difference {
 // the language they were made in, not settings, and are not compared.
 std::vector<Difference> DiffProjects(const Project& a, const Project& b);
 
+// One difference as diff prints it: path, name, field: "a" -> "b".
+std::string DifferenceLine(const Difference& difference);
+
 } // namespace varkel::cli

@@ -157,13 +157,8 @@ int RunDiff(const std::string& fileA, const std::string& fileB, bool json) {
         out["differences"] = list;
         PrintJson(out);
     } else {
-        for (const Difference& d : differences) {
-            std::string line = d.path;
-            if (!d.name.empty())
-                line += " " + d.name;
-            line += " " + d.field + ": \"" + d.a + "\" -> \"" + d.b + "\"";
-            PrintLine(line);
-        }
+        for (const Difference& d : differences)
+            PrintLine(DifferenceLine(d));
         PrintLine(differences.empty()
                       ? Text(Msg::CliConfigurationsEqual)
                       : Text(Msg::CliDifferences, {std::to_string(differences.size())}));

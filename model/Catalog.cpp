@@ -96,12 +96,16 @@ TextPair TextPairOf(Msg id) {
     case Msg::TraceFailed: return {"失败     ", "failed   "};
     case Msg::TraceShortTerminal: return {"  ({}/{} 字节)", "  ({}/{} bytes)"};
     case Msg::TraceShortLog: return {"(收到 {} / {} 字节)", "({} of {} bytes)"};
-    case Msg::LinkCliPort: return {"串口设备, 例如 /dev/ttyUSB0", "Serial device, for example /dev/ttyUSB0"};
+    case Msg::LinkCliPort:
+        return {"串口设备, 例如 /dev/ttyUSB0; 多次给出时同时传输到每个网关",
+                "Serial device, for example /dev/ttyUSB0; given more than once, every gateway at the same time"};
     case Msg::LinkCliTrace: return {"在标准错误输出上以十六进制和时间戳打印每一帧", "Print every frame in hex with time stamps on standard error"};
     case Msg::LinkCliDownload: return {"把配置下载到网关 (在终端上显示进度)", "Download the configuration to a gateway (with a progress display on a terminal)"};
     case Msg::LinkCliPace: return {"每帧发送后等待应答前的间隔, 毫秒 (默认 100)", "Pause after each frame before its acknowledgement is read, in milliseconds (default 100)"};
     case Msg::LinkCliUpload: return {"从网关上传配置到基础配置中, 仅在上传成功时保存到 OUT", "Upload a gateway's configuration into the base configuration and save OUT only when the upload succeeded"};
-    case Msg::LinkCliOutput: return {"输出文件", "Output file"};
+    case Msg::LinkCliOutput:
+        return {"输出文件 (多个串口时为文件夹, 每个网关写入 <串口名>.xml)",
+                "Output file (with several ports a folder: one <port name>.xml a gateway)"};
     case Msg::LinkCliBase: return {"上传所依据的配置 (默认: 新的默认配置)", "Configuration to upload into (default: a new default one)"};
     case Msg::LinkCliPorts: return {"列出串口, 每行一个", "List the serial ports, one per line"};
     case Msg::LinkRefusedValue: return {"{} / {}：\"{}\" — {}（可接受：{}）", "{} / {}: \"{}\" — {} (accepted: {})"};
@@ -300,6 +304,27 @@ TextPair TextPairOf(Msg id) {
     case Msg::CliAnswerYes: return {"是", "yes"};
     case Msg::CliAnswerNo: return {"否", "no"};
     case Msg::CliAnswerCancel: return {"取消", "cancel"};
+    case Msg::CliPortsFromHelp:
+        return {"列有串口的文件, 每行一个设备 (空行和以 # 开头的行除外)",
+                "File listing the ports, one device a line (blank lines and lines starting with # left out)"};
+    case Msg::CliCompareHelp:
+        return {"参考配置: 逐个串口列出网关中的配置与它的差异 (有差异时退出状态为 1)",
+                "Reference configuration: list per port how the gateway's configuration differs from it (exit 1 when one does)"};
+    case Msg::CliPortListUnreadable: return {"无法读取串口列表 {}", "Cannot read the port list {}"};
+    case Msg::CliNoPort: return {"未给出串口: 请使用 --port 或 --ports-from", "No port given: use --port or --ports-from"};
+    case Msg::CliTooManyPorts: return {"一次最多 {} 个串口", "At most {} ports at once"};
+    case Msg::CliPortTwice: return {"串口 {} 给出了两次", "The port {} is given twice"};
+    case Msg::CliPortNoFileName: return {"串口 {} 没有可用作文件名的名称", "The port {} has no name to use for a file"};
+    case Msg::CliPortFileClash:
+        return {"串口 {} 和 {} 会写入同一个文件 {}", "The ports {} and {} would both be written to {}"};
+    case Msg::CliPortWaiting: return {"等待", "waiting"};
+    case Msg::CliPortOk: return {"ok", "ok"};
+    case Msg::CliSummaryPort: return {"串口", "Port"};
+    case Msg::CliSummaryResult: return {"结果", "Result"};
+    case Msg::CliSummaryTime: return {"用时", "Time"};
+    case Msg::CliSummaryHardware: return {"硬件版本", "Hardware"};
+    case Msg::CliCompareSame: return {"{}: 与 {} 相同", "{}: the same as {}"};
+    case Msg::CliCompareDiffers: return {"{}: {} 处与 {} 不同", "{}: {} differences from {}"};
 
     // Virtual gateway and virtual slave (sim/)
     case Msg::SimDescription: return {"伪终端上的虚拟网关", "Virtual gateway on a pseudo-terminal"};

@@ -181,6 +181,23 @@ enum class Msg {
     CliAnswerYes,
     CliAnswerNo,
     CliAnswerCancel,
+    // download / upload on several ports at once
+    CliPortsFromHelp,
+    CliCompareHelp,
+    CliPortListUnreadable, // {}: file
+    CliNoPort,
+    CliTooManyPorts,       // {}: most
+    CliPortTwice,          // {}: port
+    CliPortNoFileName,     // {}: port
+    CliPortFileClash,      // {} {}: ports, {}: file
+    CliPortWaiting,
+    CliPortOk,
+    CliSummaryPort,
+    CliSummaryResult,
+    CliSummaryTime,
+    CliSummaryHardware,
+    CliCompareSame,        // {}: port, {}: reference file
+    CliCompareDiffers,     // {}: port, {}: count, {}: reference file
 
     // Virtual gateway and virtual slave (sim/)
     SimDescription,
