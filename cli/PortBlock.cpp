@@ -52,8 +52,12 @@ void PortBlock::Show(std::size_t port, const Progress& progress) {
     std::lock_guard lock(mutex_);
     if (port >= ports_.size())
         return;
-    states_[port] = std::to_string(progress.step) + "/" + std::to_string(progress.total) + " " +
-                    progress.what;
+    std::string state = std::to_string(progress.step) + "/" + std::to_string(progress.total) +
+                        " " + progress.what;
+    // A step is reported again on its retries; redrawing for it only flickers.
+    if (state == states_[port])
+        return;
+    states_[port] = std::move(state);
     if (terminal_) {
         Redraw("");
         return;

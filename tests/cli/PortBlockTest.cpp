@@ -44,6 +44,9 @@ TEST_F(PortBlockTest, TerminalRewritesOneBlockInPlace) {
     EXPECT_EQ(out.str(), "\x1b[2A\r\x1b[J/dev/ttyUSB0  1/10 Version\n/tmp/gw       3/10 Command record 1\n");
 
     out.str("");
+    block.Show(1, {3, 10, "Command record 1"});
+    EXPECT_EQ(out.str(), "") << "a retried step is not drawn again";
+
     block.Trace(0, "> 01 00 01");
     block.Done(0, "ok");
     const std::string text = out.str();
