@@ -159,6 +159,12 @@ int GatherPorts(LinkOptions& options) {
     return 0;
 }
 
+// A port list is for a rack even when it holds one line today: its output
+// goes where a longer list's would.
+bool ManyPorts(const LinkOptions& options) {
+    return options.ports.size() > 1 || !options.portsFrom.empty();
+}
+
 std::unique_ptr<ParallelTransfer> OpenAllEarly(TransferKind kind, const LinkOptions& options) {
     auto transfer = std::make_unique<ParallelTransfer>(kind, options.ports);
     transfer->SetPaceMs(options.paceMs);
@@ -213,7 +219,7 @@ int RunDownloadToAll(const std::string& file, const LinkOptions& options) {
 int RunDownload(const std::string& file, LinkOptions& options) {
     if (int code = GatherPorts(options))
         return code;
-    if (options.ports.size() > 1)
+    if (ManyPorts(options))
         return RunDownloadToAll(file, options);
     auto session = OpenEarly(TransferKind::Download, options);
     auto project = std::make_unique<Project>();
@@ -311,7 +317,7 @@ int RunUpload(const std::string& out, const std::string& base, const std::string
               LinkOptions& options) {
     if (int code = GatherPorts(options))
         return code;
-    if (options.ports.size() > 1)
+    if (ManyPorts(options))
         return RunUploadToAll(out, base, compare, options);
     auto session = OpenEarly(TransferKind::Upload, options);
     auto project = std::make_unique<Project>();
