@@ -179,10 +179,13 @@ std::vector<PortOutcome> TransferToAll(ParallelTransfer& transfer, const Project
                                        const LinkOptions& options) {
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     std::size_t columns = 0;
+    std::size_t rows = 0;
     winsize size{};
-    if (terminal && ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0)
+    if (terminal && ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0) {
         columns = size.ws_col;
-    PortBlock block(options.ports, std::cerr, terminal, columns);
+        rows = size.ws_row;
+    }
+    PortBlock block(options.ports, std::cerr, terminal, columns, rows);
     std::vector<PortOutcome> outcomes = transfer.Run(project, block);
     for (const PortOutcome& o : outcomes)
         for (const std::string& notice : o.outcome.notices)

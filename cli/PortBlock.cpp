@@ -8,8 +8,9 @@
 namespace varkel::cli {
 
 PortBlock::PortBlock(std::vector<std::string> ports, std::ostream& out, bool terminal,
-                     std::size_t columns)
-    : out_(out), terminal_(terminal), columns_(columns), ports_(std::move(ports)),
+                     std::size_t columns, std::size_t rows)
+    : out_(out), terminal_(terminal && (rows == 0 || ports.size() < rows)), columns_(columns),
+      ports_(std::move(ports)),
       states_(ports_.size(), Text(Msg::CliPortWaiting)), quarters_(ports_.size(), 0) {
     for (const std::string& port : ports_)
         portWidth_ = std::max(portWidth_, DisplayWidth(port));

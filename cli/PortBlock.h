@@ -16,9 +16,11 @@ namespace varkel::cli {
 // workers call it from their threads.
 class PortBlock {
 public:
-    // columns: the terminal's width (lines are cut to it), 0 for no limit.
+    // columns, rows: the terminal's size (lines are cut to its width), 0 for
+    // no limit. A block taller than the terminal cannot be rewritten in
+    // place (the cursor stops at the top), so it is shown as plain lines.
     PortBlock(std::vector<std::string> ports, std::ostream& out, bool terminal,
-              std::size_t columns = 0);
+              std::size_t columns = 0, std::size_t rows = 0);
     PortBlock(const PortBlock&) = delete;
     PortBlock& operator=(const PortBlock&) = delete;
 

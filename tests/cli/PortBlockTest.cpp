@@ -63,6 +63,19 @@ TEST_F(PortBlockTest, TerminalLinesNeverWrap) {
     EXPECT_NE(out.str().find("p  Port ope\n"), std::string::npos) << out.str();
 }
 
+TEST_F(PortBlockTest, BlockTallerThanTheTerminalBecomesPlainLines) {
+    std::ostringstream out;
+    PortBlock block({"a", "b", "c"}, out, true, 80, 3);
+    block.Start();
+    block.Done(1, "ok");
+    EXPECT_EQ(out.str(), "b: ok\n");
+
+    std::ostringstream fits;
+    PortBlock room({"a", "b", "c"}, fits, true, 80, 4);
+    room.Start();
+    EXPECT_EQ(fits.str(), "a  waiting\nb  waiting\nc  waiting\n");
+}
+
 TEST_F(PortBlockTest, PlainLinesAtQuartersAndAtTheEnd) {
     std::ostringstream out;
     PortBlock block({"a", "b"}, out, false);
