@@ -20,6 +20,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QSettings>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -61,6 +66,58 @@ CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     resizeDocks({annotation_->Bar()}, {120}, Qt::Vertical);
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
+    setAcceptDrops(true);
+}
+
+namespace {
+const QString kGeometryKey = QStringLiteral("window/geometry");
+const QString kStateKey = QStringLiteral("window/state");
+
+// The one configuration file among dropped entries, or empty.
+QString DroppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+} // namespace
+
+void CMainFrame::SaveWindowState() const {
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kStateKey, saveState());
+}
+
+void CMainFrame::RestoreWindowState() {
+    QSettings settings;
+    restoreGeometry(settings.value(kGeometryKey).toByteArray());
+    restoreState(settings.value(kStateKey).toByteArray());
+    // A screen taken away or made smaller: bring the window back, whole.
+    const QRect frame = frameGeometry();
+    for (const QScreen* s : QGuiApplication::screens())
+        if (s->availableGeometry().intersected(frame).width() >= 100 &&
+            s->availableGeometry().intersected(frame).height() >= 50)
+            return;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return;
+    const QRect area = primary->availableGeometry();
+    resize(size().boundedTo(area.size()));
+    move(area.center() - rect().center());
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Asks to save the current configuration first, as File > Open does.
+    doc_.OpenRecentFile(path);
 }
 
 CMainFrame::~CMainFrame() {

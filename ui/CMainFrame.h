@@ -83,8 +83,15 @@ public:
     // The user manual of the language in use.
     static QString ManualPath();
 
+    // Size, place, panes and the tree/grid split as the last run left them;
+    // a place no screen shows any more is moved onto the primary screen.
+    void SaveWindowState() const;
+    void RestoreWindowState();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateActions();

@@ -204,6 +204,9 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
     } else {
         doc.OnNewDocument();
     }
+    // Pictures show the window as it first appears; a user's run as it was left.
+    if (!picture)
+        frame.RestoreWindowState();
     frame.show();
     frame.setWindowTitle(config.DeviceCaption());
     if (picture) {
@@ -211,7 +214,9 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
             return taker(options.screenshot, config, frame);
         return SavePicture(frame, options.screenshot) ? 0 : 1;
     }
-    return app.exec();
+    const int code = app.exec();
+    frame.SaveWindowState();
+    return code;
 }
 
 } // namespace varkel

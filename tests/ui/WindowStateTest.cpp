@@ -1,0 +1,96 @@
+// The window as the last run left it, and files dropped onto it.
+#include "UiFixture.h"
+
+#include "model/MessageRecorder.h"
+
+#include <QDockWidget>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace varkel;
+using namespace varkel::test;
+
+class WindowStateTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QSettings().clear(); }
+
+    void SizePanesAndSplitComeBack() {
+        QSize size;
+        int treeWidth = 0;
+        {
+            Window w;
+            w.frame.show();
+            w.frame.resize(700, 500);
+            auto* tree = w.frame.findChild<QDockWidget*>(QStringLiteral("treePane"));
+            QVERIFY(tree);
+            w.frame.resizeDocks({tree}, {320}, Qt::Horizontal);
+            w.frame.Action(CMainFrame::ViewAnnotation)->trigger();
+            QCoreApplication::processEvents();
+            size = w.frame.size();
+            treeWidth = tree->width();
+            w.frame.SaveWindowState();
+        }
+        Window w;
+        w.frame.RestoreWindowState();
+        w.frame.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(w.frame.size(), size);
+        QCOMPARE(w.frame.findChild<QDockWidget*>(QStringLiteral("treePane"))->width(), treeWidth);
+        QVERIFY(!w.frame.Action(CMainFrame::ViewAnnotation)->isChecked());
+    }
+
+    void PlaceOffEveryScreenComesBackOn() {
+        {
+            Window w;
+            w.frame.show();
+            w.frame.move(30000, 30000);
+            QCoreApplication::processEvents();
+            w.frame.SaveWindowState();
+        }
+        Window w;
+        w.frame.RestoreWindowState();
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(area.intersects(w.frame.frameGeometry()));
+        QVERIFY(area.contains(w.frame.geometry().center()));
+    }
+
+    void DroppedFileOpensAfterTheSavePrompt() {
+        QTemporaryDir dir;
+        Window source;
+        source.AddNode();
+        const QString path = dir.filePath(QStringLiteral("dropped.xml"));
+        QVERIFY(source.doc.OnSaveDocument(path));
+
+        Window w;
+        w.AddNode();
+        w.AddNode();
+        MessageRecorder recorder;
+        recorder.answers = {Answer::No}; // do not save the changed configuration
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w.frame, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w.frame, &drop);
+        QCOMPARE(recorder.questions.size(), std::size_t{1});
+        QCOMPARE(w.SubnetItem()->childCount(), 1);
+
+        // Two files, or something not a file, are refused at the door.
+        QMimeData two;
+        two.setUrls({QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)});
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
+        refused.setAccepted(false);
+        QCoreApplication::sendEvent(&w.frame, &refused);
+        QVERIFY(!refused.isAccepted());
+    }
+};
+
+QTEST_MAIN(WindowStateTest)
+#include "WindowStateTest.moc"
