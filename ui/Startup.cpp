@@ -158,6 +158,13 @@ void SetTextLanguageFromArguments(const QStringList& arguments) {
     SetTextLanguage(english ? TextLanguage::English : TextLanguage::Chinese);
 }
 
+bool OpenStartFile(CDovelDoc& doc, const QString& file) {
+    if (!file.isEmpty() && doc.OnOpenDocument(file))
+        return true;
+    doc.OnNewDocument();
+    return file.isEmpty();
+}
+
 int RunApplication(QApplication& app, const QStringList& arguments, const PictureTaker& taker) {
     QCoreApplication::setOrganizationName(QStringLiteral("varkel"));
     QCoreApplication::setApplicationName(QStringLiteral("varkel"));
@@ -198,12 +205,9 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
     CDovelDoc doc(config);
     doc.SetFollowDisk(!picture);
     CMainFrame frame(config, doc);
-    if (!options.file.isEmpty()) {
-        if (!doc.OnOpenDocument(options.file))
-            return 1;
-    } else {
-        doc.OnNewDocument();
-    }
+    // A picture of a file that cannot be read is no picture of it.
+    if (!OpenStartFile(doc, options.file) && picture)
+        return 1;
     // Pictures show the window as it first appears; a user's run as it was left.
     if (!picture)
         frame.RestoreWindowState();

@@ -40,7 +40,13 @@ void RememberLanguage(const QString& language);
 void ApplyLanguage(QApplication& app, const QString& language);
 
 class CConfigApp;
+class CDovelDoc;
 class CMainFrame;
+
+// Opens the configuration named at start; without one, or when it is
+// refused (its message shown, as for a file of another language), a new
+// configuration, so that the window still opens. False when refused.
+bool OpenStartFile(CDovelDoc& doc, const QString& file);
 
 // Writes the picture of a shown main window to a PNG file; the exit code.
 using PictureTaker = std::function<int(const QString& path, CConfigApp& config, CMainFrame& frame)>;
