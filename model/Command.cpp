@@ -95,11 +95,12 @@ void Command::RemoveAllItems() {
 void Command::FillGrid(GridSink& grid) {
     for (int i = 0; i < GetItemCount(); ++i)
         items_[static_cast<std::size_t>(i)]->ShowInGrid(
-            grid, i, KeysAt(ItemPlace::Command, i, false, functionIndex_).name);
+            grid, i, KeysAt(ItemPlace::Command, i, false, functionIndex_));
 }
 
 void Command::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
-    tree.Insert(parent, name_, CommandImage, TreeEntry{TreeEntry::CommandKind, this});
+    tree.Insert(parent, ShownCommandName(name_, functionIndex_), CommandImage,
+                TreeEntry{TreeEntry::CommandKind, this});
 }
 
 int Command::GetChoiceIndex(int itemIndex) const {

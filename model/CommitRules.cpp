@@ -4,6 +4,7 @@
 #include "model/ConfigObject.h"
 #include "model/Fieldbus.h"
 #include "model/FunctionCode.h"
+#include "model/ItemKeys.h"
 #include "model/Node.h"
 #include "model/ParamItem.h"
 #include "model/Project.h"
@@ -187,15 +188,17 @@ void SetRowEnable(const ConfigObject& object, int row, bool enable, CommitResult
     }
 }
 
+// A choice is known by its key in either language: a file made in the other
+// language keeps its own choice texts.
 void ApplySubnetChoiceRules(Project& project, int row, const std::string& text,
                             CommitResult& result) {
     Subnet& subnet = project.GetSubnet();
     if (row == Subnet::ProtocolIndex) {
         std::optional<ProtocolType> type;
-        if (text == LocalText(kModbusMasterKey) &&
+        if (IsKeyText(text, kModbusMasterKey) &&
             subnet.GetProtocolType() != ProtocolType::ModbusMaster)
             type = ProtocolType::ModbusMaster;
-        else if (text == LocalText(kUniversalKey) &&
+        else if (IsKeyText(text, kUniversalKey) &&
                  subnet.GetProtocolType() != ProtocolType::Universal)
             type = ProtocolType::Universal;
         if (type) {
@@ -204,9 +207,9 @@ void ApplySubnetChoiceRules(Project& project, int row, const std::string& text,
             result.protocolSwitched = true;
         }
     } else if (row == Subnet::ControlModeIndex) {
-        const bool number = text == LocalText(kCharNumberKey);
-        const bool delimiter = text == LocalText(kDelimiterKey);
-        const bool timeout = text == LocalText(kCharTimeoutKey);
+        const bool number = IsKeyText(text, kCharNumberKey);
+        const bool delimiter = IsKeyText(text, kDelimiterKey);
+        const bool timeout = IsKeyText(text, kCharTimeoutKey);
         SetRowEnable(subnet, Subnet::CharNumberIndex, number, result);
         SetRowEnable(subnet, Subnet::StartDelimiterIndex, delimiter, result);
         SetRowEnable(subnet, Subnet::EndDelimiterIndex, delimiter, result);
@@ -214,14 +217,14 @@ void ApplySubnetChoiceRules(Project& project, int row, const std::string& text,
         SetRowEnable(subnet, Subnet::CrcIndex, crc, result);
         ParamItem* crcItem = subnet.GetItem(Subnet::CrcIndex);
         if (!crc && crcItem) {
-            const std::string close = LocalText(kCloseKey);
+            const std::string close = OwnChoice(*crcItem, kCloseKey);
             if (crcItem->GetValue() != close) {
                 crcItem->SetValue(close);
                 result.valueChangedRows.push_back(Subnet::CrcIndex);
             }
         }
     } else if (row == Subnet::SendAutoIndex) {
-        SetRowEnable(subnet, Subnet::SendAutoPeriodIndex, text == LocalText(kOpenKey), result);
+        SetRowEnable(subnet, Subnet::SendAutoPeriodIndex, IsKeyText(text, kOpenKey), result);
     }
 }
 

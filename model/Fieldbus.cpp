@@ -33,7 +33,7 @@ Fieldbus::Fieldbus() {
 
 int Fieldbus::FillGrid(GridSink& grid) {
     for (int i = 0; i < GetItemCount(); ++i)
-        GetItem(i)->ShowInGrid(grid, i, KeysAt(ItemPlace::Fieldbus, i).name);
+        GetItem(i)->ShowInGrid(grid, i, KeysAt(ItemPlace::Fieldbus, i));
     return GetItemCount();
 }
 

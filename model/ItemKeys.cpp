@@ -1,7 +1,11 @@
 #include "model/ItemKeys.h"
 
+#include "model/Command.h"
+#include "model/ConfigObject.h"
 #include "model/FunctionCode.h"
+#include "model/Node.h"
 #include "model/ParamItem.h"
+#include "model/Sinks.h"
 #include "model/TextTable.h"
 
 namespace varkel {
@@ -86,6 +90,32 @@ ItemKeys KeysAt(ItemPlace place, int row, bool universal, int functionIndex) {
     case ItemPlace::Command: return CommandKeys(row, functionIndex);
     }
     return {};
+}
+
+ItemKeys KeysOfRow(const TreeEntry& entry, int row) {
+    if (const Command* command = entry.AsCommand())
+        return KeysAt(ItemPlace::Command, row, false, command->GetFunctionIndex());
+    if (entry.AsNode())
+        return KeysAt(ItemPlace::Node, row);
+    if (const ConfigObject* object = entry.AsConfigObject()) {
+        if (entry.kind == TreeEntry::FieldbusKind)
+            return KeysAt(ItemPlace::Fieldbus, row);
+        return KeysAt(ItemPlace::Subnet, row, object->GetProtocolType() == ProtocolType::Universal);
+    }
+    return {};
+}
+
+bool IsKeyText(const std::string& stored, int key) {
+    return key > 0 && !stored.empty() &&
+           (stored == TextIn(TextLanguage::Chinese, key) ||
+            stored == TextIn(TextLanguage::English, key));
+}
+
+std::string OwnChoice(const ParamItem& item, int key) {
+    for (const std::string& choice : item.GetChoices())
+        if (IsKeyText(choice, key))
+            return choice;
+    return LocalText(key);
 }
 
 std::string ShownName(const ParamItem& item, const ItemKeys& keys) {

@@ -5,6 +5,7 @@
 namespace varkel {
 
 class ParamItem;
+struct TreeEntry;
 
 // The table keys an item's texts were made from, known by the item's place.
 // A key of 0 (or a choice without a key, such as "RTU" or "19200") is shown
@@ -21,6 +22,16 @@ enum class ItemPlace { Fieldbus, Subnet, Node, Command };
 // depend on the protocol (universal mode has its own list); for a command,
 // on its function index.
 ItemKeys KeysAt(ItemPlace place, int row, bool universal = false, int functionIndex = 0);
+
+// Keys of a row of the object a tree entry stands for.
+ItemKeys KeysOfRow(const TreeEntry& entry, int row);
+
+// True when a stored text is the key's text in either language.
+bool IsKeyText(const std::string& stored, int key);
+// The item's own choice that is the key's text, so that a value set by a
+// rule keeps the file's language; the active language's text when the item
+// has no such choice.
+std::string OwnChoice(const ParamItem& item, int key);
 
 // The item's texts in the active language where they are a key's text.
 std::string ShownName(const ParamItem& item, const ItemKeys& keys);

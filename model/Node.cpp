@@ -95,7 +95,7 @@ ParamItem* Node::GetItem(int index) const {
 
 void Node::FillGrid(GridSink& grid) {
     for (int i = 0; i < GetItemCount(); ++i)
-        items_[static_cast<std::size_t>(i)]->ShowInGrid(grid, i, KeysAt(ItemPlace::Node, i).name);
+        items_[static_cast<std::size_t>(i)]->ShowInGrid(grid, i, KeysAt(ItemPlace::Node, i));
 }
 
 int Node::Validate() const {

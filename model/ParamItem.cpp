@@ -1,7 +1,7 @@
 #include "model/ParamItem.h"
 
+#include "model/ItemKeys.h"
 #include "model/Sinks.h"
-#include "model/TextTable.h"
 
 #include <climits>
 #include <cstddef>
@@ -21,8 +21,9 @@ void ParamItem::AddChoice(const std::string& text) {
     choices_.push_back(text);
 }
 
-void ParamItem::ShowInGrid(GridSink& grid, int row, int nameKey) {
-    grid.ShowRow(row, ShownText(name_, nameKey), value_, enable_ == 1 ? kWhite : kGrey, this);
+void ParamItem::ShowInGrid(GridSink& grid, int row, const ItemKeys& keys) {
+    grid.ShowRow(row, ShownName(*this, keys), ShownValue(*this, keys),
+                 enable_ == 1 ? kWhite : kGrey, this);
 }
 
 int ParamItem::ChoiceIndex() const {

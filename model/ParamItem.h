@@ -1,4 +1,6 @@
 #pragma once
+#include "model/ItemKeys.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,8 +22,9 @@ public:
     void AddChoice(const std::string& text);
     // Writes the item into a grid row: name, value with its background, and
     // the row's reference back to the item.
-    // The name is shown in the active language where it is its key's text.
-    void ShowInGrid(GridSink& grid, int row, int nameKey = 0);
+    // Name and value are shown in the active language where they are their
+    // keys' texts.
+    void ShowInGrid(GridSink& grid, int row, const ItemKeys& keys = {});
     void SetEnable(int flag) { enable_ = flag; }
 
     const std::vector<std::string>& GetChoices() const { return choices_; }

@@ -1,6 +1,7 @@
 #include "model/Project.h"
 
 #include "model/ResultCode.h"
+#include "model/TextTable.h"
 
 namespace varkel {
 
@@ -32,10 +33,11 @@ void Project::ExportSubnet(SheetSink& sheet) const {
 
 void Project::BuildTree(TreeSink& tree) {
     tree.DeleteAll();
-    TreeSink::Handle fieldbus = tree.Insert(0, fieldbus_.GetName(), FolderImage,
+    // The two top names are the table's "Fieldbus" and "Subnet" unless renamed.
+    TreeSink::Handle fieldbus = tree.Insert(0, ShownText(fieldbus_.GetName(), 17), FolderImage,
                                             TreeEntry{TreeEntry::FieldbusKind, &fieldbus_});
-    TreeSink::Handle subnet =
-        tree.Insert(0, subnet_.GetName(), FolderImage, TreeEntry{TreeEntry::SubnetKind, &subnet_});
+    TreeSink::Handle subnet = tree.Insert(0, ShownText(subnet_.GetName(), 18), FolderImage,
+                                          TreeEntry{TreeEntry::SubnetKind, &subnet_});
     fieldbus_.BuildTree(tree, fieldbus);
     subnet_.BuildTree(tree, subnet);
     tree.ExpandAll();

@@ -89,12 +89,12 @@ int Subnet::FillGrid(GridSink& grid) {
     const bool universal = protocolType_ == ProtocolType::Universal;
     int row = 0;
     for (auto& item : items_) {
-        item->ShowInGrid(grid, row, KeysAt(ItemPlace::Subnet, row, universal).name);
+        item->ShowInGrid(grid, row, KeysAt(ItemPlace::Subnet, row, universal));
         ++row;
     }
     if (protocolType_ == ProtocolType::ModbusMaster || universal)
         for (auto& item : universal ? universalItems_ : masterItems_) {
-            item->ShowInGrid(grid, row, KeysAt(ItemPlace::Subnet, row, universal).name);
+            item->ShowInGrid(grid, row, KeysAt(ItemPlace::Subnet, row, universal));
             ++row;
         }
     return row;
@@ -104,9 +104,9 @@ void Subnet::SetProtocolType(ProtocolType type) {
     protocolType_ = type;
     if (ParamItem* item = ItemAt(items_, ProtocolIndex)) {
         if (type == ProtocolType::ModbusMaster)
-            item->SetValue(LocalText(20));
+            item->SetValue(OwnChoice(*item, 20));
         else if (type == ProtocolType::Universal)
-            item->SetValue(LocalText(21));
+            item->SetValue(OwnChoice(*item, 21));
     }
 }
 

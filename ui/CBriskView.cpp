@@ -1,6 +1,7 @@
 #include "ui/CBriskView.h"
 
 #include "model/CommitRules.h"
+#include "model/ItemKeys.h"
 #include "model/Node.h"
 #include "ui/CConfigApp.h"
 #include "ui/CMainFrame.h"
@@ -31,6 +32,7 @@ CBriskView::CBriskView(CConfigApp& app, CMainFrame& frame, QWidget* parent)
     connect(grid_, &ParamGrid::RowStepped, this,
             [this](int row) { OnGridClicked(row, ParamGrid::NameColumn); });
     connect(delegate_, &ParamDelegate::ValueEntered, this, &CBriskView::OnValueEntered);
+    delegate_->SetKeysOfRow([this](int row) { return KeysOfRow(editedEntry_, row); });
     // Stored only once the grid has let the editor go: storing may list the
     // rows anew.
     connect(grid_, &ParamGrid::EditorClosed, this, &CBriskView::StorePendingValue);
@@ -128,7 +130,7 @@ void CBriskView::OnGridClicked(int row, int column) {
     if (!item)
         return;
     clickedItem_ = item;
-    QString help = QString::fromStdString(item->GetHelp());
+    QString help = QString::fromStdString(ShownHelp(*item, KeysOfRow(selectedEntry_, row)));
     help.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     frame_.SetAnnotationText(help);
     if (column != ParamGrid::ValueColumn || !grid_->OpenValueEditor(row))
@@ -157,10 +159,15 @@ void CBriskView::OnValueEntered(int row, const QString& text, bool picked, bool 
     if (nothingChosen) {
         // The cell shows the value again.
         if (entry.object == selectedEntry_.object)
-            grid_->SetValueText(row, QString::fromStdString(item->GetValue()));
+            ShowValue(entry, row);
         return;
     }
     pending_ = Entered{entry, row, text.toStdString()};
+}
+
+void CBriskView::ShowValue(const TreeEntry& entry, int row) {
+    if (const ParamItem* item = ItemAtRow(entry, row))
+        grid_->SetValueText(row, QString::fromStdString(ShownValue(*item, KeysOfRow(entry, row))));
 }
 
 void CBriskView::StorePendingValue() {
@@ -177,7 +184,7 @@ void CBriskView::ShowCommit(const CommitResult& result, const TreeEntry& entry, 
     ParamItem* item = ItemAtRow(entry, row);
     if (!result.Accepted()) {
         if (shown && item)
-            grid_->SetValueText(row, QString::fromStdString(item->GetValue()));
+            ShowValue(entry, row);
         return;
     }
     if (result.protocolSwitched) {
@@ -189,13 +196,12 @@ void CBriskView::ShowCommit(const CommitResult& result, const TreeEntry& entry, 
         clickedItem_ = nullptr;
         ListObject(entry);
     } else if (shown) {
-        grid_->SetValueText(row, QString::fromStdString(result.storedValue));
+        ShowValue(entry, row);
         for (int changed : result.enableChangedRows)
             if (ParamItem* other = ItemAtRow(entry, changed))
                 grid_->SetValueBackground(changed, other->GetEnable() ? kWhite : kGrey);
         for (int changed : result.valueChangedRows)
-            if (ParamItem* other = ItemAtRow(entry, changed))
-                grid_->SetValueText(changed, QString::fromStdString(other->GetValue()));
+            ShowValue(entry, changed);
     }
     if (row < grid_->rowCount())
         grid_->setCurrentCell(row, ParamGrid::ValueColumn);

@@ -76,6 +76,9 @@ private:
 
     void OnValueEntered(int row, const QString& text, bool picked, bool nothingChosen);
     void StorePendingValue();
+    // A row's value as the grid shows it, in the active language where it is
+    // a key's text.
+    void ShowValue(const TreeEntry& entry, int row);
 
     CConfigApp& app_;
     CMainFrame& frame_;

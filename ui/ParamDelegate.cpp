@@ -77,8 +77,9 @@ void ParamDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
         edit_->selectAll();
     } else if (editor == chooser_) {
         chooser_->clear();
-        for (const std::string& choice : item->GetChoices())
-            chooser_->addItem(QString::fromStdString(choice));
+        const ItemKeys keys = keysOfRow_ ? keysOfRow_(index.row()) : ItemKeys{};
+        for (int i = 0; i < static_cast<int>(item->GetChoices().size()); ++i)
+            chooser_->addItem(QString::fromStdString(ShownChoice(*item, keys, i)));
         // Nothing preselected: the user picks.
         chooser_->setCurrentIndex(-1);
     }
@@ -86,10 +87,20 @@ void ParamDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
 
 void ParamDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
                                  const QModelIndex& index) const {
-    if (editor == edit_)
+    if (editor == edit_) {
         emit ValueEntered(index.row(), edit_->text(), false, false);
-    else if (editor == chooser_)
-        emit ValueEntered(index.row(), chooser_->currentText(), true, chooser_->currentIndex() < 0);
+    } else if (editor == chooser_) {
+        const ParamItem* item = grid_.RowItem(index.row());
+        const int position = chooser_->currentIndex();
+        if (!item || position < 0 || position >= static_cast<int>(item->GetChoices().size())) {
+            emit ValueEntered(index.row(), QString(), true, true);
+            return;
+        }
+        emit ValueEntered(
+            index.row(),
+            QString::fromStdString(item->GetChoices()[static_cast<std::size_t>(position)]), true,
+            false);
+    }
 }
 
 void ParamDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

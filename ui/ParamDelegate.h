@@ -1,5 +1,9 @@
 #pragma once
+#include "model/ItemKeys.h"
+
 #include <QStyledItemDelegate>
+
+#include <functional>
 
 class QComboBox;
 class QLineEdit;
@@ -32,6 +36,11 @@ public:
     QComboBox* ChoiceEditor() const { return chooser_; }
     // The editor open now, or null.
     QWidget* OpenEditor() const { return open_; }
+    // Where the drop-down list finds the keys of a row's choices, so that it
+    // lists them in the active language.
+    void SetKeysOfRow(std::function<ItemKeys(int row)> keysOfRow) {
+        keysOfRow_ = std::move(keysOfRow);
+    }
     // Commits the open editor and closes it; false when none was open.
     bool Commit();
     // Closes the open editor without committing.
@@ -39,7 +48,8 @@ public:
 
 signals:
     // The text of a row's editor on commit: typed, or picked from the list
-    // (nothingChosen when the list is left without a choice).
+    // as the item's own stored choice at that place, whatever language the
+    // list shows (nothingChosen when the list is left without a choice).
     void ValueEntered(int row, const QString& text, bool picked, bool nothingChosen) const;
 
 protected:
@@ -52,6 +62,7 @@ private:
     QLineEdit* edit_;
     QComboBox* chooser_;
     mutable QWidget* open_ = nullptr;
+    std::function<ItemKeys(int row)> keysOfRow_;
 };
 
 } // namespace varkel

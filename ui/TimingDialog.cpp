@@ -1,6 +1,7 @@
 #include "ui/TimingDialog.h"
 
 #include "model/CycleEstimate.h"
+#include "model/ItemKeys.h"
 #include "model/Project.h"
 #include "ui/UiText.h"
 
@@ -119,9 +120,9 @@ void TimingDialog::Recompute() {
         const Node* node = subnet.GetNodeAt(t.node);
         const Command* command = node ? node->GetCommandAt(t.index) : nullptr;
         table_->setItem(r, 0, Cell(QString::number(t.index), true));
-        table_->setItem(r, 1, Cell(command ? QString::fromStdString(command->GetName())
-                                           : QString(),
-                                   false));
+        const std::string name =
+            command ? ShownCommandName(command->GetName(), command->GetFunctionIndex()) : "";
+        table_->setItem(r, 1, Cell(QString::fromStdString(name), false));
         table_->setItem(r, 2, Cell(QString::number(t.function), true));
         table_->setItem(r, 3, Cell(QString::number(t.requestChars), true));
         table_->setItem(r, 4, Cell(QString::number(t.replyChars), true));

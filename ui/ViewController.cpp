@@ -3,6 +3,7 @@
 #include "model/Catalog.h"
 #include "model/CommitRules.h"
 #include "model/FunctionCode.h"
+#include "model/ItemKeys.h"
 #include "model/Messages.h"
 #include "model/Node.h"
 #include "model/ParamItem.h"
@@ -534,7 +535,7 @@ void ViewController::OnConflictDetect() {
 
 void ViewController::EnterValue(const TreeEntry& entry, int row, const std::string& text) {
     const ParamItem* item = ItemAtRow(entry, row);
-    const std::string name = item ? item->GetName() : std::string();
+    const std::string name = item ? ShownName(*item, KeysOfRow(entry, row)) : std::string();
     CommitResult result;
     // Recorded before the tree and the grid show the outcome, so that the
     // step's selection is the entry edited.

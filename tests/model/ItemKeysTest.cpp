@@ -1,10 +1,12 @@
 #include "model/ItemKeys.h"
 
 #include "model/Command.h"
+#include "model/CommitRules.h"
 #include "model/Fieldbus.h"
 #include "model/FunctionCode.h"
 #include "model/Node.h"
 #include "model/ParamItem.h"
+#include "model/Project.h"
 #include "model/Subnet.h"
 #include "model/TextTable.h"
 #include "SinkRecorders.h"
@@ -46,8 +48,9 @@ void ExpectRowsFollow(const std::function<ParamItem*(int)>& itemAt, ItemPlace pl
                 EXPECT_EQ(ShownChoice(*item, keys, i), choices[i]);
             }
         }
-        if (item->ChoiceIndex() >= 0)
+        if (item->ChoiceIndex() >= 0) {
             EXPECT_EQ(ShownValue(*item, keys), ShownChoice(*item, keys, item->ChoiceIndex()));
+        }
     }
     EXPECT_GT(rows, 0);
 }
@@ -124,6 +127,49 @@ TEST(ItemKeys, OwnTextsAndOtherKeysStayAsStored) {
     EXPECT_EQ(ShownChoice(item, keys, 0), "");
     EXPECT_TRUE(KeysAt(ItemPlace::Command, 10).choices.empty());
     EXPECT_EQ(KeysAt(ItemPlace::Node, 1).name, 0);
+}
+
+// A Chinese-made subnet edited in English: its own choice texts still drive
+// the rules, values set by a rule stay Chinese, and the grid shows English.
+TEST(ItemKeys, OtherLanguageChoicesDriveTheRules) {
+    LanguageGuard guard;
+    Project project;
+    SetTextLanguage(TextLanguage::English);
+    Subnet& subnet = project.GetSubnet();
+    const TreeEntry entry{TreeEntry::SubnetKind, &subnet};
+    const auto choice = [&](int row, int position) {
+        return subnet.GetItem(row)->GetChoices().at(static_cast<std::size_t>(position));
+    };
+
+    CommitResult result = CommitValue(project, entry, Subnet::ProtocolIndex, choice(0, 1));
+    ASSERT_TRUE(result.Accepted());
+    EXPECT_TRUE(result.protocolSwitched);
+    EXPECT_EQ(subnet.GetProtocolType(), ProtocolType::Universal);
+    EXPECT_EQ(subnet.GetItem(Subnet::ProtocolIndex)->GetValue(), TextIn(TextLanguage::Chinese, 21));
+    EXPECT_EQ(KeysOfRow(entry, Subnet::ControlModeIndex).choices, (std::vector<int>{24, 22, 23}));
+    const TreeEntry bus{TreeEntry::FieldbusKind, &project.GetFieldbus()};
+    EXPECT_EQ(KeysOfRow(bus, 3).choices, (std::vector<int>{25, 26}));
+
+    // Delimiter control: the character number row goes grey, CRC is closed
+    // with the file's own word for it.
+    result =
+        CommitValue(project, entry, Subnet::ControlModeIndex, choice(Subnet::ControlModeIndex, 2));
+    ASSERT_TRUE(result.Accepted());
+    EXPECT_EQ(subnet.GetItem(Subnet::StartDelimiterIndex)->GetEnable(), 1);
+    EXPECT_EQ(subnet.GetItem(Subnet::CharNumberIndex)->GetEnable(), 0);
+    EXPECT_EQ(subnet.GetItem(Subnet::CrcIndex)->GetEnable(), 0);
+    EXPECT_EQ(subnet.GetItem(Subnet::CrcIndex)->GetValue(), TextIn(TextLanguage::Chinese, 25));
+
+    test::GridRecorder rows;
+    subnet.FillGrid(rows);
+    EXPECT_EQ(rows.rows.at(Subnet::ProtocolIndex).value, TextIn(TextLanguage::English, 21));
+    EXPECT_EQ(rows.rows.at(Subnet::ControlModeIndex).value, TextIn(TextLanguage::English, 23));
+    EXPECT_EQ(rows.rows.at(Subnet::CrcIndex).value, TextIn(TextLanguage::English, 25));
+
+    // Back to the master: its own Chinese choice again.
+    result = CommitValue(project, entry, Subnet::ProtocolIndex, choice(0, 0));
+    ASSERT_TRUE(result.protocolSwitched);
+    EXPECT_EQ(subnet.GetItem(Subnet::ProtocolIndex)->GetValue(), TextIn(TextLanguage::Chinese, 20));
 }
 
 } // namespace
