@@ -34,6 +34,8 @@
 #include <QToolBar>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace varkel {
 
 CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
@@ -92,18 +94,21 @@ void CMainFrame::RestoreWindowState() {
     QSettings settings;
     restoreGeometry(settings.value(kGeometryKey).toByteArray());
     restoreState(settings.value(kStateKey).toByteArray());
-    // A screen taken away or made smaller: bring the window back, whole.
-    const QRect frame = frameGeometry();
-    for (const QScreen* s : QGuiApplication::screens())
-        if (s->availableGeometry().intersected(frame).width() >= 100 &&
-            s->availableGeometry().intersected(frame).height() >= 50)
-            return;
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    if (!primary)
+    // A screen taken away or made smaller: the window comes back whole onto
+    // the screen under its middle, else the primary one.
+    const QScreen* target = QGuiApplication::screenAt(frameGeometry().center());
+    if (!target)
+        target = QGuiApplication::primaryScreen();
+    if (!target)
         return;
-    const QRect area = primary->availableGeometry();
-    resize(size().boundedTo(area.size()));
-    move(area.center() - rect().center());
+    const QRect area = target->availableGeometry();
+    if (area.contains(frameGeometry()))
+        return;
+    const QSize decoration = frameGeometry().size() - size();
+    resize(size().boundedTo(area.size() - decoration));
+    const QRect frame = frameGeometry();
+    move(std::clamp(frame.left(), area.left(), area.right() + 1 - frame.width()),
+         std::clamp(frame.top(), area.top(), area.bottom() + 1 - frame.height()));
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

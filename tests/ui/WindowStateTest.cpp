@@ -56,8 +56,29 @@ private slots:
         Window w;
         w.frame.RestoreWindowState();
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY(area.intersects(w.frame.frameGeometry()));
-        QVERIFY(area.contains(w.frame.geometry().center()));
+        QVERIFY(area.contains(w.frame.frameGeometry()));
+    }
+
+    // Saved on a larger screen, half beyond this one's corner.
+    void LargerThanTheScreenIsFittedOnIt() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        {
+            Window w;
+            w.frame.show();
+            w.frame.resize(area.width() + 300, area.height() + 200);
+            w.frame.move(area.right() - 200, area.top() - 40);
+            QCoreApplication::processEvents();
+            w.frame.SaveWindowState();
+        }
+        Window w;
+        w.frame.RestoreWindowState();
+        QVERIFY2(area.contains(w.frame.frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(w.frame.x())
+                                .arg(w.frame.y())
+                                .arg(w.frame.width())
+                                .arg(w.frame.height())));
+        QVERIFY(w.frame.width() > area.width() / 2);
     }
 
     void DroppedFileOpensAfterTheSavePrompt() {
