@@ -2,6 +2,7 @@
 
 #include "model/Catalog.h"
 #include "model/Command.h"
+#include "model/ItemKeys.h"
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
@@ -95,7 +96,7 @@ int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems
             node->GetName() + " / #" + std::to_string(c) + " " + command->GetName();
         ProbeCommand out;
         out.index = c;
-        out.name = command->GetName();
+        out.name = ShownCommandName(command->GetName(), command->GetFunctionIndex());
         out.slave = slave;
         out.configuredFunction = command->GetFunctionCode();
         switch (out.configuredFunction) {

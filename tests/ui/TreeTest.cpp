@@ -4,6 +4,7 @@
 #include "UiFixture.h"
 
 #include "model/Command.h"
+#include "model/FunctionCode.h"
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
@@ -81,7 +82,11 @@ private slots:
             QCOMPARE(ConfigTree::EntryOf(c).object, static_cast<void*>(model->GetCommandAt(i)));
             QCOMPARE(ConfigTree::EntryOf(c).kind, int(TreeEntry::CommandKind));
             QCOMPARE(ConfigTree::ImageOf(c), 2);
-            QCOMPARE(c->text(0), QString::fromStdString(model->GetCommandAt(i)->GetName()));
+            // The file's Chinese function names, shown in the window's English.
+            const Command* command = model->GetCommandAt(i);
+            const int nameKey = FactsOfIndex(command->GetFunctionIndex()).nameKey;
+            QCOMPARE(command->GetName(), TextIn(TextLanguage::Chinese, nameKey));
+            QCOMPARE(c->text(0), QString::fromStdString(TextIn(TextLanguage::English, nameKey)));
         }
         // Everything is expanded.
         QVERIFY(w.SubnetItem()->isExpanded());
