@@ -101,6 +101,8 @@ std::vector<PortOutcome> ParallelTransfer::Run(const Project& project, PortBlock
             block.Done(i, mine.failure.empty() ? Text(Msg::CliPortOk) : mine.failure);
         });
     }
+    // Only this thread writes; it sleeps until a worker reports.
+    block.PrintUntilDone();
     for (std::thread& worker : workers)
         worker.join();
     return outcomes;

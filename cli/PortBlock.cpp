@@ -10,17 +10,10 @@ namespace varkel::cli {
 PortBlock::PortBlock(std::vector<std::string> ports, std::ostream& out, bool terminal,
                      std::size_t columns, std::size_t rows)
     : out_(out), terminal_(terminal && (rows == 0 || ports.size() < rows)), columns_(columns),
-      ports_(std::move(ports)),
-      states_(ports_.size(), Text(Msg::CliPortWaiting)), quarters_(ports_.size(), 0) {
+      ports_(std::move(ports)), states_(ports_.size(), Text(Msg::CliPortWaiting)),
+      quarters_(ports_.size(), 0), done_(ports_.size(), false) {
     for (const std::string& port : ports_)
         portWidth_ = std::max(portWidth_, DisplayWidth(port));
-}
-
-void PortBlock::Start() {
-    std::lock_guard lock(mutex_);
-    started_ = true;
-    if (terminal_)
-        Redraw("");
 }
 
 std::string PortBlock::LineOf(std::size_t port) const {
@@ -30,67 +23,116 @@ std::string PortBlock::LineOf(std::size_t port) const {
     return columns_ > 1 ? FitWidth(line, columns_ - 1, false) : line;
 }
 
-void PortBlock::Redraw(const std::string& above) {
-    if (!started_) {
-        out_ << above << std::flush;
-        return;
-    }
+std::string PortBlock::TakeText() {
+    if (!started_)
+        return {};
     std::string text;
-    if (drawn_)
-        text += "\x1b[" + std::to_string(ports_.size()) + "A\r\x1b[J";
-    text += above;
-    for (std::size_t i = 0; i < ports_.size(); ++i)
-        text += LineOf(i) + "\n";
-    out_ << text << std::flush;
-    drawn_ = true;
+    if (terminal_ && (dirty_ || !pending_.empty())) {
+        if (drawn_)
+            text += "\x1b[" + std::to_string(ports_.size()) + "A\r\x1b[J";
+        text += pending_;
+        for (std::size_t i = 0; i < ports_.size(); ++i)
+            text += LineOf(i) + "\n";
+        drawn_ = true;
+    } else if (!terminal_) {
+        text = pending_;
+    }
+    pending_.clear();
+    dirty_ = false;
+    return text;
 }
 
-void PortBlock::Plain(std::size_t port, const std::string& text) {
-    out_ << ports_[port] << ": " << text << "\n" << std::flush;
+void PortBlock::Start() {
+    std::string text;
+    {
+        std::lock_guard lock(mutex_);
+        started_ = true;
+        dirty_ = terminal_;
+        text = TakeText();
+    }
+    out_ << text << std::flush;
+}
+
+void PortBlock::Flush() {
+    std::string text;
+    {
+        std::lock_guard lock(mutex_);
+        text = TakeText();
+    }
+    if (!text.empty())
+        out_ << text << std::flush;
+}
+
+void PortBlock::PrintUntilDone() {
+    for (;;) {
+        std::string text;
+        bool all = false;
+        {
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [this] {
+                return dirty_ || !pending_.empty() || doneCount_ == ports_.size();
+            });
+            text = TakeText();
+            all = doneCount_ == ports_.size();
+        }
+        // Written without the lock: the workers go on while the reader is slow.
+        if (!text.empty())
+            out_ << text << std::flush;
+        if (all)
+            return;
+    }
 }
 
 void PortBlock::Show(std::size_t port, const Progress& progress) {
-    std::lock_guard lock(mutex_);
-    if (port >= ports_.size())
-        return;
-    std::string state = std::to_string(progress.step) + "/" + std::to_string(progress.total) +
-                        " " + progress.what;
-    // A step is reported again on its retries; redrawing for it only flickers.
-    if (state == states_[port])
-        return;
-    states_[port] = std::move(state);
-    if (terminal_) {
-        Redraw("");
-        return;
+    {
+        std::lock_guard lock(mutex_);
+        if (port >= ports_.size() || done_[port])
+            return;
+        std::string state = std::to_string(progress.step) + "/" + std::to_string(progress.total) +
+                            " " + progress.what;
+        // A step is reported again on its retries; redrawing for it only flickers.
+        if (state == states_[port])
+            return;
+        states_[port] = std::move(state);
+        if (terminal_) {
+            dirty_ = true;
+        } else if (progress.total > 0) {
+            const int quarter = std::min(3, progress.step * 4 / progress.total);
+            if (quarter <= quarters_[port])
+                return;
+            quarters_[port] = quarter;
+            pending_ += ports_[port] + ": " + states_[port] + "\n";
+        } else {
+            return;
+        }
     }
-    if (progress.total <= 0)
-        return;
-    const int quarter = std::min(3, progress.step * 4 / progress.total);
-    if (quarter > quarters_[port]) {
-        quarters_[port] = quarter;
-        Plain(port, states_[port]);
-    }
+    changed_.notify_one();
 }
 
 void PortBlock::Done(std::size_t port, const std::string& result) {
-    std::lock_guard lock(mutex_);
-    if (port >= ports_.size())
-        return;
-    states_[port] = result;
-    if (terminal_)
-        Redraw("");
-    else
-        Plain(port, result);
+    {
+        std::lock_guard lock(mutex_);
+        if (port >= ports_.size() || done_[port])
+            return;
+        done_[port] = true;
+        ++doneCount_;
+        states_[port] = result;
+        if (terminal_)
+            dirty_ = true;
+        else
+            pending_ += ports_[port] + ": " + result + "\n";
+    }
+    changed_.notify_one();
 }
 
 void PortBlock::Trace(std::size_t port, const std::string& line) {
-    std::lock_guard lock(mutex_);
-    if (port >= ports_.size())
-        return;
-    if (terminal_)
-        Redraw(ports_[port] + ": " + line + "\n");
-    else
-        Plain(port, line);
+    {
+        std::lock_guard lock(mutex_);
+        if (port >= ports_.size())
+            return;
+        pending_ += ports_[port] + ": " + line + "\n";
+    }
+    changed_.notify_one();
 }
 
 } // namespace varkel::cli

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
+#include <thread>
 
 namespace varkel::cli {
 namespace {
@@ -40,19 +42,24 @@ TEST_F(PortBlockTest, TerminalRewritesOneBlockInPlace) {
 
     out.str("");
     block.Show(1, {3, 10, "Command record 1"});
+    EXPECT_EQ(out.str(), "") << "reports are written only by the owner";
+    block.Flush();
     // Back to the block's first line, cleared, both lines again.
     EXPECT_EQ(out.str(), "\x1b[2A\r\x1b[J/dev/ttyUSB0  1/10 Version\n/tmp/gw       3/10 Command record 1\n");
 
     out.str("");
     block.Show(1, {3, 10, "Command record 1"});
+    block.Flush();
     EXPECT_EQ(out.str(), "") << "a retried step is not drawn again";
 
     block.Trace(0, "> 01 00 01");
     block.Done(0, "ok");
-    const std::string text = out.str();
-    // The trace line goes above the block, which is drawn again below it.
-    EXPECT_EQ(text.find("\x1b[2A\r\x1b[J/dev/ttyUSB0: > 01 00 01\n/dev/ttyUSB0  1/10"), 0u) << text;
-    EXPECT_NE(text.find("/dev/ttyUSB0  ok\n"), std::string::npos);
+    block.Show(0, {10, 10, "late"});
+    block.Flush();
+    // The trace line goes above the block, drawn once again below it for
+    // both reports; a port that is done stays done.
+    EXPECT_EQ(out.str(), "\x1b[2A\r\x1b[J/dev/ttyUSB0: > 01 00 01\n/dev/ttyUSB0  ok\n"
+                         "/tmp/gw       3/10 Command record 1\n");
 }
 
 TEST_F(PortBlockTest, TerminalLinesNeverWrap) {
@@ -60,6 +67,7 @@ TEST_F(PortBlockTest, TerminalLinesNeverWrap) {
     PortBlock block({"p"}, out, true, 12);
     block.Start();
     block.Done(0, "Port open failed\nThe port is busy");
+    block.Flush();
     EXPECT_NE(out.str().find("p  Port ope\n"), std::string::npos) << out.str();
 }
 
@@ -68,6 +76,7 @@ TEST_F(PortBlockTest, BlockTallerThanTheTerminalBecomesPlainLines) {
     PortBlock block({"a", "b", "c"}, out, true, 80, 3);
     block.Start();
     block.Done(1, "ok");
+    block.Flush();
     EXPECT_EQ(out.str(), "b: ok\n");
 
     std::ostringstream fits;
@@ -84,7 +93,36 @@ TEST_F(PortBlockTest, PlainLinesAtQuartersAndAtTheEnd) {
         block.Show(0, {step, 8, "step"});
     block.Done(0, "ok");
     block.Done(1, "Port open failed");
+    block.PrintUntilDone(); // all done: writes and returns at once
     EXPECT_EQ(out.str(), "a: 2/8 step\na: 4/8 step\na: 6/8 step\na: ok\nb: Port open failed\n");
+}
+
+TEST_F(PortBlockTest, WorkersReportWhileTheOwnerWritesWholeLines) {
+    const std::vector<std::string> ports = {"p0", "p1", "p2", "p3"};
+    std::ostringstream out;
+    PortBlock block(ports, out, false);
+    block.Start();
+    std::vector<std::thread> workers;
+    for (std::size_t i = 0; i < ports.size(); ++i)
+        workers.emplace_back([&block, i] {
+            for (int step = 1; step <= 40; ++step)
+                block.Show(i, {step, 40, "step"});
+            block.Done(i, "ok");
+        });
+    block.PrintUntilDone();
+    for (std::thread& worker : workers)
+        worker.join();
+
+    // Every port's three quarter lines and its end, in its own order, none cut.
+    std::istringstream lines(out.str());
+    std::map<std::string, std::vector<std::string>> seen;
+    for (std::string line; std::getline(lines, line);)
+        seen[line.substr(0, 2)].push_back(line.substr(2));
+    ASSERT_EQ(seen.size(), ports.size()) << out.str();
+    for (const std::string& port : ports)
+        EXPECT_EQ(seen[port], (std::vector<std::string>{": 10/40 step", ": 20/40 step",
+                                                        ": 30/40 step", ": ok"}))
+            << out.str();
 }
 
 TEST_F(PortBlockTest, TableOfOutcomesInPortOrder) {
