@@ -395,6 +395,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::SlaveAsciiOption: return {"使用 Modbus ASCII 而非 RTU", "Speak Modbus ASCII instead of RTU"};
     case Msg::SlaveBaudOption: return {"模拟该波特率下线路耗时 (0: 不模拟)", "Take the line time of this baud rate (0: none)"};
     case Msg::SlaveLinkOption: return {"指向设备的符号链接", "Symbolic link to the device"};
+    case Msg::SlaveTurnaroundOption: return {"模拟线路耗时时, 请求结束到应答开始的毫秒数", "With line time: milliseconds from the end of a request to the answer"};
     case Msg::SlaveLangOption: return {"文本语言: zh 或 en", "Text language: zh or en"};
     case Msg::SlaveCannotOpen: return {"无法打开伪终端: {}", "Cannot open a pseudo-terminal: {}"};
     case Msg::SlaveCannotLink: return {"无法创建链接 {}: {}", "Cannot create the link {}: {}"};

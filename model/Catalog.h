@@ -251,6 +251,7 @@ enum class Msg {
     SlaveLimitOption,
     SlaveAsciiOption,
     SlaveBaudOption,
+    SlaveTurnaroundOption,
     SlaveLinkOption,
     SlaveLangOption,
     SlaveCannotOpen,

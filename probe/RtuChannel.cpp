@@ -1,6 +1,7 @@
 #include "probe/RtuChannel.h"
 
 #include "model/Catalog.h"
+#include "model/CycleEstimate.h"
 #include "model/ResultCode.h"
 
 #include <modbus/modbus.h>
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <thread>
 #include <sys/file.h>
 #include <termios.h>
 
@@ -102,6 +104,10 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
     // A gap of this long inside an answer ends it; generous for USB adapters.
     modbus_set_byte_timeout(context_, 0, 100000);
     modbus_flush(context_);
+    const int bits = CharacterBits(line.dataBits, line.parity != 'N', line.stopBits);
+    silent_ = std::chrono::nanoseconds(
+        line.baud > 0 ? static_cast<long long>(3.5e9 * bits / line.baud) : 0);
+    quietUntil_ = {};
     return Success;
 }
 
@@ -122,6 +128,7 @@ void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
         return;
     }
     modbus_set_slave(context_, command.slave);
+    std::this_thread::sleep_until(quietUntil_);
     // Whatever a confused slave left on the line belongs to no request.
     modbus_flush(context_);
     const auto start = std::chrono::steady_clock::now();
@@ -141,8 +148,9 @@ void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
                                           result.bits.data());
     }
     const int error = errno;
-    result.ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const auto end = std::chrono::steady_clock::now();
+    quietUntil_ = end + silent_;
+    result.ms = std::chrono::duration<double, std::milli>(end - start).count();
     if (rc == command.count) {
         result.status = ProbeStatus::Ok;
         return;

@@ -1,6 +1,8 @@
 #pragma once
 #include "probe/ProbeChannel.h"
 
+#include <chrono>
+
 struct _modbus;
 
 namespace varkel {
@@ -19,6 +21,9 @@ public:
 
 private:
     _modbus* context_ = nullptr;
+    // An RTU master keeps 3.5 characters of silence between frames.
+    std::chrono::steady_clock::duration silent_{};
+    std::chrono::steady_clock::time_point quietUntil_{};
 };
 
 } // namespace varkel

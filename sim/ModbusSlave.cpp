@@ -4,11 +4,13 @@
 
 #include <modbus/modbus.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace varkel::sim {
@@ -108,13 +110,31 @@ void ModbusSlave::RefreshInputs() {
         mapping_->tab_input_registers[i] = static_cast<std::uint16_t>(i + seconds);
 }
 
-void ModbusSlave::TakeLineTime(std::chrono::steady_clock::time_point from,
-                               std::size_t bytes) const {
+// The pseudo-terminal keeps the settings the master opened it with, while
+// it passes every byte at once.
+int ModbusSlave::LineCharacterBits() const {
+    if (options_.bitsPerCharacter > 0)
+        return options_.bitsPerCharacter;
+    termios tio{};
+    if (::tcgetattr(hold_, &tio) != 0)
+        return 10;
+    const tcflag_t size = tio.c_cflag & CSIZE;
+    const int dataBits = size == CS5 ? 5 : size == CS6 ? 6 : size == CS7 ? 7 : 8;
+    return CharacterBits(dataBits, tio.c_cflag & PARENB, tio.c_cflag & CSTOPB ? 2 : 1);
+}
+
+// The request on the line, the silent interval that ends an RTU frame, the
+// turnaround and the answer on the line, all counted from the request's
+// arrival, so our own work is inside that time.
+void ModbusSlave::TakeLineTime(std::chrono::steady_clock::time_point from, std::size_t request,
+                               std::size_t reply) const {
     if (options_.lineBaud <= 0)
         return;
-    const auto ns = static_cast<long long>(bytes) * options_.bitsPerCharacter * 1000000000LL /
-                    options_.lineBaud;
-    std::this_thread::sleep_until(from + std::chrono::nanoseconds(ns));
+    const double charNs = 1e9 * LineCharacterBits() / options_.lineBaud;
+    const double silentChars = options_.ascii ? 0.0 : 3.5;
+    const double ns = (static_cast<double>(request + reply) + silentChars) * charNs +
+                      std::max(options_.turnaroundMs, 0.0) * 1e6;
+    std::this_thread::sleep_until(from + std::chrono::nanoseconds(static_cast<long long>(ns)));
 }
 
 // A whole request at the front of the buffer: ASCII up to its LF, RTU by
@@ -234,9 +254,7 @@ void ModbusSlave::Serve(const std::vector<std::uint8_t>& frame) {
     }
     if (reply.empty())
         return;
-    // The pseudo-terminal delivered the request at once: the answer leaves
-    // when both frames would have passed the line, our own work included.
-    TakeLineTime(arrived, frame.size() + reply.size());
+    TakeLineTime(arrived, frame.size(), reply.size());
     std::size_t done = 0;
     while (done < reply.size()) {
         const ssize_t n = ::write(pty_.Fd(), reply.data() + done, reply.size() - done);

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/CycleEstimate.h"
 #include "sim/Pty.h"
 
 #include <atomic>
@@ -20,7 +21,12 @@ struct SlaveOptions {
     int highestAddress = 999; // addresses above answer "illegal data address"
     bool ascii = false;
     int lineBaud = 0; // take the time of a line at this baud; 0 for no delay
-    int bitsPerCharacter = 10;
+    // Bits a character takes on the line; 0 for those of the settings the
+    // master opened the port with (start, data, parity, stop).
+    int bitsPerCharacter = 0;
+    // With line timing: the time between the end of a request and the start
+    // of its answer, the same the cycle estimate assumes unless told.
+    double turnaroundMs = kDefaultTurnaroundMs;
 };
 
 // A Modbus slave on a pseudo-terminal, answered by libmodbus's server side:
@@ -47,7 +53,9 @@ private:
     bool TakeFrame(std::vector<std::uint8_t>& buffer, std::vector<std::uint8_t>& frame);
     void Serve(const std::vector<std::uint8_t>& frame);
     std::vector<std::uint8_t> Answer(const std::vector<std::uint8_t>& request);
-    void TakeLineTime(std::chrono::steady_clock::time_point from, std::size_t bytes) const;
+    void TakeLineTime(std::chrono::steady_clock::time_point from, std::size_t request,
+                      std::size_t reply) const;
+    int LineCharacterBits() const;
     void RefreshInputs();
 
     SlaveOptions options_;

@@ -39,6 +39,8 @@ int main(int argc, char** argv) {
     app.add_flag("--ascii", options.ascii, Text(Msg::SlaveAsciiOption));
     app.add_option("--baud", options.lineBaud, Text(Msg::SlaveBaudOption))
         ->check(CLI::Range(0, 115200));
+    app.add_option("--turnaround", options.turnaroundMs, Text(Msg::SlaveTurnaroundOption))
+        ->check(CLI::Range(0.0, 1000.0));
     app.add_option("--link", linkPath, Text(Msg::SlaveLinkOption));
     app.add_option("--lang", language, Text(Msg::SlaveLangOption))
         ->check(CLI::IsMember({"zh", "en"}));
