@@ -3,10 +3,9 @@
 #include "model/CycleEstimate.h"
 #include "model/Project.h"
 
-#include <QAbstractItemModel>
+#include <QEvent>
 #include <QLabel>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace varkel {
 namespace {
@@ -44,26 +43,15 @@ StatusSummary::StatusSummary(const Project& project, QStatusBar* bar, QObject* p
     input_->setObjectName(QStringLiteral("statusInput"));
     output_->setObjectName(QStringLiteral("statusOutput"));
     cycle_->setObjectName(QStringLiteral("statusCycle"));
-    // Edits reach the configuration along many paths (grid, tree, upload,
-    // open, automatic mapping); looking a few times a second catches every
-    // one, and the figures take microseconds.
-    timer_ = new QTimer(this);
-    timer_->setInterval(250);
-    connect(timer_, &QTimer::timeout, this, &StatusSummary::Refresh);
-    timer_->start();
-    soon_ = new QTimer(this);
-    soon_->setSingleShot(true);
-    soon_->setInterval(0);
-    connect(soon_, &QTimer::timeout, this, &StatusSummary::Refresh);
+    // The labels' words follow the window's language.
+    commands_->installEventFilter(this);
     Refresh();
 }
 
-void StatusSummary::Watch(QAbstractItemModel* model) {
-    auto later = [this] { soon_->start(); };
-    connect(model, &QAbstractItemModel::modelReset, this, later);
-    connect(model, &QAbstractItemModel::rowsInserted, this, later);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, later);
-    connect(model, &QAbstractItemModel::dataChanged, this, later);
+bool StatusSummary::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == commands_ && event->type() == QEvent::LanguageChange)
+        Refresh();
+    return QObject::eventFilter(watched, event);
 }
 
 void StatusSummary::Show(QLabel* label, const QString& text, bool problem, const QString& tip) {

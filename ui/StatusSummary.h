@@ -2,10 +2,8 @@
 #include <QObject>
 #include <QString>
 
-class QAbstractItemModel;
 class QLabel;
 class QStatusBar;
-class QTimer;
 
 namespace varkel {
 
@@ -19,14 +17,16 @@ public:
     StatusSummary(const Project& project, QStatusBar* bar, QObject* parent = nullptr);
 
     // Recomputes the figures; the labels change only when their text does.
+    // Called on each change of the configuration.
     void Refresh();
-    // Refreshes soon after the model changes, once the change is complete.
-    void Watch(QAbstractItemModel* model);
 
     QLabel* CommandsLabel() const { return commands_; }
     QLabel* InputLabel() const { return input_; }
     QLabel* OutputLabel() const { return output_; }
     QLabel* CycleLabel() const { return cycle_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static void Show(QLabel* label, const QString& text, bool problem,
@@ -37,8 +37,6 @@ private:
     QLabel* input_ = nullptr;
     QLabel* output_ = nullptr;
     QLabel* cycle_ = nullptr;
-    QTimer* timer_ = nullptr;
-    QTimer* soon_ = nullptr;
 };
 
 } // namespace varkel

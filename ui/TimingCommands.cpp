@@ -8,10 +8,10 @@
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
 #include "ui/CMainFrame.h"
-#include "ui/ConfigTree.h"
 #include "ui/StatusSummary.h"
 #include "ui/TimingDialog.h"
 #include "ui/UserDialogs.h"
+#include "ui/ViewController.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -43,9 +43,8 @@ TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
         edit->addAction(timing_);
 
     summary_ = new StatusSummary(app.GetProject(), frame.statusBar(), this);
-    // The tree is rebuilt whenever nodes or commands come and go, a file is
-    // opened or a gateway read back.
-    summary_->Watch(frame.Tree()->model());
+    connect(frame.Controller(), &ViewController::ConfigurationChanged, summary_,
+            &StatusSummary::Refresh);
 }
 
 void TimingCommands::OnExportIoList() {

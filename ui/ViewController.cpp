@@ -65,6 +65,8 @@ void ViewController::MarkSaved() {
 
 void ViewController::ForgetHistory() {
     undo_->clear();
+    // Called once a file or a new configuration took the old one's place.
+    emit ConfigurationChanged();
 }
 
 bool ViewController::Record(const QString& text, const std::function<bool()>& change) {
@@ -82,6 +84,7 @@ bool ViewController::Record(const QString& text, const std::function<bool()>& ch
     // changes what can be done.
     app_.SetModified(!undo_->isClean());
     frame_.UpdateActions();
+    emit ConfigurationChanged();
     return true;
 }
 
@@ -98,6 +101,7 @@ void ViewController::RestoreState(const Project& state, const QList<int>& path) 
     // The tree and the grid show only the restored objects now.
     app_.GetProject().ReleaseRetired();
     frame_.UpdateActions();
+    emit ConfigurationChanged();
 }
 
 QList<int> ViewController::CurrentPath() const {
@@ -523,6 +527,7 @@ void ViewController::AfterUpload() {
     // Nothing shows the replaced configuration any more.
     app_.GetProject().ReleaseRetired();
     frame_.UpdateActions();
+    emit ConfigurationChanged();
 }
 
 void ViewController::OnConflictDetect() {

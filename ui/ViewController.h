@@ -88,6 +88,11 @@ public:
     // The file name the export dialog chose, with ".xlsx" unless it has it.
     static QString WithXlsxSuffix(const QString& path);
 
+signals:
+    // The configuration changed: an edit, undo or redo, an upload or import,
+    // or a file opened or a new one started.
+    void ConfigurationChanged();
+
 private:
     void OpenTransfer(int mode);
     void AfterUpload();

@@ -6,6 +6,7 @@
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
+#include "ui/ConfigTree.h"
 #include "ui/StatusSummary.h"
 #include "ui/TimingCommands.h"
 #include "ui/TimingDialog.h"
@@ -18,6 +19,7 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 
 using namespace varkel;
@@ -57,12 +59,22 @@ private slots:
         QCOMPARE(summary->CommandsLabel()->text(), QStringLiteral("Commands 0/48"));
         QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 0/168 bytes"));
 
+        // Every change goes through the controller, which tells the summary at
+        // once: no waiting, no event loop.
         Project& project = w.app.GetProject();
-        AddCommand(project, 2, "5", "0000H");  // 03: 10 input bytes
-        AddCommand(project, 0, "9", "000AH");  // 01: 2 input bytes
-        AddCommand(project, 13, "3", "4010H"); // 16: 6 output bytes
-        // No call: the summary notices the change by itself.
-        QTRY_COMPARE(summary->CommandsLabel()->text(), QStringLiteral("Commands 3/48"));
+        auto change = [&](auto edit) {
+            w.Control().Record(QStringLiteral("edit"), [&] {
+                edit();
+                return true;
+            });
+        };
+        change([&] { AddCommand(project, 2, "5", "0000H"); }); // 03: 10 input bytes
+        QCOMPARE(summary->CommandsLabel()->text(), QStringLiteral("Commands 1/48"));
+        change([&] {
+            AddCommand(project, 0, "9", "000AH");  // 01: 2 input bytes
+            AddCommand(project, 13, "3", "4010H"); // 16: 6 output bytes
+        });
+        QCOMPARE(summary->CommandsLabel()->text(), QStringLiteral("Commands 3/48"));
         QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 12/168 bytes"));
         QCOMPARE(summary->OutputLabel()->text(), QStringLiteral("Output 6/168 bytes"));
         const CycleEstimate e = EstimateCycle(project.GetSubnet());
@@ -71,10 +83,28 @@ private slots:
         QVERIFY(summary->CycleLabel()->styleSheet().isEmpty());
         QVERIFY(w.frame.statusBar()->isVisible() || !w.frame.isVisible());
 
+        // A value committed in the grid: the cycle shown is the new one.
+        w.frame.RebuildTree();
+        QTreeWidgetItem* first = w.NodeItem() ? w.NodeItem()->child(0) : nullptr;
+        QVERIFY(first);
+        w.Control().EnterValue(ConfigTree::EntryOf(first), Command::DataNumberRow, "40");
+        const CycleEstimate longer = EstimateCycle(project.GetSubnet());
+        QVERIFY(longer.quickCycleMs > e.quickCycleMs);
+        QVERIFY(summary->CycleLabel()->text().contains(
+            QString::fromStdString(FormatMs(longer.quickCycleMs))));
+        QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 80/168 bytes"));
+
+        // Undo, and a new configuration, show at once too.
+        w.Control().UndoStack()->undo();
+        QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 12/168 bytes"));
+        w.doc.OnNewDocument();
+        QCOMPARE(summary->CommandsLabel()->text(), QStringLiteral("Commands 0/48"));
+
         // Past the end of the memory and a baud rate too slow for the reply.
-        AddCommand(project, 2, "84", "00A0H");
-        project.GetSubnet().GetItem(Subnet::BaudRateIndex)->SetValue("300");
-        summary->Refresh();
+        change([&] {
+            AddCommand(project, 2, "84", "00A0H");
+            project.GetSubnet().GetItem(Subnet::BaudRateIndex)->SetValue("300");
+        });
         QVERIFY(!summary->InputLabel()->styleSheet().isEmpty());
         QVERIFY(!summary->CycleLabel()->styleSheet().isEmpty());
         QVERIFY(summary->CycleLabel()->toolTip().contains(QStringLiteral("response timeout")));
