@@ -63,6 +63,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::FileChangedOnDisk:
         return {"文件\"{}\"在读取后已被其他程序修改，未保存，以免丢失其修改。",
                 "The file \"{}\" changed on disk since it was read; not saved, so that the other change is not lost."};
+    case Msg::FileBadNumber: return {"的元素\"{}\"(属于\"{}\")的值\"{}\"不是十进制整数", "has element \"{}\" of \"{}\" holding \"{}\", not a decimal whole number"};
     case Msg::FileIncomplete:
         return {"文件\"{}\"{}，不是完整的配置文件。",
                 "The file \"{}\" {}; it is not a complete configuration file."};

@@ -28,6 +28,7 @@ enum class Msg {
     FileTooDeep,
     FileBadXml,
     FileBadCharReference,
+    FileBadNumber, // {}: element tag, {}: its owner's Value, {}: the value
     FileCannotEncode,
     FileCannotWrite,
     FileTooManyAttributes, // {}: file, {}: line, {}: element, {}: limit

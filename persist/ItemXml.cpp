@@ -26,7 +26,7 @@ void SaveXml(const ParamItem& item, TiXmlElement* parent) {
     }
 }
 
-void LoadXml(ParamItem& item, const TiXmlElement* element) {
+void LoadXml(ParamItem& item, const TiXmlElement* element, NumberFault* fault) {
     if (!element)
         return;
     item.SetName(ValueOf(element));
@@ -40,10 +40,10 @@ void LoadXml(ParamItem& item, const TiXmlElement* element) {
     item.SetValue(ValueOf(leaf));
     if (!(leaf = leaf->NextSiblingElement()))
         return;
-    item.SetState(DecimalValue(ValueOf(leaf)));
+    item.SetState(NumberOf(leaf, fault));
     if (!(leaf = leaf->NextSiblingElement()))
         return;
-    item.SetEnable(DecimalValue(ValueOf(leaf)));
+    item.SetEnable(NumberOf(leaf, fault));
     if (const TiXmlElement* combo = FindChildByValue(element, "Combo")) {
         for (const TiXmlElement* c = combo->FirstChildElement(); c; c = c->NextSiblingElement())
             item.AddChoice(ValueOf(c));
@@ -60,12 +60,12 @@ void SaveXml(const Command& command, TiXmlElement* parent) {
         SaveXml(*command.GetItem(i), list);
 }
 
-void LoadXml(Command& command, const TiXmlElement* itemList) {
+void LoadXml(Command& command, const TiXmlElement* itemList, NumberFault* fault) {
     if (!itemList)
         return;
     for (const TiXmlElement* e = itemList->FirstChildElement(); e; e = e->NextSiblingElement()) {
         auto item = std::make_unique<ParamItem>();
-        LoadXml(*item, e);
+        LoadXml(*item, e, fault);
         command.AddItem(std::move(item));
     }
 }
@@ -82,7 +82,7 @@ void SaveXml(const Node& node, TiXmlElement* parent) {
         SaveXml(*node.GetCommandAt(i), list);
 }
 
-void LoadXml(Node& node, const TiXmlElement* element) {
+void LoadXml(Node& node, const TiXmlElement* element, NumberFault* fault) {
     if (!element)
         return;
     node.SetName(ValueOf(element));
@@ -91,7 +91,7 @@ void LoadXml(Node& node, const TiXmlElement* element) {
         return;
     if (const TiXmlElement* itemElement = address->FirstChildElement()) {
         auto item = std::make_unique<ParamItem>();
-        LoadXml(*item, itemElement);
+        LoadXml(*item, itemElement, fault);
         node.AddItem(std::move(item));
     }
     const TiXmlElement* list = FindChildByValue(element, "CommandList");
@@ -106,8 +106,8 @@ void LoadXml(Node& node, const TiXmlElement* element) {
             break;
         auto command = std::make_unique<Command>();
         command->SetName(ValueOf(k));
-        command->SetFunctionIndex(DecimalValue(ValueOf(type)));
-        LoadXml(*command, items);
+        command->SetFunctionIndex(NumberOf(type, fault));
+        LoadXml(*command, items, fault);
         // A command of an unsupported function is dropped here.
         node.AddCommand(std::move(command));
     }

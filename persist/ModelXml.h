@@ -13,18 +13,21 @@ class ParamItem;
 class Project;
 class Subnet;
 struct FileIdentity;
+struct NumberFault;
 struct WriteGuard;
 
 // The file layout of the model's objects. Each Save writes the object as
 // the last child of the parent element; each Load reads into an object
 // that the caller has emptied.
 void SaveXml(const ParamItem& item, TiXmlElement* parent);
-void LoadXml(ParamItem& item, const TiXmlElement* element);
+// A number the writer cannot have written reads as 0 and is kept in the
+// fault, when one is given.
+void LoadXml(ParamItem& item, const TiXmlElement* element, NumberFault* fault = nullptr);
 void SaveXml(const Command& command, TiXmlElement* parent);
 // Reads the items of a command from its item list element.
-void LoadXml(Command& command, const TiXmlElement* itemList);
+void LoadXml(Command& command, const TiXmlElement* itemList, NumberFault* fault = nullptr);
 void SaveXml(const Node& node, TiXmlElement* parent);
-void LoadXml(Node& node, const TiXmlElement* element);
+void LoadXml(Node& node, const TiXmlElement* element, NumberFault* fault = nullptr);
 
 // The object's own items under a new "ItemList" element.
 void SaveItems(const ConfigObject& object, TiXmlElement* element);
@@ -35,9 +38,9 @@ void SaveXml(const Subnet& subnet, TiXmlElement* parent);
 void SaveModeXml(const Subnet& subnet, TiXmlElement* element);
 // Both read their part below the file's root element, emptying the object
 // first.
-void LoadXml(Subnet& subnet, const TiXmlElement* root);
+void LoadXml(Subnet& subnet, const TiXmlElement* root, NumberFault* fault = nullptr);
 void SaveXml(const Fieldbus& fieldbus, TiXmlElement* parent);
-void LoadXml(Fieldbus& fieldbus, const TiXmlElement* root);
+void LoadXml(Fieldbus& fieldbus, const TiXmlElement* root, NumberFault* fault = nullptr);
 
 // Both true on success; on failure false, with the reason in error. A file
 // refused for its language has shown its message already and leaves error

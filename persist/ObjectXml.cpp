@@ -17,12 +17,12 @@ void SaveItemList(const ItemList& items, TiXmlElement* element) {
 }
 
 // Every child element of the list element, whatever its tag, is an item.
-void LoadItemList(ItemList& items, const TiXmlElement* list) {
+void LoadItemList(ItemList& items, const TiXmlElement* list, NumberFault* fault) {
     if (!list)
         return;
     for (const TiXmlElement* e = list->FirstChildElement(); e; e = e->NextSiblingElement()) {
         auto item = std::make_unique<ParamItem>();
-        LoadXml(*item, e);
+        LoadXml(*item, e, fault);
         items.push_back(std::move(item));
     }
 }
@@ -64,7 +64,7 @@ void SaveModeXml(const Subnet& subnet, TiXmlElement* element) {
     SaveItems(subnet, element);
 }
 
-void LoadXml(Subnet& subnet, const TiXmlElement* root) {
+void LoadXml(Subnet& subnet, const TiXmlElement* root, NumberFault* fault) {
     subnet.Clear();
     const TiXmlElement* element = FindChildByValue(root, "Subnet");
     if (!element)
@@ -75,16 +75,16 @@ void LoadXml(Subnet& subnet, const TiXmlElement* root) {
     const TiXmlElement* mode = protocol->NextSiblingElement();
     if (!mode)
         return;
-    subnet.RestoreProtocolType(static_cast<ProtocolType>(DecimalValue(ValueOf(mode))));
-    LoadItemList(subnet.MasterItems(), FindChildByValue(protocol, "MasterModeItemList"));
-    LoadItemList(subnet.UniversalItems(), FindChildByValue(protocol, "CommonModeItemList"));
-    LoadItemList(subnet.Items(), FindChildByValue(element, "ItemList"));
+    subnet.RestoreProtocolType(static_cast<ProtocolType>(NumberOf(mode, fault)));
+    LoadItemList(subnet.MasterItems(), FindChildByValue(protocol, "MasterModeItemList"), fault);
+    LoadItemList(subnet.UniversalItems(), FindChildByValue(protocol, "CommonModeItemList"), fault);
+    LoadItemList(subnet.Items(), FindChildByValue(element, "ItemList"), fault);
     const TiXmlElement* nodes = FindChildByValue(element, "NodeList");
     if (!nodes)
         return;
     for (const TiXmlElement* e = nodes->FirstChildElement(); e; e = e->NextSiblingElement()) {
         auto node = std::make_unique<Node>();
-        LoadXml(*node, e);
+        LoadXml(*node, e, fault);
         subnet.AddNode(std::move(node));
     }
 }
@@ -95,12 +95,12 @@ void SaveXml(const Fieldbus& fieldbus, TiXmlElement* parent) {
     SaveItems(fieldbus, AppendElement(parent, "Profilebus", "Profilebus"));
 }
 
-void LoadXml(Fieldbus& fieldbus, const TiXmlElement* root) {
+void LoadXml(Fieldbus& fieldbus, const TiXmlElement* root, NumberFault* fault) {
     fieldbus.Clear();
     const TiXmlElement* element = FindChildByValue(root, "Profilebus");
     if (!element)
         return;
-    LoadItemList(fieldbus.Items(), element->FirstChildElement());
+    LoadItemList(fieldbus.Items(), element->FirstChildElement(), fault);
 }
 
 } // namespace varkel

@@ -142,8 +142,13 @@ bool LoadFile(Project& project, const std::string& path, std::string* error,
     // Load into a configuration of its own and take it over only when it is
     // complete, so that a failure leaves the one in memory untouched.
     Project staged;
-    LoadXml(staged.GetSubnet(), root);
-    LoadXml(staged.GetFieldbus(), root);
+    NumberFault fault;
+    LoadXml(staged.GetSubnet(), root, &fault);
+    LoadXml(staged.GetFieldbus(), root, &fault);
+    if (fault.found) {
+        err = FileFault(path, Text(Msg::FileBadNumber, {fault.tag, fault.owner, fault.value}));
+        return false;
+    }
     project.TakeFrom(staged);
     if (identity)
         *identity = read;

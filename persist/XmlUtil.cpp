@@ -1,5 +1,6 @@
 #include "persist/XmlUtil.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <tinyxml.h>
@@ -23,6 +24,29 @@ const TiXmlElement* FindChildByValue(const TiXmlElement* parent, const std::stri
             return child;
     }
     return nullptr;
+}
+
+int NumberOf(const TiXmlElement* element, NumberFault* fault) {
+    const std::string text = ValueOf(element);
+    long long value = 0;
+    bool ok = !text.empty() && text.size() <= 10;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            ok = false;
+            break;
+        }
+        value = value * 10 + (c - '0');
+    }
+    if (ok && value <= INT_MAX)
+        return static_cast<int>(value);
+    if (fault && !fault->found) {
+        fault->found = true;
+        fault->tag = element ? element->Value() : "";
+        const TiXmlNode* parent = element ? element->Parent() : nullptr;
+        fault->owner = parent && parent->ToElement() ? ValueOf(parent->ToElement()) : "";
+        fault->value = text;
+    }
+    return 0;
 }
 
 TiXmlElement* AppendElement(TiXmlElement* parent, const std::string& tag,

@@ -16,6 +16,21 @@ std::string ValueOf(const TiXmlElement* element);
 // empty.
 const TiXmlElement* FindChildByValue(const TiXmlElement* parent, const std::string& value);
 
+// The first whole number of a file that the writer cannot have written:
+// its element's tag, the Value of the element it belongs to and the text.
+struct NumberFault {
+    bool found = false;
+    std::string tag;
+    std::string owner;
+    std::string value;
+};
+
+// The "Value" of an element that holds a whole number: decimal digits as
+// the writer prints them ("%d" of a value that is never negative). Anything
+// else (blanks, a sign, hex, trailing letters, a value past int) gives 0 and
+// is kept in the fault, when there is one and it holds none yet.
+int NumberOf(const TiXmlElement* element, NumberFault* fault);
+
 // Appends a new element with the tag and its "Value" attribute as the last
 // child of the parent and returns it.
 TiXmlElement* AppendElement(TiXmlElement* parent, const std::string& tag, const std::string& value);

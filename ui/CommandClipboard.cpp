@@ -46,7 +46,11 @@ CommandList CommandClipboard::FromXml(const std::string& text) {
     if (!nodeElement)
         return commands;
     Node holder;
-    LoadXml(holder, nodeElement);
+    NumberFault fault;
+    LoadXml(holder, nodeElement, &fault);
+    // Garbage where a number belongs is no command of ours.
+    if (fault.found)
+        return commands;
     for (int i = 0; i < holder.GetCommandCount(); ++i) {
         const Command* command = holder.GetCommandAt(i);
         // A command without its ten items would break the grid and the file.

@@ -12,6 +12,7 @@ namespace {
 
 using test::ReadBytes;
 using test::ReplaceOnce;
+using test::FillSample;
 using test::Snapshot;
 using test::TempDir;
 using test::WriteBytes;
@@ -40,6 +41,51 @@ TEST(FuzzFindings, TextsTheCodePageCannotHoldAreRefusedOrSavedBack) {
         ASSERT_TRUE(LoadFile(again, dir.File("out.xml"), &error)) << error;
         EXPECT_EQ(Snapshot(again), Snapshot(project));
     }
+}
+
+// Whole numbers (state, enable flag, function index, protocol type) are
+// written with "%d" and nothing else: a value with blanks, a sign, hex,
+// trailing letters or bytes of another text used to load as 0. It is
+// refused, naming the element and the value, and the configuration in
+// memory stays as it was.
+TEST(FuzzFindings, NumbersTheWriterCannotHaveWrittenAreRefused) {
+    TempDir dir;
+    Project sample;
+    FillSample(sample);
+    std::string error;
+    ASSERT_TRUE(SaveFile(sample, dir.File("sample.xml"), &error)) << error;
+    const std::string original = ReadBytes(dir.File("sample.xml"));
+    struct Case {
+        const char* element;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"Enable", "\xA0\xB7" "1"}, {"Enable", "12abc"}, {"State", " 1"},  {"State", "1 "},
+        {"State", "+1"},           {"Enable", "0x1"},    {"Enable", ""},   {"State", "-1"},
+        {"CommandType", "2a"},     {"CommandType", "99999999999"}, {"CurrentModeType", "1 (universal)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.element) + "=" + testing::PrintToString(std::string(c.value)));
+        const std::string from = std::string("<") + c.element + " Value=\"";
+        const std::size_t at = original.find(from);
+        ASSERT_NE(at, std::string::npos);
+        const std::size_t end = original.find('"', at + from.size());
+        std::string bytes = original;
+        bytes.replace(at + from.size(), end - at - from.size(), c.value);
+        WriteBytes(dir.File("in.xml"), bytes);
+        Project project;
+        FillSample(project);
+        const std::string before = Snapshot(project);
+        EXPECT_FALSE(LoadFile(project, dir.File("in.xml"), &error));
+        EXPECT_NE(error.find(c.element), std::string::npos) << error;
+        EXPECT_EQ(Snapshot(project), before);
+    }
+    // What the writer does print, leading zeros included, loads.
+    std::string zeros = ReplaceOnce(original, "<Enable Value=\"1\"", "<Enable Value=\"01\"");
+    WriteBytes(dir.File("in.xml"), zeros);
+    Project loaded;
+    EXPECT_TRUE(LoadFile(loaded, dir.File("in.xml"), &error)) << error;
+    EXPECT_EQ(Snapshot(loaded), Snapshot(sample, true));
 }
 
 } // namespace

@@ -87,7 +87,7 @@ TEST_F(Reading, ReorderedSubnetChildrenLoadTheSame) {
 
 TEST_F(Reading, TheModeIsTheElementRightAfterProtocalType) {
     std::string edited = ReplaceOnce(text_, "<CurrentModeType Value=\"0\" />",
-                                     "<Whatever Value=\"1 (universal)\" />");
+                                     "<Whatever Value=\"1\" />");
     Project loaded;
     ASSERT_EQ(Load(edited, loaded), 1);
     EXPECT_EQ(loaded.GetSubnet().GetProtocolType(), ProtocolType::Universal);
