@@ -107,7 +107,6 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
     const int bits = CharacterBits(line.dataBits, line.parity != 'N', line.stopBits);
     silent_ = std::chrono::nanoseconds(
         line.baud > 0 ? static_cast<long long>(3.5e9 * bits / line.baud) : 0);
-    quietUntil_ = {};
     return Success;
 }
 
@@ -128,7 +127,6 @@ void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
         return;
     }
     modbus_set_slave(context_, command.slave);
-    std::this_thread::sleep_until(quietUntil_);
     // Whatever a confused slave left on the line belongs to no request.
     modbus_flush(context_);
     const auto start = std::chrono::steady_clock::now();
@@ -149,8 +147,10 @@ void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
     }
     const int error = errno;
     const auto end = std::chrono::steady_clock::now();
-    quietUntil_ = end + silent_;
     result.ms = std::chrono::duration<double, std::milli>(end - start).count();
+    // A frame ends with 3.5 characters of silence: only then does a gateway
+    // take the answer as whole and start its delay before the next request.
+    std::this_thread::sleep_until(end + silent_);
     if (rc == command.count) {
         result.status = ProbeStatus::Ok;
         return;

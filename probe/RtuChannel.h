@@ -21,9 +21,8 @@ public:
 
 private:
     _modbus* context_ = nullptr;
-    // An RTU master keeps 3.5 characters of silence between frames.
+    // The silence that ends an RTU frame, 3.5 characters.
     std::chrono::steady_clock::duration silent_{};
-    std::chrono::steady_clock::time_point quietUntil_{};
 };
 
 } // namespace varkel
