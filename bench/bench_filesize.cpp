@@ -2,7 +2,7 @@
 // limit: one node with thousands of copies of a command) loaded and
 // checked, and the hostile files of that size it refuses. Each must take
 // under one second.
-#include "cli/ConfigCheck.h"
+#include "model/ConfigCheck.h"
 #include "model/Project.h"
 #include "persist/ModelXml.h"
 #include "persist/XmlFile.h"
@@ -81,7 +81,7 @@ void BM_CheckLargestAcceptedFile(benchmark::State& state) {
     }
     std::size_t problems = 0;
     for (auto _ : state)
-        problems = varkel::cli::CheckConfiguration(project).problems.size();
+        problems = varkel::CheckConfiguration(project).problems.size();
     state.counters["problems"] = static_cast<double>(problems);
     std::filesystem::remove(path);
 }

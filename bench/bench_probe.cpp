@@ -55,7 +55,7 @@ void BM_ProbePass48(benchmark::State& state) {
     Project project;
     FillProject(project, static_cast<int>(state.range(0)));
     ProbePlan plan;
-    std::vector<ProbeProblem> problems;
+    std::vector<ConfigProblem> problems;
     if (plan.Build(project, problems) != Success) {
         state.SkipWithError("configuration refused");
         return;

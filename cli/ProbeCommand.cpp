@@ -1,10 +1,10 @@
 // varkel-cli probe: the configured Modbus commands sent from the PC.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
-#include "cli/ConfigCheck.h"
 #include "cli/ExitCodes.h"
 #include "cli/ProjectFile.h"
 #include "model/Catalog.h"
+#include "model/ConfigCheck.h"
 #include "model/CycleEstimate.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
@@ -143,9 +143,9 @@ void PrintImage(const MemoryImage& image) {
     PrintLine(Text(Msg::ProbeImageNote));
 }
 
-void PrintProblems(const std::vector<Problem>& problems) {
+void PrintProblems(const std::vector<ConfigProblem>& problems) {
     PrintError(Text(Msg::ProbeProblemsTitle));
-    for (const Problem& problem : problems)
+    for (const ConfigProblem& problem : problems)
         PrintError(FillPlaceholders("[{}] {}: {}: {}",
                                     {std::to_string(problem.code), ResultMessage(problem.code),
                                      problem.where, problem.what}));
@@ -160,18 +160,10 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
         PrintError(Text(Msg::ProbeUniversalMode));
         return kExitUsage;
     }
-    CheckReport report = CheckConfiguration(*project);
-    if (report.code != Success || !report.problems.empty()) {
-        PrintProblems(report.problems);
-        return report.code != Success ? report.code : report.problems.front().code;
-    }
     ProbePlan plan;
-    std::vector<ProbeProblem> planProblems;
-    if (int code = plan.Build(*project, planProblems)) {
-        std::vector<Problem> listed;
-        for (const auto& p : planProblems)
-            listed.push_back({p.code, p.where, p.what});
-        PrintProblems(listed);
+    std::vector<ConfigProblem> problems;
+    if (int code = plan.Build(*project, problems)) {
+        PrintProblems(problems);
         return code == ValidationError ? kExitUsage : code;
     }
 

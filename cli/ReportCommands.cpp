@@ -1,13 +1,13 @@
 // Commands that only read configurations: show, check, map, diff.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
-#include "cli/ConfigCheck.h"
 #include "cli/ExitCodes.h"
 #include "cli/MemoryUse.h"
 #include "cli/ProjectDiff.h"
 #include "cli/ProjectFile.h"
 #include "cli/ProjectJson.h"
 #include "model/Catalog.h"
+#include "model/ConfigCheck.h"
 #include "model/CycleEstimate.h"
 #include "model/ItemKeys.h"
 #include "model/Project.h"
@@ -93,7 +93,7 @@ int RunCheck(const std::string& file) {
     if (int code = LoadConfiguration(file, *project))
         return code;
     CheckReport report = CheckConfiguration(*project);
-    for (const Problem& problem : report.problems)
+    for (const ConfigProblem& problem : report.problems)
         PrintLine(FillPlaceholders("[{}] {}: {}: {}",
                                    {std::to_string(problem.code), ResultMessage(problem.code),
                                     problem.where, problem.what}));

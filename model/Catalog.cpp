@@ -17,6 +17,15 @@ TextPair TextPairOf(Msg id) {
     case Msg::MappingConflictPair:
         return {"%s和%s地址映射地址冲突!\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x\r\n%s映射地址为%4.4x+偏移量(%x),所占内存bit位为:%x",
                 "The mapping addresses of %s and %s conflict!\r\n%s maps to %4.4x+offset(%x), memory bits used: %x\r\n%s maps to %4.4x+offset(%x), memory bits used: %x"};
+    case Msg::CheckInputBits: return {"输入存储区位 {}", "input memory bits {}"};
+    case Msg::CheckOutputBits: return {"输出存储区位 {}", "output memory bits {}"};
+    case Msg::CheckBeyondInput: return {"超出输入存储区 00A7H", "beyond the input memory (00A7H)"};
+    case Msg::CheckBeyondOutput: return {"超出输出存储区 40A7H", "beyond the output memory (40A7H)"};
+    case Msg::CheckRangesOverlap: return {"映射地址范围重叠", "mapping ranges overlap"};
+    case Msg::CheckTooManyCommands:
+        return {"命令数{}超过网关的上限{}", "{} commands, over the gateway's limit of {}"};
+    case Msg::CheckConflictsSummary:
+        return {"共{}对命令映射地址冲突, 只列出前{}对", "{} pairs of commands conflict in all; the first {} are listed"};
 
     // File layer (persist/)
     case Msg::FileCannotOpen: return {"无法打开文件\"{}\"：{}。", "Cannot open the file \"{}\": {}."};
@@ -149,11 +158,6 @@ TextPair TextPairOf(Msg id) {
     case Msg::CliSeeHelp: return {"使用 --help 查看用法。", "Run with --help for the usage."};
     case Msg::CliInternalError: return {"内部错误: {}", "Internal error: {}"};
     case Msg::CliFileHelp: return {"配置文件", "Configuration file"};
-    case Msg::CliInputBits: return {"输入存储区位 {}", "input memory bits {}"};
-    case Msg::CliOutputBits: return {"输出存储区位 {}", "output memory bits {}"};
-    case Msg::CliBeyondInput: return {"超出输入存储区 00A7H", "beyond the input memory (00A7H)"};
-    case Msg::CliBeyondOutput: return {"超出输出存储区 40A7H", "beyond the output memory (40A7H)"};
-    case Msg::CliRangesOverlap: return {"映射地址范围重叠", "mapping ranges overlap"};
     case Msg::CliCannotSwitchUniversal: return {"无法切换到通用模式", "Cannot switch to universal mode"};
     case Msg::CliAutoMapMasterOnly:
         return {"自动映射仅在 Modbus 主站模式下可用",
@@ -237,10 +241,6 @@ TextPair TextPairOf(Msg id) {
     case Msg::CliNotRegularFile:
         return {"这不是普通文件（管道、设备或套接字）, 不读取: {}",
                 "This is not a regular file (a pipe, device or socket); not read: {}"};
-    case Msg::CliTooManyCommands:
-        return {"命令数{}超过网关的上限{}", "{} commands, over the gateway's limit of {}"};
-    case Msg::CliConflictsSummary:
-        return {"共{}对命令映射地址冲突, 只列出前{}对", "{} pairs of commands conflict in all; the first {} are listed"};
     case Msg::CliChangedOnDisk:
         return {"文件在读取后已被其他程序修改, 未写入, 以免丢失其修改: {}",
                 "The file changed on disk since it was read; not written, so that the other change is not lost: {}"};

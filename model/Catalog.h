@@ -15,6 +15,13 @@ enum class Msg {
     // Configuration model (model/)
     ItemEmpty,
     MappingConflictPair,
+    CheckInputBits,
+    CheckOutputBits,
+    CheckBeyondInput,
+    CheckBeyondOutput,
+    CheckRangesOverlap,
+    CheckTooManyCommands,   // {}: commands held, {}: limit
+    CheckConflictsSummary,  // {}: pairs in all, {}: pairs listed
 
     // File layer (persist/)
     FileCannotOpen,
@@ -96,11 +103,6 @@ enum class Msg {
     CliSeeHelp,
     CliInternalError,
     CliFileHelp,
-    CliInputBits,
-    CliOutputBits,
-    CliBeyondInput,
-    CliBeyondOutput,
-    CliRangesOverlap,
     CliCannotSwitchUniversal,
     CliAutoMapMasterOnly,
     CliNoNodeInUniversal,
@@ -143,8 +145,6 @@ enum class Msg {
     CliCannotRead,
     CliNotRegularFile, // {}: path
     CliChangedOnDisk,  // {}: path
-    CliTooManyCommands,   // {}: commands held, {}: limit
-    CliConflictsSummary,  // {}: pairs in all, {}: pairs listed
     CliNotAConfiguration,
     CliIncomplete,
     CliFieldbusItems,

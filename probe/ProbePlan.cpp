@@ -17,7 +17,7 @@ constexpr char kParities[] = {'N', 'O', 'E', 'M', 'S'};
 
 // The value of a typed item within its accepted range, or a problem.
 int Number(const ParamItem* item, int lo, int hi, const std::string& where,
-           std::vector<ProbeProblem>& problems, int& value) {
+           std::vector<ConfigProblem>& problems, int& value) {
     value = 0;
     if (!item) {
         problems.push_back({ValidationError, where, Text(Msg::ProbeItemMissing)});
@@ -33,7 +33,7 @@ int Number(const ParamItem* item, int lo, int hi, const std::string& where,
 }
 
 int Choice(const ParamItem* item, int count, const std::string& where,
-           std::vector<ProbeProblem>& problems) {
+           std::vector<ConfigProblem>& problems) {
     const int index = item ? item->ChoiceIndex() : -1;
     if (index < 0 || index >= count) {
         problems.push_back({ValidationError, where,
@@ -53,7 +53,7 @@ bool ProbePlan::InPass(const ProbeCommand& command, int pass) const {
     return (pass - 1) % ratio == 0;
 }
 
-int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems) {
+int ProbePlan::Build(const Project& project, std::vector<ConfigProblem>& problems) {
     commands_.clear();
     problems.clear();
     const Subnet& subnet = project.GetSubnet();
@@ -67,6 +67,11 @@ int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems
         problems.push_back(
             {ValidationError, node ? node->GetName() : subnetName, Text(Msg::ProbeNoCommands)});
         return ValidationError;
+    }
+    CheckReport report = CheckConfiguration(project);
+    if (report.code != Success || !report.problems.empty()) {
+        problems = std::move(report.problems);
+        return report.code != Success ? report.code : problems.front().code;
     }
 
     // The line.
@@ -148,6 +153,8 @@ int ProbePlan::Build(const Project& project, std::vector<ProbeProblem>& problems
         out.slowScan = command->GetChoiceIndex(Command::ScanningRow) == 1;
         commands_.push_back(out);
     }
+    // What passed the check and still cannot be sent (a range only the
+    // line limits, such as an ASCII frame's length).
     if (!problems.empty()) {
         commands_.clear();
         return problems.front().code;

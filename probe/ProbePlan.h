@@ -1,4 +1,5 @@
 #pragma once
+#include "model/ConfigCheck.h"
 #include "probe/ProbeTypes.h"
 
 #include <string>
@@ -8,21 +9,16 @@ namespace varkel {
 
 class Project;
 
-// A reason the probe refuses a configuration before it opens the port.
-struct ProbeProblem {
-    int code = 0;      // result code
-    std::string where; // node or command
-    std::string what;  // item or detail
-};
-
 // What the probe sends: the subnet's line and the node's commands, read
 // and checked from a configuration.
 class ProbePlan {
 public:
     // Fills the plan; returns 0, or the code of the first problem with every
     // problem listed. Universal mode, no node and no command are refused with
-    // ValidationError.
-    int Build(const Project& project, std::vector<ProbeProblem>& problems);
+    // ValidationError; otherwise the problems are those of the check a
+    // download makes (CheckConfiguration), so every front end judges a
+    // configuration alike.
+    int Build(const Project& project, std::vector<ConfigProblem>& problems);
 
     const ProbeLine& Line() const { return line_; }
     void SetLine(const ProbeLine& line) { line_ = line; }

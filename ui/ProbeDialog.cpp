@@ -224,7 +224,7 @@ void ProbeDialog::BuildTable() {
             choice.order = o->currentIndex();
         kept.push_back(choice);
     }
-    std::vector<ProbeProblem> problems;
+    std::vector<ConfigProblem> problems;
     const int code = plan_.Build(project_, problems);
     latest_.assign(plan_.Commands().size(), ProbeResult{});
     image_->SetPlan(plan_);
@@ -292,7 +292,7 @@ void ProbeDialog::BuildTable() {
     }
     if (code != Success) {
         QStringList lines{Q(Text(Msg::ProbeProblemsTitle))};
-        for (const ProbeProblem& p : problems)
+        for (const ConfigProblem& p : problems)
             lines << QStringLiteral("[%1] %2: %3: %4")
                          .arg(p.code)
                          .arg(Q(ResultMessage(p.code)), Q(p.where), Q(p.what));

@@ -1,8 +1,8 @@
 // The pieces behind the commands: target parsing, the check report and the
 // field-by-field comparison.
-#include "cli/ConfigCheck.h"
 #include "cli/ProjectDiff.h"
 #include "cli/Target.h"
+#include "model/ConfigCheck.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
@@ -67,7 +67,7 @@ TEST_F(CliPartsTest, CheckListsEveryProblemWithItsCommand) {
     EXPECT_NE(report.problems[0].where.find("#0"), std::string::npos);
     EXPECT_EQ(report.problems[1].code, ItemEmpty);
     bool conflict = false;
-    for (const Problem& p : report.problems)
+    for (const ConfigProblem& p : report.problems)
         if (p.code == MappingConflict && p.where.find("#1") != std::string::npos &&
             p.where.find("#2") != std::string::npos) {
             conflict = true;
@@ -84,7 +84,7 @@ TEST_F(CliPartsTest, CheckCodeFollowsTheDownloadOrder) {
     // A conflict within the memory wins over an overflow.
     EXPECT_EQ(report.code, MappingConflict);
     int overflows = 0;
-    for (const Problem& p : report.problems)
+    for (const ConfigProblem& p : report.problems)
         overflows += p.code == MappingOverflow;
     EXPECT_EQ(overflows, 1);
 
@@ -107,7 +107,7 @@ TEST_F(CliPartsTest, CheckReportsTheCommandLimitAndSummarisesConflicts) {
     int limit = 0;
     int conflicts = 0;
     std::string summary;
-    for (const Problem& p : report.problems) {
+    for (const ConfigProblem& p : report.problems) {
         if (p.code == OutOfRange) {
             ++limit;
             EXPECT_NE(p.what.find("60 commands"), std::string::npos) << p.what;
@@ -135,7 +135,7 @@ TEST_F(CliPartsTest, CheckReportsTheCommandLimitAndSummarisesConflicts) {
     CheckReport fine = CheckConfiguration(*full);
     EXPECT_EQ(fine.code, MappingConflict);
     int pairs = 0;
-    for (const Problem& p : fine.problems) {
+    for (const ConfigProblem& p : fine.problems) {
         EXPECT_NE(p.code, OutOfRange);
         EXPECT_EQ(p.what.find("in all"), std::string::npos) << p.what;
         pairs += p.code == MappingConflict;

@@ -31,7 +31,7 @@ TEST(ProbePlan, ReadsTheLineAndTurnsWritesIntoReadsOfTheirTarget) {
         ->SetValue(multi->GetItem(Command::SwappingRow)->GetChoices()[2]);
 
     ProbePlan plan;
-    std::vector<ProbeProblem> problems;
+    std::vector<ConfigProblem> problems;
     ASSERT_EQ(plan.Build(*project, problems), Success)
         << (problems.empty() ? "" : problems[0].what);
     const ProbeLine& line = plan.Line();
@@ -75,7 +75,7 @@ TEST(ProbePlan, SlowScanCommandsGoEveryNthPass) {
     slow->GetItem(Command::ScanningRow)
         ->SetValue(slow->GetItem(Command::ScanningRow)->GetChoices()[1]);
     ProbePlan plan;
-    std::vector<ProbeProblem> problems;
+    std::vector<ConfigProblem> problems;
     ASSERT_EQ(plan.Build(*project, problems), Success);
     std::string quick, slowPasses;
     for (int pass = 1; pass <= 8; ++pass) {
@@ -88,7 +88,7 @@ TEST(ProbePlan, SlowScanCommandsGoEveryNthPass) {
 
 TEST(ProbePlan, RefusesWhatCannotBeSent) {
     ProbePlan plan;
-    std::vector<ProbeProblem> problems;
+    std::vector<ConfigProblem> problems;
 
     auto universal = ProbeProject();
     AddCommand(*universal, 2, 0, 1, "0000H");
@@ -105,7 +105,15 @@ TEST(ProbePlan, RefusesWhatCannotBeSent) {
     Command* b = AddCommand(*holes, 2, 70000, 1, "0002H");
     Command* c = AddCommand(*holes, 2, 0, 2, "00A6H"); // runs past byte 167
     holes->GetSubnet().GetNodeAt(0)->GetItem(0)->SetValue("248");
-    EXPECT_EQ(plan.Build(*holes, problems), OutOfRange);
+    // The problems are the check's own, in its order and words.
+    const CheckReport check = CheckConfiguration(*holes);
+    EXPECT_EQ(plan.Build(*holes, problems), check.code);
+    ASSERT_EQ(problems.size(), check.problems.size());
+    for (std::size_t i = 0; i < problems.size(); ++i) {
+        EXPECT_EQ(problems[i].code, check.problems[i].code) << i;
+        EXPECT_EQ(problems[i].where, check.problems[i].where) << i;
+        EXPECT_EQ(problems[i].what, check.problems[i].what) << i;
+    }
     EXPECT_GE(problems.size(), 4u);
     EXPECT_TRUE(plan.Commands().empty());
     (void)b;

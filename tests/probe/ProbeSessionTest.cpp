@@ -19,7 +19,7 @@ using test::TestSlave;
 
 ProbePlan PlanOf(Project& project) {
     ProbePlan plan;
-    std::vector<ProbeProblem> problems;
+    std::vector<ConfigProblem> problems;
     EXPECT_EQ(plan.Build(project, problems), Success);
     return plan;
 }

@@ -1,6 +1,5 @@
-#include "cli/ConfigCheck.h"
+#include "model/ConfigCheck.h"
 
-#include "cli/CliText.h"
 #include "model/Catalog.h"
 #include "model/CommitRules.h"
 #include "model/FunctionCode.h"
@@ -12,7 +11,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace varkel::cli {
+namespace varkel {
 namespace {
 
 // First and last data bit a command counts in one memory; first is -1
@@ -65,12 +64,12 @@ struct CommandBits {
     MappingRange range;
 };
 
-void CheckEmpty(const ParamItem* item, const std::string& where, std::vector<Problem>& out) {
+void CheckEmpty(const ParamItem* item, const std::string& where, std::vector<ConfigProblem>& out) {
     if (item && item->GetValue().empty())
         out.push_back({ItemEmpty, where, item->GetName()});
 }
 
-void CheckNodeValues(const Node& node, std::vector<Problem>& out) {
+void CheckNodeValues(const Node& node, std::vector<ConfigProblem>& out) {
     CheckEmpty(node.GetItem(0), node.GetName(), out);
     for (int c = 0; c < node.GetCommandCount(); ++c) {
         const Command* command = node.GetCommandAt(c);
@@ -143,10 +142,10 @@ std::string CommandLabel(int index, const std::string& name) {
     return "#" + std::to_string(index) + " " + name;
 }
 
-CheckReport CheckConfiguration(Project& project) {
+CheckReport CheckConfiguration(const Project& project) {
     CheckReport report;
-    Subnet& subnet = project.GetSubnet();
-    std::vector<Problem>& out = report.problems;
+    const Subnet& subnet = project.GetSubnet();
+    std::vector<ConfigProblem>& out = report.problems;
 
     // The download's own order, for its result code; its message boxes are
     // caught here, the problems are listed below instead.
@@ -199,20 +198,20 @@ CheckReport CheckConfiguration(Project& project) {
     // A node beyond the gateway's limit, as the download refuses it.
     if (node && node->GetCommandCount() > kMaxCommands)
         out.push_back({OutOfRange, node->GetName(),
-                       Text(Msg::CliTooManyCommands, {std::to_string(node->GetCommandCount()),
+                       Text(Msg::CheckTooManyCommands, {std::to_string(node->GetCommandCount()),
                                                       std::to_string(kMaxCommands)})});
 
     // Thousands of copies of a command conflict in millions of pairs: they
     // are counted, and only the first are listed.
     constexpr std::size_t kListedPairs = 100;
     std::size_t pairs = 0;
-    auto conflict = [&](Problem problem) {
+    auto conflict = [&](ConfigProblem problem) {
         if (pairs++ < kListedPairs)
             out.push_back(std::move(problem));
     };
     const std::size_t n = bits.size();
     std::vector<bool> reported(n * n, false);
-    std::vector<Problem> overflows;
+    std::vector<ConfigProblem> overflows;
     for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = i + 1; j < n; ++j) {
             for (int memory = 0; memory < 2; ++memory) {
@@ -235,15 +234,15 @@ CheckReport CheckConfiguration(Project& project) {
                     continue;
                 reported[i * n + j] = true;
                 conflict({MappingConflict, bits[i].label + " <> " + bits[j].label,
-                          FillPlaceholders(memory == 0 ? Text(Msg::CliInputBits)
-                                                       : Text(Msg::CliOutputBits),
+                          FillPlaceholders(memory == 0 ? Text(Msg::CheckInputBits)
+                                                       : Text(Msg::CheckOutputBits),
                                            {BitRange(shared)})});
             }
         }
         if (bits[i].overflows)
             overflows.push_back({MappingOverflow, bits[i].label,
-                                 Overflows(bits[i].input) ? Text(Msg::CliBeyondInput)
-                                                          : Text(Msg::CliBeyondOutput)});
+                                 Overflows(bits[i].input) ? Text(Msg::CheckBeyondInput)
+                                                          : Text(Msg::CheckBeyondOutput)});
     }
     out.insert(out.end(), overflows.begin(), overflows.end());
 
@@ -252,10 +251,10 @@ CheckReport CheckConfiguration(Project& project) {
         for (std::size_t j = i + 1; j < n; ++j)
             if (!reported[i * n + j] && PairConflicts(bits[i].range, bits[j].range))
                 conflict({MappingConflict, bits[i].label + " <> " + bits[j].label,
-                          Text(Msg::CliRangesOverlap)});
+                          Text(Msg::CheckRangesOverlap)});
     if (pairs > kListedPairs)
         out.push_back({MappingConflict, node->GetName(),
-                       Text(Msg::CliConflictsSummary,
+                       Text(Msg::CheckConflictsSummary,
                             {std::to_string(pairs), std::to_string(kListedPairs)})});
 
     // Values the editor would refuse: the download stops at them after its
@@ -273,4 +272,4 @@ CheckReport CheckConfiguration(Project& project) {
     return report;
 }
 
-} // namespace varkel::cli
+} // namespace varkel
