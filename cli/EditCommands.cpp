@@ -54,13 +54,13 @@ int RunAutoMap(const std::string& file, const std::string& out) {
         return code;
     // An overflow is reported by the mapping itself; the addresses it wrote
     // are kept and saved all the same.
-    const int fits = project->AutoMap();
+    const bool fits = project->AutoMap();
     // Written in place, the file must still be the one read.
     FileIdentity targetNow;
     const bool inPlace = target == file || (IdentifyFile(target, targetNow) && targetNow == readAs);
     if (int code = SaveConfiguration(*project, target, inPlace ? &readAs : nullptr))
         return code;
-    return fits == 1 ? 0 : static_cast<int>(MappingOverflow);
+    return fits ? 0 : static_cast<int>(MappingOverflow);
 }
 
 int RunAddNode(const std::string& file) {

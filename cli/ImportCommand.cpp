@@ -62,7 +62,7 @@ int RunImport(const std::string& file, const std::string& list, const ImportOpti
     PrintLine(Text(Msg::ImportSummary, {std::to_string(outcome.commands.size())}));
     // An overflow is reported by the mapping itself; as automap, the
     // addresses it wrote are saved all the same.
-    return outcome.mapResult == 1 ? 0 : static_cast<int>(MappingOverflow);
+    return outcome.mapFits ? 0 : static_cast<int>(MappingOverflow);
 }
 
 } // namespace

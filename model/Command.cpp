@@ -4,6 +4,7 @@
 #include "model/ItemKeys.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "model/ValueCheck.h"
 
@@ -41,43 +42,43 @@ Command::Command(const std::string& name, int functionIndex)
     const char* bytes = !f.single ? "0" : word ? "2" : "1";
 
     items_.push_back(
-        MakeItem(3051, LocalText(3052), std::to_string(f.code), ParamItem::ShownOnly, 0));
-    items_.push_back(MakeItem(3053, LocalText(3054), "", ParamItem::Typed, 1));
+        MakeItem(3051, LocalText(kKeyFunctionCodeHelp), std::to_string(f.code), ParamItem::ShownOnly, 0));
+    items_.push_back(MakeItem(3053, LocalText(kKeyModbusStartAddressHelp), "", ParamItem::Typed, 1));
     items_.push_back(
-        MakeItem(3005, LocalText(3006), f.single ? "1" : "", ParamItem::Typed, f.single ? 0 : 1));
+        MakeItem(3005, LocalText(kKeyDataNumberHelp), f.single ? "1" : "", ParamItem::Typed, f.single ? 0 : 1));
     items_.push_back(MakeItem(3007, LocalText(f.output ? 3009 : 3008), "", ParamItem::Typed, 1));
     items_.push_back(
-        MakeItem(3010, LocalText(3011), "0", ParamItem::Typed, f.HasBitOffset() ? 1 : 0));
+        MakeItem(3010, LocalText(kKeyBitOffsetHelp), "0", ParamItem::Typed, f.HasBitOffset() ? 1 : 0));
     items_.push_back(MakeItem(3012, "", bytes, ParamItem::ShownOnly, 0));
-    auto swapping = MakeItem(3014, LocalText(3015), LocalText(52), ParamItem::Picked, word ? 1 : 0);
+    auto swapping = MakeItem(3014, LocalText(kKeySwappingHelp), LocalText(kKeyNoSwapping), ParamItem::Picked, word ? 1 : 0);
     for (int key : {52, 53, 54})
         swapping->AddChoice(LocalText(key));
     items_.push_back(std::move(swapping));
-    items_.push_back(MakeItem(3016, LocalText(3017), "CRC", ParamItem::ShownOnly, 0));
-    auto scanning = MakeItem(3018, LocalText(3019), LocalText(56), ParamItem::Picked, 1);
+    items_.push_back(MakeItem(3016, LocalText(kKeyCheckTypeHelp), "CRC", ParamItem::ShownOnly, 0));
+    auto scanning = MakeItem(3018, LocalText(kKeyScanningModeHelp), LocalText(kKeyQuickScan), ParamItem::Picked, 1);
     for (int key : {56, 55})
         scanning->AddChoice(LocalText(key));
     items_.push_back(std::move(scanning));
-    items_.push_back(MakeItem(3020, LocalText(3021), "", ParamItem::Typed, 1));
+    items_.push_back(MakeItem(3020, LocalText(kKeyMnemonicHelp), "", ParamItem::Typed, 1));
 }
 
-int Command::AddItem(std::unique_ptr<ParamItem> item) {
+bool Command::AddItem(std::unique_ptr<ParamItem> item) {
     if (!item)
-        return 0;
+        return false;
     items_.push_back(std::move(item));
-    return 1;
+    return true;
 }
 
-int Command::RemoveItem(ParamItem* item) {
+bool Command::RemoveItem(ParamItem* item) {
     if (!item)
-        return 0;
+        return false;
     auto it = std::find_if(items_.begin(), items_.end(),
                            [item](const auto& p) { return p.get() == item; });
     if (it != items_.end()) {
         retiredItems_.push_back(std::move(*it));
         items_.erase(it);
     }
-    return 1;
+    return true;
 }
 
 ParamItem* Command::GetItem(int index) const {
@@ -118,7 +119,7 @@ int Command::Validate() const {
         ParamItem* item = GetItem(row);
         if (!item || !item->GetValue().empty())
             return false;
-        ShowMessage(LocalText(5018) + "\r\n\"" + name_ + "\\" + item->GetName() + "\"");
+        ShowMessage(LocalText(kKeyDataEmpty) + "\r\n\"" + name_ + "\\" + item->GetName() + "\"");
         return true;
     };
     for (int row : {RegisterRow, DataNumberRow, MappingRow})

@@ -30,8 +30,8 @@ public:
     Command() = default; // no items, empty name: used when loading
     Command(const std::string& name, int functionIndex);
 
-    int AddItem(std::unique_ptr<ParamItem> item);
-    int RemoveItem(ParamItem* item);
+    bool AddItem(std::unique_ptr<ParamItem> item);
+    bool RemoveItem(ParamItem* item);
     ParamItem* GetItem(int index) const;
     int GetItemCount() const { return static_cast<int>(items_.size()); }
     void RemoveAllItems();

@@ -311,7 +311,7 @@ ImportOutcome CommandImport::Check(const Project& project, const CommandTable& t
         node->RemoveAllCommands();
     run.ReadRows(result, *node);
     if (outcome.Accepted() && options.autoMap)
-        outcome.mapResult = result.AutoMap();
+        outcome.mapFits = result.AutoMap();
     run.ListCommands();
     return outcome;
 }

@@ -44,7 +44,7 @@ struct ImportOutcome {
     std::vector<std::string> notes;        // columns read but not taken
     std::vector<ImportedCommand> commands; // in list order
     bool listRefused = false;              // the header makes no command list
-    int mapResult = 1;                     // Auto Mapping's answer; 0 on an overflow
+    bool mapFits = true;                   // Auto Mapping's answer; false on an overflow
     bool applied = false;
 
     bool Accepted() const { return problems.empty(); }

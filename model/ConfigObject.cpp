@@ -1,6 +1,7 @@
 #include "model/ConfigObject.h"
 
 #include "model/Messages.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 #include <algorithm>
@@ -42,11 +43,11 @@ Command* ConfigObject::CreateCommand(int functionIndex) {
     return commands_.back().get();
 }
 
-int ConfigObject::AddCommand(std::unique_ptr<Command> command) {
+bool ConfigObject::AddCommand(std::unique_ptr<Command> command) {
     if (!command)
-        return 0;
+        return false;
     commands_.push_back(std::move(command));
-    return 1;
+    return true;
 }
 
 Node* ConfigObject::CreateNode() {
@@ -125,20 +126,20 @@ int ConfigObject::GetIntValue(int itemIndex) const {
     return item ? item->IntValue() : -1;
 }
 
-int ConfigObject::SetChoiceIndex(int itemIndex, int choice) {
+bool ConfigObject::SetChoiceIndex(int itemIndex, int choice) {
     ParamItem* item = GetItem(itemIndex);
     if (!item || choice < 0 || choice >= static_cast<int>(item->GetChoices().size()))
-        return 0;
+        return false;
     item->SetValue(item->GetChoices()[static_cast<std::size_t>(choice)]);
-    return 1;
+    return true;
 }
 
-int ConfigObject::SetIntValue(int itemIndex, int value) {
+bool ConfigObject::SetIntValue(int itemIndex, int value) {
     ParamItem* item = GetItem(itemIndex);
     if (!item)
-        return 0;
+        return false;
     item->SetValue(std::to_string(value));
-    return 1;
+    return true;
 }
 
 void ConfigObject::Reset() {
@@ -147,7 +148,7 @@ void ConfigObject::Reset() {
     RemoveAllCommands();
 }
 
-int ConfigObject::AutoMap() {
+bool ConfigObject::AutoMap() {
     int inputCounter = 0;
     int outputCounter = 0;
     for (auto& node : nodes_)
@@ -155,14 +156,14 @@ int ConfigObject::AutoMap() {
     const int lastInput = inputCounter != 0 ? inputCounter - 1 : 0;
     const int lastOutput = outputCounter != 0 ? outputCounter - 1 : 0;
     if (lastInput > 167) {
-        ShowMessage(LocalText(5015));
-        return 0;
+        ShowMessage(LocalText(kKeyInputMappingOverflow));
+        return false;
     }
     if (lastOutput > 167) {
-        ShowMessage(LocalText(5016));
-        return 0;
+        ShowMessage(LocalText(kKeyOutputMappingOverflow));
+        return false;
     }
-    return 1;
+    return true;
 }
 
 void ConfigObject::CopyContentFrom(const ConfigObject& other) {

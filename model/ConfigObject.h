@@ -20,7 +20,7 @@ public:
     ConfigObject& operator=(const ConfigObject&) = delete;
 
     Command* CreateCommand(int functionIndex);
-    int AddCommand(std::unique_ptr<Command> command);
+    bool AddCommand(std::unique_ptr<Command> command);
     Node* CreateNode();
     int AddNode(std::unique_ptr<Node> node);
     // Removal takes objects out of the lists; they stay alive until
@@ -45,12 +45,13 @@ public:
     void RestoreProtocolType(ProtocolType type) { protocolType_ = type; }
     virtual int GetChoiceIndex(int itemIndex) const;
     virtual int GetIntValue(int itemIndex) const;
-    virtual int SetChoiceIndex(int itemIndex, int choice);
-    virtual int SetIntValue(int itemIndex, int value);
+    // False when there is no such item (or choice).
+    virtual bool SetChoiceIndex(int itemIndex, int choice);
+    virtual bool SetIntValue(int itemIndex, int value);
     virtual void Reset();
-    // Assigns consecutive mapping addresses; 1 when both memories fit, 0
-    // after an overflow message.
-    int AutoMap();
+    // Assigns consecutive mapping addresses; true when both memories fit,
+    // false after an overflow message.
+    bool AutoMap();
 
     // The object's own item list and its nodes, for the file layer.
     ItemList& Items() { return items_; }

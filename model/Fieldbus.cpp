@@ -2,6 +2,7 @@
 
 #include "model/ItemKeys.h"
 #include "model/ParamItem.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 namespace varkel {
@@ -17,12 +18,12 @@ std::unique_ptr<ParamItem> MakeItem(int nameKey, int helpKey, const std::string&
 } // namespace
 
 Fieldbus::Fieldbus() {
-    SetName(LocalText(17));
+    SetName(LocalText(kKeyProfibus));
     items_.push_back(MakeItem(59, 60, "Profibus", ParamItem::ShownOnly, 0));
-    items_.push_back(MakeItem(61, 62, LocalText(63), ParamItem::ShownOnly, 0));
-    items_.push_back(MakeItem(64, 65, LocalText(66), ParamItem::ShownOnly, 0));
-    auto validLength = MakeItem(67, 68, LocalText(25), ParamItem::Picked, 0);
-    auto clearOnFault = MakeItem(69, 70, LocalText(25), ParamItem::Picked, 1);
+    items_.push_back(MakeItem(61, 62, LocalText(kKeyInputBytesSetByMaster), ParamItem::ShownOnly, 0));
+    items_.push_back(MakeItem(64, 65, LocalText(kKeyOutputBytesSetByMaster), ParamItem::ShownOnly, 0));
+    auto validLength = MakeItem(67, 68, LocalText(kKeyClose), ParamItem::Picked, 0);
+    auto clearOnFault = MakeItem(69, 70, LocalText(kKeyClose), ParamItem::Picked, 1);
     for (int key : {25, 26}) {
         validLength->AddChoice(LocalText(key));
         clearOnFault->AddChoice(LocalText(key));
@@ -41,7 +42,7 @@ void Fieldbus::Reset() {
     ConfigObject::Reset();
     for (int index : {ValidLengthIndex, ClearOnFaultIndex})
         if (ParamItem* item = GetItem(index))
-            item->SetValue(LocalText(25));
+            item->SetValue(LocalText(kKeyClose));
 }
 
 void Fieldbus::ExportItems(SheetSink& sheet) const {

@@ -5,6 +5,7 @@
 #include "model/FunctionCode.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace varkel {
 
 Node::Node(const std::string& name) : name_(name) {
     auto address = std::make_unique<ParamItem>();
-    address->Set(LocalText(49), LocalText(79), "1", ParamItem::Typed, 1);
+    address->Set(LocalText(kKeySlaveAddress), LocalText(kKeySlaveAddressHelp), "1", ParamItem::Typed, 1);
     items_.push_back(std::move(address));
 }
 
@@ -26,11 +27,11 @@ Command* Node::CreateCommand(int functionIndex) {
     return commands_.back().get();
 }
 
-int Node::AddCommand(std::unique_ptr<Command> command) {
+bool Node::AddCommand(std::unique_ptr<Command> command) {
     if (!command || !LookupFunctionCode(command->GetFunctionIndex()).supported)
-        return 0;
+        return false;
     commands_.push_back(std::move(command));
-    return 1;
+    return true;
 }
 
 int Node::RemoveCommand(Command* command) {
@@ -80,11 +81,11 @@ int Node::RemoveAllCommands() {
     return 1;
 }
 
-int Node::AddItem(std::unique_ptr<ParamItem> item) {
+bool Node::AddItem(std::unique_ptr<ParamItem> item) {
     if (!item)
-        return 0;
+        return false;
     items_.push_back(std::move(item));
-    return 1;
+    return true;
 }
 
 ParamItem* Node::GetItem(int index) const {
@@ -101,11 +102,11 @@ void Node::FillGrid(GridSink& grid) {
 int Node::Validate() const {
     // A hand-edited file can hold more commands than the gateway keeps.
     if (static_cast<int>(commands_.size()) > kMaxCommands) {
-        ShowMessage(LocalText(1001));
+        ShowMessage(LocalText(kKeyAtMost48Commands));
         return OutOfRange;
     }
     if (ParamItem* address = GetItem(0); address && address->GetValue().empty()) {
-        ShowMessage(LocalText(5018) + "\r\n\"" + address->GetName() + "\"");
+        ShowMessage(LocalText(kKeyDataEmpty) + "\r\n\"" + address->GetName() + "\"");
         return ItemEmpty;
     }
     for (const auto& command : commands_)

@@ -18,8 +18,8 @@ public:
     explicit Node(const std::string& name);
 
     Command* CreateCommand(int functionIndex);
-    // Takes the command only when its function is supported; returns 1 or 0.
-    int AddCommand(std::unique_ptr<Command> command);
+    // Takes the command only when its function is supported.
+    bool AddCommand(std::unique_ptr<Command> command);
     // Takes the command out of the list; it stays alive until released.
     int RemoveCommand(Command* command);
     Command* GetCommandAt(int index) const;
@@ -31,7 +31,7 @@ public:
     int IndexOfCommand(const Command* command) const;
     int GetCommandCount() const { return static_cast<int>(commands_.size()); }
     int RemoveAllCommands();
-    int AddItem(std::unique_ptr<ParamItem> item);
+    bool AddItem(std::unique_ptr<ParamItem> item);
     ParamItem* GetItem(int index) const;
     int GetItemCount() const { return static_cast<int>(items_.size()); }
     std::string GetName() const { return name_; }

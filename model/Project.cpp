@@ -15,7 +15,7 @@ void Project::Reset() {
     fieldbus_.Reset();
 }
 
-int Project::AutoMap() {
+bool Project::AutoMap() {
     return subnet_.AutoMap();
 }
 

@@ -19,7 +19,7 @@ public:
     int GetCommandCount() const;
 
     void Reset();
-    int AutoMap();
+    bool AutoMap();
     void ExportNodes(SheetSink& sheet) const;
     void ExportFieldbus(SheetSink& sheet) const;
     void ExportSubnet(SheetSink& sheet) const;

@@ -4,6 +4,7 @@
 #include "model/ItemKeys.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 #include <initializer_list>
@@ -25,8 +26,8 @@ void AddMasterItems(ItemList& list, int enable) {
     list.push_back(MakeItem(4011, 4012, "RTU", ParamItem::Picked, enable, {"RTU", "ASCII"}));
     list.push_back(MakeItem(4013, 4014, "300", ParamItem::Typed, enable));
     list.push_back(MakeItem(4015, 4016, "0", ParamItem::Typed, enable));
-    list.push_back(MakeItem(4017, 4018, LocalText(76), ParamItem::Picked, enable,
-                            {LocalText(77), LocalText(78), LocalText(76)}));
+    list.push_back(MakeItem(4017, 4018, LocalText(kKeyChangeOfStateOutput), ParamItem::Picked, enable,
+                            {LocalText(kKeyContinuousOutput), LocalText(kKeyDisableOutput), LocalText(kKeyChangeOfStateOutput)}));
     list.push_back(MakeItem(4019, 4020, "", ParamItem::ShownOnly, 0));
     list.push_back(MakeItem(4021, 4022, "10", ParamItem::Typed, enable));
 }
@@ -44,33 +45,33 @@ void SetValue(ParamItem* item, const char* value) {
 } // namespace
 
 Subnet::Subnet() {
-    SetName(LocalText(18));
+    SetName(LocalText(kKeySubnet));
     items_.push_back(
-        MakeItem(4001, 4002, LocalText(20), ParamItem::Picked, 1, {LocalText(20), LocalText(21)}));
+        MakeItem(4001, 4002, LocalText(kKeyModbusMaster), ParamItem::Picked, 1, {LocalText(kKeyModbusMaster), LocalText(kKeyUniversalMode)}));
     items_.push_back(
         MakeItem(4003, 4004, "19200", ParamItem::Picked, 1,
                  {"300", "600", "1200", "2400", "9600", "19200", "38400", "57600", "115200"}));
     items_.push_back(MakeItem(4005, 4006, "8", ParamItem::ShownOnly, 0, {"8", "7"}));
     items_.push_back(
-        MakeItem(4007, 4008, LocalText(71), ParamItem::Picked, 1,
-                 {LocalText(71), LocalText(72), LocalText(73), LocalText(74), LocalText(75)}));
+        MakeItem(4007, 4008, LocalText(kKeyParityNone), ParamItem::Picked, 1,
+                 {LocalText(kKeyParityNone), LocalText(kKeyParityOdd), LocalText(kKeyParityEven), LocalText(kKeyParityMark), LocalText(kKeyParitySpace)}));
     items_.push_back(MakeItem(4009, 4010, "1", ParamItem::Picked, 1, {"1", "2"}));
     items_.push_back(MakeItem(49, 50, "", ParamItem::ShownOnly, 0));
 
     AddMasterItems(masterItems_, 1);
 
     AddMasterItems(universalItems_, 0);
-    universalItems_.push_back(MakeItem(4037, 4036, LocalText(24), ParamItem::Picked, 1,
-                                       {LocalText(24), LocalText(22), LocalText(23)}));
+    universalItems_.push_back(MakeItem(4037, 4036, LocalText(kKeyCharacterTimeout), ParamItem::Picked, 1,
+                                       {LocalText(kKeyCharacterTimeout), LocalText(kKeyCharacterNumber), LocalText(kKeyDelimiter)}));
     universalItems_.push_back(MakeItem(57, 58, "10", ParamItem::Typed, 1));
     universalItems_.push_back(MakeItem(22, 4024, "111", ParamItem::Typed, 0));
     universalItems_.push_back(MakeItem(4025, 4026, "0", ParamItem::Typed, 0));
     universalItems_.push_back(MakeItem(4027, 4028, "0", ParamItem::Typed, 0));
     universalItems_.push_back(
-        MakeItem(4031, 4032, LocalText(25), ParamItem::Picked, 1, {LocalText(25), LocalText(26)}));
+        MakeItem(4031, 4032, LocalText(kKeyClose), ParamItem::Picked, 1, {LocalText(kKeyClose), LocalText(kKeyOpen)}));
     universalItems_.push_back(MakeItem(4029, 4030, "1000", ParamItem::Typed, 0));
     universalItems_.push_back(
-        MakeItem(4033, 4034, LocalText(25), ParamItem::Picked, 1, {LocalText(25), LocalText(26)}));
+        MakeItem(4033, 4034, LocalText(kKeyClose), ParamItem::Picked, 1, {LocalText(kKeyClose), LocalText(kKeyOpen)}));
 }
 
 ParamItem* Subnet::GetItem(int index) const {
@@ -120,11 +121,11 @@ int Subnet::GetIntValue(int itemIndex) const {
     return item ? item->IntValue() : -1;
 }
 
-int Subnet::SetChoiceIndex(int itemIndex, int choice) {
+bool Subnet::SetChoiceIndex(int itemIndex, int choice) {
     return ConfigObject::SetChoiceIndex(itemIndex, choice);
 }
 
-int Subnet::SetIntValue(int itemIndex, int value) {
+bool Subnet::SetIntValue(int itemIndex, int value) {
     return ConfigObject::SetIntValue(itemIndex, value);
 }
 
@@ -157,7 +158,7 @@ int Subnet::Validate() const {
         for (int index : {ResponseTimeoutIndex, PollDelayIndex, ScanRatioIndex}) {
             ParamItem* item = GetItem(index);
             if (item && item->GetValue().empty()) {
-                ShowMessage(LocalText(5018) + "\r\n\"" + item->GetName() + "\"");
+                ShowMessage(LocalText(kKeyDataEmpty) + "\r\n\"" + item->GetName() + "\"");
                 return ItemEmpty;
             }
         }

@@ -45,8 +45,8 @@ public:
     void SetProtocolType(ProtocolType type) override;
     int GetChoiceIndex(int itemIndex) const override;
     int GetIntValue(int itemIndex) const override;
-    int SetChoiceIndex(int itemIndex, int choice) override;
-    int SetIntValue(int itemIndex, int value) override;
+    bool SetChoiceIndex(int itemIndex, int choice) override;
+    bool SetIntValue(int itemIndex, int value) override;
     void Reset() override;
     void CopyContentFrom(const ConfigObject& other) override;
     void TakeContentFrom(ConfigObject& other) override;

@@ -2,6 +2,7 @@
 
 #include "model/Catalog.h"
 #include "model/Messages.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
 #include "ui/CBriskView.h"
@@ -153,7 +154,7 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
 bool CDovelDoc::SaveModified() {
     if (!app_.GetModified())
         return true;
-    switch (AskQuestion(LocalText(47), Buttons::YesNoCancel)) {
+    switch (AskQuestion(LocalText(kKeySaveChangedConfiguration), Buttons::YesNoCancel)) {
     case Answer::No:
         return true;
     case Answer::Cancel:

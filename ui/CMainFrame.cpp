@@ -2,6 +2,7 @@
 
 #include "model/Catalog.h"
 #include "model/Messages.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "ui/AboutDialog.h"
 #include "ui/AnnotationPane.h"
@@ -164,17 +165,17 @@ void CMainFrame::CreateActions() {
 
     QAction* a = make(FileNew, tr("&New"), "new.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    a->setIconText(Local(4));
+    a->setIconText(Local(kKeyToolbarNew));
     connect(a, &QAction::triggered, &doc_, &CDovelDoc::FileNew);
 
     a = make(FileOpen, tr("&Open..."), "open.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    a->setIconText(Local(6));
+    a->setIconText(Local(kKeyToolbarOpen));
     connect(a, &QAction::triggered, &doc_, &CDovelDoc::FileOpen);
 
     a = make(FileSave, tr("&Save"), "save.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    a->setIconText(Local(5));
+    a->setIconText(Local(kKeyToolbarSave));
     connect(a, &QAction::triggered, &doc_, [this] { doc_.FileSave(); });
 
     a = make(FileSaveAs, tr("Save &As..."));
@@ -185,34 +186,34 @@ void CMainFrame::CreateActions() {
     connect(a, &QAction::triggered, this, &QWidget::close);
 
     a = make(AddNode, tr("Add &Node"), "add-node.svg");
-    a->setIconText(Local(7));
+    a->setIconText(Local(kKeyToolbarAddNode));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAddNode);
 
     a = make(DeleteNode, tr("&Delete Node"), "delete-node.svg");
-    a->setIconText(Local(8));
+    a->setIconText(Local(kKeyToolbarDeleteNode));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteNode);
 
     a = make(AddCommand, tr("Add &Command..."), "add-command.svg");
-    a->setIconText(Local(9));
+    a->setIconText(Local(kKeyToolbarAddCommand));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAddCommand);
 
     a = make(DeleteCommand, tr("De&lete Command"), "delete-command.svg");
-    a->setIconText(Local(10));
+    a->setIconText(Local(kKeyToolbarDeleteCommand));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteCommand);
 
     a = make(Upload, tr("&Upload..."), "upload.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    a->setIconText(Local(11));
+    a->setIconText(Local(kKeyToolbarUpload));
     connect(a, &QAction::triggered, controller_, &ViewController::OnUpload);
 
     a = make(Download, tr("Do&wnload..."), "download.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    a->setIconText(Local(12));
+    a->setIconText(Local(kKeyToolbarDownload));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDownload);
 
     a = make(ExportXls, tr("&Export XLS..."), "export.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    a->setIconText(Local(14));
+    a->setIconText(Local(kKeyToolbarExport));
     connect(a, &QAction::triggered, controller_, &ViewController::OnExportXls);
 
     a = make(ImportCommands, tr("&Import Commands..."));
@@ -220,12 +221,12 @@ void CMainFrame::CreateActions() {
 
     a = make(AutoMapping, tr("Auto &Mapping"), "map.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    a->setIconText(Local(13));
+    a->setIconText(Local(kKeyToolbarMap));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAutoMapping);
 
     a = make(ConflictDetect, tr("Conflict De&tect..."), "conflict.svg");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    a->setIconText(Local(5017));
+    a->setIconText(Local(kKeyConflict));
     connect(a, &QAction::triggered, controller_, &ViewController::OnConflictDetect);
 
     a = make(TestCommands, QString::fromStdString(Text(Msg::ProbeMenuText)), "probe.svg");

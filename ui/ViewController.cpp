@@ -9,6 +9,7 @@
 #include "model/ParamItem.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "ui/CBriskView.h"
 #include "ui/CConfigApp.h"
@@ -249,7 +250,7 @@ void ViewController::AddCommandOfFunctionIndex(int functionIndex) {
     // file may be another one, and it must not grow past the same limit.
     if (app_.GetProject().GetCommandCount() >= kMaxCommands ||
         (node && node->GetCommandCount() >= kMaxCommands)) {
-        ShowMessage(LocalText(1001));
+        ShowMessage(LocalText(kKeyAtMost48Commands));
         return;
     }
     if (!node)
@@ -352,7 +353,7 @@ bool ViewController::InsertCommands(Node* node, int index, CommandList commands,
     // configuration and for the node.
     if (app_.GetProject().GetCommandCount() + added > kMaxCommands ||
         node->GetCommandCount() + added > kMaxCommands) {
-        ShowMessage(LocalText(1001));
+        ShowMessage(LocalText(kKeyAtMost48Commands));
         return false;
     }
     return Record(text, [&] {
@@ -419,7 +420,7 @@ void ViewController::OnAutoMapping() {
     // An address still in its editor is settled first; left open, it would
     // later write the old address over the recalculated one.
     view_.CommitEditor();
-    if (AskQuestion(LocalText(19), Buttons::YesNo) != Answer::Yes)
+    if (AskQuestion(LocalText(kKeyReallyRecalculateMapping), Buttons::YesNo) != Answer::Yes)
         return;
     Record(Q(Msg::EditAutoMapping), [this] {
         app_.GetProject().AutoMap();

@@ -1,6 +1,7 @@
 #include "model/CommitRules.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +34,7 @@ protected:
     std::string SubnetValue(int row) { return project->GetSubnet().GetItem(row)->GetValue(); }
     int SubnetEnable(int row) { return project->GetSubnet().GetItem(row)->GetEnable(); }
     void SwitchToUniversal() {
-        ASSERT_TRUE(Commit(SubnetEntry(), Subnet::ProtocolIndex, LocalText(21)).Accepted());
+        ASSERT_TRUE(Commit(SubnetEntry(), Subnet::ProtocolIndex, LocalText(kKeyUniversalMode)).Accepted());
     }
 
     std::unique_ptr<Project> project;
@@ -86,13 +87,13 @@ TEST_F(CommitRulesTest, UniversalRowsAreCheckedByRow) {
     EXPECT_TRUE(Commit(entry, Subnet::CharTimeoutIndex, "60000").Accepted());
     // Greyed until the control mode asks for them.
     EXPECT_EQ(Commit(entry, Subnet::CharNumberIndex, "5").refusal, CommitResult::NotEditable);
-    ASSERT_TRUE(Commit(entry, Subnet::ControlModeIndex, LocalText(22)).Accepted());
+    ASSERT_TRUE(Commit(entry, Subnet::ControlModeIndex, LocalText(kKeyCharacterNumber)).Accepted());
     EXPECT_EQ(Commit(entry, Subnet::CharNumberIndex, "167").code, OutOfRange);
     EXPECT_TRUE(Commit(entry, Subnet::CharNumberIndex, "166").Accepted());
-    ASSERT_TRUE(Commit(entry, Subnet::ControlModeIndex, LocalText(23)).Accepted());
+    ASSERT_TRUE(Commit(entry, Subnet::ControlModeIndex, LocalText(kKeyDelimiter)).Accepted());
     EXPECT_EQ(Commit(entry, Subnet::StartDelimiterIndex, "256").code, OutOfRange);
     EXPECT_TRUE(Commit(entry, Subnet::EndDelimiterIndex, "255").Accepted());
-    ASSERT_TRUE(Commit(entry, Subnet::SendAutoIndex, LocalText(26)).Accepted());
+    ASSERT_TRUE(Commit(entry, Subnet::SendAutoIndex, LocalText(kKeyOpen)).Accepted());
     EXPECT_EQ(Commit(entry, Subnet::SendAutoPeriodIndex, "9").code, OutOfRange);
     EXPECT_TRUE(Commit(entry, Subnet::SendAutoPeriodIndex, "10").Accepted());
 }
@@ -147,10 +148,10 @@ TEST_F(CommitRulesTest, OtherCommandRows) {
     // Function code and bytes number are shown only; swapping is greyed for code 1.
     EXPECT_EQ(Commit(entry, Command::FunctionCodeRow, "3").refusal, CommitResult::NotEditable);
     EXPECT_EQ(Commit(entry, Command::BytesNumberRow, "3").refusal, CommitResult::NotEditable);
-    EXPECT_EQ(Commit(entry, Command::SwappingRow, LocalText(53)).refusal,
+    EXPECT_EQ(Commit(entry, Command::SwappingRow, LocalText(kKeyTwoBytesSwapping)).refusal,
               CommitResult::NotEditable);
     EXPECT_EQ(Commit(entry, Command::ScanningRow, "slow").refusal, CommitResult::NotAChoice);
-    EXPECT_TRUE(Commit(entry, Command::ScanningRow, LocalText(55)).Accepted());
+    EXPECT_TRUE(Commit(entry, Command::ScanningRow, LocalText(kKeySlowScan)).Accepted());
     EXPECT_EQ(Commit(entry, 10, "x").refusal, CommitResult::NoSuchItem);
     EXPECT_EQ(Commit(entry, -1, "x").refusal, CommitResult::NoSuchItem);
 }
@@ -189,10 +190,10 @@ TEST_F(CommitRulesTest, SlaveAddressRenamesTheNodeAsTyped) {
 TEST_F(CommitRulesTest, DelimiterForcesCrcCloseAndTimeoutEnablesItAgain) {
     SwitchToUniversal();
     auto entry = SubnetEntry();
-    ASSERT_TRUE(Commit(entry, Subnet::CrcIndex, LocalText(26)).Accepted());
-    CommitResult delimiter = Commit(entry, Subnet::ControlModeIndex, LocalText(23));
+    ASSERT_TRUE(Commit(entry, Subnet::CrcIndex, LocalText(kKeyOpen)).Accepted());
+    CommitResult delimiter = Commit(entry, Subnet::ControlModeIndex, LocalText(kKeyDelimiter));
     ASSERT_TRUE(delimiter.Accepted());
-    EXPECT_EQ(SubnetValue(Subnet::CrcIndex), LocalText(25));
+    EXPECT_EQ(SubnetValue(Subnet::CrcIndex), LocalText(kKeyClose));
     EXPECT_EQ(SubnetEnable(Subnet::CrcIndex), 0);
     EXPECT_EQ(SubnetEnable(Subnet::CharNumberIndex), 0);
     EXPECT_EQ(SubnetEnable(Subnet::StartDelimiterIndex), 1);
@@ -203,15 +204,15 @@ TEST_F(CommitRulesTest, DelimiterForcesCrcCloseAndTimeoutEnablesItAgain) {
     EXPECT_EQ(rows, (std::vector<int>{Subnet::StartDelimiterIndex, Subnet::EndDelimiterIndex,
                                       Subnet::CrcIndex}));
 
-    CommitResult timeout = Commit(entry, Subnet::ControlModeIndex, LocalText(24));
+    CommitResult timeout = Commit(entry, Subnet::ControlModeIndex, LocalText(kKeyCharacterTimeout));
     ASSERT_TRUE(timeout.Accepted());
     EXPECT_EQ(SubnetEnable(Subnet::CrcIndex), 1);
-    EXPECT_EQ(SubnetValue(Subnet::CrcIndex), LocalText(25));
+    EXPECT_EQ(SubnetValue(Subnet::CrcIndex), LocalText(kKeyClose));
     EXPECT_TRUE(timeout.valueChangedRows.empty());
     EXPECT_EQ(SubnetEnable(Subnet::StartDelimiterIndex), 0);
     EXPECT_EQ(SubnetEnable(Subnet::CharNumberIndex), 0);
 
-    ASSERT_TRUE(Commit(entry, Subnet::ControlModeIndex, LocalText(22)).Accepted());
+    ASSERT_TRUE(Commit(entry, Subnet::ControlModeIndex, LocalText(kKeyCharacterNumber)).Accepted());
     EXPECT_EQ(SubnetEnable(Subnet::CharNumberIndex), 1);
     EXPECT_EQ(SubnetEnable(Subnet::CrcIndex), 1);
 }
@@ -221,28 +222,28 @@ TEST_F(CommitRulesTest, RulesAloneMarkTheConfigurationChanged) {
     // Delimiter again changes nothing of its own value but closes the CRC.
     SwitchToUniversal();
     Subnet& subnet = project->GetSubnet();
-    subnet.GetItem(Subnet::ControlModeIndex)->SetValue(LocalText(23));
-    subnet.GetItem(Subnet::CrcIndex)->SetValue(LocalText(26));
-    CommitResult result = Commit(SubnetEntry(), Subnet::ControlModeIndex, LocalText(23));
+    subnet.GetItem(Subnet::ControlModeIndex)->SetValue(LocalText(kKeyDelimiter));
+    subnet.GetItem(Subnet::CrcIndex)->SetValue(LocalText(kKeyOpen));
+    CommitResult result = Commit(SubnetEntry(), Subnet::ControlModeIndex, LocalText(kKeyDelimiter));
     EXPECT_TRUE(result.changed);
-    EXPECT_EQ(SubnetValue(Subnet::CrcIndex), LocalText(25));
+    EXPECT_EQ(SubnetValue(Subnet::CrcIndex), LocalText(kKeyClose));
 }
 
 TEST_F(CommitRulesTest, SendAutoEnablesItsPeriod) {
     SwitchToUniversal();
     auto entry = SubnetEntry();
     EXPECT_EQ(SubnetEnable(Subnet::SendAutoPeriodIndex), 0);
-    CommitResult open = Commit(entry, Subnet::SendAutoIndex, LocalText(26));
+    CommitResult open = Commit(entry, Subnet::SendAutoIndex, LocalText(kKeyOpen));
     EXPECT_EQ(open.enableChangedRows, std::vector<int>{Subnet::SendAutoPeriodIndex});
     EXPECT_EQ(SubnetEnable(Subnet::SendAutoPeriodIndex), 1);
-    ASSERT_TRUE(Commit(entry, Subnet::SendAutoIndex, LocalText(25)).Accepted());
+    ASSERT_TRUE(Commit(entry, Subnet::SendAutoIndex, LocalText(kKeyClose)).Accepted());
     EXPECT_EQ(SubnetEnable(Subnet::SendAutoPeriodIndex), 0);
 }
 
 TEST_F(CommitRulesTest, ProtocolSwitchKeepsBothListsAndFollowsWithTheFieldbus) {
     auto entry = SubnetEntry();
     ASSERT_TRUE(Commit(entry, Subnet::ResponseTimeoutIndex, "500").Accepted());
-    CommitResult toUniversal = Commit(entry, Subnet::ProtocolIndex, LocalText(21));
+    CommitResult toUniversal = Commit(entry, Subnet::ProtocolIndex, LocalText(kKeyUniversalMode));
     ASSERT_TRUE(toUniversal.Accepted());
     EXPECT_TRUE(toUniversal.protocolSwitched);
     EXPECT_EQ(project->GetSubnet().GetProtocolType(), ProtocolType::Universal);
@@ -252,12 +253,12 @@ TEST_F(CommitRulesTest, ProtocolSwitchKeepsBothListsAndFollowsWithTheFieldbus) {
     ASSERT_TRUE(Commit(entry, Subnet::CharTimeoutIndex, "250").Accepted());
 
     // Choosing the mode in force again is no switch.
-    EXPECT_FALSE(Commit(entry, Subnet::ProtocolIndex, LocalText(21)).protocolSwitched);
+    EXPECT_FALSE(Commit(entry, Subnet::ProtocolIndex, LocalText(kKeyUniversalMode)).protocolSwitched);
 
-    CommitResult back = Commit(entry, Subnet::ProtocolIndex, LocalText(20));
+    CommitResult back = Commit(entry, Subnet::ProtocolIndex, LocalText(kKeyModbusMaster));
     EXPECT_TRUE(back.protocolSwitched);
     EXPECT_EQ(project->GetSubnet().GetProtocolType(), ProtocolType::ModbusMaster);
-    EXPECT_EQ(SubnetValue(Subnet::ProtocolIndex), LocalText(20));
+    EXPECT_EQ(SubnetValue(Subnet::ProtocolIndex), LocalText(kKeyModbusMaster));
     EXPECT_EQ(SubnetValue(Subnet::ResponseTimeoutIndex), "500");
     EXPECT_EQ(fieldbus.GetItem(Fieldbus::ValidLengthIndex)->GetEnable(), 0);
     EXPECT_EQ(fieldbus.GetItem(Fieldbus::ClearOnFaultIndex)->GetEnable(), 1);
@@ -274,11 +275,11 @@ TEST_F(CommitRulesTest, ChoicesOfTheOtherLanguageAreNotChoices) {
 
 TEST_F(CommitRulesTest, FieldbusSwitchesFollowTheirEnableFlags) {
     auto entry = FieldbusEntry();
-    EXPECT_EQ(Commit(entry, Fieldbus::ValidLengthIndex, LocalText(26)).refusal,
+    EXPECT_EQ(Commit(entry, Fieldbus::ValidLengthIndex, LocalText(kKeyOpen)).refusal,
               CommitResult::NotEditable);
-    CommitResult open = Commit(entry, Fieldbus::ClearOnFaultIndex, LocalText(26));
+    CommitResult open = Commit(entry, Fieldbus::ClearOnFaultIndex, LocalText(kKeyOpen));
     EXPECT_TRUE(open.Accepted());
-    EXPECT_EQ(open.storedValue, LocalText(26));
+    EXPECT_EQ(open.storedValue, LocalText(kKeyOpen));
     EXPECT_EQ(Commit(entry, Fieldbus::BusTypeIndex, "x").refusal, CommitResult::NotEditable);
 }
 

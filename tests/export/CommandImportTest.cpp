@@ -6,6 +6,7 @@
 #include "model/CommitRules.h"
 #include "model/FunctionCode.h"
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "persist/CsvList.h"
 #include "persist/ModelXml.h"
@@ -72,7 +73,7 @@ protected:
             Commit(project, command, Command::MnemonicRow, mnemonics[i % 6]);
         }
         if (autoMap) {
-            ASSERT_EQ(project.AutoMap(), 1);
+            ASSERT_TRUE(project.AutoMap());
         }
     }
 
@@ -189,15 +190,15 @@ TEST_P(CommandImportTest, ValuesGoThroughTheGridsRulesInEitherLanguage) {
     Node* node = project.GetSubnet().GetNodeAt(0);
     ASSERT_EQ(node->GetCommandCount(), 3);
     const Command* read = node->GetCommandAt(0);
-    EXPECT_EQ(read->GetName(), LocalText(35));
+    EXPECT_EQ(read->GetName(), LocalText(kKeyReadHoldingRegisters));
     EXPECT_EQ(read->GetItem(Command::MappingRow)->GetValue(), "A0H");
-    EXPECT_EQ(read->GetItem(Command::SwappingRow)->GetValue(), LocalText(53));
-    EXPECT_EQ(read->GetItem(Command::ScanningRow)->GetValue(), LocalText(55));
+    EXPECT_EQ(read->GetItem(Command::SwappingRow)->GetValue(), LocalText(kKeyTwoBytesSwapping));
+    EXPECT_EQ(read->GetItem(Command::ScanningRow)->GetValue(), LocalText(kKeySlowScan));
     EXPECT_EQ(read->GetItem(Command::MnemonicRow)->GetValue(), "TT-1");
     EXPECT_EQ(node->GetCommandAt(1)->GetFunctionCode(), 1);
     EXPECT_EQ(node->GetCommandAt(1)->GetItem(Command::BitOffsetRow)->GetValue(), "7");
-    EXPECT_EQ(node->GetCommandAt(2)->GetItem(Command::SwappingRow)->GetValue(), LocalText(54));
-    EXPECT_EQ(node->GetCommandAt(2)->GetItem(Command::ScanningRow)->GetValue(), LocalText(56));
+    EXPECT_EQ(node->GetCommandAt(2)->GetItem(Command::SwappingRow)->GetValue(), LocalText(kKeyFourBytesSwapping));
+    EXPECT_EQ(node->GetCommandAt(2)->GetItem(Command::ScanningRow)->GetValue(), LocalText(kKeyQuickScan));
 }
 
 TEST_P(CommandImportTest, AnyRefusalChangesNothingAndListsEveryProblem) {
@@ -233,7 +234,7 @@ TEST_P(CommandImportTest, AnyRefusalChangesNothingAndListsEveryProblem) {
         EXPECT_EQ(outcome.problems[i].code, expected[i].code);
     }
     EXPECT_EQ(outcome.problems[0].columnName, "count");
-    EXPECT_NE(outcome.problems[0].message.find(LocalText(5009)), std::string::npos);
+    EXPECT_NE(outcome.problems[0].message.find(LocalText(kKeyOutOfRange)), std::string::npos);
     EXPECT_NE(outcome.problems[0].Describe().find("C"), std::string::npos);
     // Refused rows still show in the preview, marked.
     ASSERT_EQ(outcome.commands.size(), 7u);
@@ -250,7 +251,7 @@ TEST_P(CommandImportTest, TheCommandLimitAndTheModes) {
     ASSERT_EQ(outcome.problems.size(), 1u);
     EXPECT_EQ(outcome.problems[0].row, 2);
     EXPECT_EQ(outcome.problems[0].code, 8);
-    EXPECT_EQ(outcome.problems[0].message, LocalText(1001));
+    EXPECT_EQ(outcome.problems[0].message, LocalText(kKeyAtMost48Commands));
     EXPECT_EQ(project.GetCommandCount(), 48);
 
     // Replacing takes the list alone; 49 rows are one too many, and the rows
@@ -289,7 +290,7 @@ TEST_P(CommandImportTest, HeadersThatMakeNoCommandList) {
     // Universal mode has no node to import into.
     Subnet& subnet = project.GetSubnet();
     ASSERT_TRUE(CommitValue(project, TreeEntry{TreeEntry::SubnetKind, &subnet},
-                            Subnet::ProtocolIndex, LocalText(21))
+                            Subnet::ProtocolIndex, LocalText(kKeyUniversalMode))
                     .Accepted());
     EXPECT_TRUE(CommandImport::Apply(project, Table("function\n3\n"), {}).listRefused);
 }

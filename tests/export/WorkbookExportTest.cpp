@@ -1,6 +1,7 @@
 #include "export/WorkbookExport.h"
 #include "WorkbookReader.h"
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ void BuildTwoNodes(Project& project) {
     first->GetCommandAt(0)->GetItem(Command::MappingRow)->SetValue("00A0H");
     first->GetCommandAt(0)->GetItem(Command::MnemonicRow)->SetValue("温度");
     second->GetCommandAt(1)->GetItem(Command::MappingRow)->SetValue("4000H");
-    subnet.GetItem(Subnet::ParityIndex)->SetValue(LocalText(73));
+    subnet.GetItem(Subnet::ParityIndex)->SetValue(LocalText(kKeyParityEven));
 }
 
 TEST_F(ExportTest, TwoNodesFillOrderListFieldbusAndSubnet) {
@@ -90,7 +91,7 @@ TEST_F(ExportTest, TwoNodesFillOrderListFieldbusAndSubnet) {
     EXPECT_EQ(At(orders, 2, 11).text, "温度");
     EXPECT_EQ(At(orders, 6, 5).text, "4000H");
     EXPECT_EQ(At(orders, 3, 9).text, "CRC");
-    EXPECT_EQ(At(orders, 3, 10).text, LocalText(56)); // a choice as its text
+    EXPECT_EQ(At(orders, 3, 10).text, LocalText(kKeyQuickScan)); // a choice as its text
     EXPECT_EQ(orders.count(std::make_pair(2, 12)), 0u);
     EXPECT_EQ(book.Dimension(kOrders), "A1:K6");
 
@@ -125,9 +126,9 @@ TEST_F(ExportTest, UniversalModeLeavesOrderListEmptyAndWritesTwentySubnetValues)
     CellMap subnet = book.Cells(kSubnet);
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ(At(subnet, 2, i + 1).text, project.GetSubnet().GetItem(i)->GetValue()) << i;
-    EXPECT_EQ(At(subnet, 2, 1).text, LocalText(21));
-    EXPECT_EQ(At(subnet, 2, 13).text, LocalText(24)); // control mode
-    EXPECT_EQ(At(subnet, 2, 20).text, LocalText(25)); // CRC check
+    EXPECT_EQ(At(subnet, 2, 1).text, LocalText(kKeyUniversalMode));
+    EXPECT_EQ(At(subnet, 2, 13).text, LocalText(kKeyCharacterTimeout)); // control mode
+    EXPECT_EQ(At(subnet, 2, 20).text, LocalText(kKeyClose)); // CRC check
     EXPECT_EQ(subnet.count(std::make_pair(2, 21)), 0u);
 }
 

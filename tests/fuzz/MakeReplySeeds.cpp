@@ -7,6 +7,7 @@
 #include "link/Upload.h"
 #include "model/CommitRules.h"
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
 #include "sim/GatewayEngine.h"
@@ -104,7 +105,7 @@ int main(int argc, char** argv) {
         for (bool universal : {false, true}) {
             if (universal) {
                 const TreeEntry subnet{TreeEntry::SubnetKind, &project.GetSubnet()};
-                CommitValue(project, subnet, Subnet::ProtocolIndex, LocalText(21));
+                CommitValue(project, subnet, Subnet::ProtocolIndex, LocalText(kKeyUniversalMode));
             }
             for (auto [major, minor] : versions) {
                 const std::string path = out + "/seed-" + std::to_string(a - 1) + "-" +

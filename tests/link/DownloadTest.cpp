@@ -1,6 +1,7 @@
 #include "LinkFixture.h"
 #include "link/GatewayFrames.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 namespace varkel::testing {
@@ -112,7 +113,7 @@ TEST_F(DownloadTest, FrameOrderFollowsHardwareAndProtocol) {
         EXPECT_EQ(RequestShape(), c.shape);
         if (c.major < 2 && c.protocol == 1) {
             ASSERT_EQ(messages.messages.size(), 1u);
-            EXPECT_EQ(messages.messages[0], LocalText(5013));
+            EXPECT_EQ(messages.messages[0], LocalText(kKeyUniversalModeNotSupported));
         }
         link.Close();
         gateway->Stop();

@@ -1,6 +1,7 @@
 #include "LinkFixture.h"
 #include "model/FunctionCode.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 namespace varkel::testing {
@@ -85,8 +86,8 @@ TEST_F(UploadTest, RecordsAreRebuiltIntoOneNode) {
     EXPECT_EQ(Value(holding, Command::DataNumberRow), "10");
     EXPECT_EQ(Value(holding, Command::MappingRow), "0000H");
     EXPECT_EQ(Value(holding, Command::BytesNumberRow), "20");
-    EXPECT_EQ(Value(holding, Command::ScanningRow), LocalText(56));
-    EXPECT_EQ(Value(holding, Command::SwappingRow), LocalText(52));
+    EXPECT_EQ(Value(holding, Command::ScanningRow), LocalText(kKeyQuickScan));
+    EXPECT_EQ(Value(holding, Command::SwappingRow), LocalText(kKeyNoSwapping));
 
     const Command* coils = node->GetCommandAt(1);
     EXPECT_EQ(coils->GetFunctionIndex(), 0);
@@ -94,12 +95,12 @@ TEST_F(UploadTest, RecordsAreRebuiltIntoOneNode) {
     EXPECT_EQ(Value(coils, Command::MappingRow), "400AH");
     EXPECT_EQ(Value(coils, Command::BitOffsetRow), "3");
     EXPECT_EQ(Value(coils, Command::BytesNumberRow), "2"); // 10 bits rounded up
-    EXPECT_EQ(Value(coils, Command::ScanningRow), LocalText(55));
-    EXPECT_EQ(Value(coils, Command::SwappingRow), LocalText(54));
+    EXPECT_EQ(Value(coils, Command::ScanningRow), LocalText(kKeySlowScan));
+    EXPECT_EQ(Value(coils, Command::SwappingRow), LocalText(kKeyFourBytesSwapping));
 
     const Command* preset = node->GetCommandAt(2);
     EXPECT_EQ(preset->GetFunctionIndex(), 13);
-    EXPECT_EQ(Value(preset, Command::SwappingRow), LocalText(53));
+    EXPECT_EQ(Value(preset, Command::SwappingRow), LocalText(kKeyTwoBytesSwapping));
     EXPECT_EQ(Value(preset, Command::BytesNumberRow), "4");
 }
 

@@ -2,6 +2,7 @@
 #include "model/FunctionCode.h"
 #include "model/MessageRecorder.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 #include "SinkRecorders.h"
@@ -30,7 +31,7 @@ TEST(Command, ItemsFollowTheFunctionCode) {
     EXPECT_EQ(read.GetItem(0)->GetState(), 0);
     EXPECT_EQ(read.GetItem(4)->GetEnable(), 0);
     EXPECT_EQ(read.GetItem(6)->GetEnable(), 1);
-    EXPECT_EQ(read.GetItem(3)->GetHelp(), LocalText(3008));
+    EXPECT_EQ(read.GetItem(3)->GetHelp(), LocalText(kKeyInputMappingHelp));
     EXPECT_EQ(read.GetItem(8)->GetChoices(), (std::vector<std::string>{"快速扫描", "慢速扫描"}));
     EXPECT_EQ(read.GetItem(7)->GetValue(), "CRC");
 
@@ -42,7 +43,7 @@ TEST(Command, ItemsFollowTheFunctionCode) {
     EXPECT_EQ(single.GetItem(2)->GetValue(), "1");
     EXPECT_EQ(single.GetItem(2)->GetEnable(), 0);
     EXPECT_EQ(single.GetItem(5)->GetValue(), "1");
-    EXPECT_EQ(single.GetItem(3)->GetHelp(), LocalText(3009));
+    EXPECT_EQ(single.GetItem(3)->GetHelp(), LocalText(kKeyOutputMappingHelp));
 
     Command preset("p", 5); // code 6
     EXPECT_EQ(preset.GetItem(2)->GetValue(), "1");
@@ -115,7 +116,7 @@ TEST(Command, ValidateReportsFirstEmptyRow) {
     Command read("03 Read", 2);
     EXPECT_EQ(read.Validate(), ItemEmpty);
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0], "以下数据为空\r\n\"03 Read\\" + LocalText(3053) + "\"");
+    EXPECT_EQ(recorder.messages[0], "以下数据为空\r\n\"03 Read\\" + LocalText(kKeyModbusStartAddress) + "\"");
 
     Command coils("c", 0);
     coils.GetItem(1)->SetValue("0");

@@ -93,8 +93,8 @@ TEST_F(EstimateTest, LineTimeFollowsParityAndStopBits) {
     // RTU: both frames and a 3.5-character silence after each.
     EXPECT_NEAR(plain.commands[0].lineMs, (8 + 25 + 7) * 10.0 / 9.6, 1e-9);
 
-    ASSERT_EQ(subnet().SetChoiceIndex(Subnet::ParityIndex, 2), 1); // even
-    ASSERT_EQ(subnet().SetChoiceIndex(Subnet::StopBitsIndex, 1), 1);
+    ASSERT_TRUE(subnet().SetChoiceIndex(Subnet::ParityIndex, 2)); // even
+    ASSERT_TRUE(subnet().SetChoiceIndex(Subnet::StopBitsIndex, 1));
     CycleEstimate parity = EstimateCycle(subnet());
     EXPECT_EQ(parity.charBits, 12);
     EXPECT_NEAR(parity.commands[0].lineMs, 40 * 12.0 / 9.6, 1e-9);

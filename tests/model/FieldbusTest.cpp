@@ -47,14 +47,14 @@ TEST(Fieldbus, SwitchesFollowProtocolType) {
 
 TEST(ConfigObjectAccessors, ChoiceAndIntValues) {
     Fieldbus fieldbus;
-    EXPECT_EQ(fieldbus.SetChoiceIndex(3, 2), 0); // position equal to the choice count
+    EXPECT_FALSE(fieldbus.SetChoiceIndex(3, 2)); // position equal to the choice count
     EXPECT_EQ(fieldbus.GetItem(3)->GetValue(), "关闭");
-    EXPECT_EQ(fieldbus.SetChoiceIndex(3, -1), 0);
-    EXPECT_EQ(fieldbus.SetChoiceIndex(0, 0), 0); // no choices
-    EXPECT_EQ(fieldbus.SetChoiceIndex(9, 0), 0);
+    EXPECT_FALSE(fieldbus.SetChoiceIndex(3, -1));
+    EXPECT_FALSE(fieldbus.SetChoiceIndex(0, 0)); // no choices
+    EXPECT_FALSE(fieldbus.SetChoiceIndex(9, 0));
     EXPECT_EQ(fieldbus.GetIntValue(9), -1);
     EXPECT_EQ(fieldbus.GetChoiceIndex(9), -1);
-    EXPECT_EQ(fieldbus.SetIntValue(1, 19200), 1);
+    EXPECT_TRUE(fieldbus.SetIntValue(1, 19200));
     EXPECT_EQ(fieldbus.GetIntValue(1), 19200);
     fieldbus.GetItem(1)->SetValue("");
     EXPECT_EQ(fieldbus.GetIntValue(1), 0);

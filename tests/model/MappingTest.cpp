@@ -34,7 +34,7 @@ TEST(AutoMap, ConsecutiveAddressesAcrossDirections) {
     Command* b = AddCommand(node, 2, "4");       // code 3
     Command* c = AddCommand(node, 13, "2");      // code 16
     Command* d = AddCommand(node, 4, "1", "7");  // code 5
-    EXPECT_EQ(project.AutoMap(), 1);
+    EXPECT_TRUE(project.AutoMap());
     EXPECT_EQ(a->GetItem(3)->GetValue(), "0000H");
     EXPECT_EQ(a->GetItem(5)->GetValue(), "2");
     EXPECT_EQ(b->GetItem(3)->GetValue(), "0002H");
@@ -52,20 +52,20 @@ TEST(AutoMap, OverflowMessagesInputFirst) {
     Project project;
     Node* node = project.GetSubnet().CreateNode();
     AddCommand(node, 2, "84"); // 168 bytes exactly
-    EXPECT_EQ(project.AutoMap(), 1);
+    EXPECT_TRUE(project.AutoMap());
     EXPECT_TRUE(recorder.messages.empty());
 
     Command* extra = AddCommand(node, 0, "1"); // one byte more
     AddCommand(node, 13, "85");                // output over as well
-    EXPECT_EQ(project.AutoMap(), 0);
+    EXPECT_FALSE(project.AutoMap());
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0], "子网输入缓冲区溢出!");
     EXPECT_EQ(extra->GetItem(3)->GetValue(), "00A8H"); // the mapping written stays
 
     node->RemoveCommand(extra);
-    EXPECT_EQ(project.AutoMap(), 0);
+    EXPECT_FALSE(project.AutoMap());
     EXPECT_EQ(recorder.messages.back(), "子网输出缓冲区溢出!");
-    EXPECT_EQ(Project().AutoMap(), 1);
+    EXPECT_TRUE(Project().AutoMap());
 }
 
 TEST(MemoryMaps, ConflictWinsOverOverflow) {

@@ -1,6 +1,7 @@
 #include "model/Node.h"
 #include "model/MessageRecorder.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 #include "SinkRecorders.h"
@@ -29,8 +30,8 @@ TEST(Node, CommandsOnlyOfSupportedFunctions) {
 
     auto loaded = std::make_unique<Command>();
     loaded->SetFunctionIndex(7);
-    EXPECT_EQ(node.AddCommand(std::move(loaded)), 0);
-    EXPECT_EQ(node.AddCommand(nullptr), 0);
+    EXPECT_FALSE(node.AddCommand(std::move(loaded)));
+    EXPECT_FALSE(node.AddCommand(nullptr));
     EXPECT_EQ(node.GetCommandCount(), 1);
     EXPECT_EQ(node.GetCommandAt(1), nullptr);
     EXPECT_EQ(node.GetCommandAt(-1), nullptr);
@@ -41,7 +42,7 @@ TEST(Node, RemovedCommandStaysAliveUntilReleased) {
     Command* c = node.CreateCommand(0);
     EXPECT_EQ(node.RemoveCommand(c), 1);
     EXPECT_EQ(node.GetCommandCount(), 0);
-    EXPECT_EQ(c->GetName(), LocalText(33)); // still valid memory (checked by ASan)
+    EXPECT_EQ(c->GetName(), LocalText(kKeyReadCoilStatus)); // still valid memory (checked by ASan)
     EXPECT_EQ(node.RemoveCommand(c), 1);    // not in the list any more
     EXPECT_EQ(node.RemoveCommand(nullptr), 0);
     node.ReleaseRetired();
@@ -71,7 +72,7 @@ TEST(Node, TreeHasNodeThenCommands) {
     EXPECT_EQ(tree.entries[0].image, NodeImage);
     EXPECT_EQ(tree.entries[0].entry.AsNode(), &node);
     EXPECT_EQ(tree.entries[1].parent, 1);
-    EXPECT_EQ(tree.entries[2].label, LocalText(46));
+    EXPECT_EQ(tree.entries[2].label, LocalText(kKeyPresetMultipleRegisters));
 }
 
 TEST(Node, CloneIsDeep) {

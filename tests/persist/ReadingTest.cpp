@@ -2,6 +2,7 @@
 // their Value and leaves by position, and tolerates what that allows.
 #include "model/MessageRecorder.h"
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
 
@@ -150,7 +151,7 @@ TEST_F(Reading, AForeignLanguageIsRefusedWithTheLanguageMessage) {
         std::string error = "old";
         EXPECT_EQ(Load(edited, loaded, &error), 0);
         ASSERT_EQ(messages_.messages.size(), 1u);
-        EXPECT_EQ(messages_.messages[0], LocalText(5019));
+        EXPECT_EQ(messages_.messages[0], LocalText(kKeyLanguageMismatch));
         EXPECT_EQ(error, ""); // already shown
         EXPECT_EQ(Snapshot(loaded), before);
     }

@@ -1,4 +1,5 @@
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
 
@@ -68,7 +69,7 @@ TEST(RoundTrip, UniversalModeKeepsItsListsAndNodes) {
     Project project;
     test::FillSample(project);
     project.GetSubnet().SetProtocolType(ProtocolType::Universal);
-    project.GetSubnet().GetItem(Subnet::ControlModeIndex)->SetValue(LocalText(23));
+    project.GetSubnet().GetItem(Subnet::ControlModeIndex)->SetValue(LocalText(kKeyDelimiter));
     Project loaded;
     EXPECT_EQ(RoundTrip(project, loaded, dir), Snapshot(project, true));
     EXPECT_EQ(loaded.GetSubnet().GetProtocolType(), ProtocolType::Universal);

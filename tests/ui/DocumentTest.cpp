@@ -3,6 +3,7 @@
 #include "UiFixture.h"
 
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 #include <QCloseEvent>
@@ -49,7 +50,7 @@ private slots:
         ScriptedDialogs dialogs;
         MessageRecorder messages;
         Window w(1);
-        QCOMPARE(w.frame.windowTitle(), QString::fromStdString(LocalText(2)));
+        QCOMPARE(w.frame.windowTitle(), QString::fromStdString(LocalText(kKeyTrx20aConfigurationSoftware)));
 
         const QString path = dir.filePath(QStringLiteral("plant.xml"));
         dialogs.saveNames << path;
@@ -60,7 +61,7 @@ private slots:
         QVERIFY(dialogs.saveFilters.value(0).contains(QLatin1String("*.xml")));
 
         w.doc.FileNew();
-        QCOMPARE(w.frame.windowTitle(), QString::fromStdString(LocalText(2)));
+        QCOMPARE(w.frame.windowTitle(), QString::fromStdString(LocalText(kKeyTrx20aConfigurationSoftware)));
         QVERIFY(w.doc.GetPathName().isEmpty());
 
         QVERIFY(w.doc.OnOpenDocument(DataFile("commands48.xml")));
@@ -104,7 +105,7 @@ private slots:
         QCOMPARE(w.app.GetModified(), 1);
         w.doc.FileNew();
         QCOMPARE(messages.questions.size(), size_t(1));
-        QCOMPARE(messages.questions[0], LocalText(47));
+        QCOMPARE(messages.questions[0], LocalText(kKeySaveChangedConfiguration));
         QCOMPARE(SubnetNodes(w), 0);
         QCOMPARE(w.app.GetModified(), 0);
         QVERIFY(dialogs.saveFilters.isEmpty());
@@ -291,7 +292,7 @@ private slots:
         foreign.close();
         QVERIFY(!w.doc.OnOpenDocument(foreign.fileName()));
         QCOMPARE(messages.messages.size(), size_t(3));
-        QCOMPARE(messages.messages[2], LocalText(5019));
+        QCOMPARE(messages.messages[2], LocalText(kKeyLanguageMismatch));
 
         QCOMPARE(w.frame.windowTitle(), caption);
         QCOMPARE(w.app.GetModified(), 1);

@@ -6,6 +6,7 @@
 #include "model/Command.h"
 #include "model/Node.h"
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "ui/AboutDialog.h"
 #include "ui/QtMessageSink.h"
@@ -242,9 +243,9 @@ private slots:
             QTest::keyClick(box, Qt::Key_Escape);
         });
         // Escape on the save prompt means Cancel, never Yes.
-        QCOMPARE(AskQuestion(LocalText(47), Buttons::YesNoCancel), Answer::Cancel);
+        QCOMPARE(AskQuestion(LocalText(kKeySaveChangedConfiguration), Buttons::YesNoCancel), Answer::Cancel);
         QCOMPARE(caption, QStringLiteral("Varkel"));
-        QCOMPARE(text, QString::fromStdString(LocalText(47)));
+        QCOMPARE(text, QString::fromStdString(LocalText(kKeySaveChangedConfiguration)));
     }
 
     void ChineseTranslationsApply() {

@@ -9,6 +9,7 @@
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/Subnet.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "sim/GatewaySim.h"
 #include "ui/AnnotationPane.h"
@@ -360,15 +361,15 @@ private slots:
         w.app.SetModified(0);
 
         // The protocol in force: only the value is written.
-        w.Choose(Subnet::ProtocolIndex, Text(20));
+        w.Choose(Subnet::ProtocolIndex, Text(kKeyModbusMaster));
         QCOMPARE(w.Grid().rowCount(), 12);
         QCOMPARE(w.SubnetItem()->childCount(), 1);
         QCOMPARE(w.app.GetModified(), 0);
 
-        w.Choose(Subnet::ProtocolIndex, Text(21));
+        w.Choose(Subnet::ProtocolIndex, Text(kKeyUniversalMode));
         QCOMPARE(w.Sub().GetProtocolType(), ProtocolType::Universal);
         QCOMPARE(w.Grid().rowCount(), 20);
-        QCOMPARE(w.Value(Subnet::ProtocolIndex), Text(21));
+        QCOMPARE(w.Value(Subnet::ProtocolIndex), Text(kKeyUniversalMode));
         QCOMPARE(w.SubnetItem()->childCount(), 0);
         QCOMPARE(w.Sub().GetNodeCount(), 1); // still in the model
         QCOMPARE(w.View().SelectedItem(), nullptr);
@@ -386,7 +387,7 @@ private slots:
         w.Type(Subnet::CharTimeoutIndex, QStringLiteral("9"));
         QCOMPARE(messages.messages, std::vector<std::string>{"An item is Out of range"});
 
-        w.Choose(Subnet::ProtocolIndex, Text(20));
+        w.Choose(Subnet::ProtocolIndex, Text(kKeyModbusMaster));
         QCOMPARE(w.Grid().rowCount(), 12);
         QCOMPARE(w.SubnetItem()->childCount(), 1);
         QCOMPARE(fieldbus.GetItem(Fieldbus::ValidLengthIndex)->GetEnable(), 0);
@@ -397,26 +398,26 @@ private slots:
         ShownWindow w;
         QVERIFY(w.exposed);
         w.Select(w.SubnetItem());
-        w.Choose(Subnet::ProtocolIndex, Text(21));
-        w.Choose(Subnet::ControlModeIndex, Text(23)); // Delimiter
+        w.Choose(Subnet::ProtocolIndex, Text(kKeyUniversalMode));
+        w.Choose(Subnet::ControlModeIndex, Text(kKeyDelimiter)); // Delimiter
         QCOMPARE(w.Grid().ValueBackground(Subnet::CharNumberIndex), kGreyCell);
         QCOMPARE(w.Grid().ValueBackground(Subnet::CrcIndex), kGreyCell);
         QCOMPARE(w.Grid().ValueBackground(Subnet::StartDelimiterIndex), kWhiteCell);
         QCOMPARE(w.Grid().ValueBackground(Subnet::EndDelimiterIndex), kWhiteCell);
-        QCOMPARE(w.Value(Subnet::CrcIndex), Text(25));
-        QCOMPARE(w.Sub().GetItem(Subnet::CrcIndex)->GetValue(), Text(25));
+        QCOMPARE(w.Value(Subnet::CrcIndex), Text(kKeyClose));
+        QCOMPARE(w.Sub().GetItem(Subnet::CrcIndex)->GetValue(), Text(kKeyClose));
         // A greyed cell opens nothing.
         w.Click(Subnet::CrcIndex, ParamGrid::ValueColumn);
         QVERIFY(!w.Chooser().isVisible());
 
-        w.Choose(Subnet::ControlModeIndex, Text(24)); // Character timeout
+        w.Choose(Subnet::ControlModeIndex, Text(kKeyCharacterTimeout)); // Character timeout
         QCOMPARE(w.Grid().ValueBackground(Subnet::CrcIndex), kWhiteCell);
         QCOMPARE(w.Grid().ValueBackground(Subnet::StartDelimiterIndex), kGreyCell);
-        QCOMPARE(w.Value(Subnet::CrcIndex), Text(25));
+        QCOMPARE(w.Value(Subnet::CrcIndex), Text(kKeyClose));
 
-        w.Choose(Subnet::SendAutoIndex, Text(26)); // Open
+        w.Choose(Subnet::SendAutoIndex, Text(kKeyOpen)); // Open
         QCOMPARE(w.Grid().ValueBackground(Subnet::SendAutoPeriodIndex), kWhiteCell);
-        w.Choose(Subnet::SendAutoIndex, Text(25)); // Close
+        w.Choose(Subnet::SendAutoIndex, Text(kKeyClose)); // Close
         QCOMPARE(w.Grid().ValueBackground(Subnet::SendAutoPeriodIndex), kGreyCell);
     }
 
@@ -465,7 +466,7 @@ private slots:
         w.Trigger(CMainFrame::Upload);
         ViewController::SetTransferDialogHook(nullptr);
         QCOMPARE(shown, 1);
-        QCOMPARE(messages.messages, std::vector<std::string>{Text(30)});
+        QCOMPARE(messages.messages, std::vector<std::string>{Text(kKeyUploadSuccessfully)});
         QCOMPARE(w.app.GetModified(), 1);
         QVERIFY(w.NodeItem());
         QCOMPARE(w.NodeItem()->childCount(), 4);
@@ -503,7 +504,7 @@ private slots:
         QTreeWidgetItem* selected = w.Tree().currentItem();
         w.Trigger(CMainFrame::Download);
         ViewController::SetTransferDialogHook(nullptr);
-        QCOMPARE(messages.messages, std::vector<std::string>{Text(29)});
+        QCOMPARE(messages.messages, std::vector<std::string>{Text(kKeyDownloadSuccessfully)});
         QCOMPARE(w.app.GetModified(), 0);
         QCOMPARE(w.Tree().currentItem(), selected);
         QCOMPARE(int(gateway.State().records.size()), 1);

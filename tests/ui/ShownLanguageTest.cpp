@@ -6,6 +6,7 @@
 #include "model/FunctionCode.h"
 #include "model/ItemKeys.h"
 #include "model/ParamItem.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "ui/AnnotationPane.h"
 #include "ui/CConflictDlg.h"
@@ -162,7 +163,7 @@ private slots:
         w.AddNode();
         QVERIFY(!OpenStartFile(w.doc, path));
         QCOMPARE(recorder.messages.size(), std::size_t{1});
-        QCOMPARE(recorder.messages[0], LocalText(5019));
+        QCOMPARE(recorder.messages[0], LocalText(kKeyLanguageMismatch));
         QCOMPARE(w.SubnetItem()->childCount(), 0);
         QVERIFY(w.doc.GetPathName().isEmpty());
 

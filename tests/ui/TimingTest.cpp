@@ -5,6 +5,7 @@
 #include "model/CycleEstimate.h"
 #include "model/Node.h"
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "ui/ConfigTree.h"
 #include "ui/StatusSummary.h"
@@ -122,7 +123,7 @@ private slots:
         QCOMPARE(table->item(0, 2)->text(), QStringLiteral("3"));
         QCOMPARE(table->item(0, 3)->text(), QStringLiteral("8"));
         QCOMPARE(table->item(0, 4)->text(), QStringLiteral("25"));
-        QCOMPARE(table->item(1, 7)->text(), Local(55));
+        QCOMPARE(table->item(1, 7)->text(), Local(kKeySlowScan));
 
         const CycleEstimate before = EstimateCycle(project.GetSubnet());
         QCOMPARE(table->item(0, 6)->text(),

@@ -9,6 +9,7 @@
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "sim/GatewaySim.h"
 #include "ui/CUpDownDlg.h"
@@ -141,8 +142,8 @@ private slots:
         Project project;
         {
             CUpDownDlg download(project, CUpDownDlg::DownloadMode);
-            QCOMPARE(download.windowTitle(), Text(32));
-            QCOMPARE(download.OkButton()->text(), Text(32).trimmed());
+            QCOMPARE(download.windowTitle(), Text(kKeyDownload));
+            QCOMPARE(download.OkButton()->text(), Text(kKeyDownload).trimmed());
             CUpDownDlg upload(project, CUpDownDlg::UploadMode);
             QCOMPARE(upload.windowTitle(), QStringLiteral("Upload"));
         }
@@ -202,11 +203,11 @@ private slots:
         QVERIFY(RunTransfer(dialog));
 
         QCOMPARE(dialog.LastResult(), 0);
-        QCOMPARE(messages.messages, std::vector<std::string>{LocalText(29)});
+        QCOMPARE(messages.messages, std::vector<std::string>{LocalText(kKeyDownloadSuccessfully)});
         // Behind the success message the bar is full and the label tells the
         // outcome, not the last frame as if it were still on its way.
         QCOMPARE(messages.barFull, std::vector<bool>{true});
-        QCOMPARE(messages.labels, QStringList{Text(29)});
+        QCOMPARE(messages.labels, QStringList{Text(kKeyDownloadSuccessfully)});
         QVERIFY(!refreshed);
         // The gateway keeps the three records, in order.
         const sim::GatewayState state = gateway.sim->State();
@@ -256,7 +257,7 @@ private slots:
         // success message is shown.
         QVERIFY(seenAtRefresh.empty());
         QCOMPARE(commandsAtRefresh, 3);
-        QCOMPARE(messages.messages, std::vector<std::string>{LocalText(30)});
+        QCOMPARE(messages.messages, std::vector<std::string>{LocalText(kKeyUploadSuccessfully)});
         const Node* node = project.GetSubnet().GetNodeAt(0);
         QVERIFY(node);
         QCOMPARE(node->GetCommandAt(2)->GetItem(Command::MappingRow)->GetValue(),
@@ -372,7 +373,7 @@ private slots:
         QVERIFY(RunTransfer(dialog));
         QCOMPARE(dialog.LastResult(), 0);
         QCOMPARE(int(messages.messages.size()), 2);
-        QCOMPARE(messages.messages[0], LocalText(30));
+        QCOMPARE(messages.messages[0], LocalText(kKeyUploadSuccessfully));
         const QString list = QString::fromStdString(messages.messages[1]);
         QVERIFY(list.contains(QStringLiteral("\"200\"")));
         QVERIFY(list.contains(QStringLiteral("300-6000")));
@@ -411,7 +412,7 @@ private slots:
         for (const auto& request : gateway.sim->Requests())
             versionQueries += request[0] == 0x01;
         QCOMPARE(versionQueries, 2);
-        QCOMPARE(messages.messages, std::vector<std::string>{LocalText(29)});
+        QCOMPARE(messages.messages, std::vector<std::string>{LocalText(kKeyDownloadSuccessfully)});
     }
 
     void ExpandedLogKeepsTheDialogOpenAfterwards() {
@@ -451,7 +452,7 @@ private slots:
         QVERIFY(dialog.Ports().at(dialog.PortList()->currentIndex()).virtualGateway);
         QVERIFY(RunTransfer(dialog));
         QCOMPARE(dialog.LastResult(), 0);
-        QCOMPARE(messages.messages, (std::vector<std::string>{LocalText(29), LocalText(30)}));
+        QCOMPARE(messages.messages, (std::vector<std::string>{LocalText(kKeyDownloadSuccessfully), LocalText(kKeyUploadSuccessfully)}));
         const Node* node = copy.GetSubnet().GetNodeAt(0);
         QVERIFY(node);
         QCOMPARE(node->GetCommandCount(), 3);

@@ -7,6 +7,7 @@
 #include "model/FunctionCode.h"
 #include "model/Node.h"
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "ui/AnnotationPane.h"
 #include "ui/SelectCommandDialog.h"
@@ -56,8 +57,8 @@ private slots:
     void NewProjectShowsTheTwoRootEntries() {
         Window w;
         QCOMPARE(w.Tree().topLevelItemCount(), 2);
-        QCOMPARE(w.FieldbusItem()->text(0), Text(17));
-        QCOMPARE(w.SubnetItem()->text(0), Text(18));
+        QCOMPARE(w.FieldbusItem()->text(0), Text(kKeyProfibus));
+        QCOMPARE(w.SubnetItem()->text(0), Text(kKeySubnet));
         QCOMPARE(ConfigTree::EntryOf(w.FieldbusItem()).kind, int(TreeEntry::FieldbusKind));
         QCOMPARE(ConfigTree::EntryOf(w.SubnetItem()).kind, int(TreeEntry::SubnetKind));
         QCOMPARE(ConfigTree::ImageOf(w.FieldbusItem()), 0);
@@ -192,7 +193,7 @@ private slots:
             w.Control().AddCommandOfFunctionIndex(2);
         QCOMPARE(node->childCount(), 3);
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(node->child(i)->text(0), Text(35));
+            QCOMPARE(node->child(i)->text(0), Text(kKeyReadHoldingRegisters));
         QCOMPARE(w.app.GetProject().GetCommandCount(), 3);
         QCOMPARE(w.app.GetModified(), 1);
 
@@ -236,7 +237,7 @@ private slots:
             QListWidget* list = dialog->List();
             listed = list->count();
             QCOMPARE(list->currentRow(), -1);
-            QCOMPARE(list->item(13)->text(), Text(46));
+            QCOMPARE(list->item(13)->text(), Text(kKeyPresetMultipleRegisters));
             emit list->itemDoubleClicked(list->item(2));
             emit list->itemDoubleClicked(list->item(2));
             emit list->itemDoubleClicked(list->item(12));
@@ -246,8 +247,8 @@ private slots:
         w.Trigger(CMainFrame::AddCommand);
         QCOMPARE(listed, 14);
         QCOMPARE(node->childCount(), 3);
-        QCOMPARE(node->child(0)->text(0), Text(35));
-        QCOMPARE(node->child(2)->text(0), Text(45));
+        QCOMPARE(node->child(0)->text(0), Text(kKeyReadHoldingRegisters));
+        QCOMPARE(node->child(2)->text(0), Text(kKeyForceMultipleCoils));
         QVERIFY(messages.messages.empty());
     }
 
@@ -294,7 +295,7 @@ private slots:
         w.Select(node);
         w.Control().AddCommandOfFunctionIndex(2);
         QCOMPARE(messages.messages.size(), size_t(1));
-        QCOMPARE(messages.messages[0], LocalText(1001));
+        QCOMPARE(messages.messages[0], LocalText(kKeyAtMost48Commands));
         QCOMPARE(node->childCount(), 48);
         QCOMPARE(w.app.GetProject().GetCommandCount(), 48);
         QCOMPARE(w.app.GetModified(), 0);
@@ -323,7 +324,7 @@ private slots:
 
         w.Trigger(CMainFrame::AutoMapping);
         QCOMPARE(messages.questions.size(), size_t(1));
-        QCOMPARE(messages.questions[0], LocalText(19));
+        QCOMPARE(messages.questions[0], LocalText(kKeyReallyRecalculateMapping));
         QCOMPARE(second->GetItem(Command::MappingRow)->GetValue(), std::string("0050H"));
         QCOMPARE(w.app.GetModified(), 0);
 

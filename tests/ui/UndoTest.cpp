@@ -7,6 +7,7 @@
 #include "model/ParamItem.h"
 #include "model/Project.h"
 #include "model/Subnet.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
 #include "sim/GatewaySim.h"
@@ -346,7 +347,7 @@ private slots:
     }
 
     void ClipboardFragmentRefusesBrokenInput() {
-        Command command(LocalText(48), 2);
+        Command command(LocalText(kKeyErrorCommand), 2);
         const std::string xml = CommandClipboard::ToXml({&command, &command});
         QCOMPARE(CommandClipboard::FromXml(xml).size(), std::size_t(2));
         QVERIFY(CommandClipboard::FromXml("").empty());
@@ -380,7 +381,7 @@ private slots:
         QCOMPARE(w.FirstNode()->GetCommandCount(), kMaxCommands - 1);
         w.Trigger(CMainFrame::EditPaste);
         QCOMPARE(w.FirstNode()->GetCommandCount(), kMaxCommands - 1);
-        QCOMPARE(messages.messages, (std::vector<std::string>{LocalText(1001), LocalText(1001)}));
+        QCOMPARE(messages.messages, (std::vector<std::string>{LocalText(kKeyAtMost48Commands), LocalText(kKeyAtMost48Commands)}));
         // One more still fits.
         w.Select(w.CommandItem(5));
         w.Trigger(CMainFrame::EditDuplicate);
