@@ -1,6 +1,7 @@
 #include "ui/ConfigTree.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 
 namespace varkel {
@@ -73,6 +74,19 @@ QIcon ConfigTree::Image(int image) const {
     if (image < 0 || image >= int(icons_.size()))
         return QIcon();
     return icons_[std::size_t(image)];
+}
+
+void ConfigTree::focusInEvent(QFocusEvent* event) {
+    // Qt makes the first entry current when the tree gets the focus with
+    // none current (start-up, a closed dialog after an upload); that entry is
+    // not selected, yet the grid would list it. Nothing becomes current until
+    // the user picks an entry: the arrow keys start at the first one.
+    if (!currentItem() && event->reason() != Qt::MouseFocusReason) {
+        QFocusEvent asByMouse(event->type(), Qt::MouseFocusReason);
+        QTreeWidget::focusInEvent(&asByMouse);
+        return;
+    }
+    QTreeWidget::focusInEvent(event);
 }
 
 void ConfigTree::contextMenuEvent(QContextMenuEvent* event) {

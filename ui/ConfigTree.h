@@ -38,6 +38,7 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     // Made once: every entry shares them, rather than reading and rendering
