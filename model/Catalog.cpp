@@ -468,6 +468,32 @@ TextPair TextPairOf(Msg id) {
     case Msg::EditNothingToPaste:
         return {"剪贴板中没有可粘贴的命令。", "The clipboard holds no commands to paste."};
 
+    // Keyboard operation and the editor's own messages (ui/)
+    case Msg::EditValueOutOfRange: return {"{}：{} 超出范围 {}", "{}: {} is out of range {}"};
+    case Msg::EditValueRefused: return {"{}：\"{}\" — {}", "{}: \"{}\" — {}"};
+    case Msg::EditValueRefusedRange:
+        return {"{}：\"{}\" — {}（可接受：{}）", "{}: \"{}\" — {} (accepted: {})"};
+    case Msg::EditDeleteNodeAsk:
+        return {"节点\"{}\"含有{}条命令。删除该节点及其全部命令吗？",
+                "The node \"{}\" holds {} commands. Delete the node and all its commands?"};
+    case Msg::EditDownloadConflict:
+        return {"以下命令的映射地址冲突，未向网关发送任何数据：\n{}",
+                "The mapping addresses of these commands conflict; nothing was sent to the gateway:\n{}"};
+    case Msg::EditDownloadOverflow:
+        return {"以下命令的映射超出网关内存，未向网关发送任何数据：\n{}",
+                "These commands are mapped beyond the gateway's memory; nothing was sent to the gateway:\n{}"};
+    case Msg::EditOpenConflictDetect: return {"现在打开冲突检测吗？", "Open Conflict Detect now?"};
+    case Msg::EditUnsupportedFunction:
+        return {"网关不支持此功能码，不能添加。", "The gateway does not support this function; it cannot be added."};
+    case Msg::EditNoWebBrowser:
+        return {"无法打开网页浏览器来显示 {}。", "No web browser could be opened for {}."};
+    case Msg::EditToolTipSlave: return {"从站地址：{}", "Slave: {}"};
+    case Msg::EditToolTipFunction: return {"功能：{}", "Function: {}"};
+    case Msg::EditToolTipRegisters: return {"寄存器：{}–{}（{}个）", "Registers: {}–{} ({})"};
+    case Msg::EditToolTipMapping: return {"映射：{} 位偏移 {}，{} 位", "Mapping: {} bit offset {}, {} bits"};
+    case Msg::EditToolTipMnemonic: return {"助记符：{}", "Mnemonic: {}"};
+    case Msg::EditVirtualGateway: return {"内置虚拟网关", "the built-in virtual gateway"};
+
     // Commissioning probe (probe/)
     case Msg::ProbeLineRefused: return {"串口不接受配置的线路设置 ({} 波特, 校验 {}); 未打开端口", "The serial port does not take the configured line settings ({} baud, parity {}); the port was not opened"};
     case Msg::ProbeParityRefused: return {"串口驱动不支持 \"奇偶校验方式\" = {}; 端口未以其他设置打开", "The serial driver does not support \"Parity\" = {}; the port was not opened with other settings"};

@@ -309,6 +309,23 @@ enum class Msg {
     EditRedoTool,
     EditNothingToPaste,
 
+    // Keyboard operation and the editor's own messages (ui/)
+    EditValueOutOfRange, // {}: parameter, {}: value typed, {}: accepted range
+    EditValueRefused,    // {}: parameter, {}: value typed, {}: reason
+    EditValueRefusedRange, // {}: parameter, {}: value typed, {}: reason, {}: range
+    EditDeleteNodeAsk,   // {}: node, {}: number of commands
+    EditDownloadConflict, // {}: the commands, one a line
+    EditDownloadOverflow, // {}: the commands, one a line
+    EditOpenConflictDetect,
+    EditUnsupportedFunction,
+    EditNoWebBrowser,    // {}: address
+    EditToolTipSlave,    // {}: slave address
+    EditToolTipFunction, // {}: function name
+    EditToolTipRegisters, // {}: first register, {}: last register, {}: count
+    EditToolTipMapping,  // {}: mapping start, {}: bit offset, {}: length in bits
+    EditToolTipMnemonic, // {}: mnemonic
+    EditVirtualGateway,
+
     // Commissioning probe (probe/)
     ProbeLineRefused,
     ProbeParityRefused,

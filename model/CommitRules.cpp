@@ -274,6 +274,15 @@ CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
             code = CheckCommandValue(project, *command, row, text, stored);
         if (code != Success) {
             result.code = code;
+            ValueRule rule;
+            if (entry.kind == TreeEntry::SubnetKind)
+                rule = SubnetRule(row);
+            else if (entry.kind == TreeEntry::NodeKind)
+                rule = NodeRule(row);
+            else if (const Command* command = entry.AsCommand())
+                rule = CommandRule(project, *command, row);
+            if (rule.kind != ValueRule::None)
+                result.accepted = RangeText(rule);
             return result;
         }
         if (Node* node = entry.AsNode(); node && row == 0) {

@@ -23,6 +23,9 @@ struct CommitResult {
     // Result code of the value check: 0, or 6, 7, 8 for a refused typed
     // value (show it with ShowResult). Refusals for other reasons leave it 0.
     int code = 0;
+    // For a refused typed value: the range its row accepts ("300-6000",
+    // "0000H-00A7H"), empty for rows without one.
+    std::string accepted;
     Refusal refusal = NotRefused;
     // The model changed (value, name, enable flags or protocol): set the
     // modified flag. False when the same value was committed again.

@@ -148,6 +148,18 @@ void CBriskView::CloseEditor() {
     delegate_->Close();
 }
 
+void CBriskView::ReopenEditor(const TreeEntry& entry, int row, const QString& text) {
+    if (entry.object != selectedEntry_.object || row < 0 || row >= grid_->rowCount())
+        return;
+    refused_ = Entered{entry, row, text.toStdString()};
+    grid_->setCurrentCell(row, ParamGrid::ValueColumn);
+    OnGridClicked(row, ParamGrid::ValueColumn);
+    if (delegate_->OpenEditor() != delegate_->LineEditor())
+        return;
+    delegate_->LineEditor()->setText(text);
+    delegate_->LineEditor()->setFocus(Qt::OtherFocusReason);
+}
+
 void CBriskView::OnValueEntered(int row, const QString& text, bool picked, bool nothingChosen) {
     pending_.reset();
     const TreeEntry entry = editedEntry_;
@@ -156,7 +168,10 @@ void CBriskView::OnValueEntered(int row, const QString& text, bool picked, bool 
     if (!item || row != editedRow_ || item != clickedItem_ ||
         item->GetState() != (picked ? ParamItem::Picked : ParamItem::Typed))
         return;
-    if (nothingChosen) {
+    const bool givenUp = refused_ && !picked && refused_->entry.object == entry.object &&
+                         refused_->row == row && refused_->text == text.toStdString();
+    refused_.reset();
+    if (nothingChosen || givenUp) {
         // The cell shows the value again.
         if (entry.object == selectedEntry_.object)
             ShowValue(entry, row);

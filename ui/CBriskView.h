@@ -66,6 +66,9 @@ public:
     bool CommitEditor();
     // Hides the open editor without committing.
     void CloseEditor();
+    // Opens the row's editor again with a text the configuration refused,
+    // while the entry's object is still the one listed.
+    void ReopenEditor(const TreeEntry& entry, int row, const QString& text);
 
 private:
     struct Entered {
@@ -93,6 +96,10 @@ private:
     int editedRow_ = 0;
     // A value committed by its editor, stored once the editor is closed.
     std::optional<Entered> pending_;
+    // The text last refused and given back in its editor: committed again
+    // unchanged (the editor left once more), it is given up, not reported
+    // over and over.
+    std::optional<Entered> refused_;
 };
 
 } // namespace varkel

@@ -156,13 +156,21 @@ bool ParamDelegate::eventFilter(QObject* watched, QEvent* event) {
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
             !(watched == chooser_ && chooser_->view()->isVisible()))
             Commit();
+    } else if (watched == chooser_ && event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        // With its list closed, Escape gives the choice up as in the line edit.
+        Close();
+        grid_.setFocus(Qt::OtherFocusReason);
+        return true;
     } else if (watched == edit_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         // The key is kept from the line edit, which would pass it on to the
         // grid and open the editor again.
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             Commit();
-            grid_.setFocus(Qt::OtherFocusReason);
+            // A refused value has its editor open again, and keeps the focus.
+            if (!open_)
+                grid_.setFocus(Qt::OtherFocusReason);
             return true;
         }
         if (key == Qt::Key_Escape) {
