@@ -4,8 +4,11 @@
 #include "link/PortList.h"
 #include "link/TraceLine.h"
 #include "model/Catalog.h"
+#include "model/Command.h"
 #include "model/Messages.h"
+#include "model/Node.h"
 #include "model/Project.h"
+#include "model/Subnet.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
 #include "ui/UiText.h"
@@ -25,6 +28,8 @@
 #include <QSettings>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace varkel {
 
@@ -58,8 +63,13 @@ CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
     progress_->setRange(0, 1);
     progress_->setValue(0);
     progress_->setFormat(QStringLiteral("%v / %m"));
-    // Frames are counted once a transfer runs.
-    progress_->setTextVisible(false);
+    // Shown once frames are counted: empty, it looks like a text field, and
+    // a port that cannot be opened has no frames to count. Its place is
+    // kept, so the dialog does not jump when it appears.
+    QSizePolicy keepPlace = progress_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    progress_->setSizePolicy(keepPlace);
+    progress_->hide();
 
     logToggle_ = new QToolButton(this);
     logToggle_->setObjectName(QStringLiteral("logToggle"));
@@ -104,7 +114,8 @@ CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     SetPorts(SystemPorts());
-    resize(qMax(sizeHint().width(), 440), sizeHint().height());
+    minimumWidth_ = qMax(sizeHint().width(), 440);
+    resize(minimumWidth_, sizeHint().height());
 }
 
 CUpDownDlg::~CUpDownDlg() {
@@ -173,8 +184,25 @@ void CUpDownDlg::SetLogExpanded(bool expanded) {
         return;
     }
     logToggle_->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
+    // Taken before the log shows: showing it grows the window at once.
+    centre_ = geometry().center();
     log_->setVisible(expanded);
-    adjustSize();
+    FitAround();
+}
+
+void CUpDownDlg::FitAround() {
+    // Grows and shrinks with what it shows, about the same centre, so that
+    // it stays over the window that opened it.
+    const bool shown = isVisible();
+    layout()->activate();
+    QRect fitted(QPoint(0, 0), sizeHint().expandedTo(minimumSizeHint()));
+    fitted.setWidth(qMax(fitted.width(), minimumWidth_));
+    if (!shown) {
+        resize(fitted.size());
+        return;
+    }
+    fitted.moveCenter(centre_);
+    setGeometry(fitted);
 }
 
 void CUpDownDlg::SetControlsEnabled(bool enabled) {
@@ -196,10 +224,12 @@ void CUpDownDlg::StartTransfer() {
 
     busy_ = true;
     lastResult_ = 0;
+    // Where it stands before the texts of this transfer change its size.
+    centre_ = geometry().center();
     setCursor(Qt::BusyCursor);
     progress_->setRange(0, 1);
     progress_->setValue(0);
-    progress_->setTextVisible(true);
+    progress_->hide();
     log_->clear();
     started_ = std::chrono::steady_clock::now();
 
@@ -218,12 +248,15 @@ void CUpDownDlg::StartTransfer() {
             return;
         }
     }
+    // The built-in gateway's pseudo-terminal means nothing to the user.
+    const QString where = port.virtualGateway
+                              ? QString::fromStdString(Text(Msg::EditVirtualGateway))
+                              : QString::fromStdString(device);
     AppendLog(tr("%1 on %2 at %3")
-                  .arg(Local(mode_ == DownloadMode ? kKeyDownload : kKeyUpload).trimmed(),
-                       QString::fromStdString(device),
+                  .arg(Local(mode_ == DownloadMode ? kKeyDownload : kKeyUpload).trimmed(), where,
                        QDateTime::currentDateTime().toString(
                            QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
-    progressLabel_->setText(tr("Opening %1").arg(QString::fromStdString(device)));
+    progressLabel_->setText(tr("Opening %1").arg(where));
 
     session_ = std::make_unique<TransferSession>(
         mode_ == DownloadMode ? TransferKind::Download : TransferKind::Upload,
@@ -267,6 +300,7 @@ void CUpDownDlg::AppendLog(const QString& line) {
 
 void CUpDownDlg::OnProgress(const Progress& p, std::chrono::steady_clock::time_point when) {
     // The bar shows the frames finished; the label the one on its way.
+    progress_->show();
     progress_->setRange(0, qMax(p.total, 1));
     progress_->setValue(qMax(p.step - 1, 0));
     const QString what = QString::fromStdString(p.what);
@@ -302,6 +336,14 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
 
     if (!openFailure.empty()) {
         ShowMessage(openFailure);
+    } else if (mode_ == DownloadMode && (result == MappingConflict || result == MappingOverflow)) {
+        // Which commands are at fault, and the way to the map that shows it.
+        const QString commands = CommandsAtFault(project_, result).join(QLatin1Char('\n'));
+        const std::string question =
+            Text(result == MappingConflict ? Msg::EditDownloadConflict : Msg::EditDownloadOverflow,
+                 {commands.toStdString()}) +
+            "\n\n" + Text(Msg::EditOpenConflictDetect);
+        openConflictDetect_ = AskQuestion(question, Buttons::YesNo) == Answer::Yes;
     } else if (result != Success) {
         ShowResult(result, true);
     } else if (mode_ == DownloadMode) {
@@ -319,13 +361,56 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
     unsetCursor();
     busy_ = false;
     SetControlsEnabled(true);
+    // A long error text made it taller; the next one may be short.
+    FitAround();
     emit TransferFinished(result);
     // One attempt per visit; with the frame log open the user is reading
     // it, so the dialog stays until closed.
-    if (LogExpanded())
+    if (LogExpanded() && !openConflictDetect_)
         cancelButton_->setText(tr("Close"));
     else
         QDialog::accept();
+}
+
+QStringList CUpDownDlg::CommandsAtFault(const Project& project, int result) {
+    QStringList names;
+    const Subnet& subnet = project.GetSubnet();
+    MemoryCounts input{};
+    MemoryCounts output{};
+    subnet.MarkMemoryUse(input, output, false);
+    for (int n = 0; n < subnet.GetNodeCount(); ++n) {
+        const Node* node = subnet.GetNodeAt(n);
+        for (int c = 0; c < node->GetCommandCount(); ++c) {
+            const Command* command = node->GetCommandAt(c);
+            std::uint32_t address = 0;
+            int offset = 0;
+            int length = 0;
+            int direction = InputDirection;
+            command->GetMappingBits(address, offset, length, direction);
+            if (length <= 0)
+                continue;
+            long long first = address;
+            if (direction == OutputDirection && address != 0)
+                first -= kOutputBase;
+            first = first * 8 + offset;
+            const long long end = first + length;
+            bool atFault = false;
+            if (result == MappingOverflow) {
+                atFault = end > kMemoryDataBits;
+            } else {
+                const MemoryCounts& counts = direction == OutputDirection ? output : input;
+                for (long long bit = std::max(first, 0LL);
+                     bit < std::min<long long>(end, kMemoryDataBits) && !atFault; ++bit)
+                    atFault = counts[static_cast<std::size_t>(bit)] > 1;
+            }
+            if (atFault)
+                names << QStringLiteral("%1 / #%2 %3")
+                             .arg(QString::fromStdString(node->GetName()))
+                             .arg(c)
+                             .arg(QString::fromStdString(command->GetName()));
+        }
+    }
+    return names;
 }
 
 void CUpDownDlg::reject() {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QList>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -76,6 +77,13 @@ public:
     bool LogExpanded() const;
     void SetLogExpanded(bool expanded);
 
+    // A download refused for a mapping conflict or overflow, and the user
+    // asked to see the memory maps: the caller opens Conflict Detect.
+    bool WantsConflictDetect() const { return openConflictDetect_; }
+    // The commands whose mapping makes a download fail with that result
+    // (conflict or overflow), named as the node and position in it.
+    static QStringList CommandsAtFault(const Project& project, int result);
+
     QComboBox* PortList() const { return portList_; }
     QPushButton* OkButton() const { return okButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
@@ -97,6 +105,7 @@ private:
     void OnWorkerDone();
     void OnFinished(TransferOutcome outcome);
     void SetControlsEnabled(bool enabled);
+    void FitAround();
     void AppendLog(const QString& line);
     QString Stamp(std::chrono::steady_clock::time_point time) const;
 
@@ -114,7 +123,10 @@ private:
     std::function<void()> uploadRefresh_;
     TransportFactory transportFactory_;
     int paceMs_ = SerialLink::kDefaultPaceMs;
+    int minimumWidth_ = 0;
+    QPoint centre_; // kept while the dialog grows and shrinks
     bool busy_ = false;
+    bool openConflictDetect_ = false;
     int lastResult_ = 0;
     std::chrono::steady_clock::time_point started_;
     // The transfer under way; it works on its own copy of the project, and

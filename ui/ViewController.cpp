@@ -222,6 +222,12 @@ void ViewController::OnDeleteNode() {
     ConfigObject* owner = ConfigTree::EntryOf(selected->parent()).AsConfigObject();
     if (!node || !owner)
         return;
+    // The node's commands go with it: a slip of the key must not cost them.
+    if (node->GetCommandCount() > 0 &&
+        AskQuestion(Text(Msg::EditDeleteNodeAsk,
+                         {node->GetName(), std::to_string(node->GetCommandCount())}),
+                    Buttons::YesNo) != Answer::Yes)
+        return;
     Record(Q(Msg::EditDeleteNode, {node->GetName()}), [&] {
         if (owner->RemoveNode(node) != 1)
             return false;
@@ -232,6 +238,13 @@ void ViewController::OnDeleteNode() {
         AfterRemoval();
         return true;
     });
+}
+
+void ViewController::OnDeleteSelected() {
+    if (CanDeleteNode())
+        OnDeleteNode();
+    else if (CanDeleteCommand())
+        OnDeleteCommand();
 }
 
 void ViewController::OnAddCommand() {
@@ -504,6 +517,8 @@ void ViewController::OpenTransfer(int mode) {
     dialog.exec();
     // A failed upload replaced nothing.
     beforeUpload_.reset();
+    if (dialog.WantsConflictDetect())
+        OnConflictDetect();
 }
 
 void ViewController::KeepBeforeReplace(const QString& text) {
@@ -550,7 +565,18 @@ void ViewController::EnterValue(const TreeEntry& entry, int row, const std::stri
         return result.Accepted() && result.changed;
     });
     if (result.code != Success) {
-        ShowResult(result.code, true);
+        // The message names the parameter and what it takes; the editor
+        // comes back with the text typed, to be corrected, not retyped.
+        std::string message;
+        if (result.code == OutOfRange && !result.accepted.empty())
+            message = Text(Msg::EditValueOutOfRange, {name, text, result.accepted});
+        else if (!result.accepted.empty())
+            message = Text(Msg::EditValueRefusedRange,
+                           {name, text, ResultMessage(result.code), result.accepted});
+        else
+            message = Text(Msg::EditValueRefused, {name, text, ResultMessage(result.code)});
+        ShowMessage(message);
+        view_.ReopenEditor(entry, row, QString::fromStdString(text));
         return;
     }
     // The subnet's rows and children change: the tree is built anew.

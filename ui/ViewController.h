@@ -38,6 +38,8 @@ public:
     void OnAddCommand();
     void AddCommandOfFunctionIndex(int functionIndex);
     void OnDeleteCommand();
+    // The Delete key: the selected node or commands, whichever is selected.
+    void OnDeleteSelected();
     void OnAutoMapping();
     void OnExportXls();
     void OnImportCommands();

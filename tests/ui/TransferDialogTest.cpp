@@ -431,6 +431,31 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
+    void DialogStaysCentredAndShowsNoCountForAPortNotOpened() {
+        MessageRecorder messages;
+        Project project;
+        CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+        dialog.SetPorts({{QStringLiteral("X"), QStringLiteral("/nonexistent/ttyX"),
+                          QStringLiteral("/nonexistent/ttyX")}});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        // Nothing counted yet: no empty bar that looks like a text field.
+        QVERIFY(!dialog.ProgressBar()->isVisible());
+        const QPoint centre = dialog.geometry().center();
+        const QSize closed = dialog.size();
+        dialog.SetLogExpanded(true);
+        QVERIFY(dialog.height() > closed.height());
+        // The window system places it; then it is about the same centre.
+        QTRY_VERIFY((dialog.geometry().center() - centre).manhattanLength() <= 2);
+        QVERIFY(RunTransfer(dialog));
+        QCOMPARE(dialog.LastResult(), int(PortOpenFailed));
+        // A port that did not open has no frames to count: no "0 / 1".
+        QVERIFY(!dialog.ProgressBar()->isVisible());
+        dialog.SetLogExpanded(false);
+        QTRY_COMPARE(dialog.height(), dialog.sizeHint().height());
+        QTRY_VERIFY((dialog.geometry().center() - centre).manhattanLength() <= 2);
+    }
+
     void VirtualGatewayTakesADownloadAndGivesItBack() {
         MessageRecorder messages;
         Project source;
@@ -442,6 +467,9 @@ private slots:
             dialog.SetPorts({CUpDownDlg::VirtualPort()});
             QVERIFY(RunTransfer(dialog));
             QCOMPARE(dialog.LastResult(), 0);
+            // The log names what the user chose, not its pseudo-terminal.
+            QVERIFY(dialog.LogText().contains(QStringLiteral("Download on the built-in virtual gateway")));
+            QVERIFY(!dialog.LogText().contains(QStringLiteral("/dev/pts")));
         }
         QVERIFY(VirtualGateway::Shared().IsRunning());
         QCOMPARE(CUpDownDlg::LastPortKey(), QStringLiteral("virtual"));
