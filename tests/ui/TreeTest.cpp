@@ -161,7 +161,11 @@ private slots:
         w.Select(node);
         w.Control().AddCommandOfFunctionIndex(3);
         w.app.SetModified(0);
+        // A node with commands is deleted only after a Yes.
+        MessageRecorder messages;
+        messages.answers = {Answer::Yes};
         w.Trigger(CMainFrame::DeleteNode);
+        QCOMPARE(messages.questions.size(), std::size_t(1));
         QCOMPARE(w.SubnetItem()->childCount(), 0);
         QCOMPARE(w.app.GetProject().GetSubnet().GetNodeCount(), 0);
         QCOMPARE(w.app.GetModified(), 1);

@@ -148,6 +148,7 @@ private slots:
         w.Enter(w.SubnetItem(), Subnet::ResponseTimeoutIndex, "700");
         step();
         w.Select(w.NodeItem());
+        messages.answers = {Answer::Yes}; // the node still holds a command
         w.Trigger(CMainFrame::DeleteNode);
         step();
         // The protocol switch rebuilds the tree and the rows.
