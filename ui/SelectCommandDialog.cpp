@@ -1,9 +1,13 @@
 #include "ui/SelectCommandDialog.h"
 
+#include "model/Catalog.h"
+#include "model/FunctionCode.h"
 #include "ui/UiText.h"
 
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace varkel {
@@ -18,14 +22,38 @@ SelectCommandDialog::SelectCommandDialog(AddCommand add, QWidget* parent)
     for (int index = 0; index < 14; ++index) {
         auto* entry = new QListWidgetItem(Local(33 + index), list_);
         entry->setData(Qt::UserRole, index);
+        // Offered but greyed: the gateway has no use for them, and a command
+        // of one would get no parameters.
+        if (!FactsOfIndex(index).supported) {
+            entry->setFlags(entry->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+            entry->setToolTip(QString::fromStdString(Text(Msg::EditUnsupportedFunction)));
+        }
     }
     list_->setCurrentRow(-1);
     list_->setToolTip(tr("Double-click a function to add a command of it to the node."));
     connect(list_, &QListWidget::itemDoubleClicked, this, &SelectCommandDialog::OnDoubleClick);
 
+    auto* buttons = new QDialogButtonBox(this);
+    addButton_ = buttons->addButton(tr("&Add"), QDialogButtonBox::ActionRole);
+    addButton_->setObjectName(QStringLiteral("addButton"));
+    addButton_->setAutoDefault(false);
+    addButton_->setEnabled(false);
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setAutoDefault(false);
+    connect(addButton_, &QPushButton::clicked, this, [this] { OnDoubleClick(Chosen()); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(list_, &QListWidget::itemSelectionChanged, this,
+            [this] { addButton_->setEnabled(Chosen() != nullptr); });
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
-    resize(300, 360);
+    layout->addWidget(buttons);
+    resize(300, 400);
+}
+
+QListWidgetItem* SelectCommandDialog::Chosen() const {
+    QListWidgetItem* current = list_->currentItem();
+    return current && current->isSelected() ? current : nullptr;
 }
 
 void SelectCommandDialog::keyPressEvent(QKeyEvent* event) {
@@ -33,16 +61,14 @@ void SelectCommandDialog::keyPressEvent(QKeyEvent* event) {
     // without the mouse. Without this the dialog would swallow the key.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        QListWidgetItem* current = list_->currentItem();
-        if (current && current->isSelected())
-            OnDoubleClick(current);
+        OnDoubleClick(Chosen());
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
 void SelectCommandDialog::OnDoubleClick(QListWidgetItem* entry) {
-    if (!entry || !add_)
+    if (!entry || !add_ || !(entry->flags() & Qt::ItemIsEnabled))
         return;
     add_(entry->data(Qt::UserRole).toInt());
 }
