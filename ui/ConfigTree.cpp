@@ -3,6 +3,15 @@
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
+
+#include "model/Catalog.h"
+#include "model/Command.h"
+#include "model/FunctionCode.h"
+#include "model/Node.h"
+#include "model/ParamItem.h"
+#include "model/TextTable.h"
 
 namespace varkel {
 
@@ -22,6 +31,12 @@ ConfigTree::ConfigTree(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     setUniformRowHeights(true);
+    // Entries keep their whole text: the column is as wide as the longest,
+    // and the tree scrolls sideways when the pane is narrower.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTextElideMode(Qt::ElideNone);
     icons_ = {QIcon(QStringLiteral(":/icons/tree-folder.svg")),
               QIcon(QStringLiteral(":/icons/tree-node.svg")),
               QIcon(QStringLiteral(":/icons/tree-command.svg"))};
@@ -76,6 +91,57 @@ QIcon ConfigTree::Image(int image) const {
     return icons_[std::size_t(image)];
 }
 
+QString ConfigTree::ToolTipOf(const QTreeWidgetItem* item) {
+    const Command* command = HasEntry(item) ? EntryOf(item).AsCommand() : nullptr;
+    if (!command)
+        return QString();
+    auto value = [command](int row) {
+        const ParamItem* p = command->GetItem(row);
+        return p ? p->GetValue() : std::string();
+    };
+    QStringList lines;
+    auto add = [&lines](Msg msg, std::initializer_list<std::string> args) {
+        lines << QString::fromStdString(Text(msg, args));
+    };
+    if (const Node* node = item->parent() ? EntryOf(item->parent()).AsNode() : nullptr)
+        if (const ParamItem* slave = node->GetItem(0))
+            add(Msg::EditToolTipSlave, {slave->GetValue()});
+    add(Msg::EditToolTipFunction, {LocalText(FactsOfIndex(command->GetFunctionIndex()).nameKey)});
+    if (command->GetItem(Command::RegisterRow)) {
+        const ParamItem* start = command->GetItem(Command::RegisterRow);
+        const ParamItem* count = command->GetItem(Command::DataNumberRow);
+        const int n = count ? count->IntValue() : 0;
+        const std::string last = n > 0 ? std::to_string(static_cast<long long>(start->IntValue()) + n - 1) : "?";
+        add(Msg::EditToolTipRegisters,
+            {start->GetValue(), last, count ? count->GetValue() : std::string()});
+    }
+    if (command->GetItem(Command::MappingRow)) {
+        std::uint32_t address = 0;
+        int offset = 0;
+        int bits = 0;
+        int direction = 0;
+        command->GetMappingBits(address, offset, bits, direction);
+        add(Msg::EditToolTipMapping,
+            {value(Command::MappingRow), std::to_string(offset), std::to_string(bits)});
+    }
+    if (!value(Command::MnemonicRow).empty())
+        add(Msg::EditToolTipMnemonic, {value(Command::MnemonicRow)});
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool ConfigTree::viewportEvent(QEvent* event) {
+    // Worked out when asked, so that it shows the values as edited since.
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = ToolTipOf(itemAt(help->pos()));
+        if (!tip.isEmpty()) {
+            QToolTip::showText(help->globalPos(), tip, viewport());
+            return true;
+        }
+    }
+    return QTreeWidget::viewportEvent(event);
+}
+
 void ConfigTree::focusInEvent(QFocusEvent* event) {
     // Qt makes the first entry current when the tree gets the focus with
     // none current (start-up, a closed dialog after an upload); that entry is
@@ -90,6 +156,13 @@ void ConfigTree::focusInEvent(QFocusEvent* event) {
 }
 
 void ConfigTree::contextMenuEvent(QContextMenuEvent* event) {
+    // From the menu key: the menu opens at the current entry.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        if (QTreeWidgetItem* current = currentItem())
+            emit RightClicked(visualItemRect(current).center());
+        event->accept();
+        return;
+    }
     emit RightClicked(event->pos());
     event->accept();
 }

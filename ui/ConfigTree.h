@@ -31,6 +31,9 @@ public:
     static int ImageOf(const QTreeWidgetItem* item);
     // The icon of an image, 0 to 2; null for any other.
     QIcon Image(int image) const;
+    // What tells a command entry from its look-alikes: slave, function,
+    // registers, mapping and mnemonic, one a line; empty for other entries.
+    static QString ToolTipOf(const QTreeWidgetItem* item);
 
 signals:
     // A right click at a point of the viewport.
@@ -39,6 +42,7 @@ signals:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     // Made once: every entry shares them, rather than reading and rendering
