@@ -16,9 +16,14 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace varkel {
 
 namespace {
+
+constexpr int kTreeWidth = 230;
+constexpr int kNarrowestBit = 10;
 
 QLabel* StaticLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -100,14 +105,27 @@ CConflictDlg::CConflictDlg(Project& project, QWidget* parent) : QDialog(parent),
         label->setFont(bold);
         layout->addWidget(label);
         layout->addWidget(grid, 1);
-        // Both maps in full are wider than many screens: the dialog is
-        // sized to fit, and a narrower map scrolls. At least one byte of a
-        // row stays in view.
-        grid->setMinimumWidth(grid->FullWidth() - 3 * 8 * grid->columnWidth(1));
+        // Every map shows its four bytes a row in full.
+        grid->setMinimumWidth(grid->FullWidth());
         return box;
     };
+    // Both maps side by side where the screen has room, else one above the
+    // other; where even one map is too wide beside the tree, its bit
+    // columns are narrowed.
+    const QRect screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1280, 800);
+    const int room = int(screen.width() * 0.95) - kTreeWidth - 60;
+    const bool sideBySide = 2 * inputGrid_->FullWidth() <= room;
+    if (!sideBySide && inputGrid_->FullWidth() > room) {
+        const int rest = inputGrid_->FullWidth() - 32 * inputGrid_->columnWidth(1);
+        const int bit = std::max(kNarrowestBit, (room - rest) / 32);
+        inputGrid_->SetBitWidth(bit);
+        outputGrid_->SetBitWidth(bit);
+    }
     auto* maps = new QWidget(this);
-    auto* mapsLayout = new QHBoxLayout(maps);
+    QBoxLayout* mapsLayout = sideBySide ? static_cast<QBoxLayout*>(new QHBoxLayout(maps))
+                                        : static_cast<QBoxLayout*>(new QVBoxLayout(maps));
     mapsLayout->setContentsMargins(0, 0, 0, 0);
     mapsLayout->addWidget(mapColumn(tr("  Input Memory "), inputGrid_));
     mapsLayout->addWidget(mapColumn(tr(" Output Memory "), outputGrid_));
@@ -119,7 +137,8 @@ CConflictDlg::CConflictDlg(Project& project, QWidget* parent) : QDialog(parent),
     splitter->setStretchFactor(1, 1);
     splitter->setChildrenCollapsible(false);
     tree_->setMinimumWidth(210);
-    splitter->setSizes({230, 2 * inputGrid_->FullWidth()});
+    const int mapsWidth = (sideBySide ? 2 * inputGrid_->FullWidth() + 10 : inputGrid_->FullWidth());
+    splitter->setSizes({kTreeWidth, mapsWidth});
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -133,9 +152,8 @@ CConflictDlg::CConflictDlg(Project& project, QWidget* parent) : QDialog(parent),
     layout->addWidget(splitter, 1);
     layout->addLayout(bottom);
 
-    QSize size(230 + 2 * inputGrid_->FullWidth() + 40, 640);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    QSize size(kTreeWidth + mapsWidth + 50, 640);
+    size = size.boundedTo(screen.size() * 0.95);
     resize(size);
 }
 

@@ -9,8 +9,6 @@ namespace varkel {
 
 MemoryMapGrid::MemoryMapGrid(unsigned base, QWidget* parent)
     : QTableWidget(kRows, kColumns, parent), base_(base) {
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setFocusPolicy(Qt::NoFocus);
@@ -56,6 +54,37 @@ MemoryMapGrid::MemoryMapGrid(unsigned base, QWidget* parent)
         for (int c = 1; c < kColumns; ++c)
             setItem(r, c, makeCell(QString()));
     }
+
+    // The header row and the address column are shown by the table's own
+    // headers, which stay in view while the map scrolls; their cells keep
+    // the texts but are hidden.
+    for (int c = 0; c < kColumns; ++c)
+        setHorizontalHeaderItem(c, new QTableWidgetItem(item(0, c)->text()));
+    for (int r = 0; r < kRows; ++r)
+        setVerticalHeaderItem(r, new QTableWidgetItem(item(r, 0)->text()));
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setFixedHeight(TwipsToPixelsY(kRowHeightTwips));
+    horizontalHeader()->setFont(small);
+    horizontalHeader()->setStyleSheet(QStringLiteral(
+        "QHeaderView::section { background: white; color: black; border: none;"
+        " border-right: 1px solid #d0d0d0; border-bottom: 1px solid #d0d0d0; padding: 0; }"));
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    verticalHeader()->setFixedWidth(TwipsToPixelsX(kLabelWidthTwips));
+    verticalHeader()->setFont(small);
+    verticalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background: rgb(%1, %2, %3); color: white;"
+                       " border: none; border-bottom: 1px solid #d0d0d0; padding: 0; }")
+            .arg(kSelectedColour.red())
+            .arg(kSelectedColour.green())
+            .arg(kSelectedColour.blue()));
+    setRowHidden(0, true);
+    setColumnHidden(0, true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void MemoryMapGrid::SetBitWidth(int pixels) {
+    for (int c = 1; c < kColumns; ++c)
+        setColumnWidth(c, pixels);
 }
 
 int MemoryMapGrid::TwipsToPixelsX(int twips) const {
@@ -67,8 +96,9 @@ int MemoryMapGrid::TwipsToPixelsY(int twips) const {
 }
 
 int MemoryMapGrid::FullWidth() const {
-    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c < kColumns; ++c)
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width() +
+                TwipsToPixelsX(kLabelWidthTwips);
+    for (int c = 1; c < kColumns; ++c)
         width += columnWidth(c);
     return width;
 }

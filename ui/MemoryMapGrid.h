@@ -36,8 +36,10 @@ public:
     // Pixels of a length in twips, by the screen's dots per inch.
     int TwipsToPixelsX(int twips) const;
     int TwipsToPixelsY(int twips) const;
-    // The width that shows all 33 columns without a horizontal scroll bar.
+    // The width that shows the address column and all 32 bit columns.
     int FullWidth() const;
+    // Narrows (or widens) the 32 bit columns to a width in pixels.
+    void SetBitWidth(int pixels);
 
 private:
     unsigned base_;

@@ -9,6 +9,7 @@
 #include "ui/ConflictColours.h"
 #include "ui/MemoryMapGrid.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollBar>
@@ -92,10 +93,15 @@ private slots:
         QCOMPARE(out.CellText(99, 0), QStringLiteral("4188"));
         QCOMPARE(in.CellColour(5, 0), kBlueCell);
         QCOMPARE(out.CellColour(99, 0), kBlueCell);
-        // 600 and 300 twips at the screen's resolution.
-        QCOMPARE(in.columnWidth(0), 600 * in.logicalDpiX() / 1440);
-        QCOMPARE(in.columnWidth(32), 300 * in.logicalDpiX() / 1440);
+        // 600 and 300 twips at the screen's resolution; the address column
+        // is the table's own header, and bit columns narrow on a small screen.
+        QCOMPARE(in.verticalHeader()->width(), 600 * in.logicalDpiX() / 1440);
+        QVERIFY(in.columnWidth(32) <= 300 * in.logicalDpiX() / 1440);
+        QVERIFY(in.columnWidth(32) >= 10);
+        QCOMPARE(in.columnWidth(1), in.columnWidth(32));
         QCOMPARE(in.rowHeight(50), 300 * in.logicalDpiY() / 1440);
+        QCOMPARE(in.verticalHeaderItem(43)->text(), QStringLiteral("00A8"));
+        QCOMPARE(in.horizontalHeaderItem(9)->text(), QStringLiteral("01"));
         // Bit i sits in row i / 32 + 1, column i % 32 + 1.
         QCOMPARE(MemoryMapGrid::RowOfBit(1343), 42);
         QCOMPARE(MemoryMapGrid::ColumnOfBit(1343), 32);
@@ -222,9 +228,37 @@ private slots:
         QVERIFY(screen.width() < 2 * dialog.InputGrid()->FullWidth());
         QVERIFY2(dialog.width() <= screen.width(), qPrintable(QString::number(dialog.width())));
         QVERIFY(dialog.height() <= screen.height());
-        const MemoryMapGrid& out = *dialog.OutputGrid();
-        QVERIFY(out.geometry().right() < dialog.width());
-        QVERIFY(out.horizontalScrollBar()->maximum() > 0);
+        // Each map shows its four bytes a row without scrolling sideways.
+        for (const MemoryMapGrid* map : {dialog.InputGrid(), dialog.OutputGrid()}) {
+            QVERIFY(map->mapTo(&dialog, QPoint(map->width(), 0)).x() <= dialog.width());
+            QCOMPARE(map->horizontalScrollBar()->maximum(), 0);
+            QVERIFY(!map->horizontalScrollBar()->isVisible());
+            QVERIFY(map->viewport()->width() >= 32 * map->columnWidth(1));
+        }
+    }
+
+    void HeadersStayInViewWhileTheMapScrollsToTheCommand() {
+        Project project;
+        Command* low = AddCommand(project, 2, "1", "0000H");
+        Command* high = AddCommand(project, 2, "2", "0090H");
+        CConflictDlg dialog(project);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        MemoryMapGrid& in = *dialog.InputGrid();
+        dialog.Tree()->setCurrentItem(ItemOf(*dialog.Tree(), high));
+        QApplication::processEvents();
+        const int row = MemoryMapGrid::RowOfBit(0x90 * 8);
+        QVERIFY(in.verticalScrollBar()->value() > 0);
+        QVERIFY(in.viewport()->rect().contains(in.visualItemRect(in.item(row, 1)).center()));
+        // The header row and the address column are headers, not cells
+        // that scrolled away.
+        QVERIFY(in.horizontalHeader()->isVisible());
+        QVERIFY(in.verticalHeader()->isVisible());
+        QVERIFY(in.isRowHidden(0));
+        QVERIFY(in.isColumnHidden(0));
+        dialog.Tree()->setCurrentItem(ItemOf(*dialog.Tree(), low));
+        QApplication::processEvents();
+        QCOMPARE(in.verticalScrollBar()->value(), 0);
     }
 
     void LegendShowsTheFiveColours() {
