@@ -1,10 +1,14 @@
 #include "ui/AboutDialog.h"
 
+#include "model/Catalog.h"
+#include "model/Messages.h"
+#include "ui/UserDialogs.h"
 #include "widgets/HyperlinkLabel.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #ifndef VARKEL_VERSION
@@ -36,6 +40,13 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* line3 = new QLabel(tr("Questions and reports of faults are welcome at:"), this);
     link_ = new HyperlinkLabel(HomePage(), this);
     link_->setObjectName(QStringLiteral("webLink"));
+    // A web address fails to open only for want of a browser; the label's
+    // own texts speak of programs for file name extensions.
+    link_->SetOpener(
+        [](const QString& target) { return UserDialogs::Get().OpenUrl(QUrl(target)) ? 33 : 31; });
+    link_->SetReporter([](const QString&) {
+        ShowMessage(Text(Msg::EditNoWebBrowser, {HomePage().toStdString()}));
+    });
 
     auto* text = new QVBoxLayout;
     for (QWidget* w :
