@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace varkel {
 
 // The program's state for the whole run: the one configuration, whether it
@@ -18,7 +20,15 @@ public:
     const Project& GetProject() const { return project_; }
 
     bool GetModified() const { return modified_; }
-    void SetModified(bool flag) { modified_ = flag; }
+    void SetModified(bool flag) {
+        modified_ = flag;
+        if (modifiedListener_)
+            modifiedListener_(flag);
+    }
+    // Told every setting of the flag (the window's title mark).
+    void SetModifiedListener(std::function<void(bool)> listener) {
+        modifiedListener_ = std::move(listener);
+    }
 
     int GetDeviceType() const { return deviceType_; }
     void SetDeviceType(int type) { deviceType_ = type; }
@@ -36,6 +46,7 @@ public:
 private:
     Project project_;
     bool modified_ = false;
+    std::function<void(bool)> modifiedListener_;
     int deviceType_ = 0;
     int lastSerialPort_ = 0;
 };

@@ -50,22 +50,24 @@ private slots:
         ScriptedDialogs dialogs;
         MessageRecorder messages;
         Window w(1);
-        QCOMPARE(w.frame.windowTitle(), QString::fromStdString(LocalText(kKeyTrx20aConfigurationSoftware)));
+        QCOMPARE(w.frame.windowTitle(),
+                 QString::fromStdString(LocalText(kKeyTrx20aConfigurationSoftware)) + "[*]");
 
         const QString path = dir.filePath(QStringLiteral("plant.xml"));
         dialogs.saveNames << path;
         QVERIFY(w.doc.FileSave()); // never saved: asks for a name
-        QCOMPARE(w.frame.windowTitle(), path);
+        QCOMPARE(w.frame.windowTitle(), path + "[*]");
         QCOMPARE(w.doc.GetPathName(), path);
         QVERIFY(QFileInfo::exists(path));
         QVERIFY(dialogs.saveFilters.value(0).contains(QLatin1String("*.xml")));
 
         w.doc.FileNew();
-        QCOMPARE(w.frame.windowTitle(), QString::fromStdString(LocalText(kKeyTrx20aConfigurationSoftware)));
+        QCOMPARE(w.frame.windowTitle(),
+                 QString::fromStdString(LocalText(kKeyTrx20aConfigurationSoftware)) + "[*]");
         QVERIFY(w.doc.GetPathName().isEmpty());
 
         QVERIFY(w.doc.OnOpenDocument(DataFile("commands48.xml")));
-        QCOMPARE(w.frame.windowTitle(), DataFile("commands48.xml"));
+        QCOMPARE(w.frame.windowTitle(), DataFile("commands48.xml") + "[*]");
         QCOMPARE(w.app.GetModified(), 0);
         QVERIFY(messages.messages.empty());
     }
