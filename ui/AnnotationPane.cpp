@@ -10,6 +10,10 @@ AnnotationPane::AnnotationPane(QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("annotationText"));
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Reached with Tab and read with the arrow keys; Tab moves on.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+    setTabChangesFocus(true);
     // White like a sheet of notes whatever the theme, with dark text on it.
     QPalette p = palette();
     p.setColor(QPalette::Base, Qt::white);

@@ -10,6 +10,7 @@
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
 #include "ui/ConfigTree.h"
+#include "ui/ParamGrid.h"
 #include "ui/ProbeDialog.h"
 #include "ui/Startup.h"
 #include "ui/TimingCommands.h"
@@ -31,6 +32,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QToolBar>
 #include <QUndoStack>
@@ -45,11 +47,14 @@ CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/varkel.svg")));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     doc_.SetFrame(this);
+    // The title's "[*]" shows as an asterisk while there are unsaved changes.
+    app_.SetModifiedListener([this](bool modified) { setWindowModified(modified); });
 
     CreatePanes();
     CreateActions();
     CreateMenus();
     CreateToolBar();
+    SetKeyboardOrder();
     new TimingCommands(app_, *this);
 
     connect(tree_, &QTreeWidget::currentItemChanged, view_,
@@ -131,6 +136,7 @@ CMainFrame::~CMainFrame() {
     disconnect(tree_, nullptr, view_, nullptr);
     disconnect(tree_, nullptr, this, nullptr);
     doc_.SetFrame(nullptr);
+    app_.SetModifiedListener(nullptr);
 }
 
 CCoolBar* CMainFrame::AnnotationBar() const {
@@ -186,6 +192,7 @@ void CMainFrame::CreateActions() {
     connect(a, &QAction::triggered, this, &QWidget::close);
 
     a = make(AddNode, tr("Add &Node"), "add-node.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     a->setIconText(Local(kKeyToolbarAddNode));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAddNode);
 
@@ -194,6 +201,7 @@ void CMainFrame::CreateActions() {
     connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteNode);
 
     a = make(AddCommand, tr("Add &Command..."), "add-command.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     a->setIconText(Local(kKeyToolbarAddCommand));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAddCommand);
 
@@ -230,6 +238,7 @@ void CMainFrame::CreateActions() {
     connect(a, &QAction::triggered, controller_, &ViewController::OnConflictDetect);
 
     a = make(TestCommands, QString::fromStdString(Text(Msg::ProbeMenuText)), "probe.svg");
+    a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     a->setIconText(QString::fromStdString(Text(Msg::ProbeToolText)));
     connect(a, &QAction::triggered, this, &CMainFrame::OnTestCommands);
 
@@ -279,6 +288,14 @@ void CMainFrame::CreateActions() {
         actions_[id]->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         tree_->addAction(actions_[id]);
     }
+    // The Delete key removes what the tree has selected, a node or commands,
+    // with the same question as the menu.
+    auto* deleteKey = new QAction(this);
+    deleteKey->setObjectName(QStringLiteral("deleteKey"));
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(deleteKey, &QAction::triggered, controller_, &ViewController::OnDeleteSelected);
+    tree_->addAction(deleteKey);
 }
 
 void CMainFrame::CreateMenus() {
@@ -407,6 +424,31 @@ void CMainFrame::CreateToolBar() {
     toolbar_->addAction(actions_[ExportXls]);
     toolbar_->addAction(actions_[TestCommands]);
     addToolBar(Qt::TopToolBarArea, toolbar_);
+
+    // Each button names its command and key; the two Delete commands share
+    // the Delete key of the tree.
+    for (QAction* action : toolbar_->actions()) {
+        if (action->isSeparator())
+            continue;
+        QKeySequence key = action->shortcut();
+        if (action == actions_[DeleteNode] || action == actions_[DeleteCommand])
+            key = QKeySequence(Qt::Key_Delete);
+        QString name = action == actions_[EditUndo] || action == actions_[EditRedo]
+                           ? action->iconText()
+                           : action->text();
+        name.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&(?=[^&])|\\.\\.\\.$")));
+        action->setToolTip(
+            key.isEmpty() ? name
+                          : QStringLiteral("%1 (%2)").arg(name, key.toString(QKeySequence::NativeText)));
+    }
+}
+
+void CMainFrame::SetKeyboardOrder() {
+    // Tab goes from the tree to the grid and on to the help text; the grid
+    // leaves Tab to this instead of walking its cells.
+    view_->Grid()->setTabKeyNavigation(false);
+    setTabOrder(tree_, view_->Grid());
+    setTabOrder(view_->Grid(), annotation_);
 }
 
 void CMainFrame::RebuildTree() {
@@ -503,6 +545,17 @@ void CMainFrame::OnHelpContent() {
 void CMainFrame::OnAbout() {
     AboutDialog dialog(this);
     dialog.exec();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Whoever names the window (a file, the gateway model), the title keeps
+    // the place of the modified mark.
+    if (event->type() == QEvent::WindowTitleChange &&
+        !windowTitle().contains(QLatin1String("[*]"))) {
+        setWindowTitle(windowTitle() + QLatin1String("[*]"));
+        setWindowModified(app_.GetModified());
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -92,6 +92,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateActions();
@@ -99,6 +100,7 @@ private:
     void CreateLanguageMenu(QMenu* view);
     void CreateToolBar();
     void CreatePanes();
+    void SetKeyboardOrder();
     void OnHelpContent();
     void OnAbout();
     void OnTestCommands();
