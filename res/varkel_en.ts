@@ -376,6 +376,11 @@
         <source>Double-click a function to add a command of it to the node.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../ui/SelectCommandDialog.cpp" line="39"/>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varkel::SelectDeviceDialog</name>

@@ -376,6 +376,11 @@
         <source>Double-click a function to add a command of it to the node.</source>
         <translation>双击一个功能码，即为节点增加一条该功能码的命令。</translation>
     </message>
+    <message>
+        <location filename="../ui/SelectCommandDialog.cpp" line="39"/>
+        <source>&amp;Add</source>
+        <translation>添加(&amp;A)</translation>
+    </message>
 </context>
 <context>
     <name>varkel::SelectDeviceDialog</name>
