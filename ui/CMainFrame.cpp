@@ -437,9 +437,9 @@ void CMainFrame::CreateToolBar() {
                            ? action->iconText()
                            : action->text();
         name.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&(?=[^&])|\\.\\.\\.$")));
-        action->setToolTip(
-            key.isEmpty() ? name
-                          : QStringLiteral("%1 (%2)").arg(name, key.toString(QKeySequence::NativeText)));
+        action->setToolTip(key.isEmpty() ? name
+                                         : QStringLiteral("%1 (%2)").arg(
+                                               name, key.toString(QKeySequence::NativeText)));
     }
 }
 

@@ -8,8 +8,8 @@
 #include "model/Messages.h"
 #include "model/Node.h"
 #include "model/Project.h"
-#include "model/Subnet.h"
 #include "model/ResultCode.h"
+#include "model/Subnet.h"
 #include "model/TextKeys.h"
 #include "ui/UiText.h"
 #include "ui/VirtualGateway.h"
@@ -252,10 +252,10 @@ void CUpDownDlg::StartTransfer() {
     const QString where = port.virtualGateway
                               ? QString::fromStdString(Text(Msg::EditVirtualGateway))
                               : QString::fromStdString(device);
-    AppendLog(tr("%1 on %2 at %3")
-                  .arg(Local(mode_ == DownloadMode ? kKeyDownload : kKeyUpload).trimmed(), where,
-                       QDateTime::currentDateTime().toString(
-                           QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    AppendLog(
+        tr("%1 on %2 at %3")
+            .arg(Local(mode_ == DownloadMode ? kKeyDownload : kKeyUpload).trimmed(), where,
+                 QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     progressLabel_->setText(tr("Opening %1").arg(where));
 
     session_ = std::make_unique<TransferSession>(

@@ -111,7 +111,8 @@ QString ConfigTree::ToolTipOf(const QTreeWidgetItem* item) {
         const ParamItem* start = command->GetItem(Command::RegisterRow);
         const ParamItem* count = command->GetItem(Command::DataNumberRow);
         const int n = count ? count->IntValue() : 0;
-        const std::string last = n > 0 ? std::to_string(static_cast<long long>(start->IntValue()) + n - 1) : "?";
+        const std::string last =
+            n > 0 ? std::to_string(static_cast<long long>(start->IntValue()) + n - 1) : "?";
         add(Msg::EditToolTipRegisters,
             {start->GetValue(), last, count ? count->GetValue() : std::string()});
     }

@@ -7,8 +7,8 @@
 #include "model/Command.h"
 #include "model/Node.h"
 #include "model/ParamItem.h"
-#include "model/ResultCode.h"
 #include "model/Project.h"
+#include "model/ResultCode.h"
 #include "model/Subnet.h"
 #include "model/TextTable.h"
 #include "sim/GatewaySim.h"
@@ -21,19 +21,19 @@
 #include "widgets/HyperlinkLabel.h"
 
 #include <QApplication>
-#include <QHeaderView>
-#include <QScrollBar>
-#include <QLineEdit>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QToolBar>
-#include <QUndoStack>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
+#include <QUndoStack>
 #include <QtTest>
 
 using namespace varkel;
@@ -92,7 +92,8 @@ private slots:
 
         // A file just opened, Auto Mapping answered Yes, the focus back on
         // the tree: still nothing listed.
-        QVERIFY(w.doc.OnOpenDocument(QStringLiteral(VARKEL_UI_TEST_DATA "/../../../docs/example.xml")));
+        QVERIFY(
+            w.doc.OnOpenDocument(QStringLiteral(VARKEL_UI_TEST_DATA "/../../../docs/example.xml")));
         messages.answers.push_back(Answer::Yes);
         w.Trigger(CMainFrame::AutoMapping);
         QCOMPARE(messages.questions.size(), std::size_t(1));
@@ -113,7 +114,8 @@ private slots:
         Window w;
         ShowAndFocusTree(w);
         w.Select(w.SubnetItem());
-        const ParamItem* timeout = w.app.GetProject().GetSubnet().GetItem(Subnet::ResponseTimeoutIndex);
+        const ParamItem* timeout =
+            w.app.GetProject().GetSubnet().GetItem(Subnet::ResponseTimeoutIndex);
         const std::string before = timeout->GetValue();
         w.View().OnGridClicked(Subnet::ResponseTimeoutIndex, ParamGrid::ValueColumn);
         QLineEdit* edit = w.View().ValueEdit();
@@ -214,7 +216,8 @@ private slots:
         w.Select(node);
         QTest::keyClick(&w.Tree(), Qt::Key_Delete);
         QCOMPARE(messages.questions.size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(messages.questions[0]).contains(QStringLiteral("1 commands")));
+        QVERIFY(
+            QString::fromStdString(messages.questions[0]).contains(QStringLiteral("1 commands")));
         QCOMPARE(w.app.GetProject().GetSubnet().GetNodeCount(), 1);
         messages.answers = {Answer::Yes};
         w.Trigger(CMainFrame::DeleteNode);
@@ -299,8 +302,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QTest::mouseClick(about.WebLink(), Qt::LeftButton);
         QCOMPARE(dialogs.opened, QList<QUrl>{QUrl(AboutDialog::HomePage())});
-        QCOMPARE(messages.messages, std::vector<std::string>{"No web browser could be opened for " +
-                                                             AboutDialog::HomePage().toStdString() + "."});
+        QCOMPARE(messages.messages,
+                 std::vector<std::string>{"No web browser could be opened for " +
+                                          AboutDialog::HomePage().toStdString() + "."});
         dialogs.openResult = true;
         QTest::mouseClick(about.WebLink(), Qt::LeftButton);
         QCOMPARE(messages.messages.size(), std::size_t(1));
@@ -365,7 +369,8 @@ private slots:
                 menu->close();
             }
         });
-        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0), w.Tree().mapToGlobal(QPoint(0, 0)));
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                              w.Tree().mapToGlobal(QPoint(0, 0)));
         QApplication::sendEvent(&w.Tree(), &key);
         const QRect entry = w.Tree().visualItemRect(w.SubnetItem());
         QCOMPARE(at, w.Tree().viewport()->mapToGlobal(entry.center()));
@@ -378,9 +383,13 @@ private slots:
             QVERIFY2(!action->toolTip().contains(QLatin1Char('&')), qPrintable(action->toolTip()));
         }
         QCOMPARE(w.frame.Action(CMainFrame::Download)->toolTip(),
-                 w.frame.Action(CMainFrame::Download)->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")) +
+                 w.frame.Action(CMainFrame::Download)
+                         ->text()
+                         .remove(QLatin1Char('&'))
+                         .remove(QStringLiteral("...")) +
                      QStringLiteral(" (Ctrl+D)"));
-        QVERIFY(w.frame.Action(CMainFrame::DeleteNode)->toolTip().endsWith(QStringLiteral("(Del)")));
+        QVERIFY(
+            w.frame.Action(CMainFrame::DeleteNode)->toolTip().endsWith(QStringLiteral("(Del)")));
     }
 };
 

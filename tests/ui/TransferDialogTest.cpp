@@ -468,7 +468,8 @@ private slots:
             QVERIFY(RunTransfer(dialog));
             QCOMPARE(dialog.LastResult(), 0);
             // The log names what the user chose, not its pseudo-terminal.
-            QVERIFY(dialog.LogText().contains(QStringLiteral("Download on the built-in virtual gateway")));
+            QVERIFY(dialog.LogText().contains(
+                QStringLiteral("Download on the built-in virtual gateway")));
             QVERIFY(!dialog.LogText().contains(QStringLiteral("/dev/pts")));
         }
         QVERIFY(VirtualGateway::Shared().IsRunning());
