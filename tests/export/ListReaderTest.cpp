@@ -1,6 +1,7 @@
 // Reading command lists from workbooks: cells as a spreadsheet shows them,
 // and refusal of hostile files.
 #include "export/ListReader.h"
+#include "TempFolderTest.h"
 #include "WorkbookReader.h"
 #include "model/TextTable.h"
 
@@ -15,19 +16,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ListReaderTest : public ::testing::Test {
+class ListReaderTest : public test::TempFolderTest {
 protected:
-    void SetUp() override {
-        SetTextLanguage(TextLanguage::English);
-        std::string pattern = (fs::temp_directory_path() / "varkel-list-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        SetTextLanguage(TextLanguage::Chinese);
-        fs::remove_all(dir_);
-    }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    ListReaderTest() : TempFolderTest(TextLanguage::English) {}
 
     // A workbook of one sheet named "Order list" with the given sheet data.
     std::string Workbook(const std::string& sheetData, const std::string& shared = "",
@@ -70,7 +61,6 @@ protected:
         return CommandTable::Cell(table_.rows.at(row), column);
     }
 
-    fs::path dir_;
     CommandTable table_;
     std::string error_;
 };

@@ -1,4 +1,5 @@
 #include "export/WorkbookExport.h"
+#include "TempFolderTest.h"
 #include "WorkbookReader.h"
 #include "model/Project.h"
 #include "model/TextKeys.h"
@@ -20,19 +21,9 @@ const std::string kTemplate = std::string(VARKEL_TEST_RESDIR) + "/Template.xlsx"
 const std::string kTemplateEn = std::string(VARKEL_TEST_RESDIR) + "/Template_en.xlsx";
 const std::string kOrders = "命令列表", kFieldbus = "现场总线", kSubnet = "子网";
 
-class ExportTest : public ::testing::Test {
+class ExportTest : public test::TempFolderTest {
 protected:
-    void SetUp() override {
-        SetTextLanguage(TextLanguage::Chinese);
-        std::string pattern = (fs::temp_directory_path() / "varkel-export-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override {
-        SetTextLanguage(TextLanguage::Chinese);
-        fs::remove_all(dir_);
-    }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    ExportTest() : TempFolderTest(TextLanguage::Chinese) {}
     std::set<std::string> Listing() const {
         std::set<std::string> names;
         for (const auto& entry : fs::directory_iterator(dir_))
@@ -46,8 +37,6 @@ protected:
     static void WriteFile(const std::string& path, const std::string& text) {
         std::ofstream(path, std::ios::binary) << text;
     }
-
-    fs::path dir_;
 };
 
 // Two nodes with 3 and 2 commands, a few values typed in.

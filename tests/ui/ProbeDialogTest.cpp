@@ -3,6 +3,7 @@
 // and closing end the test. VARKEL_SCREENSHOTS=folder also saves pictures
 // of the dialog for the manual.
 #include "ui/ProbeDialog.h"
+#include "UiFixture.h"
 #include "model/Catalog.h"
 #include "model/Command.h"
 #include "model/Node.h"
@@ -20,20 +21,9 @@
 #include <QtTest>
 
 using namespace varkel;
+using test::AddCommand;
 
 namespace {
-
-Command* AddCommand(Project& project, int functionIndex, const char* start, const char* count,
-                    const char* mapping) {
-    Subnet& subnet = project.GetSubnet();
-    Node* node = subnet.GetNodeAt(0) ? subnet.GetNodeAt(0) : subnet.CreateNode();
-    Command* command = node->CreateCommand(functionIndex);
-    command->GetItem(Command::RegisterRow)->SetValue(start);
-    command->GetItem(Command::DataNumberRow)->SetValue(count);
-    command->GetItem(Command::MappingRow)->SetValue(mapping);
-    command->GetItem(Command::BitOffsetRow)->SetValue("0");
-    return command;
-}
 
 void FillProject(Project& project) {
     AddCommand(project, 2, "0", "4", "0000H");

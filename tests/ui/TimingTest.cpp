@@ -88,7 +88,7 @@ private slots:
         w.frame.RebuildTree();
         QTreeWidgetItem* first = w.NodeItem() ? w.NodeItem()->child(0) : nullptr;
         QVERIFY(first);
-        w.Control().EnterValue(ConfigTree::EntryOf(first), Command::DataNumberRow, "40");
+        w.Enter(first, Command::DataNumberRow, "40");
         const CycleEstimate longer = EstimateCycle(project.GetSubnet());
         QVERIFY(longer.quickCycleMs > e.quickCycleMs);
         QVERIFY(summary->CycleLabel()->text().contains(

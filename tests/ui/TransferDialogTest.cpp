@@ -2,6 +2,7 @@
 // outcomes and their messages, the refresh after an upload, the port list
 // and the remembered port, and that a running transfer keeps the dialog
 // alive and busy.
+#include "UiFixture.h"
 #include "model/Catalog.h"
 #include "link/Transport.h"
 #include "model/Command.h"
@@ -29,23 +30,12 @@
 #include <memory>
 
 using namespace varkel;
+using test::AddCommand;
 
 namespace {
 
 QString Text(int key) {
     return QString::fromStdString(LocalText(key));
-}
-
-Command* AddCommand(Project& project, int functionIndex, const char* start, const char* count,
-                    const char* mapping) {
-    Subnet& subnet = project.GetSubnet();
-    Node* node = subnet.GetNodeAt(0) ? subnet.GetNodeAt(0) : subnet.CreateNode();
-    Command* command = node->CreateCommand(functionIndex);
-    command->GetItem(Command::RegisterRow)->SetValue(start);
-    command->GetItem(Command::DataNumberRow)->SetValue(count);
-    command->GetItem(Command::MappingRow)->SetValue(mapping);
-    command->GetItem(Command::BitOffsetRow)->SetValue("0");
-    return command;
 }
 
 // Two read commands and one write command, all valid for a download.

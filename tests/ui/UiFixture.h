@@ -1,7 +1,10 @@
 #pragma once
 // Shared set-up of the window tests: a main window on a fresh configuration,
 // file dialogs answered from a script, and the tree's entries by position.
+#include "model/Command.h"
 #include "model/MessageRecorder.h"
+#include "model/Node.h"
+#include "model/Project.h"
 #include "ui/CBriskView.h"
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
@@ -18,6 +21,20 @@
 #include <QUrl>
 
 namespace varkel::test {
+
+// A command of the function in the first node (made when there is none),
+// with its start, count and mapping, ready for a download or a test.
+inline Command* AddCommand(Project& project, int functionIndex, const char* start,
+                           const char* count, const char* mapping) {
+    Subnet& subnet = project.GetSubnet();
+    Node* node = subnet.GetNodeAt(0) ? subnet.GetNodeAt(0) : subnet.CreateNode();
+    Command* command = node->CreateCommand(functionIndex);
+    command->GetItem(Command::RegisterRow)->SetValue(start);
+    command->GetItem(Command::DataNumberRow)->SetValue(count);
+    command->GetItem(Command::MappingRow)->SetValue(mapping);
+    command->GetItem(Command::BitOffsetRow)->SetValue("0");
+    return command;
+}
 
 // File dialogs that return the queued names (empty, as if cancelled, when
 // none are left) and hand-overs to the desktop that are only recorded.
@@ -73,6 +90,11 @@ struct Window {
     void Select(QTreeWidgetItem* item) { Tree().setCurrentItem(item); }
     bool Enabled(CMainFrame::Command c) { return frame.Action(c)->isEnabled(); }
     void Trigger(CMainFrame::Command c) { frame.Action(c)->trigger(); }
+    // Commits a value for a row of the item's object as the grid does.
+    void Enter(QTreeWidgetItem* item, int row, const std::string& text) {
+        Select(item);
+        Control().EnterValue(ConfigTree::EntryOf(item), row, text);
+    }
     // Adds a node under the subnet through the Edit command.
     QTreeWidgetItem* AddNode() {
         Select(SubnetItem());

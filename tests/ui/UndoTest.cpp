@@ -64,10 +64,6 @@ struct EditWindow : Window {
         }
         Select(NodeItem());
     }
-    void Enter(QTreeWidgetItem* item, int row, const std::string& text) {
-        Select(item);
-        Control().EnterValue(ConfigTree::EntryOf(item), row, text);
-    }
     // Selects the commands at the positions, the first one current.
     void SelectCommands(std::initializer_list<int> positions) {
         Select(CommandItem(*positions.begin()));
