@@ -253,6 +253,22 @@ int QueryHardwareVersion(const Project&, SerialLink& link, std::uint8_t& hwMajor
     return QueryOnce(link, hwMajor, hwMinor);
 }
 
+int QueryKnownHardware(const Project& project, SerialLink& link, std::uint8_t& hwMajor,
+                       std::uint8_t& hwMinor, HardwareVersion* version) {
+    const int result = QueryHardwareVersion(project, link, hwMajor, hwMinor);
+    if (result != Success)
+        return result;
+    if (version)
+        *version = HardwareVersion{hwMajor, hwMinor, true};
+    // A newer gateway's layout is unknown: better refuse than report a
+    // transfer that wrote or read nothing as successful.
+    if (!FindHardwareVariant(hwMajor, hwMinor)) {
+        link.Note("hardware version above 2 is not supported");
+        return VersionMismatch;
+    }
+    return Success;
+}
+
 int CheckBeforeDownload(const Project& project) {
     const Subnet& subnet = project.GetSubnet();
     int result = subnet.Validate();
@@ -292,17 +308,9 @@ int Download(const Project& project, SerialLink& link, HardwareVersion* version)
     link.BeginSteps(DownloadStepCount(project, 2, 1));
     std::uint8_t hwMajor = 0;
     std::uint8_t hwMinor = 0;
-    result = QueryHardwareVersion(project, link, hwMajor, hwMinor);
+    result = QueryKnownHardware(project, link, hwMajor, hwMinor, version);
     if (result != Success)
         return result;
-    if (version)
-        *version = HardwareVersion{hwMajor, hwMinor, true};
-    // A newer gateway's layout is unknown: better refuse than report a
-    // download that wrote nothing as successful.
-    if (!FindHardwareVariant(hwMajor, hwMinor)) {
-        link.Note("hardware version above 2 is not supported");
-        return VersionMismatch;
-    }
     link.SetStepsTotal(DownloadStepCount(project, hwMajor, hwMinor));
     const Subnet& subnet = project.GetSubnet();
     result = Download(subnet, link, hwMajor, hwMinor);

@@ -40,6 +40,10 @@ int QueryHardwareVersion(const Project& project, SerialLink& link, std::uint8_t&
                          std::uint8_t& hwMinor);
 int QueryHardwareVersion(const Subnet& subnet, SerialLink& link, std::uint8_t& hwMajor,
                          std::uint8_t& hwMinor);
+// The double query that opens a transfer; version, when given, receives the
+// answer. A gateway of a layout we do not know is refused (VersionMismatch).
+int QueryKnownHardware(const Project& project, SerialLink& link, std::uint8_t& hwMajor,
+                       std::uint8_t& hwMinor, HardwareVersion* version);
 // The parts, for the gateway of the given version.
 int Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
 int Download(const Node& node, SerialLink& link, int& frameCounter);

@@ -258,15 +258,9 @@ int Upload(Project& project, SerialLink& link, HardwareVersion* version) {
     link.BeginSteps(5);
     std::uint8_t hwMajor = 0;
     std::uint8_t hwMinor = 0;
-    int result = QueryHardwareVersion(project, link, hwMajor, hwMinor);
+    int result = QueryKnownHardware(project, link, hwMajor, hwMinor, version);
     if (result != Success)
         return result;
-    if (version)
-        *version = HardwareVersion{hwMajor, hwMinor, true};
-    if (!FindHardwareVariant(hwMajor, hwMinor)) {
-        link.Note("hardware version above 2 is not supported");
-        return VersionMismatch;
-    }
     // Read into a copy, so that a failure part-way leaves the user's
     // configuration exactly as it was.
     Project staged;

@@ -10,14 +10,6 @@
 namespace varkel {
 namespace {
 
-const char* ParityName(char parity) {
-    return parity == 'M'   ? "Mark"
-           : parity == 'S' ? "Space"
-           : parity == 'O' ? "Odd"
-           : parity == 'E' ? "Even"
-                           : "None";
-}
-
 // Drains what is waiting on the line without blocking.
 void Drain(PosixSerialPort& port) {
     std::uint8_t scrap[256];

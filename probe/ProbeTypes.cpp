@@ -4,6 +4,14 @@
 
 namespace varkel {
 
+const char* ParityName(char parity) {
+    return parity == 'M'   ? "Mark"
+           : parity == 'S' ? "Space"
+           : parity == 'O' ? "Odd"
+           : parity == 'E' ? "Even"
+                           : "None";
+}
+
 const char* StatusName(ProbeStatus status) {
     switch (status) {
     case ProbeStatus::Ok:

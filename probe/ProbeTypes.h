@@ -67,6 +67,8 @@ struct PassSummary {
     int failed = 0;
 };
 
+// The name of a parity letter of ProbeLine, as messages give it.
+const char* ParityName(char parity);
 // Status words as the command line and the log write them.
 const char* StatusName(ProbeStatus status);
 // The standard name of a Modbus exception number.

@@ -17,14 +17,6 @@
 namespace varkel {
 namespace {
 
-const char* ParityName(char parity) {
-    return parity == 'M'   ? "Mark"
-           : parity == 'S' ? "Space"
-           : parity == 'O' ? "Odd"
-           : parity == 'E' ? "Even"
-                           : "None";
-}
-
 // libmodbus sets the line without reading it back; a driver that drops a
 // setting must not leave the port open with another line than configured.
 bool LineTaken(int fd, const ProbeLine& line) {
