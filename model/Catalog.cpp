@@ -563,6 +563,8 @@ TextPair TextPairOf(Msg id) {
     case Msg::ProbeResetZoom: return {"复位缩放", "Reset zoom"};
     case Msg::ProbeTimeAxis: return {"时间 (s)", "Time (s)"};
     case Msg::ProbeValueAxis: return {"数值", "Value"};
+    case Msg::ProbeNoTrendChart:
+        return {"无法加载趋势图：{}", "The trend chart could not be loaded: {}"};
     case Msg::ProbeImageDecoded: return {"所选命令在存储区中的字节按 {} 读取: {}", "The selected command's bytes in memory as {}: {}"};
     case Msg::ProbeImageOrderNote: return {"* 标出得出表格数值的字节顺序, 即 PLC 一侧读取这些字节应采用的顺序。", "* marks the byte order that gives the table's values: the order the PLC's side must read these bytes in."};
     case Msg::ProbeImageOwner: return {"字节 {}: {}", "Byte {}: {}"};

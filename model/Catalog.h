@@ -386,6 +386,7 @@ enum class Msg {
     ProbeResetZoom,
     ProbeTimeAxis,
     ProbeValueAxis,
+    ProbeNoTrendChart, // {}: reason
     ProbeImageDecoded,
     ProbeImageOrderNote,
     ProbeImageOwner,

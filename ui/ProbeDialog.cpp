@@ -6,7 +6,7 @@
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "ui/ProbeImageGrid.h"
-#include "ui/ProbeTrendChart.h"
+#include "ui/TrendView.h"
 #include "ui/UserDialogs.h"
 #include "ui/VirtualSlave.h"
 
@@ -129,13 +129,25 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     imageLayout->addWidget(new QLabel(Q(Text(Msg::ProbeImageTitle))));
     imageLayout->addWidget(image_, 1);
 
-    trend_ = new ProbeTrendChart;
     pause_ = new QCheckBox(Q(Text(Msg::ProbePause)));
     auto* resetZoom = new QPushButton(Q(Text(Msg::ProbeResetZoom)));
     auto* trendBox = new QWidget;
     auto* trendLayout = new QVBoxLayout(trendBox);
     trendLayout->setContentsMargins(0, 0, 0, 0);
-    trendLayout->addWidget(trend_, 1);
+    QString trendFailure;
+    trend_ = CreateTrendView(trendBox, Q(Text(Msg::ProbeTimeAxis)), Q(Text(Msg::ProbeValueAxis)),
+                             trendFailure);
+    if (trend_) {
+        trendLayout->addWidget(trend_->Widget(), 1);
+    } else {
+        // The rest of the dialog works without the chart.
+        auto* missing = new QLabel(Q(Text(Msg::ProbeNoTrendChart, {trendFailure.toStdString()})));
+        missing->setObjectName(QStringLiteral("probeTrendMissing"));
+        missing->setWordWrap(true);
+        trendLayout->addWidget(missing, 1);
+        pause_->setEnabled(false);
+        resetZoom->setEnabled(false);
+    }
     auto* trendButtons = new QHBoxLayout;
     trendButtons->addWidget(pause_);
     trendButtons->addWidget(resetZoom);
@@ -169,11 +181,17 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     connect(startButton_, &QPushButton::clicked, this, &ProbeDialog::Start);
     connect(stopButton_, &QPushButton::clicked, this, &ProbeDialog::Stop);
     connect(saveButton_, &QPushButton::clicked, this, &ProbeDialog::OnSaveLog);
-    connect(pause_, &QCheckBox::toggled, this, [this](bool on) { trend_->SetPaused(on); });
-    connect(resetZoom, &QPushButton::clicked, this, [this] { trend_->ResetZoom(); });
+    connect(pause_, &QCheckBox::toggled, this, [this](bool on) {
+        if (trend_)
+            trend_->SetPaused(on);
+    });
+    connect(resetZoom, &QPushButton::clicked, this, [this] {
+        if (trend_)
+            trend_->ResetZoom();
+    });
     connect(table_, &QTableWidget::itemSelectionChanged, this, &ProbeDialog::ShowSelected);
     connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        if (item->column() == TrendColumn && item->checkState() == Qt::Unchecked)
+        if (trend_ && item->column() == TrendColumn && item->checkState() == Qt::Unchecked)
             trend_->RemoveCommand(item->row());
     });
 
@@ -271,7 +289,8 @@ void ProbeDialog::BuildTable() {
             table_->setCellWidget(row, OrderColumn, order);
             auto refresh = [this, row] {
                 ShowValues(row);
-                trend_->RemoveCommand(row);
+                if (trend_)
+                    trend_->RemoveCommand(row);
                 ShowSelected();
             };
             connect(format, &QComboBox::currentIndexChanged, this, refresh);
@@ -413,7 +432,8 @@ void ProbeDialog::Start() {
     const CycleEstimate estimate = EstimateCycle(project_.GetSubnet());
     estimateMs_ = estimate.status == CycleEstimate::Ready ? estimate.quickCycleMs : -1;
     log_.clear();
-    trend_->Clear();
+    if (trend_)
+        trend_->Clear();
     started_ = QDateTime::currentDateTime();
     session_ = std::make_unique<ProbeSession>(plan_);
     // The session calls back on its worker; the window is changed on its own thread.
@@ -470,7 +490,7 @@ void ProbeDialog::OnResult(const ProbeResult& result) {
         ShowValues(row);
     else
         table_->item(row, ValuesColumn)->setText(QString());
-    if (result.status == ProbeStatus::Ok &&
+    if (trend_ && result.status == ProbeStatus::Ok &&
         table_->item(row, TrendColumn)->checkState() == Qt::Checked) {
         const double seconds = started_.msecsTo(QDateTime::currentDateTime()) / 1000.0;
         const auto values = Values(row, result);

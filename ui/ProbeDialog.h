@@ -19,7 +19,7 @@ namespace varkel {
 
 class Project;
 class ProbeImageGrid;
-class ProbeTrendChart;
+class TrendView;
 
 // "Test Commands": runs the node's commands from the PC against the slaves
 // (reads only), with a live table, the input memory image, a trend of
@@ -64,7 +64,8 @@ public:
     // For tests and screenshots.
     QTableWidget* Table() const { return table_; }
     ProbeImageGrid* ImageGrid() const { return image_; }
-    ProbeTrendChart* Trend() const { return trend_; }
+    // nullptr when the chart module could not be loaded.
+    TrendView* Trend() const { return trend_; }
     QString StatusText() const;
     QString PassText() const;
     QString DecodedText() const;
@@ -109,7 +110,7 @@ private:
     QTableWidget* table_ = nullptr;
     ProbeImageGrid* image_ = nullptr;
     QLabel* decoded_ = nullptr;
-    ProbeTrendChart* trend_ = nullptr;
+    TrendView* trend_ = nullptr;
     QCheckBox* pause_ = nullptr;
 };
 

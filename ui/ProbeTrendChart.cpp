@@ -1,7 +1,5 @@
 #include "ui/ProbeTrendChart.h"
 
-#include "model/Catalog.h"
-
 #include <QChart>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -16,15 +14,17 @@ namespace {
 constexpr int kMaxPoints = 4000;
 } // namespace
 
-ProbeTrendChart::ProbeTrendChart(QWidget* parent) : QChartView(parent) {
+ProbeTrendChart::ProbeTrendChart(const QString& timeTitle, const QString& valueTitle,
+                                 QWidget* parent)
+    : QChartView(parent) {
     setObjectName(QStringLiteral("probeTrend"));
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     timeAxis_ = new QValueAxis;
-    timeAxis_->setTitleText(QString::fromStdString(Text(Msg::ProbeTimeAxis)));
+    timeAxis_->setTitleText(timeTitle);
     timeAxis_->setRange(0, 10);
     valueAxis_ = new QValueAxis;
-    valueAxis_->setTitleText(QString::fromStdString(Text(Msg::ProbeValueAxis)));
+    valueAxis_->setTitleText(valueTitle);
     chart->addAxis(timeAxis_, Qt::AlignBottom);
     chart->addAxis(valueAxis_, Qt::AlignLeft);
     // The view starts with a chart of its own that setChart only releases.
@@ -111,3 +111,10 @@ void ProbeTrendChart::Fit() {
 }
 
 } // namespace varkel
+
+// The module's one entry point, found by name when the module is loaded.
+extern "C" Q_DECL_EXPORT varkel::TrendView* VarkelCreateTrendChart(QWidget* parent,
+                                                                  const QString& timeTitle,
+                                                                  const QString& valueTitle) {
+    return new varkel::ProbeTrendChart(timeTitle, valueTitle, parent);
+}

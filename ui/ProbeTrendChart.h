@@ -1,4 +1,6 @@
 #pragma once
+#include "ui/TrendView.h"
+
 #include <QChartView>
 #include <QMap>
 #include <QPair>
@@ -11,21 +13,22 @@ namespace varkel {
 // The live trend of the values the user ticks: one line a value, against
 // the seconds since the start. Zoom by dragging a rectangle; while zoomed
 // or paused the axes stay where they are.
-class ProbeTrendChart : public QChartView {
+class ProbeTrendChart : public QChartView, public TrendView {
     Q_OBJECT
 public:
-    explicit ProbeTrendChart(QWidget* parent = nullptr);
+    ProbeTrendChart(const QString& timeTitle, const QString& valueTitle,
+                    QWidget* parent = nullptr);
 
-    // Adds a point to the line of (command, value index), made on first use.
-    void AddPoint(int command, int value, const QString& label, double seconds, double y);
-    // Removes every line of a command.
-    void RemoveCommand(int command);
-    void Clear();
-    void SetPaused(bool paused) { paused_ = paused; }
-    bool Paused() const { return paused_; }
-    void ResetZoom();
-    int SeriesCount() const { return static_cast<int>(series_.size()); }
-    int PointCount(int command, int value) const;
+    QWidget* Widget() override { return this; }
+    void AddPoint(int command, int value, const QString& label, double seconds,
+                  double y) override;
+    void RemoveCommand(int command) override;
+    void Clear() override;
+    void SetPaused(bool paused) override { paused_ = paused; }
+    bool Paused() const override { return paused_; }
+    void ResetZoom() override;
+    int SeriesCount() const override { return static_cast<int>(series_.size()); }
+    int PointCount(int command, int value) const override;
 
 private:
     void Fit();

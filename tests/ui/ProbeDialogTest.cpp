@@ -11,7 +11,7 @@
 #include "model/TextTable.h"
 #include "probe/ProbeTypes.h"
 #include "ui/ProbeImageGrid.h"
-#include "ui/ProbeTrendChart.h"
+#include "ui/TrendView.h"
 #include "ui/VirtualSlave.h"
 
 #include <QComboBox>
