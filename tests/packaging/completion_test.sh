@@ -85,6 +85,8 @@ expect "plain.xml plant.xml" automap plant.xml -o pl
 # Several gateways: a port is offered once, a port list is any file, the
 # reference of --compare a configuration, and upload from more than one
 # port writes into a folder.
+expect "--port --ports-from" download plant.xml --po
+expect_has "--port --ports-from --output --base --compare" upload --
 expect "/dev/ttyS0 /dev/ttyUSB1" download plant.xml --port /dev/ttyUSB0 --port ""
 expect "/dev/ttyS0" download plant.xml --port /dev/ttyUSB0 --port /dev/ttyUSB1 --port ""
 expect "notes.txt" download plant.xml --ports-from n
