@@ -274,6 +274,22 @@ void PrintRefused(const std::string& port, const std::vector<RefusedValue>& refu
     PrintError(prefix + Text(Msg::LinkCliRefusedExit));
 }
 
+// The configuration an upload starts from (--base) and the one its result
+// is compared with (--compare), both optional.
+int LoadUploadInputs(const std::string& base, const std::string& compare, Project& project,
+                     std::unique_ptr<Project>& reference) {
+    if (!base.empty()) {
+        if (int code = LoadConfiguration(base, project))
+            return code;
+    }
+    if (!compare.empty()) {
+        reference = std::make_unique<Project>();
+        if (int code = LoadConfiguration(compare, *reference))
+            return code;
+    }
+    return 0;
+}
+
 // Several gateways: each into FOLDER/<port's file name>.xml, compared with
 // the reference when there is one. The first failure in port order (refused
 // values counting as one), else 1 when a gateway differs from the reference.
@@ -284,16 +300,9 @@ int RunUploadToAll(const std::string& folder, const std::string& base, const std
         return code;
     auto transfer = OpenAllEarly(TransferKind::Upload, options);
     auto project = std::make_unique<Project>();
-    if (!base.empty()) {
-        if (int code = LoadConfiguration(base, *project))
-            return code;
-    }
     std::unique_ptr<Project> reference;
-    if (!compare.empty()) {
-        reference = std::make_unique<Project>();
-        if (int code = LoadConfiguration(compare, *reference))
-            return code;
-    }
+    if (int code = LoadUploadInputs(base, compare, *project, reference))
+        return code;
     std::vector<PortOutcome> outcomes = TransferToAll(*transfer, *project, options);
     int first = 0;
     bool differ = false;
@@ -324,16 +333,9 @@ int RunUpload(const std::string& out, const std::string& base, const std::string
         return RunUploadToAll(out, base, compare, options);
     auto session = OpenEarly(TransferKind::Upload, options);
     auto project = std::make_unique<Project>();
-    if (!base.empty()) {
-        if (int code = LoadConfiguration(base, *project))
-            return code;
-    }
     std::unique_ptr<Project> reference;
-    if (!compare.empty()) {
-        reference = std::make_unique<Project>();
-        if (int code = LoadConfiguration(compare, *reference))
-            return code;
-    }
+    if (int code = LoadUploadInputs(base, compare, *project, reference))
+        return code;
     // Known before the gateway is asked, not after a long transfer.
     if (int code = CheckWritable(out))
         return code;
