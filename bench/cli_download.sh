@@ -19,16 +19,7 @@ trap '[ -n "$simpid" ] && kill "$simpid" 2>/dev/null; rm -rf "$out"' EXIT
 
 # 48 read commands, mapped one after the other.
 file=$out/commands48.xml
-"$cli" new -o "$file" >/dev/null
-"$cli" add-node "$file" >/dev/null
-i=0
-while [ "$i" -lt 48 ]; do
-    "$cli" add-command "$file" --function 2 >/dev/null
-    "$cli" set "$file" "command:0:$i" 1 $((i * 10)) >/dev/null
-    "$cli" set "$file" "command:0:$i" 2 1 >/dev/null
-    i=$((i + 1))
-done
-"$cli" automap "$file" >/dev/null
+. "$here/bench/commands48.sh"
 
 "$sim" --wire-timing --trace --link "$out/gw" >"$out/trace" 2>/dev/null &
 simpid=$!

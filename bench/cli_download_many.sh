@@ -18,16 +18,7 @@ trap 'for p in $pids; do kill "$p" 2>/dev/null; done; rm -rf "$out"' EXIT
 [ -x "$cli" ] && [ -x "$sim" ] || { echo "no varkel-cli or varkel-sim in $build (build them first)" >&2; exit 1; }
 
 file=$out/commands48.xml
-"$cli" new -o "$file" >/dev/null
-"$cli" add-node "$file" >/dev/null
-i=0
-while [ "$i" -lt 48 ]; do
-    "$cli" add-command "$file" --function 2 >/dev/null
-    "$cli" set "$file" "command:0:$i" 1 $((i * 10)) >/dev/null
-    "$cli" set "$file" "command:0:$i" 2 1 >/dev/null
-    i=$((i + 1))
-done
-"$cli" automap "$file" >/dev/null
+. "$here/bench/commands48.sh"
 
 ports=""
 i=1
