@@ -42,25 +42,6 @@ struct ProbeOptions {
     std::string order;
 };
 
-std::string StatusText(const ProbeResult& result) {
-    switch (result.status) {
-    case ProbeStatus::Ok:
-        return Text(Msg::ProbeStatusOk);
-    case ProbeStatus::Exception:
-        return Text(Msg::ProbeStatusException,
-                    {std::to_string(result.exception), ExceptionName(result.exception)});
-    case ProbeStatus::Timeout:
-        return Text(Msg::ProbeStatusTimeout);
-    case ProbeStatus::BadCheck:
-        return Text(Msg::ProbeStatusBadCheck);
-    case ProbeStatus::Mismatch:
-        return Text(Msg::ProbeStatusMismatch);
-    case ProbeStatus::PortFailed:
-        break;
-    }
-    return Text(Msg::ProbeStatusPort);
-}
-
 std::string DataText(const ProbeCommand& command, const ProbeResult& result,
                      const ProbeOptions& options) {
     std::string out;
@@ -69,26 +50,24 @@ std::string DataText(const ProbeCommand& command, const ProbeResult& result,
             out += bit ? '1' : '0';
         return out;
     }
+    std::vector<std::string> values;
     if (options.format.empty()) {
-        char text[24];
-        for (std::uint16_t r : result.registers) {
-            std::snprintf(text, sizeof text, "%s%04X=%u", out.empty() ? "" : " ", r, r);
-            out += text;
-        }
-        return out;
+        values = ValueDecoder::RawRegisters(result.registers);
+    } else {
+        ValueDecoder::Format format = ValueDecoder::Format::Hex;
+        for (auto f : {ValueDecoder::Format::Hex, ValueDecoder::Format::Unsigned16,
+                       ValueDecoder::Format::Signed16, ValueDecoder::Format::Int32,
+                       ValueDecoder::Format::Float32})
+            if (options.format == ValueDecoder::FormatName(f))
+                format = f;
+        ValueDecoder::Order order = ValueDecoder::DefaultOrder(command.swapping);
+        for (auto o : {ValueDecoder::Order::ABCD, ValueDecoder::Order::CDAB,
+                       ValueDecoder::Order::BADC, ValueDecoder::Order::DCBA})
+            if (options.order == ValueDecoder::OrderName(o))
+                order = o;
+        values = ValueDecoder::DecodeRegisters(result.registers, format, order);
     }
-    ValueDecoder::Format format = ValueDecoder::Format::Hex;
-    for (auto f : {ValueDecoder::Format::Hex, ValueDecoder::Format::Unsigned16,
-                   ValueDecoder::Format::Signed16, ValueDecoder::Format::Int32,
-                   ValueDecoder::Format::Float32})
-        if (options.format == ValueDecoder::FormatName(f))
-            format = f;
-    ValueDecoder::Order order = ValueDecoder::DefaultOrder(command.swapping);
-    for (auto o : {ValueDecoder::Order::ABCD, ValueDecoder::Order::CDAB, ValueDecoder::Order::BADC,
-                   ValueDecoder::Order::DCBA})
-        if (options.order == ValueDecoder::OrderName(o))
-            order = o;
-    for (const std::string& value : ValueDecoder::DecodeRegisters(result.registers, format, order))
+    for (const std::string& value : values)
         out += (out.empty() ? "" : " ") + value;
     return out;
 }

@@ -30,6 +30,25 @@ const char* StatusName(ProbeStatus status) {
     return "port";
 }
 
+std::string StatusText(const ProbeResult& result) {
+    switch (result.status) {
+    case ProbeStatus::Ok:
+        return Text(Msg::ProbeStatusOk);
+    case ProbeStatus::Exception:
+        return Text(Msg::ProbeStatusException,
+                    {std::to_string(result.exception), ExceptionName(result.exception)});
+    case ProbeStatus::Timeout:
+        return Text(Msg::ProbeStatusTimeout);
+    case ProbeStatus::BadCheck:
+        return Text(Msg::ProbeStatusBadCheck);
+    case ProbeStatus::Mismatch:
+        return Text(Msg::ProbeStatusMismatch);
+    case ProbeStatus::PortFailed:
+        break;
+    }
+    return Text(Msg::ProbeStatusPort);
+}
+
 std::string ExceptionName(int exception) {
     switch (exception) {
     case 1:

@@ -73,5 +73,7 @@ const char* ParityName(char parity);
 const char* StatusName(ProbeStatus status);
 // The standard name of a Modbus exception number.
 std::string ExceptionName(int exception);
+// A result's status in the active language, for tables and logs.
+std::string StatusText(const ProbeResult& result);
 
 } // namespace varkel

@@ -98,6 +98,16 @@ std::vector<std::string> ValueDecoder::Decode(const std::vector<std::uint8_t>& b
     return out;
 }
 
+std::vector<std::string> ValueDecoder::RawRegisters(const std::vector<std::uint16_t>& registers) {
+    std::vector<std::string> out;
+    char text[16];
+    for (std::uint16_t r : registers) {
+        std::snprintf(text, sizeof text, "%04X=%u", r, r);
+        out.emplace_back(text);
+    }
+    return out;
+}
+
 std::vector<std::string> ValueDecoder::DecodeRegisters(const std::vector<std::uint16_t>& registers,
                                                        Format format, Order order) {
     std::vector<std::uint8_t> bytes;

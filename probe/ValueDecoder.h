@@ -28,6 +28,8 @@ public:
     // (a last odd register is left out).
     static std::vector<std::string> Decode(const std::vector<std::uint8_t>& bytes, Format format,
                                            Order order);
+    // Registers as they came, each as hex and decimal ("00C8=200").
+    static std::vector<std::string> RawRegisters(const std::vector<std::uint16_t>& registers);
     // The same for registers as they came from the slave.
     static std::vector<std::string> DecodeRegisters(const std::vector<std::uint16_t>& registers,
                                                     Format format, Order order);

@@ -35,25 +35,6 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString StatusString(const ProbeResult& result) {
-    switch (result.status) {
-    case ProbeStatus::Ok:
-        return Q(Text(Msg::ProbeStatusOk));
-    case ProbeStatus::Exception:
-        return Q(Text(Msg::ProbeStatusException,
-                      {std::to_string(result.exception), ExceptionName(result.exception)}));
-    case ProbeStatus::Timeout:
-        return Q(Text(Msg::ProbeStatusTimeout));
-    case ProbeStatus::BadCheck:
-        return Q(Text(Msg::ProbeStatusBadCheck));
-    case ProbeStatus::Mismatch:
-        return Q(Text(Msg::ProbeStatusMismatch));
-    case ProbeStatus::PortFailed:
-        break;
-    }
-    return Q(Text(Msg::ProbeStatusPort));
-}
-
 QColor StatusColour(ProbeStatus status) {
     switch (status) {
     case ProbeStatus::Ok:
@@ -340,15 +321,8 @@ std::vector<std::string> ProbeDialog::Values(int row, const ProbeResult& result)
         return bits;
     }
     const ValueDecoder::Format format = FormatOf(row);
-    if (format == ValueDecoder::Format::Hex) {
-        std::vector<std::string> out;
-        char text[24];
-        for (std::uint16_t r : result.registers) {
-            std::snprintf(text, sizeof text, "%04X=%u", r, r);
-            out.emplace_back(text);
-        }
-        return out;
-    }
+    if (format == ValueDecoder::Format::Hex)
+        return ValueDecoder::RawRegisters(result.registers);
     return ValueDecoder::DecodeRegisters(result.registers, format, OrderOf(row));
 }
 
@@ -483,7 +457,7 @@ void ProbeDialog::OnResult(const ProbeResult& result) {
     log_.push_back({QDateTime::currentDateTime(), result});
     latest_[static_cast<std::size_t>(row)] = result;
     QTableWidgetItem* status = table_->item(row, StatusColumn);
-    status->setText(StatusString(result));
+    status->setText(Q(varkel::StatusText(result)));
     status->setBackground(StatusColour(result.status));
     table_->item(row, TimeColumn)->setText(QString::number(result.ms, 'f', 1));
     if (result.status == ProbeStatus::Ok)
