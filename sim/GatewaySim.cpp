@@ -1,6 +1,7 @@
 #include "sim/GatewaySim.h"
 
 #include "model/Catalog.h"
+#include "sim/LineClock.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -18,6 +19,8 @@ constexpr int kFrameGapMs = 100;
 // While nobody has the device open the master only reports hang-up; look
 // again after this long.
 constexpr int kIdleMs = 5;
+// How long the line is watched for a next request after an answer.
+constexpr std::chrono::milliseconds kWatchAfterAnswer{2};
 
 } // namespace
 
@@ -127,15 +130,24 @@ void GatewaySim::Run() {
     Bytes pending;
     Clock::time_point firstByte{};
     Clock::time_point lastByte{};
+    Clock::time_point watchUntil{};
     std::uint8_t buffer[256];
     while (running_ && !vanished_) {
         pollfd fds[2] = {{pty_.Fd(), POLLIN, 0}, {wakeFds_[0], POLLIN, 0}};
-        int timeout = pending.empty() ? -1 : kFrameGapMs;
+        // Right after an answer the next request is likely soon: watch for
+        // it instead of sleeping, so that its arrival time is the line's
+        // and not the moment a sleeping thread got woken.
+        const bool watching = options_.wireTiming && Clock::now() < watchUntil;
+        int timeout = watching ? 0 : pending.empty() ? -1 : kFrameGapMs;
         int r = ::poll(fds, 2, timeout);
         if (r < 0) {
             if (errno == EINTR)
                 continue;
             break;
+        }
+        if (r == 0 && watching) {
+            std::this_thread::yield();
+            continue;
         }
         if (fds[1].revents)
             break;
@@ -159,6 +171,7 @@ void GatewaySim::Run() {
                     if (pending.size() == GatewayEngine::RequestLength(pending[0], pending[1])) {
                         Serve(pending, firstByte);
                         pending.clear();
+                        watchUntil = Clock::now() + kWatchAfterAnswer;
                     }
                 }
                 continue;
@@ -234,7 +247,7 @@ void GatewaySim::Serve(const Bytes& frame, Clock::time_point firstByte) {
         // The request took its time on the line before the gateway saw its
         // end, and the answer takes its own.
         auto done = firstByte + kByteTime * static_cast<long>(frame.size());
-        std::this_thread::sleep_until(done + kByteTime * static_cast<long>(reply->size()));
+        WaitUntil(done + kByteTime * static_cast<long>(reply->size()));
     }
     if (reply)
         entry.reply = *reply;

@@ -1,6 +1,7 @@
 #include "sim/ModbusSlave.h"
 
 #include "probe/ModbusAscii.h"
+#include "sim/LineClock.h"
 
 #include <modbus/modbus.h>
 
@@ -134,7 +135,7 @@ void ModbusSlave::TakeLineTime(std::chrono::steady_clock::time_point from, std::
     const double silentChars = options_.ascii ? 0.0 : 3.5;
     const double ns = (static_cast<double>(request + reply) + silentChars) * charNs +
                       std::max(options_.turnaroundMs, 0.0) * 1e6;
-    std::this_thread::sleep_until(from + std::chrono::nanoseconds(static_cast<long long>(ns)));
+    WaitUntil(from + std::chrono::nanoseconds(static_cast<long long>(ns)));
 }
 
 // A whole request at the front of the buffer: ASCII up to its LF, RTU by
