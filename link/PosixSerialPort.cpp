@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <poll.h>
+#include <sched.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -23,6 +24,24 @@ int MillisecondsUntil(Clock::time_point deadline) {
         return 0;
     // Round up so that poll never wakes before the deadline and spins.
     return static_cast<int>((left.count() + 999) / 1000);
+}
+
+// Around the moment an answer can first be complete the port is watched
+// rather than slept on: waking a sleeping thread when the bytes come takes
+// a fraction of a millisecond on an idle or virtual processor, and that
+// once per exchange is a good part of a fast transfer. The window is short
+// and only opens while an answer is awaited.
+constexpr std::chrono::microseconds kWatchBefore{600};
+constexpr std::chrono::microseconds kWatchAfter{1000};
+
+std::chrono::nanoseconds CharacterTime(int baud, int bitsPerCharacter) {
+    return std::chrono::nanoseconds(1'000'000'000LL * bitsPerCharacter / baud);
+}
+
+timespec Timespec(Clock::duration left) {
+    const auto ns =
+        std::max<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(left).count(), 0);
+    return timespec{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
 }
 
 } // namespace
@@ -82,6 +101,8 @@ bool PosixSerialPort::Open(const std::string& device) {
         return Fail(OpenFailure::Settings, "cfsetspeed", errno);
     if (::tcsetattr(fd_, TCSANOW, &tio) != 0)
         return Fail(OpenFailure::Settings, "tcsetattr", errno);
+    characterTime_ = CharacterTime(19200, 10);
+    lineFreeAt_ = {};
     // USB adapters hold received bytes back for their latency timer (16 ms
     // on the common ones) unless asked for low latency, and every exchange
     // would wait for it. Not every driver knows the request; that is fine.
@@ -168,6 +189,8 @@ bool PosixSerialPort::SetLine(int baud, int dataBits, char parity, int stopBits)
     if (::tcgetattr(fd_, &now) != 0 || (now.c_cflag & wanted) != (tio.c_cflag & wanted) ||
         ::cfgetospeed(&now) != speed)
         return Fail(OpenFailure::Settings, "tcsetattr", EINVAL);
+    characterTime_ =
+        CharacterTime(baud, 1 + dataBits + (parity == 'N' ? 0 : 1) + (stopBits == 2 ? 2 : 1));
     return true;
 }
 
@@ -190,6 +213,7 @@ long PosixSerialPort::Write(const std::uint8_t* bytes, std::size_t count, int ti
         ssize_t n = ::write(fd_, bytes + done, count - done);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
+            lineFreeAt_ = std::max(lineFreeAt_, Clock::now()) + characterTime_ * n;
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -228,6 +252,9 @@ long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int interval
     }
     const auto start = Clock::now();
     const auto totalDeadline = start + std::chrono::milliseconds(totalMs);
+    const auto complete = std::max(lineFreeAt_, start) + characterTime_ * static_cast<long>(count);
+    const auto watchFrom = complete - kWatchBefore;
+    const auto watchUntil = complete + kWatchAfter;
     auto lastByte = start;
     std::size_t got = 0;
     while (got < count) {
@@ -236,19 +263,25 @@ long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int interval
         auto deadline = totalDeadline;
         if (got > 0)
             deadline = std::min(deadline, lastByte + std::chrono::milliseconds(intervalMs));
-        int wait = MillisecondsUntil(deadline);
-        if (wait <= 0)
+        const auto now = Clock::now();
+        if (now >= deadline)
             break;
+        const bool watching = now >= watchFrom && now < watchUntil;
+        const auto until = now < watchFrom ? std::min(deadline, watchFrom) : deadline;
+        const timespec wait = Timespec(watching ? Clock::duration::zero() : until - now);
         pollfd p{fd_, POLLIN, 0};
-        int r = ::poll(&p, 1, wait);
+        int r = ::ppoll(&p, 1, &wait, nullptr);
         if (r < 0) {
             if (errno == EINTR)
                 continue;
             errorText_ = std::string("poll: ") + std::strerror(errno);
             return -1;
         }
-        if (r == 0)
+        if (r == 0) {
+            if (watching)
+                ::sched_yield();
             continue; // the loop head decides whether time is up
+        }
         if (p.revents & POLLIN) {
             ssize_t n = ::read(fd_, buffer + got, count - got);
             if (n > 0) {

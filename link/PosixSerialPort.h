@@ -1,6 +1,8 @@
 #pragma once
 #include "link/Transport.h"
 
+#include <chrono>
+
 namespace varkel {
 
 // A serial device (or pseudo-terminal) through termios. Opened exclusively
@@ -30,6 +32,10 @@ private:
     bool Fail(OpenFailure failure, const char* what, int error);
 
     int fd_ = -1;
+    // One character's time on the line, and when the last byte written
+    // will have left it: together they say when an answer can be complete.
+    std::chrono::nanoseconds characterTime_{};
+    std::chrono::steady_clock::time_point lineFreeAt_{};
     OpenFailure failure_ = OpenFailure::None;
     std::string errorText_;
 };

@@ -3,10 +3,13 @@
 #include "model/Catalog.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
+#include "sim/Pty.h"
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <grp.h>
+#include <thread>
 #include <unistd.h>
 
 namespace varkel::testing {
@@ -149,6 +152,72 @@ TEST_F(SerialLinkTest, VanishingDeviceFailsTheTransferWithoutACrash) {
     EXPECT_LT(MillisecondsSince(start), 1500.0);
     EXPECT_FALSE(link.IsOpen());
     EXPECT_EQ(gateway->Requests().size(), 5u);
+}
+
+// The port watches for an answer only around the moment it can be
+// complete; an answer that comes much later is still read, and the wait
+// for it is spent asleep, not spinning.
+TEST(PosixSerialPortTest, LateAnswerIsReadAndItsWaitIsSpentAsleep) {
+    sim::Pty pty;
+    std::string error;
+    ASSERT_TRUE(pty.Open(&error)) << error;
+    PosixSerialPort port;
+    ASSERT_TRUE(port.Open(pty.DevicePath())) << port.LastErrorText();
+    const std::uint8_t request[16] = {0x10};
+    ASSERT_EQ(port.Write(request, sizeof request, 100), 16);
+    std::thread gateway([&] {
+        std::uint8_t seen[16];
+        std::size_t got = 0;
+        while (got < sizeof seen) {
+            const ssize_t n = ::read(pty.Fd(), seen + got, sizeof seen - got);
+            if (n <= 0)
+                return;
+            got += static_cast<std::size_t>(n);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        const std::uint8_t answer[] = {0x10, 0x00, 0x10};
+        ASSERT_EQ(::write(pty.Fd(), answer, sizeof answer), 3);
+    });
+    timespec cpuBefore{}, cpuAfter{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpuBefore);
+    const auto start = Clock::now();
+    std::uint8_t reply[3] = {};
+    const long got = port.Read(reply, sizeof reply, 50, 2000);
+    const double waited = MillisecondsSince(start);
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpuAfter);
+    gateway.join();
+    ASSERT_EQ(got, 3);
+    EXPECT_EQ(reply[0], 0x10);
+    EXPECT_EQ(reply[2], 0x10);
+    EXPECT_GE(waited, 195.0);
+    const double cpuMs =
+        (cpuAfter.tv_sec - cpuBefore.tv_sec) * 1e3 + (cpuAfter.tv_nsec - cpuBefore.tv_nsec) / 1e6;
+    // Watching the whole wait would cost about as much processor time as
+    // the wait itself.
+    EXPECT_LT(cpuMs, 60.0);
+}
+
+// The virtual gateway stands for a 19200 baud line: its answer is never
+// complete before the request's and the answer's bytes could have crossed it.
+TEST(WireTimingTest, AnswerNeverComesBeforeTheLineTime) {
+    sim::SimOptions options;
+    options.wireTiming = true;
+    sim::GatewaySim gateway(options);
+    std::string error;
+    ASSERT_TRUE(gateway.Start(&error)) << error;
+    SerialLink link;
+    link.SetPaceMs(0);
+    ASSERT_EQ(link.Open(gateway.DevicePath()), 0);
+    const std::uint8_t frame[] = {0x32, 0x01, 0x00, 0x33};
+    const std::uint8_t expected[] = {0x32, 0x00, 0x32};
+    for (int i = 0; i < 5; ++i) {
+        std::uint8_t reply[3] = {};
+        const auto start = Clock::now();
+        ASSERT_EQ(link.Exchange(frame, 4, reply, expected, 3), Success);
+        EXPECT_GE(MillisecondsSince(start), 7 * 0.5208) << "exchange " << i;
+    }
+    link.Close();
+    gateway.Stop();
 }
 
 } // namespace
