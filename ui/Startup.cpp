@@ -15,6 +15,7 @@
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QSettings>
 #include <QTranslator>
 
@@ -27,10 +28,25 @@ void PrintError(const QString& text) {
     std::fprintf(stderr, "varkel: %s\n", text.toLocal8Bit().constData());
 }
 
+QPixmap GrabWindow(QWidget& widget) {
+    // Off screen, a shown window's backing store already holds the frame
+    // just painted: copying it spares painting every widget a second time
+    // (and laying out every hidden menu, which a grab does too).
+    if (widget.isWindow() && widget.isVisible() &&
+        QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        if (QScreen* screen = widget.screen()) {
+            QPixmap painted = screen->grabWindow(widget.winId());
+            if (painted.size() == widget.size() * widget.devicePixelRatio())
+                return painted;
+        }
+    }
+    return widget.grab();
+}
+
 bool SavePicture(QWidget& widget, const QString& path) {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
-    QPixmap picture = widget.grab();
+    QPixmap picture = GrabWindow(widget);
     // An open drop-down list is a window of its own: draw it where it lies.
     if (QWidget* popup = QApplication::activePopupWidget()) {
         QPoint at = popup->mapToGlobal(QPoint(0, 0)) - widget.mapToGlobal(QPoint(0, 0));
@@ -127,7 +143,8 @@ void ApplyLanguage(QApplication& app, const QString& language) {
 
 void LoadTranslations(QApplication& app, const QString& language) {
     // A second call replaces the first language's translations.
-    for (QTranslator* old : app.findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly)) {
+    for (QTranslator* old :
+         app.findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly)) {
         QApplication::removeTranslator(old);
         delete old;
     }

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QApplication;
+class QPixmap;
 class QWidget;
 
 namespace varkel {
@@ -58,6 +59,9 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
 
 // Grabs a widget, with a drop-down list open on it, to a PNG file.
 bool SavePicture(QWidget& widget, const QString& path);
+
+// A picture of a shown widget as it is on screen now.
+QPixmap GrabWindow(QWidget& widget);
 
 // An error on the error stream, after the program's name.
 void PrintError(const QString& text);

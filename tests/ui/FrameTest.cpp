@@ -1,7 +1,7 @@
 // The main window's panes, toolbar, help and export, the start-up pickers,
 // and the program started from its command line.
-#include "model/Catalog.h"
 #include "UiFixture.h"
+#include "model/Catalog.h"
 
 #include "model/Command.h"
 #include "model/Node.h"
@@ -243,7 +243,8 @@ private slots:
             QTest::keyClick(box, Qt::Key_Escape);
         });
         // Escape on the save prompt means Cancel, never Yes.
-        QCOMPARE(AskQuestion(LocalText(kKeySaveChangedConfiguration), Buttons::YesNoCancel), Answer::Cancel);
+        QCOMPARE(AskQuestion(LocalText(kKeySaveChangedConfiguration), Buttons::YesNoCancel),
+                 Answer::Cancel);
         QCOMPARE(caption, QStringLiteral("Varkel"));
         QCOMPARE(text, QString::fromStdString(LocalText(kKeySaveChangedConfiguration)));
     }
@@ -268,6 +269,31 @@ private slots:
             delete t;
         }
         QCOMPARE(CConfigApp::AppTitle(), QStringLiteral("Varkel"));
+    }
+
+    void PictureOfTheWindowIsWhatAFullRepaintShows() {
+        // The picture copies the frame last painted; it must be the frame a
+        // repaint of every widget gives, also after an edit.
+        Window w;
+        w.frame.resize(900, 600);
+        w.frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frame));
+        auto same = [&w] {
+            for (int i = 0; i < 5; ++i)
+                QApplication::processEvents();
+            const QImage copied =
+                GrabWindow(w.frame).toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage painted = w.frame.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            return copied.size() == painted.size() && copied == painted;
+        };
+        QVERIFY(same());
+        w.AddNode();
+        w.Select(w.NodeItem(0));
+        QVERIFY(same());
+        // A hidden window has nothing on screen: painted as asked.
+        QWidget hidden;
+        hidden.resize(40, 30);
+        QCOMPARE(GrabWindow(hidden).size(), QSize(40, 30));
     }
 
     void ProgramStartsWithAndWithoutAFile() {
