@@ -109,10 +109,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://varkel.example.org")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not linked, but used: the Chinese font of the windows, Qt's own Chinese
-# texts (standard buttons, file dialogs) and the zip library, loaded when a
+# texts (standard buttons, file dialogs), Qt's SVG icon engine (the pictures
+# of the device and About dialogs) and the zip library, loaded when a
 # workbook is first read or written.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-wqy-microhei, qt6-translations-l10n, ${VARKEL_LIBZIP_PACKAGE}")
+    "fonts-wqy-microhei, qt6-translations-l10n, libqt6svg6, ${VARKEL_LIBZIP_PACKAGE}")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -22,18 +22,18 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QGuiApplication>
-#include <QMimeData>
-#include <QSettings>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -44,7 +44,7 @@ namespace varkel {
 CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     : QMainWindow(parent), app_(app), doc_(doc) {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/varkel.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/varkel.png")));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     doc_.SetFrame(this);
     // The title's "[*]" shows as an asterisk while there are unsaved changes.
@@ -169,17 +169,17 @@ void CMainFrame::CreateActions() {
         return action;
     };
 
-    QAction* a = make(FileNew, tr("&New"), "new.svg");
+    QAction* a = make(FileNew, tr("&New"), "new.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     a->setIconText(Local(kKeyToolbarNew));
     connect(a, &QAction::triggered, &doc_, &CDovelDoc::FileNew);
 
-    a = make(FileOpen, tr("&Open..."), "open.svg");
+    a = make(FileOpen, tr("&Open..."), "open.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     a->setIconText(Local(kKeyToolbarOpen));
     connect(a, &QAction::triggered, &doc_, &CDovelDoc::FileOpen);
 
-    a = make(FileSave, tr("&Save"), "save.svg");
+    a = make(FileSave, tr("&Save"), "save.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     a->setIconText(Local(kKeyToolbarSave));
     connect(a, &QAction::triggered, &doc_, [this] { doc_.FileSave(); });
@@ -191,35 +191,35 @@ void CMainFrame::CreateActions() {
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(a, &QAction::triggered, this, &QWidget::close);
 
-    a = make(AddNode, tr("Add &Node"), "add-node.svg");
+    a = make(AddNode, tr("Add &Node"), "add-node.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     a->setIconText(Local(kKeyToolbarAddNode));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAddNode);
 
-    a = make(DeleteNode, tr("&Delete Node"), "delete-node.svg");
+    a = make(DeleteNode, tr("&Delete Node"), "delete-node.png");
     a->setIconText(Local(kKeyToolbarDeleteNode));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteNode);
 
-    a = make(AddCommand, tr("Add &Command..."), "add-command.svg");
+    a = make(AddCommand, tr("Add &Command..."), "add-command.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     a->setIconText(Local(kKeyToolbarAddCommand));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAddCommand);
 
-    a = make(DeleteCommand, tr("De&lete Command"), "delete-command.svg");
+    a = make(DeleteCommand, tr("De&lete Command"), "delete-command.png");
     a->setIconText(Local(kKeyToolbarDeleteCommand));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteCommand);
 
-    a = make(Upload, tr("&Upload..."), "upload.svg");
+    a = make(Upload, tr("&Upload..."), "upload.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     a->setIconText(Local(kKeyToolbarUpload));
     connect(a, &QAction::triggered, controller_, &ViewController::OnUpload);
 
-    a = make(Download, tr("Do&wnload..."), "download.svg");
+    a = make(Download, tr("Do&wnload..."), "download.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     a->setIconText(Local(kKeyToolbarDownload));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDownload);
 
-    a = make(ExportXls, tr("&Export XLS..."), "export.svg");
+    a = make(ExportXls, tr("&Export XLS..."), "export.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     a->setIconText(Local(kKeyToolbarExport));
     connect(a, &QAction::triggered, controller_, &ViewController::OnExportXls);
@@ -227,22 +227,22 @@ void CMainFrame::CreateActions() {
     a = make(ImportCommands, tr("&Import Commands..."));
     connect(a, &QAction::triggered, controller_, &ViewController::OnImportCommands);
 
-    a = make(AutoMapping, tr("Auto &Mapping"), "map.svg");
+    a = make(AutoMapping, tr("Auto &Mapping"), "map.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     a->setIconText(Local(kKeyToolbarMap));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAutoMapping);
 
-    a = make(ConflictDetect, tr("Conflict De&tect..."), "conflict.svg");
+    a = make(ConflictDetect, tr("Conflict De&tect..."), "conflict.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     a->setIconText(Local(kKeyConflict));
     connect(a, &QAction::triggered, controller_, &ViewController::OnConflictDetect);
 
-    a = make(TestCommands, QString::fromStdString(Text(Msg::ProbeMenuText)), "probe.svg");
+    a = make(TestCommands, QString::fromStdString(Text(Msg::ProbeMenuText)), "probe.png");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     a->setIconText(QString::fromStdString(Text(Msg::ProbeToolText)));
     connect(a, &QAction::triggered, this, &CMainFrame::OnTestCommands);
 
-    a = make(HelpContent, tr("&Contents"), "help.svg");
+    a = make(HelpContent, tr("&Contents"), "help.png");
     a->setShortcut(QKeySequence::HelpContents);
     connect(a, &QAction::triggered, this, &CMainFrame::OnHelpContent);
 
@@ -251,12 +251,12 @@ void CMainFrame::CreateActions() {
 
     QUndoStack* stack = controller_->UndoStack();
     a = stack->createUndoAction(this, QString::fromStdString(Text(Msg::EditUndoPrefix)));
-    a->setIcon(QIcon(QStringLiteral(":/icons/undo.svg")));
+    a->setIcon(QIcon(QStringLiteral(":/icons/undo.png")));
     a->setIconText(QString::fromStdString(Text(Msg::EditUndoTool)));
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     actions_[EditUndo] = a;
     a = stack->createRedoAction(this, QString::fromStdString(Text(Msg::EditRedoPrefix)));
-    a->setIcon(QIcon(QStringLiteral(":/icons/redo.svg")));
+    a->setIcon(QIcon(QStringLiteral(":/icons/redo.png")));
     a->setIconText(QString::fromStdString(Text(Msg::EditRedoTool)));
     a->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});

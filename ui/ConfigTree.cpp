@@ -37,9 +37,9 @@ ConfigTree::ConfigTree(QWidget* parent) : QTreeWidget(parent) {
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTextElideMode(Qt::ElideNone);
-    icons_ = {QIcon(QStringLiteral(":/icons/tree-folder.svg")),
-              QIcon(QStringLiteral(":/icons/tree-node.svg")),
-              QIcon(QStringLiteral(":/icons/tree-command.svg"))};
+    icons_ = {QIcon(QStringLiteral(":/icons/tree-folder.png")),
+              QIcon(QStringLiteral(":/icons/tree-node.png")),
+              QIcon(QStringLiteral(":/icons/tree-command.png"))};
 }
 
 void ConfigTree::DeleteAll() {

@@ -58,7 +58,7 @@ constexpr ValueDecoder::Order kOrders[] = {ValueDecoder::Order::ABCD, ValueDecod
 ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), project_(project) {
     setObjectName(QStringLiteral("probeDialog"));
     setWindowTitle(Q(Text(Msg::ProbeDialogTitle)));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/probe.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/probe.png")));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setModal(false);
 

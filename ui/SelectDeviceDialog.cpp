@@ -5,9 +5,9 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace varkel {
@@ -49,8 +49,8 @@ void SelectDeviceDialog::accept() {
 void SelectDeviceDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    QSvgRenderer banner(QStringLiteral(":/icons/banner.svg"));
-    banner.render(&painter, QRectF(0, 0, width(), height() / 2));
+    // Drawn through Qt's SVG icon engine, loaded only when this dialog shows.
+    QIcon(QStringLiteral(":/icons/banner.svg")).paint(&painter, QRect(0, 0, width(), height() / 2));
 }
 
 } // namespace varkel

@@ -186,7 +186,7 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
     QCoreApplication::setOrganizationName(QStringLiteral("varkel"));
     QCoreApplication::setApplicationName(QStringLiteral("varkel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARKEL_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/varkel.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/varkel.png")));
 
     // The table language first, so that the command line's own texts follow
     // --lang as well.

@@ -271,6 +271,30 @@ private slots:
         QCOMPARE(CConfigApp::AppTitle(), QStringLiteral("Varkel"));
     }
 
+    void IconsAndPicturesAreDrawn() {
+        // Every toolbar icon exists at its size and, for dense screens, twice
+        // it (Qt picks name@2x.png there).
+        Window w;
+        for (QAction* action : w.frame.ToolBar()->actions()) {
+            if (!action->isSeparator())
+                QVERIFY2(!action->icon().pixmap(QSize(32, 32)).isNull(),
+                         qPrintable(action->text()));
+        }
+        QCOMPARE(QImage(QStringLiteral(":/icons/download.png")).size(), QSize(32, 32));
+        QCOMPARE(QImage(QStringLiteral(":/icons/download@2x.png")).size(), QSize(64, 64));
+        QCOMPARE(QImage(QStringLiteral(":/icons/tree-node@2x.png")).size(), QSize(36, 36));
+        // The device dialog's banner is drawn from its SVG when shown.
+        SelectDeviceDialog device;
+        device.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&device));
+        const QImage banner = device.grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < banner.height() / 2; y += 5)
+            for (int x = 0; x < banner.width(); x += 5)
+                colours.insert(banner.pixel(x, y));
+        QVERIFY2(colours.size() > 8, "the banner is blank");
+    }
+
     void PictureOfTheWindowIsWhatAFullRepaintShows() {
         // The picture copies the frame last painted; it must be the frame a
         // repaint of every widget gives, also after an edit.
