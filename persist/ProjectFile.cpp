@@ -80,9 +80,10 @@ std::string FileFault(const std::string& path, const std::string& fault) {
 }
 
 // Reads a file as far as its language check: the root element, or nullptr
-// with the reason in err (left empty when the language message was shown).
+// with the reason in err (left empty for a file of another language, whose
+// message was shown unless quiet).
 const TiXmlElement* ReadRoot(const std::string& path, TiXmlDocument& document, std::string& err,
-                             FileIdentity* identity) {
+                             FileIdentity* identity, bool quiet) {
     err.clear();
     if (!ReadXmlFile(path, document, err, identity))
         return nullptr;
@@ -95,18 +96,44 @@ const TiXmlElement* ReadRoot(const std::string& path, TiXmlDocument& document, s
         err = FileFault(path, Text(Msg::FileNoProduct));
         return nullptr;
     }
-    if (!CheckLanguage(root))
+    if (quiet ? !IsOwnLanguage(root) : !CheckLanguage(root))
         return nullptr;
     return root;
 }
 
+// The whole load into a configuration of its own, which the caller takes
+// over only when it is complete.
+bool LoadStaged(Project& staged, const std::string& path, std::string& err, FileIdentity* identity,
+                bool quiet) {
+    TiXmlDocument document;
+    const TiXmlElement* root = ReadRoot(path, document, err, identity, quiet);
+    if (!root)
+        return false;
+    if (std::string missing = MissingPart(root); !missing.empty()) {
+        err = FileFault(path, missing);
+        return false;
+    }
+    NumberFault fault;
+    LoadXml(staged.GetSubnet(), root, &fault);
+    LoadXml(staged.GetFieldbus(), root, &fault);
+    if (fault.found) {
+        err = FileFault(path, Text(Msg::FileBadNumber, {fault.tag, fault.owner, fault.value}));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
-bool CheckLanguage(const TiXmlElement* root) {
+bool IsOwnLanguage(const TiXmlElement* root) {
     const TiXmlElement* language = LanguageElement(root);
-    if (!language)
+    return language && ValueOf(language) == "Chinese";
+}
+
+bool CheckLanguage(const TiXmlElement* root) {
+    if (!LanguageElement(root))
         return false;
-    if (ValueOf(language) == "Chinese")
+    if (IsOwnLanguage(root))
         return true;
     ShowMessage(LocalText(5019));
     return false;
@@ -130,29 +157,20 @@ bool LoadFile(Project& project, const std::string& path, std::string* error,
               FileIdentity* identity) {
     std::string local;
     std::string& err = error ? *error : local;
-    TiXmlDocument document;
-    FileIdentity read;
-    const TiXmlElement* root = ReadRoot(path, document, err, &read);
-    if (!root)
-        return false;
-    if (std::string missing = MissingPart(root); !missing.empty()) {
-        err = FileFault(path, missing);
-        return false;
-    }
-    // Load into a configuration of its own and take it over only when it is
-    // complete, so that a failure leaves the one in memory untouched.
+    // A failure leaves the configuration in memory untouched.
     Project staged;
-    NumberFault fault;
-    LoadXml(staged.GetSubnet(), root, &fault);
-    LoadXml(staged.GetFieldbus(), root, &fault);
-    if (fault.found) {
-        err = FileFault(path, Text(Msg::FileBadNumber, {fault.tag, fault.owner, fault.value}));
+    FileIdentity read;
+    if (!LoadStaged(staged, path, err, &read, false))
         return false;
-    }
     project.TakeFrom(staged);
     if (identity)
         *identity = read;
     return true;
+}
+
+bool PreloadFile(Project& staged, const std::string& path, FileIdentity* identity) {
+    std::string err;
+    return LoadStaged(staged, path, err, identity, true);
 }
 
 void SaveHeader(const Project&, TiXmlElement* root) {

@@ -20,14 +20,13 @@ namespace varkel {
 
 namespace {
 const char* const kRecentKey = "RecentFiles";
+} // namespace
 
 std::string FileSystemPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
-} // namespace
 
-CDovelDoc::CDovelDoc(CConfigApp& app, QObject* parent)
-    : QObject(parent), app_(app) {}
+CDovelDoc::CDovelDoc(CConfigApp& app, QObject* parent) : QObject(parent), app_(app) {}
 
 void CDovelDoc::Watch(const QString& path) {
     if (watcher_ && !watcher_->files().isEmpty())
@@ -99,6 +98,16 @@ bool CDovelDoc::OnOpenDocument(const QString& path) {
             ShowMessage(error);
         return false;
     }
+    Opened(path, read);
+    return true;
+}
+
+void CDovelDoc::AdoptDocument(const QString& path, Project& loaded, const FileIdentity& read) {
+    app_.GetProject().TakeFrom(loaded);
+    Opened(path, read);
+}
+
+void CDovelDoc::Opened(const QString& path, const FileIdentity& read) {
     if (frame_)
         frame_->RebuildTree();
     // A file opened at start-up stands for the first New: the next New is
@@ -115,7 +124,6 @@ bool CDovelDoc::OnOpenDocument(const QString& path) {
         frame_->setWindowTitle(path);
     AfterReplace();
     AddRecentFile(path);
-    return true;
 }
 
 bool CDovelDoc::OnSaveDocument(const QString& path) {

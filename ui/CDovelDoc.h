@@ -11,6 +11,10 @@ namespace varkel {
 
 class CConfigApp;
 class CMainFrame;
+class Project;
+
+// A file name as the file system takes it.
+std::string FileSystemPath(const QString& path);
 
 // The document: which file the configuration was last opened from or saved
 // to, and the New, Open, Save and Save As commands with the save prompt.
@@ -27,6 +31,9 @@ public:
     // The document hooks; each returns whether it succeeded.
     bool OnNewDocument();
     bool OnOpenDocument(const QString& path);
+    // Takes over a configuration already loaded from path (read while the
+    // window was built) as OnOpenDocument would have loaded it.
+    void AdoptDocument(const QString& path, Project& loaded, const FileIdentity& read);
     bool OnSaveDocument(const QString& path);
     // Asks about unsaved changes; false means the user wants to go back.
     bool SaveModified();
@@ -57,6 +64,8 @@ private:
     void AddRecentFile(const QString& path);
     void RemoveRecentFile(const QString& path);
     void AfterReplace();
+    // What follows a successful load of path.
+    void Opened(const QString& path, const FileIdentity& read);
     // Follows the file on disk, so that another program's change is noticed.
     void Watch(const QString& path);
     void OnFileChanged(const QString& path);

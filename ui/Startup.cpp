@@ -1,7 +1,9 @@
 #include "ui/Startup.h"
 
 #include "model/Catalog.h"
+#include "model/Project.h"
 #include "model/TextTable.h"
+#include "persist/ModelXml.h"
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
 #include "ui/CMainFrame.h"
@@ -20,6 +22,8 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <exception>
+#include <future>
 #include <memory>
 
 namespace varkel {
@@ -182,6 +186,45 @@ bool OpenStartFile(CDovelDoc& doc, const QString& file) {
     return file.isEmpty();
 }
 
+namespace {
+
+// The start file, read on a thread of its own while the window is built.
+struct StartFile {
+    Project project;
+    FileIdentity identity;
+    bool loaded = false;
+};
+
+std::future<std::unique_ptr<StartFile>> ReadStartFile(const QString& file) {
+    if (file.isEmpty())
+        return {};
+    return std::async(std::launch::async, [path = FileSystemPath(file)] {
+        auto read = std::make_unique<StartFile>();
+        read->loaded = PreloadFile(read->project, path, &read->identity);
+        return read;
+    });
+}
+
+// Takes the file read beforehand; one that did not load is opened the
+// usual way, which says why.
+bool OpenStartFile(CDovelDoc& doc, const QString& file,
+                   std::future<std::unique_ptr<StartFile>>& reading) {
+    if (reading.valid()) {
+        std::unique_ptr<StartFile> read;
+        try {
+            read = reading.get();
+        } catch (const std::exception&) {
+        }
+        if (read && read->loaded) {
+            doc.AdoptDocument(file, read->project, read->identity);
+            return true;
+        }
+    }
+    return OpenStartFile(doc, file);
+}
+
+} // namespace
+
 int RunApplication(QApplication& app, const QStringList& arguments, const PictureTaker& taker) {
     QCoreApplication::setOrganizationName(QStringLiteral("varkel"));
     QCoreApplication::setApplicationName(QStringLiteral("varkel"));
@@ -201,6 +244,8 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
     }
 
     ApplyLanguage(app, ChosenLanguage(options.language));
+    // Read in the texts of the language just chosen.
+    auto reading = ReadStartFile(options.file);
 
     const bool picture = !options.screenshot.isEmpty();
     std::unique_ptr<MessageSink> sink;
@@ -223,7 +268,7 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
     doc.SetFollowDisk(!picture);
     CMainFrame frame(config, doc);
     // A picture of a file that cannot be read is no picture of it.
-    if (!OpenStartFile(doc, options.file) && picture)
+    if (!OpenStartFile(doc, options.file, reading) && picture)
         return 1;
     // Pictures show the window as it first appears; a user's run as it was left.
     if (!picture)

@@ -81,8 +81,7 @@ TEST_F(FileKinds, BytesWithoutAWayBackAreRefusedAtLoadNamingWhere) {
     // A character reference to what the code page cannot hold, and a UTF-8
     // file holding one: refused at load, the item named, rather than at
     // every later save.
-    const std::string reference =
-        ReplaceOnce(sample_, "<Ref Value=\"", "<Ref Value=\"&#x1F600;");
+    const std::string reference = ReplaceOnce(sample_, "<Ref Value=\"", "<Ref Value=\"&#x1F600;");
     Project project;
     std::string error = LoadBytes(reference, project);
     EXPECT_NE(error.find("could not be saved back"), std::string::npos) << error;
@@ -103,9 +102,8 @@ TEST_F(FileKinds, RefusalsAfterLineBreakReferencesNameTheirLine) {
     const std::string refLine =
         "(line " + std::to_string(1 + std::count(sample_.begin(), sample_.begin() + refAt, '\n')) +
         ")";
-    for (const char* references :
-         {"&#x0D;&#x0A;&#xA0;", "&#13;&#10;&#160;", "&#x0D;&#x00A0;", "&#x0A;&#0000160;",
-          "&#x0D;&#x1F600;"}) {
+    for (const char* references : {"&#x0D;&#x0A;&#xA0;", "&#13;&#10;&#160;", "&#x0D;&#x00A0;",
+                                   "&#x0A;&#0000160;", "&#x0D;&#x1F600;"}) {
         SCOPED_TRACE(references);
         Project project;
         const std::string error = LoadBytes(
@@ -193,7 +191,7 @@ TEST_F(FileKinds, AnythingButARegularFileIsRefusedWithoutWaiting) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::filesystem::create_symlink(fifo, dir_.File("to-pipe.xml"));
     for (const std::string& path : {fifo, dir_.File("to-pipe.xml"), std::string("/dev/null"),
-                                   std::string("/dev/zero"), dir_.Path().string()}) {
+                                    std::string("/dev/zero"), dir_.Path().string()}) {
         Project project;
         std::string error;
         EXPECT_EQ(LoadFile(project, path, &error), 0) << path;
@@ -239,7 +237,8 @@ TEST_F(FileKinds, ANodeBeyondTheGatewaysCommandLimitStillLoads) {
     const std::size_t start = sample_.find("<Command ");
     ASSERT_NE(start, std::string::npos);
     const std::size_t lineStart = sample_.rfind('\n', start) + 1;
-    const std::size_t end = sample_.find("</Command>", start) + std::string("</Command>\r\n").size();
+    const std::size_t end =
+        sample_.find("</Command>", start) + std::string("</Command>\r\n").size();
     const std::string command = sample_.substr(lineStart, end - lineStart);
     Project counted;
     ASSERT_EQ(LoadBytes(sample_, counted), "");
@@ -319,6 +318,35 @@ TEST_F(FileKinds, ASaveNeverReplacesAFileChangedSinceItWasRead) {
     // No temporary file left behind by any refusal.
     for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
         EXPECT_NE(entry.path().filename().string()[0], '.') << entry.path();
+}
+
+// --- Read ahead on a thread of its own -----------------------------------
+
+// A file read before the window exists loads what an open loads, and a
+// refused one says nothing: the open that follows gives the reason.
+TEST_F(FileKinds, AReadAheadLoadsWhatAnOpenLoadsAndRefusesSilently) {
+    Project opened;
+    FileIdentity openedFrom;
+    ASSERT_TRUE(LoadFile(opened, dir_.File("sample.xml"), nullptr, &openedFrom));
+    Project ahead;
+    FileIdentity aheadFrom;
+    std::thread reader(
+        [&] { EXPECT_TRUE(PreloadFile(ahead, dir_.File("sample.xml"), &aheadFrom)); });
+    reader.join();
+    EXPECT_EQ(test::Snapshot(ahead), test::Snapshot(opened));
+    EXPECT_TRUE(aheadFrom == openedFrom);
+
+    const std::string foreign = ReplaceOnce(sample_, "Value=\"Chinese\"", "Value=\"English\"");
+    WriteBytes(dir_.File("foreign.xml"), foreign);
+    Project untouched;
+    const std::string before = test::Snapshot(untouched);
+    EXPECT_FALSE(PreloadFile(untouched, dir_.File("foreign.xml")));
+    EXPECT_FALSE(PreloadFile(untouched, dir_.File("missing.xml")));
+    EXPECT_TRUE(messages_.messages.empty());
+    std::string error;
+    EXPECT_FALSE(LoadFile(untouched, dir_.File("foreign.xml"), &error));
+    EXPECT_EQ(messages_.messages.size(), 1u); // the open shows the language message
+    EXPECT_EQ(test::Snapshot(untouched), before);
 }
 
 } // namespace

@@ -5,12 +5,14 @@
 #include "model/Project.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
+#include "persist/ModelXml.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -248,7 +250,8 @@ private slots:
         }
         const QByteArray theirs = ReadAll(path);
         QTRY_COMPARE(messages.messages.size(), size_t(1));
-        QVERIFY(QString::fromStdString(messages.messages[0]).contains(QLatin1String("changed on disk")));
+        QVERIFY(QString::fromStdString(messages.messages[0])
+                    .contains(QLatin1String("changed on disk")));
 
         w.app.SetModified(true);
         messages.answers = {Answer::No};
@@ -354,6 +357,46 @@ private slots:
         QVERIFY(QDir(other).removeRecursively());
         w.doc.FileOpen();
         QCOMPARE(dialogs.openStarts.value(2), QDir::homePath());
+    }
+
+    void AFileReadAheadOpensAsAnOpenDoes() {
+        // The start file is read on a thread while the window is built and
+        // then taken over: the window must end up as an open leaves it.
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        const QString path = dir.filePath(QStringLiteral("plant.xml"));
+        {
+            Window made;
+            made.AddNode();
+            dialogs.saveNames << path;
+            QVERIFY(made.doc.FileSaveAs());
+        }
+        Window opened;
+        QVERIFY(opened.doc.OnOpenDocument(path));
+        Window adopted;
+        Project read;
+        FileIdentity from;
+        QVERIFY(PreloadFile(read, FileSystemPath(path), &from));
+        adopted.doc.AdoptDocument(path, read, from);
+        QCOMPARE(adopted.doc.GetPathName(), opened.doc.GetPathName());
+        QCOMPARE(adopted.frame.windowTitle(), opened.frame.windowTitle());
+        QCOMPARE(adopted.app.GetModified(), false);
+        QCOMPARE(adopted.SubnetItem()->childCount(), opened.SubnetItem()->childCount());
+        QCOMPARE(adopted.NodeItem(0)->text(0), opened.NodeItem(0)->text(0));
+        QCOMPARE(adopted.doc.RecentFiles().value(0), QFileInfo(path).absoluteFilePath());
+        // Saving it back writes the same file an open would have.
+        QVERIFY(adopted.doc.OnSaveDocument(dir.filePath(QStringLiteral("a.xml"))));
+        QVERIFY(opened.doc.OnSaveDocument(dir.filePath(QStringLiteral("b.xml"))));
+        auto body = [&dir](const char* name) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            file.open(QIODevice::ReadOnly);
+            // The header's time of saving may differ.
+            return QString::fromLatin1(file.readAll())
+                .remove(QRegularExpression(QStringLiteral("<DateTime[^>]*>")));
+        };
+        QCOMPARE(body("a.xml"), body("b.xml"));
+        QVERIFY(messages.messages.empty());
     }
 
     void RecentFilesKeepTheLastFour() {
