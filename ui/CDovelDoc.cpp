@@ -123,7 +123,8 @@ void CDovelDoc::Opened(const QString& path, const FileIdentity& read) {
     if (frame_)
         frame_->setWindowTitle(path);
     AfterReplace();
-    AddRecentFile(path);
+    if (remembersFiles_)
+        AddRecentFile(path);
 }
 
 bool CDovelDoc::OnSaveDocument(const QString& path) {
