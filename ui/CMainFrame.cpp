@@ -31,7 +31,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QToolBar>
@@ -40,6 +39,28 @@
 #include <algorithm>
 
 namespace varkel {
+
+namespace {
+
+// A command's name as its tool tip shows it: without the mnemonic, written
+// "&F" or, after a Chinese name, "(&F)", and without a closing "...".
+QString ToolTipName(const QString& text) {
+    QString name;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'(' && i + 3 < text.size() && text[i + 1] == u'&' && text[i + 3] == u')') {
+            i += 3;
+            continue;
+        }
+        if (text[i] == u'&' && i + 1 < text.size() && text[i + 1] != u'&')
+            continue;
+        name += text[i];
+    }
+    if (text.endsWith(QLatin1String("...")) && name.endsWith(QLatin1String("...")))
+        name.chop(3);
+    return name;
+}
+
+} // namespace
 
 CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     : QMainWindow(parent), app_(app), doc_(doc) {
@@ -436,7 +457,7 @@ void CMainFrame::CreateToolBar() {
         QString name = action == actions_[EditUndo] || action == actions_[EditRedo]
                            ? action->iconText()
                            : action->text();
-        name.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&(?=[^&])|\\.\\.\\.$")));
+        name = ToolTipName(name);
         action->setToolTip(key.isEmpty() ? name
                                          : QStringLiteral("%1 (%2)").arg(
                                                name, key.toString(QKeySequence::NativeText)));

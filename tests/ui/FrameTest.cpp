@@ -259,6 +259,9 @@ private slots:
             Window w;
             QCOMPARE(w.frame.menuBar()->actions().value(0)->text(), QStringLiteral("文件(&F)"));
             QCOMPARE(w.frame.Action(CMainFrame::ViewTree)->text(), QStringLiteral("查看树(&L)"));
+            // A tool tip drops the "(&D)" and "..." of the menu text.
+            QCOMPARE(w.frame.Action(CMainFrame::Download)->toolTip(),
+                     QStringLiteral("下载数据 (Ctrl+D)"));
             SelectDeviceDialog device;
             QCOMPARE(device.windowTitle(), QStringLiteral("选择设备类型"));
             // The export command's file dialog.
