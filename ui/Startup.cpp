@@ -22,6 +22,9 @@
 #include <QTranslator>
 
 #include <cstdio>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <exception>
 #include <future>
 #include <memory>
@@ -215,6 +218,11 @@ bool OpenStartFile(CDovelDoc& doc, const QString& file,
             read = reading.get();
         } catch (const std::exception&) {
         }
+#ifdef __GLIBC__
+        // The reading thread's scratch memory (the parsed XML) is free now
+        // but still held by that thread's allocator arena: give it back.
+        ::malloc_trim(0);
+#endif
         if (read && read->loaded) {
             doc.AdoptDocument(file, read->project, read->identity);
             return true;
