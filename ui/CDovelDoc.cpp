@@ -123,8 +123,7 @@ void CDovelDoc::Opened(const QString& path, const FileIdentity& read) {
     if (frame_)
         frame_->setWindowTitle(path);
     AfterReplace();
-    if (remembersFiles_)
-        AddRecentFile(path);
+    AddRecentFile(path);
 }
 
 bool CDovelDoc::OnSaveDocument(const QString& path) {

@@ -51,10 +51,6 @@ public:
     // draws the window once and ends does without: ending the kernel's
     // watch takes longer than drawing the window.
     void SetFollowDisk(bool follow) { followDisk_ = follow; }
-    // Whether a file opened goes to the top of the recent files (the
-    // default). A run that only draws the window leaves the user's list
-    // alone; writing it would also cost that run a settings file write.
-    void SetRemembersFiles(bool remember) { remembersFiles_ = remember; }
 
     // The file name the Save dialog chose, with ".xml" unless it has it.
     static QString WithXmlSuffix(const QString& path);
@@ -83,7 +79,6 @@ private:
     // The change last warned about, so that one change warns once.
     std::optional<FileIdentity> warnedAbout_;
     bool followDisk_ = true;
-    bool remembersFiles_ = true;
     // Made with the first file to follow.
     QFileSystemWatcher* watcher_ = nullptr;
 };

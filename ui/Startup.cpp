@@ -274,7 +274,6 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
 
     CDovelDoc doc(config);
     doc.SetFollowDisk(!picture);
-    doc.SetRemembersFiles(!picture);
     CMainFrame frame(config, doc);
     // A picture of a file that cannot be read is no picture of it.
     if (!OpenStartFile(doc, options.file, reading) && picture)
