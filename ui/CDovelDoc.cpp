@@ -28,6 +28,10 @@ std::string FileSystemPath(const QString& path) {
 
 CDovelDoc::CDovelDoc(CConfigApp& app, QObject* parent) : QObject(parent), app_(app) {}
 
+CDovelDoc::~CDovelDoc() {
+    FinishStoring();
+}
+
 void CDovelDoc::Watch(const QString& path) {
     if (watcher_ && !watcher_->files().isEmpty())
         watcher_->removePaths(watcher_->files());
@@ -228,6 +232,9 @@ QString CDovelDoc::AskSaveName() {
 }
 
 QStringList CDovelDoc::RecentFiles() const {
+    // While a new list is on its way to the disk, it is the list.
+    if (storing_.valid() && storing_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return stored_;
     QSettings settings;
     return settings.value(QLatin1String(kRecentKey)).toStringList().mid(0, kRecentFileCount);
 }
@@ -239,15 +246,30 @@ void CDovelDoc::AddRecentFile(const QString& path) {
     files.prepend(full);
     while (files.size() > kRecentFileCount)
         files.removeLast();
-    QSettings().setValue(QLatin1String(kRecentKey), files);
-    emit RecentFilesChanged();
+    StoreRecentFiles(files);
 }
 
 void CDovelDoc::RemoveRecentFile(const QString& path) {
     QStringList files = RecentFiles();
     files.removeAll(path);
-    QSettings().setValue(QLatin1String(kRecentKey), files);
+    StoreRecentFiles(files);
+}
+
+void CDovelDoc::StoreRecentFiles(const QStringList& files) {
+    // Writing the settings waits for the disk twice (Qt's lock file and the
+    // settings file, each synced): a file opened at start would keep the
+    // window waiting. QSettings objects on separate threads are safe, and
+    // the list is written before the next one or the document's end.
+    FinishStoring();
+    stored_ = files;
+    storing_ = std::async(std::launch::async,
+                          [files] { QSettings().setValue(QLatin1String(kRecentKey), files); });
     emit RecentFilesChanged();
+}
+
+void CDovelDoc::FinishStoring() {
+    if (storing_.valid())
+        storing_.get();
 }
 
 void CDovelDoc::AfterReplace() {

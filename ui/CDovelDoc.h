@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <future>
+
 class QFileSystemWatcher;
 
 namespace varkel {
@@ -24,6 +26,7 @@ public:
     static constexpr int kRecentFileCount = 4;
 
     explicit CDovelDoc(CConfigApp& app, QObject* parent = nullptr);
+    ~CDovelDoc() override;
 
     void SetFrame(CMainFrame* frame) { frame_ = frame; }
     QString GetPathName() const { return path_; }
@@ -63,6 +66,10 @@ private:
     QString AskSaveName();
     void AddRecentFile(const QString& path);
     void RemoveRecentFile(const QString& path);
+    // Writes the recent files on a thread of their own; FinishStoring waits
+    // for the write under way.
+    void StoreRecentFiles(const QStringList& files);
+    void FinishStoring();
     void AfterReplace();
     // What follows a successful load of path.
     void Opened(const QString& path, const FileIdentity& read);
@@ -81,6 +88,9 @@ private:
     bool followDisk_ = true;
     // Made with the first file to follow.
     QFileSystemWatcher* watcher_ = nullptr;
+    // The recent files being written, and the write.
+    QStringList stored_;
+    std::future<void> storing_;
 };
 
 } // namespace varkel

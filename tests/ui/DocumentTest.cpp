@@ -399,6 +399,26 @@ private slots:
         QVERIFY(messages.messages.empty());
     }
 
+    void RecentFilesReachTheSettingsByTheDocumentsEnd() {
+        // The list is written beside the window; it is in the settings once
+        // the document is gone, and the newest write wins.
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        MessageRecorder messages;
+        const QString first = QFileInfo(dir.filePath(QStringLiteral("r1.xml"))).absoluteFilePath();
+        const QString second = QFileInfo(dir.filePath(QStringLiteral("r2.xml"))).absoluteFilePath();
+        {
+            Window w;
+            dialogs.saveNames << first << second;
+            QVERIFY(w.doc.FileSaveAs());
+            QVERIFY(w.doc.FileSaveAs());
+            QCOMPARE(w.doc.RecentFiles(), (QStringList{second, first}));
+        }
+        QSettings settings;
+        QCOMPARE(settings.value(QStringLiteral("RecentFiles")).toStringList(),
+                 (QStringList{second, first}));
+    }
+
     void RecentFilesKeepTheLastFour() {
         QTemporaryDir dir;
         ScriptedDialogs dialogs;
