@@ -185,6 +185,16 @@ void GatewaySim::Run() {
     }
 }
 
+namespace {
+
+// What a fault did, after the request's description.
+void Note(Exchanged& entry, Msg what) {
+    entry.what += ' ';
+    entry.what += Text(what);
+}
+
+} // namespace
+
 void GatewaySim::Serve(const Bytes& frame, Clock::time_point firstByte) {
     Exchanged entry;
     entry.time = Clock::now();
@@ -214,29 +224,29 @@ void GatewaySim::Serve(const Bytes& frame, Clock::time_point firstByte) {
         switch (fault.kind) {
         case Fault::Silent:
             reply.reset();
-            entry.what += " " + Text(Msg::SimFaultSilent);
+            Note(entry, Msg::SimFaultSilent);
             break;
         case Fault::ShortReply:
             reply->resize(std::min<std::size_t>(reply->size(), 2));
-            entry.what += " " + Text(Msg::SimFaultShortReply);
+            Note(entry, Msg::SimFaultShortReply);
             break;
         case Fault::WrongReply:
             (*reply)[0] ^= 0x80;
-            entry.what += " " + Text(Msg::SimFaultWrongReply);
+            Note(entry, Msg::SimFaultWrongReply);
             break;
         case Fault::BadVersion:
             if (frame[0] == 0x01 && reply->size() > 2) {
                 (*reply)[2] = 0x06;
-                entry.what += " " + Text(Msg::SimFaultBadVersion);
+                Note(entry, Msg::SimFaultBadVersion);
             }
             break;
         case Fault::BadChecksum:
             reply->back() = static_cast<std::uint8_t>(reply->back() + 1);
-            entry.what += " " + Text(Msg::SimFaultBadChecksum);
+            Note(entry, Msg::SimFaultBadChecksum);
             break;
         case Fault::Vanish:
             reply.reset();
-            entry.what += " " + Text(Msg::SimFaultVanish);
+            Note(entry, Msg::SimFaultVanish);
             vanished_ = true;
             break;
         case Fault::None:
