@@ -1,6 +1,7 @@
 #include "link/PosixSerialPort.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace varkel {
@@ -37,6 +39,41 @@ constexpr std::chrono::microseconds kWatchAfter{1000};
 std::chrono::nanoseconds CharacterTime(int baud, int bitsPerCharacter) {
     return std::chrono::nanoseconds(1'000'000'000LL * bitsPerCharacter / baud);
 }
+
+// Watching costs a processor while it lasts: at most one port per spare
+// processor watches at a time, and the others sleep as before, so that many
+// transfers at once do not take the processors from each other.
+std::atomic<int> watchingPorts{0};
+
+class WatchSlot {
+public:
+    WatchSlot() = default;
+    WatchSlot(const WatchSlot&) = delete;
+    WatchSlot& operator=(const WatchSlot&) = delete;
+    ~WatchSlot() { Release(); }
+    void Release() {
+        if (held_)
+            watchingPorts.fetch_sub(1);
+        held_ = false;
+    }
+    bool Take() {
+        if (held_)
+            return true;
+        static const int limit =
+            std::max(1, static_cast<int>(std::thread::hardware_concurrency()) - 1);
+        int now = watchingPorts.load();
+        while (now < limit) {
+            if (watchingPorts.compare_exchange_weak(now, now + 1)) {
+                held_ = true;
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    bool held_ = false;
+};
 
 timespec Timespec(Clock::duration left) {
     const auto ns =
@@ -255,6 +292,7 @@ long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int interval
     const auto complete = std::max(lineFreeAt_, start) + characterTime_ * static_cast<long>(count);
     const auto watchFrom = complete - kWatchBefore;
     const auto watchUntil = complete + kWatchAfter;
+    WatchSlot slot;
     auto lastByte = start;
     std::size_t got = 0;
     while (got < count) {
@@ -266,7 +304,9 @@ long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int interval
         const auto now = Clock::now();
         if (now >= deadline)
             break;
-        const bool watching = now >= watchFrom && now < watchUntil;
+        if (now >= watchUntil)
+            slot.Release();
+        const bool watching = now >= watchFrom && now < watchUntil && slot.Take();
         const auto until = now < watchFrom ? std::min(deadline, watchFrom) : deadline;
         const timespec wait = Timespec(watching ? Clock::duration::zero() : until - now);
         pollfd p{fd_, POLLIN, 0};
