@@ -2,8 +2,10 @@
 
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QStyledItemDelegate>
 #include <QToolTip>
 
 #include "model/Catalog.h"
@@ -19,6 +21,35 @@ namespace {
 constexpr int kKindRole = Qt::UserRole;
 constexpr int kObjectRole = Qt::UserRole + 1;
 constexpr int kImageRole = Qt::UserRole + 2;
+
+// The column is as wide as the widest entry, and Qt measures every entry
+// again on each layout (four times while the window first shows), laying
+// out its text each time. Entries with the same text, picture and font are
+// as wide as each other: each such entry is measured once.
+class MeasuredOnce : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QString key = index.data(Qt::DisplayRole).toString() + QChar(0x1f) +
+                            QString::number(index.data(kImageRole).toInt()) + QChar(0x1f) +
+                            option.font.key() + QChar(0x1f) +
+                            QString::number(option.decorationSize.width());
+        if (auto found = sizes_.constFind(key); found != sizes_.cend())
+            return *found;
+        const QSize size = QStyledItemDelegate::sizeHint(option, index);
+        // A bound, for a tree whose entries are renamed over and over.
+        if (sizes_.size() >= kMostSizes)
+            sizes_.clear();
+        sizes_.insert(key, size);
+        return size;
+    }
+
+private:
+    static constexpr qsizetype kMostSizes = 4096;
+    mutable QHash<QString, QSize> sizes_;
+};
+
 } // namespace
 
 ConfigTree::ConfigTree(QWidget* parent) : QTreeWidget(parent) {
@@ -37,6 +68,7 @@ ConfigTree::ConfigTree(QWidget* parent) : QTreeWidget(parent) {
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new MeasuredOnce(this));
     icons_ = {QIcon(QStringLiteral(":/icons/tree-folder.png")),
               QIcon(QStringLiteral(":/icons/tree-node.png")),
               QIcon(QStringLiteral(":/icons/tree-command.png"))};

@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -291,6 +292,22 @@ private slots:
         QApplication::processEvents();
         QVERIFY(w.Tree().header()->sectionSize(0) > w.Tree().viewport()->width());
         QVERIFY(w.Tree().horizontalScrollBar()->maximum() > 0);
+        // Entries are measured once per text: a longer text widens the
+        // column, as wide as the style makes such an entry.
+        const int before = w.Tree().header()->sectionSize(0);
+        item->setText(0, item->text(0) + QStringLiteral(" with a much longer name than before"));
+        QApplication::processEvents();
+        const int after = w.Tree().header()->sectionSize(0);
+        QVERIFY2(after > before, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
+        QStyleOptionViewItem option;
+        option.initFrom(w.Tree().viewport());
+        option.font = w.Tree().font();
+        option.decorationSize = w.Tree().iconSize();
+        option.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+        w.Tree().setCurrentItem(item);
+        const QModelIndex index = w.Tree().currentIndex();
+        QCOMPARE(w.Tree().itemDelegate()->sizeHint(option, index),
+                 QStyledItemDelegate().sizeHint(option, index));
     }
 
     void AboutBoxSaysWhenNoBrowserOpens() {
