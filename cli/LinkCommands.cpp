@@ -123,7 +123,10 @@ int GatherPorts(LinkOptions& options) {
     if (!options.portsFrom.empty()) {
         std::error_code ec;
         std::ifstream in;
-        if (std::filesystem::is_regular_file(options.portsFrom, ec))
+        // A file or a pipe (`--ports-from <(ls /dev/ttyUSB*)`); not a folder,
+        // and not a device, whose reading could wait for ever.
+        const auto kind = std::filesystem::status(options.portsFrom, ec).type();
+        if (kind == std::filesystem::file_type::regular || kind == std::filesystem::file_type::fifo)
             in.open(options.portsFrom);
         if (!in.is_open()) {
             PrintError(Text(Msg::CliPortListUnreadable, {options.portsFrom}));

@@ -25,8 +25,9 @@ struct PortOutcome {
 // a port, each waiting on its own line. The ports are opened and the
 // configuration checked on the caller's thread, in port order, since the
 // checks may show messages and ask; the workers report only through the
-// block and their outcomes. A failing port never stops the others, and the
-// port lock keeps a port that is given twice from being opened twice.
+// block and their outcomes. A failing port never stops the others; the
+// same name twice is refused before this, and the port lock keeps two
+// names of one device (a link and its target) from being opened twice.
 class ParallelTransfer {
 public:
     ParallelTransfer(TransferKind kind, std::vector<std::string> ports);

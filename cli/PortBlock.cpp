@@ -43,14 +43,12 @@ std::string PortBlock::TakeText() {
 }
 
 void PortBlock::Start() {
-    std::string text;
     {
         std::lock_guard lock(mutex_);
         started_ = true;
         dirty_ = terminal_;
-        text = TakeText();
     }
-    out_ << text << std::flush;
+    Flush();
 }
 
 void PortBlock::Flush() {

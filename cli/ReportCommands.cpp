@@ -12,6 +12,7 @@
 #include "model/ItemKeys.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 #include <CLI/CLI.hpp>
@@ -56,10 +57,10 @@ int RunShow(const std::string& file, bool json) {
     }
     Fieldbus& fieldbus = project->GetFieldbus();
     Subnet& subnet = project->GetSubnet();
-    PrintLine(ShownText(fieldbus.GetName(), 17));
+    PrintLine(ShownText(fieldbus.GetName(), kKeyProfibus));
     for (int i = 0; i < fieldbus.GetItemCount(); ++i)
         PrintLine("  " + ItemLine(i, *fieldbus.GetItem(i), KeysAt(ItemPlace::Fieldbus, i)));
-    PrintLine(ShownText(subnet.GetName(), 18));
+    PrintLine(ShownText(subnet.GetName(), kKeySubnet));
     const bool universal = subnet.GetProtocolType() == ProtocolType::Universal;
     std::vector<ParamItem*> rows = GridItems(subnet);
     for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -19,20 +19,24 @@ Loaded Load() {
     void* handle = dlopen(VARKEL_LIBZIP_SONAME, RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* why = dlerror();
-        loaded.failure = Text(Msg::ExportNoZipLibrary, {VARKEL_LIBZIP_SONAME, why ? why : ""});
+        loaded.failure = Text(Msg::ExportNoZipLibrary,
+                              {VARKEL_LIBZIP_SONAME, why ? why : "", VARKEL_LIBZIP_PACKAGE});
         return loaded;
     }
     bool complete = true;
-#define VARKEL_ZIP_RESOLVE(name)                                                                  \
-    loaded.functions.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));            \
-    if (!loaded.functions.name && complete) {                                                     \
-        complete = false;                                                                         \
-        loaded.failure = Text(Msg::ExportNoZipLibrary, {VARKEL_LIBZIP_SONAME, #name});            \
+#define VARKEL_ZIP_RESOLVE(name)                                                                   \
+    loaded.functions.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));             \
+    if (!loaded.functions.name && complete) {                                                      \
+        complete = false;                                                                          \
+        loaded.failure =                                                                           \
+            Text(Msg::ExportNoZipLibrary, {VARKEL_LIBZIP_SONAME, #name, VARKEL_LIBZIP_PACKAGE});   \
     }
     VARKEL_ZIP_FUNCTIONS(VARKEL_ZIP_RESOLVE)
 #undef VARKEL_ZIP_RESOLVE
-    // The library stays loaded for the rest of the run: the functions are
-    // kept.
+    // A complete library stays loaded for the rest of the run: the
+    // functions are kept.
+    if (!complete)
+        dlclose(handle);
     loaded.ok = complete;
     return loaded;
 }

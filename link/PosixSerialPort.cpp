@@ -1,5 +1,7 @@
 #include "link/PosixSerialPort.h"
 
+#include "model/CycleEstimate.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -138,7 +140,7 @@ bool PosixSerialPort::Open(const std::string& device) {
         return Fail(OpenFailure::Settings, "cfsetspeed", errno);
     if (::tcsetattr(fd_, TCSANOW, &tio) != 0)
         return Fail(OpenFailure::Settings, "tcsetattr", errno);
-    characterTime_ = CharacterTime(19200, 10);
+    characterTime_ = CharacterTime(19200, CharacterBits(8, false, 1));
     lineFreeAt_ = {};
     // USB adapters hold received bytes back for their latency timer (16 ms
     // on the common ones) unless asked for low latency, and every exchange
@@ -226,8 +228,8 @@ bool PosixSerialPort::SetLine(int baud, int dataBits, char parity, int stopBits)
     if (::tcgetattr(fd_, &now) != 0 || (now.c_cflag & wanted) != (tio.c_cflag & wanted) ||
         ::cfgetospeed(&now) != speed)
         return Fail(OpenFailure::Settings, "tcsetattr", EINVAL);
-    characterTime_ =
-        CharacterTime(baud, 1 + dataBits + (parity == 'N' ? 0 : 1) + (stopBits == 2 ? 2 : 1));
+    characterTime_ = CharacterTime(
+        baud, CharacterBits(dataBits == 7 ? 7 : 8, parity != 'N', stopBits == 2 ? 2 : 1));
     return true;
 }
 

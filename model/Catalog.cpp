@@ -139,7 +139,8 @@ TextPair TextPairOf(Msg id) {
     case Msg::ExportTooManyParts: return {"部件过多", "too many parts"};
     case Msg::ExportPackageTooLarge: return {"内容过大", "too large"};
     case Msg::ExportNoZipLibrary:
-        return {"无法加载压缩库 {}：{}", "cannot load the zip library {}: {}"};
+        return {"无法加载压缩库 {}：{}。请安装软件包 {}。",
+                "cannot load the zip library {}: {}. Install the package {}."};
 
     // Command line (cli/)
     case Msg::CliDescription:
@@ -311,7 +312,8 @@ TextPair TextPairOf(Msg id) {
     case Msg::CliCompareHelp:
         return {"参考配置: 逐个串口列出网关中的配置与它的差异 (有差异时退出状态为 1)",
                 "Reference configuration: list per port how the gateway's configuration differs from it (exit 1 when one does)"};
-    case Msg::CliPortListUnreadable: return {"无法读取串口列表 {}", "Cannot read the port list {}"};
+    case Msg::CliPortListUnreadable:
+        return {"无法读取串口列表 {}: 请给出每行一个串口的文本文件", "Cannot read the port list {}: give a text file with one port a line"};
     case Msg::CliNoPort: return {"未给出串口: 请使用 --port 或 --ports-from", "No port given: use --port or --ports-from"};
     case Msg::CliTooManyPorts: return {"一次最多 {} 个串口", "At most {} ports at once"};
     case Msg::CliPortTwice: return {"串口 {} 给出了两次", "The port {} is given twice"};

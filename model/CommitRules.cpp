@@ -10,6 +10,7 @@
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/Subnet.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "model/ValueCheck.h"
 
@@ -20,15 +21,6 @@
 
 namespace varkel {
 namespace {
-
-// Text keys the choice rules compare with.
-constexpr int kModbusMasterKey = 20;
-constexpr int kUniversalKey = 21;
-constexpr int kCharNumberKey = 22;
-constexpr int kDelimiterKey = 23;
-constexpr int kCharTimeoutKey = 24;
-constexpr int kCloseKey = 25;
-constexpr int kOpenKey = 26;
 
 std::string ToUpperAscii(std::string text) {
     for (char& c : text)
@@ -195,10 +187,10 @@ void ApplySubnetChoiceRules(Project& project, int row, const std::string& text,
     Subnet& subnet = project.GetSubnet();
     if (row == Subnet::ProtocolIndex) {
         std::optional<ProtocolType> type;
-        if (IsKeyText(text, kModbusMasterKey) &&
+        if (IsKeyText(text, kKeyModbusMaster) &&
             subnet.GetProtocolType() != ProtocolType::ModbusMaster)
             type = ProtocolType::ModbusMaster;
-        else if (IsKeyText(text, kUniversalKey) &&
+        else if (IsKeyText(text, kKeyUniversalMode) &&
                  subnet.GetProtocolType() != ProtocolType::Universal)
             type = ProtocolType::Universal;
         if (type) {
@@ -207,9 +199,9 @@ void ApplySubnetChoiceRules(Project& project, int row, const std::string& text,
             result.protocolSwitched = true;
         }
     } else if (row == Subnet::ControlModeIndex) {
-        const bool number = IsKeyText(text, kCharNumberKey);
-        const bool delimiter = IsKeyText(text, kDelimiterKey);
-        const bool timeout = IsKeyText(text, kCharTimeoutKey);
+        const bool number = IsKeyText(text, kKeyCharacterNumber);
+        const bool delimiter = IsKeyText(text, kKeyDelimiter);
+        const bool timeout = IsKeyText(text, kKeyCharacterTimeout);
         SetRowEnable(subnet, Subnet::CharNumberIndex, number, result);
         SetRowEnable(subnet, Subnet::StartDelimiterIndex, delimiter, result);
         SetRowEnable(subnet, Subnet::EndDelimiterIndex, delimiter, result);
@@ -217,14 +209,14 @@ void ApplySubnetChoiceRules(Project& project, int row, const std::string& text,
         SetRowEnable(subnet, Subnet::CrcIndex, crc, result);
         ParamItem* crcItem = subnet.GetItem(Subnet::CrcIndex);
         if (!crc && crcItem) {
-            const std::string close = OwnChoice(*crcItem, kCloseKey);
+            const std::string close = OwnChoice(*crcItem, kKeyClose);
             if (crcItem->GetValue() != close) {
                 crcItem->SetValue(close);
                 result.valueChangedRows.push_back(Subnet::CrcIndex);
             }
         }
     } else if (row == Subnet::SendAutoIndex) {
-        SetRowEnable(subnet, Subnet::SendAutoPeriodIndex, IsKeyText(text, kOpenKey), result);
+        SetRowEnable(subnet, Subnet::SendAutoPeriodIndex, IsKeyText(text, kKeyOpen), result);
     }
 }
 

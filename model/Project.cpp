@@ -1,6 +1,7 @@
 #include "model/Project.h"
 
 #include "model/ResultCode.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 
 namespace varkel {
@@ -34,9 +35,9 @@ void Project::ExportSubnet(SheetSink& sheet) const {
 void Project::BuildTree(TreeSink& tree) {
     tree.DeleteAll();
     // The two top names are the table's "Fieldbus" and "Subnet" unless renamed.
-    TreeSink::Handle fieldbus = tree.Insert(0, ShownText(fieldbus_.GetName(), 17), FolderImage,
+    TreeSink::Handle fieldbus = tree.Insert(0, ShownText(fieldbus_.GetName(), kKeyProfibus), FolderImage,
                                             TreeEntry{TreeEntry::FieldbusKind, &fieldbus_});
-    TreeSink::Handle subnet = tree.Insert(0, ShownText(subnet_.GetName(), 18), FolderImage,
+    TreeSink::Handle subnet = tree.Insert(0, ShownText(subnet_.GetName(), kKeySubnet), FolderImage,
                                           TreeEntry{TreeEntry::SubnetKind, &subnet_});
     fieldbus_.BuildTree(tree, fieldbus);
     subnet_.BuildTree(tree, subnet);

@@ -105,9 +105,9 @@ void Subnet::SetProtocolType(ProtocolType type) {
     protocolType_ = type;
     if (ParamItem* item = ItemAt(items_, ProtocolIndex)) {
         if (type == ProtocolType::ModbusMaster)
-            item->SetValue(OwnChoice(*item, 20));
+            item->SetValue(OwnChoice(*item, kKeyModbusMaster));
         else if (type == ProtocolType::Universal)
-            item->SetValue(OwnChoice(*item, 21));
+            item->SetValue(OwnChoice(*item, kKeyUniversalMode));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "model/FileWrite.h"
 #include "model/Messages.h"
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
 #include "persist/XmlFile.h"
@@ -135,7 +136,7 @@ bool CheckLanguage(const TiXmlElement* root) {
         return false;
     if (IsOwnLanguage(root))
         return true;
-    ShowMessage(LocalText(5019));
+    ShowMessage(LocalText(kKeyLanguageMismatch));
     return false;
 }
 

@@ -69,9 +69,9 @@ int ProbePlan::Build(const Project& project, std::vector<ConfigProblem>& problem
         return ValidationError;
     }
     CheckReport report = CheckConfiguration(project);
-    if (report.code != Success || !report.problems.empty()) {
+    if (report.code != Success) {
         problems = std::move(report.problems);
-        return report.code != Success ? report.code : problems.front().code;
+        return report.code;
     }
 
     // The line.
@@ -97,8 +97,7 @@ int ProbePlan::Build(const Project& project, std::vector<ConfigProblem>& problem
 
     for (int c = 0; c < node->GetCommandCount(); ++c) {
         const Command* command = node->GetCommandAt(c);
-        const std::string where =
-            node->GetName() + " / #" + std::to_string(c) + " " + command->GetName();
+        const std::string where = node->GetName() + " / " + CommandLabel(c, command->GetName());
         ProbeCommand out;
         out.index = c;
         out.name = ShownCommandName(command->GetName(), command->GetFunctionIndex());

@@ -128,6 +128,8 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
         trendLayout->addWidget(missing, 1);
         pause_->setEnabled(false);
         resetZoom->setEnabled(false);
+        // Nothing to draw in: no column to tick either.
+        table_->setColumnHidden(TrendColumn, true);
     }
     auto* trendButtons = new QHBoxLayout;
     trendButtons->addWidget(pause_);

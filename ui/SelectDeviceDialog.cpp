@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -49,8 +48,7 @@ void SelectDeviceDialog::accept() {
 void SelectDeviceDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    // Drawn through Qt's SVG icon engine, loaded only when this dialog shows.
-    QIcon(QStringLiteral(":/icons/banner.svg")).paint(&painter, QRect(0, 0, width(), height() / 2));
+    banner_.paint(&painter, QRect(0, 0, width(), height() / 2));
 }
 
 } // namespace varkel

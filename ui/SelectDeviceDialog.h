@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QIcon>
 
 class QComboBox;
 
@@ -23,6 +24,9 @@ protected:
 
 private:
     QComboBox* list_;
+    // Drawn through Qt's SVG icon engine, loaded when the dialog first
+    // paints; one icon, so later paints come from its cache.
+    QIcon banner_{QStringLiteral(":/icons/banner.svg")};
     int device_ = 0;
 };
 
