@@ -5,6 +5,8 @@
 #include "model/Project.h"
 #include "sim/GatewaySim.h"
 
+#include "../TestCommand.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -46,20 +48,6 @@ protected:
     SerialLink link;
     std::unique_ptr<sim::GatewaySim> gateway;
 };
-
-// Adds a command to the subnet's node (made when missing).
-inline Command* AddCommand(Project& project, int functionIndex, const std::string& start,
-                           const std::string& count, const std::string& mapping,
-                           const std::string& bitOffset = "0") {
-    Subnet& subnet = project.GetSubnet();
-    Node* node = subnet.GetNodeAt(0) ? subnet.GetNodeAt(0) : subnet.CreateNode();
-    Command* command = node->CreateCommand(functionIndex);
-    command->GetItem(Command::RegisterRow)->SetValue(start);
-    command->GetItem(Command::DataNumberRow)->SetValue(count);
-    command->GetItem(Command::MappingRow)->SetValue(mapping);
-    command->GetItem(Command::BitOffsetRow)->SetValue(bitOffset);
-    return command;
-}
 
 // Everything the user can see of a configuration, as one text.
 inline std::string Snapshot(const Project& project) {

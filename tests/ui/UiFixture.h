@@ -14,6 +14,8 @@
 #include "ui/UserDialogs.h"
 #include "ui/ViewController.h"
 
+#include "../TestCommand.h"
+
 #include <QAction>
 #include <QList>
 #include <QStringList>
@@ -22,19 +24,7 @@
 
 namespace varkel::test {
 
-// A command of the function in the first node (made when there is none),
-// with its start, count and mapping, ready for a download or a test.
-inline Command* AddCommand(Project& project, int functionIndex, const char* start,
-                           const char* count, const char* mapping) {
-    Subnet& subnet = project.GetSubnet();
-    Node* node = subnet.GetNodeAt(0) ? subnet.GetNodeAt(0) : subnet.CreateNode();
-    Command* command = node->CreateCommand(functionIndex);
-    command->GetItem(Command::RegisterRow)->SetValue(start);
-    command->GetItem(Command::DataNumberRow)->SetValue(count);
-    command->GetItem(Command::MappingRow)->SetValue(mapping);
-    command->GetItem(Command::BitOffsetRow)->SetValue("0");
-    return command;
-}
+using varkel::testing::AddCommand;
 
 // File dialogs that return the queued names (empty, as if cancelled, when
 // none are left) and hand-overs to the desktop that are only recorded.
