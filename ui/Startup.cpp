@@ -12,12 +12,13 @@
 #include "ui/StreamMessageSink.h"
 
 #include <QApplication>
+#include <QBackingStore>
+#include <QImage>
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QSettings>
 #include <QTranslator>
 
@@ -35,25 +36,29 @@ void PrintError(const QString& text) {
     std::fprintf(stderr, "varkel: %s\n", text.toLocal8Bit().constData());
 }
 
-QPixmap GrabWindow(QWidget& widget) {
-    // Off screen, a shown window's backing store already holds the frame
-    // just painted: copying it spares painting every widget a second time
-    // (and laying out every hidden menu, which a grab does too).
+QImage GrabWindow(QWidget& widget) {
+    // Off screen, a shown window's backing store is an image that already
+    // holds the frame just painted: sharing it spares painting every widget
+    // a second time (and laying out every hidden menu, which a grab does
+    // too) and a second window-sized image at the moment memory peaks.
     if (widget.isWindow() && widget.isVisible() &&
         QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        if (QScreen* screen = widget.screen()) {
-            QPixmap painted = screen->grabWindow(widget.winId());
-            if (painted.size() == widget.size() * widget.devicePixelRatio())
-                return painted;
+        if (QBackingStore* store = widget.backingStore()) {
+            QPaintDevice* device = store->paintDevice();
+            if (device && device->devType() == QInternal::Image) {
+                const QImage& painted = *static_cast<QImage*>(device);
+                if (painted.size() == widget.size() * widget.devicePixelRatio())
+                    return painted;
+            }
         }
     }
-    return widget.grab();
+    return widget.grab().toImage();
 }
 
 bool SavePicture(QWidget& widget, const QString& path) {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
-    QPixmap picture = GrabWindow(widget);
+    QImage picture = GrabWindow(widget);
     // An open drop-down list is a window of its own: draw it where it lies.
     if (QWidget* popup = QApplication::activePopupWidget()) {
         QPoint at = popup->mapToGlobal(QPoint(0, 0)) - widget.mapToGlobal(QPoint(0, 0));

@@ -5,7 +5,7 @@
 #include <functional>
 
 class QApplication;
-class QPixmap;
+class QImage;
 class QWidget;
 
 namespace varkel {
@@ -61,7 +61,7 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
 bool SavePicture(QWidget& widget, const QString& path);
 
 // A picture of a shown widget as it is on screen now.
-QPixmap GrabWindow(QWidget& widget);
+QImage GrabWindow(QWidget& widget);
 
 // An error on the error stream, after the program's name.
 void PrintError(const QString& text);

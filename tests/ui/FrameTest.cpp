@@ -309,7 +309,7 @@ private slots:
             for (int i = 0; i < 5; ++i)
                 QApplication::processEvents();
             const QImage copied =
-                GrabWindow(w.frame).toImage().convertToFormat(QImage::Format_RGB32);
+                GrabWindow(w.frame).convertToFormat(QImage::Format_RGB32);
             const QImage painted = w.frame.grab().toImage().convertToFormat(QImage::Format_RGB32);
             return copied.size() == painted.size() && copied == painted;
         };
