@@ -12,6 +12,7 @@
 #include "ui/ConfigTree.h"
 #include "ui/ParamGrid.h"
 #include "ui/ProbeDialog.h"
+#include "ui/ProgramIcon.h"
 #include "ui/Startup.h"
 #include "ui/TimingCommands.h"
 #include "ui/UiText.h"
@@ -65,7 +66,7 @@ QString ToolTipName(const QString& text) {
 CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     : QMainWindow(parent), app_(app), doc_(doc) {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/varkel.png")));
+    setWindowIcon(ProgramIcon("varkel"));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
     doc_.SetFrame(this);
     // The title's "[*]" shows as an asterisk while there are unsaved changes.
@@ -185,22 +186,22 @@ void CMainFrame::CreateActions() {
     auto make = [this](Command id, const QString& text, const char* icon = nullptr) {
         auto* action = new QAction(text, this);
         if (icon)
-            action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(icon)));
+            action->setIcon(ProgramIcon(icon));
         actions_[id] = action;
         return action;
     };
 
-    QAction* a = make(FileNew, tr("&New"), "new.png");
+    QAction* a = make(FileNew, tr("&New"), "new");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     a->setIconText(Local(kKeyToolbarNew));
     connect(a, &QAction::triggered, &doc_, &CDovelDoc::FileNew);
 
-    a = make(FileOpen, tr("&Open..."), "open.png");
+    a = make(FileOpen, tr("&Open..."), "open");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     a->setIconText(Local(kKeyToolbarOpen));
     connect(a, &QAction::triggered, &doc_, &CDovelDoc::FileOpen);
 
-    a = make(FileSave, tr("&Save"), "save.png");
+    a = make(FileSave, tr("&Save"), "save");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     a->setIconText(Local(kKeyToolbarSave));
     connect(a, &QAction::triggered, &doc_, [this] { doc_.FileSave(); });
@@ -212,35 +213,35 @@ void CMainFrame::CreateActions() {
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(a, &QAction::triggered, this, &QWidget::close);
 
-    a = make(AddNode, tr("Add &Node"), "add-node.png");
+    a = make(AddNode, tr("Add &Node"), "add-node");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
     a->setIconText(Local(kKeyToolbarAddNode));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAddNode);
 
-    a = make(DeleteNode, tr("&Delete Node"), "delete-node.png");
+    a = make(DeleteNode, tr("&Delete Node"), "delete-node");
     a->setIconText(Local(kKeyToolbarDeleteNode));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteNode);
 
-    a = make(AddCommand, tr("Add &Command..."), "add-command.png");
+    a = make(AddCommand, tr("Add &Command..."), "add-command");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     a->setIconText(Local(kKeyToolbarAddCommand));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAddCommand);
 
-    a = make(DeleteCommand, tr("De&lete Command"), "delete-command.png");
+    a = make(DeleteCommand, tr("De&lete Command"), "delete-command");
     a->setIconText(Local(kKeyToolbarDeleteCommand));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteCommand);
 
-    a = make(Upload, tr("&Upload..."), "upload.png");
+    a = make(Upload, tr("&Upload..."), "upload");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     a->setIconText(Local(kKeyToolbarUpload));
     connect(a, &QAction::triggered, controller_, &ViewController::OnUpload);
 
-    a = make(Download, tr("Do&wnload..."), "download.png");
+    a = make(Download, tr("Do&wnload..."), "download");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     a->setIconText(Local(kKeyToolbarDownload));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDownload);
 
-    a = make(ExportXls, tr("&Export XLS..."), "export.png");
+    a = make(ExportXls, tr("&Export XLS..."), "export");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     a->setIconText(Local(kKeyToolbarExport));
     connect(a, &QAction::triggered, controller_, &ViewController::OnExportXls);
@@ -248,22 +249,22 @@ void CMainFrame::CreateActions() {
     a = make(ImportCommands, tr("&Import Commands..."));
     connect(a, &QAction::triggered, controller_, &ViewController::OnImportCommands);
 
-    a = make(AutoMapping, tr("Auto &Mapping"), "map.png");
+    a = make(AutoMapping, tr("Auto &Mapping"), "map");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     a->setIconText(Local(kKeyToolbarMap));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAutoMapping);
 
-    a = make(ConflictDetect, tr("Conflict De&tect..."), "conflict.png");
+    a = make(ConflictDetect, tr("Conflict De&tect..."), "conflict");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     a->setIconText(Local(kKeyConflict));
     connect(a, &QAction::triggered, controller_, &ViewController::OnConflictDetect);
 
-    a = make(TestCommands, QString::fromStdString(Text(Msg::ProbeMenuText)), "probe.png");
+    a = make(TestCommands, QString::fromStdString(Text(Msg::ProbeMenuText)), "probe");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     a->setIconText(QString::fromStdString(Text(Msg::ProbeToolText)));
     connect(a, &QAction::triggered, this, &CMainFrame::OnTestCommands);
 
-    a = make(HelpContent, tr("&Contents"), "help.png");
+    a = make(HelpContent, tr("&Contents"), "help");
     a->setShortcut(QKeySequence::HelpContents);
     connect(a, &QAction::triggered, this, &CMainFrame::OnHelpContent);
 
@@ -272,12 +273,12 @@ void CMainFrame::CreateActions() {
 
     QUndoStack* stack = controller_->UndoStack();
     a = stack->createUndoAction(this, QString::fromStdString(Text(Msg::EditUndoPrefix)));
-    a->setIcon(QIcon(QStringLiteral(":/icons/undo.png")));
+    a->setIcon(ProgramIcon("undo"));
     a->setIconText(QString::fromStdString(Text(Msg::EditUndoTool)));
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     actions_[EditUndo] = a;
     a = stack->createRedoAction(this, QString::fromStdString(Text(Msg::EditRedoPrefix)));
-    a->setIcon(QIcon(QStringLiteral(":/icons/redo.png")));
+    a->setIcon(ProgramIcon("redo"));
     a->setIconText(QString::fromStdString(Text(Msg::EditRedoTool)));
     a->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});

@@ -14,6 +14,7 @@
 #include "model/Node.h"
 #include "model/ParamItem.h"
 #include "model/TextTable.h"
+#include "ui/ProgramIcon.h"
 
 namespace varkel {
 
@@ -69,9 +70,7 @@ ConfigTree::ConfigTree(QWidget* parent) : QTreeWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTextElideMode(Qt::ElideNone);
     setItemDelegate(new MeasuredOnce(this));
-    icons_ = {QIcon(QStringLiteral(":/icons/tree-folder.png")),
-              QIcon(QStringLiteral(":/icons/tree-node.png")),
-              QIcon(QStringLiteral(":/icons/tree-command.png"))};
+    icons_ = {ProgramIcon("tree-folder"), ProgramIcon("tree-node"), ProgramIcon("tree-command")};
 }
 
 void ConfigTree::DeleteAll() {

@@ -6,6 +6,7 @@
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "ui/ProbeImageGrid.h"
+#include "ui/ProgramIcon.h"
 #include "ui/TrendView.h"
 #include "ui/UserDialogs.h"
 #include "ui/VirtualSlave.h"
@@ -58,7 +59,7 @@ constexpr ValueDecoder::Order kOrders[] = {ValueDecoder::Order::ABCD, ValueDecod
 ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), project_(project) {
     setObjectName(QStringLiteral("probeDialog"));
     setWindowTitle(Q(Text(Msg::ProbeDialogTitle)));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/probe.png")));
+    setWindowIcon(ProgramIcon("probe"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setModal(false);
 

@@ -7,6 +7,7 @@
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
 #include "ui/CMainFrame.h"
+#include "ui/ProgramIcon.h"
 #include "ui/QtMessageSink.h"
 #include "ui/SelectDeviceDialog.h"
 #include "ui/StreamMessageSink.h"
@@ -242,7 +243,7 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
     QCoreApplication::setOrganizationName(QStringLiteral("varkel"));
     QCoreApplication::setApplicationName(QStringLiteral("varkel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VARKEL_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/varkel.png")));
+    QApplication::setWindowIcon(ProgramIcon("varkel"));
 
     // The table language first, so that the command line's own texts follow
     // --lang as well.

@@ -9,6 +9,7 @@
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "ui/AboutDialog.h"
+#include "ui/ProgramIcon.h"
 #include "ui/QtMessageSink.h"
 #include "ui/SelectDeviceDialog.h"
 #include "ui/Startup.h"
@@ -276,16 +277,29 @@ private slots:
 
     void IconsAndPicturesAreDrawn() {
         // Every toolbar icon exists at its size and, for dense screens, twice
-        // it (Qt picks name@2x.png there).
+        // it.
         Window w;
         for (QAction* action : w.frame.ToolBar()->actions()) {
             if (!action->isSeparator())
                 QVERIFY2(!action->icon().pixmap(QSize(32, 32)).isNull(),
                          qPrintable(action->text()));
         }
-        QCOMPARE(QImage(QStringLiteral(":/icons/download.png")).size(), QSize(32, 32));
-        QCOMPARE(QImage(QStringLiteral(":/icons/download@2x.png")).size(), QSize(64, 64));
-        QCOMPARE(QImage(QStringLiteral(":/icons/tree-node@2x.png")).size(), QSize(36, 36));
+        // Each compiled icon is drawn (not blank) and has its twice-size
+        // picture; a name that is no icon gives none.
+        for (int i = 0; i < kIconPixelsCount; ++i) {
+            const IconPixels& pixels = kIconPixels[i];
+            const QImage image =
+                ProgramIcon(pixels.name).pixmap(QSize(pixels.size, pixels.size)).toImage();
+            QCOMPARE(image.size(), QSize(pixels.size, pixels.size));
+            int opaque = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    opaque += qAlpha(image.pixel(x, y)) == 255;
+            QVERIFY2(opaque > pixels.size, pixels.name);
+            const QString twice = QStringLiteral(":/icons/%1@2x.png").arg(QLatin1String(pixels.name));
+            QCOMPARE(QImage(twice).size(), QSize(2 * pixels.size, 2 * pixels.size));
+        }
+        QVERIFY(ProgramIcon("no-such-icon").isNull());
         // The device dialog's banner is drawn from its SVG when shown.
         SelectDeviceDialog device;
         device.show();
