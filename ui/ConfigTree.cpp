@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QFont>
 #include <QHash>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -32,9 +33,15 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        // The font's own key is a long text built anew on each call; the
+        // view hands the same font every time, so it is built once.
+        if (!(option.font == font_) || fontKey_.isEmpty()) {
+            font_ = option.font;
+            fontKey_ = font_.key();
+        }
         const QString key = index.data(Qt::DisplayRole).toString() + QChar(0x1f) +
                             QString::number(index.data(kImageRole).toInt()) + QChar(0x1f) +
-                            option.font.key() + QChar(0x1f) +
+                            fontKey_ + QChar(0x1f) +
                             QString::number(option.decorationSize.width());
         if (auto found = sizes_.constFind(key); found != sizes_.cend())
             return *found;
@@ -49,6 +56,8 @@ public:
 private:
     static constexpr qsizetype kMostSizes = 4096;
     mutable QHash<QString, QSize> sizes_;
+    mutable QFont font_;
+    mutable QString fontKey_;
 };
 
 } // namespace
