@@ -111,7 +111,7 @@ CycleEstimate EstimateCycle(const Subnet& subnet, double turnaroundMs) {
     e.responseTimeoutMs = std::max(subnet.ResponseTimeout(), 0);
     e.scanRatio = std::max(subnet.ScanRatio(), 1);
 
-    const double silentMs = e.ascii ? 0.0 : 3.5 * e.charMs;
+    const double silentMs = e.ascii ? 0.0 : kRtuSilenceChars * e.charMs;
     double quickSum = 0, slowSum = 0, worstSum = 0;
     for (int n = 0; n < subnet.GetNodeCount(); ++n) {
         const Node* node = subnet.GetNodeAt(n);

@@ -22,6 +22,10 @@ FrameChars FrameLength(int functionCode, long long dataNumber, bool ascii);
 // Bits on the line per character: start, data, parity when used, stop.
 int CharacterBits(int dataBits, bool parity, int stopBits);
 
+// The silence that ends an RTU frame, in characters (an ASCII frame ends
+// with its CR LF instead).
+inline constexpr double kRtuSilenceChars = 3.5;
+
 struct CommandTiming {
     int node = 0;  // position of the node in the subnet
     int index = 0; // position of the command in its node

@@ -98,7 +98,7 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
     modbus_flush(context_);
     const int bits = CharacterBits(line.dataBits, line.parity != 'N', line.stopBits);
     silent_ = std::chrono::nanoseconds(
-        line.baud > 0 ? static_cast<long long>(3.5e9 * bits / line.baud) : 0);
+        line.baud > 0 ? static_cast<long long>(kRtuSilenceChars * 1e9 * bits / line.baud) : 0);
     return Success;
 }
 

@@ -132,7 +132,7 @@ void ModbusSlave::TakeLineTime(std::chrono::steady_clock::time_point from, std::
     if (options_.lineBaud <= 0)
         return;
     const double charNs = 1e9 * LineCharacterBits() / options_.lineBaud;
-    const double silentChars = options_.ascii ? 0.0 : 3.5;
+    const double silentChars = options_.ascii ? 0.0 : kRtuSilenceChars;
     const double ns = (static_cast<double>(request + reply) + silentChars) * charNs +
                       std::max(options_.turnaroundMs, 0.0) * 1e6;
     WaitUntil(from + std::chrono::nanoseconds(static_cast<long long>(ns)));
