@@ -205,9 +205,12 @@ CheckReport CheckConfiguration(const Project& project) {
     // are counted, and only the first are listed.
     constexpr std::size_t kListedPairs = 100;
     std::size_t pairs = 0;
+    std::vector<int> unlisted; // commands of the pairs past the listed ones
     auto conflict = [&](ConfigProblem problem) {
         if (pairs++ < kListedPairs)
             out.push_back(std::move(problem));
+        else
+            unlisted.insert(unlisted.end(), problem.commands.begin(), problem.commands.end());
     };
     const std::size_t n = bits.size();
     std::vector<bool> reported(n * n, false);
@@ -223,6 +226,7 @@ CheckReport CheckConfiguration(const Project& project) {
                                                   bits[j].output, bits[j].outputSpan)) {
                         reported[i * n + j] = true;
                         ++pairs;
+                        unlisted.insert(unlisted.end(), {static_cast<int>(i), static_cast<int>(j)});
                     }
                     continue;
                 }
@@ -236,13 +240,15 @@ CheckReport CheckConfiguration(const Project& project) {
                 conflict({MappingConflict, bits[i].label + " <> " + bits[j].label,
                           FillPlaceholders(memory == 0 ? Text(Msg::CheckInputBits)
                                                        : Text(Msg::CheckOutputBits),
-                                           {BitRange(shared)})});
+                                           {BitRange(shared)}),
+                          {static_cast<int>(i), static_cast<int>(j)}});
             }
         }
         if (bits[i].overflows)
             overflows.push_back({MappingOverflow, bits[i].label,
                                  Overflows(bits[i].input) ? Text(Msg::CheckBeyondInput)
-                                                          : Text(Msg::CheckBeyondOutput)});
+                                                          : Text(Msg::CheckBeyondOutput),
+                                 {static_cast<int>(i)}});
     }
     out.insert(out.end(), overflows.begin(), overflows.end());
 
@@ -251,11 +257,16 @@ CheckReport CheckConfiguration(const Project& project) {
         for (std::size_t j = i + 1; j < n; ++j)
             if (!reported[i * n + j] && PairConflicts(bits[i].range, bits[j].range))
                 conflict({MappingConflict, bits[i].label + " <> " + bits[j].label,
-                          Text(Msg::CheckRangesOverlap)});
-    if (pairs > kListedPairs)
+                          Text(Msg::CheckRangesOverlap),
+                          {static_cast<int>(i), static_cast<int>(j)}});
+    if (pairs > kListedPairs) {
+        std::sort(unlisted.begin(), unlisted.end());
+        unlisted.erase(std::unique(unlisted.begin(), unlisted.end()), unlisted.end());
         out.push_back({MappingConflict, node->GetName(),
                        Text(Msg::CheckConflictsSummary,
-                            {std::to_string(pairs), std::to_string(kListedPairs)})});
+                            {std::to_string(pairs), std::to_string(kListedPairs)}),
+                       std::move(unlisted)});
+    }
 
     // Values the editor would refuse: the download stops at them after its
     // own checks.

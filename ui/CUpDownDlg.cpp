@@ -5,6 +5,7 @@
 #include "link/TraceLine.h"
 #include "model/Catalog.h"
 #include "model/Command.h"
+#include "model/ConfigCheck.h"
 #include "model/Messages.h"
 #include "model/Node.h"
 #include "model/Project.h"
@@ -30,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <set>
 
 namespace varkel {
 
@@ -373,43 +375,18 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
 }
 
 QStringList CUpDownDlg::CommandsAtFault(const Project& project, int result) {
+    // The configuration check names every command of a conflict or an
+    // overflow; the message lists each once, in the node's order.
+    std::set<int> positions;
+    for (const ConfigProblem& problem : CheckConfiguration(project).problems)
+        if (problem.code == result)
+            positions.insert(problem.commands.begin(), problem.commands.end());
     QStringList names;
-    const Subnet& subnet = project.GetSubnet();
-    MemoryCounts input{};
-    MemoryCounts output{};
-    subnet.MarkMemoryUse(input, output, false);
-    for (int n = 0; n < subnet.GetNodeCount(); ++n) {
-        const Node* node = subnet.GetNodeAt(n);
-        for (int c = 0; c < node->GetCommandCount(); ++c) {
-            const Command* command = node->GetCommandAt(c);
-            std::uint32_t address = 0;
-            int offset = 0;
-            int length = 0;
-            int direction = InputDirection;
-            command->GetMappingBits(address, offset, length, direction);
-            if (length <= 0)
-                continue;
-            long long first = address;
-            if (direction == OutputDirection && address != 0)
-                first -= kOutputBase;
-            first = first * 8 + offset;
-            const long long end = first + length;
-            bool atFault = false;
-            if (result == MappingOverflow) {
-                atFault = end > kMemoryDataBits;
-            } else {
-                const MemoryCounts& counts = direction == OutputDirection ? output : input;
-                for (long long bit = std::max(first, 0LL);
-                     bit < std::min<long long>(end, kMemoryDataBits) && !atFault; ++bit)
-                    atFault = counts[static_cast<std::size_t>(bit)] > 1;
-            }
-            if (atFault)
-                names << QStringLiteral("%1 / #%2 %3")
-                             .arg(QString::fromStdString(node->GetName()))
-                             .arg(c)
-                             .arg(QString::fromStdString(command->GetName()));
-        }
-    }
+    const Node* node = project.GetSubnet().GetNodeAt(0);
+    for (int c : positions)
+        if (node && c < node->GetCommandCount())
+            names << QString::fromStdString(node->GetName() + " / " +
+                                            CommandLabel(c, node->GetCommandAt(c)->GetName()));
     return names;
 }
 

@@ -11,6 +11,8 @@
 
 #include <cstdio>
 #include <memory>
+#include <set>
+#include <vector>
 
 namespace varkel::cli {
 namespace {
@@ -72,6 +74,7 @@ TEST_F(CliPartsTest, CheckListsEveryProblemWithItsCommand) {
             p.where.find("#2") != std::string::npos) {
             conflict = true;
             EXPECT_NE(p.what.find("32-63"), std::string::npos) << p.what;
+            EXPECT_EQ(p.commands, (std::vector<int>{1, 2}));
         }
     EXPECT_TRUE(conflict);
 }
@@ -84,8 +87,16 @@ TEST_F(CliPartsTest, CheckCodeFollowsTheDownloadOrder) {
     // A conflict within the memory wins over an overflow.
     EXPECT_EQ(report.code, MappingConflict);
     int overflows = 0;
-    for (const ConfigProblem& p : report.problems)
+    for (const ConfigProblem& p : report.problems) {
         overflows += p.code == MappingOverflow;
+        // Each memory problem names the commands it is about.
+        if (p.code == MappingOverflow) {
+            EXPECT_EQ(p.commands, std::vector<int>{0});
+        }
+        if (p.code == MappingConflict) {
+            EXPECT_EQ(p.commands, (std::vector<int>{1, 2}));
+        }
+    }
     EXPECT_EQ(overflows, 1);
 
     std::unique_ptr<Project> clean = std::make_unique<Project>();
@@ -107,7 +118,10 @@ TEST_F(CliPartsTest, CheckReportsTheCommandLimitAndSummarisesConflicts) {
     int limit = 0;
     int conflicts = 0;
     std::string summary;
+    std::set<int> named; // every command in conflict, listed or summarised
     for (const ConfigProblem& p : report.problems) {
+        if (p.code == MappingConflict)
+            named.insert(p.commands.begin(), p.commands.end());
         if (p.code == OutOfRange) {
             ++limit;
             EXPECT_NE(p.what.find("60 commands"), std::string::npos) << p.what;
@@ -123,6 +137,19 @@ TEST_F(CliPartsTest, CheckReportsTheCommandLimitAndSummarisesConflicts) {
     EXPECT_EQ(conflicts, 101); // the first 100 pairs and the count
     EXPECT_NE(summary.find("1770 pairs"), std::string::npos) << summary; // 60 * 59 / 2
     EXPECT_EQ(report.problems.back().what, summary);
+    EXPECT_EQ(named.size(), 60u);
+
+    // Commands that conflict only in pairs past the listed ones are still
+    // named: 20 copies make 190 pairs, the 10 after them 45 more.
+    std::unique_ptr<Project> crowded = std::make_unique<Project>();
+    for (int i = 0; i < 30; ++i)
+        AddCommand(*crowded, 2, "1", i < 20 ? "0000H" : "0010H");
+    std::set<int> late;
+    for (const ConfigProblem& p : CheckConfiguration(*crowded).problems)
+        if (p.code == MappingConflict)
+            late.insert(p.commands.begin(), p.commands.end());
+    EXPECT_EQ(late.size(), 30u);
+    EXPECT_EQ(late.count(29), 1u);
 
     // At the limit itself nothing is said about the count, and 100 pairs
     // are listed without a summary.
