@@ -22,6 +22,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMoveEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -204,7 +205,17 @@ void CUpDownDlg::FitAround() {
         return;
     }
     fitted.moveCenter(centre_);
+    fitting_ = true;
     setGeometry(fitted);
+    fitting_ = false;
+}
+
+void CUpDownDlg::moveEvent(QMoveEvent* event) {
+    // Moved by the user while a transfer runs: the size fitted at its end
+    // stays where the user put the dialog.
+    if (!fitting_ && isVisible())
+        centre_ += event->pos() - event->oldPos();
+    QDialog::moveEvent(event);
 }
 
 void CUpDownDlg::SetControlsEnabled(bool enabled) {

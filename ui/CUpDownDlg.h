@@ -98,6 +98,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void OnProgress(const Progress& progress, std::chrono::steady_clock::time_point when);
@@ -124,7 +125,8 @@ private:
     TransportFactory transportFactory_;
     int paceMs_ = SerialLink::kDefaultPaceMs;
     int minimumWidth_ = 0;
-    QPoint centre_; // kept while the dialog grows and shrinks
+    QPoint centre_;       // kept while the dialog grows and shrinks
+    bool fitting_ = false; // the dialog is moving itself, not the user
     bool busy_ = false;
     bool openConflictDetect_ = false;
     int lastResult_ = 0;

@@ -446,6 +446,29 @@ private slots:
         QTRY_VERIFY((dialog.geometry().center() - centre).manhattanLength() <= 2);
     }
 
+    void DialogMovedDuringATransferStaysWhereItWasPut() {
+        Gateway gateway;
+        QVERIFY(gateway.started);
+        MessageRecorder messages;
+        Project project;
+        FillProject(project);
+        CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+        dialog.SetPorts({gateway.Port()});
+        dialog.SetLogExpanded(true);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QSignalSpy finished(&dialog, &CUpDownDlg::TransferFinished);
+        QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+        // Paced, the download takes long enough to be moved while it runs.
+        QVERIFY(!dialog.OkButton()->isEnabled());
+        dialog.move(dialog.pos() + QPoint(120, 70));
+        QTRY_VERIFY(dialog.geometry().topLeft() != QPoint());
+        const QPoint centre = dialog.geometry().center();
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(dialog.LastResult(), 0);
+        QTRY_VERIFY((dialog.geometry().center() - centre).manhattanLength() <= 2);
+    }
+
     void VirtualGatewayTakesADownloadAndGivesItBack() {
         MessageRecorder messages;
         Project source;
