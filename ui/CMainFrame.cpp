@@ -108,7 +108,14 @@ QString DroppedFile(const QMimeData* data) {
     if (!data || !data->hasUrls() || data->urls().size() != 1)
         return {};
     const QUrl url = data->urls().constFirst();
-    return url.isLocalFile() ? url.toLocalFile() : QString();
+    if (!url.isLocalFile())
+        return {};
+    // Only a configuration file: a folder, a workbook or a list dropped here
+    // is refused at once instead of after the question to save.
+    const QFileInfo file(url.toLocalFile());
+    if (!file.isFile() || file.suffix().compare(QLatin1String("xml"), Qt::CaseInsensitive) != 0)
+        return {};
+    return file.filePath();
 }
 } // namespace
 

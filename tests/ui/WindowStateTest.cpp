@@ -110,6 +110,26 @@ private slots:
         refused.setAccepted(false);
         QCoreApplication::sendEvent(&w.frame, &refused);
         QVERIFY(!refused.isAccepted());
+
+        // So are a folder and a file that is no configuration: no question,
+        // nothing opened.
+        QFile sheet(dir.filePath(QStringLiteral("list.xlsx")));
+        QVERIFY(sheet.open(QIODevice::WriteOnly));
+        sheet.close();
+        for (const QString& other : {dir.path(), sheet.fileName()}) {
+            QMimeData one;
+            one.setUrls({QUrl::fromLocalFile(other)});
+            QDragEnterEvent offered(QPoint(10, 10), Qt::CopyAction, &one, Qt::LeftButton,
+                                    Qt::NoModifier);
+            offered.setAccepted(false);
+            QCoreApplication::sendEvent(&w.frame, &offered);
+            QVERIFY2(!offered.isAccepted(), qPrintable(other));
+            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &one, Qt::LeftButton,
+                               Qt::NoModifier);
+            QCoreApplication::sendEvent(&w.frame, &dropped);
+        }
+        QCOMPARE(recorder.questions.size(), std::size_t{1});
+        QCOMPARE(w.SubnetItem()->childCount(), 1);
     }
 };
 
