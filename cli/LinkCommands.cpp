@@ -93,9 +93,7 @@ int RunTransfer(TransferSession& session, const Project& project, const LinkOpti
             PrintError(TraceLine(event, start, TraceForm::Terminal));
         });
     }
-    const bool ready = session.IsOpen() ? session.Prepare(project)
-                                        : session.Begin(project, options.ports.front());
-    if (ready)
+    if (session.Begin(project, options.ports.front()))
         session.Run();
     TransferOutcome outcome = session.TakeOutcome();
     progress.Finish();

@@ -75,7 +75,7 @@ std::vector<PortOutcome> ParallelTransfer::Run(const Project& project, PortBlock
             session.SetTraceCallback([&block, i, start](const TraceEvent& event) {
                 block.Trace(i, TraceLine(event, start, TraceForm::Terminal));
             });
-        ready[i] = session.IsOpen() ? session.Prepare(project) : session.Begin(project, ports_[i]);
+        ready[i] = session.Begin(project, ports_[i]);
         if (ready[i])
             continue;
         outcomes[i].outcome = session.TakeOutcome();

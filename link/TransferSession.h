@@ -51,15 +51,16 @@ public:
     void SetProgressCallback(SerialLink::ProgressCallback callback);
     void SetTraceCallback(SerialLink::TraceCallback callback);
 
-    // Opens the device and checks the project (a download's empty values
-    // and memory maps), then takes a copy of it to work on. False when the
-    // transfer ends here; the outcome says why.
+    // Opens the device, unless Open already did, and checks the project (a
+    // download's empty values and memory maps), then takes a copy of it to
+    // work on. False when the transfer ends here; the outcome says why.
     bool Begin(const Project& project, const std::string& device) {
-        return Open(device) && Prepare(project);
+        return (IsOpen() || Open(device)) && Prepare(project);
     }
     // The two halves of Begin. A front end that still has to load the
     // project may open first, so that the gateway side notices the open
-    // while the project loads; Prepare then fails if Open did.
+    // while the project loads; a port that did not open then is opened
+    // again by Begin, which reports its failure.
     bool Open(const std::string& device);
     bool Prepare(const Project& project);
     bool IsOpen() const { return link_.IsOpen(); }

@@ -108,6 +108,32 @@ TEST_F(TransferSessionTest, FailuresBeforeTheExchangesEndInBegin) {
     EXPECT_TRUE(again.Begin(Project{}, gateway->DevicePath()));
 }
 
+TEST_F(TransferSessionTest, BeginKeepsAPortOpenedEarlyAndRetriesOneThatWasNot) {
+    StartGateway(2, 0);
+    Project project;
+    AddCommand(project, 3, "0", "4", "0000H");
+    TransferSession early(TransferKind::Download);
+    ASSERT_TRUE(early.Open(gateway->DevicePath()));
+    // Opened already: the device named now is not opened (it does not exist).
+    ASSERT_TRUE(early.Begin(project, "/dev/varkel-no-such-port"));
+    early.Run();
+    EXPECT_EQ(early.TakeOutcome().result, Success);
+
+    // An early open that failed is tried again where the transfer begins,
+    // and its failure is the one reported.
+    TransferSession late(TransferKind::Download);
+    EXPECT_FALSE(late.Open("/dev/varkel-no-such-port"));
+    ASSERT_TRUE(late.Begin(project, gateway->DevicePath()));
+    late.Run();
+    EXPECT_EQ(late.TakeOutcome().result, Success);
+    TransferSession never(TransferKind::Download);
+    EXPECT_FALSE(never.Open("/dev/varkel-no-such-port"));
+    EXPECT_FALSE(never.Begin(project, "/dev/varkel-no-such-port-either"));
+    const TransferOutcome failed = never.TakeOutcome();
+    EXPECT_EQ(failed.result, PortOpenFailed);
+    EXPECT_NE(failed.openFailure.find("no-such-port-either"), std::string::npos) << failed.openFailure;
+}
+
 TEST_F(TransferSessionTest, RunsOnAnotherThreadWithItsEventsThere) {
     StartGateway(2, 0);
     Project project;
