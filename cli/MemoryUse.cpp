@@ -25,8 +25,10 @@ std::string Ranges(const std::vector<int>& bits) {
         if (!out.empty())
             out += ", ";
         out += std::to_string(bits[i]);
-        if (j > i)
-            out += "-" + std::to_string(bits[j]);
+        if (j > i) {
+            out += '-';
+            out += std::to_string(bits[j]);
+        }
         i = j + 1;
     }
     return out;

@@ -295,8 +295,10 @@ std::string RefusedValueLine(const RefusedValue& refused) {
 
 std::string RefusedValuesText(const std::string& heading, const std::vector<RefusedValue>& all) {
     std::string text = heading;
-    for (const RefusedValue& refused : all)
-        text += "\n" + RefusedValueLine(refused);
+    for (const RefusedValue& refused : all) {
+        text += '\n';
+        text += RefusedValueLine(refused);
+    }
     return text;
 }
 

@@ -139,7 +139,11 @@ std::string BitRange(const std::pair<int, int>& bits) {
 } // namespace
 
 std::string CommandLabel(int index, const std::string& name) {
-    return "#" + std::to_string(index) + " " + name;
+    std::string label = "#";
+    label += std::to_string(index);
+    label += ' ';
+    label += name;
+    return label;
 }
 
 CheckReport CheckConfiguration(const Project& project) {

@@ -6,6 +6,7 @@
 #include "model/Subnet.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace varkel {
 namespace {
@@ -43,8 +44,13 @@ void AddCommandRows(const Command& command, int node, int index, int slave, IoLi
     std::string base;
     if (const ParamItem* mnemonic = command.GetItem(Command::MnemonicRow))
         base = mnemonic->GetValue();
-    if (base.empty())
-        base = "N" + std::to_string(slave) + "_C" + std::to_string(index);
+    if (base.empty()) {
+        std::string name(1, 'N');
+        name += std::to_string(slave);
+        name += "_C";
+        name += std::to_string(index);
+        base = std::move(name);
+    }
     const long long start = std::max(command.GetIntValue(Command::RegisterRow), 0);
     const int swap = std::max(command.GetChoiceIndex(Command::SwappingRow), 0);
     const bool slow = command.GetChoiceIndex(Command::ScanningRow) == 1;
@@ -117,8 +123,11 @@ std::vector<std::string> IoRowFields(const IoRow& row) {
 std::string IoListCsv(const IoList& list, bool byteOrderMark) {
     std::string out = byteOrderMark ? "\xEF\xBB\xBF" : "";
     auto line = [&out](const std::vector<std::string>& fields) {
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            out += (i ? "," : "") + CsvField(fields[i]);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i)
+                out += ',';
+            out += CsvField(fields[i]);
+        }
         out += "\r\n";
     };
     line(IoListColumns());

@@ -45,7 +45,10 @@ std::size_t GatewayEngine::RequestLength(std::uint8_t command, std::uint8_t leng
 }
 
 Bytes GatewayEngine::Frame(std::uint8_t command, const Bytes& data) const {
-    Bytes out{command, static_cast<std::uint8_t>(data.size())};
+    Bytes out;
+    out.reserve(data.size() + 3);
+    out.push_back(command);
+    out.push_back(static_cast<std::uint8_t>(data.size()));
     out.insert(out.end(), data.begin(), data.end());
     out.push_back(Sum(out.data(), out.size()));
     return out;
@@ -133,7 +136,9 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         break;
     case 0x04:
         if (n == 1) {
-            Bytes out{0x00};
+            Bytes out;
+            out.reserve(1 + state_.serial.size() + state_.universal.size());
+            out.push_back(0x00);
             out.insert(out.end(), state_.serial.begin(), state_.serial.end());
             if (hw20)
                 out.insert(out.end(), state_.universal.begin(), state_.universal.end());
@@ -143,7 +148,9 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         break;
     case 0x06:
         if (n == 1) {
-            Bytes out{0x00};
+            Bytes out;
+            out.reserve(1 + state_.universal.size());
+            out.push_back(0x00);
             out.insert(out.end(), state_.universal.begin(), state_.universal.end());
             Say(why, Text(Msg::SimTraceUniversalRead));
             return Frame(0x06, out);

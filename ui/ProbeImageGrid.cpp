@@ -1,6 +1,7 @@
 #include "ui/ProbeImageGrid.h"
 
 #include "model/Catalog.h"
+#include "model/ConfigCheck.h"
 #include "ui/ConflictColours.h"
 
 #include <QHeaderView>
@@ -77,8 +78,8 @@ void ProbeImageGrid::Paint() {
         cell->setForeground(text);
         std::string who = Text(Msg::ProbeImageUnfilled);
         if (owner >= 0 && owner < static_cast<int>(commands.size()))
-            who = "#" + std::to_string(commands[static_cast<std::size_t>(owner)].index) + " " +
-                  commands[static_cast<std::size_t>(owner)].name;
+            who = CommandLabel(commands[static_cast<std::size_t>(owner)].index,
+                               commands[static_cast<std::size_t>(owner)].name);
         cell->setToolTip(
             QString::fromStdString(Text(Msg::ProbeImageOwner, {std::to_string(i), who})));
     }
