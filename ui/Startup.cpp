@@ -56,7 +56,7 @@ QImage GrabWindow(QWidget& widget) {
     return widget.grab().toImage();
 }
 
-QImage PictureOf(QWidget& widget) {
+bool SavePicture(QWidget& widget, const QString& path) {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     QImage picture = GrabWindow(widget);
@@ -69,19 +69,11 @@ QImage PictureOf(QWidget& widget) {
         QPainter painter(&picture);
         painter.drawPixmap(at, popup->grab());
     }
-    return picture;
-}
-
-bool WritePicture(const QImage& picture, const QString& path) {
     if (picture.isNull() || !picture.save(path)) {
         PrintError(QString::fromStdString(Text(Msg::GuiCannotWritePicture, {path.toStdString()})));
         return false;
     }
     return true;
-}
-
-bool SavePicture(QWidget& widget, const QString& path) {
-    return WritePicture(PictureOf(widget), path);
 }
 
 StartOptions StartOptions::Parse(const QStringList& arguments) {
@@ -245,48 +237,6 @@ bool OpenStartFile(CDovelDoc& doc, const QString& file,
     return OpenStartFile(doc, file);
 }
 
-// The window, run until closed or pictured; the exit code. The plain
-// picture goes to `written`, written on a thread of its own so that the
-// window closes meanwhile.
-int RunWindow(QApplication& app, const StartOptions& options,
-              std::future<std::unique_ptr<StartFile>>& reading, const PictureTaker& taker,
-              std::future<bool>& written) {
-    const bool picture = !options.screenshot.isEmpty();
-    CConfigApp config;
-    if (options.device >= 0) {
-        config.SetDeviceType(options.device);
-    } else if (!picture) {
-        SelectDeviceDialog dialog;
-        if (dialog.exec() != QDialog::Accepted)
-            return 0;
-        config.SetDeviceType(dialog.GetDevice());
-    }
-
-    CDovelDoc doc(config);
-    doc.SetFollowDisk(!picture);
-    CMainFrame frame(config, doc);
-    // A picture of a file that cannot be read is no picture of it.
-    if (!OpenStartFile(doc, options.file, reading) && picture)
-        return 1;
-    // Pictures show the window as it first appears; a user's run as it was left.
-    if (!picture)
-        frame.RestoreWindowState();
-    frame.show();
-    frame.setWindowTitle(config.DeviceCaption());
-    if (picture) {
-        if (taker)
-            return taker(options.screenshot, config, frame);
-        written = std::async(std::launch::async,
-                             [image = PictureOf(frame), path = options.screenshot] {
-                                 return WritePicture(image, path);
-                             });
-        return 0;
-    }
-    const int code = app.exec();
-    frame.SaveWindowState();
-    return code;
-}
-
 } // namespace
 
 int RunApplication(QApplication& app, const QStringList& arguments, const PictureTaker& taker) {
@@ -318,11 +268,34 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
     else
         sink = std::make_unique<QtMessageSink>();
 
-    std::future<bool> written;
-    const int code = RunWindow(app, options, reading, taker, written);
-    // The plain picture is written while the window closes.
-    if (written.valid() && !written.get())
+    CConfigApp config;
+    if (options.device >= 0) {
+        config.SetDeviceType(options.device);
+    } else if (!picture) {
+        SelectDeviceDialog dialog;
+        if (dialog.exec() != QDialog::Accepted)
+            return 0;
+        config.SetDeviceType(dialog.GetDevice());
+    }
+
+    CDovelDoc doc(config);
+    doc.SetFollowDisk(!picture);
+    CMainFrame frame(config, doc);
+    // A picture of a file that cannot be read is no picture of it.
+    if (!OpenStartFile(doc, options.file, reading) && picture)
         return 1;
+    // Pictures show the window as it first appears; a user's run as it was left.
+    if (!picture)
+        frame.RestoreWindowState();
+    frame.show();
+    frame.setWindowTitle(config.DeviceCaption());
+    if (picture) {
+        if (taker)
+            return taker(options.screenshot, config, frame);
+        return SavePicture(frame, options.screenshot) ? 0 : 1;
+    }
+    const int code = app.exec();
+    frame.SaveWindowState();
     return code;
 }
 

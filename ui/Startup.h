@@ -59,10 +59,6 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
 
 // Grabs a widget, with a drop-down list open on it, to a PNG file.
 bool SavePicture(QWidget& widget, const QString& path);
-// The two halves of SavePicture: the picture taken (on the interface
-// thread) and written, with a message when it cannot be (on any thread).
-QImage PictureOf(QWidget& widget);
-bool WritePicture(const QImage& picture, const QString& path);
 
 // A picture of a shown widget as it is on screen now.
 QImage GrabWindow(QWidget& widget);
