@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -45,8 +46,10 @@ struct Run {
     QByteArray errors;
 };
 
-Run RunProgram(const QStringList& arguments) {
+Run RunProgram(const QStringList& arguments, const QProcessEnvironment& environment =
+                                                   QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VARKEL_PROGRAM), arguments);
     Run run;
     if (!process.waitForFinished(120000)) {
@@ -363,6 +366,26 @@ private slots:
         QCOMPARE(run.exitCode, 1);
         QVERIFY(run.errors.contains("missing.xml"));
         QVERIFY(!QFileInfo::exists(none));
+
+        // A picture that cannot be written: the reason, and a failure.
+        const QString unwritable = dir.filePath(QStringLiteral("no-folder/picture.png"));
+        run = RunProgram({QStringLiteral("--device"), QStringLiteral("0"), QStringLiteral("--lang"),
+                          QStringLiteral("en"), QStringLiteral("--screenshot"), unwritable,
+                          DataFile("commands48.xml")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains("no-folder/picture.png"), run.errors.constData());
+
+        // On a dense screen the picture has the screen's pixels, drawn with
+        // the twice-size icons.
+        QProcessEnvironment dense = QProcessEnvironment::systemEnvironment();
+        dense.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        const QString sharp = dir.filePath(QStringLiteral("dense.png"));
+        run = RunProgram({QStringLiteral("--device"), QStringLiteral("0"), QStringLiteral("--lang"),
+                          QStringLiteral("en"), QStringLiteral("--screenshot"), sharp,
+                          DataFile("commands48.xml")},
+                         dense);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QImage(sharp).size(), QImage(full).size() * 2);
 
         run = RunProgram({QStringLiteral("--device"), QStringLiteral("7")});
         QCOMPARE(run.exitCode, 2);
