@@ -64,6 +64,18 @@ struct Gateway {
     bool started = false;
 };
 
+// A download dialog on the virtual gateway, for a filled configuration.
+struct GatewayDownload {
+    GatewayDownload() : dialog(project, CUpDownDlg::DownloadMode) {
+        FillProject(project); // read when a transfer starts
+        dialog.SetPorts({gateway.Port()});
+    }
+    Gateway gateway;
+    MessageRecorder messages;
+    Project project;
+    CUpDownDlg dialog;
+};
+
 // Records each message and whether it came on the interface thread.
 class ThreadCheckingSink : public MessageRecorder {
 public:
@@ -371,14 +383,11 @@ private slots:
     }
 
     void RunningTransferCannotBeClosedOrStartedAgain() {
-        Gateway gateway;
-        QVERIFY(gateway.started);
-        MessageRecorder messages;
-        Project project;
-        FillProject(project);
-        CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+        GatewayDownload download;
+        QVERIFY(download.gateway.started);
+        CUpDownDlg& dialog = download.dialog;
+        Gateway& gateway = download.gateway;
         dialog.SetPaceMs(60); // slow enough to watch
-        dialog.SetPorts({gateway.Port()});
         dialog.show();
         QSignalSpy finished(&dialog, &CUpDownDlg::TransferFinished);
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
@@ -402,7 +411,8 @@ private slots:
         for (const auto& request : gateway.sim->Requests())
             versionQueries += request[0] == 0x01;
         QCOMPARE(versionQueries, 2);
-        QCOMPARE(messages.messages, std::vector<std::string>{LocalText(kKeyDownloadSuccessfully)});
+        QCOMPARE(download.messages.messages,
+                 std::vector<std::string>{LocalText(kKeyDownloadSuccessfully)});
     }
 
     void ExpandedLogKeepsTheDialogOpenAfterwards() {
@@ -447,13 +457,9 @@ private slots:
     }
 
     void DialogMovedDuringATransferStaysWhereItWasPut() {
-        Gateway gateway;
-        QVERIFY(gateway.started);
-        MessageRecorder messages;
-        Project project;
-        FillProject(project);
-        CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
-        dialog.SetPorts({gateway.Port()});
+        GatewayDownload download;
+        QVERIFY(download.gateway.started);
+        CUpDownDlg& dialog = download.dialog;
         dialog.SetLogExpanded(true);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
