@@ -154,30 +154,30 @@ long ReferenceValue(const std::string& text, std::size_t at) {
     return value;
 }
 
-// Whether a character reference in the text could stand for no character
-// (a surrogate, beyond U+10FFFF, zero). References as a saved file holds
-// them, such as &#x0D;, a few digits naming a character of the basic plane,
-// cannot, and spare the walk over the whole tree.
-bool MayHoldBadReference(const std::string& text) {
-    for (std::size_t at = text.find("&#"); at != std::string::npos;
+// What the character references of a text can bring in, in one pass.
+struct References {
+    // One could stand for no character (a surrogate, beyond U+10FFFF,
+    // zero). References as a saved file holds them, such as &#x0D;, a few
+    // digits naming a character of the basic plane, cannot, and spare the
+    // walk over the whole tree.
+    bool mayBreak = false;
+    // Every one plainly names an ASCII character, as the line breaks of a
+    // saved file do.
+    bool onlyAscii = true;
+};
+
+References ScanReferences(const std::string& text) {
+    References found;
+    for (std::size_t at = text.find("&#");
+         at != std::string::npos && (!found.mayBreak || found.onlyAscii);
          at = text.find("&#", at + 2)) {
         const long value = ReferenceValue(text, at);
         if (value <= 0 || value > 0xFFFF || (value >= 0xD800 && value <= 0xDFFF))
-            return true;
-    }
-    return false;
-}
-
-// Whether every character reference in the text plainly names an ASCII
-// character, as the line breaks of a saved file do.
-bool ReferencesOnlyAscii(const std::string& text) {
-    for (std::size_t at = text.find("&#"); at != std::string::npos;
-         at = text.find("&#", at + 2)) {
-        const long value = ReferenceValue(text, at);
+            found.mayBreak = true;
         if (value <= 0 || value >= 0x80)
-            return false;
+            found.onlyAscii = false;
     }
-    return true;
+    return found;
 }
 
 // The parser's own tab size, for the columns of its messages.
@@ -258,12 +258,13 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     // A reference to no character (a surrogate, beyond U+10FFFF) leaves
     // broken text behind. The text is valid UTF-8 by now, so without such a
     // character reference there is nothing to look for.
-    const bool mayBreak = MayHoldBadReference(text);
+    const References references = ScanReferences(text);
+    const bool mayBreak = references.mayBreak;
     // What loads must save again: a character the code page cannot store
     // (written as a reference, or in a UTF-8 file) is refused now rather
     // than at every later save. Every character decoded from the code page
     // encodes back into it, so then only a reference can bring in another.
-    const bool mayNotStore = !fromCodePage || !ReferencesOnlyAscii(text);
+    const bool mayNotStore = !fromCodePage || !references.onlyAscii;
     const TiXmlElement* broken = nullptr;
     const TiXmlElement* unstorable = nullptr;
     auto parse = [&](int tabSize) {
