@@ -241,7 +241,8 @@ CheckReport CheckConfiguration(const Project& project) {
                 if (shared.first < 0)
                     continue;
                 reported[i * n + j] = true;
-                conflict({MappingConflict, bits[i].label + " <> " + bits[j].label,
+                conflict({MappingConflict,
+                          bits[i].label + " <> " + bits[j].label,
                           FillPlaceholders(memory == 0 ? Text(Msg::CheckInputBits)
                                                        : Text(Msg::CheckOutputBits),
                                            {BitRange(shared)}),
@@ -249,7 +250,8 @@ CheckReport CheckConfiguration(const Project& project) {
             }
         }
         if (bits[i].overflows)
-            overflows.push_back({MappingOverflow, bits[i].label,
+            overflows.push_back({MappingOverflow,
+                                 bits[i].label,
                                  Overflows(bits[i].input) ? Text(Msg::CheckBeyondInput)
                                                           : Text(Msg::CheckBeyondOutput),
                                  {static_cast<int>(i)}});
@@ -260,7 +262,8 @@ CheckReport CheckConfiguration(const Project& project) {
     for (std::size_t i = 0; i < n; ++i)
         for (std::size_t j = i + 1; j < n; ++j)
             if (!reported[i * n + j] && PairConflicts(bits[i].range, bits[j].range))
-                conflict({MappingConflict, bits[i].label + " <> " + bits[j].label,
+                conflict({MappingConflict,
+                          bits[i].label + " <> " + bits[j].label,
                           Text(Msg::CheckRangesOverlap),
                           {static_cast<int>(i), static_cast<int>(j)}});
     if (pairs > kListedPairs) {

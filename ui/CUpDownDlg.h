@@ -125,7 +125,7 @@ private:
     TransportFactory transportFactory_;
     int paceMs_ = SerialLink::kDefaultPaceMs;
     int minimumWidth_ = 0;
-    QPoint centre_;       // kept while the dialog grows and shrinks
+    QPoint centre_;        // kept while the dialog grows and shrinks
     bool fitting_ = false; // the dialog is moving itself, not the user
     bool busy_ = false;
     bool openConflictDetect_ = false;

@@ -41,8 +41,7 @@ public:
         }
         const QString key = index.data(Qt::DisplayRole).toString() + QChar(0x1f) +
                             QString::number(index.data(kImageRole).toInt()) + QChar(0x1f) +
-                            fontKey_ + QChar(0x1f) +
-                            QString::number(option.decorationSize.width());
+                            fontKey_ + QChar(0x1f) + QString::number(option.decorationSize.width());
         if (auto found = sizes_.constFind(key); found != sizes_.cend())
             return *found;
         const QSize size = QStyledItemDelegate::sizeHint(option, index);

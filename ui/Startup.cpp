@@ -14,9 +14,9 @@
 
 #include <QApplication>
 #include <QBackingStore>
-#include <QImage>
 #include <QComboBox>
 #include <QCommandLineParser>
+#include <QImage>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>

@@ -131,7 +131,8 @@ TEST_F(TransferSessionTest, BeginKeepsAPortOpenedEarlyAndRetriesOneThatWasNot) {
     EXPECT_FALSE(never.Begin(project, "/dev/varkel-no-such-port-either"));
     const TransferOutcome failed = never.TakeOutcome();
     EXPECT_EQ(failed.result, PortOpenFailed);
-    EXPECT_NE(failed.openFailure.find("no-such-port-either"), std::string::npos) << failed.openFailure;
+    EXPECT_NE(failed.openFailure.find("no-such-port-either"), std::string::npos)
+        << failed.openFailure;
 }
 
 TEST_F(TransferSessionTest, RunsOnAnotherThreadWithItsEventsThere) {

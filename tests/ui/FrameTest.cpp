@@ -46,8 +46,8 @@ struct Run {
     QByteArray errors;
 };
 
-Run RunProgram(const QStringList& arguments, const QProcessEnvironment& environment =
-                                                   QProcessEnvironment::systemEnvironment()) {
+Run RunProgram(const QStringList& arguments,
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VARKEL_PROGRAM), arguments);
@@ -299,7 +299,8 @@ private slots:
                 for (int x = 0; x < image.width(); ++x)
                     opaque += qAlpha(image.pixel(x, y)) == 255;
             QVERIFY2(opaque > pixels.size, pixels.name);
-            const QString twice = QStringLiteral(":/icons/%1@2x.png").arg(QLatin1String(pixels.name));
+            const QString twice =
+                QStringLiteral(":/icons/%1@2x.png").arg(QLatin1String(pixels.name));
             QCOMPARE(QImage(twice).size(), QSize(2 * pixels.size, 2 * pixels.size));
         }
         QVERIFY(ProgramIcon("no-such-icon").isNull());
@@ -325,8 +326,7 @@ private slots:
         auto same = [&w] {
             for (int i = 0; i < 5; ++i)
                 QApplication::processEvents();
-            const QImage copied =
-                GrabWindow(w.frame).convertToFormat(QImage::Format_RGB32);
+            const QImage copied = GrabWindow(w.frame).convertToFormat(QImage::Format_RGB32);
             const QImage painted = w.frame.grab().toImage().convertToFormat(QImage::Format_RGB32);
             return copied.size() == painted.size() && copied == painted;
         };
