@@ -42,7 +42,7 @@ bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DVARKEL_BENCH=ON -DVARKEL_TESTS=OFF
 	cmake --build build-bench -j$(JOBS)
 	for b in build-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
-	sh bench/gui_startup.sh build-bench/ui/varkel 5
+	sh bench/gui_startup.sh build-bench/ui/varkel 15
 	sh bench/cli_download.sh build-bench 9 0
 	sh bench/cli_download.sh build-bench 5 100
 	sh bench/cli_check.sh build-bench/cli/varkel-cli
