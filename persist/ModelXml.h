@@ -57,6 +57,7 @@ void SaveProduct(const Project& project, TiXmlElement* root);
 // True when the file's language is the program's; shows the language
 // message for a foreign one.
 bool CheckLanguage(const TiXmlElement* root);
+// The same question, showing nothing.
 bool IsOwnLanguage(const TiXmlElement* root);
 // Loads a file into a configuration nobody else uses yet, showing nothing:
 // safe on a thread of its own. False for any refusal; LoadFile of the same

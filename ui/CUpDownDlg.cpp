@@ -31,7 +31,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <set>
 
 namespace varkel {
