@@ -42,6 +42,9 @@ int RunNew(const std::string& out, bool universal) {
 
 int RunAutoMap(const std::string& file, const std::string& out) {
     auto project = std::make_unique<Project>();
+    FolderLock lock;
+    if (int code = LockForEdit(file, lock))
+        return code;
     FileIdentity readAs;
     if (int code = LoadConfiguration(file, *project, &readAs))
         return code;
@@ -58,13 +61,16 @@ int RunAutoMap(const std::string& file, const std::string& out) {
     // Written in place, the file must still be the one read.
     FileIdentity targetNow;
     const bool inPlace = target == file || (IdentifyFile(target, targetNow) && targetNow == readAs);
-    if (int code = SaveConfiguration(*project, target, inPlace ? &readAs : nullptr))
+    if (int code = SaveConfiguration(*project, target, inPlace ? &readAs : nullptr, &lock))
         return code;
     return fits ? 0 : static_cast<int>(MappingOverflow);
 }
 
 int RunAddNode(const std::string& file) {
     auto project = std::make_unique<Project>();
+    FolderLock lock;
+    if (int code = LockForEdit(file, lock))
+        return code;
     FileIdentity readAs;
     if (int code = LoadConfiguration(file, *project, &readAs))
         return code;
@@ -84,7 +90,7 @@ int RunAddNode(const std::string& file) {
         PrintError(Text(Msg::CliNodeNotAdded));
         return kExitUsage;
     }
-    if (int code = SaveConfiguration(*project, file, &readAs))
+    if (int code = SaveConfiguration(*project, file, &readAs, &lock))
         return code;
     PrintLine(node->GetName());
     return 0;
@@ -92,6 +98,9 @@ int RunAddNode(const std::string& file) {
 
 int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
     auto project = std::make_unique<Project>();
+    FolderLock lock;
+    if (int code = LockForEdit(file, lock))
+        return code;
     FileIdentity readAs;
     if (int code = LoadConfiguration(file, *project, &readAs))
         return code;
@@ -119,7 +128,7 @@ int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
         PrintError(Text(Msg::CliCommandNotAdded));
         return kExitUsage;
     }
-    if (int code = SaveConfiguration(*project, file, &readAs))
+    if (int code = SaveConfiguration(*project, file, &readAs, &lock))
         return code;
     PrintLine(
         FillPlaceholders("{} #{} {}", {node->GetName(), std::to_string(node->GetCommandCount() - 1),
@@ -130,6 +139,9 @@ int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
 int RunSet(const std::string& file, const std::string& targetText, const std::string& rowText,
            const std::string& value) {
     auto project = std::make_unique<Project>();
+    FolderLock lock;
+    if (int code = LockForEdit(file, lock))
+        return code;
     FileIdentity readAs;
     if (int code = LoadConfiguration(file, *project, &readAs))
         return code;
@@ -173,7 +185,7 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
         return result.code;
     }
     if (result.changed) {
-        if (int code = SaveConfiguration(*project, file, &readAs))
+        if (int code = SaveConfiguration(*project, file, &readAs, &lock))
             return code;
     }
     PrintLine(result.storedValue);

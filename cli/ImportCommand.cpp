@@ -6,6 +6,7 @@
 #include "export/ListReader.h"
 #include "model/Catalog.h"
 #include "model/CommandImport.h"
+#include "model/FileWrite.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "persist/CsvList.h"
@@ -19,7 +20,11 @@ namespace {
 
 int RunImport(const std::string& file, const std::string& list, const ImportOptions& options) {
     auto project = std::make_unique<Project>();
-    if (int code = LoadConfiguration(file, *project))
+    FolderLock lock;
+    if (int code = LockForEdit(file, lock))
+        return code;
+    FileIdentity readAs;
+    if (int code = LoadConfiguration(file, *project, &readAs))
         return code;
     if (project->GetSubnet().GetProtocolType() != ProtocolType::ModbusMaster) {
         PrintError(Text(Msg::ImportUniversalMode));
@@ -57,7 +62,7 @@ int RunImport(const std::string& file, const std::string& list, const ImportOpti
         const int code = outcome.problems.empty() ? 0 : outcome.problems.front().code;
         return code != 0 ? code : kExitUsage;
     }
-    if (int code = SaveConfiguration(*project, file))
+    if (int code = SaveConfiguration(*project, file, &readAs, &lock))
         return code;
     PrintLine(Text(Msg::ImportSummary, {std::to_string(outcome.commands.size())}));
     // An overflow is reported by the mapping itself; as automap, the

@@ -104,7 +104,15 @@ int CheckWritable(const std::string& path) {
     return 0;
 }
 
-int SaveConfiguration(Project& project, const std::string& target, const FileIdentity* readAs) {
+int LockForEdit(const std::string& path, FolderLock& lock) {
+    if (lock.Acquire(path))
+        return 0;
+    PrintError(Text(Msg::CliCannotWrite, {path}) + ": " + Text(Msg::FileFolderBusy));
+    return kExitCantWrite;
+}
+
+int SaveConfiguration(Project& project, const std::string& target, const FileIdentity* readAs,
+                      const FolderLock* held) {
     // The file layer writes beside the target and renames, through links,
     // also to a link's target still to be created.
     const std::string path = FollowLinks(target);
@@ -118,6 +126,7 @@ int SaveConfiguration(Project& project, const std::string& target, const FileIde
         if (guard.changedOnDisk) {
             PrintError(Text(Msg::CliChangedOnDisk, {target}));
             return kExitCantWrite;
+    guard.held = held;
         }
         std::string text = Text(Msg::CliCannotWrite, {path});
         if (!error.empty())

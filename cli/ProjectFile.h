@@ -2,6 +2,7 @@
 #include <string>
 
 namespace varkel {
+class FolderLock;
 class Project;
 struct FileIdentity;
 }
@@ -25,10 +26,16 @@ int CheckWritable(const std::string& path);
 
 // Writes the configuration to a temporary file beside the path and renames
 // it over the path only when complete, so that a failure leaves whatever was
-// there untouched. With readAs, the file must still be the one read
-// (device, inode, size, modification time) when the new one replaces it.
-// Returns 0, or 73 after printing the reason.
+// there untouched. With readAs, what is replaced must be the file read
+// (device, inode, size, modification time). held is the caller's lock from
+// LockForEdit. Returns 0, or 73 after printing the reason.
+// Locks the folder of a file to be edited in place before it is read, so
+// that another writer of this tool waits until the edit has replaced it (and
+// then reads its result). Returns 0, or 73 after printing the reason when
+// another writer kept the folder locked.
+int LockForEdit(const std::string& path, FolderLock& lock);
+
 int SaveConfiguration(Project& project, const std::string& path,
-                      const FileIdentity* readAs = nullptr);
+                      const FileIdentity* readAs = nullptr, const FolderLock* held = nullptr);
 
 } // namespace varkel::cli

@@ -69,6 +69,8 @@ TextPair TextPairOf(Msg id) {
     case Msg::FileChangedWarning:
         return {"文件\"{}\"已被其他程序修改；保存时将询问是否覆盖。",
                 "The file \"{}\" was changed on disk by another program; saving will ask before overwriting it."};
+    case Msg::FileFolderBusy:
+        return {"另一个 Varkel 程序一直在该文件夹中写入", "another Varkel program kept writing in its folder"};
     case Msg::FileChangedOnDisk:
         return {"文件\"{}\"在读取后已被其他程序修改，未保存，以免丢失其修改。",
                 "The file \"{}\" changed on disk since it was read; not saved, so that the other change is not lost."};

@@ -43,6 +43,7 @@ enum class Msg {
     FileChangedOnDisk,     // {}: file
     FileChangedAskOverwrite, // {}: file
     FileChangedWarning,      // {}: file
+    FileFolderBusy,
     FileIncomplete,
     FileLacks,
     FileNoRoot,

@@ -2,12 +2,18 @@
 // configuration file and the exported workbook go through here.
 #include "model/FileWrite.h"
 
+#include "model/Catalog.h"
+
 #include <cerrno>
+#include <chrono>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace varkel {
@@ -19,6 +25,11 @@ std::string SystemReason(int err) {
 }
 
 namespace {
+
+std::function<void(const std::string&)>& BeforeReplaceHook() {
+    static std::function<void(const std::string&)> hook;
+    return hook;
+}
 
 void CloseQuietly(int fd) {
     if (fd >= 0)
@@ -34,7 +45,96 @@ FileIdentity IdentityOf(const struct stat& st) {
     return id;
 }
 
+// The folder a resolved target is written in.
+std::string FolderOf(const std::string& target) {
+    const std::size_t slash = target.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? std::string("/") : target.substr(0, slash);
+}
+
+enum class Swap { Done, Changed, Unsupported, Failed };
+
+// Puts the new file in place of the target in one step and checks that
+// what came out is the file that was read. Another program's file that
+// came out instead is put back, so that its change is kept.
+Swap ExchangeChecked(const std::string& temp, const std::string& target,
+                     const FileIdentity& expected, const struct stat& written, int& err) {
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0) {
+        err = errno;
+        if (err == EINVAL || err == ENOSYS || err == EOPNOTSUPP)
+            return Swap::Unsupported;
+        if (err != ENOENT)
+            return Swap::Failed;
+        // The target is gone: removed by another program since it was read.
+        ::unlink(temp.c_str());
+        return Swap::Changed;
+    }
+    struct stat out {};
+    if (::lstat(temp.c_str(), &out) == 0 && S_ISREG(out.st_mode) && IdentityOf(out) == expected) {
+        ::unlink(temp.c_str());
+        return Swap::Done;
+    }
+    // Back again, as long as the target is still ours; should a third
+    // writer have replaced it in this instant, its file stays.
+    struct stat now {};
+    const bool ours = ::lstat(target.c_str(), &now) == 0 && now.st_dev == written.st_dev &&
+                      now.st_ino == written.st_ino;
+    if (!ours ||
+        ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0 ||
+        ::rename(temp.c_str(), target.c_str()) == 0)
+        ::unlink(temp.c_str());
+    return Swap::Changed;
+}
+
 } // namespace
+
+bool FolderLock::Acquire(const std::string& path, int waitMs) {
+    Release();
+    const int fd = ::open(FolderOf(FollowLinks(path)).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            break;
+        const int err = errno;
+        if (err == EINTR)
+            continue;
+        // A file system without locks: the write goes on as before.
+        if (err != EWOULDBLOCK) {
+            ::close(fd);
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    struct stat st {};
+    ::fstat(fd, &st);
+    device_ = st.st_dev;
+    inode_ = st.st_ino;
+    fd_ = fd;
+    return true;
+}
+
+void FolderLock::Release() {
+    if (fd_ >= 0)
+        ::close(fd_); // releases the lock
+    fd_ = -1;
+}
+
+bool FolderLock::Covers(const std::string& path) const {
+    struct stat st {};
+    return fd_ >= 0 && ::stat(FolderOf(FollowLinks(path)).c_str(), &st) == 0 &&
+           st.st_dev == device_ && st.st_ino == inode_;
+}
+
+void SetBeforeReplaceHook(std::function<void(const std::string&)> hook) {
+    BeforeReplaceHook() = std::move(hook);
+}
 
 bool IdentifyFile(const std::string& path, FileIdentity& identity) {
     struct stat st {};
@@ -170,18 +270,39 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
     fd = -1;
     if (closeResult != 0)
         return fail(errno);
+    // Two writers of this tool take turns: around the check and the rename,
+    // or from the read on when the caller holds the lock already.
+    FolderLock own;
+    if (!(guard && guard->held && guard->held->Covers(target)) && !own.Acquire(target)) {
+        ::unlink(temp.c_str());
+        error = Text(Msg::FileFolderBusy);
+        return false;
+    }
+    if (BeforeReplaceHook())
+        BeforeReplaceHook()(target);
     // Another program's change since the file was read would be lost
-    // silently by the rename.
+    // silently by a rename.
+    Swap swap = Swap::Unsupported;
     if (guard && guard->expected) {
+        int err = 0;
+        swap = ExchangeChecked(temp, target, *guard->expected, written, err);
+        if (swap == Swap::Failed)
+            return fail(err);
+        // Where the file system cannot exchange, the target is compared
+        // just before the rename.
         FileIdentity now;
-        if (!IdentifyFile(target, now) || !(now == *guard->expected)) {
-            guard->changedOnDisk = true;
+        if (swap == Swap::Unsupported &&
+            (!IdentifyFile(target, now) || !(now == *guard->expected))) {
+            swap = Swap::Changed;
             ::unlink(temp.c_str());
+        }
+        if (swap == Swap::Changed) {
+            guard->changedOnDisk = true;
             error = SystemReason(ESTALE);
             return false;
         }
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0)
+    if (swap != Swap::Done && ::rename(temp.c_str(), target.c_str()) != 0)
         return fail(errno);
     if (guard)
         guard->written = IdentityOf(written);
