@@ -13,6 +13,7 @@
 #include "link/TransferSession.h"
 #include "model/Catalog.h"
 #include "model/Messages.h"
+#include "model/PortOpenError.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
@@ -99,8 +100,8 @@ int RunTransfer(TransferSession& session, const Project& project, const LinkOpti
     progress.Finish();
     for (const std::string& notice : outcome.notices)
         ShowMessage(notice);
-    if (!outcome.openFailure.empty()) {
-        PrintError(outcome.openFailure);
+    if (outcome.openFailure.Failed()) {
+        PrintError(PortOpenText(outcome.openFailure));
     } else if (outcome.result != Success) {
         PrintError(ResultMessage(outcome.result));
     } else if (uploaded) {

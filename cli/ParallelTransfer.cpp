@@ -5,6 +5,7 @@
 #include "cli/TextWidth.h"
 #include "link/TraceLine.h"
 #include "model/Catalog.h"
+#include "model/PortOpenError.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 
@@ -26,8 +27,8 @@ std::string OneLine(const std::string& text) {
 }
 
 std::string FailureOf(const TransferOutcome& outcome) {
-    if (!outcome.openFailure.empty())
-        return OneLine(outcome.openFailure);
+    if (outcome.openFailure.Failed())
+        return OneLine(PortOpenText(outcome.openFailure));
     return outcome.result == Success ? std::string() : OneLine(ResultMessage(outcome.result));
 }
 
@@ -79,7 +80,7 @@ std::vector<PortOutcome> ParallelTransfer::Run(const Project& project, PortBlock
         if (ready[i])
             continue;
         outcomes[i].outcome = session.TakeOutcome();
-        if (outcomes[i].outcome.openFailure.empty())
+        if (!outcomes[i].outcome.openFailure.Failed())
             checkFailure = outcomes[i].outcome.result;
         outcomes[i].failure = FailureOf(outcomes[i].outcome);
         outcomes[i].seconds = Seconds(outcomes[i].outcome.openTime);

@@ -6,6 +6,7 @@
 #include "model/Catalog.h"
 #include "model/ConfigCheck.h"
 #include "model/CycleEstimate.h"
+#include "model/PortOpenError.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "probe/MemoryImage.h"
@@ -231,7 +232,8 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
 
     ProbeOutcome result = outcome.value_or(ProbeOutcome{});
     if (result.code != Success) {
-        PrintError(ResultMessage(result.code) + ": " + result.message);
+        PrintError(result.port.Failed() ? PortOpenText(result.port)
+                                        : ResultMessage(result.code) + ": " + result.message);
         return result.code;
     }
     if (result.stopped && !options.json)

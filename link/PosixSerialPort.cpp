@@ -1,5 +1,6 @@
 #include "link/PosixSerialPort.h"
 
+#include "link/PortCheck.h"
 #include "model/CycleEstimate.h"
 
 #include <algorithm>
@@ -89,9 +90,9 @@ PosixSerialPort::~PosixSerialPort() {
     Close();
 }
 
-bool PosixSerialPort::Fail(OpenFailure failure, const char* what, int error) {
-    failure_ = failure;
-    errorText_ = std::string(what) + ": " + std::strerror(error);
+bool PosixSerialPort::Fail(PortOpenError error) {
+    error_ = std::move(error);
+    errorText_ = error_.detail;
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
@@ -99,26 +100,26 @@ bool PosixSerialPort::Fail(OpenFailure failure, const char* what, int error) {
     return false;
 }
 
+bool PosixSerialPort::Fail(OpenFailure failure, const char* what, int error) {
+    PortOpenError e = PortErrorFromErrno(device_, what, error);
+    e.failure = failure;
+    return Fail(std::move(e));
+}
+
 bool PosixSerialPort::Open(const std::string& device) {
     Close();
-    failure_ = OpenFailure::None;
+    device_ = device;
+    error_ = {};
     errorText_.clear();
+    if (PortOpenError refused = CheckPortPath(device); refused.Failed())
+        return Fail(std::move(refused));
     // Non-blocking so that a port waiting for carrier cannot hang the open;
     // reads and writes wait in poll with their own time-outs.
     fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) {
-        int error = errno;
-        OpenFailure failure = OpenFailure::Other;
-        if (error == ENOENT || error == ENODEV || error == ENXIO || error == ENOTDIR)
-            failure = OpenFailure::Missing;
-        else if (error == EACCES || error == EPERM)
-            failure = OpenFailure::Permission;
-        else if (error == EBUSY)
-            failure = OpenFailure::Busy;
-        return Fail(failure, "open", error);
-    }
-    if (!::isatty(fd_))
-        return Fail(OpenFailure::Other, "isatty", ENOTTY);
+    if (fd_ < 0)
+        return Fail(PortErrorFromErrno(device, "open", errno));
+    if (PortOpenError refused = CheckPortDescriptor(fd_, device); refused.Failed())
+        return Fail(std::move(refused));
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         int error = errno;
         return Fail(error == EWOULDBLOCK ? OpenFailure::Busy : OpenFailure::Other, "flock", error);

@@ -7,7 +7,8 @@ namespace varkel {
 
 // A serial device (or pseudo-terminal) through termios. Opened exclusively
 // with TIOCEXCL and an advisory flock, so a second program or a second
-// transfer cannot interleave its bytes with ours.
+// transfer cannot interleave its bytes with ours. Anything but a terminal
+// is refused before it is opened for use, and never waited on.
 class PosixSerialPort : public Transport {
 public:
     PosixSerialPort() = default;
@@ -18,7 +19,7 @@ public:
     bool Open(const std::string& device) override;
     bool IsOpen() const override { return fd_ >= 0; }
     void Close() override;
-    OpenFailure LastOpenFailure() const override { return failure_; }
+    PortOpenError LastOpenError() const override { return error_; }
     std::string LastErrorText() const override { return errorText_; }
     long Write(const std::uint8_t* bytes, std::size_t count, int timeoutMs) override;
     long Read(std::uint8_t* buffer, std::size_t count, int intervalMs, int totalMs) override;
@@ -29,14 +30,16 @@ public:
     bool SetLine(int baud, int dataBits, char parity, int stopBits);
 
 private:
+    bool Fail(PortOpenError error);
     bool Fail(OpenFailure failure, const char* what, int error);
 
     int fd_ = -1;
+    std::string device_;
     // One character's time on the line, and when the last byte written
     // will have left it: together they say when an answer can be complete.
     std::chrono::nanoseconds characterTime_{};
     std::chrono::steady_clock::time_point lineFreeAt_{};
-    OpenFailure failure_ = OpenFailure::None;
+    PortOpenError error_;
     std::string errorText_;
 };
 

@@ -2,13 +2,10 @@
 
 #include "link/PosixSerialPort.h"
 #include "link/TraceLine.h"
-#include "model/Catalog.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
 
 #include <cstring>
-#include <grp.h>
-#include <sys/stat.h>
 #include <thread>
 
 namespace varkel {
@@ -160,33 +157,16 @@ void SerialLink::Wait(int ms) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-OpenFailure SerialLink::LastOpenFailure() const {
-    return transport_->LastOpenFailure();
-}
-
-std::string SerialLink::OpenFailureMessage() const {
-    std::string text = ResultMessage(PortOpenFailed);
-    std::string hint;
-    switch (transport_->LastOpenFailure()) {
-    case OpenFailure::Permission: {
-        std::string group = DeviceGroup(device_);
-        hint = group.empty() || group == "root"
-                   ? Text(Msg::LinkPermissionHintNoGroup, {device_})
-                   : Text(Msg::LinkPermissionHint, {device_, group, group});
-        break;
+PortOpenError SerialLink::LastOpenError() const {
+    // Without a device the transport was not asked.
+    PortOpenError error = device_.empty() ? PortOpenError{} : transport_->LastOpenError();
+    error.device = device_;
+    // A transport that gives no reason still failed.
+    if (!error.Failed()) {
+        error.failure = device_.empty() ? OpenFailure::Missing : OpenFailure::Other;
+        error.detail = device_.empty() ? std::string() : transport_->LastErrorText();
     }
-    case OpenFailure::Busy:
-        hint = Text(Msg::LinkPortBusy, {device_});
-        break;
-    case OpenFailure::Missing:
-        hint = Text(Msg::LinkPortMissing, {device_});
-        break;
-    default:
-        break;
-    }
-    if (!hint.empty())
-        text += "\n" + hint;
-    return text;
+    return error;
 }
 
 void SerialLink::BeginSteps(int total) {
@@ -218,18 +198,6 @@ void SerialLink::Trace(TraceEvent::Kind kind, const std::uint8_t* bytes, std::si
     event.expected = expected;
     event.note = note;
     trace_(event);
-}
-
-std::string DeviceGroup(const std::string& device) {
-    struct stat st {};
-    if (::stat(device.c_str(), &st) != 0)
-        return {};
-    group grp{};
-    group* found = nullptr;
-    char buffer[4096];
-    if (::getgrgid_r(st.st_gid, &grp, buffer, sizeof buffer, &found) != 0 || !found)
-        return {};
-    return found->gr_name;
 }
 
 } // namespace varkel

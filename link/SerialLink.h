@@ -85,11 +85,9 @@ public:
     void Pause() const;
     static void Wait(int ms);
 
-    // The device last given to Open, and what the user should be told when
-    // it could not be opened (the result message plus how to fix it).
+    // The device last given to Open, and why it could not be opened.
     const std::string& Device() const { return device_; }
-    OpenFailure LastOpenFailure() const;
-    std::string OpenFailureMessage() const;
+    PortOpenError LastOpenError() const;
 
     // Both are called on the thread that runs the transfer.
     using ProgressCallback = std::function<void(const Progress&)>;
@@ -124,8 +122,5 @@ private:
     int done_ = 0;
     int total_ = 0;
 };
-
-// The group that owns a device, or empty when it cannot be told.
-std::string DeviceGroup(const std::string& device);
 
 } // namespace varkel

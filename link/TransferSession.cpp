@@ -28,7 +28,7 @@ bool TransferSession::Open(const std::string& device) {
     outcome_.result = link_.Open(device);
     outcome_.openTime = Clock::now() - start;
     if (outcome_.result != Success) {
-        outcome_.openFailure = link_.OpenFailureMessage();
+        outcome_.openFailure = link_.LastOpenError();
         return false;
     }
     return true;

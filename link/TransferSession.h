@@ -16,8 +16,9 @@ enum class TransferKind { Download, Upload };
 // What one transfer ended with, for the front end to show.
 struct TransferOutcome {
     int result = 0;
-    // Why the port could not be opened, with how to fix it; empty otherwise.
-    std::string openFailure;
+    // Why the port could not be opened; none when it was (or when the
+    // transfer failed later). The front end says why in its language.
+    PortOpenError openFailure;
     // Messages for the user met on the way (old hardware), shown before the result.
     std::vector<std::string> notices;
     int frames = 0; // steps done

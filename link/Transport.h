@@ -1,13 +1,11 @@
 #pragma once
+#include "model/PortOpenError.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace varkel {
-
-// Why opening a port failed; the protocol layer only needs to know that it
-// failed, the front end uses the reason to tell the user what to do.
-enum class OpenFailure { None, Missing, Permission, Busy, Settings, Other };
 
 // A byte pipe to one gateway. The protocol code sees only this, so that
 // another operating system's serial port can be added without touching it.
@@ -20,7 +18,9 @@ public:
     virtual bool Open(const std::string& device) = 0;
     virtual bool IsOpen() const = 0;
     virtual void Close() = 0;
-    virtual OpenFailure LastOpenFailure() const = 0;
+    // Why the last Open failed; the protocol layer only needs to know that
+    // it failed, the front end tells the user why and what to do.
+    virtual PortOpenError LastOpenError() const { return {}; }
     // Operating-system text of the last failure, for the trace.
     virtual std::string LastErrorText() const = 0;
 

@@ -102,6 +102,16 @@ TextPair TextPairOf(Msg id) {
                 "You have no permission to use {}. Ask the administrator for read and write access to it."};
     case Msg::LinkPortBusy: return {"{} 正被其他程序或传输占用。", "{} is in use by another program or transfer."};
     case Msg::LinkPortMissing: return {"{} 不存在。", "{} does not exist."};
+    case Msg::LinkPortNotTerminal:
+        return {"{} 不是串口：它是{}。", "{} is not a serial port: it is {}."};
+    case Msg::LinkPortSettings:
+        return {"{} 不接受串口参数（{}）。", "{} did not take the line settings ({})."};
+    case Msg::LinkNoPortGiven: return {"没有指定串口。", "No serial port was given."};
+    case Msg::PortKindFifo: return {"命名管道（FIFO）", "a named pipe (FIFO)"};
+    case Msg::PortKindFile: return {"普通文件", "a regular file"};
+    case Msg::PortKindFolder: return {"文件夹", "a folder"};
+    case Msg::PortKindSocket: return {"套接字", "a socket"};
+    case Msg::PortKindDevice: return {"不是终端的设备", "a device that is not a terminal"};
     case Msg::LinkVirtualGatewayFailed: return {"无法启动虚拟网关：{}", "The virtual gateway could not be started: {}"};
     case Msg::TraceSent: return {"发送     ", "sent     "};
     case Msg::TraceReceived: return {"接收     ", "received "};

@@ -65,6 +65,14 @@ enum class Msg {
     LinkPermissionHintNoGroup, // {}: device
     LinkPortBusy,              // {}: device
     LinkPortMissing,           // {}: device
+    LinkPortNotTerminal,       // {}: device, {}: what it is (PortKind...)
+    LinkPortSettings,          // {}: device, {}: the system's reason
+    LinkNoPortGiven,
+    PortKindFifo,
+    PortKindFile,
+    PortKindFolder,
+    PortKindSocket,
+    PortKindDevice,
     LinkVirtualGatewayFailed,  // {}: why
     TraceSent,
     TraceReceived,

@@ -27,7 +27,9 @@ AsciiChannel::~AsciiChannel() {
 
 int AsciiChannel::Open(const std::string& device, const ProbeLine& line, std::string& error) {
     line_ = line;
+    openError_ = {};
     if (!port_->Open(device)) {
+        openError_ = port_->LastOpenError();
         error = device + ": " + port_->LastErrorText();
         return PortOpenFailed;
     }

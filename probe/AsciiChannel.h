@@ -14,6 +14,7 @@ public:
     ~AsciiChannel() override;
 
     int Open(const std::string& device, const ProbeLine& line, std::string& error) override;
+    PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
     void Read(const ProbeCommand& command, ProbeResult& result) override;
 
@@ -22,6 +23,7 @@ public:
                           ProbeResult& result);
 
 private:
+    PortOpenError openError_;
     std::unique_ptr<PosixSerialPort> port_;
     ProbeLine line_;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/PortOpenError.h"
 #include "probe/ProbeTypes.h"
 
 #include <memory>
@@ -15,6 +16,9 @@ public:
     // 0 or PortOpenFailed, with the reason in error. Never opens the port
     // with other line settings than those given.
     virtual int Open(const std::string& device, const ProbeLine& line, std::string& error) = 0;
+    // Why the port itself did not open, as a value; none when Open failed
+    // for the line settings (then error says why) or succeeded.
+    virtual PortOpenError LastOpenError() const { return {}; }
     virtual void Close() = 0;
     // Sends the command's read and waits for its answer; fills status, data
     // and round-trip time. Waits at most the response time-out.

@@ -53,6 +53,7 @@ ProbeOutcome ProbeSession::Run(const std::string& device, int passes) {
     outcome.code = channel->Open(device, line, error);
     if (outcome.code != Success) {
         outcome.message = error;
+        outcome.port = channel->LastOpenError();
         running_ = false;
         return outcome;
     }

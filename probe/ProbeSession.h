@@ -17,6 +17,7 @@ namespace varkel {
 struct ProbeOutcome {
     int code = 0;        // 0, PortOpenFailed or PortIoFailed
     std::string message; // why the port failed, empty otherwise
+    PortOpenError port;  // why the port did not open, when that was the reason
     int passes = 0;      // passes completed
     int failed = 0;      // results other than answered, over all passes
     bool stopped = false;

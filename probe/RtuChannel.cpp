@@ -1,5 +1,6 @@
 #include "probe/RtuChannel.h"
 
+#include "link/PortCheck.h"
 #include "model/Catalog.h"
 #include "model/CycleEstimate.h"
 #include "model/ResultCode.h"
@@ -59,6 +60,13 @@ RtuChannel::~RtuChannel() {
 
 int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::string& error) {
     Close();
+    // libmodbus opens whatever it is given: a FIFO, a file or a folder is
+    // refused first, as the transfers refuse it.
+    openError_ = CheckPortPath(device);
+    if (openError_.Failed()) {
+        error = device + ": " + openError_.detail;
+        return PortOpenFailed;
+    }
     const bool stick = line.parity == 'M' || line.parity == 'S';
     context_ = modbus_new_rtu(device.c_str(), line.baud, stick ? 'N' : line.parity, line.dataBits,
                               line.stopBits);
@@ -67,14 +75,16 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
         return PortOpenFailed;
     }
     if (modbus_connect(context_) != 0) {
-        error = device + ": " + std::strerror(errno);
+        openError_ = PortErrorFromErrno(device, "open", errno);
+        error = device + ": " + openError_.detail;
         Close();
         return PortOpenFailed;
     }
     const int fd = modbus_get_socket(context_);
     // The same exclusion as the transfers: no second program on the line.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        error = device + ": " + std::strerror(errno);
+        openError_ = PortErrorFromErrno(device, "flock", errno);
+        error = device + ": " + openError_.detail;
         Close();
         return PortOpenFailed;
     }

@@ -16,10 +16,12 @@ public:
     RtuChannel& operator=(const RtuChannel&) = delete;
 
     int Open(const std::string& device, const ProbeLine& line, std::string& error) override;
+    PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
     void Read(const ProbeCommand& command, ProbeResult& result) override;
 
 private:
+    PortOpenError openError_;
     _modbus* context_ = nullptr;
     // The silence that ends an RTU frame, 3.5 characters.
     std::chrono::steady_clock::duration silent_{};

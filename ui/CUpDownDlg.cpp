@@ -8,6 +8,7 @@
 #include "model/ConfigCheck.h"
 #include "model/Messages.h"
 #include "model/Node.h"
+#include "model/PortOpenError.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/Subnet.h"
@@ -255,7 +256,8 @@ void CUpDownDlg::StartTransfer() {
             AppendLog(why);
             TransferOutcome outcome;
             outcome.result = PortOpenFailed;
-            outcome.openFailure = ResultMessage(PortOpenFailed) + "\n" + why.toStdString();
+            outcome.openFailure.failure = OpenFailure::Other;
+            outcome.openFailure.detail = why.toStdString();
             OnFinished(std::move(outcome));
             return;
         }
@@ -334,7 +336,8 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
 
     // The outcome is on the dialog before the message box covers it, so the
     // bar and the label behind the box agree with what it says.
-    const std::string& openFailure = outcome.openFailure;
+    const std::string openFailure =
+        outcome.openFailure.Failed() ? PortOpenText(outcome.openFailure) : std::string();
     const QString text = QString::fromStdString(
         !openFailure.empty() ? openFailure
         : result == Success

@@ -3,6 +3,7 @@
 #include "link/PortList.h"
 #include "model/Catalog.h"
 #include "model/CycleEstimate.h"
+#include "model/PortOpenError.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "ui/ProbeImageGrid.h"
@@ -499,7 +500,9 @@ void ProbeDialog::OnPass(const PassSummary& summary, const MemoryImage& image) {
 void ProbeDialog::OnFinished(const ProbeOutcome& outcome) {
     SetRunning(false);
     if (outcome.code != Success)
-        statusLabel_->setText(Q(ResultMessage(outcome.code) + ": " + outcome.message));
+        statusLabel_->setText(Q(outcome.port.Failed()
+                                    ? PortOpenText(outcome.port)
+                                    : ResultMessage(outcome.code) + ": " + outcome.message));
     else if (outcome.stopped)
         statusLabel_->setText(Q(Text(Msg::ProbeStopped)));
 }

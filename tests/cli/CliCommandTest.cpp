@@ -46,6 +46,18 @@ protected:
         EXPECT_EQ(Cli({"add-command", file, "--function", "2"}).status, 0);
         return file;
     }
+    // A configuration a gateway takes: addresses set and mapped.
+    std::string ReadyFile() {
+        std::string file = MasterFile("ready.xml");
+        EXPECT_EQ(Cli({"set", file, "command:0:0", "1", "100"}).status, 0);
+        EXPECT_EQ(Cli({"set", file, "command:0:0", "2", "4"}).status, 0);
+        EXPECT_EQ(Cli({"add-command", file, "--function", "4"}).status, 0);
+        EXPECT_EQ(Cli({"set", file, "command:0:1", "1", "5"}).status, 0);
+        EXPECT_EQ(Cli({"set", file, "command:0:0", "9", "tank level"}).status, 0);
+        EXPECT_EQ(Cli({"set", file, "subnet", "3", "Even"}).status, 0);
+        EXPECT_EQ(Cli({"automap", file}).status, 0);
+        return file;
+    }
     // A file built in this process, for shapes that take many steps.
     std::string SaveProject(Project& project, const std::string& name) {
         std::string file = File(name);
@@ -270,6 +282,52 @@ TEST_F(CliTest, ADanglingOutputLinkGetsItsTarget) {
     ASSERT_EQ(::symlink("real/made.xml", File("link.xml").c_str()), 0);
     CliOutput made = Cli({"new", "-o", File("link.xml")});
     ASSERT_EQ(made.status, 0) << made.err;
+// download, upload and probe say why a path is no serial port, in the
+// active language, and never wait on a FIFO.
+TEST_F(CliTest, APathThatIsNoPortIsRefusedWithItsReason) {
+    const std::string file = ReadyFile();
+    ASSERT_EQ(::mkfifo(File("fifo").c_str(), 0600), 0);
+    WriteFile(File("plain"), "not a port\n");
+    struct Case {
+        std::string port;
+        const char* english;
+        const char* chinese;
+    };
+    const Case cases[] = {
+        {File("fifo"), " is not a serial port: it is a named pipe (FIFO).", "命名管道"},
+        {File("plain"), " is not a serial port: it is a regular file.", "普通文件"},
+        {dir.Path(), " is not a serial port: it is a folder.", "文件夹"},
+        {"/dev/null", " is not a serial port: it is a device that is not a terminal.",
+         "不是终端的设备"},
+        {"/dev/zero", " is not a serial port: it is a device that is not a terminal.",
+         "不是终端的设备"},
+        {File("none"), " does not exist.", "不存在"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.port);
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"download", file, "--port", c.port},
+              {"upload", "--port", c.port, "-o", File("up.xml")},
+              {"probe", file, "--port", c.port}}) {
+            const CliOutput result = Cli(args);
+            EXPECT_EQ(result.status, 4) << args[0] << ": " << result.err;
+            EXPECT_NE(result.err.find("Failed to open serial port\n" + c.port + c.english),
+                      std::string::npos)
+                << args[0] << ": " << result.err;
+        }
+        const CliOutput zh = CliZh({"download", file, "--port", c.port});
+        EXPECT_EQ(zh.status, 4);
+        EXPECT_NE(zh.err.find("打开串口失败\n" + c.port), std::string::npos) << zh.err;
+        EXPECT_NE(zh.err.find(c.chinese), std::string::npos) << zh.err;
+    }
+    EXPECT_FALSE(FileExists(File("up.xml")));
+    // With several ports each row of the table says its own reason.
+    const CliOutput rack = Cli({"download", file, "--port", File("fifo"), "--port", File("plain")});
+    EXPECT_EQ(rack.status, 4);
+    EXPECT_NE(rack.out.find("named pipe (FIFO)"), std::string::npos) << rack.out;
+    EXPECT_NE(rack.out.find("regular file"), std::string::npos) << rack.out;
+}
+
     struct stat st {};
     ASSERT_EQ(::lstat(File("link.xml").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
@@ -668,18 +726,6 @@ TEST_F(CliTest, ImportRefusesAsSetDoesAndChangesNothing) {
 class CliGatewayTest : public CliTest {
 protected:
     std::string Link() { return File("gw"); }
-    // A configuration a gateway takes: addresses set and mapped.
-    std::string ReadyFile() {
-        std::string file = MasterFile("ready.xml");
-        EXPECT_EQ(Cli({"set", file, "command:0:0", "1", "100"}).status, 0);
-        EXPECT_EQ(Cli({"set", file, "command:0:0", "2", "4"}).status, 0);
-        EXPECT_EQ(Cli({"add-command", file, "--function", "4"}).status, 0);
-        EXPECT_EQ(Cli({"set", file, "command:0:1", "1", "5"}).status, 0);
-        EXPECT_EQ(Cli({"set", file, "command:0:0", "9", "tank level"}).status, 0);
-        EXPECT_EQ(Cli({"set", file, "subnet", "3", "Even"}).status, 0);
-        EXPECT_EQ(Cli({"automap", file}).status, 0);
-        return file;
-    }
 };
 
 TEST_F(CliGatewayTest, DownloadThenUploadDiffersOnlyInWhatTheGatewayDoesNotKeep) {

@@ -17,7 +17,6 @@ public:
     bool Open(const std::string&) override { return open_ = true; }
     bool IsOpen() const override { return open_; }
     void Close() override { open_ = false; }
-    OpenFailure LastOpenFailure() const override { return OpenFailure::None; }
     std::string LastErrorText() const override { return "fuzz"; }
     long Write(const std::uint8_t*, std::size_t count, int) override {
         if (offset_ < size_) {

@@ -30,7 +30,6 @@ public:
     bool Open(const std::string&) override { return open_ = true; }
     bool IsOpen() const override { return open_; }
     void Close() override { open_ = false; }
-    OpenFailure LastOpenFailure() const override { return OpenFailure::None; }
     std::string LastErrorText() const override { return "engine"; }
     long Write(const std::uint8_t* bytes, std::size_t count, int) override {
         auto reply = engine_.Handle(sim::Bytes(bytes, bytes + count));

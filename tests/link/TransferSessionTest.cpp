@@ -51,7 +51,7 @@ TEST_F(TransferSessionTest, DownloadThenUploadHandsBackTheConfiguration) {
 
     TransferOutcome down = Transfer(TransferKind::Download, project, gateway->DevicePath());
     EXPECT_EQ(down.result, Success);
-    EXPECT_TRUE(down.openFailure.empty());
+    EXPECT_FALSE(down.openFailure.Failed());
     EXPECT_TRUE(down.notices.empty());
     EXPECT_EQ(down.uploaded, nullptr);
     EXPECT_TRUE(down.hardware.known);
@@ -90,7 +90,7 @@ TEST_F(TransferSessionTest, FailuresBeforeTheExchangesEndInBegin) {
     EXPECT_FALSE(missing.Begin(project, "/dev/varkel-no-such-port"));
     TransferOutcome noPort = missing.TakeOutcome();
     EXPECT_EQ(noPort.result, PortOpenFailed);
-    EXPECT_EQ(noPort.openFailure.rfind(ResultMessage(PortOpenFailed), 0), 0u);
+    EXPECT_EQ(noPort.openFailure.failure, OpenFailure::Missing);
 
     // Empty values: refused after the open, with the check's own message,
     // and nothing sent.
@@ -100,7 +100,7 @@ TEST_F(TransferSessionTest, FailuresBeforeTheExchangesEndInBegin) {
     EXPECT_FALSE(session.Begin(project, gateway->DevicePath()));
     TransferOutcome empty = session.TakeOutcome();
     EXPECT_EQ(empty.result, ItemEmpty);
-    EXPECT_TRUE(empty.openFailure.empty());
+    EXPECT_FALSE(empty.openFailure.Failed());
     EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_TRUE(gateway->Requests().empty());
     // The port was given back.
@@ -131,8 +131,7 @@ TEST_F(TransferSessionTest, BeginKeepsAPortOpenedEarlyAndRetriesOneThatWasNot) {
     EXPECT_FALSE(never.Begin(project, "/dev/varkel-no-such-port-either"));
     const TransferOutcome failed = never.TakeOutcome();
     EXPECT_EQ(failed.result, PortOpenFailed);
-    EXPECT_NE(failed.openFailure.find("no-such-port-either"), std::string::npos)
-        << failed.openFailure;
+    EXPECT_EQ(failed.openFailure.device, "/dev/varkel-no-such-port-either");
 }
 
 TEST_F(TransferSessionTest, RunsOnAnotherThreadWithItsEventsThere) {

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace varkel {
 namespace {
@@ -215,14 +217,31 @@ TEST_F(ProbeSessionTest, VanishedDeviceEndsTheRunWithAPortFailure) {
     EXPECT_FALSE(outcome.message.empty());
 }
 
-TEST(ProbeSession, MissingPortIsAnOpenFailure) {
-    auto project = ProbeProject();
-    AddCommand(*project, 2, 0, 1, "0000H");
-    Collected got;
-    const ProbeOutcome outcome = RunPasses(PlanOf(*project), "/dev/no-such-port", 1, got);
-    EXPECT_EQ(outcome.code, PortOpenFailed);
-    EXPECT_NE(outcome.message.find("/dev/no-such-port"), std::string::npos);
-    EXPECT_TRUE(got.results.empty());
+// Both framings say why a path is no port, as the transfers do, and a FIFO
+// is refused without being waited on.
+TEST(ProbeSession, APathThatIsNoPortIsAnOpenFailureWithItsReason) {
+    const std::string fifo = "/tmp/varkel-probe-fifo-" + std::to_string(::getpid());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, OpenFailure> paths[] = {
+        {"/dev/no-such-port", OpenFailure::Missing},
+        {fifo, OpenFailure::NotTerminal},
+        {"/dev/null", OpenFailure::NotTerminal}};
+    for (int mode : {0, 1}) {
+        for (const auto& [path, failure] : paths) {
+            SCOPED_TRACE(path + (mode ? " ASCII" : " RTU"));
+            auto project = ProbeProject();
+            project->GetSubnet().SetChoiceIndex(Subnet::CommModeIndex, mode);
+            AddCommand(*project, 2, 0, 1, "0000H");
+            Collected got;
+            const ProbeOutcome outcome = RunPasses(PlanOf(*project), path, 1, got);
+            EXPECT_EQ(outcome.code, PortOpenFailed);
+            EXPECT_EQ(outcome.port.failure, failure);
+            EXPECT_EQ(outcome.port.device, path);
+            EXPECT_NE(outcome.message.find(path), std::string::npos);
+            EXPECT_TRUE(got.results.empty());
+        }
+    }
+    ::unlink(fifo.c_str());
 }
 
 TEST(ProbeSession, SlowScanCommandsFollowTheScanRatio) {

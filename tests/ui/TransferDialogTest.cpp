@@ -107,7 +107,12 @@ public:
     bool Open(const std::string&) override { return false; }
     bool IsOpen() const override { return false; }
     void Close() override {}
-    OpenFailure LastOpenFailure() const override { return OpenFailure::Permission; }
+    PortOpenError LastOpenError() const override {
+        PortOpenError error;
+        error.failure = OpenFailure::Permission;
+        error.group = "dialout";
+        return error;
+    }
     std::string LastErrorText() const override { return "open: Permission denied"; }
     long Write(const std::uint8_t*, std::size_t, int) override { return -1; }
     long Read(std::uint8_t*, std::size_t, int, int) override { return -1; }
