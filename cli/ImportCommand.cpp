@@ -30,6 +30,9 @@ int RunImport(const std::string& file, const std::string& list, const ImportOpti
         PrintError(Text(Msg::ImportUniversalMode));
         return kExitUsage;
     }
+    // As every other input: a FIFO or device is refused, not waited on.
+    if (int code = CheckInputFile(list))
+        return code;
     CommandTable table;
     std::string error;
     const CommandTable::Status status = ListReader::IsWorkbookFile(list)

@@ -120,13 +120,11 @@ constexpr std::size_t kMaxPorts = 256;
 // its second transfer could only fail on the port lock.
 int GatherPorts(LinkOptions& options) {
     if (!options.portsFrom.empty()) {
-        std::error_code ec;
-        std::ifstream in;
-        // A file or a pipe (`--ports-from <(ls /dev/ttyUSB*)`); not a folder,
-        // and not a device, whose reading could wait for ever.
-        const auto kind = std::filesystem::status(options.portsFrom, ec).type();
-        if (kind == std::filesystem::file_type::regular || kind == std::filesystem::file_type::fifo)
-            in.open(options.portsFrom);
+        // A regular file, as every other input: a FIFO or a device, whose
+        // reading could wait for ever, is refused before it is opened.
+        if (int code = CheckInputFile(options.portsFrom))
+            return code;
+        std::ifstream in(options.portsFrom);
         if (!in.is_open()) {
             PrintError(Text(Msg::CliPortListUnreadable, {options.portsFrom}));
             return kExitNoInput;

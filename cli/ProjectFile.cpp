@@ -24,7 +24,7 @@ std::string ParentFolder(const std::string& path) {
 
 } // namespace
 
-int LoadConfiguration(const std::string& path, Project& project, FileIdentity* identity) {
+int CheckInputFile(const std::string& path) {
     std::error_code ec;
     if (!fs::exists(path, ec)) {
         PrintError(Text(Msg::CliFileNotFound, {path}));
@@ -34,18 +34,22 @@ int LoadConfiguration(const std::string& path, Project& project, FileIdentity* i
         PrintError(Text(Msg::CliFileIsFolder, {path}));
         return kExitNoInput;
     }
-    {
-        // Opened without blocking: a FIFO must be refused, not waited on.
-        bool notRegular = false;
-        int err = 0;
-        int fd = OpenRegularFile(path, notRegular, err);
-        if (fd < 0) {
-            PrintError(notRegular ? Text(Msg::CliNotRegularFile, {path})
-                                  : Text(Msg::CliCannotRead, {path, SystemReason(err)}));
-            return kExitNoInput;
-        }
-        ::close(fd);
+    // Opened without blocking: a FIFO must be refused, not waited on.
+    bool notRegular = false;
+    int err = 0;
+    int fd = OpenRegularFile(path, notRegular, err);
+    if (fd < 0) {
+        PrintError(notRegular ? Text(Msg::CliNotRegularFile, {path})
+                              : Text(Msg::CliCannotRead, {path, SystemReason(err)}));
+        return kExitNoInput;
     }
+    ::close(fd);
+    return 0;
+}
+
+int LoadConfiguration(const std::string& path, Project& project, FileIdentity* identity) {
+    if (int code = CheckInputFile(path))
+        return code;
     std::string error;
     if (!LoadFile(project, path, &error, identity)) {
         std::string text = Text(Msg::CliNotAConfiguration, {path});
@@ -122,11 +126,11 @@ int SaveConfiguration(Project& project, const std::string& target, const FileIde
     WriteGuard guard;
     if (readAs)
         guard.expected = *readAs;
+    guard.held = held;
     if (!SaveFile(project, target, &error, &guard)) {
         if (guard.changedOnDisk) {
             PrintError(Text(Msg::CliChangedOnDisk, {target}));
             return kExitCantWrite;
-    guard.held = held;
         }
         std::string text = Text(Msg::CliCannotWrite, {path});
         if (!error.empty())

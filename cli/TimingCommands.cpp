@@ -13,6 +13,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -20,6 +21,16 @@
 
 namespace varkel::cli {
 namespace {
+
+// CLI::Range lets "nan" through: every comparison with NaN is false.
+const CLI::Validator kNotNan(
+    [](std::string& input) {
+        double value = 0;
+        return CLI::detail::lexical_cast(input, value) && std::isnan(value)
+                   ? "Value " + input + " is not a number"
+                   : std::string();
+    },
+    "");
 
 void PrintJson(const Json& json) {
     std::cout << json.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
@@ -145,8 +156,8 @@ void AddTimingCommands(CLI::App& app, CliContext& context) {
         auto file = AddFileArgument(cmd);
         auto turnaround = std::make_shared<double>(kDefaultTurnaroundMs);
         auto json = std::make_shared<bool>(false);
-        cmd->add_option("--turnaround", *turnaround,
-                        Text(Msg::EstimateTurnaroundHelp))
+        cmd->add_option("--turnaround", *turnaround, Text(Msg::EstimateTurnaroundHelp))
+            ->check(kNotNan)
             ->check(CLI::Range(0.0, 60000.0));
         cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
         cmd->callback([&context, file, turnaround, json] {

@@ -4,15 +4,17 @@
 #include "export/WorkbookPackage.h"
 #include "export/XmlScanner.h"
 #include "model/Catalog.h"
+#include "model/FileWrite.h"
 #include "model/TextTable.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
+#include <unistd.h>
 
 namespace varkel {
 
@@ -263,13 +265,32 @@ CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<st
     return CommandTable::Read;
 }
 
+// The first eight bytes of a regular file; empty for anything else, which
+// is not opened at all, so that a FIFO is never waited on.
+std::string FileStart(const std::string& path) {
+    bool notRegular = false;
+    int err = 0;
+    const int fd = OpenRegularFile(path, notRegular, err);
+    if (fd < 0)
+        return {};
+    char magic[8] = {};
+    std::size_t got = 0;
+    while (got < sizeof magic) {
+        const ssize_t n = ::read(fd, magic + got, sizeof magic - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    return std::string(magic, got);
+}
+
 } // namespace
 
 bool ListReader::IsWorkbookFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    char magic[8] = {};
-    in.read(magic, sizeof magic);
-    const std::string start(magic, static_cast<std::size_t>(in.gcount()));
+    const std::string start = FileStart(path);
     return StartsWith(start, "PK\x03\x04", 4) || StartsWith(start, "PK\x05\x06", 4) ||
            StartsWith(start, kCompoundFile, 8);
 }
@@ -278,14 +299,9 @@ CommandTable::Status ListReader::ReadWorkbook(const std::string& path, CommandTa
                                               std::string& error) {
     table = CommandTable();
     const std::string fileName = FileName(path);
-    {
-        std::ifstream in(path, std::ios::binary);
-        char magic[8] = {};
-        in.read(magic, sizeof magic);
-        if (in.gcount() == 8 && std::string(magic, 8) == std::string(kCompoundFile, 8)) {
-            error = Text(Msg::ListEncrypted, {fileName});
-            return CommandTable::Unreadable;
-        }
+    if (FileStart(path) == std::string(kCompoundFile, 8)) {
+        error = Text(Msg::ListEncrypted, {fileName});
+        return CommandTable::Unreadable;
     }
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);

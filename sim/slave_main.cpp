@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include <atomic>
+#include <cmath>
 #include <csignal>
 #include <filesystem>
 #include <iostream>
@@ -19,6 +20,16 @@ std::atomic<bool> stopRequested{false};
 void OnSignal(int) {
     stopRequested = true;
 }
+
+// CLI::Range lets "nan" through: every comparison with NaN is false.
+const CLI::Validator kNotNan(
+    [](std::string& input) {
+        double value = 0;
+        return CLI::detail::lexical_cast(input, value) && std::isnan(value)
+                   ? "Value " + input + " is not a number"
+                   : std::string();
+    },
+    "");
 
 } // namespace
 
@@ -40,6 +51,7 @@ int main(int argc, char** argv) {
     app.add_option("--baud", options.lineBaud, Text(Msg::SlaveBaudOption))
         ->check(CLI::Range(0, 115200));
     app.add_option("--turnaround", options.turnaroundMs, Text(Msg::SlaveTurnaroundOption))
+        ->check(kNotNan)
         ->check(CLI::Range(0.0, 1000.0));
     app.add_option("--link", linkPath, Text(Msg::SlaveLinkOption));
     app.add_option("--lang", language, Text(Msg::SlaveLangOption))

@@ -257,10 +257,17 @@ TEST_F(CliTest, SpecialFilesAreRefusedWithoutWaiting) {
                                        std::string("/dev/null")}) {
         SCOPED_TRACE(special);
         for (const std::vector<std::string>& args :
-             {std::vector<std::string>{"show", special}, {"check", special},
-              {"set", special, "subnet", "1", "9600"}, {"automap", special},
-              {"add-node", special}, {"diff", file, special}, {"map", special},
-              {"export", special, "-o", File("out.xlsx")}}) {
+             {std::vector<std::string>{"show", special},
+              {"check", special},
+              {"set", special, "subnet", "1", "9600"},
+              {"automap", special},
+              {"add-node", special},
+              {"diff", file, special},
+              {"map", special},
+              {"export", special, "-o", File("out.xlsx")},
+              {"import", file, "--from", special},
+              {"download", file, "--ports-from", special},
+              {"upload", "--ports-from", special, "-o", File("rack")}}) {
             CliOutput result = Cli(args);
             EXPECT_EQ(result.status, 66) << args[0] << ": " << result.err;
             EXPECT_NE(result.err.find("not a regular file"), std::string::npos) << result.err;
@@ -275,13 +282,6 @@ TEST_F(CliTest, SpecialFilesAreRefusedWithoutWaiting) {
     }
 }
 
-// "new -o link" with the link's target still to be made creates the target
-// through the link; the link stays.
-TEST_F(CliTest, ADanglingOutputLinkGetsItsTarget) {
-    ::mkdir(File("real").c_str(), 0700);
-    ASSERT_EQ(::symlink("real/made.xml", File("link.xml").c_str()), 0);
-    CliOutput made = Cli({"new", "-o", File("link.xml")});
-    ASSERT_EQ(made.status, 0) << made.err;
 // download, upload and probe say why a path is no serial port, in the
 // active language, and never wait on a FIFO.
 TEST_F(CliTest, APathThatIsNoPortIsRefusedWithItsReason) {
@@ -328,6 +328,13 @@ TEST_F(CliTest, APathThatIsNoPortIsRefusedWithItsReason) {
     EXPECT_NE(rack.out.find("regular file"), std::string::npos) << rack.out;
 }
 
+// "new -o link" with the link's target still to be made creates the target
+// through the link; the link stays.
+TEST_F(CliTest, ADanglingOutputLinkGetsItsTarget) {
+    ::mkdir(File("real").c_str(), 0700);
+    ASSERT_EQ(::symlink("real/made.xml", File("link.xml").c_str()), 0);
+    CliOutput made = Cli({"new", "-o", File("link.xml")});
+    ASSERT_EQ(made.status, 0) << made.err;
     struct stat st {};
     ASSERT_EQ(::lstat(File("link.xml").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));

@@ -94,7 +94,14 @@ TEST_F(TimingCliTest, EstimateTextAndCheckLastLine) {
     ASSERT_EQ(check.status, 0) << check.out;
     const std::string last = check.out.substr(check.out.rfind('\n', check.out.size() - 2) + 1);
     EXPECT_EQ(last.rfind("Estimated quick-scan cycle", 0), 0u) << check.out;
-    EXPECT_EQ(Cli({"estimate", file, "--turnaround", "-1"}).status, 64);
+    // Out of range or not a number at all: refused before anything is shown.
+    for (const char* bad : {"-1", "60001", "inf", "1e999", "nan", "-nan", "NaN"}) {
+        const CliOutput refused = Cli({"estimate", file, "--turnaround", bad, "--json"});
+        EXPECT_EQ(refused.status, 64) << bad;
+        EXPECT_EQ(refused.out, "") << bad;
+        EXPECT_NE(refused.err.find("--turnaround"), std::string::npos)
+            << bad << ": " << refused.err;
+    }
 }
 
 TEST_F(TimingCliTest, IoListCsvFileAndJson) {
