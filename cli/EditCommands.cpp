@@ -30,8 +30,8 @@ int RunNew(const std::string& out, bool universal) {
     auto project = std::make_unique<Project>();
     if (universal) {
         Subnet& subnet = project->GetSubnet();
-        CommitResult result = CommitValue(*project, TreeEntry{TreeEntry::SubnetKind, &subnet},
-                                          Subnet::ProtocolIndex, LocalText(kUniversalKey));
+        CommitResult result = CommitValue(*project, TreeEntry(&subnet), Subnet::ProtocolIndex,
+                                          LocalText(kUniversalKey));
         if (!result.Accepted()) {
             PrintError(Text(Msg::CliCannotSwitchUniversal));
             return kExitUsage;

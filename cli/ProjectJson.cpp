@@ -5,19 +5,6 @@
 namespace varkel::cli {
 namespace {
 
-// Collects the items FillGrid shows, by row.
-class RowCollector : public GridSink {
-public:
-    void ShowRow(int row, const std::string&, const std::string&, Rgb, ParamItem* item) override {
-        if (row < 0)
-            return;
-        if (static_cast<std::size_t>(row) >= rows.size())
-            rows.resize(static_cast<std::size_t>(row) + 1, nullptr);
-        rows[static_cast<std::size_t>(row)] = item;
-    }
-    std::vector<ParamItem*> rows;
-};
-
 Json ItemListJson(const ItemList& items) {
     Json list = Json::array();
     for (const auto& item : items)
@@ -39,13 +26,7 @@ Json ItemJson(const ParamItem& item) {
 }
 
 std::vector<ParamItem*> GridItems(Subnet& subnet) {
-    RowCollector collector;
-    subnet.FillGrid(collector);
-    std::vector<ParamItem*> rows;
-    for (ParamItem* item : collector.rows)
-        if (item)
-            rows.push_back(item);
-    return rows;
+    return subnet.ListedItems();
 }
 
 Json ProjectJson(Project& project) {

@@ -34,11 +34,11 @@ bool ParseTarget(Project& project, const std::string& text, TreeEntry& entry, st
     const std::string malformed = Text(Msg::CliUnknownTarget, {text});
     Subnet& subnet = project.GetSubnet();
     if (parts.size() == 1 && parts[0] == "fieldbus") {
-        entry = TreeEntry{TreeEntry::FieldbusKind, &project.GetFieldbus()};
+        entry = TreeEntry(&project.GetFieldbus());
         return true;
     }
     if (parts.size() == 1 && parts[0] == "subnet") {
-        entry = TreeEntry{TreeEntry::SubnetKind, &subnet};
+        entry = TreeEntry(&subnet);
         return true;
     }
     int nodeIndex = 0;
@@ -57,7 +57,7 @@ bool ParseTarget(Project& project, const std::string& text, TreeEntry& entry, st
         return false;
     }
     if (parts[0] == "node") {
-        entry = TreeEntry{TreeEntry::NodeKind, node};
+        entry = TreeEntry(node);
         return true;
     }
     int commandIndex = 0;
@@ -71,7 +71,7 @@ bool ParseTarget(Project& project, const std::string& text, TreeEntry& entry, st
                      {node->GetName(), parts[2], std::to_string(node->GetCommandCount())});
         return false;
     }
-    entry = TreeEntry{TreeEntry::CommandKind, command};
+    entry = TreeEntry(command);
     return true;
 }
 

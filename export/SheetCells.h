@@ -1,5 +1,5 @@
 #pragma once
-#include "model/Sinks.h"
+#include "export/SheetLayout.h"
 
 #include <map>
 #include <string>

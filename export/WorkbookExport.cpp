@@ -1,6 +1,7 @@
 #include "export/WorkbookExport.h"
 
 #include "export/SheetCells.h"
+#include "export/SheetLayout.h"
 #include "export/SheetXml.h"
 #include "export/WorkbookPackage.h"
 #include "model/Catalog.h"
@@ -70,23 +71,15 @@ int ExportWorkbook(const Project& project, const std::string& templatePath,
         }
     }
 
-    project.ExportNodes(sheets[0].cells);
-    project.ExportFieldbus(sheets[1].cells);
-    project.ExportSubnet(sheets[2].cells);
+    ExportNodes(project, sheets[0].cells);
+    ExportItems(project.GetFieldbus(), sheets[1].cells);
+    ExportItems(project.GetSubnet(), sheets[2].cells);
 
     // The I/O list sheet came later than the other three: a template of
     // one's own without it still exports them.
     Sheet ioSheet{0, package.FindSheet(Text(Msg::IoListSheetTitle)), {}};
-    if (!ioSheet.part.empty()) {
-        const IoList list = BuildIoList(project.GetSubnet());
-        int row = 2;
-        for (const IoRow& io : list.rows) {
-            const std::vector<std::string> fields = IoRowFields(io);
-            for (std::size_t c = 0; c < fields.size(); ++c)
-                ioSheet.cells.SetCell(row, static_cast<int>(c) + 1, fields[c]);
-            ++row;
-        }
-    }
+    if (!ioSheet.part.empty())
+        ExportIoList(BuildIoList(project.GetSubnet()), ioSheet.cells);
     std::vector<Sheet*> filled = {&sheets[0], &sheets[1], &sheets[2]};
     if (!ioSheet.part.empty())
         filled.push_back(&ioSheet);

@@ -1,7 +1,6 @@
 #include "model/Command.h"
 
 #include "model/FunctionCode.h"
-#include "model/ItemKeys.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
@@ -91,17 +90,6 @@ void Command::RemoveAllItems() {
     for (auto& item : items_)
         retiredItems_.push_back(std::move(item));
     items_.clear();
-}
-
-void Command::FillGrid(GridSink& grid) {
-    for (int i = 0; i < GetItemCount(); ++i)
-        items_[static_cast<std::size_t>(i)]->ShowInGrid(
-            grid, i, KeysAt(ItemPlace::Command, i, false, functionIndex_));
-}
-
-void Command::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
-    tree.Insert(parent, ShownCommandName(name_, functionIndex_), CommandImage,
-                TreeEntry{TreeEntry::CommandKind, this});
 }
 
 int Command::GetChoiceIndex(int itemIndex) const {
@@ -215,12 +203,6 @@ void Command::AutoMapStep(int& inputCounter, int& outputCounter) {
     counter = ClampInt(static_cast<long long>(counter) + bytes);
     if (ParamItem* count = GetItem(BytesNumberRow))
         count->SetValue(std::to_string(ClampInt(bytes)));
-}
-
-void Command::ExportRow(SheetSink& sheet, int row, int number) const {
-    sheet.SetCell(row, 1, std::to_string(number));
-    for (int i = 0; i < GetItemCount(); ++i)
-        sheet.SetCell(row, i + 2, items_[static_cast<std::size_t>(i)]->GetValue());
 }
 
 std::unique_ptr<Command> Command::Clone() const {

@@ -1,7 +1,6 @@
 #pragma once
 #include "model/MemoryMap.h"
 #include "model/ParamItem.h"
-#include "model/Sinks.h"
 
 #include <cstdint>
 #include <memory>
@@ -37,10 +36,8 @@ public:
     void RemoveAllItems();
     std::string GetName() const { return name_; }
     void SetName(const std::string& name) { name_ = name; }
-    void FillGrid(GridSink& grid);
     int GetFunctionIndex() const { return functionIndex_; }
     void SetFunctionIndex(int index) { functionIndex_ = index; }
-    void BuildTree(TreeSink& tree, TreeSink::Handle parent);
     int GetChoiceIndex(int itemIndex) const;
     int GetIntValue(int itemIndex) const;
     int Validate() const;
@@ -55,8 +52,6 @@ public:
     // Writes the next mapping address and byte count, advancing the counter
     // of the command's direction.
     void AutoMapStep(int& inputCounter, int& outputCounter);
-    // Writes the command as one row of the order list: number, then values.
-    void ExportRow(SheetSink& sheet, int row, int number) const;
 
     std::unique_ptr<Command> Clone() const;
     void ReleaseRetired() { retiredItems_.clear(); }

@@ -246,8 +246,7 @@ private:
             return;
         const std::string text =
             target->GetState() == ParamItem::Picked ? ActiveChoice(*target, cell) : cell;
-        const CommitResult result =
-            CommitValue(project, TreeEntry{TreeEntry::CommandKind, &command}, item, text);
+        const CommitResult result = CommitValue(project, TreeEntry(&command), item, text);
         switch (result.refusal) {
         case CommitResult::NotRefused:
             break;

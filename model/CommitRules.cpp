@@ -223,7 +223,7 @@ void ApplySubnetChoiceRules(Project& project, int row, const std::string& text,
 } // namespace
 
 ParamItem* ItemAtRow(const TreeEntry& entry, int row) {
-    if (!entry.object || row < 0)
+    if (!entry.HasObject() || row < 0)
         return nullptr;
     if (Command* command = entry.AsCommand())
         return command->GetItem(row);
@@ -258,18 +258,18 @@ CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
         // rest of the value at the next save.
         if (text.find('\0') != std::string::npos)
             code = IllegalCharacter;
-        else if (entry.kind == TreeEntry::SubnetKind)
+        else if (entry.GetKind() == TreeEntry::SubnetKind)
             code = CheckSubnetValue(row, text, stored);
-        else if (entry.kind == TreeEntry::NodeKind && row == 0)
+        else if (entry.GetKind() == TreeEntry::NodeKind && row == 0)
             code = CheckDecimal(text, 1, 247);
         else if (Command* command = entry.AsCommand())
             code = CheckCommandValue(project, *command, row, text, stored);
         if (code != Success) {
             result.code = code;
             ValueRule rule;
-            if (entry.kind == TreeEntry::SubnetKind)
+            if (entry.GetKind() == TreeEntry::SubnetKind)
                 rule = SubnetRule(row);
-            else if (entry.kind == TreeEntry::NodeKind)
+            else if (entry.GetKind() == TreeEntry::NodeKind)
                 rule = NodeRule(row);
             else if (const Command* command = entry.AsCommand())
                 rule = CommandRule(project, *command, row);
@@ -293,7 +293,7 @@ CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
             result.refusal = CommitResult::NotAChoice;
             return result;
         }
-        if (entry.kind == TreeEntry::SubnetKind)
+        if (entry.GetKind() == TreeEntry::SubnetKind)
             ApplySubnetChoiceRules(project, row, text, result);
     }
 

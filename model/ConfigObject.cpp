@@ -98,19 +98,6 @@ void ConfigObject::RetireItems(ItemList& list) {
     TakeAll(list, retiredItems_);
 }
 
-void ConfigObject::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
-    for (auto& node : nodes_)
-        node->BuildTree(tree, parent);
-    for (auto& command : commands_)
-        command->BuildTree(tree, parent);
-}
-
-int ConfigObject::FillGrid(GridSink& grid) {
-    for (int i = 0; i < GetItemCount(); ++i)
-        items_[static_cast<std::size_t>(i)]->ShowInGrid(grid, i);
-    return GetItemCount();
-}
-
 void ConfigObject::AddItem(std::unique_ptr<ParamItem> item) {
     if (item)
         items_.push_back(std::move(item));

@@ -3,7 +3,6 @@
 #include "model/Node.h"
 #include "model/ParamItem.h"
 #include "model/ProtocolType.h"
-#include "model/Sinks.h"
 
 #include <memory>
 #include <string>
@@ -36,8 +35,6 @@ public:
     Node* GetNodeAt(int index) const;
     virtual ParamItem* GetItem(int index) const;
     std::string GetName() const { return name_; }
-    virtual void BuildTree(TreeSink& tree, TreeSink::Handle parent);
-    virtual int FillGrid(GridSink& grid);
     void AddItem(std::unique_ptr<ParamItem> item);
     ProtocolType GetProtocolType() const { return protocolType_; }
     virtual void SetProtocolType(ProtocolType type) { protocolType_ = type; }
@@ -57,6 +54,7 @@ public:
     ItemList& Items() { return items_; }
     const ItemList& Items() const { return items_; }
     const NodeList& Nodes() const { return nodes_; }
+    const CommandList& Commands() const { return commands_; }
 
     // Deep copy of another object's content (items, nodes, commands,
     // protocol type) in place of this one's; the old content is retired.

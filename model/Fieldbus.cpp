@@ -1,6 +1,5 @@
 #include "model/Fieldbus.h"
 
-#include "model/ItemKeys.h"
 #include "model/ParamItem.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
@@ -32,22 +31,11 @@ Fieldbus::Fieldbus() {
     items_.push_back(std::move(clearOnFault));
 }
 
-int Fieldbus::FillGrid(GridSink& grid) {
-    for (int i = 0; i < GetItemCount(); ++i)
-        GetItem(i)->ShowInGrid(grid, i, KeysAt(ItemPlace::Fieldbus, i));
-    return GetItemCount();
-}
-
 void Fieldbus::Reset() {
     ConfigObject::Reset();
     for (int index : {ValidLengthIndex, ClearOnFaultIndex})
         if (ParamItem* item = GetItem(index))
             item->SetValue(LocalText(kKeyClose));
-}
-
-void Fieldbus::ExportItems(SheetSink& sheet) const {
-    for (int i = 0; i < GetItemCount(); ++i)
-        sheet.SetCell(2, i + 1, GetItem(i)->GetValue());
 }
 
 void Fieldbus::FollowProtocolType(ProtocolType protocolType) {

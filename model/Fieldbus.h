@@ -19,9 +19,6 @@ public:
     Fieldbus();
 
     void Reset() override;
-    int FillGrid(GridSink& grid) override;
-
-    void ExportItems(SheetSink& sheet) const;
 
     // Enables the switch of the given protocol type and disables the other.
     void FollowProtocolType(ProtocolType protocolType);

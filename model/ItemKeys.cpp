@@ -5,8 +5,8 @@
 #include "model/FunctionCode.h"
 #include "model/Node.h"
 #include "model/ParamItem.h"
-#include "model/Sinks.h"
 #include "model/TextTable.h"
+#include "model/TreeEntry.h"
 
 namespace varkel {
 namespace {
@@ -98,7 +98,7 @@ ItemKeys KeysOfRow(const TreeEntry& entry, int row) {
     if (entry.AsNode())
         return KeysAt(ItemPlace::Node, row);
     if (const ConfigObject* object = entry.AsConfigObject()) {
-        if (entry.kind == TreeEntry::FieldbusKind)
+        if (entry.GetKind() == TreeEntry::FieldbusKind)
             return KeysAt(ItemPlace::Fieldbus, row);
         return KeysAt(ItemPlace::Subnet, row, object->GetProtocolType() == ProtocolType::Universal);
     }

@@ -5,7 +5,7 @@
 namespace varkel {
 
 class ParamItem;
-struct TreeEntry;
+class TreeEntry;
 
 // The table keys an item's texts were made from, known by the item's place.
 // A key of 0 (or a choice without a key, such as "RTU" or "19200") is shown

@@ -1,7 +1,6 @@
 #include "model/Node.h"
 
 #include "model/Catalog.h"
-#include "model/ItemKeys.h"
 #include "model/FunctionCode.h"
 #include "model/Messages.h"
 #include "model/ResultCode.h"
@@ -94,11 +93,6 @@ ParamItem* Node::GetItem(int index) const {
     return items_[static_cast<std::size_t>(index)].get();
 }
 
-void Node::FillGrid(GridSink& grid) {
-    for (int i = 0; i < GetItemCount(); ++i)
-        items_[static_cast<std::size_t>(i)]->ShowInGrid(grid, i, KeysAt(ItemPlace::Node, i));
-}
-
 int Node::Validate() const {
     // A hand-edited file can hold more commands than the gateway keeps.
     if (static_cast<int>(commands_.size()) > kMaxCommands) {
@@ -177,20 +171,6 @@ int Node::CheckCommandConflicts(const Command* x) const {
 void Node::AutoMap(int& inputCounter, int& outputCounter) {
     for (auto& command : commands_)
         command->AutoMapStep(inputCounter, outputCounter);
-}
-
-void Node::ExportCommands(SheetSink& sheet, int& r) const {
-    for (const auto& command : commands_) {
-        command->ExportRow(sheet, r + 2, r + 1);
-        ++r;
-    }
-}
-
-void Node::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
-    TreeSink::Handle handle =
-        tree.Insert(parent, name_, NodeImage, TreeEntry{TreeEntry::NodeKind, this});
-    for (auto& command : commands_)
-        command->BuildTree(tree, handle);
 }
 
 std::unique_ptr<Node> Node::Clone() const {

@@ -2,7 +2,6 @@
 #include "model/Command.h"
 #include "model/MemoryMap.h"
 #include "model/ParamItem.h"
-#include "model/Sinks.h"
 
 #include <memory>
 #include <string>
@@ -36,16 +35,12 @@ public:
     int GetItemCount() const { return static_cast<int>(items_.size()); }
     std::string GetName() const { return name_; }
     void SetName(const std::string& name) { name_ = name; }
-    void FillGrid(GridSink& grid);
     int Validate() const;
     int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
     int CheckConflicts() const;
     int CheckCommandConflicts(const Command* command) const;
 
     void AutoMap(int& inputCounter, int& outputCounter);
-    // Writes every command as a row of the order list, r counting on.
-    void ExportCommands(SheetSink& sheet, int& r) const;
-    void BuildTree(TreeSink& tree, TreeSink::Handle parent);
 
     std::unique_ptr<Node> Clone() const;
     void ReleaseRetired();

@@ -1,8 +1,5 @@
 #include "model/ParamItem.h"
 
-#include "model/ItemKeys.h"
-#include "model/Sinks.h"
-
 #include <climits>
 #include <cstddef>
 
@@ -19,11 +16,6 @@ void ParamItem::Set(const std::string& name, const std::string& help, const std:
 
 void ParamItem::AddChoice(const std::string& text) {
     choices_.push_back(text);
-}
-
-void ParamItem::ShowInGrid(GridSink& grid, int row, const ItemKeys& keys) {
-    grid.ShowRow(row, ShownName(*this, keys), ShownValue(*this, keys),
-                 enable_ == 1 ? kWhite : kGrey, this);
 }
 
 int ParamItem::ChoiceIndex() const {

@@ -1,13 +1,9 @@
 #pragma once
-#include "model/ItemKeys.h"
-
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace varkel {
-
-class GridSink;
 
 // One setting of a configuration object: a named text value with a help
 // text, how the user may change it and whether he may now.
@@ -20,11 +16,6 @@ public:
     void Set(const std::string& name, const std::string& help, const std::string& value, int state,
              int enable);
     void AddChoice(const std::string& text);
-    // Writes the item into a grid row: name, value with its background, and
-    // the row's reference back to the item.
-    // Name and value are shown in the active language where they are their
-    // keys' texts.
-    void ShowInGrid(GridSink& grid, int row, const ItemKeys& keys = {});
     void SetEnable(int flag) { enable_ = flag; }
 
     const std::vector<std::string>& GetChoices() const { return choices_; }

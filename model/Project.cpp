@@ -1,8 +1,6 @@
 #include "model/Project.h"
 
 #include "model/ResultCode.h"
-#include "model/TextKeys.h"
-#include "model/TextTable.h"
 
 namespace varkel {
 
@@ -18,30 +16,6 @@ void Project::Reset() {
 
 bool Project::AutoMap() {
     return subnet_.AutoMap();
-}
-
-void Project::ExportNodes(SheetSink& sheet) const {
-    subnet_.ExportNodes(sheet);
-}
-
-void Project::ExportFieldbus(SheetSink& sheet) const {
-    fieldbus_.ExportItems(sheet);
-}
-
-void Project::ExportSubnet(SheetSink& sheet) const {
-    subnet_.ExportItems(sheet);
-}
-
-void Project::BuildTree(TreeSink& tree) {
-    tree.DeleteAll();
-    // The two top names are the table's "Fieldbus" and "Subnet" unless renamed.
-    TreeSink::Handle fieldbus = tree.Insert(0, ShownText(fieldbus_.GetName(), kKeyProfibus), FolderImage,
-                                            TreeEntry{TreeEntry::FieldbusKind, &fieldbus_});
-    TreeSink::Handle subnet = tree.Insert(0, ShownText(subnet_.GetName(), kKeySubnet), FolderImage,
-                                          TreeEntry{TreeEntry::SubnetKind, &subnet_});
-    fieldbus_.BuildTree(tree, fieldbus);
-    subnet_.BuildTree(tree, subnet);
-    tree.ExpandAll();
 }
 
 int Project::CheckMemoryMaps(const MemoryCounts& input, const MemoryCounts& output) const {

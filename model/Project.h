@@ -8,8 +8,8 @@
 
 namespace varkel {
 
-// The root of a configuration: the fieldbus and the subnet, and
-// the entry point for reset, mapping, checks, transfers, tree and export.
+// The root of a configuration: the fieldbus and the subnet, and the entry
+// point for reset, mapping and the memory check.
 class Project {
 public:
     Project() = default;
@@ -20,10 +20,6 @@ public:
 
     void Reset();
     bool AutoMap();
-    void ExportNodes(SheetSink& sheet) const;
-    void ExportFieldbus(SheetSink& sheet) const;
-    void ExportSubnet(SheetSink& sheet) const;
-    void BuildTree(TreeSink& tree);
     int CheckMemoryMaps(const MemoryCounts& input, const MemoryCounts& output) const;
 
     Subnet& GetSubnet() { return subnet_; }

@@ -81,26 +81,6 @@ ParamItem* Subnet::GetItem(int index) const {
                   index - 6);
 }
 
-void Subnet::BuildTree(TreeSink& tree, TreeSink::Handle parent) {
-    if (protocolType_ == ProtocolType::ModbusMaster)
-        ConfigObject::BuildTree(tree, parent);
-}
-
-int Subnet::FillGrid(GridSink& grid) {
-    const bool universal = protocolType_ == ProtocolType::Universal;
-    int row = 0;
-    for (auto& item : items_) {
-        item->ShowInGrid(grid, row, KeysAt(ItemPlace::Subnet, row, universal));
-        ++row;
-    }
-    if (protocolType_ == ProtocolType::ModbusMaster || universal)
-        for (auto& item : universal ? universalItems_ : masterItems_) {
-            item->ShowInGrid(grid, row, KeysAt(ItemPlace::Subnet, row, universal));
-            ++row;
-        }
-    return row;
-}
-
 void Subnet::SetProtocolType(ProtocolType type) {
     protocolType_ = type;
     if (ParamItem* item = ItemAt(items_, ProtocolIndex)) {
@@ -190,22 +170,15 @@ int Subnet::CheckConflicts() const {
     return node ? node->CheckConflicts() : Success;
 }
 
-void Subnet::ExportNodes(SheetSink& sheet) const {
-    if (protocolType_ != ProtocolType::ModbusMaster)
-        return;
-    int r = 0;
-    for (const auto& node : nodes_)
-        node->ExportCommands(sheet, r);
-}
-
-void Subnet::ExportItems(SheetSink& sheet) const {
-    // One column per item written, across the always-shown list and the
-    // mode list in force, whatever their lengths.
-    int column = 1;
-    for (const ItemList* list :
-         {&items_, protocolType_ == ProtocolType::ModbusMaster ? &masterItems_ : &universalItems_})
-        for (const auto& item : *list)
-            sheet.SetCell(2, column++, item->GetValue());
+std::vector<ParamItem*> Subnet::ListedItems() const {
+    std::vector<ParamItem*> listed;
+    for (const auto& item : items_)
+        listed.push_back(item.get());
+    if (protocolType_ == ProtocolType::ModbusMaster || protocolType_ == ProtocolType::Universal)
+        for (const auto& item :
+             protocolType_ == ProtocolType::Universal ? universalItems_ : masterItems_)
+            listed.push_back(item.get());
+    return listed;
 }
 
 int Subnet::DataBitsCode() const {

@@ -40,8 +40,6 @@ public:
     Subnet();
 
     ParamItem* GetItem(int index) const override;
-    void BuildTree(TreeSink& tree, TreeSink::Handle parent) override;
-    int FillGrid(GridSink& grid) override;
     void SetProtocolType(ProtocolType type) override;
     int GetChoiceIndex(int itemIndex) const override;
     int GetIntValue(int itemIndex) const override;
@@ -56,8 +54,9 @@ public:
     ParamItem* GetUniversalItem(int position) const { return ItemAt(universalItems_, position); }
     int GetMasterItemCount() const { return static_cast<int>(masterItems_.size()); }
     int GetUniversalItemCount() const { return static_cast<int>(universalItems_.size()); }
-    void ExportNodes(SheetSink& sheet) const;
-    void ExportItems(SheetSink& sheet) const;
+    // The items the window and "show" list, by row: the always-shown ones,
+    // then those of the mode in force (none for a type that is neither).
+    std::vector<ParamItem*> ListedItems() const;
     int Validate() const;
     int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
     int CheckConflicts() const;

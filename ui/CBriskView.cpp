@@ -6,6 +6,7 @@
 #include "ui/CConfigApp.h"
 #include "ui/CMainFrame.h"
 #include "ui/ConfigTree.h"
+#include "ui/GridFill.h"
 #include "ui/ParamDelegate.h"
 #include "ui/ParamGrid.h"
 #include "ui/ViewController.h"
@@ -53,22 +54,7 @@ void CBriskView::ClearGrid() {
 }
 
 void CBriskView::ListObject(const TreeEntry& entry) {
-    if (!entry.object)
-        return;
-    switch (entry.kind) {
-    case TreeEntry::CommandKind:
-        entry.AsCommand()->FillGrid(*grid_);
-        break;
-    case TreeEntry::NodeKind:
-        entry.AsNode()->FillGrid(*grid_);
-        break;
-    case TreeEntry::FieldbusKind:
-    case TreeEntry::SubnetKind:
-        entry.AsConfigObject()->FillGrid(*grid_);
-        break;
-    default:
-        break;
-    }
+    FillGrid(entry, *grid_);
 }
 
 void CBriskView::ResetSelection() {
@@ -100,7 +86,7 @@ void CBriskView::OnSelectionChanged(QTreeWidgetItem* current) {
     if (ConfigTree::HasEntry(current)) {
         selectedEntry_ = ConfigTree::EntryOf(current);
         ListObject(selectedEntry_);
-        selectedKind_ = selectedEntry_.kind;
+        selectedKind_ = selectedEntry_.GetKind();
     }
     frame_.UpdateActions();
 }
@@ -115,7 +101,7 @@ void CBriskView::OnTreeRightClick(const QPoint& position) {
     selectedItem_ = hit;
     if (!ConfigTree::HasEntry(hit))
         return;
-    selectedKind_ = ConfigTree::EntryOf(hit).kind;
+    selectedKind_ = ConfigTree::EntryOf(hit).GetKind();
     frame_.UpdateActions();
     frame_.ContextMenu()->exec(tree->viewport()->mapToGlobal(position));
 }
@@ -149,7 +135,7 @@ void CBriskView::CloseEditor() {
 }
 
 void CBriskView::ReopenEditor(const TreeEntry& entry, int row, const QString& text) {
-    if (entry.object != selectedEntry_.object || row < 0 || row >= grid_->rowCount())
+    if (entry != selectedEntry_ || row < 0 || row >= grid_->rowCount())
         return;
     refused_ = Entered{entry, row, text.toStdString()};
     grid_->setCurrentCell(row, ParamGrid::ValueColumn);
@@ -168,12 +154,12 @@ void CBriskView::OnValueEntered(int row, const QString& text, bool picked, bool 
     if (!item || row != editedRow_ || item != clickedItem_ ||
         item->GetState() != (picked ? ParamItem::Picked : ParamItem::Typed))
         return;
-    const bool givenUp = refused_ && !picked && refused_->entry.object == entry.object &&
-                         refused_->row == row && refused_->text == text.toStdString();
+    const bool givenUp = refused_ && !picked && refused_->entry == entry && refused_->row == row &&
+                         refused_->text == text.toStdString();
     refused_.reset();
     if (nothingChosen || givenUp) {
         // The cell shows the value again.
-        if (entry.object == selectedEntry_.object)
+        if (entry == selectedEntry_)
             ShowValue(entry, row);
         return;
     }
@@ -195,7 +181,7 @@ void CBriskView::StorePendingValue() {
 }
 
 void CBriskView::ShowCommit(const CommitResult& result, const TreeEntry& entry, int row) {
-    const bool shown = entry.object == selectedEntry_.object;
+    const bool shown = entry == selectedEntry_;
     ParamItem* item = ItemAtRow(entry, row);
     if (!result.Accepted()) {
         if (shown && item)
@@ -207,7 +193,7 @@ void CBriskView::ShowCommit(const CommitResult& result, const TreeEntry& entry, 
         ClearGrid();
         selectedItem_ = nullptr;
         selectedEntry_ = entry;
-        selectedKind_ = entry.kind;
+        selectedKind_ = entry.GetKind();
         clickedItem_ = nullptr;
         ListObject(entry);
     } else if (shown) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "model/Sinks.h"
+#include "model/TreeEntry.h"
 
 #include <QWidget>
 

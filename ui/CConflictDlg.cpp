@@ -61,7 +61,7 @@ CConflictDlg::CConflictDlg(Project& project, QWidget* parent) : QDialog(parent),
     tree_ = new ConfigTree(this);
     tree_->setObjectName(QStringLiteral("conflictTree"));
     // Building the tree writes only into the tree; the project is not changed.
-    project_.BuildTree(*tree_);
+    BuildTree(project_, *tree_);
 
     inputGrid_ = new MemoryMapGrid(0, this);
     inputGrid_->setObjectName(QStringLiteral("inputMap"));

@@ -481,7 +481,7 @@ void CMainFrame::SetKeyboardOrder() {
 }
 
 void CMainFrame::RebuildTree() {
-    app_.GetProject().BuildTree(*tree_);
+    BuildTree(app_.GetProject(), *tree_);
 }
 
 void CMainFrame::SetAnnotationText(const QString& text) {

@@ -21,7 +21,7 @@ namespace varkel {
 
 namespace {
 constexpr int kKindRole = Qt::UserRole;
-constexpr int kObjectRole = Qt::UserRole + 1;
+constexpr int kEntryRole = Qt::UserRole + 1;
 constexpr int kImageRole = Qt::UserRole + 2;
 
 // The column is as wide as the widest entry, and Qt measures every entry
@@ -93,8 +93,8 @@ TreeSink::Handle ConfigTree::Insert(Handle parent, const std::string& label, int
     auto* item = new QTreeWidgetItem;
     item->setText(0, QString::fromStdString(label));
     item->setIcon(0, Image(image));
-    item->setData(0, kKindRole, static_cast<int>(entry.kind));
-    item->setData(0, kObjectRole, QVariant::fromValue(reinterpret_cast<quintptr>(entry.object)));
+    item->setData(0, kKindRole, static_cast<int>(entry.GetKind()));
+    item->setData(0, kEntryRole, QVariant::fromValue(entry));
     item->setData(0, kImageRole, image);
     if (QTreeWidgetItem* parentItem = ItemOf(parent))
         parentItem->addChild(item);
@@ -112,12 +112,9 @@ bool ConfigTree::HasEntry(const QTreeWidgetItem* item) {
 }
 
 TreeEntry ConfigTree::EntryOf(const QTreeWidgetItem* item) {
-    TreeEntry entry;
     if (!item)
-        return entry;
-    entry.kind = static_cast<TreeEntry::Kind>(item->data(0, kKindRole).toInt());
-    entry.object = reinterpret_cast<void*>(item->data(0, kObjectRole).value<quintptr>());
-    return entry;
+        return TreeEntry();
+    return item->data(0, kEntryRole).value<TreeEntry>();
 }
 
 int ConfigTree::ImageOf(const QTreeWidgetItem* item) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "model/Sinks.h"
+#include "ui/TreeFill.h"
 
 #include <QIcon>
 #include <QTreeWidget>

@@ -1,5 +1,5 @@
 #pragma once
-#include "model/Sinks.h"
+#include "ui/GridFill.h"
 
 #include <QTableWidget>
 

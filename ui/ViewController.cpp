@@ -133,9 +133,9 @@ void ViewController::SelectPath(const QList<int>& path) {
     view_.SetSelectedItem(item);
 }
 
-QTreeWidgetItem* ViewController::ItemOf(const void* object) const {
+QTreeWidgetItem* ViewController::ItemOf(const TreeEntry& entry) const {
     for (QTreeWidgetItemIterator it(frame_.Tree()); *it; ++it)
-        if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it).object == object)
+        if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it) == entry)
             return *it;
     return nullptr;
 }
@@ -148,7 +148,7 @@ std::vector<Command*> ViewController::SelectedCommands(Node** nodeOut) const {
     if (!current)
         return commands;
     QTreeWidgetItem* nodeItem =
-        ConfigTree::EntryOf(current).kind == TreeEntry::NodeKind ? current : current->parent();
+        ConfigTree::EntryOf(current).GetKind() == TreeEntry::NodeKind ? current : current->parent();
     Node* node = ConfigTree::EntryOf(nodeItem).AsNode();
     if (!node)
         return commands;
@@ -206,8 +206,7 @@ void ViewController::OnAddNode() {
         }
         QTreeWidgetItem* parent = view_.SelectedItem();
         if (parent) {
-            tree->Insert(ConfigTree::HandleOf(parent), node->GetName(), NodeImage,
-                         TreeEntry{TreeEntry::NodeKind, node});
+            tree->Insert(ConfigTree::HandleOf(parent), node->GetName(), NodeImage, TreeEntry(node));
             tree->ExpandAll();
         }
         return true;
@@ -274,7 +273,7 @@ void ViewController::AddCommandOfFunctionIndex(int functionIndex) {
             return false;
         ConfigTree* tree = frame_.Tree();
         tree->Insert(ConfigTree::HandleOf(selected), command->GetName(), CommandImage,
-                     TreeEntry{TreeEntry::CommandKind, command});
+                     TreeEntry(command));
         tree->ExpandAll();
         return true;
     });
@@ -292,11 +291,11 @@ void ViewController::OnDeleteCommand() {
         return;
     Record(Q(Msg::EditDeleteCommands), [&] {
         QTreeWidgetItem* parent = selected->parent();
-        const int at = parent->indexOfChild(ItemOf(commands.front()));
+        const int at = parent->indexOfChild(ItemOf(TreeEntry(commands.front())));
         for (Command* command : commands) {
             if (node->RemoveCommand(command) != 1)
                 continue;
-            delete ItemOf(command);
+            delete ItemOf(TreeEntry(command));
         }
         TakeOverSelection(parent, at);
         AfterRemoval();
@@ -417,11 +416,12 @@ void ViewController::ShowCommands(Node* node, const std::vector<Command*>& comma
     ConfigTree* tree = frame_.Tree();
     frame_.RebuildTree();
     view_.ResetSelection();
-    QTreeWidgetItem* first = commands.empty() ? ItemOf(node) : ItemOf(commands.front());
+    QTreeWidgetItem* first =
+        commands.empty() ? ItemOf(TreeEntry(node)) : ItemOf(TreeEntry(commands.front()));
     tree->setCurrentItem(first);
     view_.SetSelectedItem(first);
-    for (const Command* command : commands)
-        if (QTreeWidgetItem* item = ItemOf(command))
+    for (Command* command : commands)
+        if (QTreeWidgetItem* item = ItemOf(TreeEntry(command)))
             item->setSelected(true);
     app_.GetProject().ReleaseRetired();
     frame_.UpdateActions();
@@ -589,7 +589,7 @@ void ViewController::EnterValue(const TreeEntry& entry, int row, const std::stri
         frame_.UpdateActions();
     if (result.renamedNode) {
         for (QTreeWidgetItemIterator it(frame_.Tree()); *it; ++it)
-            if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it).object == entry.object)
+            if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it) == entry)
                 (*it)->setText(0, QString::fromStdString(result.nodeName));
     }
 }

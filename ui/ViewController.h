@@ -16,7 +16,7 @@ class QTreeWidgetItem;
 
 namespace varkel {
 
-struct TreeEntry;
+class TreeEntry;
 class CBriskView;
 class CConfigApp;
 class CMainFrame;
@@ -106,7 +106,7 @@ private:
     void ShowCommands(Node* node, const std::vector<Command*>& commands);
     bool InsertCommands(Node* node, int index, CommandList commands, const QString& text);
     void MoveCommands(int step);
-    QTreeWidgetItem* ItemOf(const void* object) const;
+    QTreeWidgetItem* ItemOf(const TreeEntry& entry) const;
 
     CConfigApp& app_;
     CMainFrame& frame_;

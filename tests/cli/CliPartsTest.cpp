@@ -44,7 +44,7 @@ TEST_F(CliPartsTest, TargetsNameTheirObjects) {
     TreeEntry entry;
     std::string error;
     ASSERT_TRUE(ParseTarget(*project, "fieldbus", entry, error));
-    EXPECT_EQ(entry.kind, TreeEntry::FieldbusKind);
+    EXPECT_EQ(entry.GetKind(), TreeEntry::FieldbusKind);
     ASSERT_TRUE(ParseTarget(*project, "node:0", entry, error));
     EXPECT_EQ(entry.AsNode(), node);
     ASSERT_TRUE(ParseTarget(*project, "command:0:0", entry, error));

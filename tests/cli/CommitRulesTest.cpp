@@ -19,14 +19,14 @@ protected:
         project = std::make_unique<Project>();
     }
 
-    TreeEntry SubnetEntry() { return {TreeEntry::SubnetKind, &project->GetSubnet()}; }
-    TreeEntry FieldbusEntry() { return {TreeEntry::FieldbusKind, &project->GetFieldbus()}; }
+    TreeEntry SubnetEntry() { return TreeEntry(&project->GetSubnet()); }
+    TreeEntry FieldbusEntry() { return TreeEntry(&project->GetFieldbus()); }
     Node* AddNode() { return project->GetSubnet().CreateNode(); }
     TreeEntry CommandEntry(int functionIndex) {
         Node* node = project->GetSubnet().GetNodeAt(0);
         if (!node)
             node = AddNode();
-        return {TreeEntry::CommandKind, node->CreateCommand(functionIndex)};
+        return TreeEntry(node->CreateCommand(functionIndex));
     }
     CommitResult Commit(const TreeEntry& entry, int row, const std::string& text) {
         return CommitValue(*project, entry, row, text);
@@ -168,7 +168,7 @@ TEST_F(CommitRulesTest, ATextWithANulByteIsRefused) {
 
 TEST_F(CommitRulesTest, SlaveAddressRenamesTheNodeAsTyped) {
     Node* node = AddNode();
-    TreeEntry entry{TreeEntry::NodeKind, node};
+    TreeEntry entry(node);
     CommitResult result = Commit(entry, 0, "010");
     ASSERT_TRUE(result.Accepted());
     EXPECT_TRUE(result.renamedNode);
@@ -284,9 +284,9 @@ TEST_F(CommitRulesTest, FieldbusSwitchesFollowTheirEnableFlags) {
 }
 
 TEST_F(CommitRulesTest, EntryWithoutObjectIsRefused) {
-    TreeEntry empty{TreeEntry::SubnetKind, nullptr};
+    TreeEntry empty(static_cast<Subnet*>(nullptr));
     EXPECT_EQ(Commit(empty, 0, "x").refusal, CommitResult::NoSuchItem);
-    TreeEntry none{TreeEntry::None, &project->GetSubnet()};
+    TreeEntry none;
     EXPECT_EQ(Commit(none, 0, "x").refusal, CommitResult::NoSuchItem);
 }
 

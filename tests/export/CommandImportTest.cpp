@@ -40,8 +40,7 @@ protected:
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
 
     static void Commit(Project& project, Command* command, int row, const std::string& text) {
-        CommitResult result =
-            CommitValue(project, TreeEntry{TreeEntry::CommandKind, command}, row, text);
+        CommitResult result = CommitValue(project, TreeEntry(command), row, text);
         ASSERT_TRUE(result.Accepted()) << row << " " << text;
     }
 
@@ -289,8 +288,8 @@ TEST_P(CommandImportTest, HeadersThatMakeNoCommandList) {
     }
     // Universal mode has no node to import into.
     Subnet& subnet = project.GetSubnet();
-    ASSERT_TRUE(CommitValue(project, TreeEntry{TreeEntry::SubnetKind, &subnet},
-                            Subnet::ProtocolIndex, LocalText(kKeyUniversalMode))
+    ASSERT_TRUE(CommitValue(project, TreeEntry(&subnet), Subnet::ProtocolIndex,
+                            LocalText(kKeyUniversalMode))
                     .Accepted());
     EXPECT_TRUE(CommandImport::Apply(project, Table("function\n3\n"), {}).listRefused);
 }

@@ -16,14 +16,14 @@ namespace {
 using namespace varkel;
 
 std::vector<TreeEntry> Entries(Project& project) {
-    std::vector<TreeEntry> entries{{TreeEntry::SubnetKind, &project.GetSubnet()},
-                                   {TreeEntry::FieldbusKind, &project.GetFieldbus()}};
+    std::vector<TreeEntry> entries{TreeEntry(&project.GetSubnet()),
+                                   TreeEntry(&project.GetFieldbus())};
     Subnet& subnet = project.GetSubnet();
     for (int n = 0; n < subnet.GetNodeCount(); ++n) {
         Node* node = subnet.GetNodeAt(n);
-        entries.push_back({TreeEntry::NodeKind, node});
+        entries.push_back(TreeEntry(node));
         for (int c = 0; c < node->GetCommandCount(); ++c)
-            entries.push_back({TreeEntry::CommandKind, node->GetCommandAt(c)});
+            entries.push_back(TreeEntry(node->GetCommandAt(c)));
     }
     return entries;
 }

@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
         }
         for (bool universal : {false, true}) {
             if (universal) {
-                const TreeEntry subnet{TreeEntry::SubnetKind, &project.GetSubnet()};
+                const TreeEntry subnet(&project.GetSubnet());
                 CommitValue(project, subnet, Subnet::ProtocolIndex, LocalText(kKeyUniversalMode));
             }
             for (auto [major, minor] : versions) {

@@ -5,8 +5,6 @@
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
 
-#include "SinkRecorders.h"
-
 #include <gtest/gtest.h>
 
 using namespace varkel;
@@ -129,27 +127,4 @@ TEST(Command, ValidateReportsFirstEmptyRow) {
     read.GetItem(3)->SetValue("0000H");
     read.GetItem(4)->SetValue("");
     EXPECT_EQ(read.Validate(), Success); // but not for register commands
-}
-
-TEST(Command, TreeGridAndExportRow) {
-    Command c("name", 2);
-    test::TreeRecorder tree;
-    c.BuildTree(tree, 7);
-    ASSERT_EQ(tree.entries.size(), 1u);
-    EXPECT_EQ(tree.entries[0].parent, 7);
-    EXPECT_EQ(tree.entries[0].image, CommandImage);
-    EXPECT_EQ(tree.entries[0].entry.AsCommand(), &c);
-    EXPECT_EQ(tree.entries[0].entry.AsNode(), nullptr);
-
-    test::GridRecorder grid;
-    c.FillGrid(grid);
-    EXPECT_EQ(grid.rows.size(), 10u);
-    EXPECT_EQ(grid.rows[4].background, kGrey);
-
-    test::SheetRecorder sheet;
-    c.ExportRow(sheet, 4, 3);
-    EXPECT_EQ((sheet.cells[{4, 1}]), "3");
-    EXPECT_EQ((sheet.cells[{4, 2}]), "3");
-    EXPECT_EQ((sheet.cells[{4, 11}]), "");
-    EXPECT_EQ(sheet.cells.size(), 11u);
 }

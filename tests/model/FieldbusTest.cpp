@@ -1,8 +1,6 @@
 #include "model/Fieldbus.h"
 #include "model/TextTable.h"
 
-#include "SinkRecorders.h"
-
 #include <gtest/gtest.h>
 
 using namespace varkel;
@@ -58,9 +56,4 @@ TEST(ConfigObjectAccessors, ChoiceAndIntValues) {
     EXPECT_EQ(fieldbus.GetIntValue(1), 19200);
     fieldbus.GetItem(1)->SetValue("");
     EXPECT_EQ(fieldbus.GetIntValue(1), 0);
-
-    test::SheetRecorder sheet;
-    fieldbus.ExportItems(sheet);
-    EXPECT_EQ(sheet.cells.size(), 5u);
-    EXPECT_EQ((sheet.cells[{2, 1}]), "Profibus");
 }

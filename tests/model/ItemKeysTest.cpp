@@ -9,7 +9,6 @@
 #include "model/Project.h"
 #include "model/Subnet.h"
 #include "model/TextTable.h"
-#include "SinkRecorders.h"
 
 #include <gtest/gtest.h>
 
@@ -92,27 +91,6 @@ TEST(ItemKeys, EnglishMadeObjectsShowInChinese) {
     ExpectAllObjectsFollow(TextLanguage::English, TextLanguage::Chinese);
 }
 
-// The grid shows the names of the active language; the items keep theirs.
-TEST(ItemKeys, GridNamesFollowTheActiveLanguage) {
-    LanguageGuard guard;
-    Subnet subnet;
-    Fieldbus fieldbus;
-    const int read = FunctionIndexOfCode(3);
-    Command command(LookupFunctionCode(read).name, read);
-    command.GetItem(1)->SetName("Slave of pump");
-    SetTextLanguage(TextLanguage::English);
-    test::GridRecorder subnetRows, busRows, commandRows;
-    subnet.FillGrid(subnetRows);
-    fieldbus.FillGrid(busRows);
-    command.FillGrid(commandRows);
-    EXPECT_EQ(subnetRows.rows.at(0).name, TextIn(TextLanguage::English, 4001));
-    EXPECT_EQ(subnetRows.rows.at(6).name, TextIn(TextLanguage::English, 4011));
-    EXPECT_EQ(busRows.rows.at(3).name, TextIn(TextLanguage::English, 67));
-    EXPECT_EQ(commandRows.rows.at(0).name, TextIn(TextLanguage::English, 3051));
-    EXPECT_EQ(commandRows.rows.at(1).name, "Slave of pump");
-    EXPECT_EQ(subnet.GetItem(0)->GetName(), TextIn(TextLanguage::Chinese, 4001));
-}
-
 TEST(ItemKeys, OwnTextsAndOtherKeysStayAsStored) {
     LanguageGuard guard;
     SetTextLanguage(TextLanguage::English);
@@ -127,49 +105,6 @@ TEST(ItemKeys, OwnTextsAndOtherKeysStayAsStored) {
     EXPECT_EQ(ShownChoice(item, keys, 0), "");
     EXPECT_TRUE(KeysAt(ItemPlace::Command, 10).choices.empty());
     EXPECT_EQ(KeysAt(ItemPlace::Node, 1).name, 0);
-}
-
-// A Chinese-made subnet edited in English: its own choice texts still drive
-// the rules, values set by a rule stay Chinese, and the grid shows English.
-TEST(ItemKeys, OtherLanguageChoicesDriveTheRules) {
-    LanguageGuard guard;
-    Project project;
-    SetTextLanguage(TextLanguage::English);
-    Subnet& subnet = project.GetSubnet();
-    const TreeEntry entry{TreeEntry::SubnetKind, &subnet};
-    const auto choice = [&](int row, int position) {
-        return subnet.GetItem(row)->GetChoices().at(static_cast<std::size_t>(position));
-    };
-
-    CommitResult result = CommitValue(project, entry, Subnet::ProtocolIndex, choice(0, 1));
-    ASSERT_TRUE(result.Accepted());
-    EXPECT_TRUE(result.protocolSwitched);
-    EXPECT_EQ(subnet.GetProtocolType(), ProtocolType::Universal);
-    EXPECT_EQ(subnet.GetItem(Subnet::ProtocolIndex)->GetValue(), TextIn(TextLanguage::Chinese, 21));
-    EXPECT_EQ(KeysOfRow(entry, Subnet::ControlModeIndex).choices, (std::vector<int>{24, 22, 23}));
-    const TreeEntry bus{TreeEntry::FieldbusKind, &project.GetFieldbus()};
-    EXPECT_EQ(KeysOfRow(bus, 3).choices, (std::vector<int>{25, 26}));
-
-    // Delimiter control: the character number row goes grey, CRC is closed
-    // with the file's own word for it.
-    result =
-        CommitValue(project, entry, Subnet::ControlModeIndex, choice(Subnet::ControlModeIndex, 2));
-    ASSERT_TRUE(result.Accepted());
-    EXPECT_EQ(subnet.GetItem(Subnet::StartDelimiterIndex)->GetEnable(), 1);
-    EXPECT_EQ(subnet.GetItem(Subnet::CharNumberIndex)->GetEnable(), 0);
-    EXPECT_EQ(subnet.GetItem(Subnet::CrcIndex)->GetEnable(), 0);
-    EXPECT_EQ(subnet.GetItem(Subnet::CrcIndex)->GetValue(), TextIn(TextLanguage::Chinese, 25));
-
-    test::GridRecorder rows;
-    subnet.FillGrid(rows);
-    EXPECT_EQ(rows.rows.at(Subnet::ProtocolIndex).value, TextIn(TextLanguage::English, 21));
-    EXPECT_EQ(rows.rows.at(Subnet::ControlModeIndex).value, TextIn(TextLanguage::English, 23));
-    EXPECT_EQ(rows.rows.at(Subnet::CrcIndex).value, TextIn(TextLanguage::English, 25));
-
-    // Back to the master: its own Chinese choice again.
-    result = CommitValue(project, entry, Subnet::ProtocolIndex, choice(0, 0));
-    ASSERT_TRUE(result.protocolSwitched);
-    EXPECT_EQ(subnet.GetItem(Subnet::ProtocolIndex)->GetValue(), TextIn(TextLanguage::Chinese, 20));
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
 
-#include "SinkRecorders.h"
-
 #include <gtest/gtest.h>
 
 using namespace varkel;
@@ -59,20 +57,6 @@ TEST(Node, ValidateChecksAddressThenCommands) {
     EXPECT_EQ(node.Validate(), ItemEmpty);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0], "以下数据为空\r\n\"从站地址\"");
-}
-
-TEST(Node, TreeHasNodeThenCommands) {
-    Node node("Node(5)");
-    node.CreateCommand(0);
-    node.CreateCommand(13);
-    test::TreeRecorder tree;
-    node.BuildTree(tree, 2);
-    ASSERT_EQ(tree.entries.size(), 3u);
-    EXPECT_EQ(tree.entries[0].label, "Node(5)");
-    EXPECT_EQ(tree.entries[0].image, NodeImage);
-    EXPECT_EQ(tree.entries[0].entry.AsNode(), &node);
-    EXPECT_EQ(tree.entries[1].parent, 1);
-    EXPECT_EQ(tree.entries[2].label, LocalText(kKeyPresetMultipleRegisters));
 }
 
 TEST(Node, CloneIsDeep) {

@@ -2,8 +2,6 @@
 #include "model/ResultCode.h"
 #include "model/ValueCheck.h"
 
-#include "SinkRecorders.h"
-
 #include <gtest/gtest.h>
 
 using namespace varkel;
@@ -60,17 +58,4 @@ TEST(ParamItem, ChoiceIndexFollowsTheValue) {
     EXPECT_EQ(item.ChoiceIndex(), 1);
     item.SetValue("Even");
     EXPECT_EQ(item.ChoiceIndex(), -1);
-}
-
-TEST(ParamItem, ShowInGridGreysDisabledValues) {
-    test::GridRecorder grid;
-    ParamItem item;
-    item.Set("Name", "", "v", 1, 1);
-    item.ShowInGrid(grid, 3);
-    EXPECT_EQ(grid.rows[3].background, kWhite);
-    EXPECT_EQ(grid.rows[3].item, &item);
-    item.SetEnable(0);
-    item.ShowInGrid(grid, 3);
-    EXPECT_EQ(grid.rows[3].background, (Rgb{200, 200, 200}));
-    EXPECT_EQ(grid.rows[3].value, "v");
 }

@@ -2,33 +2,9 @@
 #include "model/MessageRecorder.h"
 #include "model/TextTable.h"
 
-#include "SinkRecorders.h"
-
 #include <gtest/gtest.h>
 
 using namespace varkel;
-
-TEST(Project, TreeOfFieldbusSubnetNodeCommands) {
-    Project project;
-    Node* node = project.GetSubnet().CreateNode();
-    node->CreateCommand(2);
-    node->CreateCommand(4);
-    test::TreeRecorder tree;
-    tree.entries.push_back({0, "stale", 0, {}});
-    project.BuildTree(tree);
-    EXPECT_EQ(tree.deleteCount, 1);
-    EXPECT_TRUE(tree.expanded);
-    ASSERT_EQ(tree.entries.size(), 5u);
-    EXPECT_EQ(tree.entries[0].label, "现场总线");
-    EXPECT_EQ(tree.entries[0].entry.kind, TreeEntry::FieldbusKind);
-    EXPECT_EQ(tree.entries[0].entry.AsConfigObject(), &project.GetFieldbus());
-    EXPECT_EQ(tree.entries[1].label, "子网");
-    EXPECT_EQ(tree.entries[1].entry.kind, TreeEntry::SubnetKind);
-    EXPECT_EQ(tree.entries[2].label, "Node(1)");
-    EXPECT_EQ(tree.entries[2].parent, 2);
-    EXPECT_EQ(tree.entries[3].parent, 3);
-    EXPECT_EQ(tree.entries[4].label, "05 写单个线圈");
-}
 
 TEST(Project, NodeNamesCountTheList) {
     Project project;
@@ -85,22 +61,4 @@ TEST(Project, CopyAndTakeKeepOldObjectsAlive) {
     EXPECT_EQ(node->GetName(), "Node(1)");
     EXPECT_EQ(project.GetSubnet().GetUniversalItemCount(), 14);
     project.ReleaseRetired();
-}
-
-TEST(Project, ExportsInOrder) {
-    Project project;
-    Node* node = project.GetSubnet().CreateNode();
-    node->CreateCommand(2);
-    Node* second = project.GetSubnet().CreateNode();
-    second->CreateCommand(0);
-    second->CreateCommand(4);
-    test::SheetRecorder orders;
-    project.ExportNodes(orders);
-    EXPECT_EQ((orders.cells[{2, 1}]), "1");
-    EXPECT_EQ((orders.cells[{4, 1}]), "3");
-    EXPECT_EQ((orders.cells[{4, 2}]), "5");
-    project.GetSubnet().SetProtocolType(ProtocolType::Universal);
-    test::SheetRecorder none;
-    project.ExportNodes(none);
-    EXPECT_TRUE(none.cells.empty());
 }

@@ -3,8 +3,6 @@
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
 
-#include "SinkRecorders.h"
-
 #include <gtest/gtest.h>
 
 using namespace varkel;
@@ -38,34 +36,6 @@ TEST(Subnet, CombinedIndexInBothModes) {
     EXPECT_EQ(subnet.GetItem(6)->GetEnable(), 0);
     EXPECT_EQ(subnet.GetItem(19)->GetName(), "使用CRC校验");
     EXPECT_EQ(subnet.GetItem(20), nullptr);
-}
-
-TEST(Subnet, ProtocolTypeSwitchKeepsBothListsAndGridRows) {
-    Subnet subnet;
-    subnet.CreateNode();
-    subnet.GetItem(7)->SetValue("500");
-    subnet.SetProtocolType(ProtocolType::Universal);
-    EXPECT_EQ(subnet.GetItem(0)->GetValue(), "通用模式");
-    subnet.GetItem(13)->SetValue("42");
-    test::GridRecorder grid;
-    EXPECT_EQ(subnet.FillGrid(grid), 20);
-    test::TreeRecorder tree;
-    subnet.BuildTree(tree, 1);
-    EXPECT_TRUE(tree.entries.empty()); // the node stays in the model but is not shown
-    subnet.SetProtocolType(ProtocolType::ModbusMaster);
-    EXPECT_EQ(subnet.GetItem(7)->GetValue(), "500");
-    EXPECT_EQ(subnet.GetUniversalItem(7)->GetValue(), "42");
-    subnet.BuildTree(tree, 1);
-    EXPECT_EQ(tree.entries.size(), 1u);
-}
-
-TEST(Subnet, ProtocolTypeTwoUsesUniversalLookupButShortGrid) {
-    Subnet subnet;
-    subnet.SetProtocolType(static_cast<ProtocolType>(2));
-    EXPECT_EQ(subnet.GetItem(0)->GetValue(), "Modbus主站");
-    EXPECT_EQ(subnet.GetItem(6), subnet.GetUniversalItem(0));
-    test::GridRecorder grid;
-    EXPECT_EQ(subnet.FillGrid(grid), 6);
 }
 
 TEST(Subnet, ResetValues) {
@@ -126,25 +96,4 @@ TEST(Subnet, EmptyUniversalItemMessageFollowsTheLanguage) {
     SetTextLanguage(TextLanguage::Chinese);
     ASSERT_FALSE(recorder.messages.empty());
     EXPECT_EQ(recorder.messages.back(), "\"" + name + "\" holds no data");
-}
-
-TEST(Subnet, ExportsItemsOfTheModeInForce) {
-    Subnet subnet;
-    test::SheetRecorder sheet;
-    subnet.ExportItems(sheet);
-    EXPECT_EQ(sheet.cells.size(), 12u);
-    EXPECT_EQ((sheet.cells[{2, 2}]), "19200");
-    subnet.SetProtocolType(ProtocolType::Universal);
-    sheet.cells.clear();
-    subnet.ExportItems(sheet);
-    EXPECT_EQ(sheet.cells.size(), 20u);
-    EXPECT_EQ((sheet.cells[{2, 20}]), "关闭");
-    // A loaded file may bring a shorter list: the columns run on across
-    // the lists, so the mode items are still written.
-    subnet.SetProtocolType(ProtocolType::ModbusMaster);
-    subnet.AlwaysItems().pop_back();
-    sheet.cells.clear();
-    subnet.ExportItems(sheet);
-    EXPECT_EQ(sheet.cells.size(), 11u);
-    EXPECT_EQ((sheet.cells[{2, 6}]), "RTU");
 }

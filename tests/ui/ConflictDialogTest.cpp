@@ -40,9 +40,10 @@ Command* AddCommand(Project& project, int functionIndex, const char* count, cons
 }
 
 // The tree entry that stands for an object.
-QTreeWidgetItem* ItemOf(ConfigTree& tree, const void* object) {
+template <typename Object> QTreeWidgetItem* ItemOf(ConfigTree& tree, Object* object) {
+    const TreeEntry entry(object);
     for (QTreeWidgetItemIterator it(&tree); *it; ++it)
-        if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it).object == object)
+        if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it) == entry)
             return *it;
     return nullptr;
 }

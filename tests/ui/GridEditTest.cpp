@@ -486,8 +486,8 @@ private slots:
         QCOMPARE(w.app.GetModified(), 1);
         QVERIFY(w.NodeItem());
         QCOMPARE(w.NodeItem()->childCount(), 4);
-        QCOMPARE(ConfigTree::EntryOf(w.NodeItem()).object,
-                 static_cast<void*>(w.app.GetProject().GetSubnet().GetNodeAt(0)));
+        QCOMPARE(ConfigTree::EntryOf(w.NodeItem()).AsNode(),
+                 w.app.GetProject().GetSubnet().GetNodeAt(0));
         QCOMPARE(w.Grid().rowCount(), 0);
         QCOMPARE(w.View().SelectedItem(), nullptr);
         QCOMPARE(w.View().SelectedKind(), 0);

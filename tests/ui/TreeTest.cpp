@@ -59,8 +59,8 @@ private slots:
         QCOMPARE(w.Tree().topLevelItemCount(), 2);
         QCOMPARE(w.FieldbusItem()->text(0), Text(kKeyProfibus));
         QCOMPARE(w.SubnetItem()->text(0), Text(kKeySubnet));
-        QCOMPARE(ConfigTree::EntryOf(w.FieldbusItem()).kind, int(TreeEntry::FieldbusKind));
-        QCOMPARE(ConfigTree::EntryOf(w.SubnetItem()).kind, int(TreeEntry::SubnetKind));
+        QCOMPARE(ConfigTree::EntryOf(w.FieldbusItem()).GetKind(), TreeEntry::FieldbusKind);
+        QCOMPARE(ConfigTree::EntryOf(w.SubnetItem()).GetKind(), TreeEntry::SubnetKind);
         QCOMPARE(ConfigTree::ImageOf(w.FieldbusItem()), 0);
         QCOMPARE(ConfigTree::ImageOf(w.SubnetItem()), 0);
         QCOMPARE(w.SubnetItem()->childCount(), 0);
@@ -74,14 +74,14 @@ private slots:
         QTreeWidgetItem* node = w.NodeItem();
         QVERIFY(node);
         Node* model = w.app.GetProject().GetSubnet().GetNodeAt(0);
-        QCOMPARE(ConfigTree::EntryOf(node).object, static_cast<void*>(model));
+        QCOMPARE(ConfigTree::EntryOf(node).AsNode(), model);
         QCOMPARE(node->text(0), QString::fromStdString(model->GetName()));
         QCOMPARE(ConfigTree::ImageOf(node), 1);
         QCOMPARE(node->childCount(), 48);
         for (int i = 0; i < 48; ++i) {
             QTreeWidgetItem* c = node->child(i);
-            QCOMPARE(ConfigTree::EntryOf(c).object, static_cast<void*>(model->GetCommandAt(i)));
-            QCOMPARE(ConfigTree::EntryOf(c).kind, int(TreeEntry::CommandKind));
+            QCOMPARE(ConfigTree::EntryOf(c).AsCommand(), model->GetCommandAt(i));
+            QCOMPARE(ConfigTree::EntryOf(c).GetKind(), TreeEntry::CommandKind);
             QCOMPARE(ConfigTree::ImageOf(c), 2);
             // The file's Chinese function names, shown in the window's English.
             const Command* command = model->GetCommandAt(i);
@@ -152,7 +152,7 @@ private slots:
         QTreeWidgetItem* node = w.AddNode();
         QVERIFY(node);
         QCOMPARE(node->text(0), QStringLiteral("Node(1)"));
-        QCOMPARE(ConfigTree::EntryOf(node).kind, int(TreeEntry::NodeKind));
+        QCOMPARE(ConfigTree::EntryOf(node).GetKind(), TreeEntry::NodeKind);
         QCOMPARE(w.app.GetProject().GetSubnet().GetNodeCount(), 1);
         QCOMPARE(w.app.GetModified(), 1);
         QVERIFY(w.Tree().currentItem() == w.SubnetItem()); // the new node is not selected
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(w.app.GetProject().GetCommandCount(), 2);
         QCOMPARE(w.app.GetModified(), 1);
         for (int i = 0; i < 2; ++i)
-            QVERIFY(ConfigTree::EntryOf(node->child(i)).object != second);
+            QVERIFY(ConfigTree::EntryOf(node->child(i)).AsCommand() != second);
     }
 
     void BusCommandsAreNotDeleted() {

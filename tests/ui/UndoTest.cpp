@@ -79,19 +79,19 @@ struct EditWindow : Window {
     // Whether every tree entry stands for an object of the configuration.
     bool TreeMatchesProject() {
         Project& p = app.GetProject();
-        std::vector<const void*> live{&p.GetFieldbus(), &p.GetSubnet()};
+        std::vector<TreeEntry> live{TreeEntry(&p.GetFieldbus()), TreeEntry(&p.GetSubnet())};
         for (int n = 0; n < p.GetSubnet().GetNodeCount(); ++n) {
             Node* node = p.GetSubnet().GetNodeAt(n);
-            live.push_back(node);
+            live.push_back(TreeEntry(node));
             for (int c = 0; c < node->GetCommandCount(); ++c)
-                live.push_back(node->GetCommandAt(c));
+                live.push_back(TreeEntry(node->GetCommandAt(c)));
         }
         int entries = 0;
         for (QTreeWidgetItemIterator it(&Tree()); *it; ++it) {
             if (!ConfigTree::HasEntry(*it))
                 continue;
             ++entries;
-            if (std::find(live.begin(), live.end(), ConfigTree::EntryOf(*it).object) == live.end())
+            if (std::find(live.begin(), live.end(), ConfigTree::EntryOf(*it)) == live.end())
                 return false;
         }
         return entries == int(live.size());
@@ -184,8 +184,7 @@ private slots:
         QCOMPARE(w.FirstNode()->GetCommandCount(), 3);
         // The restored command is selected and listed.
         QCOMPARE(w.Tree().currentItem(), w.CommandItem(1));
-        QCOMPARE(w.View().SelectedEntry().object,
-                 static_cast<void*>(w.FirstNode()->GetCommandAt(1)));
+        QCOMPARE(w.View().SelectedEntry().AsCommand(), w.FirstNode()->GetCommandAt(1));
         QCOMPARE(w.FirstNode()->GetCommandAt(1)->GetName(), name);
         QCOMPARE(w.Grid().rowCount(), Command::MnemonicRow + 1);
 

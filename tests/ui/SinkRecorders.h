@@ -1,5 +1,6 @@
 #pragma once
-#include "model/Sinks.h"
+#include "ui/GridFill.h"
+#include "ui/TreeFill.h"
 
 #include <map>
 #include <string>
@@ -46,15 +47,6 @@ public:
         rows[row] = {name, value, background, item};
     }
     std::map<int, Row> rows;
-};
-
-// Remembers the cells an export wrote.
-class SheetRecorder : public SheetSink {
-public:
-    void SetCell(int row, int column, const std::string& text) override {
-        cells[{row, column}] = text;
-    }
-    std::map<std::pair<int, int>, std::string> cells;
 };
 
 } // namespace varkel::test
