@@ -2,7 +2,6 @@
 // every edit in the desktop program's status bar.
 #include "model/CycleEstimate.h"
 #include "model/IoList.h"
-#include "model/MessageRecorder.h"
 #include "model/Project.h"
 
 #include <benchmark/benchmark.h>
@@ -26,7 +25,6 @@ void FillNode(Project& project) {
 }
 
 void BM_EstimateCycle48(benchmark::State& state) {
-    MessageRecorder quiet;
     Project project;
     FillNode(project);
     for (auto _ : state)
@@ -35,7 +33,6 @@ void BM_EstimateCycle48(benchmark::State& state) {
 BENCHMARK(BM_EstimateCycle48)->Unit(benchmark::kMicrosecond);
 
 void BM_IoList48(benchmark::State& state) {
-    MessageRecorder quiet;
     Project project;
     FillNode(project);
     for (auto _ : state)

@@ -1,6 +1,5 @@
 // Automatic mapping, the whole pre-download check and the copy an undo
 // step takes, on a full node.
-#include "model/MessageRecorder.h"
 #include "model/Project.h"
 
 #include <benchmark/benchmark.h>
@@ -21,7 +20,6 @@ void FillNode(Project& project) {
 }
 
 void BM_AutoMap(benchmark::State& state) {
-    MessageRecorder quiet;
     Project project;
     FillNode(project);
     for (auto _ : state)
@@ -30,12 +28,11 @@ void BM_AutoMap(benchmark::State& state) {
 BENCHMARK(BM_AutoMap);
 
 void BM_PreDownloadCheck(benchmark::State& state) {
-    MessageRecorder quiet;
     Project project;
     FillNode(project);
     project.AutoMap();
     for (auto _ : state) {
-        int result = project.GetSubnet().Validate();
+        int result = StopCode(project.GetSubnet().Validate());
         MemoryCounts input{};
         MemoryCounts output{};
         project.GetSubnet().MarkMemoryUse(input, output, 0);

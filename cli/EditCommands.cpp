@@ -10,6 +10,7 @@
 #include "model/CommitRules.h"
 #include "model/FileWrite.h"
 #include "model/FunctionCode.h"
+#include "model/Messages.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
@@ -55,9 +56,12 @@ int RunAutoMap(const std::string& file, const std::string& out) {
     const std::string target = out.empty() ? file : out;
     if (int code = CheckWritable(target))
         return code;
-    // An overflow is reported by the mapping itself; the addresses it wrote
-    // are kept and saved all the same.
-    const bool fits = project->AutoMap();
+    // An overflow is reported; the addresses it wrote are kept and saved
+    // all the same.
+    std::string overflow;
+    const bool fits = project->AutoMap(&overflow);
+    if (!fits)
+        ShowMessage(overflow);
     // Written in place, the file must still be the one read.
     FileIdentity targetNow;
     const bool inPlace = target == file || (IdentifyFile(target, targetNow) && targetNow == readAs);

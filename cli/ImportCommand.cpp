@@ -7,6 +7,7 @@
 #include "model/Catalog.h"
 #include "model/CommandImport.h"
 #include "model/FileWrite.h"
+#include "model/Messages.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "persist/CsvList.h"
@@ -52,6 +53,8 @@ int RunImport(const std::string& file, const std::string& list, const ImportOpti
         return code;
 
     const ImportOutcome outcome = CommandImport::Apply(*project, table, options);
+    if (!outcome.mapFits)
+        ShowMessage(outcome.mapOverflow);
     for (const std::string& note : outcome.notes)
         PrintError(note);
     if (!outcome.applied) {
@@ -68,8 +71,8 @@ int RunImport(const std::string& file, const std::string& list, const ImportOpti
     if (int code = SaveConfiguration(*project, file, &readAs, &lock))
         return code;
     PrintLine(Text(Msg::ImportSummary, {std::to_string(outcome.commands.size())}));
-    // An overflow is reported by the mapping itself; as automap, the
-    // addresses it wrote are saved all the same.
+    // An overflow is reported above; as automap, the addresses it wrote
+    // are saved all the same.
     return outcome.mapFits ? 0 : static_cast<int>(MappingOverflow);
 }
 

@@ -271,13 +271,16 @@ int QueryKnownHardware(const Project& project, SerialLink& link, std::uint8_t& h
 
 int CheckBeforeDownload(const Project& project) {
     const Subnet& subnet = project.GetSubnet();
-    int result = subnet.Validate();
-    if (result != Success)
-        return result;
+    // The download stops at the first problem and names it.
+    const std::vector<ConfigProblem> problems = subnet.Validate();
+    if (!problems.empty()) {
+        ShowMessage(problems.front().message);
+        return problems.front().code;
+    }
     MemoryCounts input{};
     MemoryCounts output{};
     subnet.MarkMemoryUse(input, output, 0);
-    result = project.CheckMemoryMaps(input, output);
+    const int result = project.CheckMemoryMaps(input, output);
     if (result != Success)
         return result;
     // The gateway never receives a value its editor forbids.

@@ -1,7 +1,6 @@
 #include "model/Command.h"
 
 #include "model/FunctionCode.h"
-#include "model/Messages.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
@@ -102,20 +101,24 @@ int Command::GetIntValue(int itemIndex) const {
     return item ? item->IntValue() : -1;
 }
 
-int Command::Validate() const {
-    auto emptyAt = [this](int row) {
+std::vector<ConfigProblem> Command::Validate(const std::string& where) const {
+    std::vector<ConfigProblem> problems;
+    auto checkEmpty = [&](int row) {
         ParamItem* item = GetItem(row);
         if (!item || !item->GetValue().empty())
-            return false;
-        ShowMessage(LocalText(kKeyDataEmpty) + "\r\n\"" + name_ + "\\" + item->GetName() + "\"");
-        return true;
+            return;
+        problems.push_back(
+            {ItemEmpty,
+             where,
+             item->GetName(),
+             {},
+             LocalText(kKeyDataEmpty) + "\r\n\"" + name_ + "\\" + item->GetName() + "\""});
     };
     for (int row : {RegisterRow, DataNumberRow, MappingRow})
-        if (emptyAt(row))
-            return ItemEmpty;
-    if (FactsOfIndex(functionIndex_).HasBitOffset() && emptyAt(BitOffsetRow))
-        return ItemEmpty;
-    return Success;
+        checkEmpty(row);
+    if (FactsOfIndex(functionIndex_).HasBitOffset())
+        checkEmpty(BitOffsetRow);
+    return problems;
 }
 
 int Command::GetMappingBits(std::uint32_t& address, int& bitOffset, int& bitLength,

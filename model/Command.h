@@ -1,4 +1,5 @@
 #pragma once
+#include "model/ConfigProblem.h"
 #include "model/MemoryMap.h"
 #include "model/ParamItem.h"
 
@@ -40,7 +41,9 @@ public:
     void SetFunctionIndex(int index) { functionIndex_ = index; }
     int GetChoiceIndex(int itemIndex) const;
     int GetIntValue(int itemIndex) const;
-    int Validate() const;
+    // The items a download needs that are empty, in row order, named as
+    // the problem listing names them under where.
+    std::vector<ConfigProblem> Validate(const std::string& where = std::string()) const;
     int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
     // Both return the mapping: start address (with the 4000H base for
     // output), bit offset, length in bits and direction.

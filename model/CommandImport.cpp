@@ -310,7 +310,7 @@ ImportOutcome CommandImport::Check(const Project& project, const CommandTable& t
         node->RemoveAllCommands();
     run.ReadRows(result, *node);
     if (outcome.Accepted() && options.autoMap)
-        outcome.mapFits = result.AutoMap();
+        outcome.mapFits = result.AutoMap(&outcome.mapOverflow);
     run.ListCommands();
     return outcome;
 }

@@ -45,6 +45,7 @@ struct ImportOutcome {
     std::vector<ImportedCommand> commands; // in list order
     bool listRefused = false;              // the header makes no command list
     bool mapFits = true;                   // Auto Mapping's answer; false on an overflow
+    std::string mapOverflow;               // the overflow's message, for the front end to show
     bool applied = false;
 
     bool Accepted() const { return problems.empty(); }

@@ -21,7 +21,7 @@ struct CommitResult {
     };
 
     // Result code of the value check: 0, or 6, 7, 8 for a refused typed
-    // value (show it with ShowResult). Refusals for other reasons leave it 0.
+    // value (its text is ResultMessage). Refusals for other reasons leave it 0.
     int code = 0;
     // For a refused typed value: the range its row accepts ("300-6000",
     // "0000H-00A7H"), empty for rows without one.

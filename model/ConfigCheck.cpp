@@ -2,8 +2,6 @@
 
 #include "model/Catalog.h"
 #include "model/CommitRules.h"
-#include "model/FunctionCode.h"
-#include "model/MessageRecorder.h"
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
@@ -63,23 +61,6 @@ struct CommandBits {
     bool overflows = false;
     MappingRange range;
 };
-
-void CheckEmpty(const ParamItem* item, const std::string& where, std::vector<ConfigProblem>& out) {
-    if (item && item->GetValue().empty())
-        out.push_back({ItemEmpty, where, item->GetName()});
-}
-
-void CheckNodeValues(const Node& node, std::vector<ConfigProblem>& out) {
-    CheckEmpty(node.GetItem(0), node.GetName(), out);
-    for (int c = 0; c < node.GetCommandCount(); ++c) {
-        const Command* command = node.GetCommandAt(c);
-        const std::string where = node.GetName() + " / " + CommandLabel(c, command->GetName());
-        for (int row : {Command::RegisterRow, Command::DataNumberRow, Command::MappingRow})
-            CheckEmpty(command->GetItem(row), where, out);
-        if (FactsOfIndex(command->GetFunctionIndex()).HasBitOffset())
-            CheckEmpty(command->GetItem(Command::BitOffsetRow), where, out);
-    }
-}
 
 // First and last bit of a range where both commands count, or -1. Only
 // the bits both spans cover can be shared.
@@ -151,36 +132,19 @@ CheckReport CheckConfiguration(const Project& project) {
     const Subnet& subnet = project.GetSubnet();
     std::vector<ConfigProblem>& out = report.problems;
 
-    // The download's own order, for its result code; its message boxes are
-    // caught here, the problems are listed below instead.
-    {
-        MessageRecorder quiet;
-        int code = subnet.Validate();
-        if (code == Success) {
-            MemoryCounts input{}, output{};
-            subnet.MarkMemoryUse(input, output, false);
-            code = project.CheckMemoryMaps(input, output);
-        }
-        report.code = code;
+    // The download's own checks in its own order, for its result code.
+    const std::vector<ConfigProblem> stops = subnet.Validate();
+    report.code = StopCode(stops);
+    if (report.code == Success) {
+        MemoryCounts input{}, output{};
+        subnet.MarkMemoryUse(input, output, false);
+        report.code = project.CheckMemoryMaps(input, output);
     }
 
-    // Empty values.
-    const std::string subnetName = subnet.GetName();
-    if (subnet.GetProtocolType() == ProtocolType::ModbusMaster) {
-        for (int index :
-             {Subnet::ResponseTimeoutIndex, Subnet::PollDelayIndex, Subnet::ScanRatioIndex})
-            CheckEmpty(subnet.GetItem(index), subnetName, out);
-        if (const Node* node = subnet.GetNodeAt(0))
-            CheckNodeValues(*node, out);
-    } else {
-        for (int index :
-             {Subnet::ResponseTimeoutIndex, Subnet::PollDelayIndex, Subnet::ScanRatioIndex,
-              Subnet::CharTimeoutIndex, Subnet::CharNumberIndex, Subnet::StartDelimiterIndex,
-              Subnet::EndDelimiterIndex, Subnet::SendAutoPeriodIndex})
-            CheckEmpty(subnet.GetItem(index), subnetName, out);
-        for (int n = 0; n < subnet.GetNodeCount(); ++n)
-            CheckNodeValues(*subnet.GetNodeAt(n), out);
-    }
+    // Empty values, as the download finds them.
+    for (const ConfigProblem& problem : stops)
+        if (problem.code == ItemEmpty)
+            out.push_back(problem);
 
     // Memory use of the first node's commands, one command at a time so that
     // every overlap is named.
@@ -199,11 +163,11 @@ CheckReport CheckConfiguration(const Project& project) {
             bits.push_back(std::move(entry));
         }
     }
-    // A node beyond the gateway's limit, as the download refuses it.
-    if (node && node->GetCommandCount() > kMaxCommands)
-        out.push_back({OutOfRange, node->GetName(),
-                       Text(Msg::CheckTooManyCommands, {std::to_string(node->GetCommandCount()),
-                                                      std::to_string(kMaxCommands)})});
+    // The first node beyond the gateway's limit, as the download refuses it.
+    if (node)
+        for (const ConfigProblem& problem : node->Validate())
+            if (problem.code == OutOfRange)
+                out.push_back(problem);
 
     // Thousands of copies of a command conflict in millions of pairs: they
     // are counted, and only the first are listed.

@@ -1,22 +1,12 @@
 #pragma once
+#include "model/ConfigProblem.h"
+
 #include <string>
 #include <vector>
 
 namespace varkel {
 
 class Project;
-
-// One problem that would stop a download, with what it concerns. The command
-// line's check, the command test and the desktop program list the same.
-struct ConfigProblem {
-    int code = 0;      // result code: 6, 7, 8, 11 or 13
-    std::string where; // the object path, for example "Node(1) / #0 03 Read ..."
-    std::string what;  // the item or the detail
-    // For the memory problems (conflicts, overflows): the positions of the
-    // first node's commands concerned, every one of them also where the
-    // conflicting pairs are too many to list one by one.
-    std::vector<int> commands{};
-};
 
 struct CheckReport {
     // The code the download itself would stop with (its own checks, in its

@@ -1,6 +1,5 @@
 #include "model/ConfigObject.h"
 
-#include "model/Messages.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
 
@@ -135,22 +134,21 @@ void ConfigObject::Reset() {
     RemoveAllCommands();
 }
 
-bool ConfigObject::AutoMap() {
+bool ConfigObject::AutoMap(std::string* overflow) {
     int inputCounter = 0;
     int outputCounter = 0;
     for (auto& node : nodes_)
         node->AutoMap(inputCounter, outputCounter);
     const int lastInput = inputCounter != 0 ? inputCounter - 1 : 0;
     const int lastOutput = outputCounter != 0 ? outputCounter - 1 : 0;
-    if (lastInput > 167) {
-        ShowMessage(LocalText(kKeyInputMappingOverflow));
-        return false;
-    }
-    if (lastOutput > 167) {
-        ShowMessage(LocalText(kKeyOutputMappingOverflow));
-        return false;
-    }
-    return true;
+    const int key = lastInput > 167    ? kKeyInputMappingOverflow
+                    : lastOutput > 167 ? kKeyOutputMappingOverflow
+                                       : 0;
+    if (key == 0)
+        return true;
+    if (overflow)
+        *overflow = LocalText(key);
+    return false;
 }
 
 void ConfigObject::CopyContentFrom(const ConfigObject& other) {

@@ -47,8 +47,8 @@ public:
     virtual bool SetIntValue(int itemIndex, int value);
     virtual void Reset();
     // Assigns consecutive mapping addresses; true when both memories fit,
-    // false after an overflow message.
-    bool AutoMap();
+    // false with the overflow's message in overflow.
+    bool AutoMap(std::string* overflow = nullptr);
 
     // The object's own item list and its nodes, for the file layer.
     ItemList& Items() { return items_; }

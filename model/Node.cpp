@@ -1,8 +1,8 @@
 #include "model/Node.h"
 
 #include "model/Catalog.h"
+#include "model/ConfigCheck.h"
 #include "model/FunctionCode.h"
-#include "model/Messages.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
@@ -93,20 +93,29 @@ ParamItem* Node::GetItem(int index) const {
     return items_[static_cast<std::size_t>(index)].get();
 }
 
-int Node::Validate() const {
+std::vector<ConfigProblem> Node::Validate() const {
+    std::vector<ConfigProblem> problems;
     // A hand-edited file can hold more commands than the gateway keeps.
-    if (static_cast<int>(commands_.size()) > kMaxCommands) {
-        ShowMessage(LocalText(kKeyAtMost48Commands));
-        return OutOfRange;
+    if (GetCommandCount() > kMaxCommands)
+        problems.push_back({OutOfRange,
+                            name_,
+                            Text(Msg::CheckTooManyCommands,
+                                 {std::to_string(GetCommandCount()), std::to_string(kMaxCommands)}),
+                            {},
+                            LocalText(kKeyAtMost48Commands)});
+    if (ParamItem* address = GetItem(0); address && address->GetValue().empty())
+        problems.push_back({ItemEmpty,
+                            name_,
+                            address->GetName(),
+                            {},
+                            LocalText(kKeyDataEmpty) + "\r\n\"" + address->GetName() + "\""});
+    for (int c = 0; c < GetCommandCount(); ++c) {
+        const Command& command = *commands_[static_cast<std::size_t>(c)];
+        for (ConfigProblem& problem :
+             command.Validate(name_ + " / " + CommandLabel(c, command.GetName())))
+            problems.push_back(std::move(problem));
     }
-    if (ParamItem* address = GetItem(0); address && address->GetValue().empty()) {
-        ShowMessage(LocalText(kKeyDataEmpty) + "\r\n\"" + address->GetName() + "\"");
-        return ItemEmpty;
-    }
-    for (const auto& command : commands_)
-        if (int result = command->Validate())
-            return result;
-    return Success;
+    return problems;
 }
 
 int Node::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
@@ -116,14 +125,14 @@ int Node::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) 
     return Success;
 }
 
-int Node::CheckConflicts() const {
+int Node::CheckConflicts(std::string* message) const {
     for (const auto& command : commands_)
-        if (int result = CheckCommandConflicts(command.get()))
+        if (int result = CheckCommandConflicts(command.get(), message))
             return result;
     return Success;
 }
 
-int Node::CheckCommandConflicts(const Command* x) const {
+int Node::CheckCommandConflicts(const Command* x, std::string* message) const {
     if (!x)
         return Success;
     std::uint32_t addressX = 0;
@@ -162,7 +171,8 @@ int Node::CheckCommandConflicts(const Command* x) const {
                       nameY.c_str(), addressY, static_cast<unsigned>(offsetY),
                       static_cast<unsigned>(lengthY));
         text.resize(static_cast<std::size_t>(size));
-        ShowMessage(text);
+        if (message)
+            *message = std::move(text);
         return MappingConflict;
     }
     return Success;

@@ -1,5 +1,6 @@
 #pragma once
 #include "model/Command.h"
+#include "model/ConfigProblem.h"
 #include "model/MemoryMap.h"
 #include "model/ParamItem.h"
 
@@ -35,10 +36,15 @@ public:
     int GetItemCount() const { return static_cast<int>(items_.size()); }
     std::string GetName() const { return name_; }
     void SetName(const std::string& name) { name_ = name; }
-    int Validate() const;
+    // What a download refuses in the node, in the order it checks: more
+    // commands than the gateway keeps, an empty slave address, then the
+    // commands' empty items.
+    std::vector<ConfigProblem> Validate() const;
     int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
-    int CheckConflicts() const;
-    int CheckCommandConflicts(const Command* command) const;
+    // MappingConflict at the first command whose mapping overlaps another's
+    // in the same direction, with the pair's description in message.
+    int CheckConflicts(std::string* message = nullptr) const;
+    int CheckCommandConflicts(const Command* command, std::string* message = nullptr) const;
 
     void AutoMap(int& inputCounter, int& outputCounter);
 

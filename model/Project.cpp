@@ -14,8 +14,8 @@ void Project::Reset() {
     fieldbus_.Reset();
 }
 
-bool Project::AutoMap() {
-    return subnet_.AutoMap();
+bool Project::AutoMap(std::string* overflow) {
+    return subnet_.AutoMap(overflow);
 }
 
 int Project::CheckMemoryMaps(const MemoryCounts& input, const MemoryCounts& output) const {

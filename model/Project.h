@@ -19,7 +19,7 @@ public:
     int GetCommandCount() const;
 
     void Reset();
-    bool AutoMap();
+    bool AutoMap(std::string* overflow = nullptr);
     int CheckMemoryMaps(const MemoryCounts& input, const MemoryCounts& output) const;
 
     Subnet& GetSubnet() { return subnet_; }

@@ -1,7 +1,6 @@
 #include "model/ResultCode.h"
 
 #include "model/Catalog.h"
-#include "model/Messages.h"
 #include "model/TextTable.h"
 
 #include <iterator>
@@ -14,11 +13,6 @@ std::string ResultMessage(int code) {
     if (code >= 0 && code < static_cast<int>(std::size(kKeys)) && kKeys[code] != 0)
         return LocalText(kKeys[code]);
     return Text(Msg::UnknownError);
-}
-
-void ShowResult(int code, bool show) {
-    if (show)
-        ShowMessage(ResultMessage(code));
 }
 
 } // namespace varkel

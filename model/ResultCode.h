@@ -24,7 +24,4 @@ enum ResultCode : int {
 // get the fixed "unknown error" text.
 std::string ResultMessage(int code);
 
-// Shows the code's message through the message sink when show is set.
-void ShowResult(int code, bool show);
-
 } // namespace varkel

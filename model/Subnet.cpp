@@ -2,7 +2,6 @@
 
 #include "model/Catalog.h"
 #include "model/ItemKeys.h"
-#include "model/Messages.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
@@ -133,31 +132,36 @@ void Subnet::Reset() {
     protocolType_ = ProtocolType::ModbusMaster;
 }
 
-int Subnet::Validate() const {
-    if (protocolType_ == ProtocolType::ModbusMaster) {
-        for (int index : {ResponseTimeoutIndex, PollDelayIndex, ScanRatioIndex}) {
-            ParamItem* item = GetItem(index);
-            if (item && item->GetValue().empty()) {
-                ShowMessage(LocalText(kKeyDataEmpty) + "\r\n\"" + item->GetName() + "\"");
-                return ItemEmpty;
-            }
-        }
-        Node* node = GetNodeAt(0);
-        return node ? node->Validate() : Success;
-    }
-    for (int index :
-         {ResponseTimeoutIndex, PollDelayIndex, ScanRatioIndex, CharTimeoutIndex, CharNumberIndex,
-          StartDelimiterIndex, EndDelimiterIndex, SendAutoPeriodIndex}) {
+std::vector<ConfigProblem> Subnet::Validate() const {
+    static constexpr int kTiming[] = {ResponseTimeoutIndex, PollDelayIndex, ScanRatioIndex};
+    static constexpr int kFraming[] = {CharTimeoutIndex, CharNumberIndex, StartDelimiterIndex,
+                                       EndDelimiterIndex, SendAutoPeriodIndex};
+    std::vector<ConfigProblem> problems;
+    const bool master = protocolType_ == ProtocolType::ModbusMaster;
+    auto checkEmpty = [&](int index) {
         ParamItem* item = GetItem(index);
-        if (item && item->GetValue().empty()) {
-            ShowMessage(Text(Msg::ItemEmpty, {item->GetName()}));
-            return ItemEmpty;
-        }
+        if (!item || !item->GetValue().empty())
+            return;
+        problems.push_back({ItemEmpty,
+                            GetName(),
+                            item->GetName(),
+                            {},
+                            master ? LocalText(kKeyDataEmpty) + "\r\n\"" + item->GetName() + "\""
+                                   : Text(Msg::ItemEmpty, {item->GetName()})});
+    };
+    for (int index : kTiming)
+        checkEmpty(index);
+    if (!master)
+        for (int index : kFraming)
+            checkEmpty(index);
+    for (const auto& node : nodes_) {
+        for (ConfigProblem& problem : node->Validate())
+            problems.push_back(std::move(problem));
+        // The master's download sends the first node only.
+        if (master)
+            break;
     }
-    for (const auto& node : nodes_)
-        if (int result = node->Validate())
-            return result;
-    return Success;
+    return problems;
 }
 
 int Subnet::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
@@ -165,9 +169,9 @@ int Subnet::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report
     return node ? node->MarkMemoryUse(input, output, report) : Success;
 }
 
-int Subnet::CheckConflicts() const {
+int Subnet::CheckConflicts(std::string* message) const {
     Node* node = GetNodeAt(0);
-    return node ? node->CheckConflicts() : Success;
+    return node ? node->CheckConflicts(message) : Success;
 }
 
 std::vector<ParamItem*> Subnet::ListedItems() const {

@@ -57,9 +57,12 @@ public:
     // The items the window and "show" list, by row: the always-shown ones,
     // then those of the mode in force (none for a type that is neither).
     std::vector<ParamItem*> ListedItems() const;
-    int Validate() const;
+    // What a download refuses, in the order it checks: the empty timing
+    // (and, in the universal mode, framing) items, then the first node's
+    // problems (every node's in the universal mode). Shows nothing.
+    std::vector<ConfigProblem> Validate() const;
     int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
-    int CheckConflicts() const;
+    int CheckConflicts(std::string* message = nullptr) const;
 
     // Values the download places in its frames.
     int BaudRateCode() const { return GetChoiceIndex(BaudRateIndex); }

@@ -13,6 +13,7 @@
 #include "model/ResultCode.h"
 #include "model/Subnet.h"
 #include "model/TextKeys.h"
+#include "ui/QtMessageSink.h"
 #include "ui/UiText.h"
 #include "ui/VirtualGateway.h"
 

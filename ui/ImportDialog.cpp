@@ -2,6 +2,7 @@
 
 #include "export/ListReader.h"
 #include "model/Command.h"
+#include "model/Messages.h"
 #include "model/Project.h"
 #include "persist/CsvList.h"
 #include "ui/UiText.h"
@@ -190,6 +191,8 @@ bool ImportDialog::ApplyImport() {
         return false;
     // One change of the configuration: the list goes in whole or not at all.
     ImportOutcome outcome = CommandImport::Apply(project_, table_, Options());
+    if (!outcome.mapFits)
+        ShowMessage(outcome.mapOverflow);
     if (!outcome.applied) {
         outcome_ = std::move(outcome);
         ShowOutcome();

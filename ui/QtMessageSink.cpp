@@ -1,11 +1,24 @@
 #include "ui/QtMessageSink.h"
 
+#include "model/ResultCode.h"
 #include "ui/CConfigApp.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QThread>
 
 namespace varkel {
+namespace {
+
+// A box opened by a worker would be a widget made off the GUI thread: the
+// worker must hand its message to the window instead.
+void AssertGuiThread() {
+    Q_ASSERT_X(QCoreApplication::instance() &&
+                   QThread::currentThread() == QCoreApplication::instance()->thread(),
+               "QtMessageSink", "a message box asked for off the GUI thread");
+}
+
+} // namespace
 
 QtMessageSink::QtMessageSink(std::function<QWidget*()> parent)
     : parent_(std::move(parent)), previous_(GetInstalledMessageSink()) {
@@ -17,11 +30,13 @@ QtMessageSink::~QtMessageSink() {
 }
 
 void QtMessageSink::Inform(const std::string& text) {
+    AssertGuiThread();
     QWidget* parent = parent_ ? parent_() : QApplication::activeWindow();
     QMessageBox::information(parent, CConfigApp::AppTitle(), QString::fromStdString(text));
 }
 
 Answer QtMessageSink::Ask(const std::string& text, Buttons buttons) {
+    AssertGuiThread();
     QWidget* parent = parent_ ? parent_() : QApplication::activeWindow();
     QMessageBox::StandardButtons offered = QMessageBox::Yes | QMessageBox::No;
     if (buttons == Buttons::YesNoCancel)
@@ -39,6 +54,11 @@ Answer QtMessageSink::Ask(const std::string& text, Buttons buttons) {
     // Escape or the close box on a box with Cancel means Cancel; without
     // Cancel it means No.
     return buttons == Buttons::YesNoCancel ? Answer::Cancel : Answer::No;
+}
+
+void ShowResult(int code, bool show) {
+    if (show)
+        ShowMessage(ResultMessage(code));
 }
 
 } // namespace varkel

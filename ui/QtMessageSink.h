@@ -25,4 +25,7 @@ private:
     MessageSink* previous_;
 };
 
+// Shows the code's message through the message sink when show is set.
+void ShowResult(int code, bool show);
+
 } // namespace varkel

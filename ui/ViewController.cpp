@@ -436,7 +436,9 @@ void ViewController::OnAutoMapping() {
     if (AskQuestion(LocalText(kKeyReallyRecalculateMapping), Buttons::YesNo) != Answer::Yes)
         return;
     Record(Q(Msg::EditAutoMapping), [this] {
-        app_.GetProject().AutoMap();
+        std::string overflow;
+        if (!app_.GetProject().AutoMap(&overflow))
+            ShowMessage(overflow);
         return true;
     });
     // Show the new addresses at once.

@@ -162,9 +162,13 @@ TEST_F(DownloadTest, ChecksFailBeforeAnyTraffic) {
     }
     {
         Project empty;
-        AddCommand(empty, 2, "", "10", "0000H");
+        Command* command = AddCommand(empty, 2, "", "10", "0000H");
         EXPECT_EQ(Download(empty, link), ItemEmpty);
-        EXPECT_EQ(messages.messages.size(), 1u);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        // The first empty item's own message.
+        EXPECT_EQ(messages.messages[0],
+                  LocalText(kKeyDataEmpty) + "\r\n\"" + command->GetName() + "\\" +
+                      command->GetItem(Command::RegisterRow)->GetName() + "\"");
     }
     EXPECT_TRUE(gateway->Requests().empty());
     EXPECT_TRUE(link.IsOpen());

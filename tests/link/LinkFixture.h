@@ -1,7 +1,7 @@
 #pragma once
+#include "MessageRecorder.h"
 #include "link/SerialLink.h"
 #include "link/Upload.h"
-#include "model/MessageRecorder.h"
 #include "model/Project.h"
 #include "sim/GatewaySim.h"
 

@@ -1,6 +1,6 @@
 #include "model/Command.h"
+#include "MessageRecorder.h"
 #include "model/FunctionCode.h"
-#include "model/MessageRecorder.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
@@ -112,19 +112,22 @@ TEST(Command, MappingByCode) {
 TEST(Command, ValidateReportsFirstEmptyRow) {
     MessageRecorder recorder;
     Command read("03 Read", 2);
-    EXPECT_EQ(read.Validate(), ItemEmpty);
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0], "以下数据为空\r\n\"03 Read\\" + LocalText(kKeyModbusStartAddress) + "\"");
+    const std::vector<ConfigProblem> problems = read.Validate();
+    EXPECT_EQ(StopCode(problems), ItemEmpty);
+    ASSERT_FALSE(problems.empty());
+    EXPECT_EQ(problems.front().message,
+              "以下数据为空\r\n\"03 Read\\" + LocalText(kKeyModbusStartAddress) + "\"");
+    EXPECT_TRUE(recorder.messages.empty());
 
     Command coils("c", 0);
     coils.GetItem(1)->SetValue("0");
     coils.GetItem(2)->SetValue("8");
     coils.GetItem(3)->SetValue("0000H");
     coils.GetItem(4)->SetValue("");
-    EXPECT_EQ(coils.Validate(), ItemEmpty); // bit offset matters for bit commands
+    EXPECT_EQ(StopCode(coils.Validate()), ItemEmpty); // bit offset matters for bit commands
     read.GetItem(1)->SetValue("0");
     read.GetItem(2)->SetValue("8");
     read.GetItem(3)->SetValue("0000H");
     read.GetItem(4)->SetValue("");
-    EXPECT_EQ(read.Validate(), Success); // but not for register commands
+    EXPECT_EQ(StopCode(read.Validate()), Success); // but not for register commands
 }

@@ -1,5 +1,5 @@
 #include "model/Node.h"
-#include "model/MessageRecorder.h"
+#include "MessageRecorder.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
@@ -49,14 +49,16 @@ TEST(Node, RemovedCommandStaysAliveUntilReleased) {
 TEST(Node, ValidateChecksAddressThenCommands) {
     MessageRecorder recorder;
     Node node("n");
-    EXPECT_EQ(node.Validate(), Success);
+    EXPECT_EQ(StopCode(node.Validate()), Success);
     node.CreateCommand(2);
-    EXPECT_EQ(node.Validate(), ItemEmpty);
+    EXPECT_EQ(StopCode(node.Validate()), ItemEmpty);
     node.GetItem(0)->SetValue("");
-    recorder.messages.clear();
-    EXPECT_EQ(node.Validate(), ItemEmpty);
-    ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_EQ(recorder.messages[0], "以下数据为空\r\n\"从站地址\"");
+    const std::vector<ConfigProblem> problems = node.Validate();
+    EXPECT_EQ(StopCode(problems), ItemEmpty);
+    ASSERT_FALSE(problems.empty());
+    EXPECT_EQ(problems[0].message, "以下数据为空\r\n\"从站地址\"");
+    // The problems are returned, not shown.
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST(Node, CloneIsDeep) {

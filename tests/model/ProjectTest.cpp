@@ -1,5 +1,5 @@
 #include "model/Project.h"
-#include "model/MessageRecorder.h"
+#include "MessageRecorder.h"
 #include "model/TextTable.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "model/Subnet.h"
-#include "model/MessageRecorder.h"
+#include "MessageRecorder.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
 
@@ -74,26 +74,31 @@ TEST(Subnet, DownloadValueAccessors) {
 TEST(Subnet, ValidateMasterAndUniversal) {
     MessageRecorder recorder;
     Subnet subnet;
-    EXPECT_EQ(subnet.Validate(), Success);
+    EXPECT_EQ(StopCode(subnet.Validate()), Success);
     subnet.GetItem(8)->SetValue("");
-    EXPECT_EQ(subnet.Validate(), ItemEmpty);
-    EXPECT_EQ(recorder.messages.back(), "以下数据为空\r\n\"轮询延时时间\"");
+    std::vector<ConfigProblem> problems = subnet.Validate();
+    EXPECT_EQ(StopCode(problems), ItemEmpty);
+    ASSERT_FALSE(problems.empty());
+    EXPECT_EQ(problems.front().message, "以下数据为空\r\n\"轮询延时时间\"");
     subnet.GetItem(8)->SetValue("0");
     subnet.SetProtocolType(ProtocolType::Universal);
     subnet.GetItem(16)->SetValue("");
-    EXPECT_EQ(subnet.Validate(), ItemEmpty);
-    EXPECT_EQ(recorder.messages.back(), "\"结束符\"中数据为空");
+    problems = subnet.Validate();
+    EXPECT_EQ(StopCode(problems), ItemEmpty);
+    ASSERT_FALSE(problems.empty());
+    EXPECT_EQ(problems.front().message, "\"结束符\"中数据为空");
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST(Subnet, EmptyUniversalItemMessageFollowsTheLanguage) {
-    MessageRecorder recorder;
     SetTextLanguage(TextLanguage::English);
     Subnet subnet;
     subnet.SetProtocolType(ProtocolType::Universal);
     subnet.GetItem(16)->SetValue("");
-    EXPECT_EQ(subnet.Validate(), ItemEmpty);
+    const std::vector<ConfigProblem> problems = subnet.Validate();
+    EXPECT_EQ(StopCode(problems), ItemEmpty);
     const std::string name = subnet.GetItem(16)->GetName();
     SetTextLanguage(TextLanguage::Chinese);
-    ASSERT_FALSE(recorder.messages.empty());
-    EXPECT_EQ(recorder.messages.back(), "\"" + name + "\" holds no data");
+    ASSERT_FALSE(problems.empty());
+    EXPECT_EQ(problems.back().message, "\"" + name + "\" holds no data");
 }

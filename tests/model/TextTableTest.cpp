@@ -1,6 +1,5 @@
-#include "model/Catalog.h"
 #include "model/TextTable.h"
-#include "model/MessageRecorder.h"
+#include "model/Catalog.h"
 #include "model/ResultCode.h"
 
 #include <gtest/gtest.h>
@@ -54,17 +53,6 @@ TEST(ResultMessages, CodesMapToTheirKeys) {
     EnglishScope english;
     EXPECT_EQ(ResultMessage(8), "An item is Out of range");
     EXPECT_EQ(ResultMessage(12), "Unknown error");
-}
-
-TEST(ResultMessages, ShowResultOnlyWithShowFlag) {
-    MessageRecorder recorder;
-    ShowResult(99, 0);
-    EXPECT_TRUE(recorder.messages.empty());
-    ShowResult(12, 1);
-    ShowResult(5, 1);
-    ASSERT_EQ(recorder.messages.size(), 2u);
-    EXPECT_EQ(recorder.messages[0], "未知错误");
-    EXPECT_EQ(recorder.messages[1], "读取串口数据失败");
 }
 
 namespace varkel {

@@ -1,5 +1,5 @@
 // Failures of reading and writing never lose or corrupt a configuration.
-#include "model/MessageRecorder.h"
+#include "MessageRecorder.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"

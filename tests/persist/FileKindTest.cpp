@@ -1,7 +1,7 @@
 // Files that would break a later save or hang, bloat or race the program,
 // grouped by the kind of file.
+#include "MessageRecorder.h"
 #include "model/FileWrite.h"
-#include "model/MessageRecorder.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
 #include "persist/CsvList.h"

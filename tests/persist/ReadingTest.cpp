@@ -1,6 +1,6 @@
 // Files laid out by other installations: the reader finds containers by
 // their Value and leaves by position, and tolerates what that allows.
-#include "model/MessageRecorder.h"
+#include "MessageRecorder.h"
 #include "model/Project.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"

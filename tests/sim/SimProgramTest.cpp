@@ -1,6 +1,6 @@
+#include "MessageRecorder.h"
 #include "link/SerialLink.h"
 #include "link/Upload.h"
-#include "model/MessageRecorder.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 

@@ -2,11 +2,11 @@
 // outcomes and their messages, the refresh after an upload, the port list
 // and the remembered port, and that a running transfer keeps the dialog
 // alive and busy.
+#include "MessageRecorder.h"
 #include "UiFixture.h"
-#include "model/Catalog.h"
 #include "link/Transport.h"
+#include "model/Catalog.h"
 #include "model/Command.h"
-#include "model/MessageRecorder.h"
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"

@@ -1,8 +1,8 @@
 #pragma once
 // Shared set-up of the window tests: a main window on a fresh configuration,
 // file dialogs answered from a script, and the tree's entries by position.
+#include "MessageRecorder.h"
 #include "model/Command.h"
-#include "model/MessageRecorder.h"
 #include "model/Node.h"
 #include "model/Project.h"
 #include "ui/CBriskView.h"

@@ -1,7 +1,7 @@
 // The window as the last run left it, and files dropped onto it.
 #include "UiFixture.h"
 
-#include "model/MessageRecorder.h"
+#include "MessageRecorder.h"
 
 #include <QDockWidget>
 #include <QDropEvent>
