@@ -3,8 +3,8 @@
 // editor uses, and writes only when everything succeeded.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
+#include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
-#include "cli/ProjectFile.h"
 #include "cli/Target.h"
 #include "model/Catalog.h"
 #include "model/CommitRules.h"

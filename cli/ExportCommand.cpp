@@ -1,8 +1,8 @@
 // export: the configuration into a workbook made from the template.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
+#include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
-#include "cli/ProjectFile.h"
 #include "export/WorkbookExport.h"
 #include "model/Catalog.h"
 #include "model/Project.h"

@@ -1,8 +1,8 @@
 // import: a command list from a workbook or CSV file into the first node.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
+#include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
-#include "cli/ProjectFile.h"
 #include "export/ListReader.h"
 #include "model/Catalog.h"
 #include "model/CommandImport.h"

@@ -2,11 +2,11 @@
 // ports. Download and upload take one port or several at once.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
+#include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
 #include "cli/ParallelTransfer.h"
 #include "cli/PortBlock.h"
 #include "cli/ProjectDiff.h"
-#include "cli/ProjectFile.h"
 #include "link/Download.h"
 #include "link/PortList.h"
 #include "link/TraceLine.h"

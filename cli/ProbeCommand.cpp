@@ -1,8 +1,8 @@
 // varkel-cli probe: the configured Modbus commands sent from the PC.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
+#include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
-#include "cli/ProjectFile.h"
 #include "model/Catalog.h"
 #include "model/ConfigCheck.h"
 #include "model/CycleEstimate.h"

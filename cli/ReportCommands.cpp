@@ -1,10 +1,10 @@
 // Commands that only read configurations: show, check, map, diff.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
+#include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
 #include "cli/MemoryUse.h"
 #include "cli/ProjectDiff.h"
-#include "cli/ProjectFile.h"
 #include "cli/ProjectJson.h"
 #include "model/Catalog.h"
 #include "model/ConfigCheck.h"

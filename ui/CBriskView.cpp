@@ -3,23 +3,18 @@
 #include "model/CommitRules.h"
 #include "model/ItemKeys.h"
 #include "model/Node.h"
-#include "ui/CConfigApp.h"
-#include "ui/CMainFrame.h"
 #include "ui/ConfigTree.h"
 #include "ui/GridFill.h"
 #include "ui/ParamDelegate.h"
 #include "ui/ParamGrid.h"
-#include "ui/ViewController.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QVBoxLayout>
 
 namespace varkel {
 
-CBriskView::CBriskView(CConfigApp& app, CMainFrame& frame, QWidget* parent)
-    : QWidget(parent), app_(app), frame_(frame) {
+CBriskView::CBriskView(ConfigTree& tree, QWidget* parent) : QWidget(parent), tree_(tree) {
     setObjectName(QStringLiteral("parameterView"));
     grid_ = new ParamGrid(this);
     delegate_ = grid_->Delegate();
@@ -50,7 +45,7 @@ QComboBox* CBriskView::ValueChooser() const {
 void CBriskView::ClearGrid() {
     CloseEditor();
     grid_->ClearGrid();
-    frame_.SetAnnotationText(QString());
+    emit HelpText(QString());
 }
 
 void CBriskView::ListObject(const TreeEntry& entry) {
@@ -88,22 +83,21 @@ void CBriskView::OnSelectionChanged(QTreeWidgetItem* current) {
         ListObject(selectedEntry_);
         selectedKind_ = selectedEntry_.GetKind();
     }
-    frame_.UpdateActions();
+    emit SelectionChanged();
 }
 
 void CBriskView::OnTreeRightClick(const QPoint& position) {
-    ConfigTree* tree = frame_.Tree();
-    QTreeWidgetItem* hit = tree->itemAt(position);
-    if (hit != tree->currentItem())
-        tree->setCurrentItem(hit);
+    QTreeWidgetItem* hit = tree_.itemAt(position);
+    if (hit != tree_.currentItem())
+        tree_.setCurrentItem(hit);
     else if (!hit)
         OnSelectionChanged(nullptr);
     selectedItem_ = hit;
     if (!ConfigTree::HasEntry(hit))
         return;
     selectedKind_ = ConfigTree::EntryOf(hit).GetKind();
-    frame_.UpdateActions();
-    frame_.ContextMenu()->exec(tree->viewport()->mapToGlobal(position));
+    emit SelectionChanged();
+    emit ContextMenuWanted(tree_.viewport()->mapToGlobal(position));
 }
 
 void CBriskView::OnGridClicked(int row, int column) {
@@ -118,7 +112,7 @@ void CBriskView::OnGridClicked(int row, int column) {
     clickedItem_ = item;
     QString help = QString::fromStdString(ShownHelp(*item, KeysOfRow(selectedEntry_, row)));
     help.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    frame_.SetAnnotationText(help);
+    emit HelpText(help);
     if (column != ParamGrid::ValueColumn || !grid_->OpenValueEditor(row))
         return;
     // A list drops down at once.
@@ -176,8 +170,7 @@ void CBriskView::StorePendingValue() {
         return;
     const Entered entered = std::move(*pending_);
     pending_.reset();
-    if (controller_)
-        controller_->EnterValue(entered.entry, entered.row, entered.text);
+    emit ValueEntered(entered.entry, entered.row, entered.text);
 }
 
 void CBriskView::ShowCommit(const CommitResult& result, const TreeEntry& entry, int row) {

@@ -13,24 +13,22 @@ class QTreeWidgetItem;
 namespace varkel {
 
 struct CommitResult;
-class CConfigApp;
-class CMainFrame;
+class ConfigTree;
 class ParamDelegate;
 class ParamGrid;
 class ParamItem;
-class ViewController;
 
 // The form in the middle of the main window: the parameter grid of the
-// object selected in the tree, with its help in the annotation pane. It
-// shows; what changes the configuration is the controller's.
+// object selected in the tree. It shows; a value entered is handed on
+// (ValueEntered) to what changes the configuration, the help of a row goes
+// out as HelpText.
 class CBriskView : public QWidget {
     Q_OBJECT
 public:
-    CBriskView(CConfigApp& app, CMainFrame& frame, QWidget* parent = nullptr);
+    // The tree whose selection the view lists.
+    explicit CBriskView(ConfigTree& tree, QWidget* parent = nullptr);
 
     ParamGrid* Grid() const { return grid_; }
-    // Where the values entered in the grid go.
-    void SetController(ViewController* controller) { controller_ = controller; }
 
     // Selection state.
     QTreeWidgetItem* SelectedItem() const { return selectedItem_; }
@@ -70,6 +68,16 @@ public:
     // while the entry's object is still the one listed.
     void ReopenEditor(const TreeEntry& entry, int row, const QString& text);
 
+signals:
+    // A value committed in the grid, once its editor is closed.
+    void ValueEntered(const TreeEntry& entry, int row, const std::string& text);
+    // The help of the row clicked, or empty when the grid was emptied.
+    void HelpText(const QString& text);
+    // The selection changed: what the commands can do may have too.
+    void SelectionChanged();
+    // A right click on an entry: the tree's menu at a global position.
+    void ContextMenuWanted(const QPoint& globalPosition);
+
 private:
     struct Entered {
         TreeEntry entry;
@@ -83,9 +91,7 @@ private:
     // a key's text.
     void ShowValue(const TreeEntry& entry, int row);
 
-    CConfigApp& app_;
-    CMainFrame& frame_;
-    ViewController* controller_ = nullptr;
+    ConfigTree& tree_;
     ParamGrid* grid_;
     ParamDelegate* delegate_;
     QTreeWidgetItem* selectedItem_ = nullptr;

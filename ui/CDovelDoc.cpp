@@ -5,11 +5,8 @@
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
-#include "ui/CBriskView.h"
 #include "ui/CConfigApp.h"
-#include "ui/CMainFrame.h"
 #include "ui/UserDialogs.h"
-#include "ui/ViewController.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -76,17 +73,11 @@ bool CDovelDoc::OnNewDocument() {
         if (!SaveModified())
             return false;
         app_.GetProject().Reset();
-        if (frame_) {
-            frame_->RebuildTree();
-            frame_->setWindowTitle(app_.DeviceCaption());
-        }
         path_.clear();
         onDisk_.reset();
         Watch(QString());
         app_.SetModified(false);
-        if (frame_)
-            frame_->Controller()->ForgetHistory();
-        AfterReplace();
+        emit Replaced();
     }
     ++newCount_;
     return true;
@@ -112,21 +103,15 @@ void CDovelDoc::AdoptDocument(const QString& path, Project& loaded, const FileId
 }
 
 void CDovelDoc::Opened(const QString& path, const FileIdentity& read) {
-    if (frame_)
-        frame_->RebuildTree();
     // A file opened at start-up stands for the first New: the next New is
     // the user's and must start afresh.
     if (newCount_ == 0)
         newCount_ = 1;
     app_.SetModified(false);
-    if (frame_)
-        frame_->Controller()->ForgetHistory();
     path_ = path;
     onDisk_ = read;
     Watch(path);
-    if (frame_)
-        frame_->setWindowTitle(path);
-    AfterReplace();
+    emit Replaced();
     AddRecentFile(path);
 }
 
@@ -152,13 +137,10 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
         return false;
     }
     app_.SetModified(false);
-    if (frame_)
-        frame_->Controller()->MarkSaved();
     path_ = path;
     onDisk_ = guard.written;
     Watch(path);
-    if (frame_)
-        frame_->setWindowTitle(path);
+    emit Saved();
     AddRecentFile(path);
     return true;
 }
@@ -187,7 +169,7 @@ void CDovelDoc::FileNew() {
 }
 
 void CDovelDoc::FileOpen() {
-    const QString path = UserDialogs::Get().OpenFileName(frame_, tr("Open"), FileFilter(),
+    const QString path = UserDialogs::Get().OpenFileName(window_, tr("Open"), FileFilter(),
                                                          UserDialogs::StartPath(QString()));
     if (path.isEmpty())
         return;
@@ -226,7 +208,7 @@ QString CDovelDoc::AskSaveName() {
     const QString start =
         UserDialogs::StartPath(path_, path_.isEmpty() ? QString() : QFileInfo(path_).fileName());
     const QString path = WithXmlSuffix(UserDialogs::Get().SaveFileName(
-        frame_, tr("Save As"), FileFilter(), QStringLiteral("xml"), start));
+        window_, tr("Save As"), FileFilter(), QStringLiteral("xml"), start));
     UserDialogs::RememberFolder(path);
     return path;
 }
@@ -270,17 +252,6 @@ void CDovelDoc::StoreRecentFiles(const QStringList& files) {
 void CDovelDoc::FinishStoring() {
     if (storing_.valid())
         storing_.get();
-}
-
-void CDovelDoc::AfterReplace() {
-    if (!frame_)
-        return;
-    CBriskView* view = frame_->View();
-    view->ClearGrid();
-    view->ResetSelection();
-    // Nothing shows the replaced objects any more.
-    app_.GetProject().ReleaseRetired();
-    frame_->UpdateActions();
 }
 
 } // namespace varkel

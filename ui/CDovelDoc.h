@@ -8,11 +8,11 @@
 #include <future>
 
 class QFileSystemWatcher;
+class QWidget;
 
 namespace varkel {
 
 class CConfigApp;
-class CMainFrame;
 class Project;
 
 // A file name as the file system takes it.
@@ -28,7 +28,8 @@ public:
     explicit CDovelDoc(CConfigApp& app, QObject* parent = nullptr);
     ~CDovelDoc() override;
 
-    void SetFrame(CMainFrame* frame) { frame_ = frame; }
+    // The window the document's dialogs open over.
+    void SetWindow(QWidget* window) { window_ = window; }
     QString GetPathName() const { return path_; }
 
     // The document hooks; each returns whether it succeeded.
@@ -61,6 +62,11 @@ public:
 
 signals:
     void RecentFilesChanged();
+    // A new configuration or a file took the old one's place: show it
+    // afresh; its history ends.
+    void Replaced();
+    // The configuration was saved to the document's file.
+    void Saved();
 
 private:
     QString AskSaveName();
@@ -70,7 +76,6 @@ private:
     // for the write under way.
     void StoreRecentFiles(const QStringList& files);
     void FinishStoring();
-    void AfterReplace();
     // What follows a successful load of path.
     void Opened(const QString& path, const FileIdentity& read);
     // Follows the file on disk, so that another program's change is noticed.
@@ -78,7 +83,7 @@ private:
     void OnFileChanged(const QString& path);
 
     CConfigApp& app_;
-    CMainFrame* frame_ = nullptr;
+    QWidget* window_ = nullptr;
     QString path_;
     int newCount_ = 0;
     // The file as last opened or saved here, when path_ names one.

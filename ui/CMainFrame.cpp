@@ -16,6 +16,7 @@
 #include "ui/Startup.h"
 #include "ui/TimingCommands.h"
 #include "ui/UiText.h"
+#include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
 #include "ui/ViewController.h"
 #include "widgets/CCoolBar.h"
@@ -68,7 +69,7 @@ CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(ProgramIcon("varkel"));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
-    doc_.SetFrame(this);
+    doc_.SetWindow(this);
     // The title's "[*]" shows as an asterisk while there are unsaved changes.
     app_.SetModifiedListener([this](bool modified) { setWindowModified(modified); });
 
@@ -78,14 +79,7 @@ CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     CreateToolBar();
     SetKeyboardOrder();
     new TimingCommands(app_, *this);
-
-    connect(tree_, &QTreeWidget::currentItemChanged, view_,
-            [this](QTreeWidgetItem* current) { view_->OnSelectionChanged(current); });
-    connect(tree_, &ConfigTree::RightClicked, view_,
-            [this](const QPoint& position) { view_->OnTreeRightClick(position); });
-    connect(&doc_, &CDovelDoc::RecentFilesChanged, this, &CMainFrame::UpdateRecentFiles);
-    // Several commands selected without moving the current entry.
-    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CMainFrame::UpdateActions);
+    ConnectParts();
 
     RebuildTree();
     UpdateActions();
@@ -164,7 +158,11 @@ CMainFrame::~CMainFrame() {
     // The view's slots must not run on a half-destroyed window.
     disconnect(tree_, nullptr, view_, nullptr);
     disconnect(tree_, nullptr, this, nullptr);
-    doc_.SetFrame(nullptr);
+    // Nor the window's: the parts are deleted after it.
+    for (QObject* part : std::initializer_list<QObject*>{view_, controller_, history_, &doc_})
+        disconnect(part, nullptr, this, nullptr);
+    disconnect(view_, nullptr, controller_, nullptr);
+    doc_.SetWindow(nullptr);
     app_.SetModifiedListener(nullptr);
 }
 
@@ -183,10 +181,50 @@ void CMainFrame::CreatePanes() {
     annotation_->SetFrame(this);
     annotation_->Create();
 
-    view_ = new CBriskView(app_, *this, this);
+    view_ = new CBriskView(*tree_, this);
     setCentralWidget(view_);
-    controller_ = new ViewController(app_, *this, *view_);
-    view_->SetController(controller_);
+    history_ = new UndoHistory(
+        app_.GetProject(), [this] { return tree_->CurrentPath(); }, this);
+    controller_ = new ViewController(
+        app_.GetProject(), *tree_, *view_, *history_, [this] { return doc_.GetPathName(); }, this);
+}
+
+void CMainFrame::ConnectParts() {
+    connect(tree_, &QTreeWidget::currentItemChanged, view_,
+            [this](QTreeWidgetItem* current) { view_->OnSelectionChanged(current); });
+    connect(tree_, &ConfigTree::RightClicked, view_,
+            [this](const QPoint& position) { view_->OnTreeRightClick(position); });
+    // Several commands selected without moving the current entry.
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CMainFrame::UpdateActions);
+
+    connect(view_, &CBriskView::HelpText, this, &CMainFrame::SetAnnotationText);
+    connect(view_, &CBriskView::SelectionChanged, this, &CMainFrame::UpdateActions);
+    connect(view_, &CBriskView::ContextMenuWanted, this,
+            [this](const QPoint& position) { contextMenu_->exec(position); });
+    connect(view_, &CBriskView::ValueEntered, controller_, &ViewController::EnterValue);
+    connect(controller_, &ViewController::ActionsChanged, this, &CMainFrame::UpdateActions);
+    connect(history_, &UndoHistory::ModifiedChanged, this, [this](bool modified) {
+        app_.SetModified(modified);
+        UpdateActions();
+    });
+
+    connect(&doc_, &CDovelDoc::RecentFilesChanged, this, &CMainFrame::UpdateRecentFiles);
+    connect(&doc_, &CDovelDoc::Replaced, this, &CMainFrame::ShowReplaced);
+    connect(&doc_, &CDovelDoc::Saved, this, [this] {
+        history_->MarkSaved();
+        setWindowTitle(doc_.GetPathName());
+    });
+}
+
+void CMainFrame::ShowReplaced() {
+    RebuildTree();
+    setWindowTitle(doc_.GetPathName().isEmpty() ? app_.DeviceCaption() : doc_.GetPathName());
+    history_->Forget();
+    view_->ClearGrid();
+    view_->ResetSelection();
+    // Nothing shows the replaced objects any more.
+    app_.GetProject().ReleaseRetired();
+    UpdateActions();
 }
 
 void CMainFrame::CreateActions() {
@@ -278,7 +316,7 @@ void CMainFrame::CreateActions() {
     a = make(HelpAbout, tr("&About..."));
     connect(a, &QAction::triggered, this, &CMainFrame::OnAbout);
 
-    QUndoStack* stack = controller_->UndoStack();
+    QUndoStack* stack = history_->Stack();
     a = stack->createUndoAction(this, QString::fromStdString(Text(Msg::EditUndoPrefix)));
     a->setIcon(ProgramIcon("undo"));
     a->setIconText(QString::fromStdString(Text(Msg::EditUndoTool)));
@@ -481,7 +519,7 @@ void CMainFrame::SetKeyboardOrder() {
 }
 
 void CMainFrame::RebuildTree() {
-    BuildTree(app_.GetProject(), *tree_);
+    tree_->Rebuild(app_.GetProject());
 }
 
 void CMainFrame::SetAnnotationText(const QString& text) {

@@ -17,6 +17,7 @@ class CConfigApp;
 class CCoolBar;
 class CDovelDoc;
 class ConfigTree;
+class UndoHistory;
 class ViewController;
 
 // The single main window: toolbar, menus, the configuration tree docked on
@@ -65,6 +66,7 @@ public:
     ConfigTree* Tree() const { return tree_; }
     CBriskView* View() const { return view_; }
     ViewController* Controller() const { return controller_; }
+    UndoHistory* History() const { return history_; }
     CDovelDoc& Document() const { return doc_; }
     AnnotationPane* Annotation() const { return annotation_; }
     CCoolBar* TreePane() const { return treePane_; }
@@ -100,6 +102,10 @@ private:
     void CreateLanguageMenu(QMenu* view);
     void CreateToolBar();
     void CreatePanes();
+    // The parts talk through signals; the window connects them.
+    void ConnectParts();
+    // The document holds a new configuration or a file: show it afresh.
+    void ShowReplaced();
     void SetKeyboardOrder();
     void OnHelpContent();
     void OnAbout();
@@ -114,6 +120,7 @@ private:
     AnnotationPane* annotation_ = nullptr;
     CCoolBar* treePane_ = nullptr;
     CBriskView* view_ = nullptr;
+    UndoHistory* history_ = nullptr;
     ViewController* controller_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* contextMenu_ = nullptr;

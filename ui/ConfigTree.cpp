@@ -14,8 +14,13 @@
 #include "model/FunctionCode.h"
 #include "model/Node.h"
 #include "model/ParamItem.h"
+#include "model/Project.h"
 #include "model/TextTable.h"
 #include "ui/ProgramIcon.h"
+
+#include <QTreeWidgetItemIterator>
+
+#include <algorithm>
 
 namespace varkel {
 
@@ -96,7 +101,7 @@ TreeSink::Handle ConfigTree::Insert(Handle parent, const std::string& label, int
     item->setData(0, kKindRole, static_cast<int>(entry.GetKind()));
     item->setData(0, kEntryRole, QVariant::fromValue(entry));
     item->setData(0, kImageRole, image);
-    if (QTreeWidgetItem* parentItem = ItemOf(parent))
+    if (QTreeWidgetItem* parentItem = ItemOfHandle(parent))
         parentItem->addChild(item);
     else
         addTopLevelItem(item);
@@ -105,6 +110,95 @@ TreeSink::Handle ConfigTree::Insert(Handle parent, const std::string& label, int
 
 void ConfigTree::ExpandAll() {
     expandAll();
+}
+
+void ConfigTree::Rebuild(Project& project) {
+    BuildTree(project, *this);
+}
+
+QList<int> ConfigTree::CurrentPath() const {
+    QList<int> path;
+    for (QTreeWidgetItem* item = currentItem(); item; item = item->parent())
+        path.prepend(item->parent() ? item->parent()->indexOfChild(item)
+                                    : indexOfTopLevelItem(item));
+    return path;
+}
+
+QTreeWidgetItem* ConfigTree::SelectPath(const QList<int>& path) {
+    QTreeWidgetItem* item = nullptr;
+    for (int i = 0; i < path.size(); ++i) {
+        const int at = path[i];
+        QTreeWidgetItem* next =
+            !item ? topLevelItem(at)
+                  : (at >= 0 && at < item->childCount() ? item->child(at) : nullptr);
+        if (!next && item && item->childCount() > 0)
+            next = item->child(item->childCount() - 1);
+        if (!next)
+            break;
+        item = next;
+    }
+    setCurrentItem(item);
+    return item;
+}
+
+QTreeWidgetItem* ConfigTree::ItemOf(const TreeEntry& entry) {
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        if (HasEntry(*it) && EntryOf(*it) == entry)
+            return *it;
+    return nullptr;
+}
+
+void ConfigTree::Rename(const TreeEntry& entry, const QString& label) {
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        if (HasEntry(*it) && EntryOf(*it) == entry)
+            (*it)->setText(0, label);
+}
+
+std::vector<Command*> ConfigTree::SelectedCommands(Node** nodeOut) const {
+    std::vector<Command*> commands;
+    QTreeWidgetItem* current = currentItem();
+    if (nodeOut)
+        *nodeOut = nullptr;
+    if (!current)
+        return commands;
+    QTreeWidgetItem* nodeItem =
+        EntryOf(current).GetKind() == TreeEntry::NodeKind ? current : current->parent();
+    Node* node = EntryOf(nodeItem).AsNode();
+    if (!node)
+        return commands;
+    if (nodeOut)
+        *nodeOut = node;
+    for (int i = 0; i < nodeItem->childCount(); ++i) {
+        QTreeWidgetItem* child = nodeItem->child(i);
+        if (child->isSelected() || child == current)
+            if (Command* command = EntryOf(child).AsCommand())
+                commands.push_back(command);
+    }
+    std::sort(commands.begin(), commands.end(), [node](const Command* a, const Command* b) {
+        return node->IndexOfCommand(a) < node->IndexOfCommand(b);
+    });
+    return commands;
+}
+
+QTreeWidgetItem* ConfigTree::SelectCommands(Node* node, const std::vector<Command*>& commands) {
+    QTreeWidgetItem* first =
+        commands.empty() ? ItemOf(TreeEntry(node)) : ItemOf(TreeEntry(commands.front()));
+    setCurrentItem(first);
+    for (Command* command : commands)
+        if (QTreeWidgetItem* item = ItemOf(TreeEntry(command)))
+            item->setSelected(true);
+    return first;
+}
+
+void ConfigTree::TakeOverSelection(QTreeWidgetItem* parent, int at) {
+    // The tree leaves nothing current when several entries could be
+    // selected.
+    if (currentItem() || !parent)
+        return;
+    QTreeWidgetItem* next = parent->childCount() == 0   ? parent
+                            : at < parent->childCount() ? parent->child(at)
+                                                        : parent->child(parent->childCount() - 1);
+    setCurrentItem(next);
 }
 
 bool ConfigTree::HasEntry(const QTreeWidgetItem* item) {

@@ -2,14 +2,22 @@
 #include "ui/TreeFill.h"
 
 #include <QIcon>
+#include <QList>
 #include <QTreeWidget>
 
 #include <array>
+#include <vector>
 
 namespace varkel {
 
+class Command;
+class Node;
+class Project;
+
 // The configuration tree: one entry per fieldbus, subnet, node and command,
-// each carrying the tree entry of the object it stands for.
+// each carrying the tree entry of the object it stands for. It keeps itself
+// in step with the configuration: built anew, entries found, renamed and
+// selected by the object or by position.
 class ConfigTree : public QTreeWidget, public TreeSink {
     Q_OBJECT
 public:
@@ -20,7 +28,30 @@ public:
                   const TreeEntry& entry) override;
     void ExpandAll() override;
 
-    static QTreeWidgetItem* ItemOf(Handle handle) {
+    // Builds the tree from the project and expands it.
+    void Rebuild(Project& project);
+    // The child positions from the top of the tree to the current entry.
+    QList<int> CurrentPath() const;
+    // Makes the entry at the path current, or as much of the path as
+    // exists; a position past the end of a level stands for its last entry.
+    // Returns the entry made current.
+    QTreeWidgetItem* SelectPath(const QList<int>& path);
+    // The entry that stands for the object, or nullptr.
+    QTreeWidgetItem* ItemOf(const TreeEntry& entry);
+    // Labels every entry of the object anew (a node named after its address).
+    void Rename(const TreeEntry& entry, const QString& label);
+    // The commands selected under the current entry's node, in their order,
+    // and that node (nullptr when the current entry is not in a node).
+    std::vector<Command*> SelectedCommands(Node** node = nullptr) const;
+    // Makes the first of the node's commands current (the node itself when
+    // there are none) and selects them all.
+    QTreeWidgetItem* SelectCommands(Node* node, const std::vector<Command*>& commands);
+    // After entries were removed from parent at position at, with nothing
+    // current: the entry now in that place takes over, else the one before
+    // it, else the parent.
+    void TakeOverSelection(QTreeWidgetItem* parent, int at);
+
+    static QTreeWidgetItem* ItemOfHandle(Handle handle) {
         return reinterpret_cast<QTreeWidgetItem*>(handle);
     }
     static Handle HandleOf(QTreeWidgetItem* item) { return reinterpret_cast<Handle>(item); }

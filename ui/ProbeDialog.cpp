@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -191,7 +190,11 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
 }
 
 ProbeDialog::~ProbeDialog() {
-    Stop();
+    // The worker calls back into this window: it must have ended first.
+    if (session_) {
+        session_->Stop();
+        session_->Wait();
+    }
 }
 
 void ProbeDialog::SetPorts(const QList<Port>& ports) {
@@ -428,24 +431,18 @@ void ProbeDialog::Start() {
             this, [this, o] { OnFinished(o); }, Qt::QueuedConnection);
     });
     statusLabel_->setText(Q(Text(Msg::ProbeRunning, {device})));
+    running_ = true;
     SetRunning(true);
     session_->Start(device, 0);
 }
 
 void ProbeDialog::Stop() {
-    if (!session_)
+    if (!running_)
         return;
-    // Ends within one response time-out; the worker's last calls are
-    // dropped with the session's queued events if the window goes.
+    // Waiting here would hold the window up to a response time-out: the
+    // worker ends on its own and OnFinished follows everything it posted.
     session_->Stop();
-    session_->Wait();
-    // What the worker posted before it ended is shown before Stop returns.
-    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    SetRunning(false);
-}
-
-bool ProbeDialog::IsRunning() const {
-    return session_ && session_->IsRunning();
+    stopButton_->setEnabled(false);
 }
 
 void ProbeDialog::SetRunning(bool running) {
@@ -498,6 +495,9 @@ void ProbeDialog::OnPass(const PassSummary& summary, const MemoryImage& image) {
 }
 
 void ProbeDialog::OnFinished(const ProbeOutcome& outcome) {
+    // The worker has closed the port and posted this as its last act.
+    session_->Wait();
+    running_ = false;
     SetRunning(false);
     if (outcome.code != Success)
         statusLabel_->setText(Q(outcome.port.Failed()

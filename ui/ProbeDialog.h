@@ -57,8 +57,11 @@ public:
     // Reads the configuration again unless a test runs.
     void Refresh();
     void Start();
+    // Asks the test to end and returns at once; it ends within one response
+    // time-out, and the port is given back when the worker ends.
     void Stop();
-    bool IsRunning() const;
+    // From Start until the test has ended and its last results are shown.
+    bool IsRunning() const { return running_; }
     bool SaveLog(const QString& path) const;
 
     // For tests and screenshots.
@@ -100,6 +103,7 @@ private:
     std::vector<ProbeResult> latest_; // by plan index
     QDateTime started_;
     double estimateMs_ = -1; // the polling-cycle estimate, -1 when there is none
+    bool running_ = false;
 
     QComboBox* portList_ = nullptr;
     QPushButton* startButton_ = nullptr;

@@ -1,17 +1,17 @@
 #include "ui/TimingCommands.h"
 
 #include "model/Catalog.h"
+#include "model/FileWrite.h"
 #include "model/IoList.h"
 #include "model/Messages.h"
-#include "model/FileWrite.h"
 #include "ui/CBriskView.h"
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
 #include "ui/CMainFrame.h"
 #include "ui/StatusSummary.h"
 #include "ui/TimingDialog.h"
+#include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
-#include "ui/ViewController.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -43,8 +43,7 @@ TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
         edit->addAction(timing_);
 
     summary_ = new StatusSummary(app.GetProject(), frame.statusBar(), this);
-    connect(frame.Controller(), &ViewController::ConfigurationChanged, summary_,
-            &StatusSummary::Refresh);
+    connect(frame.History(), &UndoHistory::ConfigurationChanged, summary_, &StatusSummary::Refresh);
 }
 
 void TimingCommands::OnExportIoList() {

@@ -10,10 +10,4 @@ inline QString Local(int key) {
     return QString::fromStdString(LocalText(key));
 }
 
-// A message the program builds that the key table does not hold: the text
-// of the table language in use.
-inline QString Pick(const char* chinese, const char* english) {
-    return QString::fromUtf8(GetTextLanguage() == TextLanguage::English ? english : chinese);
-}
-
 } // namespace varkel

@@ -12,24 +12,17 @@
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "ui/CBriskView.h"
-#include "ui/CConfigApp.h"
 #include "ui/CConflictDlg.h"
-#include "ui/CDovelDoc.h"
-#include "ui/CMainFrame.h"
 #include "ui/CUpDownDlg.h"
 #include "ui/CommandClipboard.h"
 #include "ui/ConfigTree.h"
 #include "ui/ImportDialog.h"
 #include "ui/SelectCommandDialog.h"
-#include "ui/SnapshotCommand.h"
+#include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
 #include "ui/WorkbookExportCall.h"
 
-#include <QClipboard>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QTreeWidgetItemIterator>
-#include <QUndoStack>
 #include <QUrl>
 
 #include <algorithm>
@@ -51,123 +44,26 @@ QString Q(Msg msg, std::initializer_list<std::string> args = {}) {
 }
 } // namespace
 
-ViewController::ViewController(CConfigApp& app, CMainFrame& frame, CBriskView& view)
-    : QObject(&frame), app_(app), frame_(frame), view_(view), undo_(new QUndoStack(this)) {
-    // Undoing back to the saved state clears the modified flag.
-    connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) {
-        app_.SetModified(!clean);
-        frame_.UpdateActions();
-    });
-}
-
-void ViewController::MarkSaved() {
-    undo_->setClean();
-}
-
-void ViewController::ForgetHistory() {
-    undo_->clear();
-    // Called once a file or a new configuration took the old one's place.
-    emit ConfigurationChanged();
-}
-
-bool ViewController::Record(const QString& text, const std::function<bool()>& change) {
-    auto before = std::make_unique<Project>();
-    before->CopyFrom(app_.GetProject());
-    const QList<int> beforePath = CurrentPath();
-    if (!change())
-        return false;
-    auto after = std::make_unique<Project>();
-    after->CopyFrom(app_.GetProject());
-    undo_->push(new SnapshotCommand(
-        text, std::move(before), beforePath, std::move(after), CurrentPath(),
-        [this](const Project& state, const QList<int>& path) { RestoreState(state, path); }));
-    // A change that leaves the flag as it was (the stack was not clean) still
-    // changes what can be done.
-    app_.SetModified(!undo_->isClean());
-    frame_.UpdateActions();
-    emit ConfigurationChanged();
-    return true;
-}
-
-void ViewController::RestoreState(const Project& state, const QList<int>& path) {
+ViewController::ViewController(Project& project, ConfigTree& tree, CBriskView& view,
+                               UndoHistory& history, std::function<QString()> documentPath,
+                               QWidget* window)
+    : QObject(window), project_(project), tree_(tree), view_(view), history_(history),
+      documentPath_(std::move(documentPath)), window_(window) {
     // A value still being typed belongs to the state being left.
-    view_.CloseEditor();
-    Project copy;
-    copy.CopyFrom(state);
-    app_.GetProject().TakeFrom(copy);
-    frame_.RebuildTree();
+    connect(&history_, &UndoHistory::Restoring, this, [this] { view_.CloseEditor(); });
+    connect(&history_, &UndoHistory::Restored, this, &ViewController::ShowRestored);
+}
+
+void ViewController::ShowRestored(const QList<int>& path) {
+    tree_.Rebuild(project_);
     view_.ClearGrid();
     view_.ResetSelection();
-    SelectPath(path);
-    // The tree and the grid show only the restored objects now.
-    app_.GetProject().ReleaseRetired();
-    frame_.UpdateActions();
-    emit ConfigurationChanged();
-}
-
-QList<int> ViewController::CurrentPath() const {
-    QList<int> path;
-    const QTreeWidget* tree = frame_.Tree();
-    for (QTreeWidgetItem* item = tree->currentItem(); item; item = item->parent())
-        path.prepend(item->parent() ? item->parent()->indexOfChild(item)
-                                    : tree->indexOfTopLevelItem(item));
-    return path;
-}
-
-void ViewController::SelectPath(const QList<int>& path) {
-    ConfigTree* tree = frame_.Tree();
-    QTreeWidgetItem* item = nullptr;
-    for (int i = 0; i < path.size(); ++i) {
-        const int at = path[i];
-        QTreeWidgetItem* next =
-            !item ? tree->topLevelItem(at)
-                  : (at >= 0 && at < item->childCount() ? item->child(at) : nullptr);
-        // A position past the end stands for the last entry of that level.
-        if (!next && item && item->childCount() > 0)
-            next = item->child(item->childCount() - 1);
-        if (!next)
-            break;
-        item = next;
-    }
-    tree->setCurrentItem(item);
-    view_.SetSelectedItem(item);
-}
-
-QTreeWidgetItem* ViewController::ItemOf(const TreeEntry& entry) const {
-    for (QTreeWidgetItemIterator it(frame_.Tree()); *it; ++it)
-        if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it) == entry)
-            return *it;
-    return nullptr;
-}
-
-std::vector<Command*> ViewController::SelectedCommands(Node** nodeOut) const {
-    std::vector<Command*> commands;
-    QTreeWidgetItem* current = frame_.Tree()->currentItem();
-    if (nodeOut)
-        *nodeOut = nullptr;
-    if (!current)
-        return commands;
-    QTreeWidgetItem* nodeItem =
-        ConfigTree::EntryOf(current).GetKind() == TreeEntry::NodeKind ? current : current->parent();
-    Node* node = ConfigTree::EntryOf(nodeItem).AsNode();
-    if (!node)
-        return commands;
-    if (nodeOut)
-        *nodeOut = node;
-    for (int i = 0; i < nodeItem->childCount(); ++i) {
-        QTreeWidgetItem* child = nodeItem->child(i);
-        if (child->isSelected() || child == current)
-            if (Command* command = ConfigTree::EntryOf(child).AsCommand())
-                commands.push_back(command);
-    }
-    std::sort(commands.begin(), commands.end(), [node](const Command* a, const Command* b) {
-        return node->IndexOfCommand(a) < node->IndexOfCommand(b);
-    });
-    return commands;
+    view_.SetSelectedItem(tree_.SelectPath(path));
+    emit ActionsChanged();
 }
 
 bool ViewController::CanAddNode() const {
-    const Subnet& subnet = app_.GetProject().GetSubnet();
+    const Subnet& subnet = project_.GetSubnet();
     return view_.SelectedKind() == TreeEntry::SubnetKind &&
            subnet.GetProtocolType() != ProtocolType::Universal && subnet.GetNodeCount() == 0;
 }
@@ -185,29 +81,28 @@ bool ViewController::CanDeleteCommand() const {
 }
 
 bool ViewController::CanAutoMap() const {
-    return app_.GetProject().GetSubnet().GetProtocolType() == ProtocolType::ModbusMaster;
+    return project_.GetSubnet().GetProtocolType() == ProtocolType::ModbusMaster;
 }
 
 bool ViewController::CanDetectConflicts() const {
-    return app_.GetProject().GetSubnet().GetProtocolType() == ProtocolType::ModbusMaster;
+    return project_.GetSubnet().GetProtocolType() == ProtocolType::ModbusMaster;
 }
 
 void ViewController::OnAddNode() {
     if (!CanAddNode())
         return;
-    Record(Q(Msg::EditAddNode), [this] {
-        ConfigTree* tree = frame_.Tree();
-        Node* node = app_.GetProject().GetSubnet().CreateNode();
+    history_.Record(Q(Msg::EditAddNode), [this] {
+        Node* node = project_.GetSubnet().CreateNode();
         if (!node)
             return false;
-        if (!view_.SelectedItem() && tree->topLevelItemCount() > 1) {
-            tree->setCurrentItem(tree->topLevelItem(1));
-            view_.SetSelectedItem(tree->topLevelItem(1));
+        if (!view_.SelectedItem() && tree_.topLevelItemCount() > 1) {
+            tree_.setCurrentItem(tree_.topLevelItem(1));
+            view_.SetSelectedItem(tree_.topLevelItem(1));
         }
         QTreeWidgetItem* parent = view_.SelectedItem();
         if (parent) {
-            tree->Insert(ConfigTree::HandleOf(parent), node->GetName(), NodeImage, TreeEntry(node));
-            tree->ExpandAll();
+            tree_.Insert(ConfigTree::HandleOf(parent), node->GetName(), NodeImage, TreeEntry(node));
+            tree_.ExpandAll();
         }
         return true;
     });
@@ -227,13 +122,13 @@ void ViewController::OnDeleteNode() {
                          {node->GetName(), std::to_string(node->GetCommandCount())}),
                     Buttons::YesNo) != Answer::Yes)
         return;
-    Record(Q(Msg::EditDeleteNode, {node->GetName()}), [&] {
+    history_.Record(Q(Msg::EditDeleteNode, {node->GetName()}), [&] {
         if (owner->RemoveNode(node) != 1)
             return false;
         QTreeWidgetItem* parent = selected->parent();
         const int at = parent->indexOfChild(selected);
         delete selected;
-        TakeOverSelection(parent, at);
+        tree_.TakeOverSelection(parent, at);
         AfterRemoval();
         return true;
     });
@@ -249,7 +144,7 @@ void ViewController::OnDeleteSelected() {
 void ViewController::OnAddCommand() {
     if (!CanAddCommand())
         return;
-    SelectCommandDialog dialog([this](int index) { AddCommandOfFunctionIndex(index); }, &frame_);
+    SelectCommandDialog dialog([this](int index) { AddCommandOfFunctionIndex(index); }, window_);
     dialog.exec();
 }
 
@@ -260,21 +155,20 @@ void ViewController::AddCommandOfFunctionIndex(int functionIndex) {
                      : nullptr;
     // The gateway keeps the commands of the first node; a node read from a
     // file may be another one, and it must not grow past the same limit.
-    if (app_.GetProject().GetCommandCount() >= kMaxCommands ||
+    if (project_.GetCommandCount() >= kMaxCommands ||
         (node && node->GetCommandCount() >= kMaxCommands)) {
         ShowMessage(LocalText(kKeyAtMost48Commands));
         return;
     }
     if (!node)
         return;
-    Record(Q(Msg::EditAddCommand, {LocalText(FactsOfIndex(functionIndex).nameKey)}), [&] {
+    history_.Record(Q(Msg::EditAddCommand, {LocalText(FactsOfIndex(functionIndex).nameKey)}), [&] {
         Command* command = node->CreateCommand(functionIndex);
         if (!command)
             return false;
-        ConfigTree* tree = frame_.Tree();
-        tree->Insert(ConfigTree::HandleOf(selected), command->GetName(), CommandImage,
+        tree_.Insert(ConfigTree::HandleOf(selected), command->GetName(), CommandImage,
                      TreeEntry(command));
-        tree->ExpandAll();
+        tree_.ExpandAll();
         return true;
     });
 }
@@ -286,36 +180,36 @@ void ViewController::OnDeleteCommand() {
     // Only commands of a node can go; those held by the fieldbus or the
     // subnet themselves stay.
     Node* node = nullptr;
-    const std::vector<Command*> commands = SelectedCommands(&node);
+    const std::vector<Command*> commands = tree_.SelectedCommands(&node);
     if (commands.empty() || !node)
         return;
-    Record(Q(Msg::EditDeleteCommands), [&] {
+    history_.Record(Q(Msg::EditDeleteCommands), [&] {
         QTreeWidgetItem* parent = selected->parent();
-        const int at = parent->indexOfChild(ItemOf(TreeEntry(commands.front())));
+        const int at = parent->indexOfChild(tree_.ItemOf(TreeEntry(commands.front())));
         for (Command* command : commands) {
             if (node->RemoveCommand(command) != 1)
                 continue;
-            delete ItemOf(TreeEntry(command));
+            delete tree_.ItemOf(TreeEntry(command));
         }
-        TakeOverSelection(parent, at);
+        tree_.TakeOverSelection(parent, at);
         AfterRemoval();
         return true;
     });
 }
 
 bool ViewController::CanCopy() const {
-    return !SelectedCommands().empty();
+    return !tree_.SelectedCommands().empty();
 }
 
 bool ViewController::CanPaste() const {
     Node* node = nullptr;
-    SelectedCommands(&node);
+    tree_.SelectedCommands(&node);
     return node != nullptr;
 }
 
 bool ViewController::CanMove(int step) const {
     Node* node = nullptr;
-    const std::vector<Command*> commands = SelectedCommands(&node);
+    const std::vector<Command*> commands = tree_.SelectedCommands(&node);
     if (commands.empty())
         return false;
     return step < 0 ? node->IndexOfCommand(commands.front()) > 0
@@ -323,7 +217,7 @@ bool ViewController::CanMove(int step) const {
 }
 
 void ViewController::OnCopy() {
-    const std::vector<Command*> commands = SelectedCommands();
+    const std::vector<Command*> commands = tree_.SelectedCommands();
     if (commands.empty())
         return;
     CommandClipboard::Put(std::vector<const Command*>(commands.begin(), commands.end()));
@@ -331,7 +225,7 @@ void ViewController::OnCopy() {
 
 void ViewController::OnPaste() {
     Node* node = nullptr;
-    const std::vector<Command*> selected = SelectedCommands(&node);
+    const std::vector<Command*> selected = tree_.SelectedCommands(&node);
     if (!node)
         return;
     CommandList commands = CommandClipboard::Take();
@@ -347,7 +241,7 @@ void ViewController::OnPaste() {
 
 void ViewController::OnDuplicate() {
     Node* node = nullptr;
-    const std::vector<Command*> selected = SelectedCommands(&node);
+    const std::vector<Command*> selected = tree_.SelectedCommands(&node);
     if (selected.empty())
         return;
     CommandList copies;
@@ -363,12 +257,12 @@ bool ViewController::InsertCommands(Node* node, int index, CommandList commands,
     const int added = int(commands.size());
     // The same limit as for a command added one at a time, for the whole
     // configuration and for the node.
-    if (app_.GetProject().GetCommandCount() + added > kMaxCommands ||
+    if (project_.GetCommandCount() + added > kMaxCommands ||
         node->GetCommandCount() + added > kMaxCommands) {
         ShowMessage(LocalText(kKeyAtMost48Commands));
         return false;
     }
-    return Record(text, [&] {
+    return history_.Record(text, [&] {
         std::vector<Command*> inserted;
         for (auto& command : commands) {
             Command* raw = command.get();
@@ -397,8 +291,8 @@ void ViewController::MoveCommands(int step) {
         return;
     view_.CommitEditor();
     Node* node = nullptr;
-    const std::vector<Command*> commands = SelectedCommands(&node);
-    Record(Q(step < 0 ? Msg::EditMoveUp : Msg::EditMoveDown), [&] {
+    const std::vector<Command*> commands = tree_.SelectedCommands(&node);
+    history_.Record(Q(step < 0 ? Msg::EditMoveUp : Msg::EditMoveDown), [&] {
         // Each one passes the neighbour that is not moving; the block keeps
         // its order.
         const int n = int(commands.size());
@@ -413,18 +307,11 @@ void ViewController::MoveCommands(int step) {
 }
 
 void ViewController::ShowCommands(Node* node, const std::vector<Command*>& commands) {
-    ConfigTree* tree = frame_.Tree();
-    frame_.RebuildTree();
+    tree_.Rebuild(project_);
     view_.ResetSelection();
-    QTreeWidgetItem* first =
-        commands.empty() ? ItemOf(TreeEntry(node)) : ItemOf(TreeEntry(commands.front()));
-    tree->setCurrentItem(first);
-    view_.SetSelectedItem(first);
-    for (Command* command : commands)
-        if (QTreeWidgetItem* item = ItemOf(TreeEntry(command)))
-            item->setSelected(true);
-    app_.GetProject().ReleaseRetired();
-    frame_.UpdateActions();
+    view_.SetSelectedItem(tree_.SelectCommands(node, commands));
+    project_.ReleaseRetired();
+    emit ActionsChanged();
 }
 
 void ViewController::OnAutoMapping() {
@@ -435,9 +322,9 @@ void ViewController::OnAutoMapping() {
     view_.CommitEditor();
     if (AskQuestion(LocalText(kKeyReallyRecalculateMapping), Buttons::YesNo) != Answer::Yes)
         return;
-    Record(Q(Msg::EditAutoMapping), [this] {
+    history_.Record(Q(Msg::EditAutoMapping), [this] {
         std::string overflow;
-        if (!app_.GetProject().AutoMap(&overflow))
+        if (!project_.AutoMap(&overflow))
             ShowMessage(overflow);
         return true;
     });
@@ -456,18 +343,18 @@ void ViewController::OnExportXls() {
     // A value being typed belongs to the configuration that is written.
     view_.CommitEditor();
     // The workbook is proposed beside the configuration file, named after it.
-    const QString current = frame_.Document().GetPathName();
+    const QString current = documentPath_();
     const QString start =
         UserDialogs::StartPath(current, current.isEmpty() ? QString()
                                                           : QFileInfo(current).completeBaseName() +
                                                                 QLatin1String(".xlsx"));
     const QString path = WithXlsxSuffix(UserDialogs::Get().SaveFileName(
-        &frame_, tr("Export XLS"), tr("Excel File(*.xlsx)"), QStringLiteral("xlsx"), start));
+        window_, tr("Export XLS"), tr("Excel File(*.xlsx)"), QStringLiteral("xlsx"), start));
     if (path.isEmpty())
         return;
     UserDialogs::RememberFolder(path);
     std::string error;
-    if (!ExportProjectWorkbook(app_.GetProject(), path, error)) {
+    if (!ExportProjectWorkbook(project_, path, error)) {
         ShowMessage(!error.empty() ? error : Text(Msg::GuiExportFailed));
         return;
     }
@@ -481,18 +368,18 @@ void ViewController::OnImportCommands() {
         return;
     view_.CommitEditor();
     const QString path = UserDialogs::Get().OpenFileName(
-        &frame_, tr("Import Commands"), tr("Command lists (*.xlsx *.csv);;All files (*)"),
-        UserDialogs::StartPath(frame_.Document().GetPathName()));
+        window_, tr("Import Commands"), tr("Command lists (*.xlsx *.csv);;All files (*)"),
+        UserDialogs::StartPath(documentPath_()));
     if (path.isEmpty())
         return;
     UserDialogs::RememberFolder(path);
-    KeepBeforeReplace(Q(Msg::EditImportCommands));
-    ImportDialog dialog(app_.GetProject(), path, &frame_);
+    history_.KeepBeforeReplace(Q(Msg::EditImportCommands));
+    ImportDialog dialog(project_, path, window_);
     // The dialog replaced the node's commands as an upload replaces the
     // configuration: the tree and grid are rebuilt the same way.
     if (dialog.exec() == QDialog::Accepted)
         AfterUpload();
-    beforeUpload_.reset();
+    history_.DropKept();
 }
 
 void ViewController::SetTransferDialogHook(std::function<void(CUpDownDlg&)> hook) {
@@ -511,48 +398,31 @@ void ViewController::OpenTransfer(int mode) {
     // A value being typed belongs to the configuration that is sent.
     view_.CommitEditor();
     if (mode == CUpDownDlg::UploadMode)
-        KeepBeforeReplace(Q(Msg::EditUpload));
-    CUpDownDlg dialog(app_.GetProject(), mode, &frame_);
+        history_.KeepBeforeReplace(Q(Msg::EditUpload));
+    CUpDownDlg dialog(project_, mode, window_);
     dialog.SetUploadRefresh([this] { AfterUpload(); });
     if (TransferDialogHook())
         TransferDialogHook()(dialog);
     dialog.exec();
     // A failed upload replaced nothing.
-    beforeUpload_.reset();
+    history_.DropKept();
     if (dialog.WantsConflictDetect())
         OnConflictDetect();
 }
 
-void ViewController::KeepBeforeReplace(const QString& text) {
-    beforeUpload_ = std::make_unique<Project>();
-    beforeUpload_->CopyFrom(app_.GetProject());
-    beforeUploadPath_ = CurrentPath();
-    replaceText_ = text;
-}
-
 void ViewController::AfterUpload() {
-    frame_.RebuildTree();
+    tree_.Rebuild(project_);
     view_.ClearGrid();
     view_.ResetSelection();
-    if (beforeUpload_) {
-        auto after = std::make_unique<Project>();
-        after->CopyFrom(app_.GetProject());
-        undo_->push(new SnapshotCommand(
-            replaceText_, std::move(beforeUpload_), beforeUploadPath_, std::move(after), {},
-            [this](const Project& state, const QList<int>& path) { RestoreState(state, path); }));
-    }
-    app_.SetModified(true);
-    // Nothing shows the replaced configuration any more.
-    app_.GetProject().ReleaseRetired();
-    frame_.UpdateActions();
-    emit ConfigurationChanged();
+    history_.Replaced();
+    emit ActionsChanged();
 }
 
 void ViewController::OnConflictDetect() {
     if (!CanDetectConflicts())
         return;
     view_.CommitEditor();
-    CConflictDlg dialog(app_.GetProject(), &frame_);
+    CConflictDlg dialog(project_, window_);
     dialog.exec();
 }
 
@@ -562,8 +432,8 @@ void ViewController::EnterValue(const TreeEntry& entry, int row, const std::stri
     CommitResult result;
     // Recorded before the tree and the grid show the outcome, so that the
     // step's selection is the entry edited.
-    Record(Q(Msg::EditSetValue, {name}), [&] {
-        result = CommitValue(app_.GetProject(), entry, row, text);
+    history_.Record(Q(Msg::EditSetValue, {name}), [&] {
+        result = CommitValue(project_, entry, row, text);
         return result.Accepted() && result.changed;
     });
     if (result.code != Success) {
@@ -583,37 +453,21 @@ void ViewController::EnterValue(const TreeEntry& entry, int row, const std::stri
     }
     // The subnet's rows and children change: the tree is built anew.
     if (result.Accepted() && result.protocolSwitched)
-        frame_.RebuildTree();
+        tree_.Rebuild(project_);
     view_.ShowCommit(result, entry, row);
     if (!result.Accepted())
         return;
     if (result.protocolSwitched)
-        frame_.UpdateActions();
-    if (result.renamedNode) {
-        for (QTreeWidgetItemIterator it(frame_.Tree()); *it; ++it)
-            if (ConfigTree::HasEntry(*it) && ConfigTree::EntryOf(*it) == entry)
-                (*it)->setText(0, QString::fromStdString(result.nodeName));
-    }
-}
-
-void ViewController::TakeOverSelection(QTreeWidgetItem* parent, int at) {
-    // The tree leaves nothing current when several entries could be
-    // selected: the entry now in the removed one's place takes over, else
-    // the one before it, else the parent.
-    ConfigTree* tree = frame_.Tree();
-    if (tree->currentItem() || !parent)
-        return;
-    QTreeWidgetItem* next = parent->childCount() == 0   ? parent
-                            : at < parent->childCount() ? parent->child(at)
-                                                        : parent->child(parent->childCount() - 1);
-    tree->setCurrentItem(next);
+        emit ActionsChanged();
+    if (result.renamedNode)
+        tree_.Rename(entry, QString::fromStdString(result.nodeName));
 }
 
 void ViewController::AfterRemoval() {
-    view_.ForgetRemoved(frame_.Tree()->currentItem());
+    view_.ForgetRemoved(tree_.currentItem());
     // The tree and the grid no longer show the removed object.
-    app_.GetProject().ReleaseRetired();
-    frame_.UpdateActions();
+    project_.ReleaseRetired();
+    emit ActionsChanged();
 }
 
 } // namespace varkel

@@ -4,34 +4,31 @@
 
 #include "model/Command.h"
 
-#include <QList>
-
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-class QUndoStack;
-class QTreeWidgetItem;
+class QWidget;
 
 namespace varkel {
 
 class TreeEntry;
 class CBriskView;
-class CConfigApp;
-class CMainFrame;
 class CUpDownDlg;
-class Command;
+class ConfigTree;
 class Node;
 class Project;
+class UndoHistory;
 
 // The commands of the Edit and Tools menus and of the tree's context menu,
 // and the store of a value entered in the grid: what changes the
-// configuration. The view shows the outcome.
+// configuration. Each change is recorded in the undo history; the tree and
+// the view show the outcome. Dialogs open over the window given.
 class ViewController : public QObject {
     Q_OBJECT
 public:
-    ViewController(CConfigApp& app, CMainFrame& frame, CBriskView& view);
+    ViewController(Project& project, ConfigTree& tree, CBriskView& view, UndoHistory& history,
+                   std::function<QString()> documentPath, QWidget* window);
 
     void OnAddNode();
     void OnDeleteNode();
@@ -63,23 +60,6 @@ public:
     bool CanPaste() const;
     bool CanMove(int step) const;
 
-    // Every change of the configuration is one step of this stack; its
-    // clean state is the saved state.
-    QUndoStack* UndoStack() const { return undo_; }
-    // The configuration was saved, or replaced by a file or a new one.
-    void MarkSaved();
-    void ForgetHistory();
-    // Runs a change and records it as one undo step named text when it
-    // reports that it changed the configuration.
-    bool Record(const QString& text, const std::function<bool()>& change);
-    // The child positions from the top of the tree to the current entry.
-    QList<int> CurrentPath() const;
-    // Makes the entry at the path current, or as much of the path as exists.
-    void SelectPath(const QList<int>& path);
-    // The commands selected in the tree under the current entry's node, in
-    // their order, and that node.
-    std::vector<Command*> SelectedCommands(Node** node = nullptr) const;
-
     // Stores the text entered for a row of the entry's object through the
     // one commit operation, and has the tree and the grid show the outcome.
     void EnterValue(const TreeEntry& entry, int row, const std::string& text);
@@ -91,33 +71,28 @@ public:
     static QString WithXlsxSuffix(const QString& path);
 
 signals:
-    // The configuration changed: an edit, undo or redo, an upload or import,
-    // or a file opened or a new one started.
-    void ConfigurationChanged();
+    // What the commands can do may have changed.
+    void ActionsChanged();
 
 private:
     void OpenTransfer(int mode);
     void AfterUpload();
     void AfterRemoval();
-    void TakeOverSelection(QTreeWidgetItem* parent, int at);
-    void RestoreState(const Project& state, const QList<int>& path);
+    // A state of the history is in place: the tree and the grid show it
+    // anew, with the entry at the path selected.
+    void ShowRestored(const QList<int>& path);
     // Builds the tree anew and selects the node's commands, the first one
     // current; the node itself when the list is empty.
     void ShowCommands(Node* node, const std::vector<Command*>& commands);
     bool InsertCommands(Node* node, int index, CommandList commands, const QString& text);
     void MoveCommands(int step);
-    QTreeWidgetItem* ItemOf(const TreeEntry& entry) const;
 
-    CConfigApp& app_;
-    CMainFrame& frame_;
+    Project& project_;
+    ConfigTree& tree_;
     CBriskView& view_;
-    QUndoStack* undo_;
-    // The configuration before an upload or an import, recorded as a step
-    // named replaceText_ once it was replaced.
-    void KeepBeforeReplace(const QString& text);
-    QString replaceText_;
-    std::unique_ptr<Project> beforeUpload_;
-    QList<int> beforeUploadPath_;
+    UndoHistory& history_;
+    std::function<QString()> documentPath_;
+    QWidget* window_;
 };
 
 } // namespace varkel

@@ -3,7 +3,7 @@
 // tool take turns instead of one losing the other.
 #include "CliRun.h"
 #include "cli/CliApp.h"
-#include "cli/ProjectFile.h"
+#include "cli/ConfigurationFile.h"
 #include "model/FileWrite.h"
 #include "model/Project.h"
 #include "model/TextTable.h"

@@ -1,7 +1,7 @@
 // varkel-cli probe in process, against the virtual slave.
 #include "ProbeFixture.h"
 #include "cli/CliApp.h"
-#include "cli/ProjectFile.h"
+#include "cli/ConfigurationFile.h"
 #include "sim/ModbusSlave.h"
 
 #include <gtest/gtest.h>

@@ -101,7 +101,7 @@ private slots:
         Shoot(dialog, qgetenv("VARKEL_SCREENSHOT_LANG") == "zh" ? "probe_zh.png" : "probe_en.png");
 
         dialog.Stop();
-        QVERIFY(!dialog.IsRunning());
+        QTRY_VERIFY(!dialog.IsRunning());
         const int results = dialog.ResultCount();
         QTest::qWait(150);
         QCOMPARE(dialog.ResultCount(), results);
@@ -127,8 +127,32 @@ private slots:
         dialog->Start();
         QVERIFY(QTest::qWaitFor([&] { return dialog->ResultCount() >= 1; }, 5000));
         dialog->close();
-        QVERIFY(!dialog->IsRunning());
+        QTRY_VERIFY(!dialog->IsRunning());
         delete dialog;
+    }
+
+    void StopReturnsAtOnceAndGivesThePortBack() {
+        Project project;
+        FillProject(project);
+        ProbeDialog dialog(project);
+        dialog.SelectVirtualSlave();
+        dialog.Start();
+        QVERIFY(QTest::qWaitFor([&] { return dialog.ResultCount() >= 1; }, 5000));
+        dialog.Stop();
+        // Stop did not wait for the worker: the test is still ending, and a
+        // start meanwhile is ignored.
+        QVERIFY(dialog.IsRunning());
+        dialog.Start();
+        QTRY_VERIFY(!dialog.IsRunning());
+        QCOMPARE(dialog.StatusText(), QString::fromStdString(Text(Msg::ProbeStopped)));
+        // The port was given back: the next test (its log starts empty)
+        // opens it and runs.
+        dialog.Start();
+        QVERIFY(dialog.IsRunning());
+        QVERIFY2(QTest::qWaitFor([&] { return dialog.ResultCount() >= 1; }, 5000),
+                 qPrintable(dialog.StatusText()));
+        dialog.Stop();
+        QTRY_VERIFY(!dialog.IsRunning());
     }
 
     void RefusedConfigurationListsItsProblems() {

@@ -60,11 +60,11 @@ private slots:
         QCOMPARE(summary->CommandsLabel()->text(), QStringLiteral("Commands 0/48"));
         QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 0/168 bytes"));
 
-        // Every change goes through the controller, which tells the summary at
+        // Every change goes through the undo history, which tells the summary at
         // once: no waiting, no event loop.
         Project& project = w.app.GetProject();
         auto change = [&](auto edit) {
-            w.Control().Record(QStringLiteral("edit"), [&] {
+            w.frame.History()->Record(QStringLiteral("edit"), [&] {
                 edit();
                 return true;
             });
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 80/168 bytes"));
 
         // Undo, and a new configuration, show at once too.
-        w.Control().UndoStack()->undo();
+        w.frame.History()->Stack()->undo();
         QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 12/168 bytes"));
         w.doc.OnNewDocument();
         QCOMPARE(summary->CommandsLabel()->text(), QStringLiteral("Commands 0/48"));

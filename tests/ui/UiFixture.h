@@ -11,6 +11,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/ConfigTree.h"
 #include "ui/ParamGrid.h"
+#include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
 #include "ui/ViewController.h"
 

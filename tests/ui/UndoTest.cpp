@@ -52,7 +52,7 @@ struct EditWindow : Window {
             .replace(QRegularExpression(QStringLiteral("<DateTime [^>]*>")), QString())
             .toStdString();
     }
-    QUndoStack& Stack() { return *Control().UndoStack(); }
+    QUndoStack& Stack() { return *frame.History()->Stack(); }
     Node* FirstNode() { return app.GetProject().GetSubnet().GetNodeAt(0); }
     QTreeWidgetItem* CommandItem(int i) { return NodeItem() ? NodeItem()->child(i) : nullptr; }
     // Adds a node with commands of the function indexes, the node selected.

@@ -1,4 +1,4 @@
-#include "cli/ProjectFile.h"
+#include "cli/ConfigurationFile.h"
 
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"

@@ -5,7 +5,7 @@ namespace varkel {
 class FolderLock;
 class Project;
 struct FileIdentity;
-}
+} // namespace varkel
 
 namespace varkel::cli {
 
@@ -19,8 +19,7 @@ int CheckInputFile(const std::string& path);
 // file that is not a regular one) or 65 (not a configuration: unparsable,
 // foreign language, parts missing). identity (when given) receives the
 // identity of the file read, for SaveConfiguration's check.
-int LoadConfiguration(const std::string& path, Project& project,
-                      FileIdentity* identity = nullptr);
+int LoadConfiguration(const std::string& path, Project& project, FileIdentity* identity = nullptr);
 
 // What is missing from a loaded configuration, or empty when it is whole.
 std::string MissingParts(const Project& project);

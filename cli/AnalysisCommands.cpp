@@ -1,15 +1,15 @@
 // Commands that answer how fast and where: estimate, iolist.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
+#include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
-#include "cli/ProjectFile.h"
 #include "cli/TimingJson.h"
 #include "model/Catalog.h"
 #include "model/CycleEstimate.h"
+#include "model/FileWrite.h"
 #include "model/IoList.h"
 #include "model/Project.h"
 #include "model/TextTable.h"
-#include "model/FileWrite.h"
 
 #include <CLI/CLI.hpp>
 
@@ -99,10 +99,10 @@ int RunEstimate(const std::string& file, double turnaroundMs, bool json) {
         PrintLine(EstimateSummary(e));
         return 0;
     }
-    PrintLine(Text(Msg::EstimateLine,
-                   {std::to_string(e.baudRate), std::to_string(e.charBits), Ms3(e.charMs),
-                    FormatMs(e.turnaroundMs), FormatMs(e.pollDelayMs),
-                    FormatMs(e.responseTimeoutMs), std::to_string(e.scanRatio)}));
+    PrintLine(
+        Text(Msg::EstimateLine, {std::to_string(e.baudRate), std::to_string(e.charBits),
+                                 Ms3(e.charMs), FormatMs(e.turnaroundMs), FormatMs(e.pollDelayMs),
+                                 FormatMs(e.responseTimeoutMs), std::to_string(e.scanRatio)}));
     if (e.commands.empty()) {
         PrintLine(Text(Msg::EstimateNoCommands));
     } else {
@@ -151,8 +151,7 @@ int RunIoList(const std::string& file, const std::string& out, bool json) {
 
 void AddTimingCommands(CLI::App& app, CliContext& context) {
     {
-        auto* cmd = app.add_subcommand(
-            "estimate", Text(Msg::EstimateHelp));
+        auto* cmd = app.add_subcommand("estimate", Text(Msg::EstimateHelp));
         auto file = AddFileArgument(cmd);
         auto turnaround = std::make_shared<double>(kDefaultTurnaroundMs);
         auto json = std::make_shared<bool>(false);
@@ -165,17 +164,14 @@ void AddTimingCommands(CLI::App& app, CliContext& context) {
         });
     }
     {
-        auto* cmd = app.add_subcommand(
-            "iolist", Text(Msg::IoListHelp));
+        auto* cmd = app.add_subcommand("iolist", Text(Msg::IoListHelp));
         auto file = AddFileArgument(cmd);
         auto out = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
-        cmd->add_option("-o,--output", *out,
-                        Text(Msg::IoListOutputHelp));
+        cmd->add_option("-o,--output", *out, Text(Msg::IoListOutputHelp));
         cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
-        cmd->callback([&context, file, out, json] {
-            context.exitCode = RunIoList(*file, *out, *json);
-        });
+        cmd->callback(
+            [&context, file, out, json] { context.exitCode = RunIoList(*file, *out, *json); });
     }
 }
 
