@@ -1,7 +1,45 @@
 # Proves at configure time that the layers are enforced: with the include
 # directories a core library really compiles with, a header of a layer it
 # must not use cannot be found, while one of its own layer can. Runs the
-# compiler's preprocessor on a one-line file per pair.
+# compiler's preprocessor on a one-line file per pair. A path with ".." in
+# an include would climb out of the include root past that wall, so no core
+# file may have one.
+#   As a script (cmake -DVARKEL_CORE_DIRS=<folders> -P LayerCheck.cmake) it
+#   only looks for such includes, which is how its own test runs it.
+
+# Every include of a core file that climbs with "..", as "file: line".
+function(varkel_climbing_includes folders out)
+  set(found)
+  foreach(folder IN LISTS folders)
+    file(GLOB files ${folder}/*.h ${folder}/*.cpp)
+    foreach(file IN LISTS files)
+      file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include")
+      foreach(line IN LISTS lines)
+        if(line MATCHES "[<\"]([^\">]*/)?\\.\\./")
+          get_filename_component(name ${file} NAME)
+          get_filename_component(dir ${folder} NAME)
+          list(APPEND found "${dir}/${name}: ${line}")
+        endif()
+      endforeach()
+    endforeach()
+  endforeach()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+function(varkel_refuse_climbing_includes folders)
+  varkel_climbing_includes("${folders}" found)
+  if(found)
+    string(REPLACE ";" "\n  " found "${found}")
+    message(FATAL_ERROR "Layer check: an include climbs out of its layer with \"..\"; "
+                        "name the header from its folder (\"model/Node.h\"):\n  ${found}")
+  endif()
+endfunction()
+
+if(CMAKE_SCRIPT_MODE_FILE)
+  varkel_refuse_climbing_includes("${VARKEL_CORE_DIRS}")
+  return()
+endif()
+
 set(layer_probe_dir ${CMAKE_BINARY_DIR}/layercheck)
 file(MAKE_DIRECTORY ${layer_probe_dir})
 
@@ -38,6 +76,7 @@ set(layer_probe_header_model model/Node.h)
 set(layer_probe_header_persist persist/XmlFile.h)
 set(layer_probe_header_link link/SerialLink.h)
 set(layer_probe_header_export export/WorkbookExport.h)
+set(layer_probe_header_probe probe/ProbeSession.h)
 set(layer_probe_header_cli cli/CliApp.h)
 set(layer_probe_header_sim sim/GatewaySim.h)
 set(layer_probe_header_ui ui/CMainFrame.h)
@@ -48,10 +87,11 @@ set(layer_allowed_model model)
 set(layer_allowed_persist persist model)
 set(layer_allowed_link link model)
 set(layer_allowed_export export model)
+set(layer_allowed_probe probe model link)
 
-foreach(layer model persist link export)
+foreach(layer model persist link export probe)
   varkel_layer_includes(varkel_${layer} dirs)
-  foreach(folder model persist link export cli sim ui widgets)
+  foreach(folder model persist link export probe cli sim ui widgets)
     varkel_probe_include(${layer_probe_header_${folder}} "${dirs}" rc)
     if(folder IN_LIST layer_allowed_${layer})
       if(NOT rc EQUAL 0)
@@ -64,3 +104,9 @@ foreach(layer model persist link export)
     endif()
   endforeach()
 endforeach()
+
+set(layer_core_dirs)
+foreach(layer model persist link export probe)
+  list(APPEND layer_core_dirs ${PROJECT_SOURCE_DIR}/${layer})
+endforeach()
+varkel_refuse_climbing_includes("${layer_core_dirs}")

@@ -10,10 +10,7 @@ SHORT=${2:-}
 JOBS=${JOBS:-$(nproc)}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD="$ROOT/build-fuzz"
-TARGETS="load upload commit"
-# The import's list readers, where they exist.
-[ -f "$ROOT/persist/CsvList.h" ] && [ -f "$ROOT/export/ListReader.h" ] &&
-  TARGETS="$TARGETS csv_list workbook_list"
+TARGETS="load upload commit csv_list workbook_list"
 
 CXX=""
 for c in clang++ clang++-14; do
@@ -40,14 +37,18 @@ cp "$ROOT"/tests/persist/data/*.xml "$ROOT"/docs/*.xml "$SEEDS/load/"
 "$BUILD/tests/fuzz/make_reply_seeds" "$SEEDS/upload" "$ROOT/docs/example.xml" \
   "$ROOT/docs/plant_zh.xml" "$ROOT/tests/persist/data/default.xml" >/dev/null || exit 1
 cp "$ROOT"/tests/fuzz/seeds/commit/* "$SEEDS/commit/"
-if [ -d "$SEEDS/csv_list" ]; then
-  cp "$ROOT"/docs/*.csv "$SEEDS/csv_list/" 2>/dev/null
-  cp "$ROOT"/res/Template*.xlsx "$SEEDS/workbook_list/"
-fi
+cp "$ROOT"/docs/*.csv "$SEEDS/csv_list/" || exit 1
+cp "$ROOT"/res/Template*.xlsx "$SEEDS/workbook_list/" || exit 1
 
 mkdir -p "$BUILD/artifacts"
 failed=""
 for t in $TARGETS; do
+  # A target that was not built is a failure, not a target less.
+  if [ ! -x "$BUILD/tests/fuzz/fuzz_$t" ]; then
+    echo "fuzz_$t: FAILED (no such program in $BUILD/tests/fuzz)" >&2
+    failed="$failed $t"
+    continue
+  fi
   if [ "$SHORT" = "--short" ]; then
     corpus="$BUILD/corpus-short/$t"
     rm -rf "$corpus"
