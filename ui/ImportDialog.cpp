@@ -3,7 +3,9 @@
 #include "export/ListReader.h"
 #include "model/Command.h"
 #include "model/Project.h"
+#include "model/Utf8.h"
 #include "persist/CsvList.h"
+#include "persist/Gb2312.h"
 #include "ui/UiText.h"
 
 #include <QCheckBox>
@@ -113,7 +115,7 @@ ImportDialog::ImportDialog(Project& project, const QString& listPath, QWidget* p
 }
 
 ImportOptions ImportDialog::Options() const {
-    return {append_->isChecked(), autoMap_->isChecked()};
+    return {append_->isChecked(), autoMap_->isChecked(), IsGb2312Text};
 }
 
 void ImportDialog::Refresh() {
@@ -153,7 +155,7 @@ void ImportDialog::ShowOutcome() {
             const int c = kFirstItemColumn + problem.item - 1;
             if (problem.row != command.row || problem.item < 1 || c >= preview_->columnCount())
                 continue;
-            auto* cell = new QTableWidgetItem(QString::fromStdString(problem.value));
+            auto* cell = new QTableWidgetItem(QString::fromStdString(EscapedText(problem.value)));
             cell->setBackground(kRefusedCell);
             cell->setToolTip(QString::fromStdString(problem.Describe()));
             preview_->setItem(r, c, cell);
@@ -182,7 +184,8 @@ void ImportDialog::ShowOutcome() {
         summary_->setText(tr("%1 problems found: nothing is imported until the list is corrected.")
                               .arg(outcome_.problems.size()));
     }
-    import_->setEnabled(outcome_.Accepted());
+    // A list that makes no command has nothing to import.
+    import_->setEnabled(outcome_.Accepted() && !outcome_.commands.empty());
 }
 
 bool ImportDialog::ApplyImport() {
