@@ -11,6 +11,7 @@
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "persist/CsvList.h"
+#include "persist/Gb2312.h"
 
 #include <CLI/CLI.hpp>
 
@@ -19,7 +20,7 @@
 namespace varkel::cli {
 namespace {
 
-int RunImport(const std::string& file, const std::string& list, const ImportOptions& options) {
+int RunImport(const std::string& file, const std::string& list, ImportOptions options) {
     auto project = std::make_unique<Project>();
     FolderLock lock;
     if (int code = LockForEdit(file, lock))
@@ -52,11 +53,14 @@ int RunImport(const std::string& file, const std::string& list, const ImportOpti
     if (int code = CheckWritable(file))
         return code;
 
+    options.storable = IsGb2312Text;
     const ImportOutcome outcome = CommandImport::Apply(*project, table, options);
     if (!outcome.mapFits)
         ShowMessage(outcome.mapOverflow);
     for (const std::string& note : outcome.notes)
         PrintError(note);
+    if (!outcome.applied && outcome.Accepted())
+        return 0; // nothing to append: the note says so, the file is left alone
     if (!outcome.applied) {
         for (const ImportProblem& problem : outcome.problems)
             PrintError(problem.Describe());

@@ -6,6 +6,7 @@
 #include "model/Catalog.h"
 #include "model/FileWrite.h"
 #include "model/TextTable.h"
+#include "model/Utf8.h"
 
 #include <cerrno>
 #include <charconv>
@@ -171,20 +172,24 @@ std::string WorkbookRelated(const WorkbookPackage& package, const std::string& w
     return std::string();
 }
 
-// The cells of one worksheet into the table.
-CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<std::string>& shared,
+// The cells of one worksheet into the table. Shared strings are nullptr
+// when the workbook has no such part.
+CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<std::string>* shared,
                                     const std::string& partName, const std::string& fileName,
                                     CommandTable& table, std::string& error) {
     ElementWalk walk(xml);
     XmlTag tag;
-    bool inSheetData = false;
+    bool inSheetData = false, inRow = false;
     int row = 0, column = 0;
     std::string type, value, inlineText;
     bool inCell = false, inInline = false;
     int phonetic = 0;
     std::size_t valueStart = std::string::npos, textStart = std::string::npos;
-    const auto malformed = [&] {
-        error = Text(Msg::ListMalformed, {partName, fileName});
+    const std::string sheet = EscapedText(table.sheet);
+    // Well-formed but not a sheet a spreadsheet program writes: said with
+    // what is wrong and where.
+    const auto wrong = [&](std::string message) {
+        error = std::move(message);
         return CommandTable::Unreadable;
     };
     while (walk.Next(tag)) {
@@ -195,21 +200,43 @@ CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<st
         }
         if (!inSheetData)
             continue;
-        if (local == "row" && !tag.closing) {
+        if (local == "row" && tag.closing) {
+            inRow = false;
+        } else if (local == "row") {
             int next = row + 1;
             if (const std::string* r = tag.Attribute("r")) {
                 int ignored = 0;
-                if (!ParseCellReference("A" + *r, next, ignored) || next <= row)
-                    return malformed();
+                if (!ParseCellReference("A" + *r, next, ignored) || r->empty() || (*r)[0] == '$')
+                    return wrong(Text(Msg::ListRowNumber, {sheet, EscapedText(*r),
+                                                           std::to_string(SheetCells::kMaxRow)}));
+                if (next == row)
+                    return wrong(Text(Msg::ListRowTwice, {sheet, std::to_string(row)}));
+                if (next < row)
+                    return wrong(Text(Msg::ListRowOrder,
+                                      {sheet, std::to_string(next), std::to_string(row)}));
             }
             row = next;
             column = 0;
+            inRow = !tag.empty;
         } else if (local == "c" && !tag.closing) {
             int next = column + 1;
-            if (const std::string* r = tag.Attribute("r")) {
+            const std::string* r = tag.Attribute("r");
+            if (!inRow)
+                return wrong(Text(Msg::ListCellOutsideRow,
+                                  {sheet, std::to_string(row), EscapedText(r ? *r : "")}));
+            if (r) {
                 int cellRow = 0;
-                if (!ParseCellReference(*r, cellRow, next) || cellRow != row || next <= column)
-                    return malformed();
+                if (!ParseCellReference(*r, cellRow, next))
+                    return wrong(Text(Msg::ListCellReference,
+                                      {sheet, std::to_string(row), EscapedText(*r)}));
+                if (cellRow != row)
+                    return wrong(Text(Msg::ListCellOutsideRow,
+                                      {sheet, std::to_string(row), EscapedText(*r)}));
+                if (next == column)
+                    return wrong(Text(Msg::ListCellTwice, {sheet, EscapedText(*r)}));
+                if (next < column)
+                    return wrong(Text(Msg::ListCellOrder, {sheet, EscapedText(*r),
+                                                           CommandTable::CellName(row, column)}));
             }
             column = next;
             const std::string* t = tag.Attribute("t");
@@ -237,14 +264,31 @@ CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<st
                 textStart = std::string::npos;
         } else if (inCell && local == "c" && tag.closing) {
             inCell = false;
+            // The limit holds for the cell as the file holds it: a number
+            // such as 40.000... shrinks to "40" only once it is read.
+            const auto tooLarge = [&](std::size_t size) {
+                if (size <= CommandTable::kMaxCellSize)
+                    return false;
+                error = Text(Msg::ListCellTooLarge, {CommandTable::CellName(row, column), sheet,
+                                                     std::to_string(CommandTable::kMaxCellSize)});
+                return true;
+            };
+            if (tooLarge(type == "inlineStr" ? inlineText.size() : value.size()))
+                return CommandTable::Unreadable;
             std::string text;
             if (type == "s") {
+                const std::string cell = CommandTable::CellName(row, column);
+                if (!shared)
+                    return wrong(Text(Msg::ListSharedMissing, {sheet, cell, EscapedText(value)}));
                 std::size_t index = 0;
                 auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), index);
                 if (ec != std::errc() || end != value.data() + value.size() ||
-                    index >= shared.size())
-                    return malformed();
-                text = DecodeCellEscapes(shared[index]);
+                    index >= shared->size())
+                    return wrong(Text(Msg::ListSharedIndex, {sheet, cell, EscapedText(value),
+                                                             std::to_string(shared->size())}));
+                if (tooLarge((*shared)[index].size()))
+                    return CommandTable::Unreadable;
+                text = DecodeCellEscapes((*shared)[index]);
             } else if (type == "inlineStr") {
                 text = DecodeCellEscapes(inlineText);
             } else if (type == "str") {
@@ -260,8 +304,10 @@ CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<st
                 return CommandTable::Unreadable;
         }
     }
-    if (walk.Malformed())
-        return malformed();
+    if (walk.Malformed()) {
+        error = Text(Msg::ListMalformed, {EscapedText(partName), fileName});
+        return CommandTable::Unreadable;
+    }
     return CommandTable::Read;
 }
 
@@ -343,7 +389,7 @@ CommandTable::Status ListReader::ReadWorkbook(const std::string& path, CommandTa
         return CommandTable::Unreadable;
     }
     if (!IsWellFormed(*package.Part(workbook))) {
-        error = Text(Msg::ListMalformed, {workbook, fileName});
+        error = Text(Msg::ListMalformed, {EscapedText(workbook), fileName});
         return CommandTable::Unreadable;
     }
 
@@ -369,14 +415,14 @@ CommandTable::Status ListReader::ReadWorkbook(const std::string& path, CommandTa
     std::string sharedPart = WorkbookRelated(package, workbook, "/sharedStrings");
     if (sharedPart.empty())
         sharedPart = "xl/sharedStrings.xml";
-    if (const std::string* xml = package.Part(sharedPart)) {
-        if (!ReadSharedStrings(*xml, shared)) {
-            error = Text(Msg::ListMalformed, {sharedPart, fileName});
-            return CommandTable::Unreadable;
-        }
+    const std::string* sharedXml = package.Part(sharedPart);
+    if (sharedXml && !ReadSharedStrings(*sharedXml, shared)) {
+        error = Text(Msg::ListMalformed, {EscapedText(sharedPart), fileName});
+        return CommandTable::Unreadable;
     }
     table.sheet = sheetName;
-    return ReadSheetCells(*package.Part(sheetPart), shared, sheetPart, fileName, table, error);
+    return ReadSheetCells(*package.Part(sheetPart), sharedXml ? &shared : nullptr, sheetPart,
+                          fileName, table, error);
 }
 
 } // namespace varkel

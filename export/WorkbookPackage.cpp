@@ -3,7 +3,7 @@
 #include "export/XmlScanner.h"
 #include "export/ZipLibrary.h"
 #include "model/Catalog.h"
-
+#include "model/Utf8.h"
 
 #include <filesystem>
 #include <memory>
@@ -123,8 +123,16 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
         }
         Entry entry;
         entry.name = name;
-        if (!names.insert(entry.name).second)
-            continue; // a second entry of the same name is never read by anyone
+        // Part names compare without ASCII case: of two entries with one
+        // name, no reader can say which is the part.
+        std::string key = entry.name;
+        for (char& c : key)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        if (!names.insert(key).second) {
+            detail = Text(Msg::ListDuplicatePart, {EscapedText(entry.name)});
+            return NotPackage;
+        }
         zip_stat_t stat;
         if (zip->zip_stat_index(archive.get(), index, 0, &stat) != 0) {
             detail = zip->zip_strerror(archive.get());

@@ -623,6 +623,16 @@ TextPair TextPairOf(Msg id) {
     case Msg::ListBadEncoding: return {"{} 既不是 UTF-8 也不是 GB18030 文本 (第 {} 字节)", "{} is neither UTF-8 nor GB18030 text (byte {})"};
     case Msg::ListBadQuote: return {"{} 第 {} 行: 引号字段未结束或格式错误", "{} row {}: a quoted field is not closed or is malformed"};
     case Msg::ListNoHeader: return {"{} 中没有表头行", "{} has no header row"};
+    case Msg::ListDuplicatePart: return {"有两个条目都名为 {}, 无法确定用哪一个", "two entries are named {}, so which one is meant is ambiguous"};
+    case Msg::ListRowNumber: return {"{}: 行号 \"{}\" 不在 1 到 {} 之间", "{}: the row number \"{}\" is not from 1 to {}"};
+    case Msg::ListRowTwice: return {"{}: 第 {} 行出现两次", "{}: row {} comes twice"};
+    case Msg::ListRowOrder: return {"{}: 第 {} 行排在第 {} 行之后", "{}: row {} comes after row {}"};
+    case Msg::ListCellReference: return {"{} 第 {} 行: \"{}\" 不是单元格引用 (A1 到 XFD1048576)", "{} row {}: \"{}\" is no cell reference (A1 to XFD1048576)"};
+    case Msg::ListCellOutsideRow: return {"{} 第 {} 行: 单元格 \"{}\" 不在这一行中", "{} row {}: the cell \"{}\" lies outside its row"};
+    case Msg::ListCellTwice: return {"{}: 单元格 {} 出现两次", "{}: cell {} comes twice"};
+    case Msg::ListCellOrder: return {"{}: 单元格 {} 排在单元格 {} 之后", "{}: cell {} comes after cell {}"};
+    case Msg::ListSharedIndex: return {"{} 单元格 {}: 共享字符串 \"{}\" 不存在 (工作簿共有 {} 个)", "{} cell {}: shared string \"{}\" does not exist (the workbook holds {})"};
+    case Msg::ListSharedMissing: return {"{} 单元格 {}: 引用共享字符串 \"{}\", 但工作簿没有共享字符串部件", "{} cell {}: refers to shared string \"{}\", but the workbook has no shared strings part"};
     case Msg::ImportNoFunctionColumn: return {"表头没有功能码列 (功能码, Function Code 或 function)", "The header has no function column (Function Code or function)"};
     case Msg::ImportDuplicateColumn: return {"列 {} 与列 {} 是同一参数", "Columns {} and {} name the same parameter"};
     case Msg::ImportIgnoredColumn: return {"列 {} (\"{}\") 不是命令参数, 已忽略", "Column {} (\"{}\") is no command parameter and is ignored"};
@@ -637,6 +647,10 @@ TextPair TextPairOf(Msg id) {
     case Msg::ImportProblemRow: return {"{} 第 {} 行: {}", "{} row {}: {}"};
     case Msg::ImportSummary: return {"已导入 {} 条命令", "{} commands imported"};
     case Msg::ImportRefusedSummary: return {"列表被拒绝: {} 个问题, 配置未改变", "The list was refused: {} problems, the configuration is unchanged"};
+    case Msg::ImportNoRows: return {"{} 只有表头, 没有命令数据行", "{} has a header but no command rows"};
+    case Msg::ImportNothingToAppend: return {"{} 没有命令数据行: 没有可追加的命令, 配置未改变", "{} has no command rows: nothing is appended, the configuration is unchanged"};
+    case Msg::ImportControlCharacter: return {"{}：\"{}\" — {}（控制字符 {}）", "{}: \"{}\" — {} (control character {})"};
+    case Msg::ImportCodePageCharacter: return {"{}：\"{}\" — {}（配置文件的代码页 GB2312 无法保存 \"{}\"）", "{}: \"{}\" — {} (the configuration file's code page, GB2312, cannot hold \"{}\")"};
     case Msg::ImportCliHelp: return {"从工作簿 (.xlsx, 导出的格式) 或 CSV 导入第一个节点的命令列表; 每个值按参数表格的规则提交, 任一值被拒绝时文件不变, 并列出每个问题 (工作表, 行, 列); 退出状态同 set, 列表不可读时 65", "Import the first node's command list from a workbook (.xlsx, in the export's layout) or CSV; every value is committed through the parameter grid's rules; when any value is refused the file stays as it was and every problem is listed (sheet, row, column); exit codes as for set, 65 for an unreadable list"};
     case Msg::ImportCliFromHelp: return {"命令列表 (.xlsx 或 .csv)", "Command list (.xlsx or .csv)"};
     case Msg::ImportCliAppendHelp: return {"追加到节点已有命令之后 (默认替换全部命令)", "Append to the node's commands (by default they are replaced)"};

@@ -449,6 +449,16 @@ enum class Msg {
     ListBadEncoding,
     ListBadQuote,
     ListNoHeader,
+    ListDuplicatePart,  // {}: the entry's name
+    ListRowNumber,      // {}: sheet, {}: the number as written, {}: the last row
+    ListRowTwice,       // {}: sheet, {}: row
+    ListRowOrder,       // {}: sheet, {}: row, {}: the row before it
+    ListCellReference,  // {}: sheet, {}: row, {}: the reference as written
+    ListCellOutsideRow, // {}: sheet, {}: row, {}: the reference as written
+    ListCellTwice,      // {}: sheet, {}: cell
+    ListCellOrder,      // {}: sheet, {}: cell, {}: the cell before it
+    ListSharedIndex,    // {}: sheet, {}: cell, {}: the index as written, {}: strings held
+    ListSharedMissing,  // {}: sheet, {}: cell, {}: the index as written
     ImportNoFunctionColumn,
     ImportDuplicateColumn,
     ImportIgnoredColumn,
@@ -463,6 +473,10 @@ enum class Msg {
     ImportProblemRow,
     ImportSummary,
     ImportRefusedSummary,
+    ImportNoRows,            // {}: sheet
+    ImportNothingToAppend,   // {}: sheet
+    ImportControlCharacter,  // {}: parameter, {}: cell, {}: reason, {}: the character
+    ImportCodePageCharacter, // {}: parameter, {}: cell, {}: reason, {}: the character
     ImportCliHelp,
     ImportCliFromHelp,
     ImportCliAppendHelp,

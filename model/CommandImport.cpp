@@ -3,10 +3,12 @@
 #include "model/Catalog.h"
 #include "model/CommitRules.h"
 #include "model/FunctionCode.h"
+#include "model/ItemKeys.h"
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
+#include "model/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -17,6 +19,7 @@ namespace varkel {
 namespace {
 
 constexpr int kCommandLimitKey = 1001;
+constexpr int kFunctionNameKey = 3051;
 constexpr int kFirstFunctionNameKey = 33;           // function index i is named by key 33 + i
 constexpr int kChoiceKeys[] = {52, 53, 54, 55, 56}; // swapping and scanning choices
 
@@ -105,6 +108,40 @@ std::string ActiveChoice(const ParamItem& item, const std::string& text) {
     return text;
 }
 
+// Tabs and line breaks are text a cell may hold: the grid takes them and
+// the file keeps them as character references. No other control character
+// belongs in a configuration.
+bool RefusedControl(std::uint32_t code) {
+    return IsControlCharacter(code) && code != '\t' && code != '\n' && code != '\r';
+}
+
+// The first character of a cell no configuration can hold: a control
+// character, or one the file's code page lacks. Empty when there is none.
+std::string RefusedCharacter(const std::string& text, const ImportOptions& options, bool& control) {
+    std::size_t p = 0;
+    std::uint32_t code = 0;
+    while (p < text.size()) {
+        const std::size_t length = DecodeUtf8(text, p, code);
+        if (length == 0 || RefusedControl(code)) {
+            control = length != 0;
+            return text.substr(p, 1);
+        }
+        p += length;
+    }
+    control = false;
+    // Whole first: asking character by character only once there is one.
+    if (!options.storable || options.storable(text))
+        return std::string();
+    for (p = 0; p < text.size();) {
+        const std::size_t length = DecodeUtf8(text, p, code);
+        const std::string character = text.substr(p, length);
+        if (!options.storable(character))
+            return character;
+        p += length;
+    }
+    return std::string();
+}
+
 std::string ChoiceList(const ParamItem& item) {
     std::string list;
     for (const std::string& choice : item.GetChoices())
@@ -114,8 +151,8 @@ std::string ChoiceList(const ParamItem& item) {
 
 class ImportRun {
 public:
-    ImportRun(const CommandTable& table, ImportOutcome& outcome)
-        : table_(table), outcome_(outcome) {}
+    ImportRun(const CommandTable& table, const ImportOptions& options, ImportOutcome& outcome)
+        : table_(table), options_(options), outcome_(outcome) {}
 
     void Problem(int row, int column, const std::string& value, const std::string& message,
                  int code = 0, int item = -1) {
@@ -137,7 +174,7 @@ public:
     bool ReadHeader() {
         columns_.fill(0);
         if (table_.rows.empty()) {
-            Problem(0, 0, "", Text(Msg::ListNoHeader, {table_.sheet}));
+            Problem(0, 0, "", Text(Msg::ListNoHeader, {EscapedText(table_.sheet)}));
             return false;
         }
         const CommandTable::Row& header = table_.rows.front();
@@ -149,7 +186,8 @@ public:
                 continue;
             if (use == Unknown) {
                 outcome_.notes.push_back(
-                    Text(Msg::ImportIgnoredColumn, {CommandTable::ColumnLetters(column), text}));
+                    Text(Msg::ImportIgnoredColumn,
+                         {CommandTable::ColumnLetters(column), EscapedText(text)}));
                 continue;
             }
             int& slot = columns_[static_cast<std::size_t>(use)];
@@ -163,7 +201,8 @@ public:
             slot = column;
             if (use == Command::BytesNumberRow)
                 outcome_.notes.push_back(
-                    Text(Msg::ImportDerivedColumn, {CommandTable::ColumnLetters(column), text}));
+                    Text(Msg::ImportDerivedColumn,
+                         {CommandTable::ColumnLetters(column), EscapedText(text)}));
         }
         if (columns_[Command::FunctionCodeRow] == 0) {
             Problem(header.number, 0, "", Text(Msg::ImportNoFunctionColumn));
@@ -186,10 +225,13 @@ public:
                 Problem(row.number, functionColumn, "", Text(Msg::ImportNoFunction));
                 continue;
             }
+            if (!CharactersTaken(row.number, functionColumn, functionText,
+                                 LocalText(kFunctionNameKey), -1))
+                continue;
             const int index = FunctionIndexOf(functionText);
             if (index < 0) {
                 Problem(row.number, functionColumn, functionText,
-                        Text(Msg::ImportUnknownFunction, {functionText}));
+                        Text(Msg::ImportUnknownFunction, {EscapedText(functionText)}));
                 continue;
             }
             Node* target = &node;
@@ -206,6 +248,9 @@ public:
             made_.push_back({row.number, command, outcome_.problems.size() != problemsBefore});
         }
     }
+
+    // Whether any data row made a command, or was refused trying.
+    bool HasCommandRows() const { return !made_.empty(); }
 
     void ListCommands() {
         for (const Made& made : made_) {
@@ -234,6 +279,25 @@ private:
         return false;
     }
 
+    // False, with the problem noted, when the cell holds a character no
+    // configuration file can: refused as the grid refuses an illegal one.
+    bool CharactersTaken(int row, int column, const std::string& cell, const std::string& name,
+                         int item) {
+        bool control = false;
+        const std::string character = RefusedCharacter(cell, options_, control);
+        if (character.empty())
+            return true;
+        const std::string quoted = EscapedText(cell);
+        const std::string reason = ResultMessage(IllegalCharacter);
+        Problem(row, column, cell,
+                control ? Text(Msg::ImportControlCharacter,
+                               {name, quoted, reason, EscapedText(character)})
+                        : Text(Msg::ImportCodePageCharacter,
+                               {name, quoted, reason, EscapedText(character)}),
+                IllegalCharacter, item);
+        return false;
+    }
+
     void CommitCell(Project& project, Command& command, const CommandTable::Row& row, int item) {
         const int column = columns_[static_cast<std::size_t>(item)];
         const std::string& cell = CommandTable::Cell(row, column);
@@ -244,9 +308,13 @@ private:
         ParamItem* target = command.GetItem(item);
         if (!target)
             return;
+        const TreeEntry entry(&command);
+        const std::string name = ShownName(*target, KeysOfRow(entry, item));
+        if (!CharactersTaken(row.number, column, cell, name, item))
+            return;
         const std::string text =
             target->GetState() == ParamItem::Picked ? ActiveChoice(*target, cell) : cell;
-        const CommitResult result = CommitValue(project, TreeEntry(&command), item, text);
+        const CommitResult result = CommitValue(project, entry, item, text);
         switch (result.refusal) {
         case CommitResult::NotRefused:
             break;
@@ -257,20 +325,30 @@ private:
             // export writes it.
             if (text != target->GetValue())
                 Problem(row.number, column, cell,
-                        Text(Msg::ImportGreyed, {target->GetValue(), cell}), 0, item);
+                        Text(Msg::ImportGreyed, {target->GetValue(), EscapedText(cell)}), 0, item);
             return;
         case CommitResult::NotAChoice:
             Problem(row.number, column, cell,
-                    Text(Msg::ImportNotAChoice, {cell, ChoiceList(*target)}), 0, item);
+                    Text(Msg::ImportNotAChoice, {EscapedText(cell), ChoiceList(*target)}), 0, item);
             return;
         }
-        if (result.code != Success)
-            Problem(row.number, column, cell,
-                    Text(Msg::ImportRefusedValue, {ResultMessage(result.code), cell}), result.code,
-                    item);
+        if (result.code == Success)
+            return;
+        // Worded as the grid words a refused value, with what the row takes.
+        const std::string quoted = EscapedText(cell);
+        std::string message;
+        if (result.code == OutOfRange && !result.accepted.empty())
+            message = Text(Msg::EditValueOutOfRange, {name, quoted, result.accepted});
+        else if (!result.accepted.empty())
+            message = Text(Msg::EditValueRefusedRange,
+                           {name, quoted, ResultMessage(result.code), result.accepted});
+        else
+            message = Text(Msg::EditValueRefused, {name, quoted, ResultMessage(result.code)});
+        Problem(row.number, column, cell, message, result.code, item);
     }
 
     const CommandTable& table_;
+    const ImportOptions& options_;
     ImportOutcome& outcome_;
     std::array<int, Command::MnemonicRow + 1> columns_{}; // column of each row, 0 for none
     std::vector<Made> made_;
@@ -283,16 +361,17 @@ std::string ImportProblem::Describe() const {
     if (row == 0)
         return message;
     if (column == 0)
-        return Text(Msg::ImportProblemRow, {sheet, std::to_string(row), message});
-    return Text(Msg::ImportProblemCell, {sheet, std::to_string(row),
-                                         CommandTable::ColumnLetters(column), columnName, message});
+        return Text(Msg::ImportProblemRow, {EscapedText(sheet), std::to_string(row), message});
+    return Text(Msg::ImportProblemCell,
+                {EscapedText(sheet), std::to_string(row), CommandTable::ColumnLetters(column),
+                 EscapedText(columnName), message});
 }
 
 ImportOutcome CommandImport::Check(const Project& project, const CommandTable& table,
                                    const ImportOptions& options, Project& result) {
     ImportOutcome outcome;
     result.CopyFrom(project);
-    ImportRun run(table, outcome);
+    ImportRun run(table, options, outcome);
     if (result.GetSubnet().GetProtocolType() != ProtocolType::ModbusMaster) {
         run.Problem(0, 0, "", Text(Msg::ImportUniversalMode));
         outcome.listRefused = true;
@@ -309,6 +388,16 @@ ImportOutcome CommandImport::Check(const Project& project, const CommandTable& t
     if (!options.append)
         node->RemoveAllCommands();
     run.ReadRows(result, *node);
+    if (!run.HasCommandRows() && outcome.Accepted()) {
+        // A header alone: replacing would empty the node for nothing.
+        if (!options.append) {
+            run.Problem(0, 0, "", Text(Msg::ImportNoRows, {EscapedText(table.sheet)}));
+            outcome.listRefused = true;
+        } else {
+            outcome.notes.push_back(Text(Msg::ImportNothingToAppend, {EscapedText(table.sheet)}));
+        }
+        return outcome;
+    }
     if (outcome.Accepted() && options.autoMap)
         outcome.mapFits = result.AutoMap(&outcome.mapOverflow);
     run.ListCommands();
@@ -319,7 +408,7 @@ ImportOutcome CommandImport::Apply(Project& project, const CommandTable& table,
                                    const ImportOptions& options) {
     Project result;
     ImportOutcome outcome = Check(project, table, options, result);
-    if (outcome.Accepted()) {
+    if (outcome.Accepted() && !outcome.commands.empty()) {
         project.TakeFrom(result);
         outcome.applied = true;
     }

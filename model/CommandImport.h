@@ -1,6 +1,7 @@
 #pragma once
 #include "model/CommandTable.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,16 +38,20 @@ struct ImportedCommand {
 struct ImportOptions {
     bool append = false;  // keep the node's commands and add after them
     bool autoMap = false; // run Auto Mapping once the list is in
+    // Whether the configuration file can hold a text (its code page); a
+    // cell with a character it cannot is refused as an illegal character.
+    // Unset: every text without control characters.
+    std::function<bool(const std::string&)> storable = {};
 };
 
 struct ImportOutcome {
     std::vector<ImportProblem> problems;   // every refusal; empty when accepted
     std::vector<std::string> notes;        // columns read but not taken
     std::vector<ImportedCommand> commands; // in list order
-    bool listRefused = false;              // the header makes no command list
+    bool listRefused = false;              // the header makes no command list, or no row a command
     bool mapFits = true;                   // Auto Mapping's answer; false on an overflow
     std::string mapOverflow;               // the overflow's message, for the front end to show
-    bool applied = false;
+    bool applied = false; // the project took the list; false also when it made no command
 
     bool Accepted() const { return problems.empty(); }
 };

@@ -1,6 +1,7 @@
 #include "model/CommandTable.h"
 
 #include "model/Catalog.h"
+#include "model/Utf8.h"
 
 namespace varkel {
 
@@ -13,17 +14,17 @@ bool CommandTable::AddCell(int row, int column, std::string text, std::string& e
         return true;
     if (text.size() > kMaxCellSize) {
         error = Text(Msg::ListCellTooLarge,
-                     {CellName(row, column), sheet, std::to_string(kMaxCellSize)});
+                     {CellName(row, column), EscapedText(sheet), std::to_string(kMaxCellSize)});
         return false;
     }
     if (column > kMaxColumns) {
         error = Text(Msg::ListTooManyColumns,
-                     {CellName(row, column), sheet, std::to_string(kMaxColumns)});
+                     {CellName(row, column), EscapedText(sheet), std::to_string(kMaxColumns)});
         return false;
     }
     if (rows.empty() || rows.back().number != row) {
         if (static_cast<int>(rows.size()) >= kMaxRows) {
-            error = Text(Msg::ListTooManyRows, {sheet, std::to_string(kMaxRows)});
+            error = Text(Msg::ListTooManyRows, {EscapedText(sheet), std::to_string(kMaxRows)});
             return false;
         }
         rows.push_back({row, {}});

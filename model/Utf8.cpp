@@ -77,4 +77,29 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
     }
 }
 
+std::string EscapedText(const std::string& text, std::size_t maxBytes) {
+    std::string out;
+    std::size_t p = 0;
+    while (p < text.size()) {
+        if (out.size() >= maxBytes) {
+            out += "...";
+            break;
+        }
+        std::uint32_t code = 0;
+        const std::size_t length = DecodeUtf8(text, p, code);
+        if (length == 0 || IsControlCharacter(code)) {
+            static const char digits[] = "0123456789ABCDEF";
+            const auto byte = static_cast<unsigned char>(text[p]);
+            out += "\\x";
+            out += digits[byte >> 4];
+            out += digits[byte & 0x0F];
+            ++p;
+            continue;
+        }
+        out.append(text, p, length);
+        p += length;
+    }
+    return out;
+}
+
 } // namespace varkel

@@ -153,6 +153,11 @@ bool EncodeGb2312(const std::string& utf8, std::string& out) {
     return toGbk.Convert(utf8, out, nullptr);
 }
 
+bool IsGb2312Text(const std::string& utf8) {
+    std::string out;
+    return EncodeGb2312(utf8, out);
+}
+
 bool DecodeGb2312(const std::string& bytes, std::string& utf8, std::size_t* badOffset) {
     if (IsAscii(bytes)) {
         utf8 = bytes;

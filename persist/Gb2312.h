@@ -14,6 +14,9 @@ namespace varkel {
 // Converts UTF-8 to GBK bytes. False when the text holds a character the
 // code page cannot store, or is not valid UTF-8; out is then unspecified.
 bool EncodeGb2312(const std::string& utf8, std::string& out);
+// Whether a configuration file can hold the text: valid UTF-8 whose every
+// character the code page has.
+bool IsGb2312Text(const std::string& utf8);
 
 // Converts GB2312/GBK bytes to UTF-8. False on a byte sequence that is not
 // valid in the code page (the GBK user-defined areas and four-byte GB18030

@@ -10,10 +10,22 @@
 namespace varkel {
 namespace {
 
-// Drains what is waiting on the line without blocking.
-void Drain(PosixSerialPort& port) {
+// Discards what arrives until the line has been silent for the quiet gap,
+// within a limit so that a line full of noise cannot hold the probe; with a
+// zero gap only what is already waiting.
+void Drain(PosixSerialPort& port, std::chrono::milliseconds quiet,
+           std::chrono::milliseconds limit) {
     std::uint8_t scrap[256];
-    while (port.Read(scrap, sizeof scrap, 0, 0) > 0) {
+    if (quiet.count() <= 0) {
+        while (port.Read(scrap, sizeof scrap, 0, 0) > 0) {
+        }
+        return;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const int wait = static_cast<int>(quiet.count());
+        if (port.Read(scrap, sizeof scrap, wait, wait) <= 0)
+            return;
     }
 }
 
@@ -28,6 +40,7 @@ AsciiChannel::~AsciiChannel() {
 int AsciiChannel::Open(const std::string& device, const ProbeLine& line, std::string& error) {
     line_ = line;
     openError_ = {};
+    settle_ = false;
     if (!port_->Open(device)) {
         openError_ = port_->LastOpenError();
         error = device + ": " + port_->LastErrorText();
@@ -48,39 +61,6 @@ void AsciiChannel::Close() {
     port_->Close();
 }
 
-void AsciiChannel::Interpret(const ProbeCommand& command, const std::vector<std::uint8_t>& answer,
-                             ProbeResult& result) {
-    result.registers.clear();
-    result.bits.clear();
-    result.exception = 0;
-    if (answer.size() < 3 || answer[0] != command.slave) {
-        result.status = ProbeStatus::Mismatch;
-        return;
-    }
-    if (answer[1] == (command.function | 0x80)) {
-        result.status = answer.size() == 3 ? ProbeStatus::Exception : ProbeStatus::Mismatch;
-        result.exception = answer.size() == 3 ? answer[2] : 0;
-        return;
-    }
-    const std::size_t expected = command.IsRegisters()
-                                     ? 2 * static_cast<std::size_t>(command.count)
-                                     : (static_cast<std::size_t>(command.count) + 7) / 8;
-    if (answer[1] != command.function || answer[2] != expected || answer.size() != 3 + expected) {
-        result.status = ProbeStatus::Mismatch;
-        return;
-    }
-    const std::uint8_t* data = answer.data() + 3;
-    if (command.IsRegisters()) {
-        for (int i = 0; i < command.count; ++i)
-            result.registers.push_back(
-                static_cast<std::uint16_t>(data[2 * i] << 8 | data[2 * i + 1]));
-    } else {
-        for (int i = 0; i < command.count; ++i)
-            result.bits.push_back(static_cast<std::uint8_t>((data[i / 8] >> (i % 8)) & 1));
-    }
-    result.status = ProbeStatus::Ok;
-}
-
 void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
     result.registers.clear();
     result.bits.clear();
@@ -89,7 +69,9 @@ void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
         result.status = ProbeStatus::PortFailed;
         return;
     }
-    Drain(*port_);
+    Drain(*port_, settle_ ? QuietGap(line_) : std::chrono::milliseconds(0),
+          std::chrono::milliseconds(line_.responseTimeoutMs));
+    settle_ = true; // until a valid answer says otherwise
     const std::string frame = ModbusAscii::Encode(
         ModbusAscii::ReadRequest(command.slave, command.function, command.address, command.count));
     const auto start = std::chrono::steady_clock::now();
@@ -108,6 +90,7 @@ void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
     // Characters are read until LF or the response time-out; Modbus ASCII
     // allows up to a second between characters, the time-out bounds the whole.
     std::string answer;
+    bool ended = false;
     const auto deadline = start + std::chrono::milliseconds(line_.responseTimeoutMs);
     while (answer.size() < 600) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -128,25 +111,25 @@ void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
         if (c == ':')
             answer.clear(); // a new frame starts; noise before it is dropped
         answer += static_cast<char>(c);
-        if (c == '\n')
+        if (c == '\n') {
+            ended = true;
             break;
+        }
     }
     result.ms = elapsed();
+    // A frame still open at the time-out was not answered in time, however
+    // much of it came; a line of noise that never ends is a broken frame.
+    if (!ended && answer.size() < 600) {
+        result.status = ProbeStatus::Timeout;
+        return;
+    }
     std::vector<std::uint8_t> message;
-    switch (ModbusAscii::Decode(answer, message)) {
-    case ModbusAscii::Decoded::Ok:
-        Interpret(command, message, result);
-        return;
-    case ModbusAscii::Decoded::BadLrc:
-        result.status = ProbeStatus::BadCheck;
-        return;
-    case ModbusAscii::Decoded::Incomplete:
-        result.status = answer.empty() ? ProbeStatus::Timeout : ProbeStatus::BadCheck;
-        return;
-    case ModbusAscii::Decoded::BadFrame:
+    if (ModbusAscii::Decode(answer, message) != ModbusAscii::Decoded::Ok) {
         result.status = ProbeStatus::BadCheck;
         return;
     }
+    Interpret(command, message, result);
+    settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
 }
 
 } // namespace varkel

@@ -18,14 +18,12 @@ public:
     void Close() override;
     void Read(const ProbeCommand& command, ProbeResult& result) override;
 
-    // Turns an answer (unit, function, data) to the command into a result.
-    static void Interpret(const ProbeCommand& command, const std::vector<std::uint8_t>& answer,
-                          ProbeResult& result);
-
 private:
     PortOpenError openError_;
     std::unique_ptr<PosixSerialPort> port_;
     ProbeLine line_;
+    // The last exchange ended without a valid answer: its rest may still come.
+    bool settle_ = false;
 };
 
 } // namespace varkel

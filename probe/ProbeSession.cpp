@@ -86,10 +86,12 @@ ProbeOutcome ProbeSession::Run(const std::string& device, int passes) {
                 stop_ = true;
                 break;
             }
-            if (result.status == ProbeStatus::Ok)
+            if (result.status == ProbeStatus::Ok) {
                 ++summary.answered;
-            else
+            } else {
                 ++summary.failed;
+                ++outcome.failed; // counted as reported, whether the pass ends or not
+            }
             image.Place(command, result);
             if (onResult_)
                 onResult_(result);
@@ -103,7 +105,6 @@ ProbeOutcome ProbeSession::Run(const std::string& device, int passes) {
         summary.ms =
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - passStart)
                 .count();
-        outcome.failed += summary.failed;
         ++outcome.passes;
         if (onPass_)
             onPass_(summary, image);

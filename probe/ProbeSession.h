@@ -19,7 +19,7 @@ struct ProbeOutcome {
     std::string message; // why the port failed, empty otherwise
     PortOpenError port;  // why the port did not open, when that was the reason
     int passes = 0;      // passes completed
-    int failed = 0;      // results other than answered, over all passes
+    int failed = 0;      // results reported other than answered, a stopped pass's too
     bool stopped = false;
 };
 
@@ -49,7 +49,8 @@ public:
     ProbeOutcome Run(const std::string& device, int passes);
     // The same on a worker; the finished callback reports the outcome.
     void Start(const std::string& device, int passes);
-    // Asks the run to end; it does within one response time-out. Safe from
+    // Asks the run to end; it does within one response time-out (and the
+    // quiet wait after a failed exchange, 100 ms). Safe from
     // any thread and from a signal handler's flag check.
     void Stop();
     // Waits for a started run to end.

@@ -4,6 +4,7 @@
 #include "model/Catalog.h"
 #include "model/CycleEstimate.h"
 #include "model/ResultCode.h"
+#include "probe/ModbusAscii.h"
 
 #include <modbus/modbus.h>
 
@@ -11,9 +12,11 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
-#include <thread>
+#include <poll.h>
 #include <sys/file.h>
 #include <termios.h>
+#include <thread>
+#include <unistd.h>
 
 namespace varkel {
 namespace {
@@ -52,6 +55,22 @@ bool SetStickParity(int fd, char parity) {
     return ::tcgetattr(fd, &now) == 0 && (now.c_cflag & wanted) == (tio.c_cflag & wanted);
 }
 
+// Discards what arrives until the line has been silent for the quiet gap,
+// within a limit so that a line full of noise cannot hold the probe. A port
+// that fails here fails the next exchange, which reports it.
+void DrainUntilQuiet(int fd, std::chrono::milliseconds quiet, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    std::uint8_t scrap[256];
+    while (std::chrono::steady_clock::now() < deadline) {
+        pollfd p{fd, POLLIN, 0};
+        const int r = ::poll(&p, 1, static_cast<int>(quiet.count()));
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0 || !(p.revents & POLLIN) || ::read(fd, scrap, sizeof scrap) <= 0)
+            return;
+    }
+}
+
 } // namespace
 
 RtuChannel::~RtuChannel() {
@@ -60,6 +79,8 @@ RtuChannel::~RtuChannel() {
 
 int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::string& error) {
     Close();
+    line_ = line;
+    settle_ = false;
     // libmodbus opens whatever it is given: a FIFO, a file or a folder is
     // refused first, as the transfers refuse it.
     openError_ = CheckPortPath(device);
@@ -103,8 +124,9 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
     }
     modbus_set_response_timeout(context_, static_cast<std::uint32_t>(line.responseTimeoutMs / 1000),
                                 static_cast<std::uint32_t>(line.responseTimeoutMs % 1000) * 1000);
-    // A gap of this long inside an answer ends it; generous for USB adapters.
-    modbus_set_byte_timeout(context_, 0, 100000);
+    // No time-out between bytes: the whole answer must be in within the
+    // response time-out, however slowly its bytes come.
+    modbus_set_byte_timeout(context_, 0, 0);
     modbus_flush(context_);
     const int bits = CharacterBits(line.dataBits, line.parity != 'N', line.stopBits);
     silent_ = std::chrono::nanoseconds(
@@ -129,48 +151,40 @@ void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
         return;
     }
     modbus_set_slave(context_, command.slave);
-    // Whatever a confused slave left on the line belongs to no request.
+    // Whatever a confused slave left on the line belongs to no request; the
+    // rest of a late answer is waited out, or it would answer this request.
+    if (settle_)
+        DrainUntilQuiet(modbus_get_socket(context_), QuietGap(line_),
+                        std::chrono::milliseconds(line_.responseTimeoutMs));
     modbus_flush(context_);
+    settle_ = true; // until a valid answer says otherwise
+    // The raw exchange, so that the answer's own bytes are judged: libmodbus
+    // turns exception numbers it does not know into other errors.
+    const std::vector<std::uint8_t> request =
+        ModbusAscii::ReadRequest(command.slave, command.function, command.address, command.count);
     const auto start = std::chrono::steady_clock::now();
-    int rc = -1;
-    if (command.IsRegisters()) {
-        result.registers.assign(static_cast<std::size_t>(command.count), 0);
-        rc = command.function == 3
-                 ? modbus_read_registers(context_, command.address, command.count,
-                                         result.registers.data())
-                 : modbus_read_input_registers(context_, command.address, command.count,
-                                               result.registers.data());
-    } else {
-        result.bits.assign(static_cast<std::size_t>(command.count), 0);
-        rc = command.function == 1
-                 ? modbus_read_bits(context_, command.address, command.count, result.bits.data())
-                 : modbus_read_input_bits(context_, command.address, command.count,
-                                          result.bits.data());
-    }
+    std::uint8_t reply[MODBUS_RTU_MAX_ADU_LENGTH];
+    int rc = modbus_send_raw_request(context_, request.data(), static_cast<int>(request.size()));
+    if (rc >= 0)
+        rc = modbus_receive_confirmation(context_, reply);
     const int error = errno;
     const auto end = std::chrono::steady_clock::now();
     result.ms = std::chrono::duration<double, std::milli>(end - start).count();
     // A frame ends with 3.5 characters of silence: only then does a gateway
     // take the answer as whole and start its delay before the next request.
     std::this_thread::sleep_until(end + silent_);
-    if (rc == command.count) {
-        result.status = ProbeStatus::Ok;
-        return;
-    }
-    result.registers.clear();
-    result.bits.clear();
-    if (rc >= 0) {
-        result.status = ProbeStatus::Mismatch;
+    if (rc > 2) {
+        // Unit, function and data; the CRC was checked on receipt.
+        Interpret(command, std::vector<std::uint8_t>(reply, reply + rc - 2), result);
+        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
+    } else if (rc >= 0) {
+        result.status = ProbeStatus::Mismatch; // another unit's answer
     } else if (error == ETIMEDOUT) {
         result.status = ProbeStatus::Timeout;
-    } else if (error > MODBUS_ENOBASE && error <= EMBXGTAR) {
-        result.status = ProbeStatus::Exception;
-        result.exception = error - MODBUS_ENOBASE;
     } else if (error == EMBBADCRC) {
         result.status = ProbeStatus::BadCheck;
-    } else if (error == EMBBADSLAVE || error == EMBBADDATA || error == EMBBADEXC ||
-               error == EMBUNKEXC || error == EMBMDATA) {
-        result.status = ProbeStatus::Mismatch;
+    } else if (error == EMBBADDATA || error == EMBMDATA) {
+        result.status = ProbeStatus::Mismatch; // longer than any frame
     } else {
         result.status = ProbeStatus::PortFailed;
         result.detail = modbus_strerror(error);

@@ -23,8 +23,11 @@ public:
 private:
     PortOpenError openError_;
     _modbus* context_ = nullptr;
+    ProbeLine line_;
     // The silence that ends an RTU frame, 3.5 characters.
     std::chrono::steady_clock::duration silent_{};
+    // The last exchange ended without a valid answer: its rest may still come.
+    bool settle_ = false;
 };
 
 } // namespace varkel

@@ -4,7 +4,9 @@
 #include "model/Command.h"
 #include "model/Messages.h"
 #include "model/Project.h"
+#include "model/Utf8.h"
 #include "persist/CsvList.h"
+#include "persist/Gb2312.h"
 #include "ui/UiText.h"
 
 #include <QCheckBox>
@@ -114,7 +116,7 @@ ImportDialog::ImportDialog(Project& project, const QString& listPath, QWidget* p
 }
 
 ImportOptions ImportDialog::Options() const {
-    return {append_->isChecked(), autoMap_->isChecked()};
+    return {append_->isChecked(), autoMap_->isChecked(), IsGb2312Text};
 }
 
 void ImportDialog::Refresh() {
@@ -154,7 +156,7 @@ void ImportDialog::ShowOutcome() {
             const int c = kFirstItemColumn + problem.item - 1;
             if (problem.row != command.row || problem.item < 1 || c >= preview_->columnCount())
                 continue;
-            auto* cell = new QTableWidgetItem(QString::fromStdString(problem.value));
+            auto* cell = new QTableWidgetItem(QString::fromStdString(EscapedText(problem.value)));
             cell->setBackground(kRefusedCell);
             cell->setToolTip(QString::fromStdString(problem.Describe()));
             preview_->setItem(r, c, cell);
@@ -183,7 +185,8 @@ void ImportDialog::ShowOutcome() {
         summary_->setText(tr("%1 problems found: nothing is imported until the list is corrected.")
                               .arg(outcome_.problems.size()));
     }
-    import_->setEnabled(outcome_.Accepted());
+    // A list that makes no command has nothing to import.
+    import_->setEnabled(outcome_.Accepted() && !outcome_.commands.empty());
 }
 
 bool ImportDialog::ApplyImport() {

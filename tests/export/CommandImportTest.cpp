@@ -3,6 +3,7 @@
 #include "model/CommandImport.h"
 #include "export/ListReader.h"
 #include "export/WorkbookExport.h"
+#include "model/Catalog.h"
 #include "model/CommitRules.h"
 #include "model/FunctionCode.h"
 #include "model/Project.h"
@@ -233,7 +234,9 @@ TEST_P(CommandImportTest, AnyRefusalChangesNothingAndListsEveryProblem) {
         EXPECT_EQ(outcome.problems[i].code, expected[i].code);
     }
     EXPECT_EQ(outcome.problems[0].columnName, "count");
-    EXPECT_NE(outcome.problems[0].message.find(LocalText(kKeyOutOfRange)), std::string::npos);
+    // As the grid words it: the parameter, the value and the range it takes.
+    EXPECT_EQ(outcome.problems[0].message,
+              Text(Msg::EditValueOutOfRange, {LocalText(3005), "85", "1-84"}));
     EXPECT_NE(outcome.problems[0].Describe().find("C"), std::string::npos);
     // Refused rows still show in the preview, marked.
     ASSERT_EQ(outcome.commands.size(), 7u);

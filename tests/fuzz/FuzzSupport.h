@@ -17,6 +17,15 @@ namespace varkel::fuzz {
         }                                                                                     \
     } while (false)
 
+// A message as the user sees it: no control character raw (line breaks
+// between lines aside).
+inline bool Printable(const std::string& message) {
+    for (char c : message)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\n') || c == 0x7F)
+            return false;
+    return true;
+}
+
 // Everything the user can see of a configuration, as one text, for "left
 // unchanged" and "came back the same" comparisons.
 inline std::string Snapshot(const Project& project) {

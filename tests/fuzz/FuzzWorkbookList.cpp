@@ -21,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)ListReader::IsWorkbookFile(path);
     if (ListReader::ReadWorkbook(path, table, error) != CommandTable::Read) {
         VARKEL_FUZZ_EXPECT(!error.empty(), "a workbook refused without a reason");
+        VARKEL_FUZZ_EXPECT(fuzz::Printable(error), "a reason quoting a control character raw");
         return 0;
     }
     VARKEL_FUZZ_EXPECT(table.rows.size() <= static_cast<std::size_t>(CommandTable::kMaxRows),

@@ -3,12 +3,16 @@
 #include "cli/CliApp.h"
 #include "cli/ConfigurationFile.h"
 #include "sim/ModbusSlave.h"
+#include "sim/Pty.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <csignal>
 #include <filesystem>
+#include <poll.h>
 #include <sstream>
+#include <thread>
 #include <unistd.h>
 
 namespace varkel {
@@ -140,6 +144,145 @@ TEST_F(ProbeCliTest, RefusedBeforeThePortOpens) {
     const Ran ran = Probe({Save(*project), "--port", slave_->DevicePath()});
     EXPECT_EQ(ran.status, 6);
     EXPECT_EQ(slave_->Requests(), 0);
+}
+
+struct Reply {
+    std::string bytes;      // sent as written; empty: no answer
+    int delayMs = 0;        // from the request to the first byte
+    int gapMs = 0;          // between bytes
+    bool interrupt = false; // SIGINT to this process on the request
+};
+
+// A slave on a pseudo-terminal that answers the n-th request (eight bytes in
+// RTU, a line in ASCII) with the n-th reply of its script; silent after it.
+class ScriptedSlave {
+public:
+    ScriptedSlave(bool ascii, std::vector<Reply> script)
+        : ascii_(ascii), script_(std::move(script)) {
+        EXPECT_TRUE(pty_.Open(nullptr));
+        thread_ = std::thread([this] { Run(); });
+    }
+    ~ScriptedSlave() {
+        running_ = false;
+        thread_.join();
+    }
+    const std::string& DevicePath() const { return pty_.DevicePath(); }
+
+private:
+    void Run() {
+        std::string pending;
+        std::size_t next = 0;
+        while (running_) {
+            pollfd p{pty_.Fd(), POLLIN, 0};
+            if (::poll(&p, 1, 10) <= 0 || !(p.revents & POLLIN)) {
+                if (p.revents & POLLHUP) // nobody has the device open
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                continue;
+            }
+            char buffer[256];
+            const ssize_t n = ::read(pty_.Fd(), buffer, sizeof buffer);
+            pending.append(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
+            for (std::size_t end; (end = ascii_ ? pending.find('\n') : 7) < pending.size();) {
+                pending.erase(0, end + 1);
+                if (next < script_.size())
+                    Answer(script_[next++]);
+            }
+        }
+    }
+    void Answer(const Reply& reply) {
+        if (reply.interrupt)
+            ::kill(::getpid(), SIGINT);
+        std::this_thread::sleep_for(std::chrono::milliseconds(reply.delayMs));
+        // A byte at a time when they drip, the whole frame at once otherwise.
+        const std::size_t step = reply.gapMs > 0 ? 1 : reply.bytes.size();
+        for (std::size_t i = 0; i < reply.bytes.size() && running_; i += step) {
+            if (i > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(reply.gapMs));
+            [[maybe_unused]] auto written = ::write(pty_.Fd(), reply.bytes.data() + i, step);
+        }
+    }
+
+    sim::Pty pty_;
+    bool ascii_;
+    std::vector<Reply> script_;
+    std::atomic<bool> running_{true};
+    std::thread thread_;
+};
+
+// "01 83 00 41 30" as bytes.
+std::string Hex(const std::string& text) {
+    std::string bytes;
+    std::istringstream in(text);
+    for (std::string byte; in >> byte;)
+        bytes += static_cast<char>(std::stoi(byte, nullptr, 16));
+    return bytes;
+}
+
+// Replies a real slave may give, written out byte by byte and fed through
+// the real channels: every one is reported by what it is, the exit status
+// follows the rows printed, and a late answer never answers the next request.
+TEST_F(ProbeCliTest, RepliesAreReportedByWhatTheyAre) {
+    struct Row {
+        std::string status;
+        int exception = -1; // -1: none
+        std::vector<int> registers = {};
+    };
+    struct Case {
+        const char* name;
+        bool ascii;
+        int commands; // reads of registers 10 and 11
+        std::vector<Reply> script;
+        std::vector<Row> rows;
+        int exit;
+    };
+    const std::string a = Hex("01 03 04 00 0A 00 0B 9B F6"); // registers 10, 11
+    const std::string b = Hex("01 03 04 00 14 00 15 7B F8"); // registers 20, 21
+    const std::string asciiA = ":010304000A000BE3\r\n";
+    const std::string asciiB = ":01030400140015CF\r\n";
+    const int late = 300 + 50; // past the response time-out, within the quiet gap after it
+    const Case cases[] = {
+        {"exception 0", false, 1, {{Hex("01 83 00 41 30")}}, {{"exception", 0}}, 14},
+        {"exceptions past 11",
+         false,
+         2,
+         {{Hex("01 83 0C 41 35")}, {Hex("01 83 20 40 E8")}},
+         {{"exception", 12}, {"exception", 32}},
+         14},
+        {"late RTU answer", false, 2, {{a, late}, {b}}, {{"timeout"}, {"ok", -1, {20, 21}}}, 14},
+        {"late ASCII answer",
+         true,
+         2,
+         {{asciiA, late}, {asciiB}},
+         {{"timeout"}, {"ok", -1, {20, 21}}},
+         14},
+        {"RTU bytes 50 ms apart", false, 1, {{a, 0, 50}}, {{"timeout"}}, 14},
+        {"ASCII characters 50 ms apart", true, 1, {{asciiA, 0, 50}}, {{"timeout"}}, 14},
+        {"ASCII frame without CR LF", true, 1, {{":010304000A000BE3"}}, {{"timeout"}}, 14},
+        {"interrupted in the first pass", false, 3, {{"", 0, 0, true}}, {{"timeout"}}, 14},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto project = ProbeProject(300);
+        project->GetSubnet().SetChoiceIndex(Subnet::CommModeIndex, c.ascii ? 1 : 0);
+        for (int i = 0; i < c.commands; ++i)
+            AddCommand(*project, 2, 10, 2, "000" + std::to_string(4 * i) + "H");
+        ScriptedSlave slave(c.ascii, c.script);
+        const Ran ran = Probe({Save(*project), "--port", slave.DevicePath(), "--json"});
+        EXPECT_EQ(ran.status, c.exit) << ran.err;
+        std::vector<nlohmann::json> rows;
+        for (const auto& line : Lines(ran.out))
+            if (line.contains("status"))
+                rows.push_back(line);
+        EXPECT_EQ(rows.size(), c.rows.size()) << ran.out;
+        for (std::size_t i = 0; i < rows.size() && i < c.rows.size(); ++i) {
+            EXPECT_EQ(rows[i]["status"], c.rows[i].status) << i;
+            EXPECT_EQ(rows[i]["exception"], c.rows[i].exception < 0
+                                                ? nlohmann::json(nullptr)
+                                                : nlohmann::json(c.rows[i].exception))
+                << i;
+            EXPECT_EQ(rows[i]["registers"], nlohmann::json(c.rows[i].registers)) << i;
+        }
+    }
 }
 
 } // namespace

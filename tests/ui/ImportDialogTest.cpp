@@ -76,8 +76,8 @@ private slots:
         QVERIFY(preview->item(1, 4)->background().color() != kRefused);
         QCOMPARE(dialog.Problems()->count(), 1);
         QCOMPARE(dialog.Problems()->item(0)->text(),
-                 QStringLiteral("refused.csv row 3 column C (count): An item is Out of range "
-                                "(\"85\")"));
+                 QStringLiteral("refused.csv row 3 column C (count): Data number: 85 is out of "
+                                "range 1-84"));
         QVERIFY(!dialog.ImportButton()->isEnabled());
         QVERIFY(!dialog.ApplyImport());
         Node* node = project.GetSubnet().GetNodeAt(0);
@@ -105,6 +105,26 @@ private slots:
         QCOMPARE(node->GetCommandCount(), 4);
         QCOMPARE(node->GetCommandAt(3)->GetItem(Command::MappingRow)->GetValue(),
                  std::string("0004H"));
+    }
+
+    void HeaderAloneImportsNothing() {
+        Project project;
+        TwoCommands(project);
+        ImportDialog dialog(project,
+                            WriteList(dir_, QStringLiteral("empty.csv"), "function;count\n"));
+        QVERIFY(dialog.ListRead());
+        QVERIFY(!dialog.ImportButton()->isEnabled());
+        QVERIFY(dialog.Problems()->item(0)->text().contains(QStringLiteral("no command rows")));
+        // Appended, nothing is refused, and still nothing to import.
+        dialog.AppendButton()->setChecked(true);
+        QVERIFY(!dialog.ImportButton()->isEnabled());
+        QVERIFY(dialog.Problems()->item(0)->text().contains(QStringLiteral("nothing is appended")));
+        QVERIFY(!dialog.ApplyImport());
+        QCOMPARE(project.GetSubnet().GetNodeAt(0)->GetCommandCount(), 2);
+
+        // Looked at by eye: the note and the disabled Import button.
+        dialog.show();
+        QVERIFY(dialog.grab().save(QStringLiteral("import_nothing_en.png")));
     }
 
     void UnreadableListShowsWhy() {
