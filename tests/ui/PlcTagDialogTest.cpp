@@ -1,0 +1,225 @@
+// File > Export PLC Tags: defaults from Test Commands, choices remembered
+// per configuration file, accelerators in both languages.
+// VARKEL_SCREENSHOTS=folder also saves the dialog and the S7 table as a
+// spreadsheet shows it, in the language VARKEL_SCREENSHOT_LANG names.
+#include "UiFixture.h"
+
+#include "../PlcTagPlant.h"
+#include "export/ListReader.h"
+#include "model/Catalog.h"
+#include "model/TextTable.h"
+#include "ui/PlcTagDialog.h"
+#include "ui/ProbeDialog.h"
+#include "ui/Startup.h"
+#include "ui/TimingCommands.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace varkel;
+using namespace varkel::test;
+
+namespace {
+
+QApplication& App() {
+    return *qobject_cast<QApplication*>(QCoreApplication::instance());
+}
+
+// The letter after each single "&" of the dialog's labels and buttons.
+QStringList Accelerators(const QWidget& dialog) {
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->buddy())
+            texts << label->text();
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        texts << button->text();
+    QStringList letters;
+    for (const QString& text : texts) {
+        const int at = QString(text)
+                           .replace(QLatin1String("&&"), QLatin1String("__"))
+                           .indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size())
+            letters << text.mid(at + 1, 1).toUpper();
+    }
+    return letters;
+}
+
+void Shoot(QWidget& widget, const QString& name) {
+    const QByteArray folder = qgetenv("VARKEL_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    const QString language = qgetenv("VARKEL_SCREENSHOT_LANG") == "zh" ? "zh" : "en";
+    QVERIFY(SavePicture(widget, QString::fromLocal8Bit(folder) + QLatin1Char('/') + name +
+                                    QLatin1Char('_') + language + QLatin1String(".png")));
+}
+
+// The first rows of a workbook's first sheet as a spreadsheet program shows
+// them: lettered columns, numbered rows, the grid.
+void ShootSheet(const QString& workbook) {
+    CommandTable table;
+    std::string error;
+    QCOMPARE(ListReader::ReadWorkbook(workbook.toStdString(), table, error), CommandTable::Read);
+    const int rows = std::min<int>(static_cast<int>(table.rows.size()), 16);
+    QTableWidget sheet(rows, 10);
+    QStringList columns;
+    for (int c = 1; c <= 10; ++c)
+        columns << QString::fromStdString(CommandTable::ColumnLetters(c));
+    sheet.setHorizontalHeaderLabels(columns);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < 10; ++c)
+            sheet.setItem(r, c,
+                          new QTableWidgetItem(QString::fromStdString(
+                              CommandTable::Cell(table.rows[static_cast<std::size_t>(r)], c + 1))));
+    sheet.setColumnWidth(0, 150);
+    sheet.setColumnWidth(4, 520);
+    for (int c : {1, 2, 3})
+        sheet.setColumnWidth(c, 90);
+    sheet.setWindowTitle(QFileInfo(workbook).fileName());
+    sheet.resize(1180, 30 + rows * sheet.verticalHeader()->defaultSectionSize());
+    sheet.show();
+    Shoot(sheet, QStringLiteral("tags_sheet"));
+}
+
+} // namespace
+
+class PlcTagDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        ApplyLanguage(App(), qgetenv("VARKEL_SCREENSHOT_LANG") == "zh" ? QStringLiteral("zh")
+                                                                       : QStringLiteral("en"));
+    }
+    void cleanupTestCase() { ApplyLanguage(App(), QStringLiteral("en")); }
+
+    void DefaultsFromTestCommandsAndRememberedChoices() {
+        ApplyLanguage(App(), QStringLiteral("en"));
+        MessageRecorder quiet;
+        ScriptedDialogs dialogs;
+        QTemporaryDir dir;
+        Window w;
+        Project& project = w.app.GetProject();
+        AddCommand(project, 2, "0", "2", "0000H"); // 1: registers, decoded as float32
+        AddCommand(project, 0, "0", "4", "0004H"); // 2: coils
+        AddCommand(project, 3, "0", "2", "0008H"); // 3: registers, shown as hex
+        w.frame.Action(CMainFrame::TestCommands)->trigger();
+        auto* probe = w.frame.findChild<ProbeDialog*>();
+        QVERIFY(probe);
+        auto* decoding =
+            qobject_cast<QComboBox*>(probe->Table()->cellWidget(0, ProbeDialog::FormatColumn));
+        QVERIFY(decoding);
+        decoding->setCurrentIndex(4);
+        probe->close();
+
+        // Through the menu: the probe's float32 is command 1's REAL.
+        const QString configuration = dir.filePath(QStringLiteral("plant.xml"));
+        const QString out = dir.filePath(QStringLiteral("plant_tags.xlsx"));
+        dialogs.saveNames << out;
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<PlcTagDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            shown = dialog->TypeBox(1)->currentText() + QLatin1Char(' ') +
+                    dialog->TypeBox(3)->currentText();
+            QVERIFY(!dialog->TypeBox(2));
+            dialog->FormatBox()->setCurrentIndex(1);
+            dialog->findChild<QPushButton*>(QStringLiteral("plcTagExport"))->click();
+        });
+        w.frame.findChild<TimingCommands*>()->ExportTagsAction()->trigger();
+        QCOMPARE(shown, QStringLiteral("REAL INT"));
+        QVERIFY(QFile::exists(out));
+        QCOMPARE(dialogs.saveFilters.value(0), QStringLiteral("Workbooks (*.xlsx)"));
+        QVERIFY(w.frame.statusBar()->currentMessage().contains(QStringLiteral("(4 tags)")));
+
+        // Remembered per file: what was picked here, not what was offered.
+        QFile(configuration).open(QIODevice::WriteOnly);
+        {
+            PlcTagDialog dialog(project.GetSubnet(), configuration, {{1, PlcTagType::Real}});
+            dialog.FormatBox()->setCurrentIndex(2);
+            dialog.InputBase()->setValue(256);
+            dialog.TableName()->setText(QStringLiteral("Line 2"));
+            dialog.ByteAddressing()->setChecked(true);
+            dialog.TypeBox(3)->setCurrentText(QStringLiteral("DINT"));
+            QCOMPARE(dialog.Preview()->rowCount(), 6);
+            QCOMPARE(dialog.Preview()->item(0, 2)->text(), QStringLiteral("%ID256"));
+            QVERIFY(dialog.ExportTo(dir.filePath(QStringLiteral("t.st"))));
+        }
+        PlcTagDialog again(project.GetSubnet(), configuration, {});
+        QCOMPARE(again.FormatBox()->currentIndex(), 2);
+        QCOMPARE(again.InputBase()->value(), 256);
+        QCOMPARE(again.TableName()->text(), QStringLiteral("Line 2"));
+        QVERIFY(again.ByteAddressing()->isChecked());
+        QCOMPARE(again.TypeBox(1)->currentText(), QStringLiteral("INT"));
+        QCOMPARE(again.TypeBox(3)->currentText(), QStringLiteral("DINT"));
+        PlcTagDialog other(project.GetSubnet(), dir.filePath(QStringLiteral("other.xml")), {});
+        QCOMPARE(other.FormatBox()->currentIndex(), 0);
+        QCOMPARE(other.TypeBox(3)->currentText(), QStringLiteral("INT"));
+        QVERIFY(!other.TableName()->isEnabled());
+        QVERIFY(quiet.messages.empty());
+    }
+
+    void AcceleratorsUniqueInBothLanguages() {
+        Project project;
+        varkel::testing::BuildTagPlant(project);
+        QString english;
+        for (const QString language : {QStringLiteral("en"), QStringLiteral("zh")}) {
+            ApplyLanguage(App(), language);
+            PlcTagDialog dialog(project.GetSubnet(), QString(), {});
+            const QStringList letters = Accelerators(dialog);
+            // Qt's own Cancel has none in Chinese.
+            QVERIFY2(letters.size() >= 8, qPrintable(letters.join(QLatin1Char(' '))));
+            QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+            // Translated, not the source texts.
+            if (language == QLatin1String("en"))
+                english = dialog.windowTitle();
+            else
+                QVERIFY(dialog.windowTitle() != english);
+
+            Window w;
+            QAction* action = w.frame.findChild<TimingCommands*>()->ExportTagsAction();
+            const QString mine = action->text().section(QLatin1Char('&'), 1).left(1).toUpper();
+            for (QAction* other : w.frame.FileMenu()->actions())
+                if (other != action && other->text().contains(QLatin1Char('&')))
+                    QVERIFY2(other->text().section(QLatin1Char('&'), 1).left(1).toUpper() != mine,
+                             qPrintable(other->text()));
+        }
+        initTestCase();
+    }
+
+    void PicturesForTheManual() {
+        if (qgetenv("VARKEL_SCREENSHOTS").isEmpty())
+            QSKIP("VARKEL_SCREENSHOTS names no folder");
+        QTemporaryDir dir;
+        Project project;
+        varkel::testing::BuildTagPlant(project);
+        std::map<int, PlcTagType> decoded = varkel::testing::TagPlantTypes();
+        PlcTagDialog dialog(project.GetSubnet(), dir.filePath(QStringLiteral("plant.xml")),
+                            decoded);
+        dialog.FormatBox()->setCurrentIndex(1);
+        dialog.InputBase()->setValue(256);
+        dialog.TableName()->setText(QStringLiteral("Line2"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        Shoot(dialog, QStringLiteral("tags"));
+        const QString workbook = dir.filePath(QStringLiteral("plant_tags.xlsx"));
+        QVERIFY(dialog.ExportTo(workbook));
+        ShootSheet(workbook);
+    }
+};
+
+QTEST_MAIN(PlcTagDialogTest)
+#include "PlcTagDialogTest.moc"
