@@ -613,7 +613,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::PlcTagSwapFourPair: return {"四字节交换: 寄存器的字节 A B C D 存为 D C B A, PLC 须按 DCBA 顺序读取才得到寄存器的值", "four bytes swapping: the registers' bytes A B C D lie as D C B A, the PLC must read them in the order DCBA to get the registers' value"};
     case Msg::PlcTagSwapFourWord: return {"四字节交换: 此字存放 Modbus 地址 {} 的寄存器, 两字节已互换", "four bytes swapping: this word holds the register at Modbus address {} with its two bytes exchanged"};
     case Msg::PlcTagOddComment: return {"寄存器个数为奇数, 最后一个寄存器为 WORD", "odd register count: the last register is a WORD"};
-    case Msg::PlcTagOddNote: return {"命令 {} 有 {} 个寄存器 (奇数): 最后一个寄存器作为 WORD 列出", "Command {} has {} registers, an odd number: its last register is listed as a WORD"};
+    case Msg::PlcTagOddNote: return {"命令 {} 的寄存器个数为奇数 ({}): 最后一个寄存器作为 WORD 列出", "Command {} has an odd register count ({}): its last register is listed as a WORD"};
     case Msg::PlcTagNoCommand: return {"没有命令 {} (命令从 1 数到 {})", "There is no command {} (commands count from 1 to {})"};
     case Msg::PlcTagNotRegisters: return {"命令 {} 不读写寄存器: 只有寄存器命令 (功能码 3, 4, 6, 16) 可以指定类型", "Command {} has no registers: only register commands (functions 3, 4, 6, 16) take a type"};
     case Msg::PlcTagUnreachable: return {"标签 {} 位于 PLC 字节 {}, 按字编址无法表示 (字须在偶数字节, 双字须在 4 的倍数字节); 请使用按字节编址或更改映射地址", "Tag {} lies at PLC byte {}, which word-indexed addresses cannot express (a word must start at an even byte, a double word at a multiple of 4); use byte addressing or change the mapping"};

@@ -99,6 +99,8 @@ PlcTagDialog::PlcTagDialog(const Subnet& subnet, const QString& configurationPat
     preview_->setObjectName(QStringLiteral("plcTagPreview"));
     preview_->setHorizontalHeaderLabels({tr("Name"), tr("Type"), tr("Address"), tr("Comment")});
     preview_->verticalHeader()->setVisible(false);
+    // Text rows only: as many of them in sight as the space allows.
+    preview_->verticalHeader()->setDefaultSectionSize(preview_->fontMetrics().height() + 6);
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     preview_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     preview_->horizontalHeader()->setStretchLastSection(true);
@@ -135,7 +137,7 @@ PlcTagDialog::PlcTagDialog(const Subnet& subnet, const QString& configurationPat
     for (const auto& [number, box] : typeBoxes_)
         connect(box, &QComboBox::currentIndexChanged, this, &PlcTagDialog::Refresh);
     Refresh();
-    resize(900, 680);
+    resize(1000, 760);
 }
 
 bool PlcTagDialog::TypeOfDecoding(ValueDecoder::Format format, PlcTagType& type) {
@@ -279,6 +281,7 @@ void PlcTagDialog::Refresh() {
                                                        : PlcTagTypeName(tag.type))));
         preview_->setItem(row, 2, Cell(Q(tag.address)));
         preview_->setItem(row, 3, Cell(Q(tag.comment)));
+        preview_->item(row, 3)->setToolTip(Q(tag.comment));
     }
 
     QStringList lines;

@@ -65,11 +65,11 @@ TEST_F(TagsCliTest, CsvFileAndJsonRows) {
         "Level_0,REAL,%ID260,\"Slave 3, function 3, Modbus address 10-11, command 1 (03 Read "
         "Holding Registers); two bytes swapping: the registers' bytes A B C D lie as B A D C, the "
         "PLC must read them in the order BADC to get the registers' value\"\r\n"
-        "S3_COIL0,BOOL,%Q1.6,\"Slave 3, function 15, Modbus address 0, command 2 (15 Write "
+        "S3_COIL0,BOOL,%Q1.6,\"Slave 3, function 15, Modbus address 0, command 2 (15 Force "
         "Multiple Coils)\"\r\n"
-        "S3_COIL1,BOOL,%Q1.7,\"Slave 3, function 15, Modbus address 1, command 2 (15 Write "
+        "S3_COIL1,BOOL,%Q1.7,\"Slave 3, function 15, Modbus address 1, command 2 (15 Force "
         "Multiple Coils)\"\r\n"
-        "S3_COIL2,BOOL,%Q2.0,\"Slave 3, function 15, Modbus address 2, command 2 (15 Write "
+        "S3_COIL2,BOOL,%Q2.0,\"Slave 3, function 15, Modbus address 2, command 2 (15 Force "
         "Multiple Coils)\"\r\n");
 
     CliOutput json = Cli({"tags", file, "--format", "iec", "--json"});

@@ -120,6 +120,10 @@ struct FormatCase {
     bool byteAddressing;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
 class PlcTagFilesTest : public test::TempFolderTest,
                         public ::testing::WithParamInterface<FormatCase> {
 protected:

@@ -84,12 +84,18 @@ void ShootSheet(const QString& workbook) {
             sheet.setItem(r, c,
                           new QTableWidgetItem(QString::fromStdString(
                               CommandTable::Cell(table.rows[static_cast<std::size_t>(r)], c + 1))));
-    sheet.setColumnWidth(0, 150);
-    sheet.setColumnWidth(4, 520);
-    for (int c : {1, 2, 3})
-        sheet.setColumnWidth(c, 90);
-    sheet.setWindowTitle(QFileInfo(workbook).fileName());
-    sheet.resize(1180, 30 + rows * sheet.verticalHeader()->defaultSectionSize());
+    sheet.setWordWrap(false);
+    sheet.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sheet.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sheet.verticalHeader()->setDefaultSectionSize(sheet.fontMetrics().height() + 8);
+    const int widths[] = {110, 55, 75, 110, 560, 90, 105, 105, 100, 80};
+    int width = sheet.verticalHeader()->sizeHint().width() + 4;
+    for (int c = 0; c < 10; ++c) {
+        sheet.setColumnWidth(c, widths[c]);
+        width += widths[c];
+    }
+    sheet.resize(width, sheet.horizontalHeader()->sizeHint().height() + 4 +
+                            rows * sheet.verticalHeader()->defaultSectionSize());
     sheet.show();
     Shoot(sheet, QStringLiteral("tags_sheet"));
 }
@@ -143,7 +149,9 @@ private slots:
         QCOMPARE(shown, QStringLiteral("REAL INT"));
         QVERIFY(QFile::exists(out));
         QCOMPARE(dialogs.saveFilters.value(0), QStringLiteral("Workbooks (*.xlsx)"));
-        QVERIFY(w.frame.statusBar()->currentMessage().contains(QStringLiteral("(4 tags)")));
+        // REAL takes both registers of command 1; four coils; two INT.
+        QVERIFY2(w.frame.statusBar()->currentMessage().contains(QStringLiteral("(7 tags)")),
+                 qPrintable(w.frame.statusBar()->currentMessage()));
 
         // Remembered per file: what was picked here, not what was offered.
         QFile(configuration).open(QIODevice::WriteOnly);
@@ -176,7 +184,7 @@ private slots:
         Project project;
         varkel::testing::BuildTagPlant(project);
         QString english;
-        for (const QString language : {QStringLiteral("en"), QStringLiteral("zh")}) {
+        for (const QString& language : {QStringLiteral("en"), QStringLiteral("zh")}) {
             ApplyLanguage(App(), language);
             PlcTagDialog dialog(project.GetSubnet(), QString(), {});
             const QStringList letters = Accelerators(dialog);
@@ -203,15 +211,31 @@ private slots:
     void PicturesForTheManual() {
         if (qgetenv("VARKEL_SCREENSHOTS").isEmpty())
             QSKIP("VARKEL_SCREENSHOTS names no folder");
-        QTemporaryDir dir;
+        // A small plant: flow and energy meters, a tank, pumps and a valve.
+        struct Row {
+            int function;
+            const char *start, *count, *mapping, *mnemonic;
+            int swap;
+        } rows[] = {
+            {2, "0", "4", "0000H", "Flow", 1},     {3, "30", "2", "0008H", "Tank level", 0},
+            {0, "0", "6", "000CH", "Pump run", 0}, {2, "100", "3", "0010H", "Energy", 2},
+            {13, "200", "2", "4000H", "Setpoint", 2}, {4, "8", "1", "4004H", "Valve open", 0},
+        };
         Project project;
-        varkel::testing::BuildTagPlant(project);
-        std::map<int, PlcTagType> decoded = varkel::testing::TagPlantTypes();
+        for (const Row& r : rows) {
+            Command* c = AddCommand(project, r.function, r.start, r.count, r.mapping);
+            c->GetItem(Command::MnemonicRow)->SetValue(r.mnemonic);
+            ParamItem* swap = c->GetItem(Command::SwappingRow);
+            swap->SetValue(swap->GetChoices()[static_cast<std::size_t>(r.swap)]);
+        }
+        QTemporaryDir dir;
         PlcTagDialog dialog(project.GetSubnet(), dir.filePath(QStringLiteral("plant.xml")),
-                            decoded);
+                            {{1, PlcTagType::Real}, {5, PlcTagType::Real}});
         dialog.FormatBox()->setCurrentIndex(1);
         dialog.InputBase()->setValue(256);
+        dialog.OutputBase()->setValue(256);
         dialog.TableName()->setText(QStringLiteral("Line2"));
+        dialog.TypeBox(4)->setCurrentText(QStringLiteral("DINT"));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         Shoot(dialog, QStringLiteral("tags"));
