@@ -232,6 +232,15 @@ TEST_P(PlcTagFilesTest, EveryRegisterAndCoilHasOneTagAtItsPlace) {
         EXPECT_NE(tag.comment.find("command " + std::to_string(row.command + 1) + " ("),
                   std::string::npos)
             << tag.comment;
+        // The type asked for; a two-register type's odd last register is a WORD.
+        if (size > 0) {
+            auto chosen = options.types.find(row.command + 1);
+            std::string wanted = chosen == options.types.end() ? "INT"
+                                                               : PlcTagTypeName(chosen->second);
+            if (TypeBytes(wanted) == 4 && row.element + 1 == row.count)
+                wanted = "WORD";
+            EXPECT_EQ(tag.type, wanted) << tag.name;
+        }
         const bool oddLast =
             row.swap == 2 && size == 2 && row.element % 2 == 0 && row.element + 1 == row.count;
         const bool matters = size > 0 && row.swap != 0 && !oddLast;
