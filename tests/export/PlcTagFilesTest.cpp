@@ -28,6 +28,7 @@ struct ReadTag {
     int memory = 0; // InputDirection or OutputDirection
     int byte = 0;   // PLC byte
     int bit = -1;   // BOOL only
+    int width = 0;  // bytes the address names: 0 for a bit, 2 (W) or 4 (D)
 };
 
 int TypeBytes(const std::string& type) {
@@ -80,6 +81,7 @@ bool ParseAddress(const std::string& address, bool iec, bool wordIndexed, ReadTa
     if (wordIndexed && size == "D")
         tag.byte *= 4;
     tag.bit = bit ? std::stoi(m[4]) : -1;
+    tag.width = bit ? 0 : size == "W" ? 2 : 4;
     return true;
 }
 
@@ -118,6 +120,9 @@ struct FormatCase {
     const char* label;
     PlcTagFormat format;
     bool byteAddressing;
+    // The first tags of commands 12 (a CJK mnemonic), 24 (a leading digit),
+    // 28 ("PUMP" after "Pump") and 33 (a mnemonic of 150 characters).
+    std::vector<std::string> names;
 };
 
 void PrintTo(const FormatCase& c, std::ostream* os) {
@@ -186,6 +191,14 @@ TEST_P(PlcTagFilesTest, EveryRegisterAndCoilHasOneTagAtItsPlace) {
         EXPECT_EQ(heading, "Line 2");
     }
     ASSERT_EQ(tags.size(), table.tags.size());
+    std::vector<std::string> firsts;
+    for (int number : {12, 24, 28, 33})
+        for (std::size_t t = 0; t < tags.size(); ++t)
+            if (table.tags[t].command == number) {
+                firsts.push_back(tags[t].name);
+                break;
+            }
+    EXPECT_EQ(firsts, c.names);
 
     // Each register (two bytes) and each coil of the I/O list, plus the
     // base, is covered by exactly one tag, and every tag starts at one.
@@ -207,7 +220,7 @@ TEST_P(PlcTagFilesTest, EveryRegisterAndCoilHasOneTagAtItsPlace) {
     for (const ReadTag& tag : tags) {
         const int size = TypeBytes(tag.type);
         ASSERT_GE(size, 0) << tag.type;
-        EXPECT_EQ(size == 0, tag.bit >= 0) << tag.name;
+        EXPECT_EQ(tag.width, size) << tag.name;
         const Place at{tag.memory, tag.byte, size ? -1 : tag.bit};
         ASSERT_TRUE(rows.count(at)) << tag.name << " starts at no element";
         for (int b = 0; b < std::max(size, 1); b += 2) {
@@ -235,8 +248,8 @@ TEST_P(PlcTagFilesTest, EveryRegisterAndCoilHasOneTagAtItsPlace) {
         // The type asked for; a two-register type's odd last register is a WORD.
         if (size > 0) {
             auto chosen = options.types.find(row.command + 1);
-            std::string wanted = chosen == options.types.end() ? "INT"
-                                                               : PlcTagTypeName(chosen->second);
+            std::string wanted =
+                chosen == options.types.end() ? "INT" : PlcTagTypeName(chosen->second);
             if (TypeBytes(wanted) == 4 && row.element + 1 == row.count)
                 wanted = "WORD";
             EXPECT_EQ(tag.type, wanted) << tag.name;
@@ -263,16 +276,28 @@ TEST_P(PlcTagFilesTest, EveryRegisterAndCoilHasOneTagAtItsPlace) {
             EXPECT_EQ(count, 0) << "memory " << memory;
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, PlcTagFilesTest,
-                         ::testing::Values(FormatCase{"csv", PlcTagFormat::Csv, false},
-                                           FormatCase{"xlsx", PlcTagFormat::S7, false},
-                                           FormatCase{"st", PlcTagFormat::Iec, false},
-                                           FormatCase{"txt", PlcTagFormat::Iec, true}),
-                         [](const auto& info) {
-                             return info.param.format == PlcTagFormat::Iec &&
-                                            info.param.byteAddressing
-                                        ? std::string("IecBytes")
-                                        : std::string(info.param.label);
-                         });
+const std::string kLong(150, 'v');
+INSTANTIATE_TEST_SUITE_P(
+    Formats, PlcTagFilesTest,
+    ::testing::Values(
+        FormatCase{"csv",
+                   PlcTagFormat::Csv,
+                   false,
+                   {"温度_值_0", "_1st_pump_main_0", "PUMP_0_2", kLong.substr(0, 126) + "_0"}},
+        FormatCase{"xlsx",
+                   PlcTagFormat::S7,
+                   false,
+                   {"温度_值_0", "_1st_pump_main_0", "PUMP_0_2", kLong.substr(0, 126) + "_0"}},
+        FormatCase{"st",
+                   PlcTagFormat::Iec,
+                   false,
+                   {"S1_IR301", "_1st_pump_main_0", "PUMP_0_2", kLong.substr(0, 62) + "_0"}},
+        FormatCase{"txt",
+                   PlcTagFormat::Iec,
+                   true,
+                   {"S1_IR301", "_1st_pump_main_0", "PUMP_0_2", kLong.substr(0, 62) + "_0"}}),
+    [](const auto& info) {
+        return std::string(info.param.byteAddressing ? "iec_bytes" : info.param.label);
+    });
 
 } // namespace

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -39,23 +40,16 @@ QApplication& App() {
     return *qobject_cast<QApplication*>(QCoreApplication::instance());
 }
 
-// The letter after each single "&" of the dialog's labels and buttons.
+// The keys of the dialog's labels and buttons, by their "&".
 QStringList Accelerators(const QWidget& dialog) {
-    QStringList texts;
+    QStringList keys;
     for (const QLabel* label : dialog.findChildren<QLabel*>())
         if (label->buddy())
-            texts << label->text();
+            keys << QKeySequence::mnemonic(label->text()).toString();
     for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-        texts << button->text();
-    QStringList letters;
-    for (const QString& text : texts) {
-        const int at = QString(text)
-                           .replace(QLatin1String("&&"), QLatin1String("__"))
-                           .indexOf(QLatin1Char('&'));
-        if (at >= 0 && at + 1 < text.size())
-            letters << text.mid(at + 1, 1).toUpper();
-    }
-    return letters;
+        keys << QKeySequence::mnemonic(button->text()).toString();
+    keys.removeAll(QString());
+    return keys;
 }
 
 void Shoot(QWidget& widget, const QString& name) {
@@ -199,11 +193,11 @@ private slots:
 
             Window w;
             QAction* action = w.frame.findChild<TimingCommands*>()->ExportTagsAction();
-            const QString mine = action->text().section(QLatin1Char('&'), 1).left(1).toUpper();
+            const QKeySequence mine = QKeySequence::mnemonic(action->text());
+            QVERIFY(!mine.isEmpty());
             for (QAction* other : w.frame.FileMenu()->actions())
-                if (other != action && other->text().contains(QLatin1Char('&')))
-                    QVERIFY2(other->text().section(QLatin1Char('&'), 1).left(1).toUpper() != mine,
-                             qPrintable(other->text()));
+                QVERIFY2(other == action || QKeySequence::mnemonic(other->text()) != mine,
+                         qPrintable(other->text()));
         }
         initTestCase();
     }
@@ -217,8 +211,8 @@ private slots:
             const char *start, *count, *mapping, *mnemonic;
             int swap;
         } rows[] = {
-            {2, "0", "4", "0000H", "Flow", 1},     {3, "30", "2", "0008H", "Tank level", 0},
-            {0, "0", "6", "000CH", "Pump run", 0}, {2, "100", "3", "0010H", "Energy", 2},
+            {2, "0", "4", "0000H", "Flow", 1},        {3, "30", "2", "0008H", "Tank level", 0},
+            {0, "0", "6", "000CH", "Pump run", 0},    {2, "100", "3", "0010H", "Energy", 2},
             {13, "200", "2", "4000H", "Setpoint", 2}, {4, "8", "1", "4004H", "Valve open", 0},
         };
         Project project;
