@@ -60,6 +60,7 @@ int RunCli(int argc, char** argv) {
     AddTimingCommands(app, context);
     AddProbeCommand(app, context);
     AddImportCommand(app, context);
+    AddTagsCommand(app, context);
 
     // The sink must be in place before a command's callback runs, and the
     // answer known: both are set once the global options are parsed.

@@ -26,6 +26,7 @@ void AddExportCommand(CLI::App& app, CliContext& context);
 void AddTimingCommands(CLI::App& app, CliContext& context);
 void AddProbeCommand(CLI::App& app, CliContext& context);
 void AddImportCommand(CLI::App& app, CliContext& context);
+void AddTagsCommand(CLI::App& app, CliContext& context);
 
 // Adds the required positional FILE, the configuration a command works on.
 std::shared_ptr<std::string> AddFileArgument(CLI::App* command);

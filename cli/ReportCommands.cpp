@@ -10,6 +10,7 @@
 #include "model/ConfigCheck.h"
 #include "model/CycleEstimate.h"
 #include "model/ItemKeys.h"
+#include "model/PlcTags.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
@@ -101,6 +102,11 @@ int RunCheck(const std::string& file) {
     if (report.problems.empty() && report.code != Success)
         PrintLine(
             FillPlaceholders("[{}] {}", {std::to_string(report.code), ResultMessage(report.code)}));
+    // The PLC's view of the same bytes: every node counts here, as in the
+    // I/O list and the tag table.
+    const PlcTagTable tags = BuildPlcTags(project->GetSubnet(), PlcTagOptions{});
+    for (const PlcTagOverlap& overlap : FindPlcTagOverlaps(tags))
+        PrintLine(PlcTagOverlapText(tags, overlap));
     if (report.code == Success) {
         PrintLine(Text(Msg::CliNoProblems));
         // The last line: what the configuration means for the polling cycle.

@@ -606,6 +606,35 @@ TextPair TextPairOf(Msg id) {
     case Msg::IoListHelp: return {"PLC I/O 列表: 每个寄存器或线圈在 Profibus 数据中的位置 (CSV 或 JSON)", "PLC I/O list: where each register or coil lies in the Profibus data (CSV or JSON)"};
     case Msg::IoListOutputHelp: return {"写入 CSV 文件 (UTF-8, 带字节顺序标记); 默认输出到标准输出", "Write a CSV file (UTF-8 with a byte-order mark); standard output by default"};
 
+    // PLC tag tables (model/, export/, cli/)
+    case Msg::PlcTagComment: return {"从站 {}, 功能码 {}, Modbus 地址 {}, 命令 {} ({})", "Slave {}, function {}, Modbus address {}, command {} ({})"};
+    case Msg::PlcTagSwapTwoWord: return {"二字节交换: 寄存器的字节 A B 存为 B A, PLC 须交换两字节才得到寄存器的值", "two bytes swapping: the register's bytes A B lie as B A, the PLC must exchange them to get the register's value"};
+    case Msg::PlcTagSwapTwoPair: return {"二字节交换: 寄存器的字节 A B C D 存为 B A D C, PLC 须按 BADC 顺序读取才得到寄存器的值", "two bytes swapping: the registers' bytes A B C D lie as B A D C, the PLC must read them in the order BADC to get the registers' value"};
+    case Msg::PlcTagSwapFourPair: return {"四字节交换: 寄存器的字节 A B C D 存为 D C B A, PLC 须按 DCBA 顺序读取才得到寄存器的值", "four bytes swapping: the registers' bytes A B C D lie as D C B A, the PLC must read them in the order DCBA to get the registers' value"};
+    case Msg::PlcTagSwapFourWord: return {"四字节交换: 此字存放 Modbus 地址 {} 的寄存器, 两字节已互换", "four bytes swapping: this word holds the register at Modbus address {} with its two bytes exchanged"};
+    case Msg::PlcTagOddComment: return {"寄存器个数为奇数, 最后一个寄存器为 WORD", "odd register count: the last register is a WORD"};
+    case Msg::PlcTagOddNote: return {"命令 {} 的寄存器个数为奇数 ({}): 最后一个寄存器作为 WORD 列出", "Command {} has an odd register count ({}): its last register is listed as a WORD"};
+    case Msg::PlcTagNoCommand: return {"没有命令 {} (命令从 1 数到 {})", "There is no command {} (commands count from 1 to {})"};
+    case Msg::PlcTagNotRegisters: return {"命令 {} 不读写寄存器: 只有寄存器命令 (功能码 3, 4, 6, 16) 可以指定类型", "Command {} has no registers: only register commands (functions 3, 4, 6, 16) take a type"};
+    case Msg::PlcTagUnreachable: return {"标签 {} 位于 PLC 字节 {}, 按字编址无法表示 (字须在偶数字节, 双字须在 4 的倍数字节); 请使用按字节编址或更改映射地址", "Tag {} lies at PLC byte {}, which word-indexed addresses cannot express (a word must start at an even byte, a double word at a multiple of 4); use byte addressing or change the mapping"};
+    case Msg::PlcTagUnreachableMore: return {"共 {} 个标签无法按字编址", "{} tags in all cannot be word-indexed"};
+    case Msg::PlcTagOverlap: return {"标签 {} ({}) 与 {} ({}) 在 PLC 中重叠: 命令 {} 和 {} 映射到相同的字节; 请用\"冲突检测\"查看", "Tags {} ({}) and {} ({}) would overlap in the PLC: commands {} and {} are mapped to the same bytes; see Conflict Detect"};
+    case Msg::PlcTagsWritten: return {"PLC 标签表已写入 {} ({} 个标签)", "PLC tag table written to {} ({} tags)"};
+    case Msg::PlcTagsWriteFailed: return {"无法写入 PLC 标签表 {}: {}", "Cannot write the PLC tag table {}: {}"};
+    case Msg::PlcTagsNone: return {"配置中没有可生成标签的寄存器或线圈", "The configuration has no register or coil to make a tag of"};
+    case Msg::TagsHelp: return {"PLC 标签表: 每个寄存器或线圈一个标签 (名称, 类型, 地址, 注释), 供 PLC 编程工具导入 (csv, s7 工作簿, iec 文本)", "PLC tag table: a tag (name, type, address, comment) for each register or coil, for the PLC's engineering tool to import (csv, s7 workbook, iec text)"};
+    case Msg::TagsFormatHelp: return {"文件格式: csv (name,type,address,comment), s7 (工作表 \"PLC Tags\" 的 .xlsx), iec (IEC 61131-3 VAR_GLOBAL 文本)", "File format: csv (name,type,address,comment), s7 (.xlsx with the sheet \"PLC Tags\"), iec (IEC 61131-3 VAR_GLOBAL text)"};
+    case Msg::TagsInputBaseHelp: return {"PLC 映射网关输入区的字节地址 (默认 0)", "Byte address at which the PLC maps the gateway's input area (default 0)"};
+    case Msg::TagsOutputBaseHelp: return {"PLC 映射网关输出区的字节地址 (默认 0)", "Byte address at which the PLC maps the gateway's output area (default 0)"};
+    case Msg::TagsTypeHelp: return {"寄存器命令 N (从 1 数起, 同工作簿) 的类型: INT, UINT, WORD, DINT, UDINT, DWORD, REAL; 可多次给出", "Type of register command N (counted from 1, as in the workbook): INT, UINT, WORD, DINT, UDINT, DWORD, REAL; may be given more than once"};
+    case Msg::TagsTableHelp: return {"标签表名称 (s7 的 Path 列, iec 文本的标题; 默认 Varkel)", "Name of the tag table (the s7 Path column, the iec text's heading; default Varkel)"};
+    case Msg::TagsIecByteHelp: return {"iec: 字和双字按字节编址 (字节 256 处的字为 IW256); 默认按字编址 (为 IW128)", "iec: words and double words byte-addressed (the word at byte 256 is IW256); by default word-indexed (IW128)"};
+    case Msg::TagsOutputHelp: return {"写入的文件", "The file to write"};
+    case Msg::TagsJsonHelp: return {"在标准输出上以 JSON 列出标签", "List the tags as JSON on standard output"};
+    case Msg::TagsBadType: return {"--type {}: 应为 N=类型, 类型为 {} 之一", "--type {}: expected N=TYPE with TYPE one of {}"};
+    case Msg::TagsTypedTwice: return {"--type 为命令 {} 给出了两次", "--type names command {} twice"};
+    case Msg::TagsNeedOutput: return {"请用 -o 指定要写入的文件 (或用 --json 在标准输出上列出标签)", "Name the file to write with -o (or list the tags on standard output with --json)"};
+
     // Import of command lists (model/, persist/, export/)
     case Msg::ListMissing: return {"找不到或无法打开列表文件 {}: {}", "The list {} is missing or cannot be opened: {}"};
     case Msg::ListTooLarge: return {"列表 {} 超过 {} 字节的上限", "The list {} is larger than the limit of {} bytes"};

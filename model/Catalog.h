@@ -432,6 +432,35 @@ enum class Msg {
     IoListHelp,
     IoListOutputHelp,
 
+    // PLC tag tables (model/, export/, cli/)
+    PlcTagComment,         // {}: slave, {}: function, {}: Modbus address(es), {}: command number, {}: name
+    PlcTagSwapTwoWord,
+    PlcTagSwapTwoPair,
+    PlcTagSwapFourPair,
+    PlcTagSwapFourWord,    // {}: the Modbus address whose bytes the word holds
+    PlcTagOddComment,
+    PlcTagOddNote,         // {}: command number, {}: its registers
+    PlcTagNoCommand,       // {}: command number, {}: commands there are
+    PlcTagNotRegisters,    // {}: command number
+    PlcTagUnreachable,     // {}: tag, {}: PLC byte
+    PlcTagUnreachableMore, // {}: tags in all
+    PlcTagOverlap,         // {}: tag, {}: address, {}: tag, {}: address, {}: command, {}: command
+    PlcTagsWritten,        // {}: file, {}: tags
+    PlcTagsWriteFailed,    // {}: file, {}: reason
+    PlcTagsNone,
+    TagsHelp,
+    TagsFormatHelp,
+    TagsInputBaseHelp,
+    TagsOutputBaseHelp,
+    TagsTypeHelp,
+    TagsTableHelp,
+    TagsIecByteHelp,
+    TagsOutputHelp,
+    TagsJsonHelp,
+    TagsBadType,           // {}: the option's value, {}: the types
+    TagsTypedTwice,        // {}: command number
+    TagsNeedOutput,
+
     // Import of command lists (model/, persist/, export/)
     ListMissing,
     ListTooLarge,

@@ -79,6 +79,8 @@ void AddCommandRows(const Command& command, int node, int index, int slave, IoLi
         row.slow = slow;
         row.node = node;
         row.command = index;
+        row.element = static_cast<int>(k);
+        row.count = static_cast<int>(std::min(count, kMaxElements));
         list.rows.push_back(std::move(row));
     }
 }

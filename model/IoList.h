@@ -20,6 +20,8 @@ struct IoRow {
     bool slow = false;
     int node = 0;
     int command = 0;
+    int element = 0; // its position in the command, from 0
+    int count = 1;   // the command's elements, listed or not
 };
 
 struct IoList {

@@ -365,6 +365,134 @@
     </message>
 </context>
 <context>
+    <name>varkel::PlcTagDialog</name>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="52"/>
+        <source>Export PLC Tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="60"/>
+        <source>CSV: name, type, address, comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="61"/>
+        <source>S7 tag table (.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="62"/>
+        <source>IEC 61131-3 global variables (text)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="67"/>
+        <source>The byte address at which the PLC maps this area of the gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="70"/>
+        <source>The Path column of the S7 table; the heading of the IEC text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="72"/>
+        <source>IEC &amp;byte addressing (the word at byte 256 is %IW256, not %IW128)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="75"/>
+        <source>&amp;Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="76"/>
+        <source>&amp;Input area at PLC byte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="77"/>
+        <source>&amp;Output area at PLC byte:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="78"/>
+        <source>Table &amp;name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <source>Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <source>Slave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <source>Modbus address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="89"/>
+        <source>Register &amp;types:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="94"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="94"/>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="94"/>
+        <source>Comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="108"/>
+        <source>&amp;Export...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="266"/>
+        <source>&amp;Preview: the first %1 of %2 tags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="308"/>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="308"/>
+        <source>Workbooks (*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="309"/>
+        <source>IEC 61131-3 text (*.st *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>varkel::SelectCommandDialog</name>
     <message>
         <location filename="../ui/SelectCommandDialog.cpp" line="14"/>
@@ -463,6 +591,16 @@
     <message>
         <location filename="../ui/TimingCommands.cpp" line="57"/>
         <source>CSV File(*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="32"/>
+        <source>Export PLC &amp;Tags...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="34"/>
+        <source>Write a tag table the PLC&apos;s engineering tool imports</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -365,6 +365,134 @@
     </message>
 </context>
 <context>
+    <name>varkel::PlcTagDialog</name>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="52"/>
+        <source>Export PLC Tags</source>
+        <translation>输出 PLC 标签表</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="60"/>
+        <source>CSV: name, type, address, comment</source>
+        <translation>CSV: 名称, 类型, 地址, 注释</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="61"/>
+        <source>S7 tag table (.xlsx)</source>
+        <translation>S7 标签表 (.xlsx)</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="62"/>
+        <source>IEC 61131-3 global variables (text)</source>
+        <translation>IEC 61131-3 全局变量 (文本)</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="67"/>
+        <source>The byte address at which the PLC maps this area of the gateway</source>
+        <translation>PLC 映射网关此区域的字节地址</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="70"/>
+        <source>The Path column of the S7 table; the heading of the IEC text</source>
+        <translation>S7 标签表的 Path 列; IEC 文本的标题</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="72"/>
+        <source>IEC &amp;byte addressing (the word at byte 256 is %IW256, not %IW128)</source>
+        <translation>IEC 按字节编址(&amp;B) (字节 256 处的字为 %IW256, 而非 %IW128)</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="75"/>
+        <source>&amp;Format:</source>
+        <translation>格式(&amp;F)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="76"/>
+        <source>&amp;Input area at PLC byte:</source>
+        <translation>输入区在 PLC 字节(&amp;I)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="77"/>
+        <source>&amp;Output area at PLC byte:</source>
+        <translation>输出区在 PLC 字节(&amp;O)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="78"/>
+        <source>Table &amp;name:</source>
+        <translation>表名(&amp;N)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <source>Command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <source>Slave</source>
+        <translation>从站</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <source>Function</source>
+        <translation>功能码</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <source>Modbus address</source>
+        <translation>Modbus 地址</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="89"/>
+        <source>Register &amp;types:</source>
+        <translation>寄存器类型(&amp;T)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="94"/>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="94"/>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="94"/>
+        <source>Comment</source>
+        <translation>注释</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="108"/>
+        <source>&amp;Export...</source>
+        <translation>输出(&amp;E)...</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="266"/>
+        <source>&amp;Preview: the first %1 of %2 tags</source>
+        <translation>预览(&amp;P): 共 %2 个标签中的前 %1 个</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="308"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="308"/>
+        <source>Workbooks (*.xlsx)</source>
+        <translation>工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <location filename="../ui/PlcTagDialog.cpp" line="309"/>
+        <source>IEC 61131-3 text (*.st *.txt)</source>
+        <translation>IEC 61131-3 文本 (*.st *.txt)</translation>
+    </message>
+</context>
+<context>
     <name>varkel::SelectCommandDialog</name>
     <message>
         <location filename="../ui/SelectCommandDialog.cpp" line="14"/>
@@ -464,6 +592,16 @@
         <location filename="../ui/TimingCommands.cpp" line="57"/>
         <source>CSV File(*.csv)</source>
         <translation>CSV 文件(*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="32"/>
+        <source>Export PLC &amp;Tags...</source>
+        <translation>输出 PLC 标签表(&amp;T)...</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="34"/>
+        <source>Write a tag table the PLC&apos;s engineering tool imports</source>
+        <translation>写出供 PLC 编程工具导入的标签表</translation>
     </message>
 </context>
 <context>

@@ -313,6 +313,16 @@ ValueDecoder::Format ProbeDialog::FormatOf(int row) const {
                                                : ValueDecoder::Format::Hex;
 }
 
+std::map<int, ValueDecoder::Format> ProbeDialog::ChosenFormats() const {
+    std::map<int, ValueDecoder::Format> chosen;
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const ValueDecoder::Format format = FormatOf(row);
+        if (format != ValueDecoder::Format::Hex)
+            chosen[plan_.Commands()[static_cast<std::size_t>(row)].index] = format;
+    }
+    return chosen;
+}
+
 ValueDecoder::Order ProbeDialog::OrderOf(int row) const {
     auto* combo = qobject_cast<QComboBox*>(table_->cellWidget(row, OrderColumn));
     return combo && combo->currentIndex() >= 0 ? kOrders[combo->currentIndex()]

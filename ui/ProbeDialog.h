@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QList>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -72,6 +73,9 @@ public:
     QString StatusText() const;
     QString PassText() const;
     QString DecodedText() const;
+    // The decoding picked for each register command, by its position in the
+    // node; hex (the registers as they came) is no decoding and left out.
+    std::map<int, ValueDecoder::Format> ChosenFormats() const;
     int ResultCount() const { return static_cast<int>(log_.size()); }
 
 protected:

@@ -8,6 +8,8 @@
 #include "ui/CConfigApp.h"
 #include "ui/CDovelDoc.h"
 #include "ui/CMainFrame.h"
+#include "ui/PlcTagDialog.h"
+#include "ui/ProbeDialog.h"
 #include "ui/StatusSummary.h"
 #include "ui/TimingDialog.h"
 #include "ui/UndoHistory.h"
@@ -27,6 +29,10 @@ TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
     exportIoList_->setStatusTip(tr("Write where every register and coil lies in the Profibus "
                                    "data to a CSV file"));
     connect(exportIoList_, &QAction::triggered, this, &TimingCommands::OnExportIoList);
+    exportTags_ = new QAction(tr("Export PLC &Tags..."), &frame);
+    exportTags_->setObjectName(QStringLiteral("exportPlcTags"));
+    exportTags_->setStatusTip(tr("Write a tag table the PLC's engineering tool imports"));
+    connect(exportTags_, &QAction::triggered, this, &TimingCommands::OnExportTags);
     timing_ = new QAction(tr("&Timing..."), &frame);
     timing_->setObjectName(QStringLiteral("timing"));
     timing_->setStatusTip(tr("Estimated polling cycle and line time of every command"));
@@ -39,6 +45,8 @@ TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
     file->insertAction(saveAs >= 0 && saveAs + 1 < fileActions.size() ? fileActions[saveAs + 1]
                                                                       : nullptr,
                        exportIoList_);
+    file->insertAction(file->actions().value(file->actions().indexOf(exportIoList_) + 1),
+                       exportTags_);
     if (auto* edit = frame.findChild<QMenu*>(QStringLiteral("editMenu")))
         edit->addAction(timing_);
 
@@ -71,6 +79,30 @@ void TimingCommands::OnExportIoList() {
     frame_.statusBar()->showMessage(
         QString::fromStdString(Text(Msg::IoListWritten, {path.toStdString(),
                                                          std::to_string(list.rows.size())})),
+        5000);
+}
+
+void TimingCommands::OnExportTags() {
+    if (frame_.View())
+        frame_.View()->CommitEditor();
+    // The decodings picked in Test Commands (the first node's commands,
+    // which the numbering counts first) are the default types.
+    std::map<int, PlcTagType> decoded;
+    if (const auto* probe = frame_.findChild<ProbeDialog*>()) {
+        for (const auto& [position, format] : probe->ChosenFormats()) {
+            PlcTagType type = PlcTagType::Int;
+            if (PlcTagDialog::TypeOfDecoding(format, type))
+                decoded[position + 1] = type;
+        }
+    }
+    PlcTagDialog dialog(app_.GetProject().GetSubnet(), frame_.Document().GetPathName(), decoded,
+                        &frame_);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    frame_.statusBar()->showMessage(
+        QString::fromStdString(Text(Msg::PlcTagsWritten,
+                                    {dialog.WrittenPath().toStdString(),
+                                     std::to_string(dialog.Table().tags.size())})),
         5000);
 }
 
