@@ -1,5 +1,6 @@
 #include "link/PosixSerialPort.h"
 
+#include "link/CancelToken.h"
 #include "link/PortCheck.h"
 #include "model/CycleEstimate.h"
 
@@ -14,6 +15,8 @@
 #include <sched.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -86,6 +89,15 @@ timespec Timespec(Clock::duration left) {
 
 } // namespace
 
+bool IsPseudoTerminal(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode))
+        return false;
+    // Unix98 pseudo-terminal slaves (/dev/pts/N) and the old BSD ones.
+    const unsigned int number = major(st.st_rdev);
+    return (number >= 136 && number <= 143) || number == 3;
+}
+
 PosixSerialPort::~PosixSerialPort() {
     Close();
 }
@@ -111,6 +123,7 @@ bool PosixSerialPort::Open(const std::string& device) {
     device_ = device;
     error_ = {};
     errorText_.clear();
+    framingDropped_ = false;
     if (PortOpenError refused = CheckPortPath(device); refused.Failed())
         return Fail(std::move(refused));
     // Non-blocking so that a port waiting for carrier cannot hang the open;
@@ -225,10 +238,12 @@ bool PosixSerialPort::SetLine(int baud, int dataBits, char parity, int stopBits)
     // tcsetattr succeeds when any one change took: read back, and refuse
     // a line that is not the one asked for.
     termios now{};
-    const tcflag_t wanted = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
+    const bool virtualLine = IsPseudoTerminal(fd_);
+    const tcflag_t wanted = virtualLine ? CSTOPB : CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
     if (::tcgetattr(fd_, &now) != 0 || (now.c_cflag & wanted) != (tio.c_cflag & wanted) ||
         ::cfgetospeed(&now) != speed)
         return Fail(OpenFailure::Settings, "tcsetattr", EINVAL);
+    framingDropped_ = virtualLine && (dataBits == 7 || parity != 'N');
     characterTime_ = CharacterTime(
         baud, CharacterBits(dataBits == 7 ? 7 : 8, parity != 'N', stopBits == 2 ? 2 : 1));
     return true;
@@ -296,6 +311,7 @@ long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int interval
     const auto watchFrom = complete - kWatchBefore;
     const auto watchUntil = complete + kWatchAfter;
     WatchSlot slot;
+    const int cancelFd = cancel_ ? cancel_->WakeDescriptor() : -1;
     auto lastByte = start;
     std::size_t got = 0;
     while (got < count) {
@@ -312,8 +328,9 @@ long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int interval
         const bool watching = now >= watchFrom && now < watchUntil && slot.Take();
         const auto until = now < watchFrom ? std::min(deadline, watchFrom) : deadline;
         const timespec wait = Timespec(watching ? Clock::duration::zero() : until - now);
-        pollfd p{fd_, POLLIN, 0};
-        int r = ::ppoll(&p, 1, &wait, nullptr);
+        pollfd fds[2] = {{fd_, POLLIN, 0}, {cancelFd, POLLIN, 0}};
+        pollfd& p = fds[0];
+        int r = ::ppoll(fds, cancelFd >= 0 ? 2 : 1, &wait, nullptr);
         if (r < 0) {
             if (errno == EINTR)
                 continue;
@@ -324,6 +341,10 @@ long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int interval
             if (watching)
                 ::sched_yield();
             continue; // the loop head decides whether time is up
+        }
+        if (fds[1].revents & POLLIN) {
+            errorText_ = "read: cancelled";
+            return -1;
         }
         if (p.revents & POLLIN) {
             ssize_t n = ::read(fd_, buffer + got, count - got);
