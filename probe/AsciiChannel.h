@@ -17,6 +17,7 @@ public:
     PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
     void Read(const ProbeCommand& command, ProbeResult& result) override;
+    bool FramingDropped() const override;
 
     // Turns an answer (unit, function, data) to the command into a result.
     static void Interpret(const ProbeCommand& command, const std::vector<std::uint8_t>& answer,

@@ -23,6 +23,10 @@ public:
     // Sends the command's read and waits for its answer; fills status, data
     // and round-trip time. Waits at most the response time-out.
     virtual void Read(const ProbeCommand& command, ProbeResult& result) = 0;
+    // After Open: the port is a pseudo-terminal, which took the line but
+    // carries neither its parity nor its data bits, and the line has one of
+    // them other than 8 data bits without parity.
+    virtual bool FramingDropped() const { return false; }
 
     // The channel for the line's framing.
     static std::unique_ptr<ProbeChannel> ForLine(const ProbeLine& line);

@@ -1,6 +1,7 @@
 #include "probe/RtuChannel.h"
 
 #include "link/PortCheck.h"
+#include "link/PosixSerialPort.h"
 #include "model/Catalog.h"
 #include "model/CycleEstimate.h"
 #include "model/ResultCode.h"
@@ -20,12 +21,16 @@ namespace {
 
 // libmodbus sets the line without reading it back; a driver that drops a
 // setting must not leave the port open with another line than configured.
-bool LineTaken(int fd, const ProbeLine& line) {
+// A pseudo-terminal drops parity and data bits by its nature: there only
+// the stop bits are looked at.
+bool LineTaken(int fd, const ProbeLine& line, bool virtualLine) {
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0)
         return false;
-    const tcflag_t size = line.dataBits == 7 ? CS7 : CS8;
     const bool stop2 = line.stopBits == 2;
+    if (virtualLine)
+        return bool(tio.c_cflag & CSTOPB) == stop2;
+    const tcflag_t size = line.dataBits == 7 ? CS7 : CS8;
     bool parity = true;
     if (line.parity == 'N')
         parity = !(tio.c_cflag & PARENB);
@@ -60,6 +65,7 @@ RtuChannel::~RtuChannel() {
 
 int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::string& error) {
     Close();
+    framingDropped_ = false;
     // libmodbus opens whatever it is given: a FIFO, a file or a folder is
     // refused first, as the transfers refuse it.
     openError_ = CheckPortPath(device);
@@ -91,12 +97,14 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
     ProbeLine opened = line;
     if (stick)
         opened.parity = 'N';
-    if (!LineTaken(fd, opened)) {
+    const bool virtualLine = IsPseudoTerminal(fd);
+    if (!LineTaken(fd, opened, virtualLine)) {
         error = Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
         Close();
         return PortOpenFailed;
     }
-    if (stick && !SetStickParity(fd, line.parity)) {
+    framingDropped_ = virtualLine && (line.parity != 'N' || line.dataBits == 7);
+    if (stick && !virtualLine && !SetStickParity(fd, line.parity)) {
         error = Text(Msg::ProbeParityRefused, {ParityName(line.parity)});
         Close();
         return PortOpenFailed;

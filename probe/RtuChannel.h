@@ -19,10 +19,12 @@ public:
     PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
     void Read(const ProbeCommand& command, ProbeResult& result) override;
+    bool FramingDropped() const override { return framingDropped_; }
 
 private:
     PortOpenError openError_;
     _modbus* context_ = nullptr;
+    bool framingDropped_ = false;
     // The silence that ends an RTU frame, 3.5 characters.
     std::chrono::steady_clock::duration silent_{};
 };
