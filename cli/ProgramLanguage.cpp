@@ -1,5 +1,6 @@
 #include "cli/ProgramLanguage.h"
 
+#include "cli/TextWidth.h"
 #include "model/Catalog.h"
 
 #include <CLI/CLI.hpp>
@@ -42,7 +43,41 @@ std::string LocalTypeName(std::string name) {
     return std::regex_replace(name, std::regex(" in \\["), Text(Msg::CliRangeIn) + " [");
 }
 
-void LocaliseApp(CLI::App& app) {
+// CLI11 lines its help up by bytes; a Chinese character takes three bytes
+// and two columns. The same rows, lined up by columns.
+class ColumnFormatter : public CLI::Formatter {
+public:
+    std::string make_option(const CLI::Option* option, bool isPositional) const override {
+        return Row(make_option_name(option, isPositional) + make_option_opts(option),
+                   make_option_desc(option));
+    }
+    std::string make_subcommand(const CLI::App* sub) const override {
+        return Row(sub->get_display_name(true), sub->get_description());
+    }
+
+private:
+    std::string Row(const std::string& name, const std::string& description) const {
+        const std::size_t column = get_column_width();
+        std::string row = "  " + name;
+        const std::size_t width = DisplayWidth(row);
+        if (width < column)
+            row.append(column - width, ' ');
+        if (!description.empty()) {
+            if (width >= column)
+                row += "\n" + std::string(column, ' ');
+            for (char c : description) {
+                row += c;
+                if (c == '\n')
+                    row.append(column, ' ');
+            }
+        }
+        return row + "\n";
+    }
+};
+
+void LocaliseApp(CLI::App& app, const std::shared_ptr<CLI::Formatter>& formatter) {
+    // Each subcommand took its parent's formatter when it was made.
+    app.formatter(formatter);
     // Options added before the groups were renamed, the help option among
     // them, carry CLI11's group name.
     if (CLI::Option* help = app.get_help_ptr())
@@ -50,14 +85,25 @@ void LocaliseApp(CLI::App& app) {
     for (CLI::Option* option : app.get_options()) {
         if (option->get_group() == "Options")
             option->group(Text(Msg::CliLabelOptions));
+        // The type name, then each check's description ("INT in [1 - 247]").
         const std::string type = option->get_type_name();
-        if (!type.empty())
-            option->type_name(LocalTypeName(type));
+        const std::string base = type.substr(0, type.find(':'));
+        if (!base.empty())
+            option->type_name(LocalTypeName(base));
+        for (int i = 0;; ++i) {
+            CLI::Validator* check = nullptr;
+            try {
+                check = option->get_validator(i);
+            } catch (const CLI::OptionNotFound&) {
+                break;
+            }
+            check->description(LocalTypeName(check->get_description()));
+        }
     }
     for (CLI::App* sub : app.get_subcommands({})) {
         if (sub->get_group() == "Subcommands")
             sub->group(Text(Msg::CliLabelSubcommands));
-        LocaliseApp(*sub);
+        LocaliseApp(*sub, formatter);
     }
 }
 
@@ -107,8 +153,7 @@ TextLanguage ProgramLanguage(int argc, char** argv) {
 void LocaliseHelp(CLI::App& app) {
     if (GetTextLanguage() == TextLanguage::English)
         return; // CLI11's words are English already
-    // The formatter is shared with every subcommand made after the start.
-    auto formatter = app.get_formatter();
+    auto formatter = std::make_shared<ColumnFormatter>();
     formatter->label("Usage", Text(Msg::CliLabelUsage));
     formatter->label("OPTIONS", Text(Msg::CliLabelOptionsBadge));
     formatter->label("SUBCOMMAND", Text(Msg::CliLabelSubcommand));
@@ -117,7 +162,7 @@ void LocaliseHelp(CLI::App& app) {
     formatter->label("REQUIRED", Text(Msg::CliLabelRequired));
     formatter->label("Needs", Text(Msg::CliLabelNeeds));
     formatter->label("Excludes", Text(Msg::CliLabelExcludes));
-    LocaliseApp(app);
+    LocaliseApp(app, formatter);
 }
 
 std::string ParseErrorText(const CLI::ParseError& error) {

@@ -89,13 +89,26 @@ timespec Timespec(Clock::duration left) {
 
 } // namespace
 
-bool IsPseudoTerminal(int fd) {
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode))
+namespace {
+
+bool PseudoTerminalDevice(const struct stat& st) {
+    if (!S_ISCHR(st.st_mode))
         return false;
     // Unix98 pseudo-terminal slaves (/dev/pts/N) and the old BSD ones.
     const unsigned int number = major(st.st_rdev);
     return (number >= 136 && number <= 143) || number == 3;
+}
+
+} // namespace
+
+bool IsPseudoTerminal(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && PseudoTerminalDevice(st);
+}
+
+bool IsPseudoTerminal(const std::string& device) {
+    struct stat st {};
+    return ::stat(device.c_str(), &st) == 0 && PseudoTerminalDevice(st);
 }
 
 PosixSerialPort::~PosixSerialPort() {
@@ -206,31 +219,38 @@ bool PosixSerialPort::SetLine(int baud, int dataBits, char parity, int stopBits)
     default:
         return Fail(OpenFailure::Settings, "baud", EINVAL);
     }
-    termios tio{};
-    if (::tcgetattr(fd_, &tio) != 0)
-        return Fail(OpenFailure::Settings, "tcgetattr", errno);
-    tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB);
-    tio.c_cflag |= dataBits == 7 ? CS7 : CS8;
-    if (stopBits == 2)
-        tio.c_cflag |= CSTOPB;
+    tcflag_t framing = dataBits == 7 ? CS7 : CS8;
     switch (parity) {
     case 'N':
         break;
     case 'E':
-        tio.c_cflag |= PARENB;
+        framing |= PARENB;
         break;
     case 'O':
-        tio.c_cflag |= PARENB | PARODD;
+        framing |= PARENB | PARODD;
         break;
     case 'M':
-        tio.c_cflag |= PARENB | CMSPAR | PARODD;
+        framing |= PARENB | CMSPAR | PARODD;
         break;
     case 'S':
-        tio.c_cflag |= PARENB | CMSPAR;
+        framing |= PARENB | CMSPAR;
         break;
     default:
         return Fail(OpenFailure::Settings, "parity", EINVAL);
     }
+    // A pseudo-terminal carries 8 bits without parity whatever it is told,
+    // and the C library refuses a change of nothing else: it is not asked.
+    const bool virtualLine = IsPseudoTerminal(fd_);
+    framingDropped_ = virtualLine && framing != CS8;
+    if (virtualLine)
+        framing = CS8;
+    termios tio{};
+    if (::tcgetattr(fd_, &tio) != 0)
+        return Fail(OpenFailure::Settings, "tcgetattr", errno);
+    tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB);
+    tio.c_cflag |= framing;
+    if (stopBits == 2)
+        tio.c_cflag |= CSTOPB;
     if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0)
         return Fail(OpenFailure::Settings, "cfsetspeed", errno);
     if (::tcsetattr(fd_, TCSANOW, &tio) != 0)
@@ -238,12 +258,10 @@ bool PosixSerialPort::SetLine(int baud, int dataBits, char parity, int stopBits)
     // tcsetattr succeeds when any one change took: read back, and refuse
     // a line that is not the one asked for.
     termios now{};
-    const bool virtualLine = IsPseudoTerminal(fd_);
-    const tcflag_t wanted = virtualLine ? CSTOPB : CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
+    const tcflag_t wanted = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
     if (::tcgetattr(fd_, &now) != 0 || (now.c_cflag & wanted) != (tio.c_cflag & wanted) ||
         ::cfgetospeed(&now) != speed)
         return Fail(OpenFailure::Settings, "tcsetattr", EINVAL);
-    framingDropped_ = virtualLine && (dataBits == 7 || parity != 'N');
     characterTime_ = CharacterTime(
         baud, CharacterBits(dataBits == 7 ? 7 : 8, parity != 'N', stopBits == 2 ? 2 : 1));
     return true;

@@ -29,7 +29,7 @@ public:
     // is 'N', 'O', 'E', 'M' (mark) or 'S' (space). False, with the port left
     // closed, when the driver does not take every setting exactly. A
     // pseudo-terminal carries no parity and always 8 data bits: there those
-    // two are not checked, and FramingDropped says whether they were asked.
+    // two are not set, and FramingDropped says whether they were asked.
     bool SetLine(int baud, int dataBits, char parity, int stopBits);
     bool FramingDropped() const { return framingDropped_; }
 
@@ -53,5 +53,6 @@ private:
 // slave, a terminal emulator), which takes any line settings and ignores
 // parity and data bits.
 bool IsPseudoTerminal(int fd);
+bool IsPseudoTerminal(const std::string& device); // through links
 
 } // namespace varkel

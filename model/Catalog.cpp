@@ -170,8 +170,8 @@ TextPair TextPairOf(Msg id) {
                 "Exit status: 0 success; 1 diff found differences; 3-11, 13 the result code of the operation; 14 probe: a command returned no data; 64 usage error or refused edit; 65 input is not a valid configuration; 66 input file missing, unreadable or not a regular file; 73 output cannot be written, or the file changed on disk since it was read. Nothing is written on failure. See docs/cli.md."};
     case Msg::CliVersionHelp: return {"显示版本并退出", "Print the version and exit"};
     case Msg::CliLangHelp:
-        return {"文本语言: zh (中文, 默认) 或 en (英文)",
-                "Text language: zh (Chinese, the default) or en (English)"};
+        return {"文本语言: zh (中文) 或 en (英文); 未给出时按区域设置 (LC_ALL, LC_MESSAGES, LANG)",
+                "Text language: zh (Chinese) or en (English); by the locale (LC_ALL, LC_MESSAGES, LANG) when not given"};
     case Msg::CliAnswerHelp:
         return {"核心提出问题时给出的固定回答: yes (默认), no 或 cancel; 不会等待键盘输入",
                 "Fixed answer to any question the core asks: yes (the default), no or cancel; the keyboard is never read"};
@@ -387,8 +387,8 @@ TextPair TextPairOf(Msg id) {
         return {"出现故障的请求序号, 从 1 起 (0: 每个请求)",
                 "Request number from 1 (0: every request)"};
     case Msg::SimLangHelp:
-        return {"文本语言: en 或 zh (默认按 LANG)",
-                "Text language: en or zh (by LANG when not given)"};
+        return {"文本语言: en 或 zh; 未给出时按区域设置 (LC_ALL, LC_MESSAGES, LANG)",
+                "Text language: en or zh; by the locale (LC_ALL, LC_MESSAGES, LANG) when not given"};
     case Msg::SimBadHardwareVersion:
         return {"硬件版本格式应为 主版本.次版本，例如 2.1",
                 "Hardware version must be MAJOR.MINOR, for example 2.1"};
@@ -443,7 +443,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::SlaveBaudOption: return {"模拟该波特率下线路耗时 (0: 不模拟)", "Take the line time of this baud rate (0: none)"};
     case Msg::SlaveLinkOption: return {"指向设备的符号链接", "Symbolic link to the device"};
     case Msg::SlaveTurnaroundOption: return {"模拟线路耗时时, 请求结束到应答开始的毫秒数", "With line time: milliseconds from the end of a request to the answer"};
-    case Msg::SlaveLangOption: return {"文本语言: zh 或 en", "Text language: zh or en"};
+    case Msg::SlaveLangOption: return {"文本语言: zh 或 en; 未给出时按区域设置 (LC_ALL, LC_MESSAGES, LANG)", "Text language: zh or en; by the locale (LC_ALL, LC_MESSAGES, LANG) when not given"};
     case Msg::SlaveCannotOpen: return {"无法打开伪终端: {}", "Cannot open a pseudo-terminal: {}"};
     case Msg::SlaveCannotLink: return {"无法创建链接 {}: {}", "Cannot create the link {}: {}"};
     case Msg::SlaveReady: return {"虚拟 Modbus 从站 ({}, 从站地址 {}) 就绪: {}", "Virtual Modbus slave ({}, unit ids {}) ready on {}"};

@@ -21,16 +21,12 @@ namespace {
 
 // libmodbus sets the line without reading it back; a driver that drops a
 // setting must not leave the port open with another line than configured.
-// A pseudo-terminal drops parity and data bits by its nature: there only
-// the stop bits are looked at.
-bool LineTaken(int fd, const ProbeLine& line, bool virtualLine) {
+bool LineTaken(int fd, const ProbeLine& line) {
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0)
         return false;
-    const bool stop2 = line.stopBits == 2;
-    if (virtualLine)
-        return bool(tio.c_cflag & CSTOPB) == stop2;
     const tcflag_t size = line.dataBits == 7 ? CS7 : CS8;
+    const bool stop2 = line.stopBits == 2;
     bool parity = true;
     if (line.parity == 'N')
         parity = !(tio.c_cflag & PARENB);
@@ -73,8 +69,17 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
         error = device + ": " + openError_.detail;
         return PortOpenFailed;
     }
-    const bool stick = line.parity == 'M' || line.parity == 'S';
-    context_ = modbus_new_rtu(device.c_str(), line.baud, stick ? 'N' : line.parity, line.dataBits,
+    // A pseudo-terminal carries 8 bits without parity whatever it is told,
+    // and the C library refuses to set only what it drops: it is opened so.
+    const bool virtualLine = IsPseudoTerminal(device);
+    framingDropped_ = virtualLine && (line.parity != 'N' || line.dataBits == 7);
+    const bool stick = !virtualLine && (line.parity == 'M' || line.parity == 'S');
+    ProbeLine opened = line;
+    if (stick || virtualLine)
+        opened.parity = 'N';
+    if (virtualLine)
+        opened.dataBits = 8;
+    context_ = modbus_new_rtu(device.c_str(), line.baud, opened.parity, opened.dataBits,
                               line.stopBits);
     if (!context_) {
         error = Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
@@ -94,17 +99,12 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
         Close();
         return PortOpenFailed;
     }
-    ProbeLine opened = line;
-    if (stick)
-        opened.parity = 'N';
-    const bool virtualLine = IsPseudoTerminal(fd);
-    if (!LineTaken(fd, opened, virtualLine)) {
+    if (!LineTaken(fd, opened)) {
         error = Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
         Close();
         return PortOpenFailed;
     }
-    framingDropped_ = virtualLine && (line.parity != 'N' || line.dataBits == 7);
-    if (stick && !virtualLine && !SetStickParity(fd, line.parity)) {
+    if (stick && !SetStickParity(fd, line.parity)) {
         error = Text(Msg::ProbeParityRefused, {ParityName(line.parity)});
         Close();
         return PortOpenFailed;

@@ -122,11 +122,13 @@ CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
 }
 
 CUpDownDlg::~CUpDownDlg() {
-    // Closed with the program in the middle of a transfer: let it end (every
-    // read has its time-out); what it would still tell the dialog is dropped
-    // with the dialog.
-    if (worker_.joinable())
+    // Closed with the program in the middle of a transfer: stop it at its
+    // next frame; what it would still tell the dialog is dropped with the
+    // dialog.
+    if (worker_.joinable()) {
+        session_->Cancel();
         worker_.join();
+    }
 }
 
 CUpDownDlg::Port CUpDownDlg::VirtualPort() {

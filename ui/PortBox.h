@@ -22,7 +22,7 @@ public:
         QString device; // the path to open; empty for the virtual device
         QString key;    // what is remembered as the last port
         bool isVirtual = false;
-        QString name;   // what messages call it (ttyUSB0)
+        QString name = {}; // what messages call it (ttyUSB0)
     };
 
     explicit PortBox(QWidget* parent = nullptr);

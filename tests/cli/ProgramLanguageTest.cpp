@@ -66,8 +66,9 @@ TEST(ProgramLanguage, CommandLineErrorsInChinese) {
         std::string chinese;
         std::string english;
     } cases[] = {
-        {VARKEL_CLI, {"frobnicate"}, "多余的参数：frobnicate",
-         "The following argument was not expected: frobnicate"},
+        {VARKEL_CLI, {"frobnicate"}, "需要给出一个子命令", "A subcommand is required"},
+        {VARKEL_CLI, {"ports", "extra"}, "多余的参数：extra",
+         "The following argument was not expected: extra"},
         {VARKEL_CLI, {"show"}, "缺少必需的 FILE", "FILE is required"},
         {VARKEL_CLI, {"--lang", "fr", "ports"}, "--lang：fr 不是 {zh,en} 之一", "fr not in {zh,en}"},
         {VARKEL_SIM, {"--hw"}, "--hw 后缺少值", "--hw: 1 required TEXT missing"},

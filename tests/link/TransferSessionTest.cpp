@@ -166,8 +166,8 @@ TEST_F(TransferSessionTest, CancelStopsBetweenFramesAndSaysWhatTheGatewayKept) {
     SetTextLanguage(TextLanguage::English);
     StartGateway(2, 1);
     Project project;
-    for (int i = 0; i < 4; ++i)
-        AddCommand(project, 2, std::to_string(10 * i), "2", "000" + std::to_string(4 * i) + "H");
+    for (const char* mapping : {"0000H", "0004H", "0008H", "000CH"})
+        AddCommand(project, 2, "10", "2", mapping);
     const std::string before = Snapshot(project);
     // Steps: 1 and 2 the version queries, 3 the settings, 4 the list start,
     // 5 on the records; an upload reads the settings (3), then the count.
