@@ -2,43 +2,21 @@
 
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
+#include "cli/ProgramLanguage.h"
 #include "cli/TerminalMessageSink.h"
 #include "model/Catalog.h"
 #include "model/TextTable.h"
 
 #include <CLI/CLI.hpp>
 
-#include <cstring>
 #include <exception>
 #include <string>
 
 namespace varkel::cli {
-namespace {
-
-// The language must be known before the help texts are built, so it is
-// looked for ahead of the real parse.
-void PresetLanguage(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--")
-            break;
-        std::string value;
-        if (arg == "--lang" && i + 1 < argc)
-            value = argv[i + 1];
-        else if (arg.rfind("--lang=", 0) == 0)
-            value = arg.substr(7);
-        if (value == "en")
-            SetTextLanguage(TextLanguage::English);
-        else if (value == "zh")
-            SetTextLanguage(TextLanguage::Chinese);
-    }
-}
-
-} // namespace
 
 int RunCli(int argc, char** argv) {
-    SetTextLanguage(TextLanguage::Chinese);
-    PresetLanguage(argc, argv);
+    // Known before the help texts are built.
+    SetTextLanguage(ProgramLanguage(argc, argv));
 
     CLI::App app(Text(Msg::CliDescription), "varkel-cli");
     app.footer(Text(Msg::CliFooter));
@@ -46,7 +24,7 @@ int RunCli(int argc, char** argv) {
                          Text(Msg::CliVersionHelp));
     app.require_subcommand(1);
 
-    std::string lang = "zh";
+    std::string lang;
     app.add_option("--lang", lang, Text(Msg::CliLangHelp))->check(CLI::IsMember({"zh", "en"}));
     std::string answer = "yes";
     app.add_option("--answer", answer, Text(Msg::CliAnswerHelp))
@@ -61,13 +39,13 @@ int RunCli(int argc, char** argv) {
     AddProbeCommand(app, context);
     AddImportCommand(app, context);
     AddTagsCommand(app, context);
+    LocaliseHelp(app);
 
     // The sink must be in place before a command's callback runs, and the
     // answer known: both are set once the global options are parsed.
     TerminalMessageSink* sink = nullptr;
     std::unique_ptr<TerminalMessageSink> owned;
     app.parse_complete_callback([&] {
-        SetTextLanguage(lang == "en" ? TextLanguage::English : TextLanguage::Chinese);
         Answer given = answer == "no"       ? Answer::No
                        : answer == "cancel" ? Answer::Cancel
                                             : Answer::Yes;
@@ -85,7 +63,7 @@ int RunCli(int argc, char** argv) {
             app.exit(e); // help or version
             status = 0;
         } else {
-            PrintError(e.what());
+            PrintError(ParseErrorText(e));
             PrintError(Text(Msg::CliSeeHelp));
             status = kExitUsage;
         }

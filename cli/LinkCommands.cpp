@@ -21,7 +21,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <atomic>
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -37,6 +39,7 @@ struct LinkOptions {
     std::string portsFrom;
     bool trace = false;
     int paceMs = SerialLink::kDefaultPaceMs;
+    std::shared_ptr<CancelToken> cancel = std::make_shared<CancelToken>();
 };
 
 // Progress on one terminal line, rewritten in place; nothing when standard
@@ -69,21 +72,56 @@ private:
     std::size_t width_ = 0;
 };
 
+// Ctrl+C or SIGTERM during a transfer stops it between frames as the
+// window's Cancel does: the outcome is told and the port given back.
+std::atomic<CancelToken*> interruptToken{nullptr};
+
+void OnInterrupt(int) {
+    if (CancelToken* token = interruptToken.load())
+        token->Cancel(); // an atomic store and a write(2): safe here
+}
+
+class InterruptCancels {
+public:
+    explicit InterruptCancels(std::shared_ptr<CancelToken> token) : token_(std::move(token)) {
+        interruptToken = token_.get();
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGINT, &action, &previousInt_);
+        ::sigaction(SIGTERM, &action, &previousTerm_);
+    }
+    ~InterruptCancels() {
+        ::sigaction(SIGINT, &previousInt_, nullptr);
+        ::sigaction(SIGTERM, &previousTerm_, nullptr);
+        interruptToken = nullptr;
+    }
+    InterruptCancels(const InterruptCancels&) = delete;
+    InterruptCancels& operator=(const InterruptCancels&) = delete;
+
+private:
+    std::shared_ptr<CancelToken> token_;
+    struct sigaction previousInt_ {};
+    struct sigaction previousTerm_ {};
+};
+
 // Opens the port for a transfer before its configuration is loaded, so that
 // the other side has noticed the open by the time the first frame goes out.
 // Quietly: a port that did not open is opened again, and its failure
 // reported, where the transfer begins.
 std::unique_ptr<TransferSession> OpenEarly(TransferKind kind, const LinkOptions& options) {
     auto session = std::make_unique<TransferSession>(kind);
+    session->SetCancelToken(options.cancel);
     session->Open(options.ports.front());
     return session;
 }
 
 // Runs one transfer and reports how it ended; the port is closed whatever
 // happens. The uploaded configuration, if any, is handed back.
-int RunTransfer(TransferSession& session, const Project& project, const LinkOptions& options,
-                std::unique_ptr<Project>* uploaded = nullptr,
+int RunTransfer(TransferSession& session, TransferKind kind, const Project& project,
+                const LinkOptions& options, std::unique_ptr<Project>* uploaded = nullptr,
                 std::vector<RefusedValue>* refused = nullptr) {
+    const InterruptCancels interrupt(options.cancel);
     ProgressLine progress;
     session.SetPaceMs(options.paceMs);
     session.SetProgressCallback([&progress](const Progress& p) { progress.Show(p); });
@@ -100,10 +138,8 @@ int RunTransfer(TransferSession& session, const Project& project, const LinkOpti
     progress.Finish();
     for (const std::string& notice : outcome.notices)
         ShowMessage(notice);
-    if (outcome.openFailure.Failed()) {
-        PrintError(PortOpenText(outcome.openFailure));
-    } else if (outcome.result != Success) {
-        PrintError(ResultMessage(outcome.result));
+    if (outcome.result != Success) {
+        PrintError(FailureText(outcome, kind, PortName(options.ports.front())));
     } else if (uploaded) {
         *uploaded = std::move(outcome.uploaded);
         if (refused)
@@ -167,6 +203,7 @@ bool ManyPorts(const LinkOptions& options) {
 
 std::unique_ptr<ParallelTransfer> OpenAllEarly(TransferKind kind, const LinkOptions& options) {
     auto transfer = std::make_unique<ParallelTransfer>(kind, options.ports);
+    transfer->SetCancelToken(options.cancel);
     transfer->SetPaceMs(options.paceMs);
     transfer->SetTrace(options.trace);
     transfer->Open();
@@ -186,7 +223,11 @@ std::vector<PortOutcome> TransferToAll(ParallelTransfer& transfer, const Project
         rows = size.ws_row;
     }
     PortBlock block(options.ports, std::cerr, terminal, columns, rows);
-    std::vector<PortOutcome> outcomes = transfer.Run(project, block);
+    std::vector<PortOutcome> outcomes;
+    {
+        const InterruptCancels interrupt(options.cancel);
+        outcomes = transfer.Run(project, block);
+    }
     for (const PortOutcome& o : outcomes)
         for (const std::string& notice : o.outcome.notices)
             PrintError(o.port + ": " + TerminalText(notice));
@@ -228,7 +269,7 @@ int RunDownload(const std::string& file, LinkOptions& options) {
     auto project = std::make_unique<Project>();
     if (int code = LoadConfiguration(file, *project))
         return code;
-    if (int code = RunTransfer(*session, *project, options))
+    if (int code = RunTransfer(*session, TransferKind::Download, *project, options))
         return code;
     PrintLine(LocalText(kKeyDownloadSuccessfully));
     return 0;
@@ -341,7 +382,8 @@ int RunUpload(const std::string& out, const std::string& base, const std::string
         return code;
     std::unique_ptr<Project> uploaded;
     std::vector<RefusedValue> refused;
-    if (int code = RunTransfer(*session, *project, options, &uploaded, &refused))
+    if (int code = RunTransfer(*session, TransferKind::Upload, *project, options, &uploaded,
+                               &refused))
         return code;
     if (int saved = SaveConfiguration(*uploaded, out))
         return saved;

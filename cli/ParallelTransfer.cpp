@@ -26,10 +26,9 @@ std::string OneLine(const std::string& text) {
     return line;
 }
 
-std::string FailureOf(const TransferOutcome& outcome) {
-    if (outcome.openFailure.Failed())
-        return OneLine(PortOpenText(outcome.openFailure));
-    return outcome.result == Success ? std::string() : OneLine(ResultMessage(outcome.result));
+std::string FailureOf(const TransferOutcome& outcome, TransferKind kind,
+                      const std::string& port) {
+    return OneLine(FailureText(outcome, kind, PortName(port)));
 }
 
 double Seconds(std::chrono::steady_clock::duration d) {
@@ -39,12 +38,17 @@ double Seconds(std::chrono::steady_clock::duration d) {
 } // namespace
 
 ParallelTransfer::ParallelTransfer(TransferKind kind, std::vector<std::string> ports)
-    : ports_(std::move(ports)) {
+    : ports_(std::move(ports)), kind_(kind) {
     for (std::size_t i = 0; i < ports_.size(); ++i)
         sessions_.push_back(std::make_unique<TransferSession>(kind));
 }
 
 ParallelTransfer::~ParallelTransfer() = default;
+
+void ParallelTransfer::SetCancelToken(const std::shared_ptr<CancelToken>& token) {
+    for (auto& session : sessions_)
+        session->SetCancelToken(token);
+}
 
 void ParallelTransfer::Open() {
     for (std::size_t i = 0; i < ports_.size(); ++i)
@@ -66,7 +70,7 @@ std::vector<PortOutcome> ParallelTransfer::Run(const Project& project, PortBlock
             // The configuration failed its checks on an earlier port: the
             // same checks fail here, without showing their messages again.
             outcomes[i].outcome.result = checkFailure;
-            outcomes[i].failure = FailureOf(outcomes[i].outcome);
+            outcomes[i].failure = FailureOf(outcomes[i].outcome, kind_, ports_[i]);
             block.Done(i, outcomes[i].failure);
             continue;
         }
@@ -82,7 +86,7 @@ std::vector<PortOutcome> ParallelTransfer::Run(const Project& project, PortBlock
         outcomes[i].outcome = session.TakeOutcome();
         if (!outcomes[i].outcome.openFailure.Failed())
             checkFailure = outcomes[i].outcome.result;
-        outcomes[i].failure = FailureOf(outcomes[i].outcome);
+        outcomes[i].failure = FailureOf(outcomes[i].outcome, kind_, ports_[i]);
         outcomes[i].seconds = Seconds(outcomes[i].outcome.openTime);
         block.Done(i, outcomes[i].failure);
     }
@@ -97,7 +101,7 @@ std::vector<PortOutcome> ParallelTransfer::Run(const Project& project, PortBlock
             sessions_[i]->Run();
             PortOutcome& mine = outcomes[i];
             mine.outcome = sessions_[i]->TakeOutcome();
-            mine.failure = FailureOf(mine.outcome);
+            mine.failure = FailureOf(mine.outcome, kind_, ports_[i]);
             mine.seconds = Seconds(mine.outcome.openTime + mine.outcome.transferTime);
             block.Done(i, mine.failure.empty() ? Text(Msg::CliPortOk) : mine.failure);
         });

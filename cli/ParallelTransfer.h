@@ -34,6 +34,8 @@ public:
     ~ParallelTransfer();
 
     void SetPaceMs(int ms) { paceMs_ = ms; }
+    // One token stops every port's transfer.
+    void SetCancelToken(const std::shared_ptr<CancelToken>& token);
     void SetTrace(bool trace) { trace_ = trace; }
 
     // Opens the ports ahead of the transfer, quietly: a port that did not
@@ -50,6 +52,7 @@ public:
 
 private:
     std::vector<std::string> ports_;
+    TransferKind kind_;
     std::vector<std::unique_ptr<TransferSession>> sessions_;
     int paceMs_ = SerialLink::kDefaultPaceMs;
     bool trace_ = false;

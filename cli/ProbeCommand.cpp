@@ -209,6 +209,14 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
                                    {Text(Msg::ProbeHeaderMemory), Text(Msg::ProbeHeaderStatus),
                                     Text(Msg::ProbeHeaderData)}));
 
+    // Said once, on standard error, so that --json output stays clean.
+    session.SetOpenedCallback([&](const ProbeOpened& opened) {
+        if (!opened.framingDropped)
+            return;
+        std::lock_guard<std::mutex> lock(outputMutex);
+        PrintError(Text(Msg::ProbeFramingNotCarried, {options.port}));
+    });
+
     std::optional<ProbeOutcome> outcome;
     std::mutex finishMutex;
     session.SetFinishedCallback([&](const ProbeOutcome& o) {

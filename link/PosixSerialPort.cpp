@@ -1,5 +1,6 @@
 #include "link/PosixSerialPort.h"
 
+#include "link/CancelToken.h"
 #include "link/PortCheck.h"
 #include "model/CycleEstimate.h"
 
@@ -14,6 +15,8 @@
 #include <sched.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -86,6 +89,28 @@ timespec Timespec(Clock::duration left) {
 
 } // namespace
 
+namespace {
+
+bool PseudoTerminalDevice(const struct stat& st) {
+    if (!S_ISCHR(st.st_mode))
+        return false;
+    // Unix98 pseudo-terminal slaves (/dev/pts/N) and the old BSD ones.
+    const unsigned int number = major(st.st_rdev);
+    return (number >= 136 && number <= 143) || number == 3;
+}
+
+} // namespace
+
+bool IsPseudoTerminal(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && PseudoTerminalDevice(st);
+}
+
+bool IsPseudoTerminal(const std::string& device) {
+    struct stat st {};
+    return ::stat(device.c_str(), &st) == 0 && PseudoTerminalDevice(st);
+}
+
 PosixSerialPort::~PosixSerialPort() {
     Close();
 }
@@ -111,6 +136,7 @@ bool PosixSerialPort::Open(const std::string& device) {
     device_ = device;
     error_ = {};
     errorText_.clear();
+    framingDropped_ = false;
     if (PortOpenError refused = CheckPortPath(device); refused.Failed())
         return Fail(std::move(refused));
     // Non-blocking so that a port waiting for carrier cannot hang the open;
@@ -193,31 +219,38 @@ bool PosixSerialPort::SetLine(int baud, int dataBits, char parity, int stopBits)
     default:
         return Fail(OpenFailure::Settings, "baud", EINVAL);
     }
-    termios tio{};
-    if (::tcgetattr(fd_, &tio) != 0)
-        return Fail(OpenFailure::Settings, "tcgetattr", errno);
-    tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB);
-    tio.c_cflag |= dataBits == 7 ? CS7 : CS8;
-    if (stopBits == 2)
-        tio.c_cflag |= CSTOPB;
+    tcflag_t framing = dataBits == 7 ? CS7 : CS8;
     switch (parity) {
     case 'N':
         break;
     case 'E':
-        tio.c_cflag |= PARENB;
+        framing |= PARENB;
         break;
     case 'O':
-        tio.c_cflag |= PARENB | PARODD;
+        framing |= PARENB | PARODD;
         break;
     case 'M':
-        tio.c_cflag |= PARENB | CMSPAR | PARODD;
+        framing |= PARENB | CMSPAR | PARODD;
         break;
     case 'S':
-        tio.c_cflag |= PARENB | CMSPAR;
+        framing |= PARENB | CMSPAR;
         break;
     default:
         return Fail(OpenFailure::Settings, "parity", EINVAL);
     }
+    // A pseudo-terminal carries 8 bits without parity whatever it is told,
+    // and the C library refuses a change of nothing else: it is not asked.
+    const bool virtualLine = IsPseudoTerminal(fd_);
+    framingDropped_ = virtualLine && framing != CS8;
+    if (virtualLine)
+        framing = CS8;
+    termios tio{};
+    if (::tcgetattr(fd_, &tio) != 0)
+        return Fail(OpenFailure::Settings, "tcgetattr", errno);
+    tio.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB);
+    tio.c_cflag |= framing;
+    if (stopBits == 2)
+        tio.c_cflag |= CSTOPB;
     if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0)
         return Fail(OpenFailure::Settings, "cfsetspeed", errno);
     if (::tcsetattr(fd_, TCSANOW, &tio) != 0)
@@ -296,6 +329,7 @@ long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int interval
     const auto watchFrom = complete - kWatchBefore;
     const auto watchUntil = complete + kWatchAfter;
     WatchSlot slot;
+    const int cancelFd = cancel_ ? cancel_->WakeDescriptor() : -1;
     auto lastByte = start;
     std::size_t got = 0;
     while (got < count) {
@@ -312,8 +346,9 @@ long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int interval
         const bool watching = now >= watchFrom && now < watchUntil && slot.Take();
         const auto until = now < watchFrom ? std::min(deadline, watchFrom) : deadline;
         const timespec wait = Timespec(watching ? Clock::duration::zero() : until - now);
-        pollfd p{fd_, POLLIN, 0};
-        int r = ::ppoll(&p, 1, &wait, nullptr);
+        pollfd fds[2] = {{fd_, POLLIN, 0}, {cancelFd, POLLIN, 0}};
+        pollfd& p = fds[0];
+        int r = ::ppoll(fds, cancelFd >= 0 ? 2 : 1, &wait, nullptr);
         if (r < 0) {
             if (errno == EINTR)
                 continue;
@@ -324,6 +359,10 @@ long PosixSerialPort::Read(std::uint8_t* buffer, std::size_t count, int interval
             if (watching)
                 ::sched_yield();
             continue; // the loop head decides whether time is up
+        }
+        if (fds[1].revents & POLLIN) {
+            errorText_ = "read: cancelled";
+            return -1;
         }
         if (p.revents & POLLIN) {
             ssize_t n = ::read(fd_, buffer + got, count - got);

@@ -23,11 +23,15 @@ public:
     std::string LastErrorText() const override { return errorText_; }
     long Write(const std::uint8_t* bytes, std::size_t count, int timeoutMs) override;
     long Read(std::uint8_t* buffer, std::size_t count, int intervalMs, int totalMs) override;
+    void SetCancelToken(const CancelToken* token) override { cancel_ = token; }
 
     // Changes the open port's line from 19200 8N1 to other settings; parity
     // is 'N', 'O', 'E', 'M' (mark) or 'S' (space). False, with the port left
-    // closed, when the driver does not take every setting exactly.
+    // closed, when the driver does not take every setting exactly. A
+    // pseudo-terminal carries no parity and always 8 data bits: there those
+    // two are not set, and FramingDropped says whether they were asked.
     bool SetLine(int baud, int dataBits, char parity, int stopBits);
+    bool FramingDropped() const { return framingDropped_; }
 
 private:
     bool Fail(PortOpenError error);
@@ -41,6 +45,14 @@ private:
     std::chrono::steady_clock::time_point lineFreeAt_{};
     PortOpenError error_;
     std::string errorText_;
+    const CancelToken* cancel_ = nullptr;
+    bool framingDropped_ = false;
 };
+
+// True for the slave side of a pseudo-terminal (a virtual gateway or
+// slave, a terminal emulator), which takes any line settings and ignores
+// parity and data bits.
+bool IsPseudoTerminal(int fd);
+bool IsPseudoTerminal(const std::string& device); // through links
 
 } // namespace varkel

@@ -1,5 +1,6 @@
 #include "link/SerialLink.h"
 
+#include "link/CancelToken.h"
 #include "link/PosixSerialPort.h"
 #include "link/TraceLine.h"
 #include "model/Messages.h"
@@ -21,6 +22,9 @@ SerialLink::~SerialLink() {
 
 int SerialLink::Open(const std::string& device) {
     device_ = device;
+    acknowledged_ = 0;
+    anyReply_ = false;
+    silent_ = false;
     if (device.empty() || !transport_->Open(device)) {
         Trace(TraceEvent::Failed, nullptr, 0, 0,
               device.empty() ? "open: no device" : transport_->LastErrorText());
@@ -30,7 +34,23 @@ int SerialLink::Open(const std::string& device) {
     return Success;
 }
 
+void SerialLink::SetCancelToken(const CancelToken* token) {
+    cancel_ = token;
+    transport_->SetCancelToken(token);
+}
+
+bool SerialLink::IsCancelled() const {
+    return cancel_ && cancel_->Cancelled();
+}
+
 int SerialLink::Send(const std::uint8_t* bytes, std::size_t count) {
+    // The one place every frame passes: a cancel takes effect here, between
+    // frames, never inside one.
+    if (IsCancelled()) {
+        Trace(TraceEvent::Failed, nullptr, 0, 0, "cancelled by the user");
+        transport_->Close();
+        return UserCancelled;
+    }
     if (!transport_->IsOpen()) {
         Trace(TraceEvent::Failed, bytes, count, 0, "send: port not open");
         return PortIoFailed;
@@ -57,11 +77,16 @@ int SerialLink::Receive(std::uint8_t* buffer, std::size_t count, std::size_t* go
     const int total = kPerByteMs * static_cast<int>(count) + kBaseMs;
     long read = transport_->Read(buffer, count, kIntervalMs, total);
     if (read <= 0) {
+        const bool cancelled = IsCancelled();
         Trace(TraceEvent::Failed, nullptr, 0, count,
-              read < 0 ? transport_->LastErrorText() : "read: no reply");
+              cancelled  ? "cancelled by the user"
+              : read < 0 ? transport_->LastErrorText()
+                         : "read: no reply");
+        silent_ = silent_ || (read == 0 && !cancelled);
         transport_->Close();
-        return PortIoFailed;
+        return cancelled ? UserCancelled : PortIoFailed;
     }
+    anyReply_ = true;
     if (got)
         *got = static_cast<std::size_t>(read);
     Trace(TraceEvent::Received, buffer, static_cast<std::size_t>(read), count, {});
@@ -88,7 +113,10 @@ int SerialLink::ExchangeAcknowledged(const Bytes& frame) {
     if (frame.empty())
         return CheckError;
     Bytes reply;
-    return Ask(frame, ReplyKind::Acknowledgement, reply, 0, true);
+    const int result = Ask(frame, ReplyKind::Acknowledgement, reply, 0, true);
+    if (result == Success)
+        ++acknowledged_;
+    return result;
 }
 
 int SerialLink::Ask(const Bytes& request, ReplyKind kind, Bytes& reply, std::size_t length,
@@ -149,7 +177,10 @@ bool SerialLink::IsOpen() const {
 }
 
 void SerialLink::Pause() const {
-    Wait(paceMs_);
+    if (cancel_)
+        cancel_->Sleep(paceMs_);
+    else
+        Wait(paceMs_);
 }
 
 void SerialLink::Wait(int ms) {

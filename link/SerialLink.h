@@ -12,6 +12,8 @@
 
 namespace varkel {
 
+class CancelToken;
+
 // One frame or event of a transfer, for a frame log.
 struct TraceEvent {
     enum Kind { Sent, Received, Failed };
@@ -54,11 +56,16 @@ public:
 
     // Opens a device path (/dev/ttyUSB0, a pseudo-terminal). 0 or PortOpenFailed.
     int Open(const std::string& device);
-    // 0 or PortIoFailed; a failure closes the port.
+    // A cancelled token stops the transfer before its next frame and wakes
+    // a wait for a reply; Send and Receive then return UserCancelled and the
+    // port is closed. The token must outlive the link's use of it.
+    void SetCancelToken(const CancelToken* token);
+    bool IsCancelled() const;
+    // 0, PortIoFailed or UserCancelled (nothing sent); a failure closes the port.
     int Send(const std::uint8_t* bytes, std::size_t count);
     int Send(const Bytes& bytes) { return Send(bytes.data(), bytes.size()); }
-    // Reads up to count bytes; at least one byte is success. 0 or
-    // PortIoFailed; a failure closes the port.
+    // Reads up to count bytes; at least one byte is success. 0,
+    // PortIoFailed or UserCancelled; a failure closes the port.
     int Receive(std::uint8_t* buffer, std::size_t count, std::size_t* got = nullptr);
     // Send, pause, receive and compare with the expected reply. 0,
     // PortIoFailed or CheckError.
@@ -66,6 +73,10 @@ public:
                  const std::uint8_t* expected, std::size_t replyLength);
     // The download form: the reply must be the acknowledgement command, 00h, command.
     int ExchangeAcknowledged(const Bytes& frame);
+    // Frames the gateway acknowledged since the port was opened, and whether
+    // a read met silence before any byte at all came back.
+    int Acknowledged() const { return acknowledged_; }
+    bool NeverAnswered() const { return silent_ && !anyReply_; }
     // Sends a request and reads its reply of the given kind into reply (the
     // bytes asked for, those that did not arrive 0), checked by its rule.
     // With paced set the link's pace comes between the two. length 0 takes
@@ -79,7 +90,8 @@ public:
     void Close();
     bool IsOpen() const;
 
-    // The pause between a frame and the read of its acknowledgement.
+    // The pause between a frame and the read of its acknowledgement; a
+    // cancel ends it early.
     void SetPaceMs(int ms) { paceMs_ = ms < 0 ? 0 : ms; }
     int PaceMs() const { return paceMs_; }
     void Pause() const;
@@ -115,6 +127,10 @@ private:
 
     std::unique_ptr<Transport> transport_;
     std::string device_;
+    const CancelToken* cancel_ = nullptr;
+    int acknowledged_ = 0;
+    bool anyReply_ = false;
+    bool silent_ = false;
     int paceMs_ = kDefaultPaceMs;
     ProgressCallback progress_;
     TraceCallback trace_;

@@ -1,4 +1,5 @@
 #pragma once
+#include "link/CancelToken.h"
 #include "link/Download.h"
 #include "link/SerialLink.h"
 #include "link/Transport.h"
@@ -22,6 +23,11 @@ struct TransferOutcome {
     // Messages for the user met on the way (old hardware), shown before the result.
     std::vector<std::string> notices;
     int frames = 0; // steps done
+    // Frames the gateway acknowledged (a download's settings and records),
+    // and whether the port stayed silent from the first request on.
+    int acknowledged = 0;
+    bool neverAnswered = false;
+    std::string device; // as opened
     HardwareVersion hardware;
     std::chrono::steady_clock::duration openTime{};
     std::chrono::steady_clock::duration transferTime{};
@@ -49,6 +55,10 @@ public:
     TransferSession& operator=(const TransferSession&) = delete;
 
     void SetPaceMs(int ms) { link_.SetPaceMs(ms); }
+    // Stops the transfer between frames (UserCancelled). From any thread.
+    void Cancel() { cancel_->Cancel(); }
+    // Shares one token between several sessions (all ports at once).
+    void SetCancelToken(std::shared_ptr<CancelToken> token);
     void SetProgressCallback(SerialLink::ProgressCallback callback);
     void SetTraceCallback(SerialLink::TraceCallback callback);
 
@@ -72,9 +82,18 @@ public:
 
 private:
     TransferKind kind_;
+    std::shared_ptr<CancelToken> cancel_;
     SerialLink link_;
     std::unique_ptr<Project> project_;
     TransferOutcome outcome_;
 };
+
+// Why a transfer failed, for the user: the open failure, a cancel (for a
+// download, how far the gateway got), no answer at all on the port named,
+// or the result's message. Empty after a success.
+std::string FailureText(const TransferOutcome& outcome, TransferKind kind,
+                        const std::string& portName);
+// The name a port goes by in messages: the device's file name (ttyS0).
+std::string PortName(const std::string& device);
 
 } // namespace varkel

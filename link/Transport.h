@@ -7,6 +7,8 @@
 
 namespace varkel {
 
+class CancelToken;
+
 // A byte pipe to one gateway. The protocol code sees only this, so that
 // another operating system's serial port can be added without touching it.
 class Transport {
@@ -32,6 +34,10 @@ public:
     // already arrived. Returns the bytes read, or -1 when the port failed
     // (device gone, hang-up).
     virtual long Read(std::uint8_t* buffer, std::size_t count, int intervalMs, int totalMs) = 0;
+    // A read waiting when the token is cancelled gives up at once and
+    // returns -1. A transport that cannot be woken ignores the token; the
+    // transfer still stops at its next frame.
+    virtual void SetCancelToken(const CancelToken* /*token*/) {}
 };
 
 } // namespace varkel

@@ -134,6 +134,13 @@ TextPair TextPairOf(Msg id) {
     case Msg::LinkRefusedDownload: return {"以下数值编辑器不会接受，未向网关发送任何数据：", "These values would be refused by the editor; nothing was sent to the gateway:"};
     case Msg::LinkRefusedUpload: return {"网关中保存了编辑器不会接受的数值：", "The gateway holds values the editor would refuse:"};
     case Msg::LinkCliRefusedExit: return {"已写入, 但含有编辑器不会接受的数值 (退出状态 2)", "Written, but it holds values the editor would refuse (exit status 2)"};
+    case Msg::LinkCancelled: return {"已被用户取消", "Cancelled by the user"};
+    case Msg::LinkUploadCancelled: return {"上传已被用户取消，未作任何更改。", "Upload cancelled by the user; nothing was changed."};
+    case Msg::LinkDownloadCancelled: return {"下载已被用户取消，网关未接收任何配置。", "Download cancelled by the user; the gateway took none of the configuration."};
+    case Msg::LinkDownloadCancelledPartly:
+        return {"下载已被用户取消：网关已确认本次下载的 {} 帧并保留了它们，现存的是不完整的配置，请再次下载。",
+                "Download cancelled by the user: the gateway acknowledged {} of the download's frames and keeps what it acknowledged, so it holds part of this configuration; download again to complete it."};
+    case Msg::LinkNoGatewayAnswered: return {"{}：{} 上没有网关应答", "{}: no gateway answered on {}"};
 
     // Spreadsheet export (export/)
     case Msg::ExportTemplateUnreadable:
@@ -163,8 +170,8 @@ TextPair TextPairOf(Msg id) {
                 "Exit status: 0 success; 1 diff found differences; 3-11, 13 the result code of the operation; 14 probe: a command returned no data; 64 usage error or refused edit; 65 input is not a valid configuration; 66 input file missing, unreadable or not a regular file; 73 output cannot be written, or the file changed on disk since it was read. Nothing is written on failure. See docs/cli.md."};
     case Msg::CliVersionHelp: return {"显示版本并退出", "Print the version and exit"};
     case Msg::CliLangHelp:
-        return {"文本语言: zh (中文, 默认) 或 en (英文)",
-                "Text language: zh (Chinese, the default) or en (English)"};
+        return {"文本语言: zh (中文) 或 en (英文); 未给出时按区域设置 (LC_ALL, LC_MESSAGES, LANG)",
+                "Text language: zh (Chinese) or en (English); by the locale (LC_ALL, LC_MESSAGES, LANG) when not given"};
     case Msg::CliAnswerHelp:
         return {"核心提出问题时给出的固定回答: yes (默认), no 或 cancel; 不会等待键盘输入",
                 "Fixed answer to any question the core asks: yes (the default), no or cancel; the keyboard is never read"};
@@ -340,6 +347,31 @@ TextPair TextPairOf(Msg id) {
     case Msg::CliSummaryHardware: return {"硬件版本", "Hardware"};
     case Msg::CliCompareSame: return {"{}: 与 {} 相同", "{}: the same as {}"};
     case Msg::CliCompareDiffers: return {"{}: {} 处与 {} 不同", "{}: {} differences from {}"};
+    case Msg::CliLabelUsage: return {"用法", "Usage"};
+    case Msg::CliLabelOptions: return {"选项", "Options"};
+    case Msg::CliLabelOptionsBadge: return {"选项", "OPTIONS"};
+    case Msg::CliLabelSubcommands: return {"子命令", "Subcommands"};
+    case Msg::CliLabelSubcommand: return {"子命令", "SUBCOMMAND"};
+    case Msg::CliLabelPositionals: return {"位置参数", "Positionals"};
+    case Msg::CliLabelRequired: return {"必需", "REQUIRED"};
+    case Msg::CliLabelNeeds: return {"需要", "Needs"};
+    case Msg::CliLabelExcludes: return {"不能同用", "Excludes"};
+    case Msg::CliTypeText: return {"文本", "TEXT"};
+    case Msg::CliTypeInt: return {"整数", "INT"};
+    case Msg::CliTypeUint: return {"非负整数", "UINT"};
+    case Msg::CliTypeFloat: return {"数值", "FLOAT"};
+    case Msg::CliRangeIn: return {"范围", "in"};
+    case Msg::CliHelpHelp: return {"显示本帮助信息并退出", "Print this help message and exit"};
+    case Msg::CliErrorExtra: return {"多余的参数：{}", "The following argument was not expected: {}"};
+    case Msg::CliErrorSubcommand: return {"需要给出一个子命令", "A subcommand is required"};
+    case Msg::CliErrorRequired: return {"缺少必需的 {}", "{} is required"};
+    case Msg::CliErrorRange: return {"{}：值 {} 不在 {} 到 {} 的范围内", "{}: Value {} not in range {} to {}"};
+    case Msg::CliErrorConvert: return {"{}：无法识别的值 {}", "{}: Value {} could not be converted"};
+    case Msg::CliErrorNotIn: return {"{}：{} 不是 {} 之一", "{}: {} not in {}"};
+    case Msg::CliErrorMissingValue: return {"{} 后缺少值", "{}: a value is missing"};
+    case Msg::CliErrorExcludes: return {"{} 不能与 {} 同时使用", "{} excludes {}"};
+    case Msg::CliErrorRequires: return {"{} 需要同时给出 {}", "{} requires {}"};
+    case Msg::CliErrorOther: return {"命令行有误：{}", "{}"};
 
     // Virtual gateway and virtual slave (sim/)
     case Msg::SimDescription: return {"伪终端上的虚拟网关", "Virtual gateway on a pseudo-terminal"};
@@ -355,8 +387,8 @@ TextPair TextPairOf(Msg id) {
         return {"出现故障的请求序号, 从 1 起 (0: 每个请求)",
                 "Request number from 1 (0: every request)"};
     case Msg::SimLangHelp:
-        return {"文本语言: en 或 zh (默认按 LANG)",
-                "Text language: en or zh (by LANG when not given)"};
+        return {"文本语言: en 或 zh; 未给出时按区域设置 (LC_ALL, LC_MESSAGES, LANG)",
+                "Text language: en or zh; by the locale (LC_ALL, LC_MESSAGES, LANG) when not given"};
     case Msg::SimBadHardwareVersion:
         return {"硬件版本格式应为 主版本.次版本，例如 2.1",
                 "Hardware version must be MAJOR.MINOR, for example 2.1"};
@@ -411,7 +443,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::SlaveBaudOption: return {"模拟该波特率下线路耗时 (0: 不模拟)", "Take the line time of this baud rate (0: none)"};
     case Msg::SlaveLinkOption: return {"指向设备的符号链接", "Symbolic link to the device"};
     case Msg::SlaveTurnaroundOption: return {"模拟线路耗时时, 请求结束到应答开始的毫秒数", "With line time: milliseconds from the end of a request to the answer"};
-    case Msg::SlaveLangOption: return {"文本语言: zh 或 en", "Text language: zh or en"};
+    case Msg::SlaveLangOption: return {"文本语言: zh 或 en; 未给出时按区域设置 (LC_ALL, LC_MESSAGES, LANG)", "Text language: zh or en; by the locale (LC_ALL, LC_MESSAGES, LANG) when not given"};
     case Msg::SlaveCannotOpen: return {"无法打开伪终端: {}", "Cannot open a pseudo-terminal: {}"};
     case Msg::SlaveCannotLink: return {"无法创建链接 {}: {}", "Cannot create the link {}: {}"};
     case Msg::SlaveReady: return {"虚拟 Modbus 从站 ({}, 从站地址 {}) 就绪: {}", "Virtual Modbus slave ({}, unit ids {}) ready on {}"};
@@ -560,6 +592,9 @@ TextPair TextPairOf(Msg id) {
     case Msg::ProbeCliFormat: return {"寄存器的显示格式: hex, uint16, int16, int32, float32 (默认 hex 与十进制)", "How registers are shown: hex, uint16, int16, int32, float32 (default hex and decimal)"};
     case Msg::ProbeCliOrder: return {"32 位值的字节顺序: ABCD, CDAB, BADC, DCBA (默认按命令的字节交换)", "Byte order of 32-bit values: ABCD, CDAB, BADC, DCBA (default follows the command's byte swapping)"};
     case Msg::ProbeCliPassProgress: return {"第 {} 轮 {}/{}", "pass {} {}/{}"};
+    case Msg::ProbeFramingNotCarried:
+        return {"{}：虚拟线路不传送奇偶校验和数据位，测试照常进行",
+                "{}: parity and data bits are not carried by a virtual line; the test goes on"};
     case Msg::ProbeVirtualSlave: return {"虚拟从站 (内置)", "Virtual slave (built in)"};
     case Msg::ProbeDialogTitle: return {"测试命令", "Test Commands"};
     case Msg::ProbeMenuText: return {"测试命令(&T)...", "&Test Commands..."};

@@ -91,6 +91,12 @@ enum class Msg {
     LinkRefusedDownload,
     LinkRefusedUpload,
     LinkCliRefusedExit,
+    // a transfer stopped by the user, or never answered
+    LinkCancelled,
+    LinkUploadCancelled,
+    LinkDownloadCancelled,
+    LinkDownloadCancelledPartly, // {}: frames acknowledged
+    LinkNoGatewayAnswered,       // {}: the read failure, {}: port name
 
     // Spreadsheet export (export/)
     ExportTemplateUnreadable,
@@ -208,6 +214,32 @@ enum class Msg {
     CliSummaryHardware,
     CliCompareSame,        // {}: port, {}: reference file
     CliCompareDiffers,     // {}: port, {}: count, {}: reference file
+    // CLI11's own words in the help and its error messages
+    CliLabelUsage,
+    CliLabelOptions,
+    CliLabelOptionsBadge,
+    CliLabelSubcommands,
+    CliLabelSubcommand,
+    CliLabelPositionals,
+    CliLabelRequired,
+    CliLabelNeeds,
+    CliLabelExcludes,
+    CliTypeText,
+    CliTypeInt,
+    CliTypeUint,
+    CliTypeFloat,
+    CliRangeIn,
+    CliHelpHelp,
+    CliErrorExtra,        // {}: the arguments
+    CliErrorSubcommand,
+    CliErrorRequired,     // {}: option
+    CliErrorRange,        // {}: option, {}: value, {} {}: range
+    CliErrorConvert,      // {}: option, {}: value
+    CliErrorNotIn,        // {}: option, {}: value, {}: the allowed values
+    CliErrorMissingValue, // {}: option
+    CliErrorExcludes,     // {} {}: options
+    CliErrorRequires,     // {} {}: options
+    CliErrorOther,        // {}: CLI11's text
 
     // Virtual gateway and virtual slave (sim/)
     SimDescription,
@@ -413,6 +445,7 @@ enum class Msg {
     ProbeCliFormat,
     ProbeCliOrder,
     ProbeCliPassProgress,
+    ProbeFramingNotCarried, // {}: port
 
     // Timing estimate and I/O list
     EstimateUniversalMode,

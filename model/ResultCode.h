@@ -18,6 +18,9 @@ enum ResultCode : int {
     CommandUploadError = 10,
     MappingConflict = 11,
     MappingOverflow = 13,
+    // The user stopped a transfer; the number a shell gives a program
+    // ended by Ctrl+C.
+    UserCancelled = 130,
 };
 
 // The message of a result code in the active table; codes without a key

@@ -57,6 +57,10 @@ int AsciiChannel::Open(const std::string& device, const ProbeLine& line, std::st
     return Success;
 }
 
+bool AsciiChannel::FramingDropped() const {
+    return port_->IsOpen() && port_->FramingDropped();
+}
+
 void AsciiChannel::Close() {
     port_->Close();
 }

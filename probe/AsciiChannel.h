@@ -17,6 +17,7 @@ public:
     PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
     void Read(const ProbeCommand& command, ProbeResult& result) override;
+    bool FramingDropped() const override;
 
 private:
     PortOpenError openError_;

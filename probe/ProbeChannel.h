@@ -29,6 +29,10 @@ public:
     // still arrives is discarded until the line is quiet before the next
     // request goes out, so that a late answer is never taken for the next.
     virtual void Read(const ProbeCommand& command, ProbeResult& result) = 0;
+    // After Open: the port is a pseudo-terminal, which took the line but
+    // carries neither its parity nor its data bits, and the line has one of
+    // them other than 8 data bits without parity.
+    virtual bool FramingDropped() const { return false; }
 
     // Turns an answer (unit, function, data) to the command into a result:
     // an exception with whatever number it carries, the data when unit,

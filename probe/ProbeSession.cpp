@@ -57,6 +57,8 @@ ProbeOutcome ProbeSession::Run(const std::string& device, int passes) {
         running_ = false;
         return outcome;
     }
+    if (onOpened_)
+        onOpened_(ProbeOpened{channel->FramingDropped()});
 
     MemoryImage image;
     bool first = true;

@@ -23,6 +23,12 @@ struct ProbeOutcome {
     bool stopped = false;
 };
 
+// How the port took the line, once it is open.
+struct ProbeOpened {
+    // A pseudo-terminal that does not carry the line's parity or data bits.
+    bool framingDropped = false;
+};
+
 // One run of a plan's commands against the slaves: opens the port with the
 // subnet's settings, sends the passes, reports each result and pass, and
 // releases the port on every way out. Runs on a worker of its own or on the
@@ -32,6 +38,7 @@ public:
     using ResultCallback = std::function<void(const ProbeResult&)>;
     using PassCallback = std::function<void(const PassSummary&, const MemoryImage&)>;
     using FinishedCallback = std::function<void(const ProbeOutcome&)>;
+    using OpenedCallback = std::function<void(const ProbeOpened&)>;
     using ChannelFactory = std::function<std::unique_ptr<ProbeChannel>(const ProbeLine&)>;
 
     explicit ProbeSession(ProbePlan plan);
@@ -42,6 +49,8 @@ public:
     void SetResultCallback(ResultCallback callback) { onResult_ = std::move(callback); }
     void SetPassCallback(PassCallback callback) { onPass_ = std::move(callback); }
     void SetFinishedCallback(FinishedCallback callback) { onFinished_ = std::move(callback); }
+    // Called once the port is open, before the first request.
+    void SetOpenedCallback(OpenedCallback callback) { onOpened_ = std::move(callback); }
     // For tests: another channel than the line's own.
     void SetChannelFactory(ChannelFactory factory) { factory_ = std::move(factory); }
 
@@ -65,6 +74,7 @@ private:
     ResultCallback onResult_;
     PassCallback onPass_;
     FinishedCallback onFinished_;
+    OpenedCallback onOpened_;
     ChannelFactory factory_;
     std::thread worker_;
     std::atomic<bool> stop_{false};

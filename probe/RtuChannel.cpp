@@ -1,6 +1,7 @@
 #include "probe/RtuChannel.h"
 
 #include "link/PortCheck.h"
+#include "link/PosixSerialPort.h"
 #include "model/Catalog.h"
 #include "model/CycleEstimate.h"
 #include "model/ResultCode.h"
@@ -81,6 +82,7 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
     Close();
     line_ = line;
     settle_ = false;
+    framingDropped_ = false;
     // libmodbus opens whatever it is given: a FIFO, a file or a folder is
     // refused first, as the transfers refuse it.
     openError_ = CheckPortPath(device);
@@ -88,8 +90,17 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
         error = device + ": " + openError_.detail;
         return PortOpenFailed;
     }
-    const bool stick = line.parity == 'M' || line.parity == 'S';
-    context_ = modbus_new_rtu(device.c_str(), line.baud, stick ? 'N' : line.parity, line.dataBits,
+    // A pseudo-terminal carries 8 bits without parity whatever it is told,
+    // and the C library refuses to set only what it drops: it is opened so.
+    const bool virtualLine = IsPseudoTerminal(device);
+    framingDropped_ = virtualLine && (line.parity != 'N' || line.dataBits == 7);
+    const bool stick = !virtualLine && (line.parity == 'M' || line.parity == 'S');
+    ProbeLine opened = line;
+    if (stick || virtualLine)
+        opened.parity = 'N';
+    if (virtualLine)
+        opened.dataBits = 8;
+    context_ = modbus_new_rtu(device.c_str(), line.baud, opened.parity, opened.dataBits,
                               line.stopBits);
     if (!context_) {
         error = Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
@@ -109,9 +120,6 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
         Close();
         return PortOpenFailed;
     }
-    ProbeLine opened = line;
-    if (stick)
-        opened.parity = 'N';
     if (!LineTaken(fd, opened)) {
         error = Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
         Close();

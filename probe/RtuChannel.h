@@ -19,11 +19,13 @@ public:
     PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
     void Read(const ProbeCommand& command, ProbeResult& result) override;
+    bool FramingDropped() const override { return framingDropped_; }
 
 private:
     PortOpenError openError_;
     _modbus* context_ = nullptr;
     ProbeLine line_;
+    bool framingDropped_ = false;
     // The silence that ends an RTU frame, 3.5 characters.
     std::chrono::steady_clock::duration silent_{};
     // The last exchange ended without a valid answer: its rest may still come.

@@ -295,6 +295,11 @@
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="213"/>
+        <source>Cancelling…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varkel::ImportDialog</name>
@@ -348,6 +353,14 @@
     </message>
     <message>
         <source>%1 problems found: nothing is imported until the list is corrected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varkel::PortBox</name>
+    <message>
+        <location filename="../ui/PortBox.cpp" line="22"/>
+        <source>Type or paste a device path</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

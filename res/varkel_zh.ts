@@ -295,6 +295,11 @@
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <location filename="../ui/CUpDownDlg.cpp" line="213"/>
+        <source>Cancelling…</source>
+        <translation>正在取消……</translation>
+    </message>
 </context>
 <context>
     <name>varkel::ImportDialog</name>
@@ -349,6 +354,14 @@
     <message>
         <source>%1 problems found: nothing is imported until the list is corrected.</source>
         <translation>发现 %1 个问题: 列表改正之前不会导入任何内容。</translation>
+    </message>
+</context>
+<context>
+    <name>varkel::PortBox</name>
+    <message>
+        <location filename="../ui/PortBox.cpp" line="22"/>
+        <source>Type or paste a device path</source>
+        <translation>键入或粘贴设备路径</translation>
     </message>
 </context>
 <context>

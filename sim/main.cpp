@@ -1,5 +1,6 @@
 // varkel-sim: a virtual gateway on a pseudo-terminal, for trying a
 // configuration without hardware and for tests.
+#include "cli/ProgramLanguage.h"
 #include "model/Catalog.h"
 #include "model/TextTable.h"
 #include "sim/GatewaySim.h"
@@ -52,30 +53,10 @@ bool ParseVersion(const std::string& text, std::uint8_t& major, std::uint8_t& mi
     return true;
 }
 
-// The text language: the locale's, unless --lang names one. Looked at
-// before the options are declared so that --help follows it too.
-void PresetLanguage(int argc, char** argv) {
-    const char* lang = std::getenv("LANG");
-    bool chinese = lang && std::strncmp(lang, "zh", 2) == 0;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        std::string value;
-        if (arg == "--lang" && i + 1 < argc)
-            value = argv[i + 1];
-        else if (arg.rfind("--lang=", 0) == 0)
-            value = arg.substr(7);
-        if (value == "zh")
-            chinese = true;
-        else if (value == "en")
-            chinese = false;
-    }
-    varkel::SetTextLanguage(chinese ? TextLanguage::Chinese : TextLanguage::English);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    PresetLanguage(argc, argv);
+    varkel::SetTextLanguage(varkel::cli::ProgramLanguage(argc, argv));
 
     CLI::App app{Text(Msg::SimDescription)};
     std::string hw = "2.1";
@@ -94,7 +75,12 @@ int main(int argc, char** argv) {
     app.add_option("--fault", faultName, Text(Msg::SimFaultHelp));
     app.add_option("--fault-at", faultAt, Text(Msg::SimFaultAtHelp));
     app.add_option("--lang", language, Text(Msg::SimLangHelp))->check(CLI::IsMember({"en", "zh"}));
-    CLI11_PARSE(app, argc, argv);
+    varkel::cli::LocaliseHelp(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return varkel::cli::ExitAfterParseError(app, e);
+    }
 
     SimOptions options;
     options.wireTiming = wireTiming;

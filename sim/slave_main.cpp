@@ -1,5 +1,6 @@
 // varkel-slave: a virtual Modbus slave on a pseudo-terminal, for trying
 // the command test without hardware.
+#include "cli/ProgramLanguage.h"
 #include "model/Catalog.h"
 #include "model/TextTable.h"
 #include "sim/ModbusSlave.h"
@@ -35,10 +36,7 @@ const CLI::Validator kNotNan(
 
 int main(int argc, char** argv) {
     using namespace varkel;
-    SetTextLanguage(TextLanguage::Chinese);
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::string(argv[i]) == "--lang" && std::string(argv[i + 1]) == "en")
-            SetTextLanguage(TextLanguage::English);
+    SetTextLanguage(cli::ProgramLanguage(argc, argv));
 
     CLI::App app{Text(Msg::SlaveAbout), "varkel-slave"};
     std::vector<int> units;
@@ -56,7 +54,12 @@ int main(int argc, char** argv) {
     app.add_option("--link", linkPath, Text(Msg::SlaveLinkOption));
     app.add_option("--lang", language, Text(Msg::SlaveLangOption))
         ->check(CLI::IsMember({"zh", "en"}));
-    CLI11_PARSE(app, argc, argv);
+    cli::LocaliseHelp(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return cli::ExitAfterParseError(app, e);
+    }
     if (!units.empty())
         options.units = std::set<int>(units.begin(), units.end());
 

@@ -18,12 +18,12 @@
 #include "ui/VirtualGateway.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMoveEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -52,7 +52,7 @@ CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
     setWindowTitle(title);
 
     auto* portLabel = new QLabel(tr("Serial port:"), this);
-    portList_ = new QComboBox(this);
+    portList_ = new PortBox(this);
     portList_->setObjectName(QStringLiteral("portList"));
     portList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     portList_->setMinimumContentsLength(26);
@@ -117,51 +117,40 @@ CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
-    SetPorts(SystemPorts());
+    ListSystemPorts(QStringLiteral("/dev"), QStringLiteral("/sys/class/tty"));
     minimumWidth_ = qMax(sizeHint().width(), 440);
     resize(minimumWidth_, sizeHint().height());
 }
 
 CUpDownDlg::~CUpDownDlg() {
-    // Closed with the program in the middle of a transfer: let it end (every
-    // read has its time-out); what it would still tell the dialog is dropped
-    // with the dialog.
-    if (worker_.joinable())
+    // Closed with the program in the middle of a transfer: stop it at its
+    // next frame; what it would still tell the dialog is dropped with the
+    // dialog.
+    if (worker_.joinable()) {
+        session_->Cancel();
         worker_.join();
-}
-
-QList<CUpDownDlg::Port> CUpDownDlg::SystemPorts() {
-    QList<Port> ports;
-    for (const SerialPortInfo& info : ListSerialPorts()) {
-        Port port;
-        port.device = QString::fromStdString(info.path);
-        const QString name = QString::fromStdString(info.name);
-        const QString stable = QString::fromStdString(info.stableId);
-        // An adapter's by-id name tells the user which one it is, and it
-        // stays the same when the adapter comes back under another number.
-        port.label = stable.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, stable);
-        port.key = stable.isEmpty() ? port.device : QStringLiteral("by-id/") + stable;
-        ports << port;
     }
-    ports << VirtualPort();
-    return ports;
 }
 
 CUpDownDlg::Port CUpDownDlg::VirtualPort() {
     Port port;
     port.label = tr("Virtual gateway (built in)");
     port.key = QLatin1String(kVirtualKey);
-    port.virtualGateway = true;
+    port.isVirtual = true;
+    port.name = QString::fromStdString(Text(Msg::EditVirtualGateway));
     return port;
 }
 
 void CUpDownDlg::SetPorts(const QList<Port>& ports) {
-    ports_ = ports;
-    portList_->clear();
-    for (const Port& port : ports_)
-        portList_->addItem(port.label, port.key);
-    const int last = portList_->findData(LastPortKey());
-    portList_->setCurrentIndex(last >= 0 ? last : (ports_.isEmpty() ? -1 : 0));
+    portList_->SetVirtualPort(Port{});
+    portList_->SetPorts(ports);
+    portList_->SelectKey(LastPortKey(), false);
+}
+
+void CUpDownDlg::ListSystemPorts(const QString& devRoot, const QString& sysRoot) {
+    portList_->SetVirtualPort(VirtualPort());
+    portList_->ListSystemPorts(devRoot, sysRoot);
+    portList_->SelectKey(LastPortKey());
 }
 
 QString CUpDownDlg::LastPortKey() {
@@ -221,19 +210,35 @@ void CUpDownDlg::moveEvent(QMoveEvent* event) {
 
 void CUpDownDlg::SetControlsEnabled(bool enabled) {
     okButton_->setEnabled(enabled);
-    cancelButton_->setEnabled(enabled);
     portList_->setEnabled(enabled);
+}
+
+void CUpDownDlg::RestoreIdle() {
+    unsetCursor();
+    busy_ = false;
+    cancelling_ = false;
+    SetControlsEnabled(true);
+    cancelButton_->setEnabled(true);
+}
+
+void CUpDownDlg::CancelTransfer() {
+    if (!busy_ || !session_ || cancelling_)
+        return;
+    cancelling_ = true;
+    session_->Cancel();
+    cancelButton_->setEnabled(false);
+    progressLabel_->setText(tr("Cancelling…"));
 }
 
 void CUpDownDlg::StartTransfer() {
     if (busy_)
         return;
     SetControlsEnabled(false);
-    const int index = portList_->currentIndex();
-    const Port port = index >= 0 && index < ports_.size() ? ports_[index] : Port{};
-    // Remembered before anything can fail, so that the next attempt offers
-    // the same port.
-    if (!port.key.isEmpty())
+    const bool typed = portList_->IsTyped();
+    const Port port = portList_->Current();
+    // A listed port is remembered before anything can fail, so that the
+    // next attempt offers the same port; a typed one once it opened.
+    if (!typed && !port.key.isEmpty())
         SetLastPortKey(port.key);
 
     busy_ = true;
@@ -248,7 +253,8 @@ void CUpDownDlg::StartTransfer() {
     started_ = std::chrono::steady_clock::now();
 
     std::string device = port.device.toStdString();
-    if (port.virtualGateway) {
+    portName_ = port.name;
+    if (port.isVirtual) {
         std::string error;
         device = VirtualGateway::Shared().Device(&error);
         if (device.empty()) {
@@ -264,7 +270,7 @@ void CUpDownDlg::StartTransfer() {
         }
     }
     // The built-in gateway's pseudo-terminal means nothing to the user.
-    const QString where = port.virtualGateway
+    const QString where = port.isVirtual
                               ? QString::fromStdString(Text(Msg::EditVirtualGateway))
                               : QString::fromStdString(device);
     AppendLog(
@@ -287,6 +293,28 @@ void CUpDownDlg::StartTransfer() {
         QMetaObject::invokeMethod(
             this, [this, e] { OnTrace(e); }, Qt::QueuedConnection);
     });
+    // A typed path is checked by opening it: one that does not open is
+    // refused with the reason, and the user may correct it.
+    if (typed && !session_->Open(device)) {
+        TransferOutcome outcome = session_->TakeOutcome();
+        session_.reset();
+        lastResult_ = outcome.result;
+        const std::string reason = PortOpenText(outcome.openFailure);
+        const QString why = QString::fromStdString(reason);
+        progressLabel_->setText(why);
+        AppendLog(why.split(QLatin1Char('\n')).join(QLatin1Char(' ')));
+        ShowMessage(reason);
+        RestoreIdle();
+        FitAround();
+        portList_->setFocus();
+        portList_->lineEdit()->selectAll();
+        emit TransferFinished(lastResult_);
+        return;
+    }
+    if (typed)
+        SetLastPortKey(port.key);
+    // Cancel stops the transfer from now on.
+    cancelButton_->setEnabled(true);
     // Opening and the checks run here: the checks may show a message.
     if (!session_->Begin(project_, device)) {
         OnFinished(session_->TakeOutcome());
@@ -339,11 +367,13 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
     // bar and the label behind the box agree with what it says.
     const std::string openFailure =
         outcome.openFailure.Failed() ? PortOpenText(outcome.openFailure) : std::string();
+    const std::string failure = FailureText(
+        outcome, mode_ == DownloadMode ? TransferKind::Download : TransferKind::Upload,
+        portName_.toStdString());
     const QString text = QString::fromStdString(
-        !openFailure.empty() ? openFailure
-        : result == Success
+        result == Success
             ? LocalText(mode_ == DownloadMode ? kKeyDownloadSuccessfully : kKeyUploadSuccessfully)
-            : ResultMessage(result));
+            : failure);
     if (result == Success)
         progress_->setValue(progress_->maximum());
     progressLabel_->setText(text);
@@ -361,7 +391,7 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
             "\n\n" + Text(Msg::EditOpenConflictDetect);
         openConflictDetect_ = AskQuestion(question, Buttons::YesNo) == Answer::Yes;
     } else if (result != Success) {
-        ShowResult(result, true);
+        ShowMessage(failure);
     } else if (mode_ == DownloadMode) {
         ShowMessage(LocalText(kKeyDownloadSuccessfully));
     } else {
@@ -374,9 +404,7 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
             ShowMessage(RefusedValuesText(Text(Msg::LinkRefusedUpload), outcome.refused));
     }
 
-    unsetCursor();
-    busy_ = false;
-    SetControlsEnabled(true);
+    RestoreIdle();
     // A long error text made it taller; the next one may be short.
     FitAround();
     emit TransferFinished(result);
@@ -384,6 +412,8 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
     // it, so the dialog stays until closed.
     if (LogExpanded() && !openConflictDetect_)
         cancelButton_->setText(tr("Close"));
+    else if (result == UserCancelled)
+        QDialog::reject();
     else
         QDialog::accept();
 }
@@ -405,13 +435,18 @@ QStringList CUpDownDlg::CommandsAtFault(const Project& project, int result) {
 }
 
 void CUpDownDlg::reject() {
-    if (busy_)
+    // Cancel, Escape: while a transfer runs they stop it; the dialog closes
+    // when it has ended and said how.
+    if (busy_) {
+        CancelTransfer();
         return;
+    }
     QDialog::reject();
 }
 
 void CUpDownDlg::closeEvent(QCloseEvent* event) {
     if (busy_) {
+        CancelTransfer();
         event->ignore();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include "link/SerialLink.h"
 #include "link/TransferSession.h"
+#include "ui/PortBox.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -13,7 +14,6 @@
 #include <string>
 #include <thread>
 
-class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
@@ -25,34 +25,31 @@ namespace varkel {
 class Project;
 
 // The Upload/Download dialog: the user picks a serial port, or the built-in
-// virtual gateway, and starts one transfer of the project. The transfer runs
-// on a worker thread while the dialog shows its progress and, on demand, the
-// frames on the line; it cannot be started twice or closed while it runs.
+// virtual gateway, or types a device path, and starts one transfer of the
+// project. The transfer runs on a worker thread while the dialog shows its
+// progress and, on demand, the frames on the line; it cannot be started
+// twice or closed while it runs, and Cancel stops it between frames.
 class CUpDownDlg : public QDialog {
     Q_OBJECT
 public:
     enum Mode { UploadMode = 0, DownloadMode = 1 };
 
-    // One entry of the port list.
-    struct Port {
-        QString label;  // what the list shows
-        QString device; // the path to open; empty for the virtual gateway
-        QString key;    // what is remembered as the last port
-        bool virtualGateway = false;
-    };
+    // One entry of the port list; the virtual gateway's is marked virtual.
+    using Port = PortBox::Port;
 
     CUpDownDlg(Project& project, int mode, QWidget* parent = nullptr);
     ~CUpDownDlg() override;
 
     int GetMode() const { return mode_; }
 
-    // The ports the system lists, then the virtual gateway.
-    static QList<Port> SystemPorts();
     static Port VirtualPort();
     // Replaces the list (tests, or a list made elsewhere) and selects the
     // last port used again.
     void SetPorts(const QList<Port>& ports);
-    QList<Port> Ports() const { return ports_; }
+    // Lists the system's ports under these roots, then the virtual gateway,
+    // and follows adapters plugged in or out (tests give folders of their own).
+    void ListSystemPorts(const QString& devRoot, const QString& sysRoot);
+    QList<Port> Ports() const { return portList_->Ports(); }
     // The remembered last port, kept in the program's settings.
     static QString LastPortKey();
     static void SetLastPortKey(const QString& key);
@@ -67,8 +64,12 @@ public:
     using TransportFactory = std::function<std::unique_ptr<Transport>()>;
     void SetTransportFactory(TransportFactory factory) { transportFactory_ = std::move(factory); }
 
-    // Starts the transfer on the selected port; what OK does.
+    // Starts the transfer on the selected port or the path typed; what OK
+    // does. A typed path that cannot be opened is refused with the reason,
+    // and the dialog stays for another.
     void StartTransfer();
+    // Stops a running transfer between frames; what Cancel does meanwhile.
+    void CancelTransfer();
     bool IsBusy() const { return busy_; }
     // Result code of the last transfer (the port-open failure included).
     int LastResult() const { return lastResult_; }
@@ -84,7 +85,7 @@ public:
     // (conflict or overflow), named as the node and position in it.
     static QStringList CommandsAtFault(const Project& project, int result);
 
-    QComboBox* PortList() const { return portList_; }
+    PortBox* PortList() const { return portList_; }
     QPushButton* OkButton() const { return okButton_; }
     QPushButton* CancelButton() const { return cancelButton_; }
     QProgressBar* ProgressBar() const { return progress_; }
@@ -106,14 +107,15 @@ private:
     void OnWorkerDone();
     void OnFinished(TransferOutcome outcome);
     void SetControlsEnabled(bool enabled);
+    void RestoreIdle();
     void FitAround();
     void AppendLog(const QString& line);
     QString Stamp(std::chrono::steady_clock::time_point time) const;
 
     Project& project_;
     int mode_;
-    QList<Port> ports_;
-    QComboBox* portList_ = nullptr;
+    PortBox* portList_ = nullptr;
+    QString portName_; // what messages call the port of the transfer
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QProgressBar* progress_ = nullptr;
@@ -128,6 +130,7 @@ private:
     QPoint centre_;        // kept while the dialog grows and shrinks
     bool fitting_ = false; // the dialog is moving itself, not the user
     bool busy_ = false;
+    bool cancelling_ = false;
     bool openConflictDetect_ = false;
     int lastResult_ = 0;
     std::chrono::steady_clock::time_point started_;

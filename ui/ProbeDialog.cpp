@@ -1,6 +1,5 @@
 #include "ui/ProbeDialog.h"
 
-#include "link/PortList.h"
 #include "model/Catalog.h"
 #include "model/CycleEstimate.h"
 #include "model/PortOpenError.h"
@@ -65,7 +64,7 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(Q(Text(Msg::ProbePortLabel))));
-    portList_ = new QComboBox;
+    portList_ = new PortBox;
     portList_->setObjectName(QStringLiteral("probePort"));
     portList_->setMinimumContentsLength(24);
     top->addWidget(portList_, 1);
@@ -179,11 +178,7 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
             trend_->RemoveCommand(item->row());
     });
 
-    QList<Port> ports;
-    for (const SerialPortInfo& info : ListSerialPorts())
-        ports << Port{QString::fromStdString(info.name), QString::fromStdString(info.path), false};
-    ports << Port{Q(Text(Msg::ProbeVirtualSlave)), QString(), true};
-    SetPorts(ports);
+    ListSystemPorts(QStringLiteral("/dev"), QStringLiteral("/sys/class/tty"));
     BuildTable();
     SetRunning(false);
     resize(1100, 760);
@@ -197,15 +192,14 @@ ProbeDialog::~ProbeDialog() {
     }
 }
 
-void ProbeDialog::SetPorts(const QList<Port>& ports) {
-    ports_ = ports;
-    portList_->clear();
-    for (const Port& port : ports_)
-        portList_->addItem(port.label,
-                           port.virtualSlave ? QString::fromLatin1(kVirtualKey) : port.device);
-    const int last =
-        portList_->findData(QSettings().value(QLatin1String(kLastPortSetting)).toString());
-    portList_->setCurrentIndex(last >= 0 ? last : (ports_.isEmpty() ? -1 : 0));
+void ProbeDialog::ListSystemPorts(const QString& devRoot, const QString& sysRoot) {
+    Port slave;
+    slave.label = Q(Text(Msg::ProbeVirtualSlave));
+    slave.key = QString::fromLatin1(kVirtualKey);
+    slave.name = slave.label;
+    portList_->SetVirtualPort(slave);
+    portList_->ListSystemPorts(devRoot, sysRoot);
+    portList_->SelectKey(QSettings().value(QLatin1String(kLastPortSetting)).toString());
 }
 
 void ProbeDialog::SelectVirtualSlave() {
@@ -403,15 +397,16 @@ void ProbeDialog::Start() {
     BuildTable();
     if (plan_.Commands().empty())
         return;
-    const int index = portList_->currentIndex();
-    if (index < 0 || index >= ports_.size()) {
+    // A typed path is checked by opening it, where the test starts: a port
+    // that cannot be opened ends it with the reason.
+    const Port port = portList_->Current();
+    if (!port.isVirtual && port.device.isEmpty()) {
         statusLabel_->setText(Q(Text(Msg::ProbeNoPort)));
         return;
     }
-    const Port port = ports_[index];
-    QSettings().setValue(QLatin1String(kLastPortSetting), portList_->currentData());
+    QSettings().setValue(QLatin1String(kLastPortSetting), port.key);
     std::string device = port.device.toStdString();
-    if (port.virtualSlave) {
+    if (port.isVirtual) {
         std::string error;
         device = VirtualSlave::Shared().Device(plan_.Line().ascii, plan_.Commands().front().slave,
                                                plan_.Line().baud, &error);
@@ -440,6 +435,11 @@ void ProbeDialog::Start() {
         QMetaObject::invokeMethod(
             this, [this, o] { OnFinished(o); }, Qt::QueuedConnection);
     });
+    session_->SetOpenedCallback([this](const ProbeOpened& opened) {
+        QMetaObject::invokeMethod(
+            this, [this, opened] { OnOpened(opened); }, Qt::QueuedConnection);
+    });
+    device_ = port.isVirtual ? port.label : QString::fromStdString(device);
     statusLabel_->setText(Q(Text(Msg::ProbeRunning, {device})));
     running_ = true;
     SetRunning(true);
@@ -515,6 +515,13 @@ void ProbeDialog::OnFinished(const ProbeOutcome& outcome) {
                                     : ResultMessage(outcome.code) + ": " + outcome.message));
     else if (outcome.stopped)
         statusLabel_->setText(Q(Text(Msg::ProbeStopped)));
+}
+
+void ProbeDialog::OnOpened(const ProbeOpened& opened) {
+    // Said once, where the user looks while the test runs.
+    if (opened.framingDropped)
+        statusLabel_->setText(statusLabel_->text() + QLatin1Char('\n') +
+                              Q(Text(Msg::ProbeFramingNotCarried, {device_.toStdString()})));
 }
 
 QString ProbeDialog::StatusText() const {

@@ -1,6 +1,7 @@
 #pragma once
 #include "probe/ProbeSession.h"
 #include "probe/ValueDecoder.h"
+#include "ui/PortBox.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -11,7 +12,6 @@
 #include <vector>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -46,14 +46,14 @@ public:
     explicit ProbeDialog(Project& project, QWidget* parent = nullptr);
     ~ProbeDialog() override;
 
-    // The ports offered: the system's, then the virtual slave.
-    struct Port {
-        QString label;
-        QString device; // empty for the virtual slave
-        bool virtualSlave = false;
-    };
-    void SetPorts(const QList<Port>& ports);
+    // The ports offered: the system's, then the virtual slave; or a device
+    // path typed in the box.
+    using Port = PortBox::Port;
+    // Lists the system's ports under these roots, then the virtual slave
+    // (tests give folders of their own).
+    void ListSystemPorts(const QString& devRoot, const QString& sysRoot);
     void SelectVirtualSlave();
+    PortBox* PortList() const { return portList_; }
 
     // Reads the configuration again unless a test runs.
     void Refresh();
@@ -91,6 +91,7 @@ private:
     void OnResult(const ProbeResult& result);
     void OnPass(const PassSummary& summary, const MemoryImage& image);
     void OnFinished(const ProbeOutcome& outcome);
+    void OnOpened(const ProbeOpened& opened);
     void ShowValues(int row);
     void ShowSelected();
     void OnSaveLog();
@@ -102,14 +103,14 @@ private:
     Project& project_;
     ProbePlan plan_;
     std::unique_ptr<ProbeSession> session_;
-    QList<Port> ports_;
+    QString device_; // the port of the test running
     std::vector<LogEntry> log_;
     std::vector<ProbeResult> latest_; // by plan index
     QDateTime started_;
     double estimateMs_ = -1; // the polling-cycle estimate, -1 when there is none
     bool running_ = false;
 
-    QComboBox* portList_ = nullptr;
+    PortBox* portList_ = nullptr;
     QPushButton* startButton_ = nullptr;
     QPushButton* stopButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;

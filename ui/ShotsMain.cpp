@@ -100,7 +100,7 @@ void RunTransferHalfway(CUpDownDlg& dialog) {
     VirtualGateway::Shared().SetStateFile(QString());
     const QList<CUpDownDlg::Port> ports = dialog.Ports();
     for (int i = 0; i < ports.size(); ++i)
-        if (ports[i].virtualGateway)
+        if (ports[i].isVirtual)
             dialog.PortList()->setCurrentIndex(i);
     dialog.SetLogExpanded(true);
     dialog.StartTransfer();

@@ -27,9 +27,10 @@ protected:
         args.insert(args.begin(), {"--lang", "en"});
         return RunProgram(VARKEL_CLI, args, dir.Path());
     }
-    // Runs it with the default (Chinese) texts.
+    // Runs it in a Chinese locale, without --lang.
     CliOutput CliZh(const std::vector<std::string>& args) {
-        return RunProgram(VARKEL_CLI, args, dir.Path());
+        return RunProgram(VARKEL_CLI, args, dir.Path(),
+                          {{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", "zh_CN.UTF-8"}});
     }
     std::string File(const std::string& name) { return dir.File(name); }
 
@@ -825,6 +826,34 @@ TEST_F(CliGatewayTest, ValuesTheEditorRefusesAreWrittenListedAndNeverDownloaded)
     EXPECT_EQ(down.status, 8);
     EXPECT_EQ(down.err.find(" > "), std::string::npos) << down.err;
     EXPECT_NE(down.err.find("\"200\""), std::string::npos) << down.err;
+}
+
+// Ctrl+C during a transfer ends it as the window's Cancel does: the outcome
+// said, exit status 130, no file from an upload. The gateway falls silent
+// at a chosen frame, so that the interrupt comes while a reply is awaited.
+TEST_F(CliGatewayTest, InterruptCancelsTheTransferWithItsOutcome) {
+    const std::string file = ReadyFile();
+    const struct {
+        std::vector<std::string> args;
+        const char* silentAt;
+        std::string said;
+    } cases[] = {
+        {{"download", file, "--port", Link()}, "5",
+         "Download cancelled by the user: the gateway acknowledged 2 of the download's frames"},
+        {{"upload", "--port", Link(), "-o", File("up.xml")}, "4",
+         "Upload cancelled by the user; nothing was changed."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        SimGateway gateway(VARKEL_SIM, Link(), {"--fault", "silent", "--fault-at", c.silentAt});
+        ASSERT_TRUE(gateway.Ready());
+        std::vector<std::string> args{"--lang", "en"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliOutput run = RunProgram(VARKEL_CLI, args, dir.Path(), {}, 1200);
+        EXPECT_EQ(run.status, 130) << run.err;
+        EXPECT_NE(run.err.find(c.said), std::string::npos) << run.err;
+        EXPECT_FALSE(FileExists(File("up.xml")));
+    }
 }
 
 TEST_F(CliGatewayTest, WrongAcknowledgementEndsTheDownload) {

@@ -18,7 +18,8 @@ namespace varkel::test {
 namespace {
 
 pid_t Spawn(const std::string& program, const std::vector<std::string>& args,
-            const std::string& folder, const std::string& outPath, const std::string& errPath) {
+            const std::string& folder, const std::string& outPath, const std::string& errPath,
+            const Environment& environment = {}) {
     std::vector<std::string> argv{program};
     argv.insert(argv.end(), args.begin(), args.end());
     std::vector<char*> raw;
@@ -35,6 +36,12 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& args,
         ::dup2(in, 0);
         ::dup2(out, 1);
         ::dup2(err, 2);
+        for (const auto& [name, value] : environment) {
+            if (value.empty())
+                ::unsetenv(name.c_str());
+            else
+                ::setenv(name.c_str(), value.c_str(), 1);
+        }
         ::execv(program.c_str(), raw.data());
         ::_exit(127);
     }
@@ -44,14 +51,20 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& args,
 } // namespace
 
 CliOutput RunProgram(const std::string& program, const std::vector<std::string>& args,
-                     const std::string& folder) {
+                     const std::string& folder, const Environment& environment,
+                     int interruptAfterMs) {
     // Outputs go beside, not into, the working folder, so that the tests
     // can compare the folder's files.
     TempFolder outputs;
     CliOutput result;
-    pid_t pid = Spawn(program, args, folder, outputs.File("out"), outputs.File("err"));
+    pid_t pid =
+        Spawn(program, args, folder, outputs.File("out"), outputs.File("err"), environment);
     if (pid < 0)
         return result;
+    if (interruptAfterMs > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(interruptAfterMs));
+        ::kill(pid, SIGINT);
+    }
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }

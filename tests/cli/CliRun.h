@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 namespace varkel::test {
@@ -11,10 +12,16 @@ struct CliOutput {
     std::string err;
 };
 
+// Environment variables for the program: a name and its value, or an
+// empty value to remove the variable.
+using Environment = std::vector<std::pair<std::string, std::string>>;
+
 // Runs a program with the arguments in a working folder, standard input
-// empty, and returns its exit status and both outputs.
+// empty, and returns its exit status and both outputs. With interruptAfterMs
+// above 0 the program gets SIGINT that long after it started.
 CliOutput RunProgram(const std::string& program, const std::vector<std::string>& args,
-                     const std::string& folder);
+                     const std::string& folder, const Environment& environment = {},
+                     int interruptAfterMs = 0);
 
 // A fresh folder under the temporary directory, removed with everything in
 // it when the object goes.

@@ -2,13 +2,16 @@
 // back, that it shows no message itself once running, and that it can run
 // on another thread.
 #include "LinkFixture.h"
+#include "ScriptedTransport.h"
 #include "link/GatewayFrames.h"
 #include "link/HardwareVariant.h"
 #include "link/TransferSession.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
+#include "model/Catalog.h"
 #include "model/TextTable.h"
 
+#include <chrono>
 #include <thread>
 
 namespace varkel::testing {
@@ -154,6 +157,112 @@ TEST_F(TransferSessionTest, RunsOnAnotherThreadWithItsEventsThere) {
     ASSERT_FALSE(threads.empty());
     for (const auto& id : threads)
         EXPECT_EQ(id, worker);
+}
+
+// Cancel stops a transfer between frames: nothing after the cancel reaches
+// the gateway, the port is given back, an upload hands back nothing, and a
+// download says how much of it the gateway acknowledged and keeps.
+TEST_F(TransferSessionTest, CancelStopsBetweenFramesAndSaysWhatTheGatewayKept) {
+    SetTextLanguage(TextLanguage::English);
+    StartGateway(2, 1);
+    Project project;
+    for (const char* mapping : {"0000H", "0004H", "0008H", "000CH"})
+        AddCommand(project, 2, "10", "2", mapping);
+    const std::string before = Snapshot(project);
+    // Steps: 1 and 2 the version queries, 3 the settings, 4 the list start,
+    // 5 on the records; an upload reads the settings (3), then the count.
+    const struct {
+        TransferKind kind;
+        int cancelAt; // the step whose frame is not sent
+        int acknowledged;
+        std::string text;
+    } cases[] = {
+        {TransferKind::Download, 1, 0,
+         "Download cancelled by the user; the gateway took none of the configuration."},
+        {TransferKind::Download, 6, 3,
+         "Download cancelled by the user: the gateway acknowledged 3 of the download's frames and "
+         "keeps what it acknowledged, so it holds part of this configuration; download again to "
+         "complete it."},
+        {TransferKind::Upload, 4, 0, "Upload cancelled by the user; nothing was changed."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::size_t sentBefore = gateway->Requests().size();
+        TransferSession session(c.kind);
+        session.SetPaceMs(0);
+        session.SetProgressCallback([&](const Progress& p) {
+            if (p.step == c.cancelAt)
+                session.Cancel();
+        });
+        ASSERT_TRUE(session.Begin(project, gateway->DevicePath()));
+        session.Run();
+        const TransferOutcome outcome = session.TakeOutcome();
+        EXPECT_EQ(outcome.result, UserCancelled);
+        EXPECT_EQ(static_cast<int>(gateway->Requests().size() - sentBefore), c.cancelAt - 1);
+        EXPECT_EQ(outcome.acknowledged, c.acknowledged);
+        EXPECT_EQ(outcome.uploaded, nullptr);
+        EXPECT_EQ(FailureText(outcome, c.kind, "ttyS0"), c.text);
+        EXPECT_EQ(Snapshot(project), before);
+        // The port is free for the next transfer.
+        TransferSession next(TransferKind::Upload);
+        EXPECT_TRUE(next.Open(gateway->DevicePath()));
+    }
+    EXPECT_TRUE(messages.messages.empty());
+    SetTextLanguage(TextLanguage::Chinese);
+}
+
+// A cancel does not wait for the reply a silent port would time out on.
+TEST_F(TransferSessionTest, CancelWakesTheWaitForAReply) {
+    sim::SimOptions options;
+    options.fault = sim::Fault{sim::Fault::Silent, 1};
+    gateway = std::make_unique<sim::GatewaySim>(options);
+    ASSERT_TRUE(gateway->Start());
+    TransferSession session(TransferKind::Upload);
+    std::vector<std::string> notes;
+    session.SetTraceCallback([&notes](const TraceEvent& e) { notes.push_back(e.note); });
+    ASSERT_TRUE(session.Begin(Project{}, gateway->DevicePath()));
+    const auto start = std::chrono::steady_clock::now();
+    std::thread canceller([&session] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        session.Cancel();
+    });
+    session.Run();
+    canceller.join();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(session.TakeOutcome().result, UserCancelled);
+    // The first reply alone may take seconds to time out.
+    EXPECT_LT(took, std::chrono::seconds(2));
+    EXPECT_EQ(gateway->Requests().size(), 1u);
+    ASSERT_FALSE(notes.empty());
+    EXPECT_EQ(notes.back(), "cancelled by the user");
+}
+
+// A port on which nothing ever answered is named; a gateway that fell
+// silent part-way keeps the plain read failure.
+TEST_F(TransferSessionTest, NoAnswerAtAllNamesThePort) {
+    SetTextLanguage(TextLanguage::English);
+    const struct {
+        std::vector<std::string> replies;
+        std::string text;
+    } cases[] = {
+        {{}, "Failed to read serial port: no gateway answered on ttyS0"},
+        {{"01 00 01 00 00"}, "Failed to read serial port"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto script = std::make_shared<ScriptedTransport::Script>();
+        for (const std::string& reply : c.replies)
+            script->replies.push_back(Hex(reply));
+        TransferSession session(TransferKind::Upload, std::make_unique<ScriptedTransport>(script));
+        session.SetPaceMs(0);
+        ASSERT_TRUE(session.Begin(Project{}, "/dev/ttyS0"));
+        session.Run();
+        const TransferOutcome outcome = session.TakeOutcome();
+        EXPECT_EQ(outcome.result, PortIoFailed);
+        EXPECT_EQ(FailureText(outcome, TransferKind::Upload, PortName(outcome.device)), c.text);
+    }
+    SetTextLanguage(TextLanguage::Chinese);
+    EXPECT_EQ(PortName("/dev/serial/by-id/usb-FTDI-if00-port0"), "usb-FTDI-if00-port0");
 }
 
 // The step count and the frames sent come from the same variant row.

@@ -134,6 +134,40 @@ TEST_F(ProbeCliTest, TableWithImageAndExitStatuses) {
     EXPECT_NE(ran.err.find("/dev/no-such-port"), std::string::npos);
 }
 
+// varkel-slave's pseudo-terminal takes a subnet with even parity and seven
+// data bits, in both framings; standard error says once that the virtual
+// line does not carry them, and says nothing for a line it carries.
+TEST_F(ProbeCliTest, VirtualSlaveTakesAnyLineSettingsAndSaysSoOnce) {
+    const std::string note =
+        "parity and data bits are not carried by a virtual line; the test goes on";
+    const struct {
+        bool ascii;
+        int parity;   // choice index: 2 Even, 0 None
+        int dataBits; // choice index: 1 seven, 0 eight
+        std::size_t notes;
+    } cases[] = {{false, 2, 1, 1}, {true, 2, 1, 1}, {false, 0, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.ascii ? "ASCII" : "RTU") + " parity " +
+                     std::to_string(c.parity));
+        sim::SlaveOptions options;
+        options.ascii = c.ascii;
+        sim::ModbusSlave slave(options);
+        ASSERT_TRUE(slave.Start());
+        auto project = ProbeProject();
+        project->GetSubnet().SetChoiceIndex(Subnet::ParityIndex, c.parity);
+        project->GetSubnet().SetChoiceIndex(Subnet::DataBitsIndex, c.dataBits);
+        project->GetSubnet().SetChoiceIndex(Subnet::CommModeIndex, c.ascii ? 1 : 0);
+        AddCommand(*project, 2, 10, 2, "0000H");
+        const Ran ran = Probe({Save(*project), "--port", slave.DevicePath(), "--passes", "3"});
+        ASSERT_EQ(ran.status, 0) << ran.err;
+        std::size_t notes = 0;
+        for (auto at = ran.err.find(note); at != std::string::npos; at = ran.err.find(note, at + 1))
+            ++notes;
+        EXPECT_EQ(notes, c.notes) << ran.err;
+        EXPECT_NE(ran.out.find("| answered |"), std::string::npos) << ran.out;
+    }
+}
+
 TEST_F(ProbeCliTest, RefusedBeforeThePortOpens) {
     auto project = ProbeProject();
     Command* c = AddCommand(*project, 2, 0, 2, "0000H");

@@ -8,6 +8,7 @@
 #include "model/Command.h"
 #include "model/Node.h"
 #include "model/Project.h"
+#include "model/Subnet.h"
 #include "model/TextTable.h"
 #include "probe/ProbeTypes.h"
 #include "ui/ProbeImageGrid.h"
@@ -153,6 +154,36 @@ private slots:
                  qPrintable(dialog.StatusText()));
         dialog.Stop();
         QTRY_VERIFY(!dialog.IsRunning());
+    }
+
+    // The built-in virtual slave is a pseudo-terminal: a subnet with even
+    // parity and seven data bits is tested, and the status line says once
+    // that the virtual line does not carry them.
+    void VirtualSlaveTakesAnyLineSettingsAndSaysSoOnce() {
+        Project project;
+        FillProject(project);
+        project.GetSubnet().SetChoiceIndex(Subnet::ParityIndex, 2); // Even
+        project.GetSubnet().SetChoiceIndex(Subnet::DataBitsIndex, 1); // 7
+        ProbeDialog dialog(project);
+        dialog.SelectVirtualSlave();
+        dialog.Start();
+        QVERIFY(QTest::qWaitFor([&] { return dialog.ResultCount() >= 8; }, 10000));
+        for (int row = 0; row < 4; ++row)
+            QCOMPARE(dialog.Table()->item(row, ProbeDialog::StatusColumn)->text(),
+                     QString::fromStdString(Text(Msg::ProbeStatusOk)));
+        const QString note = QStringLiteral(
+            "parity and data bits are not carried by a virtual line; the test goes on");
+        QCOMPARE(dialog.StatusText().count(note), 1);
+        dialog.Stop();
+        QTRY_VERIFY(!dialog.IsRunning());
+
+        // An 8N1 line is carried: nothing to say.
+        project.GetSubnet().SetChoiceIndex(Subnet::ParityIndex, 0);
+        project.GetSubnet().SetChoiceIndex(Subnet::DataBitsIndex, 0);
+        dialog.Start();
+        QVERIFY(QTest::qWaitFor([&] { return dialog.ResultCount() >= 4; }, 10000));
+        QVERIFY(!dialog.StatusText().contains(note));
+        dialog.Stop();
     }
 
     void RefusedConfigurationListsItsProblems() {

@@ -1,7 +1,8 @@
 // The Upload/Download dialog against virtual gateways in this process: the
-// outcomes and their messages, the refresh after an upload, the port list
-// and the remembered port, and that a running transfer keeps the dialog
-// alive and busy.
+// outcomes and their messages, the refresh after an upload, the port box
+// (typed paths, the remembered port, stable names, adapters coming and
+// going), that a running transfer keeps the dialog alive and busy, and that
+// Cancel stops it.
 #include "MessageRecorder.h"
 #include "UiFixture.h"
 #include "link/Transport.h"
@@ -14,10 +15,14 @@
 #include "model/TextTable.h"
 #include "sim/GatewaySim.h"
 #include "ui/CUpDownDlg.h"
+#include "ui/PortBox.h"
+#include "ui/ProbeDialog.h"
 #include "ui/VirtualGateway.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -167,7 +172,7 @@ private slots:
             CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
             const QList<CUpDownDlg::Port> ports = dialog.Ports();
             QVERIFY(!ports.isEmpty());
-            QVERIFY(ports.last().virtualGateway);
+            QVERIFY(ports.last().isVirtual);
             QCOMPARE(dialog.PortList()->count(), ports.size());
             // Nothing remembered yet: the first entry.
             QCOMPARE(dialog.PortList()->currentIndex(), 0);
@@ -387,7 +392,7 @@ private slots:
         QCOMPARE(project.GetSubnet().GetItem(Subnet::BaudRateIndex)->GetValue(), std::string("200"));
     }
 
-    void RunningTransferCannotBeClosedOrStartedAgain() {
+    void RunningTransferCannotBeStartedAgain() {
         GatewayDownload download;
         QVERIFY(download.gateway.started);
         CUpDownDlg& dialog = download.dialog;
@@ -398,14 +403,12 @@ private slots:
         QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
         QVERIFY(dialog.IsBusy());
         QVERIFY(!dialog.OkButton()->isEnabled());
-        QVERIFY(!dialog.CancelButton()->isEnabled());
         QVERIFY(!dialog.PortList()->isEnabled());
+        // Cancel is the one way out while it runs (see the cancel test).
+        QVERIFY(dialog.CancelButton()->isEnabled());
         // The interface keeps running: the progress moves while it is busy.
         QTRY_VERIFY_WITH_TIMEOUT(dialog.ProgressBar()->value() >= 2 && dialog.IsBusy(), 10000);
         QVERIFY(dialog.ProgressLabel()->text().contains(QStringLiteral(" of ")));
-        dialog.reject();
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(!dialog.close());
         dialog.StartTransfer();
         QVERIFY(dialog.isVisible());
         QVERIFY(finished.wait(20000));
@@ -418,6 +421,72 @@ private slots:
         QCOMPARE(versionQueries, 2);
         QCOMPARE(download.messages.messages,
                  std::vector<std::string>{LocalText(kKeyDownloadSuccessfully)});
+    }
+
+    // Cancel, Escape and closing the window stop a running transfer: the
+    // frames stop, the port is given back, an upload changes nothing and a
+    // download says how much the gateway kept. A silent frame holds each
+    // transfer still where the cancel is to come.
+    void CancelStopsTheTransferAndSaysHow() {
+        enum Trigger { CancelButton, Escape, CloseWindow };
+        const struct {
+            int mode;
+            int silentFrom;
+            Trigger trigger;
+            std::string text;
+        } cases[] = {
+            {CUpDownDlg::DownloadMode, 4, CancelButton,
+             "Download cancelled by the user: the gateway acknowledged 1 of the download's frames "
+             "and keeps what it acknowledged, so it holds part of this configuration; download "
+             "again to complete it."},
+            {CUpDownDlg::UploadMode, 5, Escape,
+             "Upload cancelled by the user; nothing was changed."},
+            {CUpDownDlg::DownloadMode, 1, CloseWindow,
+             "Download cancelled by the user; the gateway took none of the configuration."},
+        };
+        MessageRecorder messages;
+        for (const auto& c : cases) {
+            Gateway gateway(sim::Fault{sim::Fault::Silent, c.silentFrom});
+            QVERIFY(gateway.started);
+            messages.messages.clear();
+            Project project;
+            FillProject(project);
+            const std::string register1 =
+                project.GetSubnet().GetNodeAt(0)->GetCommandAt(1)->GetItem(1)->GetValue();
+            bool refreshed = false;
+            CUpDownDlg dialog(project, c.mode);
+            dialog.SetPaceMs(0);
+            dialog.SetPorts({gateway.Port()});
+            dialog.SetUploadRefresh([&] { refreshed = true; });
+            dialog.show();
+            QSignalSpy finished(&dialog, &CUpDownDlg::TransferFinished);
+            QTest::mouseClick(dialog.OkButton(), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(int(gateway.sim->Requests().size()), c.silentFrom, 10000);
+            QVERIFY(dialog.IsBusy());
+            QVERIFY(dialog.CancelButton()->isEnabled());
+            if (c.trigger == CancelButton)
+                QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+            else if (c.trigger == Escape)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else
+                QVERIFY(!dialog.close()); // not while it runs; it is cancelled
+            // Woken at once, not after the reply's time-out of seconds.
+            QVERIFY(finished.wait(1500));
+            QCOMPARE(dialog.LastResult(), int(UserCancelled));
+            QCOMPARE(messages.messages, std::vector<std::string>{c.text});
+            QVERIFY(dialog.LogText().contains(QStringLiteral("cancelled by the user")));
+            QVERIFY(!refreshed);
+            QCOMPARE(project.GetSubnet().GetNodeAt(0)->GetCommandCount(), 3);
+            QCOMPARE(project.GetSubnet().GetNodeAt(0)->GetCommandAt(1)->GetItem(1)->GetValue(),
+                     register1);
+            // The dialog closed as cancelled, and no frame follows.
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QTest::qWait(200);
+            QCOMPARE(int(gateway.sim->Requests().size()), c.silentFrom);
+            SerialLink again;
+            QCOMPARE(again.Open(gateway.sim->DevicePath()), 0);
+        }
     }
 
     void ExpandedLogKeepsTheDialogOpenAfterwards() {
@@ -502,7 +571,7 @@ private slots:
         CUpDownDlg dialog(copy, CUpDownDlg::UploadMode);
         dialog.SetPaceMs(0);
         // Preselected from the last transfer, among the system's ports.
-        QVERIFY(dialog.Ports().at(dialog.PortList()->currentIndex()).virtualGateway);
+        QVERIFY(dialog.Ports().at(dialog.PortList()->currentIndex()).isVirtual);
         QVERIFY(RunTransfer(dialog));
         QCOMPARE(dialog.LastResult(), 0);
         QCOMPARE(messages.messages, (std::vector<std::string>{LocalText(kKeyDownloadSuccessfully), LocalText(kKeyUploadSuccessfully)}));
@@ -512,6 +581,139 @@ private slots:
         QCOMPARE(node->GetItem(0)->GetValue(), std::string("7"));
         // The gateway keeps its memory in its file for the next run.
         QTRY_VERIFY(QFileInfo::exists(VirtualGateway::Shared().StateFile()));
+    }
+
+    // A path typed or pasted into the port box is opened when OK is
+    // pressed: one that opens is used and kept as the last port, offered
+    // again even though no folder lists it; one that does not is refused
+    // with the reason, and the dialog stays so that it can be corrected.
+    void TypedPathIsCheckedAtOkAndKeptAsTheLastPort() {
+        Gateway gateway;
+        QVERIFY(gateway.started);
+        QTemporaryDir roots;
+        QVERIFY(QDir(roots.path()).mkpath(QStringLiteral("dev")));
+        const QString dev = roots.filePath(QStringLiteral("dev"));
+        const QString sys = roots.filePath(QStringLiteral("sys"));
+        const QString path = QString::fromStdString(gateway.sim->DevicePath());
+        MessageRecorder messages;
+        Project project;
+        FillProject(project);
+        {
+            CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+            dialog.SetPaceMs(0);
+            dialog.ListSystemPorts(dev, sys);
+            dialog.show();
+            dialog.PortList()->lineEdit()->clear();
+            QTest::keyClicks(dialog.PortList()->lineEdit(), path);
+            QVERIFY(dialog.PortList()->IsTyped());
+            // Return in the box is OK, once.
+            QSignalSpy finished(&dialog, &CUpDownDlg::TransferFinished);
+            QTest::keyClick(dialog.PortList()->lineEdit(), Qt::Key_Return);
+            QVERIFY(finished.count() > 0 || finished.wait(20000));
+            QTest::qWait(100);
+            QCOMPARE(finished.count(), 1);
+            QCOMPARE(dialog.LastResult(), 0);
+            QCOMPARE(messages.messages,
+                     std::vector<std::string>{LocalText(kKeyDownloadSuccessfully)});
+        }
+        QCOMPARE(CUpDownDlg::LastPortKey(), path);
+        const std::size_t sent = gateway.sim->Requests().size();
+
+        const QString file = roots.filePath(QStringLiteral("plain.txt"));
+        QFile(file).open(QIODevice::WriteOnly);
+        const struct {
+            QString typed;
+            std::string reason; // besides "Failed to open serial port"
+        } refused[] = {
+            {QStringLiteral("/nonexistent/ttyQ"),
+             varkel::Text(Msg::LinkPortMissing, {"/nonexistent/ttyQ"})},
+            {file, ""}, // not a terminal
+            {QString(), ""},
+        };
+        for (const auto& r : refused) {
+            messages.messages.clear();
+            CUpDownDlg dialog(project, CUpDownDlg::UploadMode);
+            dialog.ListSystemPorts(dev, sys);
+            // The last port is offered though no folder lists it.
+            QCOMPARE(dialog.PortList()->currentText(), path);
+            QVERIFY(!dialog.PortList()->IsTyped());
+            QCOMPARE(dialog.PortList()->Current().device, path);
+            dialog.show();
+            dialog.PortList()->setEditText(r.typed);
+            QVERIFY(RunTransfer(dialog));
+            QCOMPARE(dialog.LastResult(), int(PortOpenFailed));
+            QCOMPARE(int(messages.messages.size()), 1);
+            QVERIFY(messages.messages[0].rfind("Failed to open serial port", 0) == 0);
+            QVERIFY2(messages.messages[0].find(r.reason) != std::string::npos,
+                     messages.messages[0].c_str());
+            QVERIFY(dialog.isVisible());
+            QVERIFY(dialog.OkButton()->isEnabled());
+            QCOMPARE(dialog.PortList()->currentText(), r.typed);
+            QCOMPARE(dialog.ProgressLabel()->text().toStdString(), messages.messages[0]);
+        }
+        // A path that did not open is not remembered.
+        QCOMPARE(CUpDownDlg::LastPortKey(), path);
+        QCOMPARE(gateway.sim->Requests().size(), sent);
+    }
+
+    // USB adapters are listed by their stable names with what they say they
+    // are; the list follows an adapter plugged in or out while the dialog
+    // is open, keeping the user's choice and anything typed.
+    void PortListShowsStableNamesAndFollowsAdapters() {
+        QTemporaryDir roots;
+        const QDir root(roots.path());
+        QVERIFY(root.mkpath(QStringLiteral("dev/serial/by-id")));
+        QVERIFY(root.mkpath(QStringLiteral("sys/devices/usb1/1-1/1-1:1.0")));
+        QVERIFY(root.mkpath(QStringLiteral("sys/ttyUSB0")));
+        const QString dev = root.filePath(QStringLiteral("dev"));
+        const QString byId = dev + QStringLiteral("/serial/by-id/");
+        const auto plug = [&](const QString& name, const QString& id) {
+            QFile(dev + QLatin1Char('/') + name).open(QIODevice::WriteOnly);
+            QFile::link(QStringLiteral("../../") + name, byId + id);
+        };
+        {
+            QFile product(root.filePath(QStringLiteral("sys/devices/usb1/1-1/product")));
+            QVERIFY(product.open(QIODevice::WriteOnly));
+            product.write("FT232R USB UART\n");
+        }
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("sys/devices/usb1/1-1/1-1:1.0")),
+                            root.filePath(QStringLiteral("sys/ttyUSB0/device"))));
+        const QString first = QStringLiteral("usb-FTDI_FT232R_USB_UART_A1-if00-port0");
+        plug(QStringLiteral("ttyUSB0"), first);
+
+        Project project;
+        CUpDownDlg dialog(project, CUpDownDlg::DownloadMode);
+        dialog.ListSystemPorts(dev, root.filePath(QStringLiteral("sys")));
+        QList<CUpDownDlg::Port> ports = dialog.Ports();
+        QCOMPARE(ports.size(), 2);
+        QCOMPARE(ports[0].label, QStringLiteral("ttyUSB0 \u2014 FT232R USB UART (%1)").arg(first));
+        QCOMPARE(ports[0].device, byId + first);
+        QCOMPARE(ports[0].key, QStringLiteral("by-id/") + first);
+        QCOMPARE(ports[0].name, QStringLiteral("ttyUSB0"));
+        QVERIFY(ports[1].isVirtual);
+        // The Test Commands dialog lists the same.
+        ProbeDialog probe(project);
+        probe.ListSystemPorts(dev, root.filePath(QStringLiteral("sys")));
+        QCOMPARE(probe.PortList()->itemText(0), ports[0].label);
+
+        QSignalSpy refreshed(dialog.PortList(), &PortBox::PortsRefreshed);
+        plug(QStringLiteral("ttyUSB1"), QStringLiteral("usb-Acme_Cable_7-if00-port0"));
+        QVERIFY(refreshed.wait(5000));
+        ports = dialog.Ports();
+        QCOMPARE(ports.size(), 3);
+        QCOMPARE(ports[1].label,
+                 QStringLiteral("ttyUSB1 \u2014 Acme Cable 7 (usb-Acme_Cable_7-if00-port0)"));
+        QCOMPARE(dialog.PortList()->currentIndex(), 0); // the choice stays
+
+        dialog.PortList()->setEditText(QStringLiteral("/tmp/typed"));
+        QVERIFY(QFile::remove(byId + first));
+        QVERIFY(QFile::remove(dev + QStringLiteral("/ttyUSB0")));
+        QVERIFY(refreshed.wait(5000));
+        ports = dialog.Ports();
+        QCOMPARE(ports.size(), 2);
+        QCOMPARE(ports[0].name, QStringLiteral("ttyUSB1"));
+        QCOMPARE(dialog.PortList()->currentText(), QStringLiteral("/tmp/typed"));
+        QCOMPARE(dialog.PortList()->Current().device, QStringLiteral("/tmp/typed"));
     }
 
 private:
