@@ -2,7 +2,7 @@
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
-#include "cli/ProjectFile.h"
+#include "cli/ConfigurationFile.h"
 #include "cli/ProjectJson.h"
 #include "export/PlcTagFiles.h"
 #include "model/Catalog.h"

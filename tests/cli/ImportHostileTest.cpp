@@ -2,7 +2,7 @@
 // each is refused with its exit status and a message saying what and where,
 // control characters never raw, and the configuration left byte for byte.
 #include "cli/CliApp.h"
-#include "cli/ProjectFile.h"
+#include "cli/ConfigurationFile.h"
 #include "export/WorkbookPackage.h"
 #include "model/Command.h"
 #include "model/Node.h"
