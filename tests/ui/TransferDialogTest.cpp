@@ -627,7 +627,7 @@ private slots:
         } refused[] = {
             {QStringLiteral("/nonexistent/ttyQ"),
              varkel::Text(Msg::LinkPortMissing, {"/nonexistent/ttyQ"})},
-            {file, ""}, // not a terminal
+            {file, file.toStdString() + " is not a serial port: it is a regular file."},
             {QString(), ""},
         };
         for (const auto& r : refused) {
