@@ -2,9 +2,11 @@
 
 #include "link/PortList.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace varkel {
@@ -134,6 +136,10 @@ void PortBox::Fill(const QString& keepKey, const QString& keepText) {
         if (!port.device.isEmpty())
             setItemData(count() - 1, port.device, Qt::ToolTipRole);
     }
+    // The list opens as wide as its longest entry: a stable name is long,
+    // and cut in the middle it no longer tells two adapters apart.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() +
+                            view()->verticalScrollBar()->sizeHint().width());
     if (!keepText.isEmpty()) {
         setCurrentIndex(-1);
         setEditText(keepText);
