@@ -60,7 +60,7 @@ CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
 
     progressLabel_ = new QLabel(this);
     progressLabel_->setObjectName(QStringLiteral("progressLabel"));
-    progressLabel_->setText(tr("Choose the port the gateway is connected to."));
+    progressLabel_->setText(tr("Choose the port the gateway is connected to, or type its path."));
     progressLabel_->setWordWrap(true);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progressBar"));
