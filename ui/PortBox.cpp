@@ -121,10 +121,10 @@ void PortBox::Fill(const QString& keepKey, const QString& keepText) {
     // The port remembered is offered where the listed ones end, before the
     // virtual device, even when nothing answers to its name now.
     if (!keptKey_.isEmpty() && !listed(keptKey_)) {
-        const QString path = keptKey_.startsWith(kByIdKey)
-                                 ? devRoot_ + QStringLiteral("/serial/by-id/") +
-                                       keptKey_.mid(kByIdKey.size())
-                                 : keptKey_;
+        const QString path =
+            keptKey_.startsWith(kByIdKey)
+                ? devRoot_ + QStringLiteral("/serial/by-id/") + keptKey_.mid(kByIdKey.size())
+                : keptKey_;
         Port kept = PathPort(path);
         kept.key = keptKey_;
         ports_.insert(listed_.size(), kept);

@@ -19,8 +19,8 @@
 #include "ui/ProbeDialog.h"
 #include "ui/VirtualGateway.h"
 
-#include <QComboBox>
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
