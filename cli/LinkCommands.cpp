@@ -382,8 +382,8 @@ int RunUpload(const std::string& out, const std::string& base, const std::string
         return code;
     std::unique_ptr<Project> uploaded;
     std::vector<RefusedValue> refused;
-    if (int code = RunTransfer(*session, TransferKind::Upload, *project, options, &uploaded,
-                               &refused))
+    if (int code =
+            RunTransfer(*session, TransferKind::Upload, *project, options, &uploaded, &refused))
         return code;
     if (int saved = SaveConfiguration(*uploaded, out))
         return saved;

@@ -26,8 +26,7 @@ std::string OneLine(const std::string& text) {
     return line;
 }
 
-std::string FailureOf(const TransferOutcome& outcome, TransferKind kind,
-                      const std::string& port) {
+std::string FailureOf(const TransferOutcome& outcome, TransferKind kind, const std::string& port) {
     return OneLine(FailureText(outcome, kind, PortName(port)));
 }
 

@@ -38,8 +38,8 @@ std::string LocalTypeName(std::string name) {
                   {"INT", Msg::CliTypeInt},
                   {"FLOAT", Msg::CliTypeFloat}};
     for (const auto& t : kTypes)
-        name = std::regex_replace(name, std::regex(std::string("\\b") + t.type + "\\b"),
-                                  Text(t.text));
+        name =
+            std::regex_replace(name, std::regex(std::string("\\b") + t.type + "\\b"), Text(t.text));
     return std::regex_replace(name, std::regex(" in \\["), Text(Msg::CliRangeIn) + " [");
 }
 
@@ -135,7 +135,7 @@ TextLanguage LocaleLanguage() {
         const char* value = std::getenv(name);
         if (value && *value)
             return std::string(value).rfind("zh", 0) == 0 ? TextLanguage::Chinese
-                                                           : TextLanguage::English;
+                                                          : TextLanguage::English;
     }
     return TextLanguage::English;
 }

@@ -130,7 +130,8 @@ std::vector<SerialPortInfo> ListSerialPorts(const std::string& devRoot,
     for (const auto& [node, id] : byId) {
         std::error_code missing;
         if (fs::exists(fs::path(devRoot) / node, missing))
-            found.push_back({3, 0, SerialPortInfo{(fs::path(devRoot) / node).string(), node, id, {}}});
+            found.push_back(
+                {3, 0, SerialPortInfo{(fs::path(devRoot) / node).string(), node, id, {}}});
     }
     for (Found& f : found) {
         if (f.family == 0)

@@ -230,7 +230,7 @@ enum class Msg {
     CliTypeFloat,
     CliRangeIn,
     CliHelpHelp,
-    CliErrorExtra,        // {}: the arguments
+    CliErrorExtra, // {}: the arguments
     CliErrorSubcommand,
     CliErrorRequired,     // {}: option
     CliErrorRange,        // {}: option, {}: value, {} {}: range

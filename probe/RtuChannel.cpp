@@ -100,8 +100,8 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
         opened.parity = 'N';
     if (virtualLine)
         opened.dataBits = 8;
-    context_ = modbus_new_rtu(device.c_str(), line.baud, opened.parity, opened.dataBits,
-                              line.stopBits);
+    context_ =
+        modbus_new_rtu(device.c_str(), line.baud, opened.parity, opened.dataBits, line.stopBits);
     if (!context_) {
         error = Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
         return PortOpenFailed;

@@ -262,7 +262,7 @@
     </message>
     <message>
         <location filename="../ui/CUpDownDlg.cpp" line="53"/>
-        <source>Choose the port the gateway is connected to.</source>
+        <source>Choose the port the gateway is connected to, or type its path.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -262,8 +262,8 @@
     </message>
     <message>
         <location filename="../ui/CUpDownDlg.cpp" line="53"/>
-        <source>Choose the port the gateway is connected to.</source>
-        <translation>请选择网关所连接的串口。</translation>
+        <source>Choose the port the gateway is connected to, or type its path.</source>
+        <translation>请选择网关所连接的串口，或键入其路径。</translation>
     </message>
     <message>
         <location filename="../ui/CUpDownDlg.cpp" line="65"/>

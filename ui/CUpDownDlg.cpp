@@ -60,7 +60,7 @@ CUpDownDlg::CUpDownDlg(Project& project, int mode, QWidget* parent)
 
     progressLabel_ = new QLabel(this);
     progressLabel_->setObjectName(QStringLiteral("progressLabel"));
-    progressLabel_->setText(tr("Choose the port the gateway is connected to."));
+    progressLabel_->setText(tr("Choose the port the gateway is connected to, or type its path."));
     progressLabel_->setWordWrap(true);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progressBar"));
@@ -270,9 +270,8 @@ void CUpDownDlg::StartTransfer() {
         }
     }
     // The built-in gateway's pseudo-terminal means nothing to the user.
-    const QString where = port.isVirtual
-                              ? QString::fromStdString(Text(Msg::EditVirtualGateway))
-                              : QString::fromStdString(device);
+    const QString where = port.isVirtual ? QString::fromStdString(Text(Msg::EditVirtualGateway))
+                                         : QString::fromStdString(device);
     AppendLog(
         tr("%1 on %2 at %3")
             .arg(Local(mode_ == DownloadMode ? kKeyDownload : kKeyUpload).trimmed(), where,
@@ -367,9 +366,9 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
     // bar and the label behind the box agree with what it says.
     const std::string openFailure =
         outcome.openFailure.Failed() ? PortOpenText(outcome.openFailure) : std::string();
-    const std::string failure = FailureText(
-        outcome, mode_ == DownloadMode ? TransferKind::Download : TransferKind::Upload,
-        portName_.toStdString());
+    const std::string failure =
+        FailureText(outcome, mode_ == DownloadMode ? TransferKind::Download : TransferKind::Upload,
+                    portName_.toStdString());
     const QString text = QString::fromStdString(
         result == Success
             ? LocalText(mode_ == DownloadMode ? kKeyDownloadSuccessfully : kKeyUploadSuccessfully)

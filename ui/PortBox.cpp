@@ -2,9 +2,11 @@
 
 #include "link/PortList.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace varkel {
@@ -119,10 +121,10 @@ void PortBox::Fill(const QString& keepKey, const QString& keepText) {
     // The port remembered is offered where the listed ones end, before the
     // virtual device, even when nothing answers to its name now.
     if (!keptKey_.isEmpty() && !listed(keptKey_)) {
-        const QString path = keptKey_.startsWith(kByIdKey)
-                                 ? devRoot_ + QStringLiteral("/serial/by-id/") +
-                                       keptKey_.mid(kByIdKey.size())
-                                 : keptKey_;
+        const QString path =
+            keptKey_.startsWith(kByIdKey)
+                ? devRoot_ + QStringLiteral("/serial/by-id/") + keptKey_.mid(kByIdKey.size())
+                : keptKey_;
         Port kept = PathPort(path);
         kept.key = keptKey_;
         ports_.insert(listed_.size(), kept);
@@ -134,6 +136,10 @@ void PortBox::Fill(const QString& keepKey, const QString& keepText) {
         if (!port.device.isEmpty())
             setItemData(count() - 1, port.device, Qt::ToolTipRole);
     }
+    // The list opens as wide as its longest entry: a stable name is long,
+    // and cut in the middle it no longer tells two adapters apart.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth() +
+                            view()->verticalScrollBar()->sizeHint().width());
     if (!keepText.isEmpty()) {
         setCurrentIndex(-1);
         setEditText(keepText);

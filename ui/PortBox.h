@@ -58,10 +58,10 @@ private:
     void Fill(const QString& keepKey, const QString& keepText);
     void Watch();
 
-    QList<Port> ports_;    // as shown, the kept port included
-    QList<Port> listed_;   // what the system or the caller listed
+    QList<Port> ports_;  // as shown, the kept port included
+    QList<Port> listed_; // what the system or the caller listed
     Port virtual_;
-    QString keptKey_;      // a remembered port not listed
+    QString keptKey_; // a remembered port not listed
     QString devRoot_;
     QString sysRoot_;
     bool watching_ = false;

@@ -838,9 +838,11 @@ TEST_F(CliGatewayTest, InterruptCancelsTheTransferWithItsOutcome) {
         const char* silentAt;
         std::string said;
     } cases[] = {
-        {{"download", file, "--port", Link()}, "5",
+        {{"download", file, "--port", Link()},
+         "5",
          "Download cancelled by the user: the gateway acknowledged 2 of the download's frames"},
-        {{"upload", "--port", Link(), "-o", File("up.xml")}, "4",
+        {{"upload", "--port", Link(), "-o", File("up.xml")},
+         "4",
          "Upload cancelled by the user; nothing was changed."},
     };
     for (const auto& c : cases) {

@@ -57,8 +57,7 @@ CliOutput RunProgram(const std::string& program, const std::vector<std::string>&
     // can compare the folder's files.
     TempFolder outputs;
     CliOutput result;
-    pid_t pid =
-        Spawn(program, args, folder, outputs.File("out"), outputs.File("err"), environment);
+    pid_t pid = Spawn(program, args, folder, outputs.File("out"), outputs.File("err"), environment);
     if (pid < 0)
         return result;
     if (interruptAfterMs > 0) {

@@ -16,10 +16,12 @@ Environment Locale(const std::string& all, const std::string& messages, const st
 }
 
 // CLI11's English words; none may show in a Chinese help or error.
-const char* const kEnglishWords[] = {"Usage", "Options", "OPTIONS", "Subcommands", "SUBCOMMAND",
-                                     "Print this help message and exit", "REQUIRED", "TEXT",
-                                     "INT", "FLOAT", " in [", "not expected", "is required",
-                                     "Run with --help"};
+const char* const kEnglishWords[] = {
+    "Usage",       "Options",        "OPTIONS",
+    "Subcommands", "SUBCOMMAND",     "Print this help message and exit",
+    "REQUIRED",    "TEXT",           "INT",
+    "FLOAT",       " in [",          "not expected",
+    "is required", "Run with --help"};
 
 TEST(ProgramLanguage, LangFirstThenTheLocaleForEveryProgram) {
     const struct {
@@ -67,20 +69,30 @@ TEST(ProgramLanguage, CommandLineErrorsInChinese) {
         std::string english;
     } cases[] = {
         {VARKEL_CLI, {"frobnicate"}, "需要给出一个子命令", "A subcommand is required"},
-        {VARKEL_CLI, {"ports", "extra"}, "多余的参数：extra",
+        {VARKEL_CLI,
+         {"ports", "extra"},
+         "多余的参数：extra",
          "The following argument was not expected: extra"},
         {VARKEL_CLI, {"show"}, "缺少必需的 FILE", "FILE is required"},
-        {VARKEL_CLI, {"--lang", "fr", "ports"}, "--lang：fr 不是 {zh,en} 之一", "fr not in {zh,en}"},
+        {VARKEL_CLI,
+         {"--lang", "fr", "ports"},
+         "--lang：fr 不是 {zh,en} 之一",
+         "fr not in {zh,en}"},
         {VARKEL_SIM, {"--hw"}, "--hw 后缺少值", "--hw: 1 required TEXT missing"},
-        {VARKEL_SLAVE, {"--unit", "999"}, "--unit：值 999 不在 1 到 247 的范围内",
+        {VARKEL_SLAVE,
+         {"--unit", "999"},
+         "--unit：值 999 不在 1 到 247 的范围内",
          "Value 999 not in range 1 to 247"},
-        {VARKEL_SIM, {"--fault-at", "x"}, "--fault-at：无法识别的值 x",
+        {VARKEL_SIM,
+         {"--fault-at", "x"},
+         "--fault-at：无法识别的值 x",
          "Could not convert: --fault-at = x"},
     };
     TempFolder dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.program) + " " + c.args.front());
-        const CliOutput zh = RunProgram(c.program, c.args, dir.Path(), Locale("", "", "zh_CN.UTF-8"));
+        const CliOutput zh =
+            RunProgram(c.program, c.args, dir.Path(), Locale("", "", "zh_CN.UTF-8"));
         EXPECT_NE(zh.status, 0);
         EXPECT_NE(zh.err.find(c.chinese), std::string::npos) << zh.err;
         EXPECT_NE(zh.err.find("使用 --help 查看用法。"), std::string::npos) << zh.err;

@@ -1,14 +1,14 @@
 // One transfer session against a virtual gateway: the outcome it hands
 // back, that it shows no message itself once running, and that it can run
 // on another thread.
+#include "link/TransferSession.h"
 #include "LinkFixture.h"
 #include "ScriptedTransport.h"
 #include "link/GatewayFrames.h"
 #include "link/HardwareVariant.h"
-#include "link/TransferSession.h"
+#include "model/Catalog.h"
 #include "model/ResultCode.h"
 #include "model/TextKeys.h"
-#include "model/Catalog.h"
 #include "model/TextTable.h"
 
 #include <chrono>

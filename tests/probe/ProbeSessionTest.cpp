@@ -301,7 +301,7 @@ TEST(ProbeSession, VirtualLineTakesAnyFramingAndSaysWhenItIsDropped) {
     TestSlave slave;
     ASSERT_TRUE(slave.Start());
     const struct {
-        int parity; // choice: 0 None, 1 Odd, 2 Even, 3 Mark, 4 Space
+        int parity;   // choice: 0 None, 1 Odd, 2 Even, 3 Mark, 4 Space
         int dataBits; // choice: 0 eight, 1 seven
         bool ascii;
         bool dropped;

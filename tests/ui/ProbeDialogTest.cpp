@@ -162,7 +162,7 @@ private slots:
     void VirtualSlaveTakesAnyLineSettingsAndSaysSoOnce() {
         Project project;
         FillProject(project);
-        project.GetSubnet().SetChoiceIndex(Subnet::ParityIndex, 2); // Even
+        project.GetSubnet().SetChoiceIndex(Subnet::ParityIndex, 2);   // Even
         project.GetSubnet().SetChoiceIndex(Subnet::DataBitsIndex, 1); // 7
         ProbeDialog dialog(project);
         dialog.SelectVirtualSlave();

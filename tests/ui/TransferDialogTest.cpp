@@ -19,6 +19,7 @@
 #include "ui/ProbeDialog.h"
 #include "ui/VirtualGateway.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -627,7 +628,7 @@ private slots:
         } refused[] = {
             {QStringLiteral("/nonexistent/ttyQ"),
              varkel::Text(Msg::LinkPortMissing, {"/nonexistent/ttyQ"})},
-            {file, ""}, // not a terminal
+            {file, file.toStdString() + " is not a serial port: it is a regular file."},
             {QString(), ""},
         };
         for (const auto& r : refused) {
@@ -704,6 +705,15 @@ private slots:
         QCOMPARE(ports[1].label,
                  QStringLiteral("ttyUSB1 \u2014 Acme Cable 7 (usb-Acme_Cable_7-if00-port0)"));
         QCOMPARE(dialog.PortList()->currentIndex(), 0); // the choice stays
+        // VARKEL_SCREENSHOTS=folder: a picture of the open list.
+        if (const QByteArray folder = qgetenv("VARKEL_SCREENSHOTS"); !folder.isEmpty()) {
+            dialog.show();
+            dialog.PortList()->showPopup();
+            QTest::qWait(200);
+            dialog.PortList()->view()->window()->grab().save(QString::fromLocal8Bit(folder) +
+                                                             QStringLiteral("/port_list.png"));
+            dialog.PortList()->hidePopup();
+        }
 
         dialog.PortList()->setEditText(QStringLiteral("/tmp/typed"));
         QVERIFY(QFile::remove(byId + first));
