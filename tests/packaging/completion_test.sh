@@ -82,6 +82,10 @@ expect "/dev/ttyS0 /dev/ttyUSB0 /dev/ttyUSB1" upload --port ""
 expect "1 10 11 12 13" add-command plant.xml --function 1
 expect "table.xlsx" export plant.xml -o t
 expect "plain.xml plant.xml" automap plant.xml -o pl
+# tags: its formats, and any file as output.
+expect "csv iec s7" tags plant.xml --format ""
+expect "notes.txt" tags plant.xml --format csv --type 1=REAL -o n
+expect "configs plain.xml plant.xml" tags --format s7 ""
 # Several gateways: a port is offered once, a port list is any file, the
 # reference of --compare a configuration, and upload from more than one
 # port writes into a folder.
