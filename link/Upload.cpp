@@ -100,11 +100,9 @@ int TakeRecord(SerialLink& link, Node& node, const std::uint8_t* record) {
         link.Note("record for a command without the items it fills");
         return CommandUploadError;
     }
-    std::uint32_t address = 0;
-    int bitOffset = 0, bitLength = 0, direction = 0;
-    command->GetMappingBits(address, bitOffset, bitLength, direction);
-    if (ParamItem* bytes = command->GetItem(Command::BytesNumberRow))
-        bytes->SetValue(std::to_string((bitLength + 7) / 8));
+    // By the rule Auto Mapping and the editor use, so that a configuration
+    // downloaded and uploaded again shows the same count.
+    command->UpdateBytesNumber();
     if (!node.AddCommand(std::move(command)))
         return CommandUploadError;
     return Success;

@@ -299,6 +299,11 @@ CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
 
     item->SetValue(stored);
     result.storedValue = stored;
+    // The byte count follows the values it is worked out from.
+    if (Command* command = entry.AsCommand();
+        command && (row == Command::DataNumberRow || row == Command::BitOffsetRow) &&
+        command->UpdateBytesNumber())
+        result.valueChangedRows.push_back(Command::BytesNumberRow);
     if (stored != oldValue || result.protocolSwitched || !result.enableChangedRows.empty() ||
         !result.valueChangedRows.empty())
         result.changed = true;
