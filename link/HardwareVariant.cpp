@@ -28,4 +28,8 @@ const HardwareVariant* FindHardwareVariant(std::uint8_t major, std::uint8_t mino
     return nullptr;
 }
 
+std::span<const HardwareVariant> HardwareVariants() {
+    return kVariants;
+}
+
 } // namespace varkel

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 
 namespace varkel {
 
@@ -29,5 +30,7 @@ struct HardwareVariant {
 
 // The row of a gateway's version, or nullptr for one this program does not know.
 const HardwareVariant* FindHardwareVariant(std::uint8_t major, std::uint8_t minor);
+// Every row, in the order they are matched.
+std::span<const HardwareVariant> HardwareVariants();
 
 } // namespace varkel

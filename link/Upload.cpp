@@ -43,12 +43,25 @@ void SetItemEnable(Subnet& subnet, int index, int flag) {
         item->SetEnable(flag);
 }
 
+// The rows the control mode and auto-send leave in use, enabled by their
+// codes, so that what was enabled when the settings went down is again.
+void EnableByUniversalCodes(Subnet& subnet, int control, int sendAuto) {
+    SetItemEnable(subnet, Subnet::CharTimeoutIndex, 1);
+    SetItemEnable(subnet, Subnet::CharNumberIndex, control == 1);
+    SetItemEnable(subnet, Subnet::StartDelimiterIndex, control != 0 && control != 1);
+    SetItemEnable(subnet, Subnet::EndDelimiterIndex, control != 0 && control != 1);
+    SetItemEnable(subnet, Subnet::CrcIndex, control == 0 || control == 1);
+    SetItemEnable(subnet, Subnet::SendAutoPeriodIndex, sendAuto != 0);
+}
+
 // Offsets 3-15 of a settings reply: protocol first, so that the indices of
 // the mode list address the list just chosen.
 void TakeSerialSettings(Subnet& subnet, const std::uint8_t* reply) {
     subnet.SetProtocolType(reply[3] == 0 ? ProtocolType::ModbusMaster : ProtocolType::Universal);
     SetChoice(subnet, Subnet::BaudRateIndex, reply[4]);
-    SetChoice(subnet, Subnet::DataBitsIndex, reply[5]);
+    // By the frame's own table: a loaded item has no choices to count in.
+    if (ParamItem* dataBits = subnet.GetItem(Subnet::DataBitsIndex))
+        dataBits->SetValue(Subnet::DataBitsText(reply[5]));
     SetChoice(subnet, Subnet::ParityIndex, reply[6]);
     SetChoice(subnet, Subnet::StopBitsIndex, reply[7]);
     SetChoice(subnet, Subnet::CommModeIndex, reply[9]);
@@ -100,11 +113,9 @@ int TakeRecord(SerialLink& link, Node& node, const std::uint8_t* record) {
         link.Note("record for a command without the items it fills");
         return CommandUploadError;
     }
-    std::uint32_t address = 0;
-    int bitOffset = 0, bitLength = 0, direction = 0;
-    command->GetMappingBits(address, bitOffset, bitLength, direction);
-    if (ParamItem* bytes = command->GetItem(Command::BytesNumberRow))
-        bytes->SetValue(std::to_string((bitLength + 7) / 8));
+    // By the rule Auto Mapping and the editor use, so that a configuration
+    // downloaded and uploaded again shows the same count.
+    command->UpdateBytesNumber();
     if (!node.AddCommand(std::move(command)))
         return CommandUploadError;
     return Success;
@@ -170,6 +181,7 @@ int UniversalRead(Subnet& subnet, SerialLink& link) {
     SetChoice(subnet, Subnet::SendAutoIndex, reply[9]);
     subnet.SetIntValue(Subnet::SendAutoPeriodIndex, Get16(reply.data() + 10));
     SetChoice(subnet, Subnet::CrcIndex, reply[12]);
+    EnableByUniversalCodes(subnet, reply[3], reply[9]);
     return Success;
 }
 
@@ -183,19 +195,13 @@ int LongSettingsRead(Subnet& subnet, SerialLink& link) {
         return result;
     TakeSerialSettings(subnet, reply.data());
 
-    const int control = reply[16];
-    SetChoice(subnet, Subnet::ControlModeIndex, control);
-    SetItemEnable(subnet, Subnet::CharTimeoutIndex, 1);
-    SetItemEnable(subnet, Subnet::CharNumberIndex, control == 1);
-    SetItemEnable(subnet, Subnet::StartDelimiterIndex, control != 0 && control != 1);
-    SetItemEnable(subnet, Subnet::EndDelimiterIndex, control != 0 && control != 1);
-    SetItemEnable(subnet, Subnet::CrcIndex, control == 0 || control == 1);
+    SetChoice(subnet, Subnet::ControlModeIndex, reply[16]);
+    EnableByUniversalCodes(subnet, reply[16], reply[22]);
     subnet.SetIntValue(Subnet::CharTimeoutIndex, Get16(reply.data() + 17));
     subnet.SetIntValue(Subnet::CharNumberIndex, reply[19]);
     subnet.SetIntValue(Subnet::StartDelimiterIndex, reply[20]);
     subnet.SetIntValue(Subnet::EndDelimiterIndex, reply[21]);
     SetChoice(subnet, Subnet::SendAutoIndex, reply[22]);
-    SetItemEnable(subnet, Subnet::SendAutoPeriodIndex, reply[22] != 0);
     subnet.SetIntValue(Subnet::SendAutoPeriodIndex, Get16(reply.data() + 23));
     SetChoice(subnet, Subnet::CrcIndex, reply[25]);
     if (subnet.GetProtocolType() != ProtocolType::ModbusMaster)

@@ -700,7 +700,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::ImportNoFunctionColumn: return {"表头没有功能码列 (功能码, Function Code 或 function)", "The header has no function column (Function Code or function)"};
     case Msg::ImportDuplicateColumn: return {"列 {} 与列 {} 是同一参数", "Columns {} and {} name the same parameter"};
     case Msg::ImportIgnoredColumn: return {"列 {} (\"{}\") 不是命令参数, 已忽略", "Column {} (\"{}\") is no command parameter and is ignored"};
-    case Msg::ImportDerivedColumn: return {"列 {} (\"{}\") 由自动映射计算, 不导入", "Column {} (\"{}\") is calculated by Auto Mapping and is not imported"};
+    case Msg::ImportDerivedColumn: return {"列 {} (\"{}\") 由功能码、数据个数和位偏移量算出, 不导入", "Column {} (\"{}\") follows from the function, data number and bit offset and is not imported"};
     case Msg::ImportUniversalMode: return {"子网处于通用模式, 没有命令可导入", "The subnet is in universal mode, which has no commands to import into"};
     case Msg::ImportNoFunction: return {"缺少功能码", "The function is missing"};
     case Msg::ImportUnknownFunction: return {"\"{}\" 不是支持的功能 (功能码 1, 2, 3, 4, 5, 6, 15, 16 或命令名称)", "\"{}\" is no supported function (function code 1, 2, 3, 4, 5, 6, 15, 16 or the command's name)"};

@@ -36,8 +36,6 @@ Command::Command(const std::string& name, int functionIndex)
     if (!f.supported)
         return;
     const bool word = f.access == FunctionFacts::Word;
-    // A single write's byte count is known at once: one coil or one register.
-    const char* bytes = !f.single ? "0" : word ? "2" : "1";
 
     items_.push_back(
         MakeItem(3051, LocalText(kKeyFunctionCodeHelp), std::to_string(f.code), ParamItem::ShownOnly, 0));
@@ -47,7 +45,7 @@ Command::Command(const std::string& name, int functionIndex)
     items_.push_back(MakeItem(3007, LocalText(f.output ? 3009 : 3008), "", ParamItem::Typed, 1));
     items_.push_back(
         MakeItem(3010, LocalText(kKeyBitOffsetHelp), "0", ParamItem::Typed, f.HasBitOffset() ? 1 : 0));
-    items_.push_back(MakeItem(3012, "", bytes, ParamItem::ShownOnly, 0));
+    items_.push_back(MakeItem(3012, "", "0", ParamItem::ShownOnly, 0));
     auto swapping = MakeItem(3014, LocalText(kKeySwappingHelp), LocalText(kKeyNoSwapping), ParamItem::Picked, word ? 1 : 0);
     for (int key : {52, 53, 54})
         swapping->AddChoice(LocalText(key));
@@ -58,6 +56,8 @@ Command::Command(const std::string& name, int functionIndex)
         scanning->AddChoice(LocalText(key));
     items_.push_back(std::move(scanning));
     items_.push_back(MakeItem(3020, LocalText(kKeyMnemonicHelp), "", ParamItem::Typed, 1));
+    // A single write's byte count is known at once: one coil or one register.
+    UpdateBytesNumber();
 }
 
 bool Command::AddItem(std::unique_ptr<ParamItem> item) {
@@ -183,20 +183,32 @@ int Command::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool repor
     return Success;
 }
 
+long long Command::MappedBytes() const {
+    const FunctionFacts& f = FactsOfCode(GetIntValue(FunctionCodeRow));
+    const long long n = GetIntValue(DataNumberRow);
+    const long long o = GetIntValue(BitOffsetRow);
+    if (f.access == FunctionFacts::Word)
+        return 2 * n;
+    return CeilDiv8((f.single ? 1 : n) + o);
+}
+
+bool Command::UpdateBytesNumber() {
+    ParamItem* count = GetItem(BytesNumberRow);
+    if (!count || !GetItem(FunctionCodeRow) || !GetItem(DataNumberRow) || !GetItem(BitOffsetRow))
+        return false;
+    const std::string value = std::to_string(ClampInt(MappedBytes()));
+    if (count->GetValue() == value)
+        return false;
+    count->SetValue(value);
+    return true;
+}
+
 void Command::AutoMapStep(int& inputCounter, int& outputCounter) {
     ParamItem* mapping = GetItem(MappingRow);
     if (!GetItem(FunctionCodeRow) || !GetItem(DataNumberRow) || !GetItem(BitOffsetRow) || !mapping)
         return;
-    const int c = GetIntValue(FunctionCodeRow);
-    const long long n = GetIntValue(DataNumberRow);
-    const long long o = GetIntValue(BitOffsetRow);
-    const FunctionFacts& f = FactsOfCode(c);
-    const bool input = !f.output;
-    long long bytes = 0;
-    if (f.access == FunctionFacts::Word)
-        bytes = 2 * n;
-    else
-        bytes = CeilDiv8((f.single ? 1 : n) + o);
+    const bool input = !FactsOfCode(GetIntValue(FunctionCodeRow)).output;
+    const long long bytes = MappedBytes();
     int& counter = input ? inputCounter : outputCounter;
     const unsigned address =
         static_cast<unsigned>(counter) + (input ? 0u : static_cast<unsigned>(kOutputBase));
@@ -204,8 +216,7 @@ void Command::AutoMapStep(int& inputCounter, int& outputCounter) {
     std::snprintf(text, sizeof text, "%4.4XH", address & 0xFFFFFFFFu);
     mapping->SetValue(text);
     counter = ClampInt(static_cast<long long>(counter) + bytes);
-    if (ParamItem* count = GetItem(BytesNumberRow))
-        count->SetValue(std::to_string(ClampInt(bytes)));
+    UpdateBytesNumber();
 }
 
 std::unique_ptr<Command> Command::Clone() const {

@@ -52,6 +52,12 @@ public:
     int GetMapping(std::uint32_t& address, int& bitOffset, int& bitLength) const;
     int GetFunctionCode() const;
 
+    // The bytes of memory the command takes from its mapping address on, by
+    // its function, data number and bit offset: what "Bytes number" shows
+    // and what Auto Mapping moves its counter on by.
+    long long MappedBytes() const;
+    // Sets "Bytes number" to MappedBytes(); true when its value changed.
+    bool UpdateBytesNumber();
     // Writes the next mapping address and byte count, advancing the counter
     // of the command's direction.
     void AutoMapStep(int& inputCounter, int& outputCounter);

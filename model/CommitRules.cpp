@@ -140,6 +140,18 @@ int CheckCommandValue(const Project& project, const Command& command, int row,
     return Success;
 }
 
+// A value that is none of the values its item may hold.
+void JudgeChoice(const ParamItem& item, const std::vector<std::string>& choices,
+                 const std::string& where, std::vector<RefusedValue>& out) {
+    const std::string& value = item.GetValue();
+    if (std::find(choices.begin(), choices.end(), value) != choices.end())
+        return;
+    std::string accepted;
+    for (const auto& choice : choices)
+        accepted += (accepted.empty() ? "" : " / ") + choice;
+    out.push_back({where, item.GetName(), value, accepted, OutOfRange});
+}
+
 // The stored value of one item as the grid would judge it if it were
 // entered now.
 void JudgeItem(const ParamItem* item, const ValueRule& rule, const std::string& where,
@@ -155,16 +167,9 @@ void JudgeItem(const ParamItem* item, const ValueRule& rule, const std::string& 
         // Empty values are the download's own check, with its own message.
         if (code != Success && code != ItemEmpty)
             out.push_back({where, item->GetName(), value, RangeText(rule), code});
-    } else {
-        // Picked items, and items shown only that still carry their choices
-        // (data bits): a value that is none of them is a code no choice names.
-        const auto& choices = item->GetChoices();
-        if (choices.empty() || std::find(choices.begin(), choices.end(), value) != choices.end())
-            return;
-        std::string accepted;
-        for (const auto& choice : choices)
-            accepted += (accepted.empty() ? "" : " / ") + choice;
-        out.push_back({where, item->GetName(), value, accepted, OutOfRange});
+    } else if (!item->GetChoices().empty()) {
+        // A picked value that is none of its choices is a code no choice names.
+        JudgeChoice(*item, item->GetChoices(), where, out);
     }
 }
 
@@ -299,6 +304,11 @@ CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
 
     item->SetValue(stored);
     result.storedValue = stored;
+    // The byte count follows the values it is worked out from.
+    if (Command* command = entry.AsCommand();
+        command && (row == Command::DataNumberRow || row == Command::BitOffsetRow) &&
+        command->UpdateBytesNumber())
+        result.valueChangedRows.push_back(Command::BytesNumberRow);
     if (stored != oldValue || result.protocolSwitched || !result.enableChangedRows.empty() ||
         !result.valueChangedRows.empty())
         result.changed = true;
@@ -311,8 +321,16 @@ std::vector<RefusedValue> RefusedValues(const Project& project) {
     for (int row = 0; row < fieldbus.GetItemCount(); ++row)
         JudgeItem(fieldbus.GetItem(row), ValueRule{}, fieldbus.GetName(), out);
     const Subnet& subnet = project.GetSubnet();
-    for (int row = 0; subnet.GetItem(row); ++row)
-        JudgeItem(subnet.GetItem(row), SubnetRule(row), subnet.GetName(), out);
+    for (int row = 0; subnet.GetItem(row); ++row) {
+        // The download sends data bits by a fixed table, whatever choices
+        // the item carries (a loaded one carries none).
+        if (row == Subnet::DataBitsIndex)
+            JudgeChoice(*subnet.GetItem(row),
+                        {std::begin(Subnet::kDataBitsValues), std::end(Subnet::kDataBitsValues)},
+                        subnet.GetName(), out);
+        else
+            JudgeItem(subnet.GetItem(row), SubnetRule(row), subnet.GetName(), out);
+    }
     for (int n = 0; n < subnet.GetNodeCount(); ++n) {
         const Node* node = subnet.GetNodeAt(n);
         for (int row = 0; row < node->GetItemCount(); ++row)

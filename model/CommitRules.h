@@ -42,7 +42,8 @@ struct CommitResult {
     // Rows of the same object whose enable flag changed: redraw them.
     std::vector<int> enableChangedRows;
     // Rows of the same object, other than the committed one, whose value was
-    // rewritten ("CRC check" forced to "Close"): redraw them.
+    // rewritten ("CRC check" forced to "Close", a command's "Bytes number"
+    // after its data number or bit offset): redraw them.
     std::vector<int> valueChangedRows;
 
     bool Accepted() const { return refusal == NotRefused && code == 0; }

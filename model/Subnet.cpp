@@ -50,7 +50,8 @@ Subnet::Subnet() {
     items_.push_back(
         MakeItem(4003, 4004, "19200", ParamItem::Picked, 1,
                  {"300", "600", "1200", "2400", "9600", "19200", "38400", "57600", "115200"}));
-    items_.push_back(MakeItem(4005, 4006, "8", ParamItem::ShownOnly, 0, {"8", "7"}));
+    items_.push_back(MakeItem(4005, 4006, kDataBitsValues[0], ParamItem::ShownOnly, 0,
+                              {kDataBitsValues[0], kDataBitsValues[1]}));
     items_.push_back(
         MakeItem(4007, 4008, LocalText(kKeyParityNone), ParamItem::Picked, 1,
                  {LocalText(kKeyParityNone), LocalText(kKeyParityOdd), LocalText(kKeyParityEven), LocalText(kKeyParityMark), LocalText(kKeyParitySpace)}));
@@ -185,16 +186,17 @@ std::vector<ParamItem*> Subnet::ListedItems() const {
     return listed;
 }
 
+std::string Subnet::DataBitsText(int code) {
+    if (code >= 0 && code < static_cast<int>(kDataBitsValues.size()))
+        return kDataBitsValues[static_cast<std::size_t>(code)];
+    return std::to_string(code);
+}
+
 int Subnet::DataBitsCode() const {
-    int code = GetChoiceIndex(DataBitsIndex);
-    if (code >= 0)
-        return code;
-    // A loaded "Data bits" item carries no choices: read the code from its value.
-    ParamItem* item = GetItem(DataBitsIndex);
-    if (item && item->GetValue() == "8")
-        return 0;
-    if (item && item->GetValue() == "7")
-        return 1;
+    const ParamItem* item = GetItem(DataBitsIndex);
+    for (std::size_t code = 0; item && code < kDataBitsValues.size(); ++code)
+        if (item->GetValue() == kDataBitsValues[code])
+            return static_cast<int>(code);
     return -1;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 #include "model/ConfigObject.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace varkel {
 
@@ -36,6 +38,11 @@ public:
     static constexpr int kAlwaysCount = 6;
     static constexpr int kMasterCount = 6;
     static constexpr int kUniversalCount = 14;
+    // "Data bits" by its code in the settings frame. The item is shown only,
+    // so a loaded one carries no choices: its values are known here.
+    static constexpr std::array<const char*, 2> kDataBitsValues{"8", "7"};
+    // The value of a data-bits code; a code without one as its number.
+    static std::string DataBitsText(int code);
 
     Subnet();
 

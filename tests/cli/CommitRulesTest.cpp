@@ -156,6 +156,47 @@ TEST_F(CommitRulesTest, OtherCommandRows) {
     EXPECT_EQ(Commit(entry, -1, "x").refusal, CommitResult::NoSuchItem);
 }
 
+// "Bytes number" follows every committed data number and bit offset, by the
+// rule Auto Mapping moves its counter by: mapping afterwards changes none.
+TEST_F(CommitRulesTest, BytesNumberFollowsDataNumberAndBitOffset) {
+    struct Case {
+        int functionIndex;
+        const char* count; // nullptr: fixed at 1
+        const char* offset;
+        const char* bytes;
+    };
+    const Case cases[] = {
+        {0, "10", "7", "3"},        {0, "8", "0", "1"},     {1, "9", "0", "2"},
+        {2, "10", nullptr, "20"},   {3, "1", nullptr, "2"}, {4, nullptr, "7", "1"},
+        {5, nullptr, nullptr, "2"}, {12, "16", "2", "3"},   {13, "4", nullptr, "8"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.functionIndex);
+        auto entry = CommandEntry(c.functionIndex);
+        auto* command = entry.AsCommand();
+        const std::string before = command->GetItem(Command::BytesNumberRow)->GetValue();
+        std::vector<int> redrawn;
+        for (auto [row, text] : {std::pair{Command::DataNumberRow, c.count},
+                                 std::pair{Command::BitOffsetRow, c.offset}}) {
+            if (!text)
+                continue;
+            CommitResult result = Commit(entry, row, text);
+            ASSERT_TRUE(result.Accepted());
+            redrawn.insert(redrawn.end(), result.valueChangedRows.begin(),
+                           result.valueChangedRows.end());
+        }
+        EXPECT_EQ(command->GetItem(Command::BytesNumberRow)->GetValue(), c.bytes);
+        // A changed count is reported for the grid to redraw.
+        EXPECT_EQ(std::count(redrawn.begin(), redrawn.end(), Command::BytesNumberRow) > 0,
+                  before != c.bytes);
+    }
+    ASSERT_TRUE(project->AutoMap());
+    const Node* node = project->GetSubnet().GetNodeAt(0);
+    for (int i = 0; i < node->GetCommandCount(); ++i)
+        EXPECT_EQ(node->GetCommandAt(i)->GetItem(Command::BytesNumberRow)->GetValue(),
+                  cases[i].bytes);
+}
+
 TEST_F(CommitRulesTest, ATextWithANulByteIsRefused) {
     // The file cannot hold the byte; taking it would cut the value at save.
     auto entry = CommandEntry(2);

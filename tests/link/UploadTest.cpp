@@ -94,7 +94,7 @@ TEST_F(UploadTest, RecordsAreRebuiltIntoOneNode) {
     EXPECT_EQ(Value(coils, Command::RegisterRow), "5");
     EXPECT_EQ(Value(coils, Command::MappingRow), "400AH");
     EXPECT_EQ(Value(coils, Command::BitOffsetRow), "3");
-    EXPECT_EQ(Value(coils, Command::BytesNumberRow), "2"); // 10 bits rounded up
+    EXPECT_EQ(Value(coils, Command::BytesNumberRow), "2"); // 10 bits from bit 3
     EXPECT_EQ(Value(coils, Command::ScanningRow), LocalText(kKeySlowScan));
     EXPECT_EQ(Value(coils, Command::SwappingRow), LocalText(kKeyFourBytesSwapping));
 

@@ -5,7 +5,9 @@
 #include "LinkFixture.h"
 #include "link/TransferSession.h"
 #include "model/CommitRules.h"
+#include "model/ConfigCheck.h"
 #include "model/ResultCode.h"
+#include "persist/ModelXml.h"
 
 #include <algorithm>
 
@@ -80,6 +82,42 @@ TEST_F(UploadValuesTest, CodesPastTheChoicesStayRawNeverAnotherChoice) {
     const ParamItem* clear = project.GetFieldbus().GetItem(Fieldbus::ClearOnFaultIndex);
     EXPECT_EQ(clear->GetValue(), "5");
     EXPECT_NE(Find(refused, clear), nullptr);
+}
+
+// "Data bits" by the settings frame's own table, into a new base and into
+// one opened from a file (whose item carries no choices) alike. Another code
+// is kept and listed; check lists it and the download refuses it unsent.
+TEST_F(UploadValuesTest, DataBitsByTheFrameTableWhateverTheBase) {
+    StartGateway(2, 1);
+    const std::string file = ::testing::TempDir() + "varkel-data-bits-base.xml";
+    ASSERT_TRUE(SaveFile(Project(), file));
+    for (bool opened : {false, true}) {
+        for (auto [code, value] : {std::pair{0, "8"}, {1, "7"}, {5, "5"}}) {
+            SCOPED_TRACE(std::string(opened ? "opened base, code " : "new base, code ") +
+                         std::to_string(code));
+            Project base;
+            if (opened) {
+                ASSERT_TRUE(LoadFile(base, file));
+            }
+            sim::GatewayState state;
+            state.serial[2] = static_cast<std::uint8_t>(code);
+            gateway->SetState(state);
+            ASSERT_EQ(Upload(base, link), Success);
+            const ParamItem* dataBits = base.GetSubnet().GetItem(Subnet::DataBitsIndex);
+            EXPECT_EQ(dataBits->GetValue(), value);
+            const bool refused = code > 1;
+            EXPECT_EQ(Find(RefusedValues(base), dataBits) != nullptr, refused);
+            EXPECT_EQ(CheckConfiguration(base).code, refused ? OutOfRange : Success);
+            gateway->ClearLog();
+            EXPECT_EQ(Download(base, link), refused ? OutOfRange : Success);
+            EXPECT_EQ(gateway->Requests().empty(), refused);
+            if (!refused) {
+                EXPECT_EQ(gateway->State().serial[2], code);
+            }
+            messages.messages.clear();
+        }
+    }
+    std::remove(file.c_str());
 }
 
 TEST_F(UploadValuesTest, RecordsWithRefusedValuesAreListedPerCommand) {
