@@ -85,7 +85,7 @@ protected:
     // with bit offsets, swapping and scanning, mapped by Auto Mapping.
     static void BuildMaster(Project& project) {
         Subnet& subnet = project.GetSubnet();
-        const TreeEntry net{TreeEntry::SubnetKind, &subnet};
+        const TreeEntry net(&subnet);
         Commit(project, net, Subnet::BaudRateIndex, "9600");
         CommitChoice(project, net, Subnet::ParityIndex, 2);
         Commit(project, net, Subnet::StopBitsIndex, "2");
@@ -93,15 +93,15 @@ protected:
         Commit(project, net, Subnet::PollDelayIndex, "120");
         CommitChoice(project, net, Subnet::PollingModeIndex, 1);
         Commit(project, net, Subnet::ScanRatioIndex, "20");
-        CommitChoice(project, {TreeEntry::FieldbusKind, &project.GetFieldbus()},
+        CommitChoice(project, TreeEntry(&project.GetFieldbus()),
                      Fieldbus::ClearOnFaultIndex, 1);
         Node* node = subnet.CreateNode();
-        Commit(project, {TreeEntry::NodeKind, node}, 0, "17");
+        Commit(project, TreeEntry(node), 0, "17");
         const int functions[] = {0, 1, 2, 3, 4, 5, 12, 13};
         for (int i = 0; i < 8; ++i) {
             const FunctionFacts& f = FactsOfIndex(functions[i]);
             Command* command = node->CreateCommand(functions[i]);
-            const TreeEntry entry{TreeEntry::CommandKind, command};
+            const TreeEntry entry(command);
             Commit(project, entry, Command::RegisterRow, std::to_string(100 * i + 1));
             if (!f.single)
                 Commit(project, entry, Command::DataNumberRow, std::to_string(10 + i));
@@ -118,7 +118,7 @@ protected:
     // position given; the fieldbus switch only where the gateway keeps it.
     static void BuildUniversal(Project& project, int controlMode, const HardwareVariant& variant) {
         Subnet& subnet = project.GetSubnet();
-        const TreeEntry net{TreeEntry::SubnetKind, &subnet};
+        const TreeEntry net(&subnet);
         CommitChoice(project, net, Subnet::ProtocolIndex, 1);
         Commit(project, net, Subnet::BaudRateIndex, "57600");
         CommitChoice(project, net, Subnet::ParityIndex, 1);
@@ -135,7 +135,7 @@ protected:
         CommitChoice(project, net, Subnet::SendAutoIndex, 1);
         Commit(project, net, Subnet::SendAutoPeriodIndex, "2000");
         if (variant.validLengthReadBack)
-            CommitChoice(project, {TreeEntry::FieldbusKind, &project.GetFieldbus()},
+            CommitChoice(project, TreeEntry(&project.GetFieldbus()),
                          Fieldbus::ValidLengthIndex, 1);
     }
 
