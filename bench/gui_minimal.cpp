@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     const bool chinese = argc > 2 && QString::fromLatin1(argv[2]) == QLatin1String("--chinese");
     const QString entry = chinese ? QStringLiteral("条目 %1") : QStringLiteral("Entry %1");
     QMainWindow window;
-    auto* dock = new QDockWidget(chinese ? QStringLiteral("配置") : QStringLiteral("Tree"), &window);
+    auto* dock =
+        new QDockWidget(chinese ? QStringLiteral("配置") : QStringLiteral("Tree"), &window);
     auto* tree = new QTreeWidget(dock);
     tree->setHeaderHidden(true);
     for (int i = 0; i < 8; ++i)

@@ -51,8 +51,9 @@ public:
     void Show(const Progress& progress) {
         if (!active_)
             return;
-        std::string text = FillPlaceholders("\r{}/{} {}", {std::to_string(progress.step),
-                                              std::to_string(progress.total), progress.what});
+        std::string text =
+            FillPlaceholders("\r{}/{} {}", {std::to_string(progress.step),
+                                            std::to_string(progress.total), progress.what});
         std::string padded = text;
         if (padded.size() < width_)
             padded.append(width_ - padded.size(), ' ');
@@ -245,8 +246,8 @@ bool PrintComparison(const std::string& port, const Project& uploaded, const Pro
         PrintLine(Text(Msg::CliCompareSame, {port, referenceFile}));
         return false;
     }
-    PrintLine(Text(Msg::CliCompareDiffers,
-                   {port, std::to_string(differences.size()), referenceFile}));
+    PrintLine(
+        Text(Msg::CliCompareDiffers, {port, std::to_string(differences.size()), referenceFile}));
     for (const Difference& d : differences)
         PrintLine("  " + DifferenceLine(d));
     return true;
@@ -407,35 +408,30 @@ void AddLinkOptions(CLI::App* cmd, const std::shared_ptr<LinkOptions>& options) 
     // One value each time, so that --port A FILE leaves FILE alone.
     cmd->add_option("--port", options->ports, Text(Msg::LinkCliPort))->allow_extra_args(false);
     cmd->add_option("--ports-from", options->portsFrom, Text(Msg::CliPortsFromHelp));
-    cmd->add_flag("--trace", options->trace,
-                  Text(Msg::LinkCliTrace));
+    cmd->add_flag("--trace", options->trace, Text(Msg::LinkCliTrace));
 }
 
 } // namespace
 
 void AddLinkCommands(CLI::App& app, CliContext& context) {
     {
-        auto* cmd = app.add_subcommand(
-            "download", Text(Msg::LinkCliDownload));
+        auto* cmd = app.add_subcommand("download", Text(Msg::LinkCliDownload));
         auto options = std::make_shared<LinkOptions>();
         auto file = AddFileArgument(cmd);
         AddLinkOptions(cmd, options);
-        cmd->add_option("--pace-ms", options->paceMs,
-                        Text(Msg::LinkCliPace))
+        cmd->add_option("--pace-ms", options->paceMs, Text(Msg::LinkCliPace))
             ->check(CLI::Range(0, 10000));
         cmd->callback(
             [&context, file, options] { context.exitCode = RunDownload(*file, *options); });
     }
     {
-        auto* cmd = app.add_subcommand(
-            "upload", Text(Msg::LinkCliUpload));
+        auto* cmd = app.add_subcommand("upload", Text(Msg::LinkCliUpload));
         auto out = std::make_shared<std::string>();
         auto base = std::make_shared<std::string>();
         auto options = std::make_shared<LinkOptions>();
         AddLinkOptions(cmd, options);
         cmd->add_option("-o,--output", *out, Text(Msg::LinkCliOutput))->required();
-        cmd->add_option("--base", *base,
-                        Text(Msg::LinkCliBase));
+        cmd->add_option("--base", *base, Text(Msg::LinkCliBase));
         auto compare = std::make_shared<std::string>();
         cmd->add_option("--compare", *compare, Text(Msg::CliCompareHelp));
         cmd->callback([&context, out, base, compare, options] {
@@ -443,8 +439,7 @@ void AddLinkCommands(CLI::App& app, CliContext& context) {
         });
     }
     {
-        auto* cmd = app.add_subcommand(
-            "ports", Text(Msg::LinkCliPorts));
+        auto* cmd = app.add_subcommand("ports", Text(Msg::LinkCliPorts));
         cmd->callback([&context] { context.exitCode = RunPorts(); });
     }
 }

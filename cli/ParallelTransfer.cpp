@@ -130,8 +130,8 @@ std::vector<std::string> ParallelTransfer::SummaryLines(const std::vector<PortOu
         if (o.outcome.hardware.known)
             hardware = std::to_string(o.outcome.hardware.major) + "." +
                        std::to_string(o.outcome.hardware.minor);
-        rows.push_back({o.port, o.failure.empty() ? Text(Msg::CliPortOk) : o.failure, time,
-                        hardware});
+        rows.push_back(
+            {o.port, o.failure.empty() ? Text(Msg::CliPortOk) : o.failure, time, hardware});
     }
     std::size_t widths[4] = {};
     for (const auto& row : rows)

@@ -60,7 +60,7 @@ private:
     std::size_t doneCount_ = 0;
     std::string pending_; // plain lines, or trace lines to go above the block
     std::size_t portWidth_ = 0;
-    bool dirty_ = false;  // the block needs drawing again
+    bool dirty_ = false; // the block needs drawing again
     bool started_ = false;
     bool drawn_ = false;
 };

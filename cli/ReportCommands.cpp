@@ -79,12 +79,12 @@ int RunShow(const std::string& file, bool json) {
             const Command* command = node->GetCommandAt(c);
             const int function = command->GetFunctionIndex();
             PrintLine("    " + CommandLabel(c, ShownCommandName(command->GetName(), function)) +
-                      "  (command:" +
-                      std::to_string(n) + ":" + std::to_string(c) + Text(Msg::CliFunctionIndex) +
-                      std::to_string(command->GetFunctionIndex()) + ")");
+                      "  (command:" + std::to_string(n) + ":" + std::to_string(c) +
+                      Text(Msg::CliFunctionIndex) + std::to_string(command->GetFunctionIndex()) +
+                      ")");
             for (int i = 0; i < command->GetItemCount(); ++i)
                 PrintLine("      " + ItemLine(i, *command->GetItem(i),
-                                             KeysAt(ItemPlace::Command, i, false, function)));
+                                              KeysAt(ItemPlace::Command, i, false, function)));
         }
     }
     return 0;

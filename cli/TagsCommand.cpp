@@ -1,8 +1,8 @@
 // tags: the PLC tag table in a format the PLC's engineering tool imports.
 #include "cli/CliApp.h"
 #include "cli/CliText.h"
-#include "cli/ExitCodes.h"
 #include "cli/ConfigurationFile.h"
+#include "cli/ExitCodes.h"
 #include "cli/ProjectJson.h"
 #include "export/PlcTagFiles.h"
 #include "model/Catalog.h"

@@ -293,7 +293,7 @@ int CheckBeforeDownload(const Project& project) {
 
 std::string RefusedValueLine(const RefusedValue& refused) {
     return Text(Msg::LinkRefusedValue, {refused.where, refused.item, refused.value,
-                                         ResultMessage(refused.code), refused.accepted});
+                                        ResultMessage(refused.code), refused.accepted});
 }
 
 std::string RefusedValuesText(const std::string& heading, const std::vector<RefusedValue>& all) {

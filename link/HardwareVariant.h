@@ -8,7 +8,7 @@ namespace varkel {
 // upload and the step count all derive from the row; a new generation is
 // a new row in HardwareVariant.cpp.
 struct HardwareVariant {
-    enum class SettingsForm { Short, Long };          // 03h/04h of 17 bytes, or 28 with the universal part
+    enum class SettingsForm { Short, Long }; // 03h/04h of 17 bytes, or 28 with the universal part
     enum class FieldbusSwitch { ValidLength, ClearOnFault }; // 30h/31h or 32h/33h
 
     const char* name;

@@ -28,12 +28,12 @@ struct ReplyRule {
     static constexpr int kRequestCommand = -2; // the command byte of the request
 
     ReplyKind kind;
-    std::size_t length; // bytes read; 0: given with the request (record pages)
-    int command;        // byte 0
-    int lengthByte;     // byte 1
-    bool checksum;      // the last byte is the sum of the ones before it...
-    int checksumWaived; // ...unless byte 0 holds this value
-    bool whole;         // every byte read for must have arrived
+    std::size_t length;  // bytes read; 0: given with the request (record pages)
+    int command;         // byte 0
+    int lengthByte;      // byte 1
+    bool checksum;       // the last byte is the sum of the ones before it...
+    int checksumWaived;  // ...unless byte 0 holds this value
+    bool whole;          // every byte read for must have arrived
     const char* refusal; // trace note when the reply is refused
 };
 
@@ -43,9 +43,9 @@ const ReplyRule& RuleOf(ReplyKind kind);
 // did not arrive left 0 (a refused reply is never taken over), and whether
 // it passed its rule.
 struct DecodedReply {
-    int result = 0;          // Success or CheckError
-    Bytes bytes;             // length bytes
-    std::string refusal;     // why it was refused, for the trace
+    int result = 0;      // Success or CheckError
+    Bytes bytes;         // length bytes
+    std::string refusal; // why it was refused, for the trace
 };
 
 // The one check every reply the link reads goes through. arrived holds

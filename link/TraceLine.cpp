@@ -27,8 +27,7 @@ std::string TraceStamp(std::chrono::steady_clock::time_point time,
     if (form == TraceForm::Terminal)
         std::snprintf(stamp, sizeof stamp, "%8.3f", static_cast<double>(ms) / 1000.0);
     else
-        std::snprintf(stamp, sizeof stamp, "+%lld.%03d s", ms / 1000,
-                      static_cast<int>(ms % 1000));
+        std::snprintf(stamp, sizeof stamp, "+%lld.%03d s", ms / 1000, static_cast<int>(ms % 1000));
     return stamp;
 }
 
@@ -43,8 +42,7 @@ std::string TraceLine(const TraceEvent& event, std::chrono::steady_clock::time_p
         line += (terminal ? std::string(" > ") : Text(Msg::TraceSent)) + HexBytes(event.bytes);
         break;
     case TraceEvent::Received:
-        line +=
-            (terminal ? std::string(" < ") : Text(Msg::TraceReceived)) + HexBytes(event.bytes);
+        line += (terminal ? std::string(" < ") : Text(Msg::TraceReceived)) + HexBytes(event.bytes);
         if (event.bytes.size() < event.expected) {
             const std::string got = std::to_string(event.bytes.size());
             const std::string asked = std::to_string(event.expected);

@@ -20,8 +20,8 @@ enum class Msg {
     CheckBeyondInput,
     CheckBeyondOutput,
     CheckRangesOverlap,
-    CheckTooManyCommands,   // {}: commands held, {}: limit
-    CheckConflictsSummary,  // {}: pairs in all, {}: pairs listed
+    CheckTooManyCommands,  // {}: commands held, {}: limit
+    CheckConflictsSummary, // {}: pairs in all, {}: pairs listed
 
     // File layer (persist/)
     FileCannotOpen,
@@ -38,9 +38,9 @@ enum class Msg {
     FileBadNumber, // {}: element tag, {}: its owner's Value, {}: the value
     FileCannotEncode,
     FileCannotWrite,
-    FileTooManyAttributes, // {}: file, {}: line, {}: element, {}: limit
-    FileCannotStoreBack,   // {}: file, {}: element, {}: line
-    FileChangedOnDisk,     // {}: file
+    FileTooManyAttributes,   // {}: file, {}: line, {}: element, {}: limit
+    FileCannotStoreBack,     // {}: file, {}: element, {}: line
+    FileChangedOnDisk,       // {}: file
     FileChangedAskOverwrite, // {}: file
     FileChangedWarning,      // {}: file
     FileFolderBusy,
@@ -73,7 +73,7 @@ enum class Msg {
     PortKindFolder,
     PortKindSocket,
     PortKindDevice,
-    LinkVirtualGatewayFailed,  // {}: why
+    LinkVirtualGatewayFailed, // {}: why
     TraceSent,
     TraceReceived,
     TraceFailed,
@@ -87,7 +87,7 @@ enum class Msg {
     LinkCliOutput,
     LinkCliBase,
     LinkCliPorts,
-    LinkRefusedValue,    // {}: object, {}: item, {}: value, {}: message, {}: accepted
+    LinkRefusedValue, // {}: object, {}: item, {}: value, {}: message, {}: accepted
     LinkRefusedDownload,
     LinkRefusedUpload,
     LinkCliRefusedExit,
@@ -202,18 +202,18 @@ enum class Msg {
     CliCompareHelp,
     CliPortListUnreadable, // {}: file
     CliNoPort,
-    CliTooManyPorts,       // {}: most
-    CliPortTwice,          // {}: port
-    CliPortNoFileName,     // {}: port
-    CliPortFileClash,      // {} {}: ports, {}: file
+    CliTooManyPorts,   // {}: most
+    CliPortTwice,      // {}: port
+    CliPortNoFileName, // {}: port
+    CliPortFileClash,  // {} {}: ports, {}: file
     CliPortWaiting,
     CliPortOk,
     CliSummaryPort,
     CliSummaryResult,
     CliSummaryTime,
     CliSummaryHardware,
-    CliCompareSame,        // {}: port, {}: reference file
-    CliCompareDiffers,     // {}: port, {}: count, {}: reference file
+    CliCompareSame,    // {}: port, {}: reference file
+    CliCompareDiffers, // {}: port, {}: count, {}: reference file
     // CLI11's own words in the help and its error messages
     CliLabelUsage,
     CliLabelOptions,
@@ -351,20 +351,20 @@ enum class Msg {
     EditNothingToPaste,
 
     // Keyboard operation and the editor's own messages (ui/)
-    EditValueOutOfRange, // {}: parameter, {}: value typed, {}: accepted range
-    EditValueRefused,    // {}: parameter, {}: value typed, {}: reason
+    EditValueOutOfRange,   // {}: parameter, {}: value typed, {}: accepted range
+    EditValueRefused,      // {}: parameter, {}: value typed, {}: reason
     EditValueRefusedRange, // {}: parameter, {}: value typed, {}: reason, {}: range
-    EditDeleteNodeAsk,   // {}: node, {}: number of commands
-    EditDownloadConflict, // {}: the commands, one a line
-    EditDownloadOverflow, // {}: the commands, one a line
+    EditDeleteNodeAsk,     // {}: node, {}: number of commands
+    EditDownloadConflict,  // {}: the commands, one a line
+    EditDownloadOverflow,  // {}: the commands, one a line
     EditOpenConflictDetect,
     EditUnsupportedFunction,
-    EditNoWebBrowser,    // {}: address
-    EditToolTipSlave,    // {}: slave address
-    EditToolTipFunction, // {}: function name
+    EditNoWebBrowser,     // {}: address
+    EditToolTipSlave,     // {}: slave address
+    EditToolTipFunction,  // {}: function name
     EditToolTipRegisters, // {}: first register, {}: last register, {}: count
-    EditToolTipMapping,  // {}: mapping start, {}: bit offset, {}: length in bits
-    EditToolTipMnemonic, // {}: mnemonic
+    EditToolTipMapping,   // {}: mapping start, {}: bit offset, {}: length in bits
+    EditToolTipMnemonic,  // {}: mnemonic
     EditVirtualGateway,
 
     // Commissioning probe (probe/)
@@ -466,11 +466,11 @@ enum class Msg {
     IoListOutputHelp,
 
     // PLC tag tables (model/, export/, cli/)
-    PlcTagComment,         // {}: slave, {}: function, {}: Modbus address(es), {}: command number, {}: name
+    PlcTagComment, // {}: slave, {}: function, {}: Modbus address(es), {}: command number, {}: name
     PlcTagSwapTwoWord,
     PlcTagSwapTwoPair,
     PlcTagSwapFourPair,
-    PlcTagSwapFourWord,    // {}: the Modbus address whose bytes the word holds
+    PlcTagSwapFourWord, // {}: the Modbus address whose bytes the word holds
     PlcTagOddComment,
     PlcTagOddNote,         // {}: command number, {}: its registers
     PlcTagNoCommand,       // {}: command number, {}: commands there are
@@ -490,8 +490,8 @@ enum class Msg {
     TagsIecByteHelp,
     TagsOutputHelp,
     TagsJsonHelp,
-    TagsBadType,           // {}: the option's value, {}: the types
-    TagsTypedTwice,        // {}: command number
+    TagsBadType,    // {}: the option's value, {}: the types
+    TagsTypedTwice, // {}: command number
     TagsNeedOutput,
 
     // Import of command lists (model/, persist/, export/)

@@ -37,21 +37,24 @@ Command::Command(const std::string& name, int functionIndex)
         return;
     const bool word = f.access == FunctionFacts::Word;
 
+    items_.push_back(MakeItem(3051, LocalText(kKeyFunctionCodeHelp), std::to_string(f.code),
+                              ParamItem::ShownOnly, 0));
     items_.push_back(
-        MakeItem(3051, LocalText(kKeyFunctionCodeHelp), std::to_string(f.code), ParamItem::ShownOnly, 0));
-    items_.push_back(MakeItem(3053, LocalText(kKeyModbusStartAddressHelp), "", ParamItem::Typed, 1));
-    items_.push_back(
-        MakeItem(3005, LocalText(kKeyDataNumberHelp), f.single ? "1" : "", ParamItem::Typed, f.single ? 0 : 1));
+        MakeItem(3053, LocalText(kKeyModbusStartAddressHelp), "", ParamItem::Typed, 1));
+    items_.push_back(MakeItem(3005, LocalText(kKeyDataNumberHelp), f.single ? "1" : "",
+                              ParamItem::Typed, f.single ? 0 : 1));
     items_.push_back(MakeItem(3007, LocalText(f.output ? 3009 : 3008), "", ParamItem::Typed, 1));
-    items_.push_back(
-        MakeItem(3010, LocalText(kKeyBitOffsetHelp), "0", ParamItem::Typed, f.HasBitOffset() ? 1 : 0));
+    items_.push_back(MakeItem(3010, LocalText(kKeyBitOffsetHelp), "0", ParamItem::Typed,
+                              f.HasBitOffset() ? 1 : 0));
     items_.push_back(MakeItem(3012, "", "0", ParamItem::ShownOnly, 0));
-    auto swapping = MakeItem(3014, LocalText(kKeySwappingHelp), LocalText(kKeyNoSwapping), ParamItem::Picked, word ? 1 : 0);
+    auto swapping = MakeItem(3014, LocalText(kKeySwappingHelp), LocalText(kKeyNoSwapping),
+                             ParamItem::Picked, word ? 1 : 0);
     for (int key : {52, 53, 54})
         swapping->AddChoice(LocalText(key));
     items_.push_back(std::move(swapping));
     items_.push_back(MakeItem(3016, LocalText(kKeyCheckTypeHelp), "CRC", ParamItem::ShownOnly, 0));
-    auto scanning = MakeItem(3018, LocalText(kKeyScanningModeHelp), LocalText(kKeyQuickScan), ParamItem::Picked, 1);
+    auto scanning = MakeItem(3018, LocalText(kKeyScanningModeHelp), LocalText(kKeyQuickScan),
+                             ParamItem::Picked, 1);
     for (int key : {56, 55})
         scanning->AddChoice(LocalText(key));
     items_.push_back(std::move(scanning));

@@ -162,8 +162,8 @@ void JudgeItem(const ParamItem* item, const ValueRule& rule, const std::string& 
     if (item->GetState() == ParamItem::Typed) {
         if (rule.kind == ValueRule::None && value.find('\0') == std::string::npos)
             return;
-        int code = value.find('\0') != std::string::npos ? IllegalCharacter
-                                                          : CheckRule(rule, value);
+        int code =
+            value.find('\0') != std::string::npos ? IllegalCharacter : CheckRule(rule, value);
         // Empty values are the download's own check, with its own message.
         if (code != Success && code != ItemEmpty)
             out.push_back({where, item->GetName(), value, RangeText(rule), code});

@@ -83,8 +83,7 @@ std::pair<int, int> SharedBits(const MemoryCounts& a, BitSpan spanA, const Memor
 // Whether the commands share any bit, for pairs only counted: stops at the
 // first shared one.
 bool ShareAnyBit(const MemoryCounts& a, BitSpan spanA, const MemoryCounts& b, BitSpan spanB) {
-    if (spanA.first < 0 || spanB.first < 0 || spanA.first > spanB.last ||
-        spanB.first > spanA.last)
+    if (spanA.first < 0 || spanB.first < 0 || spanA.first > spanB.last || spanB.first > spanA.last)
         return false;
     const int end = std::min(spanA.last, spanB.last);
     for (int bit = std::max(spanA.first, spanB.first); bit <= end; ++bit)
@@ -188,8 +187,8 @@ CheckReport CheckConfiguration(const Project& project) {
             for (int memory = 0; memory < 2; ++memory) {
                 if (pairs >= kListedPairs) {
                     // Past the listed ones only the count matters.
-                    if (memory == 0 ? ShareAnyBit(bits[i].input, bits[i].inputSpan,
-                                                  bits[j].input, bits[j].inputSpan)
+                    if (memory == 0 ? ShareAnyBit(bits[i].input, bits[i].inputSpan, bits[j].input,
+                                                  bits[j].inputSpan)
                                     : ShareAnyBit(bits[i].output, bits[i].outputSpan,
                                                   bits[j].output, bits[j].outputSpan)) {
                         reported[i * n + j] = true;
@@ -243,9 +242,9 @@ CheckReport CheckConfiguration(const Project& project) {
     // own checks.
     const std::vector<RefusedValue> refused = RefusedValues(project);
     for (const RefusedValue& value : refused)
-        out.push_back({value.code, value.where,
-                       FillPlaceholders("{}: \"{}\" ({})",
-                                        {value.item, value.value, value.accepted})});
+        out.push_back(
+            {value.code, value.where,
+             FillPlaceholders("{}: \"{}\" ({})", {value.item, value.value, value.accepted})});
     if (report.code == Success && !refused.empty())
         report.code = refused.front().code;
 

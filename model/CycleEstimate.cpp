@@ -104,8 +104,8 @@ CycleEstimate EstimateCycle(const Subnet& subnet, double turnaroundMs) {
         return e;
     }
     e.ascii = IsAscii(subnet);
-    e.charBits = CharacterBits(subnet.DataBitsCode() == 1 ? 7 : 8, HasParity(subnet),
-                               StopBits(subnet));
+    e.charBits =
+        CharacterBits(subnet.DataBitsCode() == 1 ? 7 : 8, HasParity(subnet), StopBits(subnet));
     e.charMs = 1000.0 * e.charBits / e.baudRate;
     e.pollDelayMs = std::max(subnet.GetIntValue(Subnet::PollDelayIndex), 0);
     e.responseTimeoutMs = std::max(subnet.ResponseTimeout(), 0);

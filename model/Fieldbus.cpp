@@ -19,8 +19,10 @@ std::unique_ptr<ParamItem> MakeItem(int nameKey, int helpKey, const std::string&
 Fieldbus::Fieldbus() {
     SetName(LocalText(kKeyProfibus));
     items_.push_back(MakeItem(59, 60, "Profibus", ParamItem::ShownOnly, 0));
-    items_.push_back(MakeItem(61, 62, LocalText(kKeyInputBytesSetByMaster), ParamItem::ShownOnly, 0));
-    items_.push_back(MakeItem(64, 65, LocalText(kKeyOutputBytesSetByMaster), ParamItem::ShownOnly, 0));
+    items_.push_back(
+        MakeItem(61, 62, LocalText(kKeyInputBytesSetByMaster), ParamItem::ShownOnly, 0));
+    items_.push_back(
+        MakeItem(64, 65, LocalText(kKeyOutputBytesSetByMaster), ParamItem::ShownOnly, 0));
     auto validLength = MakeItem(67, 68, LocalText(kKeyClose), ParamItem::Picked, 0);
     auto clearOnFault = MakeItem(69, 70, LocalText(kKeyClose), ParamItem::Picked, 1);
     for (int key : {25, 26}) {

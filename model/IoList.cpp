@@ -103,8 +103,8 @@ IoList BuildIoList(const Subnet& subnet) {
 
 const std::vector<std::string>& IoListColumns() {
     static const std::vector<std::string> columns = {
-        "tag", "memory", "byte", "bit_first", "bit_last", "slave", "function", "modbus_address",
-        "swap", "scan"};
+        "tag",   "memory",   "byte",           "bit_first", "bit_last",
+        "slave", "function", "modbus_address", "swap",      "scan"};
     return columns;
 }
 

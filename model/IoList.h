@@ -9,9 +9,9 @@ class Subnet;
 // One register or coil of a command and where the Profibus master finds it.
 struct IoRow {
     std::string tag;
-    int memory = 0;        // InputDirection or OutputDirection
-    int byte = 0;          // counted from the memory's start, 0..167
-    int bitFirst = 0;      // a coil: its bit; a register: 0..15 from its first byte
+    int memory = 0;   // InputDirection or OutputDirection
+    int byte = 0;     // counted from the memory's start, 0..167
+    int bitFirst = 0; // a coil: its bit; a register: 0..15 from its first byte
     int bitLast = 0;
     int slave = 0;
     int function = -1;

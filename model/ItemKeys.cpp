@@ -15,36 +15,56 @@ namespace {
 // Subnet.cpp, Node.cpp, Command.cpp).
 ItemKeys FieldbusKeys(int row) {
     switch (row) {
-    case 0: return {59, 60, {}};
-    case 1: return {61, 62, {}};
-    case 2: return {64, 65, {}};
-    case 3: return {67, 68, {25, 26}};
-    case 4: return {69, 70, {25, 26}};
-    default: return {};
+    case 0:
+        return {59, 60, {}};
+    case 1:
+        return {61, 62, {}};
+    case 2:
+        return {64, 65, {}};
+    case 3:
+        return {67, 68, {25, 26}};
+    case 4:
+        return {69, 70, {25, 26}};
+    default:
+        return {};
     }
 }
 
 ItemKeys MasterKeys(int row) {
     switch (row) {
-    case 0: return {4011, 4012, {}};
-    case 1: return {4013, 4014, {}};
-    case 2: return {4015, 4016, {}};
-    case 3: return {4017, 4018, {77, 78, 76}};
-    case 4: return {4019, 4020, {}};
-    case 5: return {4021, 4022, {}};
-    default: return {};
+    case 0:
+        return {4011, 4012, {}};
+    case 1:
+        return {4013, 4014, {}};
+    case 2:
+        return {4015, 4016, {}};
+    case 3:
+        return {4017, 4018, {77, 78, 76}};
+    case 4:
+        return {4019, 4020, {}};
+    case 5:
+        return {4021, 4022, {}};
+    default:
+        return {};
     }
 }
 
 ItemKeys SubnetKeys(int row, bool universal) {
     switch (row) {
-    case 0: return {4001, 4002, {20, 21}};
-    case 1: return {4003, 4004, {}};
-    case 2: return {4005, 4006, {}};
-    case 3: return {4007, 4008, {71, 72, 73, 74, 75}};
-    case 4: return {4009, 4010, {}};
-    case 5: return {49, 50, {}};
-    default: break;
+    case 0:
+        return {4001, 4002, {20, 21}};
+    case 1:
+        return {4003, 4004, {}};
+    case 2:
+        return {4005, 4006, {}};
+    case 3:
+        return {4007, 4008, {71, 72, 73, 74, 75}};
+    case 4:
+        return {4009, 4010, {}};
+    case 5:
+        return {49, 50, {}};
+    default:
+        break;
     }
     row -= 6;
     if (row < 6)
@@ -52,31 +72,51 @@ ItemKeys SubnetKeys(int row, bool universal) {
     if (!universal)
         return {};
     switch (row) {
-    case 6: return {4037, 4036, {24, 22, 23}};
-    case 7: return {57, 58, {}};
-    case 8: return {22, 4024, {}};
-    case 9: return {4025, 4026, {}};
-    case 10: return {4027, 4028, {}};
-    case 11: return {4031, 4032, {25, 26}};
-    case 12: return {4029, 4030, {}};
-    case 13: return {4033, 4034, {25, 26}};
-    default: return {};
+    case 6:
+        return {4037, 4036, {24, 22, 23}};
+    case 7:
+        return {57, 58, {}};
+    case 8:
+        return {22, 4024, {}};
+    case 9:
+        return {4025, 4026, {}};
+    case 10:
+        return {4027, 4028, {}};
+    case 11:
+        return {4031, 4032, {25, 26}};
+    case 12:
+        return {4029, 4030, {}};
+    case 13:
+        return {4033, 4034, {25, 26}};
+    default:
+        return {};
     }
 }
 
 ItemKeys CommandKeys(int row, int functionIndex) {
     switch (row) {
-    case 0: return {3051, 3052, {}};
-    case 1: return {3053, 3054, {}};
-    case 2: return {3005, 3006, {}};
-    case 3: return {3007, FactsOfIndex(functionIndex).output ? 3009 : 3008, {}};
-    case 4: return {3010, 3011, {}};
-    case 5: return {3012, 0, {}};
-    case 6: return {3014, 3015, {52, 53, 54}};
-    case 7: return {3016, 3017, {}};
-    case 8: return {3018, 3019, {56, 55}};
-    case 9: return {3020, 3021, {}};
-    default: return {};
+    case 0:
+        return {3051, 3052, {}};
+    case 1:
+        return {3053, 3054, {}};
+    case 2:
+        return {3005, 3006, {}};
+    case 3:
+        return {3007, FactsOfIndex(functionIndex).output ? 3009 : 3008, {}};
+    case 4:
+        return {3010, 3011, {}};
+    case 5:
+        return {3012, 0, {}};
+    case 6:
+        return {3014, 3015, {52, 53, 54}};
+    case 7:
+        return {3016, 3017, {}};
+    case 8:
+        return {3018, 3019, {56, 55}};
+    case 9:
+        return {3020, 3021, {}};
+    default:
+        return {};
     }
 }
 
@@ -84,10 +124,14 @@ ItemKeys CommandKeys(int row, int functionIndex) {
 
 ItemKeys KeysAt(ItemPlace place, int row, bool universal, int functionIndex) {
     switch (place) {
-    case ItemPlace::Fieldbus: return FieldbusKeys(row);
-    case ItemPlace::Subnet: return SubnetKeys(row, universal);
-    case ItemPlace::Node: return row == 0 ? ItemKeys{49, 79, {}} : ItemKeys{};
-    case ItemPlace::Command: return CommandKeys(row, functionIndex);
+    case ItemPlace::Fieldbus:
+        return FieldbusKeys(row);
+    case ItemPlace::Subnet:
+        return SubnetKeys(row, universal);
+    case ItemPlace::Node:
+        return row == 0 ? ItemKeys{49, 79, {}} : ItemKeys{};
+    case ItemPlace::Command:
+        return CommandKeys(row, functionIndex);
     }
     return {};
 }

@@ -14,7 +14,8 @@ namespace varkel {
 
 Node::Node(const std::string& name) : name_(name) {
     auto address = std::make_unique<ParamItem>();
-    address->Set(LocalText(kKeySlaveAddress), LocalText(kKeySlaveAddressHelp), "1", ParamItem::Typed, 1);
+    address->Set(LocalText(kKeySlaveAddress), LocalText(kKeySlaveAddressHelp), "1",
+                 ParamItem::Typed, 1);
     items_.push_back(std::move(address));
 }
 

@@ -25,8 +25,10 @@ void AddMasterItems(ItemList& list, int enable) {
     list.push_back(MakeItem(4011, 4012, "RTU", ParamItem::Picked, enable, {"RTU", "ASCII"}));
     list.push_back(MakeItem(4013, 4014, "300", ParamItem::Typed, enable));
     list.push_back(MakeItem(4015, 4016, "0", ParamItem::Typed, enable));
-    list.push_back(MakeItem(4017, 4018, LocalText(kKeyChangeOfStateOutput), ParamItem::Picked, enable,
-                            {LocalText(kKeyContinuousOutput), LocalText(kKeyDisableOutput), LocalText(kKeyChangeOfStateOutput)}));
+    list.push_back(MakeItem(4017, 4018, LocalText(kKeyChangeOfStateOutput), ParamItem::Picked,
+                            enable,
+                            {LocalText(kKeyContinuousOutput), LocalText(kKeyDisableOutput),
+                             LocalText(kKeyChangeOfStateOutput)}));
     list.push_back(MakeItem(4019, 4020, "", ParamItem::ShownOnly, 0));
     list.push_back(MakeItem(4021, 4022, "10", ParamItem::Typed, enable));
 }
@@ -45,8 +47,8 @@ void SetValue(ParamItem* item, const char* value) {
 
 Subnet::Subnet() {
     SetName(LocalText(kKeySubnet));
-    items_.push_back(
-        MakeItem(4001, 4002, LocalText(kKeyModbusMaster), ParamItem::Picked, 1, {LocalText(kKeyModbusMaster), LocalText(kKeyUniversalMode)}));
+    items_.push_back(MakeItem(4001, 4002, LocalText(kKeyModbusMaster), ParamItem::Picked, 1,
+                              {LocalText(kKeyModbusMaster), LocalText(kKeyUniversalMode)}));
     items_.push_back(
         MakeItem(4003, 4004, "19200", ParamItem::Picked, 1,
                  {"300", "600", "1200", "2400", "9600", "19200", "38400", "57600", "115200"}));
@@ -54,24 +56,27 @@ Subnet::Subnet() {
                               {kDataBitsValues[0], kDataBitsValues[1]}));
     items_.push_back(
         MakeItem(4007, 4008, LocalText(kKeyParityNone), ParamItem::Picked, 1,
-                 {LocalText(kKeyParityNone), LocalText(kKeyParityOdd), LocalText(kKeyParityEven), LocalText(kKeyParityMark), LocalText(kKeyParitySpace)}));
+                 {LocalText(kKeyParityNone), LocalText(kKeyParityOdd), LocalText(kKeyParityEven),
+                  LocalText(kKeyParityMark), LocalText(kKeyParitySpace)}));
     items_.push_back(MakeItem(4009, 4010, "1", ParamItem::Picked, 1, {"1", "2"}));
     items_.push_back(MakeItem(49, 50, "", ParamItem::ShownOnly, 0));
 
     AddMasterItems(masterItems_, 1);
 
     AddMasterItems(universalItems_, 0);
-    universalItems_.push_back(MakeItem(4037, 4036, LocalText(kKeyCharacterTimeout), ParamItem::Picked, 1,
-                                       {LocalText(kKeyCharacterTimeout), LocalText(kKeyCharacterNumber), LocalText(kKeyDelimiter)}));
+    universalItems_.push_back(MakeItem(4037, 4036, LocalText(kKeyCharacterTimeout),
+                                       ParamItem::Picked, 1,
+                                       {LocalText(kKeyCharacterTimeout),
+                                        LocalText(kKeyCharacterNumber), LocalText(kKeyDelimiter)}));
     universalItems_.push_back(MakeItem(57, 58, "10", ParamItem::Typed, 1));
     universalItems_.push_back(MakeItem(22, 4024, "111", ParamItem::Typed, 0));
     universalItems_.push_back(MakeItem(4025, 4026, "0", ParamItem::Typed, 0));
     universalItems_.push_back(MakeItem(4027, 4028, "0", ParamItem::Typed, 0));
-    universalItems_.push_back(
-        MakeItem(4031, 4032, LocalText(kKeyClose), ParamItem::Picked, 1, {LocalText(kKeyClose), LocalText(kKeyOpen)}));
+    universalItems_.push_back(MakeItem(4031, 4032, LocalText(kKeyClose), ParamItem::Picked, 1,
+                                       {LocalText(kKeyClose), LocalText(kKeyOpen)}));
     universalItems_.push_back(MakeItem(4029, 4030, "1000", ParamItem::Typed, 0));
-    universalItems_.push_back(
-        MakeItem(4033, 4034, LocalText(kKeyClose), ParamItem::Picked, 1, {LocalText(kKeyClose), LocalText(kKeyOpen)}));
+    universalItems_.push_back(MakeItem(4033, 4034, LocalText(kKeyClose), ParamItem::Picked, 1,
+                                       {LocalText(kKeyClose), LocalText(kKeyOpen)}));
 }
 
 ParamItem* Subnet::GetItem(int index) const {

@@ -366,7 +366,8 @@ std::string LocalText(int key, TextLanguage language) {
 std::string ShownText(const std::string& stored, int key) {
     if (key <= 0 || stored.empty())
         return stored;
-    if (stored == TextIn(TextLanguage::Chinese, key) || stored == TextIn(TextLanguage::English, key))
+    if (stored == TextIn(TextLanguage::Chinese, key) ||
+        stored == TextIn(TextLanguage::English, key))
         return LocalText(key);
     return stored;
 }

@@ -107,7 +107,8 @@ const TiXmlElement* FindBrokenText(const TiXmlElement* element) {
 // The line, from 1, of a byte offset.
 std::size_t LineAt(const std::string& text, std::size_t offset) {
     offset = std::min(offset, text.size());
-    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+    return 1 + static_cast<std::size_t>(std::count(
+                   text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
 }
 
 // The name of the last start tag opened before an offset, for a message.
@@ -198,7 +199,8 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     FileIdentity opened;
     const int fd = OpenRegularFile(path, notRegular, openErrno, &opened);
     if (fd < 0)
-        return notRegular ? fail(Msg::FileNotAFile) : fail(Msg::FileCannotOpen, SystemReason(openErrno));
+        return notRegular ? fail(Msg::FileNotAFile)
+                          : fail(Msg::FileCannotOpen, SystemReason(openErrno));
     if (static_cast<unsigned long long>(opened.size) > kMaxXmlFileSize) {
         ::close(fd);
         return fail(Msg::FileTooLarge);
@@ -290,8 +292,7 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     if (!parse(0)) {
         parse(kTabSize);
         if (document.Error())
-            return fail(Msg::FileBadXml, document.ErrorDesc(),
-                        std::to_string(document.ErrorRow()));
+            return fail(Msg::FileBadXml, document.ErrorDesc(), std::to_string(document.ErrorRow()));
         if (broken)
             return fail(Msg::FileBadCharReference, std::to_string(broken->Row()));
         if (unstorable)

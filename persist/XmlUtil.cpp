@@ -266,8 +266,8 @@ private:
             if (IsBlank(text_[i_]))
                 ++i_;
             else if (text_[i_] == '\xEF' && (text_.compare(i_, 3, "\xEF\xBB\xBF") == 0 ||
-                                              text_.compare(i_, 3, "\xEF\xBF\xBE") == 0 ||
-                                              text_.compare(i_, 3, "\xEF\xBF\xBF") == 0))
+                                             text_.compare(i_, 3, "\xEF\xBF\xBE") == 0 ||
+                                             text_.compare(i_, 3, "\xEF\xBF\xBF") == 0))
                 i_ += 3;
             else
                 break;

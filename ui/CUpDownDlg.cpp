@@ -278,9 +278,9 @@ void CUpDownDlg::StartTransfer() {
                  QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     progressLabel_->setText(tr("Opening %1").arg(where));
 
-    session_ = std::make_unique<TransferSession>(
-        mode_ == DownloadMode ? TransferKind::Download : TransferKind::Upload,
-        transportFactory_ ? transportFactory_() : nullptr);
+    session_ = std::make_unique<TransferSession>(mode_ == DownloadMode ? TransferKind::Download
+                                                                       : TransferKind::Upload,
+                                                 transportFactory_ ? transportFactory_() : nullptr);
     session_->SetPaceMs(paceMs_);
     // Both come on the worker thread and are shown on this one.
     session_->SetProgressCallback([this](const Progress& p) {

@@ -113,8 +113,7 @@ void ProbeTrendChart::Fit() {
 } // namespace varkel
 
 // The module's one entry point, found by name when the module is loaded.
-extern "C" Q_DECL_EXPORT varkel::TrendView* VarkelCreateTrendChart(QWidget* parent,
-                                                                  const QString& timeTitle,
-                                                                  const QString& valueTitle) {
+extern "C" Q_DECL_EXPORT varkel::TrendView*
+VarkelCreateTrendChart(QWidget* parent, const QString& timeTitle, const QString& valueTitle) {
     return new varkel::ProbeTrendChart(timeTitle, valueTitle, parent);
 }

@@ -16,12 +16,10 @@ namespace varkel {
 class ProbeTrendChart : public QChartView, public TrendView {
     Q_OBJECT
 public:
-    ProbeTrendChart(const QString& timeTitle, const QString& valueTitle,
-                    QWidget* parent = nullptr);
+    ProbeTrendChart(const QString& timeTitle, const QString& valueTitle, QWidget* parent = nullptr);
 
     QWidget* Widget() override { return this; }
-    void AddPoint(int command, int value, const QString& label, double seconds,
-                  double y) override;
+    void AddPoint(int command, int value, const QString& label, double seconds, double y) override;
     void RemoveCommand(int command) override;
     void Clear() override;
     void SetPaused(bool paused) override { paused_ = paused; }

@@ -69,8 +69,7 @@ void StatusSummary::Refresh() {
     const Node* node =
         subnet.GetProtocolType() == ProtocolType::ModbusMaster ? subnet.GetNodeAt(0) : nullptr;
     const int commands = node ? node->GetCommandCount() : 0;
-    Show(commands_, tr("Commands %1/%2").arg(commands).arg(kMaxCommands),
-         commands > kMaxCommands);
+    Show(commands_, tr("Commands %1/%2").arg(commands).arg(kMaxCommands), commands > kMaxCommands);
 
     MemoryCounts input{}, output{};
     subnet.MarkMemoryUse(input, output, 0);

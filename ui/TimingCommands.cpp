@@ -59,10 +59,10 @@ void TimingCommands::OnExportIoList() {
     if (frame_.View())
         frame_.View()->CommitEditor();
     const QString current = frame_.Document().GetPathName();
-    const QString start = UserDialogs::StartPath(
-        current, current.isEmpty() ? QString()
-                                   : QFileInfo(current).completeBaseName() +
-                                         QLatin1String("_io.csv"));
+    const QString start =
+        UserDialogs::StartPath(current, current.isEmpty() ? QString()
+                                                          : QFileInfo(current).completeBaseName() +
+                                                                QLatin1String("_io.csv"));
     const QString path = UserDialogs::Get().SaveFileName(
         &frame_, tr("Export I/O list"), tr("CSV File(*.csv)"), QStringLiteral("csv"), start);
     if (path.isEmpty())
@@ -77,8 +77,8 @@ void TimingCommands::OnExportIoList() {
     if (list.outside > 0)
         ShowMessage(Text(Msg::IoListOutsideMemory, {std::to_string(list.outside)}));
     frame_.statusBar()->showMessage(
-        QString::fromStdString(Text(Msg::IoListWritten, {path.toStdString(),
-                                                         std::to_string(list.rows.size())})),
+        QString::fromStdString(
+            Text(Msg::IoListWritten, {path.toStdString(), std::to_string(list.rows.size())})),
         5000);
 }
 
@@ -100,9 +100,9 @@ void TimingCommands::OnExportTags() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     frame_.statusBar()->showMessage(
-        QString::fromStdString(Text(Msg::PlcTagsWritten,
-                                    {dialog.WrittenPath().toStdString(),
-                                     std::to_string(dialog.Table().tags.size())})),
+        QString::fromStdString(
+            Text(Msg::PlcTagsWritten,
+                 {dialog.WrittenPath().toStdString(), std::to_string(dialog.Table().tags.size())})),
         5000);
 }
 

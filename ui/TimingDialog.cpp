@@ -64,8 +64,8 @@ TimingDialog::TimingDialog(const Project& project, QWidget* parent)
     table_ = new QTableWidget(this);
     table_->setColumnCount(8);
     table_->setHorizontalHeaderLabels({tr("No."), tr("Command"), tr("Function"),
-                                       tr("Request chars"), tr("Reply chars"),
-                                       tr("Line time (ms)"), tr("Per poll (ms)"), tr("Scan")});
+                                       tr("Request chars"), tr("Reply chars"), tr("Line time (ms)"),
+                                       tr("Per poll (ms)"), tr("Scan")});
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);

@@ -140,7 +140,8 @@ TEST_F(CliTest, ShowReadsStoredTextsInTheActiveLanguage) {
         EXPECT_NE(chinese.find(TextIn(TextLanguage::Chinese, key)), std::string::npos);
     }
     // Shown in the same language, each file reads as the other one does.
-    EXPECT_EQ(Cli({"show", enFile}).out.find(TextIn(TextLanguage::Chinese, 4001)), std::string::npos);
+    EXPECT_EQ(Cli({"show", enFile}).out.find(TextIn(TextLanguage::Chinese, 4001)),
+              std::string::npos);
     // The file's own data stays as stored.
     EXPECT_NE(Cli({"show", zhFile, "--json"}).out.find(TextIn(TextLanguage::Chinese, 4001)),
               std::string::npos);
@@ -254,8 +255,8 @@ TEST_F(CliTest, SpecialFilesAreRefusedWithoutWaiting) {
     const std::string file = MasterFile();
     ASSERT_EQ(::mkfifo(File("pipe.xml").c_str(), 0600), 0);
     ASSERT_EQ(::symlink(File("pipe.xml").c_str(), File("to-pipe.xml").c_str()), 0);
-    for (const std::string& special : {File("pipe.xml"), File("to-pipe.xml"),
-                                       std::string("/dev/null")}) {
+    for (const std::string& special :
+         {File("pipe.xml"), File("to-pipe.xml"), std::string("/dev/null")}) {
         SCOPED_TRACE(special);
         for (const std::vector<std::string>& args :
              {std::vector<std::string>{"show", special},

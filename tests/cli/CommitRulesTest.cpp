@@ -34,7 +34,8 @@ protected:
     std::string SubnetValue(int row) { return project->GetSubnet().GetItem(row)->GetValue(); }
     int SubnetEnable(int row) { return project->GetSubnet().GetItem(row)->GetEnable(); }
     void SwitchToUniversal() {
-        ASSERT_TRUE(Commit(SubnetEntry(), Subnet::ProtocolIndex, LocalText(kKeyUniversalMode)).Accepted());
+        ASSERT_TRUE(
+            Commit(SubnetEntry(), Subnet::ProtocolIndex, LocalText(kKeyUniversalMode)).Accepted());
     }
 
     std::unique_ptr<Project> project;
@@ -294,7 +295,8 @@ TEST_F(CommitRulesTest, ProtocolSwitchKeepsBothListsAndFollowsWithTheFieldbus) {
     ASSERT_TRUE(Commit(entry, Subnet::CharTimeoutIndex, "250").Accepted());
 
     // Choosing the mode in force again is no switch.
-    EXPECT_FALSE(Commit(entry, Subnet::ProtocolIndex, LocalText(kKeyUniversalMode)).protocolSwitched);
+    EXPECT_FALSE(
+        Commit(entry, Subnet::ProtocolIndex, LocalText(kKeyUniversalMode)).protocolSwitched);
 
     CommitResult back = Commit(entry, Subnet::ProtocolIndex, LocalText(kKeyModbusMaster));
     EXPECT_TRUE(back.protocolSwitched);

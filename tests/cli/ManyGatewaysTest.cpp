@@ -53,11 +53,26 @@ TEST_F(ManyGatewaysTest, OneSilentGatewayFailsAloneAndGivesTheExitStatus) {
     const std::string c = Start("gw-c", {"--fault", "silent"}), d = Start("gw-d");
 
     // The status a silent gateway gives on its own.
-    const CliOutput alone = Cli({"download", file, "--port", c, });
+    const CliOutput alone = Cli({
+        "download",
+        file,
+        "--port",
+        c,
+    });
     ASSERT_NE(alone.status, 0);
 
-    const CliOutput all = Cli({"download", file, "--port", a, "--port", b, "--port", c, "--port",
-                               d, });
+    const CliOutput all = Cli({
+        "download",
+        file,
+        "--port",
+        a,
+        "--port",
+        b,
+        "--port",
+        c,
+        "--port",
+        d,
+    });
     EXPECT_EQ(all.status, alone.status) << all.out << all.err;
     EXPECT_TRUE(Downloaded("gw-a"));
     EXPECT_TRUE(Downloaded("gw-b"));
@@ -86,8 +101,16 @@ TEST_F(ManyGatewaysTest, FirstFailureInPortOrderDecides) {
     const std::string file = ReadyFile();
     const std::string ok = Start("gw-ok");
     const std::string old = Start("gw-old", {"--fault", "bad-version"});
-    const CliOutput all = Cli({"download", file, "--port", ok, "--port", File("nothing-here"),
-                               "--port", old, });
+    const CliOutput all = Cli({
+        "download",
+        file,
+        "--port",
+        ok,
+        "--port",
+        File("nothing-here"),
+        "--port",
+        old,
+    });
     EXPECT_EQ(all.status, 4) << all.out << all.err; // the missing port comes before the old one
     EXPECT_TRUE(Downloaded("gw-ok"));
     EXPECT_NE(all.out.find("Version does not match"), std::string::npos) << all.out;
@@ -127,14 +150,24 @@ TEST_F(ManyGatewaysTest, UploadEveryGatewayIntoAFolderAndCompare) {
     ASSERT_EQ(Cli({"set", other, "subnet", "3", "Even"}).status, 0);
     ASSERT_EQ(Cli({"download", other, "--port", b}).status, 0);
 
-    const CliOutput up = Cli({"upload", "--port", a, "--port", b, "-o", File("read/back"),
-                              "--compare", file, });
+    const CliOutput up = Cli({
+        "upload",
+        "--port",
+        a,
+        "--port",
+        b,
+        "-o",
+        File("read/back"),
+        "--compare",
+        file,
+    });
     EXPECT_EQ(up.status, 1) << "gw-b differs\n" << up.out << up.err;
     EXPECT_TRUE(FileExists(File("read/back/gw-a.xml")));
     EXPECT_TRUE(FileExists(File("read/back/gw-b.xml")));
     EXPECT_NE(up.out.find(a + ": the same as " + file), std::string::npos) << up.out;
     // The one item that differs, named with where it is and both values.
-    EXPECT_NE(up.out.find(b + ": 1 differences from " + file + "\n"
+    EXPECT_NE(up.out.find(b + ": 1 differences from " + file +
+                          "\n"
                           "  subnet[3] Parity value: \"None\" -> \"Even\"\n"),
               std::string::npos)
         << up.out;

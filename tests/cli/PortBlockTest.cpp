@@ -1,7 +1,7 @@
 // The progress block of several ports, the closing table and the text widths
 // they line up with.
-#include "cli/ParallelTransfer.h"
 #include "cli/PortBlock.h"
+#include "cli/ParallelTransfer.h"
 #include "cli/TextWidth.h"
 #include "model/ResultCode.h"
 #include "model/TextTable.h"
@@ -20,7 +20,6 @@ protected:
     void SetUp() override { SetTextLanguage(TextLanguage::English); }
     void TearDown() override { SetTextLanguage(TextLanguage::Chinese); }
 };
-
 
 TEST(TextWidthTest, ChineseTakesTwoColumnsAndIsCutWhole) {
     EXPECT_EQ(DisplayWidth("ttyUSB0"), 7u);
@@ -45,7 +44,8 @@ TEST_F(PortBlockTest, TerminalRewritesOneBlockInPlace) {
     EXPECT_EQ(out.str(), "") << "reports are written only by the owner";
     block.Flush();
     // Back to the block's first line, cleared, both lines again.
-    EXPECT_EQ(out.str(), "\x1b[2A\r\x1b[J/dev/ttyUSB0  1/10 Version\n/tmp/gw       3/10 Command record 1\n");
+    EXPECT_EQ(out.str(),
+              "\x1b[2A\r\x1b[J/dev/ttyUSB0  1/10 Version\n/tmp/gw       3/10 Command record 1\n");
 
     out.str("");
     block.Show(1, {3, 10, "Command record 1"});

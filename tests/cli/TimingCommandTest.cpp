@@ -75,7 +75,8 @@ TEST_F(TimingCliTest, EstimateJsonKeys) {
     EXPECT_EQ(write["function"], 15);
     EXPECT_EQ(write["request_chars"], 10);
     EXPECT_EQ(write["scan"], "slow");
-    const double quick = read["line_ms"].get<double>() + 8 + (write["line_ms"].get<double>() + 8) / 5;
+    const double quick =
+        read["line_ms"].get<double>() + 8 + (write["line_ms"].get<double>() + 8) / 5;
     EXPECT_NEAR(json["quick_cycle_ms"].get<double>(), quick, 0.01);
     EXPECT_NEAR(json["slow_cycle_ms"].get<double>(), 5 * quick, 0.05);
 }
@@ -127,9 +128,8 @@ TEST_F(TimingCliTest, IoListCsvFileAndJson) {
     for (auto it = rows[4].begin(); it != rows[4].end(); ++it)
         keys.push_back(it.key());
     std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(keys, (std::vector<std::string>{"bit_first", "bit_last", "byte", "function",
-                                              "memory", "modbus_address", "scan", "slave", "swap",
-                                              "tag"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"bit_first", "bit_last", "byte", "function", "memory",
+                                              "modbus_address", "scan", "slave", "swap", "tag"}));
     EXPECT_EQ(rows[4]["tag"], "N3_C1_2");
     EXPECT_EQ(rows[4]["byte"], 2);
     EXPECT_EQ(rows[4]["memory"], "output");

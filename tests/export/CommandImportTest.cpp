@@ -200,8 +200,10 @@ TEST_P(CommandImportTest, ValuesGoThroughTheGridsRulesInEitherLanguage) {
     EXPECT_EQ(read->GetItem(Command::MnemonicRow)->GetValue(), "TT-1");
     EXPECT_EQ(node->GetCommandAt(1)->GetFunctionCode(), 1);
     EXPECT_EQ(node->GetCommandAt(1)->GetItem(Command::BitOffsetRow)->GetValue(), "7");
-    EXPECT_EQ(node->GetCommandAt(2)->GetItem(Command::SwappingRow)->GetValue(), LocalText(kKeyFourBytesSwapping));
-    EXPECT_EQ(node->GetCommandAt(2)->GetItem(Command::ScanningRow)->GetValue(), LocalText(kKeyQuickScan));
+    EXPECT_EQ(node->GetCommandAt(2)->GetItem(Command::SwappingRow)->GetValue(),
+              LocalText(kKeyFourBytesSwapping));
+    EXPECT_EQ(node->GetCommandAt(2)->GetItem(Command::ScanningRow)->GetValue(),
+              LocalText(kKeyQuickScan));
 }
 
 TEST_P(CommandImportTest, AnyRefusalChangesNothingAndListsEveryProblem) {

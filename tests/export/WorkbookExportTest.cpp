@@ -117,7 +117,7 @@ TEST_F(ExportTest, UniversalModeLeavesOrderListEmptyAndWritesTwentySubnetValues)
         EXPECT_EQ(At(subnet, 2, i + 1).text, project.GetSubnet().GetItem(i)->GetValue()) << i;
     EXPECT_EQ(At(subnet, 2, 1).text, LocalText(kKeyUniversalMode));
     EXPECT_EQ(At(subnet, 2, 13).text, LocalText(kKeyCharacterTimeout)); // control mode
-    EXPECT_EQ(At(subnet, 2, 20).text, LocalText(kKeyClose)); // CRC check
+    EXPECT_EQ(At(subnet, 2, 20).text, LocalText(kKeyClose));            // CRC check
     EXPECT_EQ(subnet.count(std::make_pair(2, 21)), 0u);
 }
 

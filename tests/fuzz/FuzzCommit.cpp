@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string before = fuzz::Snapshot(project);
         const CommitResult result = CommitValue(project, entry, row, text);
         if (!result.Accepted()) {
-            VARKEL_FUZZ_EXPECT(fuzz::Snapshot(project) == before, "a refused commit changed the model");
+            VARKEL_FUZZ_EXPECT(fuzz::Snapshot(project) == before,
+                               "a refused commit changed the model");
             VARKEL_FUZZ_EXPECT(result.code == 0 || result.code == 6 || result.code == 7 ||
                                    result.code == 8,
                                "a commit refused with an unexpected code");

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string before = fuzz::Snapshot(project);
     const ImportOutcome outcome = CommandImport::Apply(project, table, ImportOptions{});
     if (!outcome.applied)
-        VARKEL_FUZZ_EXPECT(fuzz::Snapshot(project) == before, "a refused import changed the project");
+        VARKEL_FUZZ_EXPECT(fuzz::Snapshot(project) == before,
+                           "a refused import changed the project");
     for (const ImportProblem& problem : outcome.problems)
         VARKEL_FUZZ_EXPECT(fuzz::Printable(problem.Describe()),
                            "a problem quoting a control character raw");

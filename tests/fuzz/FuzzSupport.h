@@ -9,12 +9,12 @@
 namespace varkel::fuzz {
 
 // A broken promise of the code under test: libFuzzer keeps the input.
-#define VARKEL_FUZZ_EXPECT(condition, what)                                                   \
-    do {                                                                                      \
-        if (!(condition)) {                                                                   \
-            std::fprintf(stderr, "fuzz: %s\n", what);                                         \
-            std::abort();                                                                     \
-        }                                                                                     \
+#define VARKEL_FUZZ_EXPECT(condition, what)                                                        \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "fuzz: %s\n", what);                                              \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (false)
 
 // A message as the user sees it: no control character raw (line breaks

@@ -22,9 +22,9 @@ namespace {
 using namespace varkel;
 
 constexpr ReplyKind kKinds[] = {
-    ReplyKind::Acknowledgement,   ReplyKind::FirstVersion,      ReplyKind::Version,
-    ReplyKind::SerialSettings,    ReplyKind::LongSerialSettings, ReplyKind::UniversalSettings,
-    ReplyKind::RecordCount,       ReplyKind::RecordPage,        ReplyKind::ValidLength,
+    ReplyKind::Acknowledgement, ReplyKind::FirstVersion,       ReplyKind::Version,
+    ReplyKind::SerialSettings,  ReplyKind::LongSerialSettings, ReplyKind::UniversalSettings,
+    ReplyKind::RecordCount,     ReplyKind::RecordPage,         ReplyKind::ValidLength,
     ReplyKind::ClearOnFault,
 };
 
@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SerialLink link(std::make_unique<fuzz::ReplyStreamTransport>(data + 1, size - 1));
     link.SetPaceMs(0);
     const auto start = std::chrono::steady_clock::now();
-    link.SetTraceCallback([start](const TraceEvent& event) { (void)TraceLine(event, start, TraceForm{}); });
+    link.SetTraceCallback(
+        [start](const TraceEvent& event) { (void)TraceLine(event, start, TraceForm{}); });
     if (link.Open("fuzz") != Success)
         return 0;
 

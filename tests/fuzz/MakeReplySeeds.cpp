@@ -66,11 +66,10 @@ bool MakeSeed(const Project& project, std::uint8_t major, std::uint8_t minor,
             Download(project.GetFieldbus(), link, protocol, major, minor) != 0)
             return false;
     }
-    std::string record(1, static_cast<char>(
-                              major | (minor << 2) |
-                              (project.GetSubnet().GetProtocolType() == ProtocolType::Universal
-                                   ? 0x10
-                                   : 0)));
+    std::string record(
+        1, static_cast<char>(
+               major | (minor << 2) |
+               (project.GetSubnet().GetProtocolType() == ProtocolType::Universal ? 0x10 : 0)));
     SerialLink link(std::make_unique<EngineTransport>(engine, record));
     link.SetPaceMs(0);
     link.Open("engine");

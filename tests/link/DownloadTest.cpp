@@ -32,8 +32,8 @@ TEST_F(DownloadTest, DefaultConfigurationSendsTheKnownFrames) {
 TEST_F(DownloadTest, CommandRecordsCarryTheFrameCounterAndValues) {
     StartGateway(2, 1);
     Project project;
-    AddCommand(project, 2, "0", "10", "0000H"); // code 3: the record example
-    AddCommand(project, 4, "0", "1", "40a7h");  // code 5, lower-case address
+    AddCommand(project, 2, "0", "10", "0000H");                 // code 3: the record example
+    AddCommand(project, 4, "0", "1", "40a7h");                  // code 5, lower-case address
     Command* third = AddCommand(project, 2, "0", "10", "40A7"); // no "H": address 0
     // A read command's address past 00A7H is a value the editor refuses:
     // the download stops before it sends anything. Its record would carry

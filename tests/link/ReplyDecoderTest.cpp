@@ -30,7 +30,7 @@ TEST(ReplyDecoderTest, AcknowledgementEchoesTheCommand) {
     EXPECT_EQ(Check(ReplyKind::Acknowledgement, "03 00 03", 0x03), Success);
     EXPECT_EQ(Check(ReplyKind::Acknowledgement, "10 00 10", 0x10), Success);
     EXPECT_EQ(Check(ReplyKind::Acknowledgement, "03 00 03 55", 0x03), Success); // rest unread
-    EXPECT_EQ(Check(ReplyKind::Acknowledgement, "03 00", 0x03), CheckError);   // third byte 0
+    EXPECT_EQ(Check(ReplyKind::Acknowledgement, "03 00", 0x03), CheckError);    // third byte 0
     EXPECT_EQ(Check(ReplyKind::Acknowledgement, "03 00 04", 0x03), CheckError);
     EXPECT_EQ(Check(ReplyKind::Acknowledgement, "03 01 04", 0x03), CheckError);
     EXPECT_EQ(Check(ReplyKind::Acknowledgement, "14 00 14", 0x03), CheckError); // another frame's
@@ -55,15 +55,18 @@ TEST(ReplyDecoderTest, VersionChecksumUnlessMarked01) {
 TEST(ReplyDecoderTest, ShortSettingsFormsCheckCommandAndLengthOnly) {
     const std::string settings = "04 0E 00 00 05 00 00 00 00 00 01 2C 00 03 00 0A 51";
     EXPECT_EQ(Check(ReplyKind::SerialSettings, settings), Success);
-    EXPECT_EQ(Check(ReplyKind::SerialSettings, "04 0E 00 00 05 00 00 00 00 00 01 2C 00 03 00 0A 00"),
-              Success); // the checksum is not examined
+    EXPECT_EQ(
+        Check(ReplyKind::SerialSettings, "04 0E 00 00 05 00 00 00 00 00 01 2C 00 03 00 0A 00"),
+        Success); // the checksum is not examined
     EXPECT_EQ(Check(ReplyKind::SerialSettings, "04 0E"), CheckError);
     EXPECT_EQ(Check(ReplyKind::SerialSettings, "04 0E 00 00 05 00 00 00 00 00"), CheckError);
     EXPECT_EQ(Check(ReplyKind::SerialSettings, settings + " 01 02"), Success);
-    EXPECT_EQ(Check(ReplyKind::SerialSettings, "04 0D 00 00 05 00 00 00 00 00 01 2C 00 03 00 0A 51"),
-              CheckError);
-    EXPECT_EQ(Check(ReplyKind::SerialSettings, "03 0E 00 00 05 00 00 00 00 00 01 2C 00 03 00 0A 51"),
-              CheckError);
+    EXPECT_EQ(
+        Check(ReplyKind::SerialSettings, "04 0D 00 00 05 00 00 00 00 00 01 2C 00 03 00 0A 51"),
+        CheckError);
+    EXPECT_EQ(
+        Check(ReplyKind::SerialSettings, "03 0E 00 00 05 00 00 00 00 00 01 2C 00 03 00 0A 51"),
+        CheckError);
     EXPECT_EQ(Check(ReplyKind::SerialSettings, "04"), CheckError); // length byte 0
 
     EXPECT_EQ(Check(ReplyKind::UniversalSettings, "06 0C 00 00 00 0A 6F 00 00 00 03 E8 00 00 75"),
@@ -85,7 +88,7 @@ TEST(ReplyDecoderTest, LongSettingsFormChecksCommandAndChecksum) {
     EXPECT_EQ(Check(ReplyKind::LongSerialSettings, whole + " 1D"), Success);
     EXPECT_EQ(Check(ReplyKind::LongSerialSettings, whole + " 1D 00 00"), Success);
     EXPECT_EQ(Check(ReplyKind::LongSerialSettings, whole + " 1E"), CheckError);
-    EXPECT_EQ(Check(ReplyKind::LongSerialSettings, whole), CheckError); // checksum missing
+    EXPECT_EQ(Check(ReplyKind::LongSerialSettings, whole), CheckError);   // checksum missing
     EXPECT_EQ(Check(ReplyKind::LongSerialSettings, "04 FC"), CheckError); // sums to 00h
     // The length byte is not examined.
     std::string otherLength = "04 0E";
@@ -119,9 +122,9 @@ TEST(ReplyDecoderTest, CountAndFieldbusRepliesCheckCommandAndChecksum) {
 TEST(ReplyDecoderTest, PagesMustBeWholeButTheirFrameBytesAreNotExamined) {
     const std::string page = "16 0D 00 00 01 03 00 00 00 0A 00 00 00 00 00 2B";
     EXPECT_EQ(Check(ReplyKind::RecordPage, page, 0x16, 16), Success);
-    EXPECT_EQ(Check(ReplyKind::RecordPage, "FF FF FF 00 01 03 00 00 00 0A 00 00 00 00 00 00", 0x16,
-                    16),
-              Success);
+    EXPECT_EQ(
+        Check(ReplyKind::RecordPage, "FF FF FF 00 01 03 00 00 00 0A 00 00 00 00 00 00", 0x16, 16),
+        Success);
     EXPECT_EQ(Check(ReplyKind::RecordPage, page + " 99", 0x16, 16), Success);
     // Cut after the function code: the rest of the record would read as 0.
     EXPECT_EQ(Check(ReplyKind::RecordPage, "16 0D 00 00 01 03", 0x16, 16), CheckError);

@@ -93,8 +93,7 @@ protected:
         Commit(project, net, Subnet::PollDelayIndex, "120");
         CommitChoice(project, net, Subnet::PollingModeIndex, 1);
         Commit(project, net, Subnet::ScanRatioIndex, "20");
-        CommitChoice(project, TreeEntry(&project.GetFieldbus()),
-                     Fieldbus::ClearOnFaultIndex, 1);
+        CommitChoice(project, TreeEntry(&project.GetFieldbus()), Fieldbus::ClearOnFaultIndex, 1);
         Node* node = subnet.CreateNode();
         Commit(project, TreeEntry(node), 0, "17");
         const int functions[] = {0, 1, 2, 3, 4, 5, 12, 13};
@@ -135,8 +134,7 @@ protected:
         CommitChoice(project, net, Subnet::SendAutoIndex, 1);
         Commit(project, net, Subnet::SendAutoPeriodIndex, "2000");
         if (variant.validLengthReadBack)
-            CommitChoice(project, TreeEntry(&project.GetFieldbus()),
-                         Fieldbus::ValidLengthIndex, 1);
+            CommitChoice(project, TreeEntry(&project.GetFieldbus()), Fieldbus::ValidLengthIndex, 1);
     }
 
     // The file a configuration saves to, its time stamp left out.

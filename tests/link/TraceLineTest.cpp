@@ -46,7 +46,8 @@ TEST(TraceLineTest, TerminalAndLogShapes) {
 
     SetTextLanguage(TextLanguage::Chinese);
     EXPECT_EQ(TraceLine(part, start, TraceForm::Terminal), "   1.250 < 03 00  (2/3 字节)");
-    EXPECT_EQ(TraceLine(part, start, TraceForm::Log), "+1.250 s  接收     03 00  (收到 2 / 3 字节)");
+    EXPECT_EQ(TraceLine(part, start, TraceForm::Log),
+              "+1.250 s  接收     03 00  (收到 2 / 3 字节)");
 }
 
 } // namespace

@@ -66,9 +66,12 @@ TEST_F(UploadValuesTest, CodesPastTheChoicesStayRawNeverAnotherChoice) {
     project.GetSubnet().SetChoiceIndex(Subnet::BaudRateIndex, 4); // 9600, not what the gateway has
     const auto refused = UploadFrom(state);
     const Subnet& subnet = project.GetSubnet();
-    for (auto [index, raw] : {std::pair{Subnet::BaudRateIndex, "200"}, {Subnet::DataBitsIndex, "5"},
-                              {Subnet::ParityIndex, "7"}, {Subnet::StopBitsIndex, "3"},
-                              {Subnet::CommModeIndex, "4"}, {Subnet::PollingModeIndex, "9"}}) {
+    for (auto [index, raw] : {std::pair{Subnet::BaudRateIndex, "200"},
+                              {Subnet::DataBitsIndex, "5"},
+                              {Subnet::ParityIndex, "7"},
+                              {Subnet::StopBitsIndex, "3"},
+                              {Subnet::CommModeIndex, "4"},
+                              {Subnet::PollingModeIndex, "9"}}) {
         const ParamItem* item = subnet.GetItem(index);
         ASSERT_NE(item, nullptr);
         SCOPED_TRACE(item->GetName());
@@ -124,8 +127,10 @@ TEST_F(UploadValuesTest, RecordsWithRefusedValuesAreListedPerCommand) {
     sim::GatewayState state;
     // Slave 0, code 3, register 0, data number 0, mapping 0, bit offset 9;
     // then slave 250 with a valid command.
-    state.records.push_back({0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x09, 0x00, 0x00});
-    state.records.push_back({0x01, 0xFA, 0x03, 0x00, 0x00, 0x00, 0x01, 0x00, 0x10, 0x00, 0x00, 0x00});
+    state.records.push_back(
+        {0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x09, 0x00, 0x00});
+    state.records.push_back(
+        {0x01, 0xFA, 0x03, 0x00, 0x00, 0x00, 0x01, 0x00, 0x10, 0x00, 0x00, 0x00});
     const auto refused = UploadFrom(state);
     const Node* node = project.GetSubnet().GetNodeAt(0);
     ASSERT_NE(node, nullptr);
@@ -151,8 +156,7 @@ TEST_F(UploadValuesTest, UniversalModeValuesAndTheFieldbusSwitch) {
     ASSERT_EQ(subnet.GetProtocolType(), ProtocolType::Universal);
     ExpectListed(refused, subnet.GetItem(Subnet::CharTimeoutIndex), "0", "10-60000", OutOfRange);
     ExpectListed(refused, subnet.GetItem(Subnet::CharNumberIndex), "200", "1-166", OutOfRange);
-    ExpectListed(refused, subnet.GetItem(Subnet::SendAutoPeriodIndex), "5", "10-60000",
-                 OutOfRange);
+    ExpectListed(refused, subnet.GetItem(Subnet::SendAutoPeriodIndex), "5", "10-60000", OutOfRange);
     EXPECT_EQ(subnet.GetItem(Subnet::ControlModeIndex)->GetValue(), "7");
     EXPECT_NE(Find(refused, subnet.GetItem(Subnet::ControlModeIndex)), nullptr);
     EXPECT_EQ(subnet.GetItem(Subnet::CrcIndex)->GetValue(), "9");

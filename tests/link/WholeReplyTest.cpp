@@ -33,7 +33,8 @@ struct Outcome {
     std::shared_ptr<ScriptedTransport::Script> script;
 };
 
-template <typename Transfer> Outcome Through(const std::vector<std::string>& replies, Transfer transfer) {
+template <typename Transfer>
+Outcome Through(const std::vector<std::string>& replies, Transfer transfer) {
     Outcome run;
     run.script = std::make_shared<ScriptedTransport::Script>();
     for (const auto& r : replies)
@@ -67,17 +68,20 @@ TEST(WholeReplyTest, ShortOrChanceRepliesEndTheUploadWithNothingTaken) {
     };
     const std::vector<Case> cases{
         {"04h two bytes", {kVersion21, kVersion21, "04 0E"}, "04 0E"},
-        {"04h ten bytes", {kVersion21, kVersion21, "04 0E 00 00 05 00 00 00 00 00"},
+        {"04h ten bytes",
+         {kVersion21, kVersion21, "04 0E 00 00 05 00 00 00 00 00"},
          "04 0E 00 00 05 00 00 00 00 00"},
         {"04h long form summing to 00h", {kVersion20, kVersion20, "04 FC"}, "04 FC"},
         {"06h two bytes", {kVersion21, kVersion21, kUniversal, "06 0C"}, "06 0C"},
-        {"06h eight bytes", {kVersion21, kVersion21, kUniversal, "06 0C 00 00 00 0A 6F 00"},
+        {"06h eight bytes",
+         {kVersion21, kVersion21, kUniversal, "06 0C 00 00 00 0A 6F 00"},
          "06 0C 00 00 00 0A 6F 00"},
         {"15h summing to 00h", {kVersion21, kVersion21, kMaster, "15 EB"}, "15 EB"},
         {"16h cut after the function code",
          {kVersion21, kVersion21, kMaster, kOneRecord, "16 0D 00 00 01 03"},
          "16 0D 00 00 01 03"},
-        {"31h summing to 00h", {kVersion21, kVersion21, kUniversal, kUniversalSettings, "31 CF"},
+        {"31h summing to 00h",
+         {kVersion21, kVersion21, kUniversal, kUniversalSettings, "31 CF"},
          "31 CF"},
         {"33h summing to 00h", {kVersion21, kVersion21, kMaster, kNoRecords, "33 CD"}, "33 CD"},
         {"second version reply short", {kVersion21, "01 08 05"}, "01 08 05"},
@@ -101,7 +105,7 @@ TEST(WholeReplyTest, WholeRepliesStillPassAsTheGatewaysSendThem) {
     // A wrong checksum on a whole 04h or 06h reply is taken, as before.
     std::string master = kMaster.substr(0, kMaster.size() - 2) + "00";
     Outcome run = Through({kVersion21, kVersion21, master, kOneRecord, kPage, kClearOnFault},
-                      [&](SerialLink& link) { return Upload(project, link); });
+                          [&](SerialLink& link) { return Upload(project, link); });
     EXPECT_EQ(run.result, Success);
     ASSERT_NE(project.GetSubnet().GetNodeAt(0), nullptr);
     EXPECT_EQ(project.GetSubnet().GetNodeAt(0)->GetCommandCount(), 1);
@@ -116,7 +120,7 @@ TEST(WholeReplyTest, BytesBeyondAReplyAreDrainedAndShown) {
     MessageRecorder messages;
     Project project;
     Outcome run = Through({kVersion21, kVersion21, kMaster + " AA BB", kNoRecords, kClearOnFault},
-                      [&](SerialLink& link) { return Upload(project, link); });
+                          [&](SerialLink& link) { return Upload(project, link); });
     EXPECT_EQ(run.result, Success);
     EXPECT_TRUE(Noted(run, "discarded: AA BB"));
     // The record count was read clean, not behind the leftovers.
@@ -135,7 +139,7 @@ TEST(WholeReplyTest, ShortSecondVersionReplyEndsTheDownloadBeforeAnySetting) {
     MessageRecorder messages;
     Project project;
     Outcome run = Through({kVersion21, "01 08 05 02 01"},
-                      [&](SerialLink& link) { return Download(project, link); });
+                          [&](SerialLink& link) { return Download(project, link); });
     EXPECT_EQ(run.result, CheckError);
     EXPECT_EQ(run.script->requests.size(), 2u);
 }

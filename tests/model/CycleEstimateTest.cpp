@@ -16,12 +16,12 @@ struct Frame {
 
 // Written out byte by byte: address, function, fields, CRC.
 const Frame kRtuFrames[] = {
-    {1, 10, 1 + 1 + 2 + 2 + 2, 1 + 1 + 1 + 2 + 2},        // 10 coils in 2 bytes
-    {2, 16, 1 + 1 + 2 + 2 + 2, 1 + 1 + 1 + 2 + 2},        // 16 inputs in 2 bytes
-    {2, 17, 8, 1 + 1 + 1 + 3 + 2},                        // the 17th needs a third
-    {3, 10, 1 + 1 + 2 + 2 + 2, 1 + 1 + 1 + 20 + 2},       // 10 registers
+    {1, 10, 1 + 1 + 2 + 2 + 2, 1 + 1 + 1 + 2 + 2},  // 10 coils in 2 bytes
+    {2, 16, 1 + 1 + 2 + 2 + 2, 1 + 1 + 1 + 2 + 2},  // 16 inputs in 2 bytes
+    {2, 17, 8, 1 + 1 + 1 + 3 + 2},                  // the 17th needs a third
+    {3, 10, 1 + 1 + 2 + 2 + 2, 1 + 1 + 1 + 20 + 2}, // 10 registers
     {4, 1, 8, 1 + 1 + 1 + 2 + 2},
-    {5, 1, 1 + 1 + 2 + 2 + 2, 8},                         // echoed
+    {5, 1, 1 + 1 + 2 + 2 + 2, 8}, // echoed
     {6, 1, 8, 8},
     {15, 10, 1 + 1 + 2 + 2 + 1 + 2 + 2, 1 + 1 + 2 + 2 + 2},
     {16, 10, 1 + 1 + 2 + 2 + 1 + 20 + 2, 8},
@@ -76,7 +76,8 @@ protected:
         Command* c = node->CreateCommand(functionIndex);
         if (c->GetItem(Command::DataNumberRow)->GetEnable() == 1)
             c->GetItem(Command::DataNumberRow)->SetValue(n);
-        c->GetItem(Command::ScanningRow)->SetValue(c->GetItem(Command::ScanningRow)->GetChoices()[slow ? 1 : 0]);
+        c->GetItem(Command::ScanningRow)
+            ->SetValue(c->GetItem(Command::ScanningRow)->GetChoices()[slow ? 1 : 0]);
         return c;
     }
 
@@ -108,10 +109,10 @@ TEST_F(EstimateTest, LineTimeFollowsParityAndStopBits) {
 }
 
 TEST_F(EstimateTest, QuickSlowAndWorstCycles) {
-    Add(2, "10");                 // quick
-    Add(5, "1");                  // 06, quick
-    Add(0, "16", /*slow=*/true);  // 01, slow
-    Add(13, "4", /*slow=*/true);  // 16, slow
+    Add(2, "10");                // quick
+    Add(5, "1");                 // 06, quick
+    Add(0, "16", /*slow=*/true); // 01, slow
+    Add(13, "4", /*slow=*/true); // 16, slow
     CycleEstimate e = EstimateCycle(subnet(), 7.5);
     ASSERT_EQ(e.commands.size(), 4u);
     const double ch = 10.0 / 9.6;

@@ -53,7 +53,7 @@ TEST_F(IoListTest, CoilsWithBitOffsetRunAcrossBytes) {
 }
 
 TEST_F(IoListTest, RegistersTakeTwoBytesEachWhateverTheSwap) {
-    Command* two = Add(2, "3", "0010H", "0");  // 03 at byte 16
+    Command* two = Add(2, "3", "0010H", "0"); // 03 at byte 16
     SetChoice(two, Command::SwappingRow, 1);
     Command* four = Add(3, "2", "0020H", "40"); // 04 at byte 32
     SetChoice(four, Command::SwappingRow, 2);
@@ -117,9 +117,9 @@ TEST_F(IoListTest, Tags) {
 }
 
 TEST_F(IoListTest, OutsideTheMemoryIsCountedNotListed) {
-    Add(2, "2", "00A6H");                    // the second register would start at byte 168
-    Add(2, "2147483647", "0000H");           // a hostile data number ends at the memory's end
-    Add(13, "1", "0010H");                   // an output command mapped below 4000H
+    Add(2, "2", "00A6H");          // the second register would start at byte 168
+    Add(2, "2147483647", "0000H"); // a hostile data number ends at the memory's end
+    Add(13, "1", "0010H");         // an output command mapped below 4000H
     IoList list = List();
     EXPECT_EQ(list.rows.size(), 1u + 84u);
     EXPECT_EQ(list.outside, 1 + (2147483647LL - 84) + 1);

@@ -24,8 +24,8 @@ struct LanguageGuard {
 
 // Every row of an object made in one language shows the other language's
 // texts of its keys; the keys are those the constructors used.
-void ExpectRowsFollow(const std::function<ParamItem*(int)>& itemAt, ItemPlace place,
-                      bool universal, int functionIndex, TextLanguage made, TextLanguage shown) {
+void ExpectRowsFollow(const std::function<ParamItem*(int)>& itemAt, ItemPlace place, bool universal,
+                      int functionIndex, TextLanguage made, TextLanguage shown) {
     SetTextLanguage(shown);
     int rows = 0;
     for (int row = 0; ParamItem* item = itemAt(row); ++row, ++rows) {
@@ -79,8 +79,7 @@ void ExpectAllObjectsFollow(TextLanguage made, TextLanguage shown) {
                      made, shown);
     ExpectRowsFollow([&](int r) { return writing.GetItem(r); }, ItemPlace::Command, false, write,
                      made, shown);
-    EXPECT_EQ(ShownCommandName(reading.GetName(), read),
-              TextIn(shown, FactsOfIndex(read).nameKey));
+    EXPECT_EQ(ShownCommandName(reading.GetName(), read), TextIn(shown, FactsOfIndex(read).nameKey));
 }
 
 TEST(ItemKeys, ChineseMadeObjectsShowInEnglish) {

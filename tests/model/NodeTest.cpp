@@ -41,7 +41,7 @@ TEST(Node, RemovedCommandStaysAliveUntilReleased) {
     EXPECT_EQ(node.RemoveCommand(c), 1);
     EXPECT_EQ(node.GetCommandCount(), 0);
     EXPECT_EQ(c->GetName(), LocalText(kKeyReadCoilStatus)); // still valid memory (checked by ASan)
-    EXPECT_EQ(node.RemoveCommand(c), 1);    // not in the list any more
+    EXPECT_EQ(node.RemoveCommand(c), 1);                    // not in the list any more
     EXPECT_EQ(node.RemoveCommand(nullptr), 0);
     node.ReleaseRetired();
 }

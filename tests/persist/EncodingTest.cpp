@@ -86,9 +86,13 @@ TEST(Gb2312, DecodingMixedTextKeepsCharactersWholeAndFindsLaterFaults) {
     EXPECT_EQ(out, std::string(100, 'x') + "\u534F");
 
     std::size_t bad = 99;
-    EXPECT_FALSE(DecodeGb2312("ab\xD0\xAD" "cd\xD6<e", out, &bad)); // no trail byte
+    EXPECT_FALSE(DecodeGb2312("ab\xD0\xAD"
+                              "cd\xD6<e",
+                              out, &bad)); // no trail byte
     EXPECT_EQ(bad, 6u);
-    EXPECT_FALSE(DecodeGb2312("\xD0\xAD\x81\x30" "ab", out, &bad)); // four-byte form
+    EXPECT_FALSE(DecodeGb2312("\xD0\xAD\x81\x30"
+                              "ab",
+                              out, &bad)); // four-byte form
     EXPECT_EQ(bad, 2u);
     EXPECT_FALSE(DecodeGb2312("\xD0\xAD\xFF", out, &bad));
     EXPECT_EQ(bad, 2u);
@@ -175,7 +179,8 @@ TEST(XmlUtil, OneReadingGivesBothMeasures) {
     EXPECT_EQ(shape.depth, 4u);
     EXPECT_EQ(shape.crowdedAt, 0u);
 
-    const std::string secondCrowded = "<r><a/><b p='1' q='2' s='3'/><c t='1' u='2' v='3'/><d><e/></d></r>";
+    const std::string secondCrowded =
+        "<r><a/><b p='1' q='2' s='3'/><c t='1' u='2' v='3'/><d><e/></d></r>";
     shape = MeasureXml(secondCrowded, 10, 2);
     EXPECT_EQ(shape.crowdedAt, secondCrowded.find("<b"));
     EXPECT_EQ(shape.crowdedAt, FindCrowdedTag(secondCrowded, 2));

@@ -10,9 +10,9 @@
 namespace varkel {
 namespace {
 
+using test::FillSample;
 using test::ReadBytes;
 using test::ReplaceOnce;
-using test::FillSample;
 using test::Snapshot;
 using test::TempDir;
 using test::WriteBytes;
@@ -60,9 +60,18 @@ TEST(FuzzFindings, NumbersTheWriterCannotHaveWrittenAreRefused) {
         const char* value;
     };
     const Case cases[] = {
-        {"Enable", "\xA0\xB7" "1"}, {"Enable", "12abc"}, {"State", " 1"},  {"State", "1 "},
-        {"State", "+1"},           {"Enable", "0x1"},    {"Enable", ""},   {"State", "-1"},
-        {"CommandType", "2a"},     {"CommandType", "99999999999"}, {"CurrentModeType", "1 (universal)"},
+        {"Enable", "\xA0\xB7"
+                   "1"},
+        {"Enable", "12abc"},
+        {"State", " 1"},
+        {"State", "1 "},
+        {"State", "+1"},
+        {"Enable", "0x1"},
+        {"Enable", ""},
+        {"State", "-1"},
+        {"CommandType", "2a"},
+        {"CommandType", "99999999999"},
+        {"CurrentModeType", "1 (universal)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.element) + "=" + testing::PrintToString(std::string(c.value)));

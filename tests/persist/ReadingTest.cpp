@@ -87,8 +87,8 @@ TEST_F(Reading, ReorderedSubnetChildrenLoadTheSame) {
 }
 
 TEST_F(Reading, TheModeIsTheElementRightAfterProtocalType) {
-    std::string edited = ReplaceOnce(text_, "<CurrentModeType Value=\"0\" />",
-                                     "<Whatever Value=\"1\" />");
+    std::string edited =
+        ReplaceOnce(text_, "<CurrentModeType Value=\"0\" />", "<Whatever Value=\"1\" />");
     Project loaded;
     ASSERT_EQ(Load(edited, loaded), 1);
     EXPECT_EQ(loaded.GetSubnet().GetProtocolType(), ProtocolType::Universal);
@@ -214,18 +214,18 @@ TEST_F(Reading, ReferencesToNoCharacterAreRefusedHoweverWritten) {
     for (const char* value : {"&#55296;", "&#x0000DFFF;", "&#x110000;", "&#xD800;&#x0A;"}) {
         Project loaded;
         std::string error;
-        EXPECT_EQ(Load(ReplaceOnce(text_, fromCrc, std::string("<CurrentVal Value=\"") + value +
-                                                       "\" />"),
-                       loaded, &error),
-                  0)
+        EXPECT_EQ(
+            Load(ReplaceOnce(text_, fromCrc, std::string("<CurrentVal Value=\"") + value + "\" />"),
+                 loaded, &error),
+            0)
             << value;
         EXPECT_FALSE(error.empty()) << value;
     }
     // With leading zeros, still a character.
     Project loaded;
-    ASSERT_EQ(Load(ReplaceOnce(text_, fromCrc, "<CurrentVal Value=\"&#x00006CF5;&#0065;\" />"),
-                   loaded),
-              1);
+    ASSERT_EQ(
+        Load(ReplaceOnce(text_, fromCrc, "<CurrentVal Value=\"&#x00006CF5;&#0065;\" />"), loaded),
+        1);
     EXPECT_EQ(loaded.GetSubnet()
                   .GetNodeAt(0)
                   ->GetCommandAt(0)

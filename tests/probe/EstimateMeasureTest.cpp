@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 #include <string>
+#include <thread>
 
 namespace varkel {
 namespace {
@@ -22,7 +22,7 @@ using test::ProbeProject;
 struct LineCase {
     const char* name;
     bool ascii;
-    int baudChoice; // 4: 9600, 5: 19200
+    int baudChoice;     // 4: 9600, 5: 19200
     int stopBitsChoice; // 0: one, 1: two
     int pollDelayMs;
     int scanRatio;
@@ -72,8 +72,8 @@ Measured EstimateAndMeasure(const LineCase& lc) {
     subnet.GetItem(Subnet::ScanRatioIndex)->SetValue(std::to_string(lc.scanRatio));
     // Long answers, so that the line and not the machine's own work sets
     // the pace.
-    AddCommand(*project, 2, 0, 40, "0000H");                 // 03
-    AddCommand(*project, 0, 3, 40, "0050H");                 // 01
+    AddCommand(*project, 2, 0, 40, "0000H");                  // 03
+    AddCommand(*project, 0, 3, 40, "0050H");                  // 01
     Command* slow = AddCommand(*project, 3, 20, 20, "0058H"); // 04
     if (lc.scanRatio > 1)
         slow->GetItem(Command::ScanningRow)
@@ -119,8 +119,8 @@ double SleepOverrun() {
         const auto start = Clock::now();
         for (double ms : waitsMs)
             std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(ms));
-        fastest = std::min(
-            fastest, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        fastest = std::min(fastest,
+                           std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     return fastest / asked - 1;
 }

@@ -65,7 +65,8 @@ private slots:
         QCOMPARE(preview->rowCount(), 3);
         QCOMPARE(preview->item(0, 0)->text(), QStringLiteral("2"));
         QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("OK"));
-        QCOMPARE(preview->item(0, 2)->text(), QString::fromStdString(LocalText(kKeyReadHoldingRegisters)));
+        QCOMPARE(preview->item(0, 2)->text(),
+                 QString::fromStdString(LocalText(kKeyReadHoldingRegisters)));
         QCOMPARE(preview->item(0, 5)->text(), QStringLiteral("0H"));
         QCOMPARE(preview->item(1, 1)->text(), QStringLiteral("Refused"));
         QCOMPARE(preview->item(1, 1)->background().color(), kRefused);

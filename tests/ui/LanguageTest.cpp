@@ -122,7 +122,8 @@ private slots:
             else
                 QVERIFY2(!HasChinese(text), qPrintable(text));
         }
-        QCOMPARE(CConfigApp::AppTitle(), chinese ? QStringLiteral("提示信息") : QStringLiteral("Varkel"));
+        QCOMPARE(CConfigApp::AppTitle(),
+                 chinese ? QStringLiteral("提示信息") : QStringLiteral("Varkel"));
         ApplyLanguage(*app, QStringLiteral("en"));
     }
 

@@ -390,7 +390,8 @@ private slots:
         const QString list = QString::fromStdString(messages.messages[1]);
         QVERIFY(list.contains(QStringLiteral("\"200\"")));
         QVERIFY(list.contains(QStringLiteral("300-6000")));
-        QCOMPARE(project.GetSubnet().GetItem(Subnet::BaudRateIndex)->GetValue(), std::string("200"));
+        QCOMPARE(project.GetSubnet().GetItem(Subnet::BaudRateIndex)->GetValue(),
+                 std::string("200"));
     }
 
     void RunningTransferCannotBeStartedAgain() {
@@ -575,7 +576,8 @@ private slots:
         QVERIFY(dialog.Ports().at(dialog.PortList()->currentIndex()).isVirtual);
         QVERIFY(RunTransfer(dialog));
         QCOMPARE(dialog.LastResult(), 0);
-        QCOMPARE(messages.messages, (std::vector<std::string>{LocalText(kKeyDownloadSuccessfully), LocalText(kKeyUploadSuccessfully)}));
+        QCOMPARE(messages.messages, (std::vector<std::string>{LocalText(kKeyDownloadSuccessfully),
+                                                              LocalText(kKeyUploadSuccessfully)}));
         const Node* node = copy.GetSubnet().GetNodeAt(0);
         QVERIFY(node);
         QCOMPARE(node->GetCommandCount(), 3);

@@ -17,10 +17,10 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QPushButton>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -377,7 +377,8 @@ private slots:
         QCOMPARE(w.FirstNode()->GetCommandCount(), kMaxCommands - 1);
         w.Trigger(CMainFrame::EditPaste);
         QCOMPARE(w.FirstNode()->GetCommandCount(), kMaxCommands - 1);
-        QCOMPARE(messages.messages, (std::vector<std::string>{LocalText(kKeyAtMost48Commands), LocalText(kKeyAtMost48Commands)}));
+        QCOMPARE(messages.messages, (std::vector<std::string>{LocalText(kKeyAtMost48Commands),
+                                                              LocalText(kKeyAtMost48Commands)}));
         // One more still fits.
         w.Select(w.CommandItem(5));
         w.Trigger(CMainFrame::EditDuplicate);

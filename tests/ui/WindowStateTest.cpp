@@ -72,12 +72,11 @@ private slots:
         }
         Window w;
         w.frame.RestoreWindowState();
-        QVERIFY2(area.contains(w.frame.frameGeometry()),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                .arg(w.frame.x())
-                                .arg(w.frame.y())
-                                .arg(w.frame.width())
-                                .arg(w.frame.height())));
+        QVERIFY2(area.contains(w.frame.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                        .arg(w.frame.x())
+                                                                        .arg(w.frame.y())
+                                                                        .arg(w.frame.width())
+                                                                        .arg(w.frame.height())));
         QVERIFY(w.frame.width() > area.width() / 2);
     }
 
@@ -95,7 +94,8 @@ private slots:
         recorder.answers = {Answer::No}; // do not save the changed configuration
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
         QCoreApplication::sendEvent(&w.frame, &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -106,7 +106,8 @@ private slots:
         // Two files, or something not a file, are refused at the door.
         QMimeData two;
         two.setUrls({QUrl::fromLocalFile(path), QUrl::fromLocalFile(path)});
-        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &two, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &two, Qt::LeftButton,
+                                Qt::NoModifier);
         refused.setAccepted(false);
         QCoreApplication::sendEvent(&w.frame, &refused);
         QVERIFY(!refused.isAccepted());
