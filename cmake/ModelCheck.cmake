@@ -1,7 +1,8 @@
 # Proves that the model shows and draws nothing: no file of the folder calls
 # the message sink (only model/Messages.* declare and define it), names a
 # grid colour, a tree image, a tree or grid filler, or writes a sheet cell.
-# Included, it checks model/ and stops the configure; as a script
+# The other core folders show no message either. Included, it checks the
+# core and stops the configure; as a script
 # (cmake -DVARKEL_MODEL_DIR=<folder> -P ModelCheck.cmake) it checks the
 # folder and fails on a finding, which is how its own test runs it.
 
@@ -13,6 +14,13 @@ set(varkel_model_forbidden
   "(SheetSink|SetCell[ \t]*\\()" "a sheet cell")
 
 function(varkel_check_model_folder folder out)
+  varkel_check_folder(${folder} varkel_model_forbidden findings)
+  set(${out} "${findings}" PARENT_SCOPE)
+endfunction()
+
+set(varkel_core_forbidden "(ShowMessage|AskQuestion)[ \t]*\\(" "a message shown")
+
+function(varkel_check_folder folder forbidden out)
   file(GLOB files ${folder}/*.h ${folder}/*.cpp)
   set(findings)
   foreach(file IN LISTS files)
@@ -21,7 +29,7 @@ function(varkel_check_model_folder folder out)
       continue()
     endif()
     file(STRINGS ${file} lines)
-    set(pairs ${varkel_model_forbidden})
+    set(pairs ${${forbidden}})
     while(pairs)
       list(POP_FRONT pairs pattern what)
       foreach(line IN LISTS lines)
@@ -45,9 +53,15 @@ if(CMAKE_SCRIPT_MODE_FILE)
   endif()
 else()
   varkel_check_model_folder(${PROJECT_SOURCE_DIR}/model findings)
+  foreach(layer persist link export probe)
+    varkel_check_folder(${PROJECT_SOURCE_DIR}/${layer} varkel_core_forbidden layer_findings)
+    foreach(finding IN LISTS layer_findings)
+      list(APPEND findings "${layer}/${finding}")
+    endforeach()
+  endforeach()
   if(findings)
     string(REPLACE ";" "\n" findings "${findings}")
-    message(FATAL_ERROR "Model check: the model shows or draws; move it to a front end:\n"
+    message(FATAL_ERROR "Model check: the core shows a message or the model draws; move it to a front end:\n"
                         "${findings}")
   endif()
 endif()

@@ -7,7 +7,6 @@
 #include "model/Catalog.h"
 #include "model/Command.h"
 #include "model/Fieldbus.h"
-#include "model/Messages.h"
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/ResultCode.h"
@@ -269,26 +268,23 @@ int QueryKnownHardware(const Project& project, SerialLink& link, std::uint8_t& h
     return Success;
 }
 
-int CheckBeforeDownload(const Project& project) {
+DownloadCheck CheckBeforeDownload(const Project& project) {
     const Subnet& subnet = project.GetSubnet();
     // The download stops at the first problem and names it.
     const std::vector<ConfigProblem> problems = subnet.Validate();
-    if (!problems.empty()) {
-        ShowMessage(problems.front().message);
-        return problems.front().code;
-    }
+    if (!problems.empty())
+        return {problems.front().code, problems.front().message};
     MemoryCounts input{};
     MemoryCounts output{};
     subnet.MarkMemoryUse(input, output, 0);
     const int result = project.CheckMemoryMaps(input, output);
     if (result != Success)
-        return result;
+        return {result, {}};
     // The gateway never receives a value its editor forbids.
     const std::vector<RefusedValue> refused = RefusedValues(project);
     if (refused.empty())
-        return Success;
-    ShowMessage(RefusedValuesText(Text(Msg::LinkRefusedDownload), refused));
-    return refused.front().code;
+        return {};
+    return {refused.front().code, RefusedValuesText(Text(Msg::LinkRefusedDownload), refused)};
 }
 
 std::string RefusedValueLine(const RefusedValue& refused) {
@@ -306,14 +302,16 @@ std::string RefusedValuesText(const std::string& heading, const std::vector<Refu
 }
 
 int Download(const Project& project, SerialLink& link, HardwareVersion* version) {
-    int result = CheckBeforeDownload(project);
-    if (result != Success)
-        return result;
+    if (const DownloadCheck check = CheckBeforeDownload(project); check.code != Success) {
+        if (!check.message.empty())
+            link.Inform(check.message);
+        return check.code;
+    }
 
     link.BeginSteps(DownloadStepCount(project, 2, 1));
     std::uint8_t hwMajor = 0;
     std::uint8_t hwMinor = 0;
-    result = QueryKnownHardware(project, link, hwMajor, hwMinor, version);
+    int result = QueryKnownHardware(project, link, hwMajor, hwMinor, version);
     if (result != Success)
         return result;
     link.SetStepsTotal(DownloadStepCount(project, hwMajor, hwMinor));

@@ -1,6 +1,7 @@
 #pragma once
 #include "model/CommitRules.h"
 #include "model/ProtocolType.h"
+#include "model/ResultCode.h"
 
 #include <cstdint>
 #include <string>
@@ -22,10 +23,16 @@ struct HardwareVersion {
     bool known = false;
 };
 
-// The checks a download makes before it sends anything: empty values
-// (their message is shown), the memory maps, then every value the editor
-// would refuse (listed in one message). 0 or the first failure.
-int CheckBeforeDownload(const Project& project);
+// What stops a download before it sends anything: the first of the subnet's
+// problems (empty values, bad settings), the memory maps, then every value
+// the editor would refuse (listed in one message). code is Success when
+// nothing does; message is what the user is told (empty for the memory
+// maps, whose result says it).
+struct DownloadCheck {
+    int code = Success;
+    std::string message;
+};
+[[nodiscard]] DownloadCheck CheckBeforeDownload(const Project& project);
 
 // One refused value as a line for the user, and all of them under a heading.
 std::string RefusedValueLine(const RefusedValue& refused);

@@ -3,7 +3,6 @@
 #include "link/CancelToken.h"
 #include "link/PosixSerialPort.h"
 #include "link/TraceLine.h"
-#include "model/Messages.h"
 #include "model/ResultCode.h"
 
 #include <cstring>
@@ -165,7 +164,7 @@ void SerialLink::Inform(const std::string& text) {
     if (notice_)
         notice_(text);
     else
-        ShowMessage(text);
+        notices_.push_back(text);
 }
 
 void SerialLink::Close() {

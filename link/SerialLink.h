@@ -104,13 +104,16 @@ public:
     // Both are called on the thread that runs the transfer.
     using ProgressCallback = std::function<void(const Progress&)>;
     using TraceCallback = std::function<void(const TraceEvent&)>;
-    // A message for the user met part-way (old hardware); without a callback
-    // it goes to the installed message sink at once.
+    // A message for the user met part-way (old hardware, a check that
+    // stopped a download); without a callback it is kept in Notices() for
+    // the caller to show.
     using NoticeCallback = std::function<void(const std::string&)>;
     void SetProgressCallback(ProgressCallback callback) { progress_ = std::move(callback); }
     void SetTraceCallback(TraceCallback callback) { trace_ = std::move(callback); }
     void SetNoticeCallback(NoticeCallback callback) { notice_ = std::move(callback); }
     void Inform(const std::string& text);
+    const std::vector<std::string>& Notices() const { return notices_; }
+    void ClearNotices() { notices_.clear(); }
 
     // Used by the transfer sequences.
     void BeginSteps(int total);
@@ -135,6 +138,7 @@ private:
     ProgressCallback progress_;
     TraceCallback trace_;
     NoticeCallback notice_;
+    std::vector<std::string> notices_;
     int done_ = 0;
     int total_ = 0;
 };

@@ -49,10 +49,13 @@ bool TransferSession::Open(const std::string& device) {
 bool TransferSession::Prepare(const Project& project) {
     if (outcome_.result != Success || !link_.IsOpen())
         return false;
-    // The checks come after the open, as they always did, and on this
-    // thread, since they may show a message.
+    // The checks come after the open, as they always did; what stops the
+    // download is told with the transfer's other notices.
     if (kind_ == TransferKind::Download) {
-        outcome_.result = CheckBeforeDownload(project);
+        const DownloadCheck check = CheckBeforeDownload(project);
+        outcome_.result = check.code;
+        if (!check.message.empty())
+            outcome_.notices.push_back(check.message);
         if (outcome_.result != Success) {
             link_.Close();
             return false;

@@ -42,11 +42,10 @@ void LoadXml(Subnet& subnet, const TiXmlElement* root, NumberFault* fault = null
 void SaveXml(const Fieldbus& fieldbus, TiXmlElement* parent);
 void LoadXml(Fieldbus& fieldbus, const TiXmlElement* root, NumberFault* fault = nullptr);
 
-// Both true on success; on failure false, with the reason in error. A file
-// refused for its language has shown its message already and leaves error
-// empty. A failed load leaves the project as it was. A load gives the
-// identity of the file read; a save with a guard holding it refuses to
-// replace a file changed on disk since.
+// Both true on success; on failure false, with the reason in error (for a
+// file of the other language, the language message). A failed load leaves the project as it was. A
+// load gives the identity of the file read; a save with a guard holding it refuses to replace a
+// file changed on disk since.
 bool SaveFile(const Project& project, const std::string& path, std::string* error = nullptr,
               WriteGuard* guard = nullptr);
 bool LoadFile(Project& project, const std::string& path, std::string* error = nullptr,
@@ -54,14 +53,11 @@ bool LoadFile(Project& project, const std::string& path, std::string* error = nu
 // The maker's header and the product with its language.
 void SaveHeader(const Project& project, TiXmlElement* root);
 void SaveProduct(const Project& project, TiXmlElement* root);
-// True when the file's language is the program's; shows the language
-// message for a foreign one.
-bool CheckLanguage(const TiXmlElement* root);
-// The same question, showing nothing.
+// True when the file's language is the program's.
 bool IsOwnLanguage(const TiXmlElement* root);
 // Loads a file into a configuration nobody else uses yet, showing nothing:
 // safe on a thread of its own. False for any refusal; LoadFile of the same
-// file then gives the reason (and shows the language message).
+// file then gives the reason.
 bool PreloadFile(Project& staged, const std::string& path, FileIdentity* identity = nullptr);
 
 } // namespace varkel

@@ -1,7 +1,6 @@
 // Saving and loading a whole configuration file.
 #include "model/Catalog.h"
 #include "model/FileWrite.h"
-#include "model/Messages.h"
 #include "model/Project.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
@@ -81,10 +80,9 @@ std::string FileFault(const std::string& path, const std::string& fault) {
 }
 
 // Reads a file as far as its language check: the root element, or nullptr
-// with the reason in err (left empty for a file of another language, whose
-// message was shown unless quiet).
+// with the reason in err.
 const TiXmlElement* ReadRoot(const std::string& path, TiXmlDocument& document, std::string& err,
-                             FileIdentity* identity, bool quiet) {
+                             FileIdentity* identity) {
     err.clear();
     if (!ReadXmlFile(path, document, err, identity))
         return nullptr;
@@ -97,17 +95,19 @@ const TiXmlElement* ReadRoot(const std::string& path, TiXmlDocument& document, s
         err = FileFault(path, Text(Msg::FileNoProduct));
         return nullptr;
     }
-    if (quiet ? !IsOwnLanguage(root) : !CheckLanguage(root))
+    if (!IsOwnLanguage(root)) {
+        err = LocalText(kKeyLanguageMismatch);
         return nullptr;
+    }
     return root;
 }
 
 // The whole load into a configuration of its own, which the caller takes
 // over only when it is complete.
-bool LoadStaged(Project& staged, const std::string& path, std::string& err, FileIdentity* identity,
-                bool quiet) {
+bool LoadStaged(Project& staged, const std::string& path, std::string& err,
+                FileIdentity* identity) {
     TiXmlDocument document;
-    const TiXmlElement* root = ReadRoot(path, document, err, identity, quiet);
+    const TiXmlElement* root = ReadRoot(path, document, err, identity);
     if (!root)
         return false;
     if (std::string missing = MissingPart(root); !missing.empty()) {
@@ -131,15 +131,6 @@ bool IsOwnLanguage(const TiXmlElement* root) {
     return language && ValueOf(language) == "Chinese";
 }
 
-bool CheckLanguage(const TiXmlElement* root) {
-    if (!LanguageElement(root))
-        return false;
-    if (IsOwnLanguage(root))
-        return true;
-    ShowMessage(LocalText(kKeyLanguageMismatch));
-    return false;
-}
-
 bool SaveFile(const Project& project, const std::string& path, std::string* error,
               WriteGuard* guard) {
     std::string local;
@@ -161,7 +152,7 @@ bool LoadFile(Project& project, const std::string& path, std::string* error,
     // A failure leaves the configuration in memory untouched.
     Project staged;
     FileIdentity read;
-    if (!LoadStaged(staged, path, err, &read, false))
+    if (!LoadStaged(staged, path, err, &read))
         return false;
     project.TakeFrom(staged);
     if (identity)
@@ -171,7 +162,7 @@ bool LoadFile(Project& project, const std::string& path, std::string* error,
 
 bool PreloadFile(Project& staged, const std::string& path, FileIdentity* identity) {
     std::string err;
-    return LoadStaged(staged, path, err, identity, true);
+    return LoadStaged(staged, path, err, identity);
 }
 
 void SaveHeader(const Project&, TiXmlElement* root) {

@@ -48,9 +48,10 @@ TEST_F(DownloadTest, CommandRecordsCarryTheFrameCounterAndValues) {
         ->GetCommandAt(0)
         ->GetItem(Command::MappingRow)
         ->SetValue("0014H");
+    link.ClearNotices();
     EXPECT_EQ(Download(project, link), OutOfRange);
     EXPECT_TRUE(gateway->Requests().empty());
-    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(link.Notices().size(), 1u);
     third->GetItem(Command::MappingRow)->SetValue("0000H");
     ASSERT_EQ(Download(project, link), Success);
     auto requests = gateway->Requests();
@@ -108,12 +109,12 @@ TEST_F(DownloadTest, FrameOrderFollowsHardwareAndProtocol) {
         AddCommand(project, 2, "0", "10", "0000H");
         AddCommand(project, 13, "0", "2", "4000H");
         project.GetSubnet().SetProtocolType(static_cast<ProtocolType>(c.protocol));
-        messages.messages.clear();
+        link.ClearNotices();
         EXPECT_EQ(Download(project, link), c.result);
         EXPECT_EQ(RequestShape(), c.shape);
         if (c.major < 2 && c.protocol == 1) {
-            ASSERT_EQ(messages.messages.size(), 1u);
-            EXPECT_EQ(messages.messages[0], LocalText(kKeyUniversalModeNotSupported));
+            ASSERT_EQ(link.Notices().size(), 1u);
+            EXPECT_EQ(link.Notices()[0], LocalText(kKeyUniversalModeNotSupported));
         }
         link.Close();
         gateway->Stop();
@@ -163,12 +164,13 @@ TEST_F(DownloadTest, ChecksFailBeforeAnyTraffic) {
     {
         Project empty;
         Command* command = AddCommand(empty, 2, "", "10", "0000H");
+        link.ClearNotices();
         EXPECT_EQ(Download(empty, link), ItemEmpty);
-        ASSERT_EQ(messages.messages.size(), 1u);
+        ASSERT_EQ(link.Notices().size(), 1u);
         // The first empty item's own message.
-        EXPECT_EQ(messages.messages[0],
-                  LocalText(kKeyDataEmpty) + "\r\n\"" + command->GetName() + "\\" +
-                      command->GetItem(Command::RegisterRow)->GetName() + "\"");
+        EXPECT_EQ(link.Notices()[0], LocalText(kKeyDataEmpty) + "\r\n\"" + command->GetName() +
+                                         "\\" + command->GetItem(Command::RegisterRow)->GetName() +
+                                         "\"");
     }
     EXPECT_TRUE(gateway->Requests().empty());
     EXPECT_TRUE(link.IsOpen());

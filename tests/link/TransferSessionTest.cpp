@@ -104,7 +104,7 @@ TEST_F(TransferSessionTest, FailuresBeforeTheExchangesEndInBegin) {
     TransferOutcome empty = session.TakeOutcome();
     EXPECT_EQ(empty.result, ItemEmpty);
     EXPECT_FALSE(empty.openFailure.Failed());
-    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(empty.notices.size(), 1u);
     EXPECT_TRUE(gateway->Requests().empty());
     // The port was given back.
     TransferSession again(TransferKind::Upload);

@@ -183,11 +183,12 @@ TEST_F(UploadValuesTest, TheOutcomeListsThemAndTheDownloadRefusesToSendThem) {
     TransferSession down(TransferKind::Download);
     down.SetPaceMs(0);
     EXPECT_FALSE(down.Begin(*outcome.uploaded, gateway->DevicePath()));
-    EXPECT_EQ(down.TakeOutcome().result, OutOfRange);
+    const TransferOutcome refusedDownload = down.TakeOutcome();
+    EXPECT_EQ(refusedDownload.result, OutOfRange);
     EXPECT_TRUE(gateway->Requests().empty());
-    ASSERT_EQ(messages.messages.size(), 1u); // one message listing both
-    EXPECT_NE(messages.messages[0].find("200"), std::string::npos);
-    EXPECT_NE(messages.messages[0].find("300-6000"), std::string::npos);
+    ASSERT_EQ(refusedDownload.notices.size(), 1u); // one message listing both
+    EXPECT_NE(refusedDownload.notices[0].find("200"), std::string::npos);
+    EXPECT_NE(refusedDownload.notices[0].find("300-6000"), std::string::npos);
 }
 
 } // namespace
