@@ -10,7 +10,7 @@ CCACHE := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 HARDENING_CXXFLAGS := -fstack-protector-strong -D_FORTIFY_SOURCE=2 -Wformat -Werror=format-security
 HARDENING_LDFLAGS := -Wl,-z,relro -Wl,-z,now
 
-.PHONY: deps run build package test bench fuzz clean
+.PHONY: deps run build package test tsan bench fuzz clean
 
 deps:
 	@sh scripts/deps.sh
@@ -35,6 +35,17 @@ test: deps package
 	cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 	JOBS=$(JOBS) sh scripts/fuzz.sh 5 --short
 
+# ThreadSanitizer over the tests that start threads (ctest label "threads"):
+# transfers, parallel transfers, the probe, the virtual gateway and slave,
+# the window's worker dialogs.
+TSAN_TARGETS := test_link test_probe test_probe_cli test_sim test_cli varkel-cli varkel-sim \
+  varkel-slave test_ui_parts TransferDialogTest ProbeDialogTest
+tsan: deps
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DVARKEL_SANITIZE=thread -DVARKEL_BENCH=OFF $(CCACHE)
+	cmake --build build-tsan -j$(JOBS) --target $(TSAN_TARGETS)
+	cd build-tsan && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
+	  ctest --output-on-failure -j$(JOBS) -L threads
+
 fuzz: deps
 	JOBS=$(JOBS) sh scripts/fuzz.sh $(or $(FUZZ_SECONDS),60)
 
@@ -49,4 +60,4 @@ bench: deps
 	sh bench/cli_download_many.sh build-bench 8 5
 
 clean:
-	rm -rf build build-test build-bench build-fuzz
+	rm -rf build build-test build-tsan build-bench build-fuzz

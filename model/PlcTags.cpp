@@ -295,12 +295,19 @@ PlcTagTable BuildPlcTags(const Subnet& subnet, const PlcTagOptions& options) {
         std::string base, suffix;
         if (const ParamItem* mnemonic = command->GetItem(Command::MnemonicRow))
             base = ValidName(mnemonic->GetValue(), asciiOnly);
+        // Appended piece by piece: GCC 12 warns of an overlapping copy
+        // (-Wrestrict, a false alarm) in "_" + std::to_string(...).
         if (!base.empty()) {
-            if (row.count > 1)
-                suffix = "_" + std::to_string(row.element);
+            if (row.count > 1) {
+                suffix = '_';
+                suffix += std::to_string(row.element);
+            }
         } else {
-            base = "S" + std::to_string(row.slave) + "_" + KindOf(row.function) +
-                   std::to_string(row.modbusAddress);
+            base = 'S';
+            base += std::to_string(row.slave);
+            base += '_';
+            base += KindOf(row.function);
+            base += std::to_string(row.modbusAddress);
         }
         tag.name = names.Take(base, suffix);
 

@@ -285,13 +285,10 @@ void CUpDownDlg::StartTransfer() {
     // Both come on the worker thread and are shown on this one.
     session_->SetProgressCallback([this](const Progress& p) {
         const auto when = std::chrono::steady_clock::now();
-        QMetaObject::invokeMethod(
-            this, [this, p, when] { OnProgress(p, when); }, Qt::QueuedConnection);
+        post_->Post([this, p, when] { OnProgress(p, when); });
     });
-    session_->SetTraceCallback([this](const TraceEvent& e) {
-        QMetaObject::invokeMethod(
-            this, [this, e] { OnTrace(e); }, Qt::QueuedConnection);
-    });
+    session_->SetTraceCallback(
+        [this](const TraceEvent& e) { post_->Post([this, e] { OnTrace(e); }); });
     // A typed path is checked by opening it: one that does not open is
     // refused with the reason, and the user may correct it.
     if (typed && !session_->Open(device)) {
@@ -321,8 +318,7 @@ void CUpDownDlg::StartTransfer() {
     }
     worker_ = std::thread([this] {
         session_->Run();
-        QMetaObject::invokeMethod(
-            this, [this] { OnWorkerDone(); }, Qt::QueuedConnection);
+        post_->Post([this] { OnWorkerDone(); });
     });
 }
 

@@ -2,6 +2,7 @@
 #include "link/SerialLink.h"
 #include "link/TransferSession.h"
 #include "ui/PortBox.h"
+#include "ui/WorkerPost.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -102,6 +103,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
+    // What the worker thread reports, run on the window's thread.
+    WorkerPost* post_ = new WorkerPost(this);
     void OnProgress(const Progress& progress, std::chrono::steady_clock::time_point when);
     void OnTrace(const TraceEvent& event);
     void OnWorkerDone();

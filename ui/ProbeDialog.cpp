@@ -423,22 +423,15 @@ void ProbeDialog::Start() {
     started_ = QDateTime::currentDateTime();
     session_ = std::make_unique<ProbeSession>(plan_);
     // The session calls back on its worker; the window is changed on its own thread.
-    session_->SetResultCallback([this](const ProbeResult& r) {
-        QMetaObject::invokeMethod(
-            this, [this, r] { OnResult(r); }, Qt::QueuedConnection);
-    });
+    session_->SetResultCallback(
+        [this](const ProbeResult& r) { post_->Post([this, r] { OnResult(r); }); });
     session_->SetPassCallback([this](const PassSummary& s, const MemoryImage& image) {
-        QMetaObject::invokeMethod(
-            this, [this, s, image] { OnPass(s, image); }, Qt::QueuedConnection);
+        post_->Post([this, s, image] { OnPass(s, image); });
     });
-    session_->SetFinishedCallback([this](const ProbeOutcome& o) {
-        QMetaObject::invokeMethod(
-            this, [this, o] { OnFinished(o); }, Qt::QueuedConnection);
-    });
-    session_->SetOpenedCallback([this](const ProbeOpened& opened) {
-        QMetaObject::invokeMethod(
-            this, [this, opened] { OnOpened(opened); }, Qt::QueuedConnection);
-    });
+    session_->SetFinishedCallback(
+        [this](const ProbeOutcome& o) { post_->Post([this, o] { OnFinished(o); }); });
+    session_->SetOpenedCallback(
+        [this](const ProbeOpened& opened) { post_->Post([this, opened] { OnOpened(opened); }); });
     device_ = port.isVirtual ? port.label : QString::fromStdString(device);
     statusLabel_->setText(Q(Text(Msg::ProbeRunning, {device})));
     running_ = true;

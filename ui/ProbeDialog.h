@@ -2,6 +2,7 @@
 #include "probe/ProbeSession.h"
 #include "probe/ValueDecoder.h"
 #include "ui/PortBox.h"
+#include "ui/WorkerPost.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -82,6 +83,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the worker thread reports, run on the window's thread.
+    WorkerPost* post_ = new WorkerPost(this);
     struct LogEntry {
         QDateTime time;
         ProbeResult result;
