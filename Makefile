@@ -10,7 +10,7 @@ CCACHE := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 HARDENING_CXXFLAGS := -fstack-protector-strong -D_FORTIFY_SOURCE=2 -Wformat -Werror=format-security
 HARDENING_LDFLAGS := -Wl,-z,relro -Wl,-z,now
 
-.PHONY: deps run build package test tsan bench fuzz clean
+.PHONY: deps run build package test tsan tidy format-check bench fuzz clean
 
 deps:
 	@sh scripts/deps.sh
@@ -29,7 +29,7 @@ run: build
 	./build/ui/varkel $(ARGS)
 
 # The package first, so that the package check among the tests has one.
-test: deps package
+test: deps format-check package
 	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVARKEL_SANITIZE=ON -DVARKEL_BENCH=OFF
 	cmake --build build-test -j$(JOBS)
 	cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
@@ -45,6 +45,15 @@ tsan: deps
 	cmake --build build-tsan -j$(JOBS) --target $(TSAN_TARGETS)
 	cd build-tsan && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 ignore_noninstrumented_modules=1" \
 	  ctest --output-on-failure -j$(JOBS) -L threads
+
+# Every C++ file in the style of .clang-format.
+format-check: deps
+	sh scripts/format-check.sh
+
+# clang-tidy's bugprone and performance checks (.clang-tidy) over the core.
+tidy: deps
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DVARKEL_SANITIZE=ON -DVARKEL_BENCH=OFF $(CCACHE)
+	JOBS=$(JOBS) sh scripts/tidy.sh build-test
 
 fuzz: deps
 	JOBS=$(JOBS) sh scripts/fuzz.sh $(or $(FUZZ_SECONDS),60)

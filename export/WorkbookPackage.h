@@ -19,7 +19,7 @@ public:
     };
     // Everything held in memory is capped, so a hostile file cannot
     // exhaust it.
-    static constexpr std::size_t kMaxTotalSize = 256u * 1024u * 1024u;
+    static constexpr std::size_t kMaxTotalSize = std::size_t{256} * 1024 * 1024;
     // A template has a few dozen parts; a package claiming more than this
     // is refused rather than read entry by entry.
     static constexpr std::size_t kMaxParts = 10000;

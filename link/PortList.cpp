@@ -146,6 +146,7 @@ std::vector<SerialPortInfo> ListSerialPorts(const std::string& devRoot,
         return a.number != b.number ? a.number < b.number : a.info.name < b.info.name;
     });
     std::vector<SerialPortInfo> ports;
+    ports.reserve(found.size());
     for (auto& f : found)
         ports.push_back(std::move(f.info));
     return ports;

@@ -100,7 +100,7 @@ std::string ActiveChoice(const ParamItem& item, const std::string& text) {
         for (TextLanguage language : {TextLanguage::Chinese, TextLanguage::English}) {
             if (text != LocalText(key, language))
                 continue;
-            const std::string active = LocalText(key);
+            std::string active = LocalText(key);
             if (std::find(choices.begin(), choices.end(), active) != choices.end())
                 return active;
         }
@@ -134,7 +134,7 @@ std::string RefusedCharacter(const std::string& text, const ImportOptions& optio
         return std::string();
     for (p = 0; p < text.size();) {
         const std::size_t length = DecodeUtf8(text, p, code);
-        const std::string character = text.substr(p, length);
+        std::string character = text.substr(p, length);
         if (!options.storable(character))
             return character;
         p += length;

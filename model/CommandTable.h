@@ -19,7 +19,7 @@ public:
     };
 
     // The file on disk, and a workbook's parts unpacked together.
-    static constexpr std::size_t kMaxFileSize = 16u * 1024u * 1024u;
+    static constexpr std::size_t kMaxFileSize = std::size_t{16} * 1024 * 1024;
     // One cell's text, as spreadsheet programs allow.
     static constexpr std::size_t kMaxCellSize = 32767;
     // Rows holding anything; a node takes 48 commands.

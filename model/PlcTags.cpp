@@ -361,7 +361,8 @@ std::vector<PlcTagOverlap> FindPlcTagOverlaps(const PlcTagTable& table) {
         const int first = tag.byte * 8 + tag.bit;
         const int bits = tag.size ? tag.size * 8 : 1;
         for (int bit = first; bit < first + bits && bit < kMemoryDataBits; ++bit) {
-            long long& slot = owner[static_cast<std::size_t>(tag.memory * kMemoryDataBits + bit)];
+            long long& slot = owner[static_cast<std::size_t>(tag.memory) * kMemoryDataBits +
+                                    static_cast<std::size_t>(bit)];
             if (slot < 0) {
                 slot = static_cast<long long>(t);
                 continue;

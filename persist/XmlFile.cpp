@@ -68,7 +68,9 @@ std::string DescribeElement(const TiXmlElement* element) {
         const std::string tag = n->Value();
         if (tag == "Item" || tag == "Node" || tag == "Command") {
             const std::string value = ValueOf(n->ToElement());
-            path = path.empty() ? value : value + "\\" + path;
+            if (!path.empty())
+                path.insert(0, 1, '\\');
+            path.insert(0, value);
         }
     }
     return path.empty() ? element->Value() + std::string(" ") + ValueOf(element) : path;

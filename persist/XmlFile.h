@@ -11,7 +11,7 @@ struct WriteGuard;
 
 // Limits that keep a hostile file from exhausting memory or the stack. A
 // saved configuration is a few hundred kilobytes deep eight levels.
-inline constexpr std::size_t kMaxXmlFileSize = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxXmlFileSize = std::size_t{16} * 1024 * 1024;
 inline constexpr std::size_t kMaxXmlDepth = 256;
 inline constexpr std::size_t kMaxXmlAttributes = 1;
 

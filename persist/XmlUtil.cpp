@@ -141,7 +141,7 @@ void PrintElement(std::string& out, const TiXmlElement* element, int depth) {
 
 std::string PrintXml(const TiXmlDocument& document) {
     std::string out;
-    out.reserve(64 * 1024);
+    out.reserve(std::size_t{64} * 1024);
     for (const TiXmlNode* node = document.FirstChild(); node; node = node->NextSibling()) {
         if (const TiXmlDeclaration* decl = node->ToDeclaration()) {
             out += "<?xml ";

@@ -7,7 +7,7 @@ PACKAGES="build-essential cmake pkg-config \
   libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libqt6svg6 qt6-svg-dev \
   qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev libmodbus-dev fonts-wqy-microhei xvfb xauth zip unzip time \
-  clang libclang-rt-dev \
+  clang libclang-rt-dev clang-format clang-tidy \
   dpkg-dev file help2man lintian bash-completion"
 
 missing=""
