@@ -33,8 +33,8 @@ void Fail(std::string* error, const std::string& message) {
 
 } // namespace
 
-int ExportWorkbook(const Project& project, const std::string& templatePath,
-                   const std::string& outputPath, std::string* error) {
+ExportStatus ExportWorkbook(const Project& project, const std::string& templatePath,
+                            const std::string& outputPath, std::string* error) {
     WorkbookPackage package;
     std::string detail;
     switch (package.Open(templatePath, detail)) {

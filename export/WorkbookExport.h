@@ -23,8 +23,9 @@ enum ExportStatus : int {
 // failed export leaves no file and an existing output untouched. On failure
 // error (when given) gets a message in the active language. The project is
 // only read.
-int ExportWorkbook(const Project& project, const std::string& templatePath,
-                   const std::string& outputPath, std::string* error = nullptr);
+[[nodiscard]] ExportStatus ExportWorkbook(const Project& project, const std::string& templatePath,
+                                          const std::string& outputPath,
+                                          std::string* error = nullptr);
 
 // "Template.xlsx" with the Chinese sheet names, or "Template_en.xlsx" with
 // the English ones, by the active language.

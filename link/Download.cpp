@@ -59,10 +59,10 @@ void PutUniversalSettings(Bytes& data, const Subnet& subnet) {
 
 // Serial settings in the variant's form, then in Modbus master mode the
 // start frame and the records of the first node.
-int MasterSettingsAndCommands(const Subnet& subnet, SerialLink& link, bool longForm) {
+ResultCode MasterSettingsAndCommands(const Subnet& subnet, SerialLink& link, bool longForm) {
     link.Step(Text(Msg::LinkSerialSettings));
-    int result = link.ExchangeAcknowledged(longForm ? LongSerialSettingsFrame(subnet)
-                                                    : SerialSettingsFrame(subnet));
+    ResultCode result = link.ExchangeAcknowledged(longForm ? LongSerialSettingsFrame(subnet)
+                                                           : SerialSettingsFrame(subnet));
     if (result != Success || subnet.GetProtocolType() != ProtocolType::ModbusMaster)
         return result;
     link.Step(Text(Msg::LinkCommandListStart));
@@ -93,15 +93,15 @@ HardwareVariant::FieldbusSwitch SwitchOf(const HardwareVariant* variant, Protoco
     return variant->otherSwitch;
 }
 
-int SendSwitch(const Bytes& frame, SerialLink& link) {
+ResultCode SendSwitch(const Bytes& frame, SerialLink& link) {
     link.Step(Text(Msg::LinkFieldbusSwitch));
     return link.ExchangeAcknowledged(frame);
 }
 
-int QueryOnce(SerialLink& link, std::uint8_t& hwMajor, std::uint8_t& hwMinor) {
+ResultCode QueryOnce(SerialLink& link, std::uint8_t& hwMajor, std::uint8_t& hwMinor) {
     link.Step(Text(Msg::LinkVersionQuery));
     Bytes reply;
-    int result = link.Ask(VersionRequestFrame(), ReplyKind::Version, reply);
+    ResultCode result = link.Ask(VersionRequestFrame(), ReplyKind::Version, reply);
     if (result != Success)
         return result;
     if (reply[2] != kVersionMark) {
@@ -186,28 +186,31 @@ int DownloadStepCount(const Project& project, std::uint8_t hwMajor, std::uint8_t
     return steps + 1; // the fieldbus switch
 }
 
-int Download(const Command& command, SerialLink& link, int& frameCounter, int slaveAddress) {
+ResultCode Download(const Command& command, SerialLink& link, int& frameCounter, int slaveAddress) {
     link.Step(Text(Msg::LinkCommandRecord, {std::to_string(frameCounter + 1)}));
-    int result = link.ExchangeAcknowledged(CommandRecordFrame(command, frameCounter, slaveAddress));
+    ResultCode result =
+        link.ExchangeAcknowledged(CommandRecordFrame(command, frameCounter, slaveAddress));
     if (result != Success)
         return result;
     ++frameCounter;
     return Success;
 }
 
-int Download(const Node& node, SerialLink& link, int& frameCounter) {
+ResultCode Download(const Node& node, SerialLink& link, int& frameCounter) {
     for (int i = 0; i < node.GetCommandCount(); ++i) {
         const ParamItem* address = node.GetItem(0);
         if (!address)
             return ItemEmpty;
-        int result = Download(*node.GetCommandAt(i), link, frameCounter, address->IntValue());
+        ResultCode result =
+            Download(*node.GetCommandAt(i), link, frameCounter, address->IntValue());
         if (result != Success)
             return result;
     }
     return Success;
 }
 
-int Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor) {
+ResultCode Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor,
+                    std::uint8_t hwMinor) {
     const HardwareVariant* variant = FindHardwareVariant(hwMajor, hwMinor);
     if (!variant)
         return Success;
@@ -218,7 +221,7 @@ int Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::
     }
     if (!SendsSettings(*variant, protocol))
         return Success;
-    int result = MasterSettingsAndCommands(
+    ResultCode result = MasterSettingsAndCommands(
         subnet, link, variant->settings == HardwareVariant::SettingsForm::Long);
     if (result != Success || !SendsUniversalFrame(*variant, protocol))
         return result;
@@ -226,35 +229,35 @@ int Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::
     return link.ExchangeAcknowledged(UniversalSettingsFrame(subnet));
 }
 
-int QueryHardwareVersion(const Subnet&, SerialLink& link, std::uint8_t& hwMajor,
-                         std::uint8_t& hwMinor) {
+ResultCode QueryHardwareVersion(const Subnet&, SerialLink& link, std::uint8_t& hwMajor,
+                                std::uint8_t& hwMinor) {
     return QueryOnce(link, hwMajor, hwMinor);
 }
 
-int Download(const Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType,
-             std::uint8_t hwMajor, std::uint8_t hwMinor) {
+ResultCode Download(const Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType,
+                    std::uint8_t hwMajor, std::uint8_t hwMinor) {
     if (SwitchOf(FindHardwareVariant(hwMajor, hwMinor), protocolType) ==
         HardwareVariant::FieldbusSwitch::ClearOnFault)
         return SendSwitch(ClearOnFaultFrame(fieldbus), link);
     return SendSwitch(ValidLengthFrame(fieldbus), link);
 }
 
-int QueryHardwareVersion(const Project&, SerialLink& link, std::uint8_t& hwMajor,
-                         std::uint8_t& hwMinor) {
+ResultCode QueryHardwareVersion(const Project&, SerialLink& link, std::uint8_t& hwMajor,
+                                std::uint8_t& hwMinor) {
     // The gateway's first answer after the port opens is not trusted; only
     // the second one is examined.
     link.Step(Text(Msg::LinkVersionQuery));
     Bytes first;
-    int result = link.Ask(VersionRequestFrame(), ReplyKind::FirstVersion, first);
+    ResultCode result = link.Ask(VersionRequestFrame(), ReplyKind::FirstVersion, first);
     if (result != Success)
         return result;
     SerialLink::Wait(SerialLink::kVersionPauseMs);
     return QueryOnce(link, hwMajor, hwMinor);
 }
 
-int QueryKnownHardware(const Project& project, SerialLink& link, std::uint8_t& hwMajor,
-                       std::uint8_t& hwMinor, HardwareVersion* version) {
-    const int result = QueryHardwareVersion(project, link, hwMajor, hwMinor);
+ResultCode QueryKnownHardware(const Project& project, SerialLink& link, std::uint8_t& hwMajor,
+                              std::uint8_t& hwMinor, HardwareVersion* version) {
+    const ResultCode result = QueryHardwareVersion(project, link, hwMajor, hwMinor);
     if (result != Success)
         return result;
     if (version)
@@ -276,8 +279,9 @@ DownloadCheck CheckBeforeDownload(const Project& project) {
         return {problems.front().code, problems.front().message};
     MemoryCounts input{};
     MemoryCounts output{};
-    subnet.MarkMemoryUse(input, output, 0);
-    const int result = project.CheckMemoryMaps(input, output);
+    // Counting without reporting cannot fail.
+    static_cast<void>(subnet.MarkMemoryUse(input, output, false));
+    const ResultCode result = project.CheckMemoryMaps(input, output);
     if (result != Success)
         return {result, {}};
     // The gateway never receives a value its editor forbids.
@@ -301,7 +305,7 @@ std::string RefusedValuesText(const std::string& heading, const std::vector<Refu
     return text;
 }
 
-int Download(const Project& project, SerialLink& link, HardwareVersion* version) {
+ResultCode Download(const Project& project, SerialLink& link, HardwareVersion* version) {
     if (const DownloadCheck check = CheckBeforeDownload(project); check.code != Success) {
         if (!check.message.empty())
             link.Inform(check.message);
@@ -311,7 +315,7 @@ int Download(const Project& project, SerialLink& link, HardwareVersion* version)
     link.BeginSteps(DownloadStepCount(project, 2, 1));
     std::uint8_t hwMajor = 0;
     std::uint8_t hwMinor = 0;
-    int result = QueryKnownHardware(project, link, hwMajor, hwMinor, version);
+    ResultCode result = QueryKnownHardware(project, link, hwMajor, hwMinor, version);
     if (result != Success)
         return result;
     link.SetStepsTotal(DownloadStepCount(project, hwMajor, hwMinor));

@@ -29,7 +29,7 @@ struct HardwareVersion {
 // nothing does; message is what the user is told (empty for the memory
 // maps, whose result says it).
 struct DownloadCheck {
-    int code = Success;
+    ResultCode code = Success;
     std::string message;
 };
 [[nodiscard]] DownloadCheck CheckBeforeDownload(const Project& project);
@@ -40,22 +40,27 @@ std::string RefusedValuesText(const std::string& heading, const std::vector<Refu
 
 // The whole download: checks, version query, settings, records and the
 // fieldbus switch. version, when given, receives the gateway's version.
-int Download(const Project& project, SerialLink& link, HardwareVersion* version = nullptr);
+[[nodiscard]] ResultCode Download(const Project& project, SerialLink& link,
+                                  HardwareVersion* version = nullptr);
 // The version query in its double form (the first answer is not examined)
 // and in its single form.
-int QueryHardwareVersion(const Project& project, SerialLink& link, std::uint8_t& hwMajor,
-                         std::uint8_t& hwMinor);
-int QueryHardwareVersion(const Subnet& subnet, SerialLink& link, std::uint8_t& hwMajor,
-                         std::uint8_t& hwMinor);
+[[nodiscard]] ResultCode QueryHardwareVersion(const Project& project, SerialLink& link,
+                                              std::uint8_t& hwMajor, std::uint8_t& hwMinor);
+[[nodiscard]] ResultCode QueryHardwareVersion(const Subnet& subnet, SerialLink& link,
+                                              std::uint8_t& hwMajor, std::uint8_t& hwMinor);
 // The double query that opens a transfer; version, when given, receives the
 // answer. A gateway of a layout we do not know is refused (VersionMismatch).
-int QueryKnownHardware(const Project& project, SerialLink& link, std::uint8_t& hwMajor,
-                       std::uint8_t& hwMinor, HardwareVersion* version);
+[[nodiscard]] ResultCode QueryKnownHardware(const Project& project, SerialLink& link,
+                                            std::uint8_t& hwMajor, std::uint8_t& hwMinor,
+                                            HardwareVersion* version);
 // The parts, for the gateway of the given version.
-int Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
-int Download(const Node& node, SerialLink& link, int& frameCounter);
-int Download(const Command& command, SerialLink& link, int& frameCounter, int slaveAddress);
-int Download(const Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType,
-             std::uint8_t hwMajor, std::uint8_t hwMinor);
+[[nodiscard]] ResultCode Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor,
+                                  std::uint8_t hwMinor);
+[[nodiscard]] ResultCode Download(const Node& node, SerialLink& link, int& frameCounter);
+[[nodiscard]] ResultCode Download(const Command& command, SerialLink& link, int& frameCounter,
+                                  int slaveAddress);
+[[nodiscard]] ResultCode Download(const Fieldbus& fieldbus, SerialLink& link,
+                                  ProtocolType protocolType, std::uint8_t hwMajor,
+                                  std::uint8_t hwMinor);
 
 } // namespace varkel

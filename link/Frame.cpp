@@ -13,7 +13,8 @@ std::uint8_t ByteSum(const std::uint8_t* bytes, std::size_t count) {
     return static_cast<std::uint8_t>(sum & 0xFF);
 }
 
-int MatchReply(const std::uint8_t* received, const std::uint8_t* expected, std::size_t count) {
+ResultCode MatchReply(const std::uint8_t* received, const std::uint8_t* expected,
+                      std::size_t count) {
     if (count == 0 || std::memcmp(received, expected, count) == 0)
         return Success;
     return CheckError;

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/ResultCode.h"
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -11,7 +12,8 @@ using Bytes = std::vector<std::uint8_t>;
 std::uint8_t ByteSum(const std::uint8_t* bytes, std::size_t count);
 
 // 0 when the first count bytes are equal, else CheckError.
-int MatchReply(const std::uint8_t* received, const std::uint8_t* expected, std::size_t count);
+[[nodiscard]] ResultCode MatchReply(const std::uint8_t* received, const std::uint8_t* expected,
+                                    std::size_t count);
 
 // The three-byte frame command, 00h, command: the acknowledgement of a
 // download frame and the request of some uploads.

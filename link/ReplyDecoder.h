@@ -1,5 +1,6 @@
 #pragma once
 #include "link/Frame.h"
+#include "model/ResultCode.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -43,9 +44,9 @@ const ReplyRule& RuleOf(ReplyKind kind);
 // did not arrive left 0 (a refused reply is never taken over), and whether
 // it passed its rule.
 struct DecodedReply {
-    int result = 0;      // Success or CheckError
-    Bytes bytes;         // length bytes
-    std::string refusal; // why it was refused, for the trace
+    ResultCode result = Success; // or CheckError
+    Bytes bytes;                 // length bytes
+    std::string refusal;         // why it was refused, for the trace
 };
 
 // The one check every reply the link reads goes through. arrived holds

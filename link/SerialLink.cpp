@@ -19,7 +19,7 @@ SerialLink::~SerialLink() {
     Close();
 }
 
-int SerialLink::Open(const std::string& device) {
+ResultCode SerialLink::Open(const std::string& device) {
     device_ = device;
     acknowledged_ = 0;
     anyReply_ = false;
@@ -42,7 +42,7 @@ bool SerialLink::IsCancelled() const {
     return cancel_ && cancel_->Cancelled();
 }
 
-int SerialLink::Send(const std::uint8_t* bytes, std::size_t count) {
+ResultCode SerialLink::Send(const std::uint8_t* bytes, std::size_t count) {
     // The one place every frame passes: a cancel takes effect here, between
     // frames, never inside one.
     if (IsCancelled()) {
@@ -66,7 +66,7 @@ int SerialLink::Send(const std::uint8_t* bytes, std::size_t count) {
     return Success;
 }
 
-int SerialLink::Receive(std::uint8_t* buffer, std::size_t count, std::size_t* got) {
+ResultCode SerialLink::Receive(std::uint8_t* buffer, std::size_t count, std::size_t* got) {
     if (got)
         *got = 0;
     if (!transport_->IsOpen()) {
@@ -92,10 +92,11 @@ int SerialLink::Receive(std::uint8_t* buffer, std::size_t count, std::size_t* go
     return Success;
 }
 
-int SerialLink::Exchange(const std::uint8_t* frame, std::size_t frameLength, std::uint8_t* reply,
-                         const std::uint8_t* expected, std::size_t replyLength) {
+ResultCode SerialLink::Exchange(const std::uint8_t* frame, std::size_t frameLength,
+                                std::uint8_t* reply, const std::uint8_t* expected,
+                                std::size_t replyLength) {
     std::memset(reply, 0, replyLength);
-    int result = Send(frame, frameLength);
+    ResultCode result = Send(frame, frameLength);
     if (result != Success)
         return result;
     Pause();
@@ -108,23 +109,23 @@ int SerialLink::Exchange(const std::uint8_t* frame, std::size_t frameLength, std
     return result;
 }
 
-int SerialLink::ExchangeAcknowledged(const Bytes& frame) {
+ResultCode SerialLink::ExchangeAcknowledged(const Bytes& frame) {
     if (frame.empty())
         return CheckError;
     Bytes reply;
-    const int result = Ask(frame, ReplyKind::Acknowledgement, reply, 0, true);
+    const ResultCode result = Ask(frame, ReplyKind::Acknowledgement, reply, 0, true);
     if (result == Success)
         ++acknowledged_;
     return result;
 }
 
-int SerialLink::Ask(const Bytes& request, ReplyKind kind, Bytes& reply, std::size_t length,
-                    bool paced) {
+ResultCode SerialLink::Ask(const Bytes& request, ReplyKind kind, Bytes& reply, std::size_t length,
+                           bool paced) {
     if (length == 0)
         length = RuleOf(kind).length;
     reply.assign(length, 0);
     DrainExtra();
-    int result = Send(request);
+    ResultCode result = Send(request);
     if (result != Success)
         return result;
     if (paced)

@@ -2,6 +2,7 @@
 #include "link/Frame.h"
 #include "link/ReplyDecoder.h"
 #include "link/Transport.h"
+#include "model/ResultCode.h"
 
 #include <chrono>
 #include <cstddef>
@@ -55,24 +56,26 @@ public:
     SerialLink& operator=(const SerialLink&) = delete;
 
     // Opens a device path (/dev/ttyUSB0, a pseudo-terminal). 0 or PortOpenFailed.
-    int Open(const std::string& device);
+    [[nodiscard]] ResultCode Open(const std::string& device);
     // A cancelled token stops the transfer before its next frame and wakes
     // a wait for a reply; Send and Receive then return UserCancelled and the
     // port is closed. The token must outlive the link's use of it.
     void SetCancelToken(const CancelToken* token);
     bool IsCancelled() const;
     // 0, PortIoFailed or UserCancelled (nothing sent); a failure closes the port.
-    int Send(const std::uint8_t* bytes, std::size_t count);
-    int Send(const Bytes& bytes) { return Send(bytes.data(), bytes.size()); }
+    [[nodiscard]] ResultCode Send(const std::uint8_t* bytes, std::size_t count);
+    [[nodiscard]] ResultCode Send(const Bytes& bytes) { return Send(bytes.data(), bytes.size()); }
     // Reads up to count bytes; at least one byte is success. 0,
     // PortIoFailed or UserCancelled; a failure closes the port.
-    int Receive(std::uint8_t* buffer, std::size_t count, std::size_t* got = nullptr);
+    [[nodiscard]] ResultCode Receive(std::uint8_t* buffer, std::size_t count,
+                                     std::size_t* got = nullptr);
     // Send, pause, receive and compare with the expected reply. 0,
     // PortIoFailed or CheckError.
-    int Exchange(const std::uint8_t* frame, std::size_t frameLength, std::uint8_t* reply,
-                 const std::uint8_t* expected, std::size_t replyLength);
+    [[nodiscard]] ResultCode Exchange(const std::uint8_t* frame, std::size_t frameLength,
+                                      std::uint8_t* reply, const std::uint8_t* expected,
+                                      std::size_t replyLength);
     // The download form: the reply must be the acknowledgement command, 00h, command.
-    int ExchangeAcknowledged(const Bytes& frame);
+    [[nodiscard]] ResultCode ExchangeAcknowledged(const Bytes& frame);
     // Frames the gateway acknowledged since the port was opened, and whether
     // a read met silence before any byte at all came back.
     int Acknowledged() const { return acknowledged_; }
@@ -81,8 +84,8 @@ public:
     // bytes asked for, those that did not arrive 0), checked by its rule.
     // With paced set the link's pace comes between the two. length 0 takes
     // the rule's. 0, PortIoFailed or CheckError.
-    int Ask(const Bytes& request, ReplyKind kind, Bytes& reply, std::size_t length = 0,
-            bool paced = false);
+    [[nodiscard]] ResultCode Ask(const Bytes& request, ReplyKind kind, Bytes& reply,
+                                 std::size_t length = 0, bool paced = false);
     // Reads and discards what arrived unasked (bytes beyond the last reply),
     // showing them in the trace; waits for a quiet line only when there
     // were any, so that a well-formed exchange costs no time.

@@ -90,7 +90,7 @@ bool SetValue(Command& command, int row, const std::string& value) {
 }
 
 // One 12-byte record into a new command of the node.
-int TakeRecord(SerialLink& link, Node& node, const std::uint8_t* record) {
+ResultCode TakeRecord(SerialLink& link, Node& node, const std::uint8_t* record) {
     node.GetItem(0)->SetValue(std::to_string(record[1]));
     node.SetName(SlaveName(record[1]));
     const int functionIndex = FunctionIndexOfCode(record[2]);
@@ -121,10 +121,10 @@ int TakeRecord(SerialLink& link, Node& node, const std::uint8_t* record) {
     return Success;
 }
 
-int ReadCommandRecords(Subnet& subnet, SerialLink& link) {
+ResultCode ReadCommandRecords(Subnet& subnet, SerialLink& link) {
     Bytes reply;
     link.Step(Text(Msg::LinkReadRecordCount));
-    int result = link.Ask(MakeFrame(0x15, Bytes{0x00}), ReplyKind::RecordCount, reply);
+    ResultCode result = link.Ask(MakeFrame(0x15, Bytes{0x00}), ReplyKind::RecordCount, reply);
     if (result != Success)
         return result;
     const int count = Get16(reply.data() + 3);
@@ -155,10 +155,10 @@ int ReadCommandRecords(Subnet& subnet, SerialLink& link) {
     return Success;
 }
 
-int MasterRead(Subnet& subnet, SerialLink& link) {
+ResultCode MasterRead(Subnet& subnet, SerialLink& link) {
     Bytes reply;
     link.Step(Text(Msg::LinkReadSerialSettings));
-    int result = link.Ask(MakeFrame(0x04, Bytes{0x00}), ReplyKind::SerialSettings, reply);
+    ResultCode result = link.Ask(MakeFrame(0x04, Bytes{0x00}), ReplyKind::SerialSettings, reply);
     if (result != Success)
         return result;
     TakeSerialSettings(subnet, reply.data());
@@ -167,10 +167,10 @@ int MasterRead(Subnet& subnet, SerialLink& link) {
     return ReadCommandRecords(subnet, link);
 }
 
-int UniversalRead(Subnet& subnet, SerialLink& link) {
+ResultCode UniversalRead(Subnet& subnet, SerialLink& link) {
     Bytes reply;
     link.Step(Text(Msg::LinkReadUniversalSettings));
-    int result = link.Ask(MakeFrame(0x06, Bytes{0x00}), ReplyKind::UniversalSettings, reply);
+    ResultCode result = link.Ask(MakeFrame(0x06, Bytes{0x00}), ReplyKind::UniversalSettings, reply);
     if (result != Success)
         return result;
     SetChoice(subnet, Subnet::ControlModeIndex, reply[3]);
@@ -186,11 +186,12 @@ int UniversalRead(Subnet& subnet, SerialLink& link) {
 }
 
 // The long settings reply carries the universal-mode settings too.
-int LongSettingsRead(Subnet& subnet, SerialLink& link) {
+ResultCode LongSettingsRead(Subnet& subnet, SerialLink& link) {
     subnet.RemoveAllNodes();
     Bytes reply;
     link.Step(Text(Msg::LinkReadSerialSettings));
-    int result = link.Ask(MakeFrame(0x04, Bytes{0x00}), ReplyKind::LongSerialSettings, reply);
+    ResultCode result =
+        link.Ask(MakeFrame(0x04, Bytes{0x00}), ReplyKind::LongSerialSettings, reply);
     if (result != Success)
         return result;
     TakeSerialSettings(subnet, reply.data());
@@ -209,20 +210,20 @@ int LongSettingsRead(Subnet& subnet, SerialLink& link) {
     return ReadCommandRecords(subnet, link);
 }
 
-int ReadValidLength(Fieldbus& fieldbus, SerialLink& link) {
+ResultCode ReadValidLength(Fieldbus& fieldbus, SerialLink& link) {
     Bytes reply;
     link.Step(Text(Msg::LinkReadFieldbusSwitch));
-    int result = link.Ask(ShortFrame(0x31), ReplyKind::ValidLength, reply);
+    ResultCode result = link.Ask(ShortFrame(0x31), ReplyKind::ValidLength, reply);
     if (result != Success)
         return result;
     SetChoice(fieldbus, Fieldbus::ValidLengthIndex, reply[4]);
     return Success;
 }
 
-int ReadClearOnFault(Fieldbus& fieldbus, SerialLink& link) {
+ResultCode ReadClearOnFault(Fieldbus& fieldbus, SerialLink& link) {
     Bytes reply;
     link.Step(Text(Msg::LinkReadFieldbusSwitch));
-    int result = link.Ask(ShortFrame(0x33), ReplyKind::ClearOnFault, reply);
+    ResultCode result = link.Ask(ShortFrame(0x33), ReplyKind::ClearOnFault, reply);
     if (result != Success)
         return result;
     SetChoice(fieldbus, Fieldbus::ClearOnFaultIndex, reply[2]);
@@ -231,22 +232,22 @@ int ReadClearOnFault(Fieldbus& fieldbus, SerialLink& link) {
 
 } // namespace
 
-int Upload(Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor) {
+ResultCode Upload(Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor) {
     subnet.RemoveAllNodes();
     const HardwareVariant* variant = FindHardwareVariant(hwMajor, hwMinor);
     if (!variant)
         return Success;
     if (variant->settings == HardwareVariant::SettingsForm::Long)
         return LongSettingsRead(subnet, link);
-    int result = MasterRead(subnet, link);
+    ResultCode result = MasterRead(subnet, link);
     if (result == Success && variant->universalFrame &&
         subnet.GetProtocolType() == ProtocolType::Universal)
         result = UniversalRead(subnet, link);
     return result;
 }
 
-int Upload(Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType, std::uint8_t hwMajor,
-           std::uint8_t hwMinor) {
+ResultCode Upload(Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType,
+                  std::uint8_t hwMajor, std::uint8_t hwMinor) {
     const HardwareVariant* variant = FindHardwareVariant(hwMajor, hwMinor);
     if (protocolType == ProtocolType::ModbusMaster || !variant)
         return ReadClearOnFault(fieldbus, link);
@@ -258,13 +259,13 @@ int Upload(Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType, std:
     return ReadValidLength(fieldbus, link);
 }
 
-int Upload(Project& project, SerialLink& link, HardwareVersion* version) {
+ResultCode Upload(Project& project, SerialLink& link, HardwareVersion* version) {
     // Version twice, settings, record count, fieldbus; pages are added as
     // the gateway tells how many records it holds.
     link.BeginSteps(5);
     std::uint8_t hwMajor = 0;
     std::uint8_t hwMinor = 0;
-    int result = QueryKnownHardware(project, link, hwMajor, hwMinor, version);
+    ResultCode result = QueryKnownHardware(project, link, hwMajor, hwMinor, version);
     if (result != Success)
         return result;
     // Read into a copy, so that a failure part-way leaves the user's

@@ -1,5 +1,6 @@
 #pragma once
 #include "link/Download.h"
+#include "model/ResultCode.h"
 
 #include <cstdint>
 
@@ -12,10 +13,12 @@ class Subnet;
 
 // The whole upload into the project; a failure part-way leaves it exactly
 // as it was. version, when given, receives the gateway's version.
-int Upload(Project& project, SerialLink& link, HardwareVersion* version = nullptr);
+[[nodiscard]] ResultCode Upload(Project& project, SerialLink& link,
+                                HardwareVersion* version = nullptr);
 // The parts, for the gateway of the given version.
-int Upload(Subnet& subnet, SerialLink& link, std::uint8_t hwMajor, std::uint8_t hwMinor);
-int Upload(Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType, std::uint8_t hwMajor,
-           std::uint8_t hwMinor);
+[[nodiscard]] ResultCode Upload(Subnet& subnet, SerialLink& link, std::uint8_t hwMajor,
+                                std::uint8_t hwMinor);
+[[nodiscard]] ResultCode Upload(Fieldbus& fieldbus, SerialLink& link, ProtocolType protocolType,
+                                std::uint8_t hwMajor, std::uint8_t hwMinor);
 
 } // namespace varkel

@@ -153,7 +153,7 @@ int Command::GetFunctionCode() const {
     return GetItem(FunctionCodeRow) ? GetIntValue(0) : -1;
 }
 
-int Command::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
+ResultCode Command::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
     std::uint32_t address = 0;
     int bitOffset = 0;
     int length = 0;

@@ -2,6 +2,7 @@
 #include "model/ConfigProblem.h"
 #include "model/MemoryMap.h"
 #include "model/ParamItem.h"
+#include "model/ResultCode.h"
 
 #include <cstdint>
 #include <memory>
@@ -44,7 +45,8 @@ public:
     // The items a download needs that are empty, in row order, named as
     // the problem listing names them under where.
     std::vector<ConfigProblem> Validate(const std::string& where = std::string()) const;
-    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
+    [[nodiscard]] ResultCode MarkMemoryUse(MemoryCounts& input, MemoryCounts& output,
+                                           bool report) const;
     // Both return the mapping: start address (with the 4000H base for
     // output), bit offset, length in bits and direction.
     int GetMappingBits(std::uint32_t& address, int& bitOffset, int& bitLength,

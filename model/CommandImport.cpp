@@ -155,7 +155,7 @@ public:
         : table_(table), options_(options), outcome_(outcome) {}
 
     void Problem(int row, int column, const std::string& value, const std::string& message,
-                 int code = 0, int item = -1) {
+                 ResultCode code = Success, int item = -1) {
         ImportProblem problem;
         problem.item = item;
         problem.sheet = table_.sheet;
@@ -325,11 +325,13 @@ private:
             // export writes it.
             if (text != target->GetValue())
                 Problem(row.number, column, cell,
-                        Text(Msg::ImportGreyed, {target->GetValue(), EscapedText(cell)}), 0, item);
+                        Text(Msg::ImportGreyed, {target->GetValue(), EscapedText(cell)}), Success,
+                        item);
             return;
         case CommitResult::NotAChoice:
             Problem(row.number, column, cell,
-                    Text(Msg::ImportNotAChoice, {EscapedText(cell), ChoiceList(*target)}), 0, item);
+                    Text(Msg::ImportNotAChoice, {EscapedText(cell), ChoiceList(*target)}), Success,
+                    item);
             return;
         }
         if (result.code == Success)

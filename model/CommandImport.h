@@ -1,5 +1,6 @@
 #pragma once
 #include "model/CommandTable.h"
+#include "model/ResultCode.h"
 
 #include <functional>
 #include <string>
@@ -18,10 +19,11 @@ struct ImportProblem {
     int item = -1;          // the command's item the cell was for, or -1
     std::string value;      // the refused text
     std::string message;    // as the parameter grid words it
-    // The result code of a refused value (6, 7, 8), or 8 for the command
-    // limit; 0 for refusals the grid has no code for (not a choice, greyed,
-    // no such function, unusable header).
-    int code = 0;
+    // The result code of a refused value (ItemEmpty, IllegalCharacter,
+    // OutOfRange), or OutOfRange for the command limit; Success for
+    // refusals the grid has no code for (not a choice, greyed, no such
+    // function, unusable header).
+    ResultCode code = Success;
 
     // One line: sheet, row, column and message.
     std::string Describe() const;

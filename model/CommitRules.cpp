@@ -93,7 +93,7 @@ std::string MappingDigits(const std::string& text) {
     return rest;
 }
 
-int CheckRule(const ValueRule& rule, const std::string& text) {
+ResultCode CheckRule(const ValueRule& rule, const std::string& text) {
     switch (rule.kind) {
     case ValueRule::Decimal:
         return CheckDecimal(text, static_cast<std::int32_t>(rule.minimum),
@@ -118,8 +118,8 @@ std::string RangeText(const ValueRule& rule) {
     return std::to_string(rule.minimum) + "-" + std::to_string(rule.maximum);
 }
 
-int CheckSubnetValue(int row, const std::string& text, std::string& stored) {
-    int code = CheckRule(SubnetRule(row), text);
+ResultCode CheckSubnetValue(int row, const std::string& text, std::string& stored) {
+    ResultCode code = CheckRule(SubnetRule(row), text);
     if (code != Success)
         return code;
     if (row == Subnet::PollDelayIndex) {
@@ -130,9 +130,9 @@ int CheckSubnetValue(int row, const std::string& text, std::string& stored) {
     return Success;
 }
 
-int CheckCommandValue(const Project& project, const Command& command, int row,
-                      const std::string& text, std::string& stored) {
-    int code = CheckRule(CommandRule(project, command, row), text);
+ResultCode CheckCommandValue(const Project& project, const Command& command, int row,
+                             const std::string& text, std::string& stored) {
+    ResultCode code = CheckRule(CommandRule(project, command, row), text);
     if (code != Success)
         return code;
     if (row == Command::MappingRow)
@@ -162,7 +162,7 @@ void JudgeItem(const ParamItem* item, const ValueRule& rule, const std::string& 
     if (item->GetState() == ParamItem::Typed) {
         if (rule.kind == ValueRule::None && value.find('\0') == std::string::npos)
             return;
-        int code =
+        ResultCode code =
             value.find('\0') != std::string::npos ? IllegalCharacter : CheckRule(rule, value);
         // Empty values are the download's own check, with its own message.
         if (code != Success && code != ItemEmpty)
@@ -258,7 +258,7 @@ CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
     std::string stored = text;
 
     if (item->GetState() == ParamItem::Typed) {
-        int code = Success;
+        ResultCode code = Success;
         // A NUL byte cannot be written to the file; taking it would lose the
         // rest of the value at the next save.
         if (text.find('\0') != std::string::npos)

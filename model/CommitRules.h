@@ -1,4 +1,5 @@
 #pragma once
+#include "model/ResultCode.h"
 #include "model/TreeEntry.h"
 
 #include <string>
@@ -20,9 +21,10 @@ struct CommitResult {
         NotAChoice,  // a picked item given a text that is none of its choices
     };
 
-    // Result code of the value check: 0, or 6, 7, 8 for a refused typed
-    // value (its text is ResultMessage). Refusals for other reasons leave it 0.
-    int code = 0;
+    // Result code of the value check: Success, or ItemEmpty,
+    // IllegalCharacter, OutOfRange for a refused typed value (its text is
+    // ResultMessage). Refusals for other reasons leave it Success.
+    ResultCode code = Success;
     // For a refused typed value: the range its row accepts ("300-6000",
     // "0000H-00A7H"), empty for rows without one.
     std::string accepted;
@@ -64,11 +66,12 @@ CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
 // value outside its row's rule, or a picked value that is none of its
 // choices. Empty values are not listed: they are the download's own check.
 struct RefusedValue {
-    std::string where;    // the object: "Subnet", "Node(1) / #0 03 Read ..."
-    std::string item;     // the item's name
-    std::string value;    // as stored
-    std::string accepted; // the range ("300-6000", "0000H-00A7H") or the choices
-    int code = 0;         // as the grid gives: 7, or 8 (also for no choice)
+    std::string where;         // the object: "Subnet", "Node(1) / #0 03 Read ..."
+    std::string item;          // the item's name
+    std::string value;         // as stored
+    std::string accepted;      // the range ("300-6000", "0000H-00A7H") or the choices
+    ResultCode code = Success; // as the grid gives: IllegalCharacter, or OutOfRange
+                               // (also for no choice)
 };
 
 // Every such value of the configuration, wherever it came from (an upload,

@@ -136,7 +136,8 @@ CheckReport CheckConfiguration(const Project& project) {
     report.code = StopCode(stops);
     if (report.code == Success) {
         MemoryCounts input{}, output{};
-        subnet.MarkMemoryUse(input, output, false);
+        // Counting without reporting cannot fail.
+        static_cast<void>(subnet.MarkMemoryUse(input, output, false));
         report.code = project.CheckMemoryMaps(input, output);
     }
 
@@ -154,7 +155,7 @@ CheckReport CheckConfiguration(const Project& project) {
             CommandBits entry;
             entry.command = node->GetCommandAt(c);
             entry.label = node->GetName() + " / " + CommandLabel(c, entry.command->GetName());
-            entry.command->MarkMemoryUse(entry.input, entry.output, false);
+            static_cast<void>(entry.command->MarkMemoryUse(entry.input, entry.output, false));
             entry.inputSpan = SpanOf(entry.input);
             entry.outputSpan = SpanOf(entry.output);
             entry.overflows = Overflows(entry.input) || Overflows(entry.output);

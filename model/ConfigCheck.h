@@ -1,5 +1,6 @@
 #pragma once
 #include "model/ConfigProblem.h"
+#include "model/ResultCode.h"
 
 #include <string>
 #include <vector>
@@ -11,8 +12,8 @@ class Project;
 struct CheckReport {
     // The code the download itself would stop with (its own checks, in its
     // own order), or the first problem's code when only the pairwise
-    // conflict check finds one; 0 when clean.
-    int code = 0;
+    // conflict check finds one; Success when clean.
+    ResultCode code = Success;
     std::vector<ConfigProblem> problems;
 };
 

@@ -9,17 +9,17 @@ namespace varkel {
 namespace {
 
 template <typename T>
-int TakeOut(std::vector<std::unique_ptr<T>>& list, std::vector<std::unique_ptr<T>>& retired,
-            T* object) {
+bool TakeOut(std::vector<std::unique_ptr<T>>& list, std::vector<std::unique_ptr<T>>& retired,
+             T* object) {
     if (!object)
-        return 0;
+        return false;
     auto it = std::find_if(list.begin(), list.end(),
                            [object](const auto& p) { return p.get() == object; });
     if (it != list.end()) {
         retired.push_back(std::move(*it));
         list.erase(it);
     }
-    return 1;
+    return true;
 }
 
 template <typename T>
@@ -54,18 +54,18 @@ Node* ConfigObject::CreateNode() {
     return nodes_.back().get();
 }
 
-int ConfigObject::AddNode(std::unique_ptr<Node> node) {
+bool ConfigObject::AddNode(std::unique_ptr<Node> node) {
     if (!node)
-        return 0;
+        return false;
     nodes_.push_back(std::move(node));
-    return 1;
+    return true;
 }
 
-int ConfigObject::RemoveCommand(Command* command) {
+bool ConfigObject::RemoveCommand(Command* command) {
     return TakeOut(commands_, retiredCommands_, command);
 }
 
-int ConfigObject::RemoveNode(Node* node) {
+bool ConfigObject::RemoveNode(Node* node) {
     return TakeOut(nodes_, retiredNodes_, node);
 }
 

@@ -21,11 +21,11 @@ public:
     Command* CreateCommand(int functionIndex);
     bool AddCommand(std::unique_ptr<Command> command);
     Node* CreateNode();
-    int AddNode(std::unique_ptr<Node> node);
+    bool AddNode(std::unique_ptr<Node> node);
     // Removal takes objects out of the lists; they stay alive until
     // ReleaseRetired, because tree entries may still point at them.
-    int RemoveCommand(Command* command);
-    int RemoveNode(Node* node);
+    bool RemoveCommand(Command* command);
+    bool RemoveNode(Node* node);
     void RemoveAllCommands();
     void RemoveAllNodes();
     int GetCommandCount() const { return static_cast<int>(commands_.size()); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/ResultCode.h"
 #include <string>
 #include <vector>
 
@@ -8,7 +9,9 @@ namespace varkel {
 // download, the command line's check, the probe and the desktop program
 // all take them from the same checks.
 struct ConfigProblem {
-    int code = 0;      // result code: 6, 7, 8, 11 or 13
+    // ItemEmpty, IllegalCharacter, OutOfRange, MappingConflict or
+    // MappingOverflow.
+    ResultCode code = Success;
     std::string where; // the object path, for example "Node(1) / #0 03 Read ..."
     std::string what;  // the item or the detail
     // For the memory problems (conflicts, overflows): the positions of the
@@ -20,9 +23,9 @@ struct ConfigProblem {
     std::string message{};
 };
 
-// The code a download stops with at the first of the problems, 0 for none.
-inline int StopCode(const std::vector<ConfigProblem>& problems) {
-    return problems.empty() ? 0 : problems.front().code;
+// The code a download stops with at the first of the problems, Success for none.
+inline ResultCode StopCode(const std::vector<ConfigProblem>& problems) {
+    return problems.empty() ? Success : problems.front().code;
 }
 
 } // namespace varkel

@@ -34,31 +34,31 @@ bool Node::AddCommand(std::unique_ptr<Command> command) {
     return true;
 }
 
-int Node::RemoveCommand(Command* command) {
+bool Node::RemoveCommand(Command* command) {
     if (!command)
-        return 0;
+        return false;
     auto it = std::find_if(commands_.begin(), commands_.end(),
                            [command](const auto& p) { return p.get() == command; });
     if (it != commands_.end()) {
         retiredCommands_.push_back(std::move(*it));
         commands_.erase(it);
     }
-    return 1;
+    return true;
 }
 
-int Node::InsertCommand(int index, std::unique_ptr<Command> command) {
+bool Node::InsertCommand(int index, std::unique_ptr<Command> command) {
     if (!command || !LookupFunctionCode(command->GetFunctionIndex()).supported || index < 0 ||
         index > GetCommandCount())
-        return 0;
+        return false;
     commands_.insert(commands_.begin() + index, std::move(command));
-    return 1;
+    return true;
 }
 
-int Node::SwapCommands(int first, int second) {
+bool Node::SwapCommands(int first, int second) {
     if (first < 0 || second < 0 || first >= GetCommandCount() || second >= GetCommandCount())
-        return 0;
+        return false;
     std::swap(commands_[std::size_t(first)], commands_[std::size_t(second)]);
-    return 1;
+    return true;
 }
 
 int Node::IndexOfCommand(const Command* command) const {
@@ -74,11 +74,10 @@ Command* Node::GetCommandAt(int index) const {
     return commands_[static_cast<std::size_t>(index)].get();
 }
 
-int Node::RemoveAllCommands() {
+void Node::RemoveAllCommands() {
     for (auto& command : commands_)
         retiredCommands_.push_back(std::move(command));
     commands_.clear();
-    return 1;
 }
 
 bool Node::AddItem(std::unique_ptr<ParamItem> item) {
@@ -119,21 +118,21 @@ std::vector<ConfigProblem> Node::Validate() const {
     return problems;
 }
 
-int Node::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
+ResultCode Node::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
     for (const auto& command : commands_)
-        if (int result = command->MarkMemoryUse(input, output, report))
+        if (ResultCode result = command->MarkMemoryUse(input, output, report))
             return result;
     return Success;
 }
 
-int Node::CheckConflicts(std::string* message) const {
+ResultCode Node::CheckConflicts(std::string* message) const {
     for (const auto& command : commands_)
-        if (int result = CheckCommandConflicts(command.get(), message))
+        if (ResultCode result = CheckCommandConflicts(command.get(), message))
             return result;
     return Success;
 }
 
-int Node::CheckCommandConflicts(const Command* x, std::string* message) const {
+ResultCode Node::CheckCommandConflicts(const Command* x, std::string* message) const {
     if (!x)
         return Success;
     std::uint32_t addressX = 0;

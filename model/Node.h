@@ -3,6 +3,7 @@
 #include "model/ConfigProblem.h"
 #include "model/MemoryMap.h"
 #include "model/ParamItem.h"
+#include "model/ResultCode.h"
 
 #include <memory>
 #include <string>
@@ -21,16 +22,16 @@ public:
     // Takes the command only when its function is supported.
     bool AddCommand(std::unique_ptr<Command> command);
     // Takes the command out of the list; it stays alive until released.
-    int RemoveCommand(Command* command);
+    bool RemoveCommand(Command* command);
     Command* GetCommandAt(int index) const;
     // Puts the command before the one at the index (at the end when the index
     // is the count); same rule as AddCommand.
-    int InsertCommand(int index, std::unique_ptr<Command> command);
+    [[nodiscard]] bool InsertCommand(int index, std::unique_ptr<Command> command);
     // Swaps the commands at the two indexes: the order is the polling order.
-    int SwapCommands(int first, int second);
+    [[nodiscard]] bool SwapCommands(int first, int second);
     int IndexOfCommand(const Command* command) const;
     int GetCommandCount() const { return static_cast<int>(commands_.size()); }
-    int RemoveAllCommands();
+    void RemoveAllCommands();
     bool AddItem(std::unique_ptr<ParamItem> item);
     ParamItem* GetItem(int index) const;
     int GetItemCount() const { return static_cast<int>(items_.size()); }
@@ -40,11 +41,13 @@ public:
     // commands than the gateway keeps, an empty slave address, then the
     // commands' empty items.
     std::vector<ConfigProblem> Validate() const;
-    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
+    [[nodiscard]] ResultCode MarkMemoryUse(MemoryCounts& input, MemoryCounts& output,
+                                           bool report) const;
     // MappingConflict at the first command whose mapping overlaps another's
     // in the same direction, with the pair's description in message.
-    int CheckConflicts(std::string* message = nullptr) const;
-    int CheckCommandConflicts(const Command* command, std::string* message = nullptr) const;
+    [[nodiscard]] ResultCode CheckConflicts(std::string* message = nullptr) const;
+    [[nodiscard]] ResultCode CheckCommandConflicts(const Command* command,
+                                                   std::string* message = nullptr) const;
 
     void AutoMap(int& inputCounter, int& outputCounter);
 

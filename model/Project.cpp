@@ -18,7 +18,7 @@ bool Project::AutoMap(std::string* overflow) {
     return subnet_.AutoMap(overflow);
 }
 
-int Project::CheckMemoryMaps(const MemoryCounts& input, const MemoryCounts& output) const {
+ResultCode Project::CheckMemoryMaps(const MemoryCounts& input, const MemoryCounts& output) const {
     for (int bit = 0; bit < kMemoryDataBits; ++bit)
         if (input[static_cast<std::size_t>(bit)] > 1 || output[static_cast<std::size_t>(bit)] > 1)
             return MappingConflict;

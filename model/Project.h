@@ -1,6 +1,7 @@
 #pragma once
 #include "model/Fieldbus.h"
 #include "model/MemoryMap.h"
+#include "model/ResultCode.h"
 #include "model/Subnet.h"
 
 #include <cstdint>
@@ -20,7 +21,8 @@ public:
 
     void Reset();
     bool AutoMap(std::string* overflow = nullptr);
-    int CheckMemoryMaps(const MemoryCounts& input, const MemoryCounts& output) const;
+    [[nodiscard]] ResultCode CheckMemoryMaps(const MemoryCounts& input,
+                                             const MemoryCounts& output) const;
 
     Subnet& GetSubnet() { return subnet_; }
     const Subnet& GetSubnet() const { return subnet_; }

@@ -170,12 +170,12 @@ std::vector<ConfigProblem> Subnet::Validate() const {
     return problems;
 }
 
-int Subnet::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
+ResultCode Subnet::MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const {
     Node* node = GetNodeAt(0);
     return node ? node->MarkMemoryUse(input, output, report) : Success;
 }
 
-int Subnet::CheckConflicts(std::string* message) const {
+ResultCode Subnet::CheckConflicts(std::string* message) const {
     Node* node = GetNodeAt(0);
     return node ? node->CheckConflicts(message) : Success;
 }

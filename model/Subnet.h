@@ -1,5 +1,6 @@
 #pragma once
 #include "model/ConfigObject.h"
+#include "model/ResultCode.h"
 
 #include <array>
 #include <cstdint>
@@ -68,8 +69,9 @@ public:
     // (and, in the universal mode, framing) items, then the first node's
     // problems (every node's in the universal mode). Shows nothing.
     std::vector<ConfigProblem> Validate() const;
-    int MarkMemoryUse(MemoryCounts& input, MemoryCounts& output, bool report) const;
-    int CheckConflicts(std::string* message = nullptr) const;
+    [[nodiscard]] ResultCode MarkMemoryUse(MemoryCounts& input, MemoryCounts& output,
+                                           bool report) const;
+    [[nodiscard]] ResultCode CheckConflicts(std::string* message = nullptr) const;
 
     // Values the download places in its frames.
     int BaudRateCode() const { return GetChoiceIndex(BaudRateIndex); }

@@ -4,7 +4,7 @@
 
 namespace varkel {
 
-int CheckDecimal(const std::string& text, std::int32_t minimum, std::int32_t maximum) {
+ResultCode CheckDecimal(const std::string& text, std::int32_t minimum, std::int32_t maximum) {
     if (text.empty())
         return ItemEmpty;
     for (char c : text)
@@ -21,7 +21,7 @@ int CheckDecimal(const std::string& text, std::int32_t minimum, std::int32_t max
     return Success;
 }
 
-int CheckHex(const std::string& text, std::uint32_t minimum, std::uint32_t maximum) {
+ResultCode CheckHex(const std::string& text, std::uint32_t minimum, std::uint32_t maximum) {
     if (text.size() > 4)
         return OutOfRange;
     for (char c : text)
@@ -35,7 +35,7 @@ int CheckHex(const std::string& text, std::uint32_t minimum, std::uint32_t maxim
 
 std::uint32_t HexValue(const std::string& text) {
     if (text.size() > 4)
-        return 0;
+        return Success;
     std::uint32_t value = 0;
     std::uint32_t weight = 1;
     for (auto it = text.rbegin(); it != text.rend(); ++it, weight *= 16) {
@@ -59,7 +59,7 @@ std::uint32_t MappingAddressValue(const std::string& text) {
             c = static_cast<char>(c - 'a' + 'A');
     auto h = upper.rfind('H');
     if (h == std::string::npos)
-        return 0;
+        return Success;
     return HexValue(upper.substr(0, h));
 }
 

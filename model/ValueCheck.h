@@ -1,12 +1,15 @@
 #pragma once
+#include "model/ResultCode.h"
 #include <cstdint>
 #include <string>
 
 namespace varkel {
 
 // Checks of typed values; each returns a result code (0, 6, 7 or 8).
-int CheckDecimal(const std::string& text, std::int32_t minimum, std::int32_t maximum);
-int CheckHex(const std::string& text, std::uint32_t minimum, std::uint32_t maximum);
+[[nodiscard]] ResultCode CheckDecimal(const std::string& text, std::int32_t minimum,
+                                      std::int32_t maximum);
+[[nodiscard]] ResultCode CheckHex(const std::string& text, std::uint32_t minimum,
+                                  std::uint32_t maximum);
 
 // Value of at most four hexadecimal digits; other characters count 0, a
 // longer text is 0.

@@ -23,7 +23,7 @@ int Number(const ParamItem* item, int lo, int hi, const std::string& where,
         problems.push_back({ValidationError, where, Text(Msg::ProbeItemMissing)});
         return ValidationError;
     }
-    const int code = CheckDecimal(item->GetValue(), lo, hi);
+    const ResultCode code = CheckDecimal(item->GetValue(), lo, hi);
     if (code != Success) {
         problems.push_back({code, where, item->GetName() + " = \"" + item->GetValue() + "\""});
         return code;

@@ -75,7 +75,7 @@ TEST(MemoryMaps, ConflictWinsOverOverflow) {
     Node* node = project.GetSubnet().CreateNode();
     AddCommand(node, 2, "2", "0", "00A6H"); // bits 1328..1359: past the end
     Counts counts;
-    project.GetSubnet().MarkMemoryUse(counts.input, counts.output, 0);
+    EXPECT_EQ(project.GetSubnet().MarkMemoryUse(counts.input, counts.output, false), Success);
     EXPECT_EQ(counts.input[1343], 1);
     EXPECT_EQ(counts.input[1344], 1);
     EXPECT_EQ(project.CheckMemoryMaps(counts.input, counts.output), MappingOverflow);
@@ -83,7 +83,7 @@ TEST(MemoryMaps, ConflictWinsOverOverflow) {
     AddCommand(node, 3, "1", "0", "0000H");
     AddCommand(node, 2, "1", "0", "0001H"); // overlaps the previous one's second byte
     Counts again;
-    project.GetSubnet().MarkMemoryUse(again.input, again.output, 0);
+    EXPECT_EQ(project.GetSubnet().MarkMemoryUse(again.input, again.output, false), Success);
     EXPECT_EQ(project.CheckMemoryMaps(again.input, again.output), MappingConflict);
 }
 
@@ -93,7 +93,7 @@ TEST(MemoryMaps, InputAndOutputDoNotMeet) {
     AddCommand(node, 2, "1", "0", "0000H");
     AddCommand(node, 13, "1", "0", "4000H");
     Counts counts;
-    project.GetSubnet().MarkMemoryUse(counts.input, counts.output, 0);
+    EXPECT_EQ(project.GetSubnet().MarkMemoryUse(counts.input, counts.output, false), Success);
     EXPECT_EQ(project.CheckMemoryMaps(counts.input, counts.output), Success);
     EXPECT_EQ(project.GetSubnet().CheckConflicts(), Success);
 }
