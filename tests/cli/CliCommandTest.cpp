@@ -730,8 +730,9 @@ TEST_F(CliTest, DiffComparesSettingsNotTheLanguageAFileWasMadeIn) {
         SCOPED_TRACE(c.what);
         const std::string other = File("other.xml");
         WriteFile(other, ReadFile(english));
-        if (!c.edit.empty())
+        if (!c.edit.empty()) {
             ASSERT_EQ(Cli({"set", other, c.edit[0], c.edit[1], c.edit[2]}).status, 0);
+        }
         std::vector<std::string> args = {"diff", chinese, other, "--json"};
         if (c.texts)
             args.push_back("--texts");
