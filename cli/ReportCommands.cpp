@@ -18,6 +18,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -140,37 +141,58 @@ int RunMap(const std::string& file, bool json) {
     return 0;
 }
 
-int RunDiff(const std::string& fileA, const std::string& fileB, bool json) {
+Json DifferencesJson(const std::vector<Difference>& differences, bool textOnly) {
+    Json list = Json::array();
+    for (const Difference& d : differences) {
+        if (d.textOnly != textOnly)
+            continue;
+        Json item;
+        item["path"] = d.path;
+        item["name"] = d.name;
+        item["field"] = d.field;
+        item["a"] = d.a;
+        item["b"] = d.b;
+        list.push_back(item);
+    }
+    return list;
+}
+
+// The differences in settings decide the exit status; those in texts only
+// are listed on request and count for nothing.
+int RunDiff(const std::string& fileA, const std::string& fileB, bool json, bool texts) {
     auto a = std::make_unique<Project>();
     if (int code = LoadConfiguration(fileA, *a))
         return code;
     auto b = std::make_unique<Project>();
     if (int code = LoadConfiguration(fileB, *b))
         return code;
-    std::vector<Difference> differences = DiffProjects(*a, *b);
+    const std::vector<Difference> differences = DiffProjects(*a, *b, texts);
+    const auto textCount = static_cast<std::size_t>(std::count_if(
+        differences.begin(), differences.end(), [](const Difference& d) { return d.textOnly; }));
+    const std::size_t count = differences.size() - textCount;
     if (json) {
         Json out;
-        out["equal"] = differences.empty();
-        Json list = Json::array();
-        for (const Difference& d : differences) {
-            Json item;
-            item["path"] = d.path;
-            item["name"] = d.name;
-            item["field"] = d.field;
-            item["a"] = d.a;
-            item["b"] = d.b;
-            list.push_back(item);
-        }
-        out["differences"] = list;
+        out["equal"] = count == 0;
+        out["differences"] = DifferencesJson(differences, false);
+        if (texts)
+            out["texts"] = DifferencesJson(differences, true);
         PrintJson(out);
     } else {
         for (const Difference& d : differences)
-            PrintLine(DifferenceLine(d));
-        PrintLine(differences.empty()
-                      ? Text(Msg::CliConfigurationsEqual)
-                      : Text(Msg::CliDifferences, {std::to_string(differences.size())}));
+            if (!d.textOnly)
+                PrintLine(DifferenceLine(d));
+        if (textCount > 0) {
+            PrintLine(Text(Msg::CliTextDifferencesHeading));
+            for (const Difference& d : differences)
+                if (d.textOnly)
+                    PrintLine("  " + DifferenceLine(d));
+        }
+        PrintLine(count == 0 ? Text(Msg::CliConfigurationsEqual)
+                             : Text(Msg::CliDifferences, {std::to_string(count)}));
+        if (texts)
+            PrintLine(Text(Msg::CliTextDifferences, {std::to_string(textCount)}));
     }
-    return differences.empty() ? 0 : kExitDiffers;
+    return count == 0 ? 0 : kExitDiffers;
 }
 
 } // namespace
@@ -200,10 +222,13 @@ void AddReportCommands(CLI::App& app, CliContext& context) {
         auto a = std::make_shared<std::string>();
         auto b = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
+        auto texts = std::make_shared<bool>(false);
         cmd->add_option("A", *a, Text(Msg::CliFirstFileHelp))->required();
         cmd->add_option("B", *b, Text(Msg::CliSecondFileHelp))->required();
         cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
-        cmd->callback([&context, a, b, json] { context.exitCode = RunDiff(*a, *b, *json); });
+        cmd->add_flag("--texts", *texts, Text(Msg::CliDiffTextsHelp));
+        cmd->callback(
+            [&context, a, b, json, texts] { context.exitCode = RunDiff(*a, *b, *json, *texts); });
     }
 }
 

@@ -297,6 +297,12 @@ TextPair TextPairOf(Msg id) {
                 "8 bytes a line, each byte from bit 0: . free  # used  X conflict"};
     case Msg::CliConfigurationsEqual: return {"两个配置相同", "The configurations are equal"};
     case Msg::CliDifferences: return {"{} 处不同", "{} differences"};
+    case Msg::CliTextDifferences: return {"{} 处仅文本不同", "{} differences in texts only"};
+    case Msg::CliTextDifferencesHeading:
+        return {"仅文本不同 (设置相同):", "Different in texts only (the same settings):"};
+    case Msg::CliDiffTextsHelp:
+        return {"另列出仅文本不同之处: 名称, 帮助文本, 以另一种语言写成的选项; 它们不影响退出状态",
+                "Also list the differences in texts only: names, help texts, choices written in the other language; they do not change the exit status"};
     case Msg::CliShowHelp:
         return {"显示配置: 默认为可读的树, --json 为供脚本使用的稳定 JSON",
                 "Print the configuration: a readable tree by default, stable JSON for scripts with --json"};
@@ -309,8 +315,8 @@ TextPair TextPairOf(Msg id) {
         return {"以 JSON 输出: used, conflict, overflow 位列表",
                 "Print JSON: lists of used, conflict and overflow bits"};
     case Msg::CliDiffHelp:
-        return {"逐项比较两个配置; 相同退出 0, 不同退出 1",
-                "Compare two configurations field by field; exit 0 when equal, 1 when they differ"};
+        return {"逐项比较两个配置的设置 (以中文或英文制作的文件按文本的键比较); 相同退出 0, 不同退出 1",
+                "Compare the settings of two configurations field by field (texts of either language by their key); exit 0 when equal, 1 when they differ"};
     case Msg::CliFirstFileHelp: return {"第一个配置文件", "First configuration file"};
     case Msg::CliSecondFileHelp: return {"第二个配置文件", "Second configuration file"};
     case Msg::CliUnknownTarget:

@@ -183,6 +183,9 @@ enum class Msg {
     CliMapLegend,
     CliConfigurationsEqual,
     CliDifferences,
+    CliTextDifferences, // {}: count
+    CliTextDifferencesHeading,
+    CliDiffTextsHelp,
     CliShowHelp,
     CliJsonHelp,
     CliCheckHelp,

@@ -18,9 +18,9 @@ ItemKeys FieldbusKeys(int row) {
     case 0:
         return {59, 60, {}};
     case 1:
-        return {61, 62, {}};
+        return {61, 62, {}, 63};
     case 2:
-        return {64, 65, {}};
+        return {64, 65, {}, 66};
     case 3:
         return {67, 68, {25, 26}};
     case 4:
@@ -183,8 +183,15 @@ std::string ShownChoice(const ParamItem& item, const ItemKeys& keys, int positio
 std::string ShownValue(const ParamItem& item, const ItemKeys& keys) {
     const int position = item.ChoiceIndex();
     if (position < 0)
-        return item.GetValue();
+        return ShownText(item.GetValue(), keys.value);
     return ShownChoice(item, keys, position);
+}
+
+int ValueKey(const std::string& value, const ItemKeys& keys) {
+    for (int key : keys.choices)
+        if (IsKeyText(value, key))
+            return key;
+    return IsKeyText(value, keys.value) ? keys.value : 0;
 }
 
 std::string ShownCommandName(const std::string& stored, int functionIndex) {

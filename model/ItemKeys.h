@@ -14,6 +14,7 @@ struct ItemKeys {
     int name = 0;
     int help = 0;
     std::vector<int> choices; // by choice position
+    int value = 0;            // the fixed text of an item that is shown only
 };
 
 enum class ItemPlace { Fieldbus, Subnet, Node, Command };
@@ -37,8 +38,15 @@ std::string OwnChoice(const ParamItem& item, int key);
 std::string ShownName(const ParamItem& item, const ItemKeys& keys);
 std::string ShownHelp(const ParamItem& item, const ItemKeys& keys);
 std::string ShownChoice(const ParamItem& item, const ItemKeys& keys, int position);
-// A picked value is shown as its choice; any other value as it is.
+// A picked value is shown as its choice, a fixed text in the active
+// language; any other value as it is.
 std::string ShownValue(const ParamItem& item, const ItemKeys& keys);
+
+// The key whose text (in either language) a value is: one of the row's
+// choice keys or its fixed text's key; 0 when it is none. Two values name
+// the same setting when their keys are equal and not 0, or when neither
+// has a key and their texts are equal.
+int ValueKey(const std::string& value, const ItemKeys& keys);
 
 // A command's name: its function's name in the active language when the
 // stored name is that function's name in either language.

@@ -93,7 +93,7 @@ void GatewaySim::SetState(const GatewayState& state) {
 
 std::vector<Exchanged> GatewaySim::Log() const {
     std::lock_guard lock(mutex_);
-    return log_;
+    return {log_.begin(), log_.end()};
 }
 
 std::vector<Bytes> GatewaySim::Requests() const {
@@ -265,7 +265,11 @@ void GatewaySim::Serve(const Bytes& frame, Clock::time_point firstByte) {
         // Logged before the answer goes out, so whoever got the answer
         // finds the request in the log.
         std::lock_guard lock(mutex_);
-        log_.push_back(entry);
+        if (options_.logLimit > 0) {
+            if (log_.size() >= options_.logLimit)
+                log_.pop_front();
+            log_.push_back(entry);
+        }
     }
     // Kept before it is acknowledged, as a gateway commits before it answers.
     if (changed && onState)

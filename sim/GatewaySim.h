@@ -4,7 +4,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -32,10 +34,16 @@ struct Fault {
 };
 
 struct SimOptions {
+    // Exchanges the log keeps, the latest ones; enough for any one transfer
+    // a test looks at. A gateway that runs for days and only traces keeps
+    // none.
+    static constexpr std::size_t kDefaultLogLimit = 4096;
+
     std::uint8_t hwMajor = 2;
     std::uint8_t hwMinor = 1;
     bool wireTiming = false; // take the time 19200 baud 8N1 takes
     Fault fault;
+    std::size_t logLimit = kDefaultLogLimit;
 };
 
 // One request the gateway received and what it answered.
@@ -64,6 +72,7 @@ public:
 
     GatewayState State() const;
     void SetState(const GatewayState& state);
+    // The latest exchanges, oldest first, at most the options' logLimit.
     std::vector<Exchanged> Log() const;
     std::vector<Bytes> Requests() const;
     void ClearLog();
@@ -90,7 +99,7 @@ private:
     int requestCount_ = 0;
 
     mutable std::mutex mutex_; // guards the engine's state, the log and the callbacks
-    std::vector<Exchanged> log_;
+    std::deque<Exchanged> log_;
     std::function<void(const Exchanged&)> trace_;
     std::function<void(const GatewayState&)> onState_;
 };

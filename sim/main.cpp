@@ -84,6 +84,8 @@ int main(int argc, char** argv) {
 
     SimOptions options;
     options.wireTiming = wireTiming;
+    // It runs for days and shows what it exchanges only through the trace.
+    options.logLimit = 0;
     if (!ParseVersion(hw, options.hwMajor, options.hwMinor)) {
         std::cerr << Text(Msg::SimBadHardwareVersion) << "\n";
         return 2;

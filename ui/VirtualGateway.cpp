@@ -39,6 +39,8 @@ std::string VirtualGateway::Device(std::string* error) {
     sim::SimOptions options;
     // Real line timing, so that the progress looks like a real transfer.
     options.wireTiming = true;
+    // It runs as long as the window; nothing reads its log.
+    options.logLimit = 0;
     auto gateway = std::make_unique<sim::GatewaySim>(options);
     const std::string stateFile = stateFile_.toStdString();
     if (!stateFile.empty() && QFileInfo::exists(stateFile_)) {

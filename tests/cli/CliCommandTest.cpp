@@ -1,13 +1,16 @@
 // varkel-cli run as a program: exit statuses, outputs and the files it
 // leaves behind.
 #include "CliRun.h"
+#include "model/FunctionCode.h"
 #include "model/Project.h"
+#include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -650,6 +653,120 @@ TEST_F(CliTest, DiffComparesFieldByField) {
     EXPECT_EQ(Cli({"diff", a, File("nothing.xml")}).status, 66);
 }
 
+// A file made in Chinese and one made in English of the same configuration
+// hold the same settings: choices and function names compare by their key,
+// and what differs in texts only is listed on request.
+TEST_F(CliTest, DiffComparesSettingsNotTheLanguageAFileWasMadeIn) {
+    const auto en = [](int key) { return TextIn(TextLanguage::English, key); };
+    const auto zh = [](int key) { return TextIn(TextLanguage::Chinese, key); };
+    const auto make = [this](const std::string& name, TextLanguage language) {
+        const auto run = [&](const std::vector<std::string>& args) {
+            return language == TextLanguage::English ? Cli(args) : CliZh(args);
+        };
+        const std::string file = File(name);
+        EXPECT_EQ(run({"new", "-o", file}).status, 0);
+        EXPECT_EQ(run({"add-node", file}).status, 0);
+        EXPECT_EQ(run({"add-command", file, "--function", "2"}).status, 0);
+        EXPECT_EQ(run({"add-command", file, "--function", "4"}).status, 0);
+        const std::vector<std::vector<std::string>> edits = {
+            {"subnet", "3", TextIn(language, kKeyParityEven)},
+            {"command:0:0", "1", "100"},
+            {"command:0:0", "2", "4"},
+            {"command:0:0", "6", TextIn(language, kKeyTwoBytesSwapping)},
+            {"command:0:1", "8", TextIn(language, kKeySlowScan)}};
+        for (const auto& edit : edits)
+            EXPECT_EQ(run({"set", file, edit[0], edit[1], edit[2]}).status, 0) << edit[0];
+        EXPECT_EQ(run({"automap", file}).status, 0);
+        return file;
+    };
+    const std::string chinese = make("zh.xml", TextLanguage::Chinese);
+    const std::string english = make("en.xml", TextLanguage::English);
+    const std::string readName = en(FactsOfIndex(2).nameKey);
+
+    struct Case {
+        const char* what;
+        std::vector<std::string> edit; // set on a copy of the English file
+        bool texts;
+        int status;
+        std::vector<std::string> differences; // path field "a" "b", in English
+        std::vector<std::string> textsFound;  // among the differences in texts only
+    };
+    const std::vector<Case> cases = {
+        {"the same configuration", {}, false, 0, {}, {}},
+        {"another choice of the same item",
+         {"subnet", "3", en(kKeyParityOdd)},
+         false,
+         1,
+         {"subnet[3] value \"" + en(kKeyParityEven) + "\" \"" + en(kKeyParityOdd) + "\""},
+         {}},
+        {"another choice in a command",
+         {"command:0:1", "8", en(kKeyQuickScan)},
+         false,
+         1,
+         {"node[0].command[1][8] value \"" + en(kKeySlowScan) + "\" \"" + en(kKeyQuickScan) + "\""},
+         {}},
+        {"another number",
+         {"command:0:0", "1", "101"},
+         false,
+         1,
+         {"node[0].command[0][1] value \"100\" \"101\""},
+         {}},
+        {"texts listed, settings equal",
+         {},
+         true,
+         0,
+         {},
+         {"subnet[3] value \"" + zh(kKeyParityEven) + "\" \"" + en(kKeyParityEven) + "\"",
+          "node[0].command[0][6] value \"" + zh(kKeyTwoBytesSwapping) + "\" \"" +
+              en(kKeyTwoBytesSwapping) + "\"",
+          "node[0].command[0] name \"" + zh(FactsOfIndex(2).nameKey) + "\" \"" + readName + "\"",
+          "subnet[3] name \"" + zh(4007) + "\" \"" + en(4007) + "\""}},
+    };
+    const auto line = [](const Json& d) {
+        return d["path"].get<std::string>() + " " + d["field"].get<std::string>() + " \"" +
+               d["a"].get<std::string>() + "\" \"" + d["b"].get<std::string>() + "\"";
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string other = File("other.xml");
+        WriteFile(other, ReadFile(english));
+        if (!c.edit.empty()) {
+            ASSERT_EQ(Cli({"set", other, c.edit[0], c.edit[1], c.edit[2]}).status, 0);
+        }
+        std::vector<std::string> args = {"diff", chinese, other, "--json"};
+        if (c.texts)
+            args.push_back("--texts");
+        const CliOutput diff = Cli(args);
+        EXPECT_EQ(diff.status, c.status) << diff.out << diff.err;
+        const Json json = Json::parse(diff.out, nullptr, false);
+        ASSERT_FALSE(json.is_discarded()) << diff.out;
+        EXPECT_EQ(json["equal"], c.status == 0);
+        std::vector<std::string> found;
+        for (const Json& d : json["differences"])
+            found.push_back(line(d));
+        EXPECT_EQ(found, c.differences);
+        ASSERT_EQ(json.contains("texts"), c.texts);
+        if (!c.texts)
+            continue;
+        std::vector<std::string> texts;
+        for (const Json& d : json["texts"]) {
+            EXPECT_NE(d["a"], d["b"]) << line(d);
+            texts.push_back(line(d));
+        }
+        for (const std::string& expected : c.textsFound)
+            EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
+        // The readable form lists them apart; they change nothing of the status.
+        const CliOutput readable = Cli({"diff", chinese, other, "--texts"});
+        EXPECT_EQ(readable.status, 0);
+        EXPECT_NE(readable.out.find("  node[0].command[0] name: \"" + zh(FactsOfIndex(2).nameKey) +
+                                    "\" -> \"" + readName + "\""),
+                  std::string::npos)
+            << readable.out;
+        EXPECT_NE(readable.out.find(std::to_string(texts.size()) + " differences in texts only"),
+                  std::string::npos);
+    }
+}
+
 TEST_F(CliTest, PortsListsOnePerLine) {
     CliOutput ports = Cli({"ports"});
     EXPECT_EQ(ports.status, 0);
@@ -772,6 +889,32 @@ TEST_F(CliGatewayTest, DownloadThenUploadDiffersOnlyInWhatTheGatewayDoesNotKeep)
     EXPECT_EQ(based.status, 0) << based.err;
     EXPECT_EQ(Show(File("up2.xml"))["subnet"]["universalItems"][7]["value"], "250");
     EXPECT_EQ(Show(File("up.xml"))["subnet"]["universalItems"][7]["value"], "10");
+}
+
+// The example was made in Chinese; uploaded in English it is the same
+// configuration, and a changed reference gives exactly its change.
+TEST_F(CliGatewayTest, UploadComparesWithAReferenceMadeInTheOtherLanguage) {
+    const std::string example = std::string(VARKEL_DOCS) + "/example.xml";
+    SimGateway gateway(VARKEL_SIM, Link());
+    ASSERT_TRUE(gateway.Ready());
+    ASSERT_EQ(Cli({"download", example, "--port", Link()}).status, 0);
+
+    CliOutput same = Cli({"upload", "--port", Link(), "-o", File("up.xml"), "--compare", example});
+    EXPECT_EQ(same.status, 0) << same.out << same.err;
+    EXPECT_NE(same.out.find(Link() + ": the same as " + example), std::string::npos) << same.out;
+
+    const std::string changed = File("changed.xml");
+    WriteFile(changed, ReadFile(example));
+    ASSERT_EQ(
+        CliZh({"set", changed, "subnet", "3", TextIn(TextLanguage::Chinese, kKeyParityOdd)}).status,
+        0);
+    CliOutput differs =
+        Cli({"upload", "--port", Link(), "-o", File("up.xml"), "--compare", changed});
+    EXPECT_EQ(differs.status, 1);
+    EXPECT_NE(differs.out.find(Link() + ": 1 differences from " + changed), std::string::npos)
+        << differs.out;
+    EXPECT_NE(differs.out.find("subnet[3] Parity value: \"Odd\" -> \"None\""), std::string::npos)
+        << differs.out;
 }
 
 TEST_F(CliGatewayTest, NothingIsSentWhenTheChecksFail) {

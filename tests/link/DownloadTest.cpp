@@ -29,6 +29,39 @@ TEST_F(DownloadTest, DefaultConfigurationSendsTheKnownFrames) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// A gateway that runs for days keeps only its latest exchanges, the
+// program none at all: what it keeps must not grow with every transfer.
+TEST_F(DownloadTest, GatewayLogKeepsOnlyTheLatestExchanges) {
+    const std::vector<Bytes> oneDownload{
+        kVersionRequest,
+        kVersionRequest,
+        {0x03, 0x0E, 0x00, 0x00, 0x05, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x2C, 0x00, 0x03, 0x00,
+         0x0A, 0x50},
+        {0x14, 0x03, 0x00, 0x55, 0xAA, 0x16},
+        {0x32, 0x01, 0x00, 0x33},
+    };
+    const struct {
+        std::size_t limit;
+        std::size_t kept;
+    } cases[] = {
+        {0, 0}, {1, 1}, {3, 3}, {sim::SimOptions::kDefaultLogLimit, 3 * oneDownload.size()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.limit);
+        StartGateway(2, 1, {}, c.limit);
+        Project project;
+        for (int round = 0; round < 3; ++round)
+            ASSERT_EQ(Download(project, link), Success);
+        std::vector<Bytes> all;
+        for (int round = 0; round < 3; ++round)
+            all.insert(all.end(), oneDownload.begin(), oneDownload.end());
+        EXPECT_EQ(gateway->Log().size(), c.kept);
+        EXPECT_EQ(gateway->Requests(),
+                  std::vector<Bytes>(all.end() - static_cast<long>(c.kept), all.end()));
+        link.Close();
+        gateway->Stop();
+    }
+}
+
 TEST_F(DownloadTest, CommandRecordsCarryTheFrameCounterAndValues) {
     StartGateway(2, 1);
     Project project;

@@ -20,11 +20,13 @@ using sim::Bytes;
 // A virtual gateway in this process and a link opened on its device.
 class LinkFixture : public ::testing::Test {
 protected:
-    void StartGateway(std::uint8_t major, std::uint8_t minor, sim::Fault fault = {}) {
+    void StartGateway(std::uint8_t major, std::uint8_t minor, sim::Fault fault = {},
+                      std::size_t logLimit = sim::SimOptions::kDefaultLogLimit) {
         sim::SimOptions options;
         options.hwMajor = major;
         options.hwMinor = minor;
         options.fault = fault;
+        options.logLimit = logLimit;
         gateway = std::make_unique<sim::GatewaySim>(options);
         std::string error;
         ASSERT_TRUE(gateway->Start(&error)) << error;
