@@ -299,7 +299,9 @@ void ViewController::MoveCommands(int step) {
         for (int k = 0; k < n; ++k) {
             const Command* command = commands[std::size_t(step < 0 ? k : n - 1 - k)];
             const int at = node->IndexOfCommand(command);
-            node->SwapCommands(at, at + step);
+            // The move is offered only when the block is off that edge.
+            [[maybe_unused]] const bool swapped = node->SwapCommands(at, at + step);
+            Q_ASSERT(swapped);
         }
         ShowCommands(node, commands);
         return true;
