@@ -68,6 +68,7 @@ bench: deps
 	sh bench/cli_check.sh build-bench/cli/varkel-cli
 	sh bench/cli_download_many.sh build-bench 8 5
 	sh bench/sim_memory.sh build-bench 150
+	sh bench/sim_idle.sh build-bench 10
 
 clean:
 	rm -rf build build-test build-tsan build-bench build-fuzz
