@@ -58,6 +58,9 @@ std::vector<std::uint8_t> AnswerPlcRequest(const std::uint8_t* frame, std::size_
     const std::uint8_t* pdu = frame + kHeader;
     const std::size_t pduSize = size - kHeader;
     const int function = pdu[0];
+    // 0 and codes with the top bit (those of answers) are no request.
+    if (function == 0 || function >= 0x80)
+        return {};
     std::vector<std::uint8_t> body; // the answer's PDU
     auto exception = [&](int code) {
         body = {static_cast<std::uint8_t>(function | 0x80), static_cast<std::uint8_t>(code)};

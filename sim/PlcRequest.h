@@ -34,8 +34,8 @@ struct PlcWrite {
 
 // Answers one whole Modbus TCP request (header and PDU) from the tables;
 // a write of holding registers is handed back in `write` for the caller to
-// apply. Empty when the frame is not a request at all (then the client is
-// dropped).
+// apply. Empty when the frame is not a request at all, a function code of
+// 0 or of an answer (80h and above) included: then the client is dropped.
 std::vector<std::uint8_t> AnswerPlcRequest(const std::uint8_t* frame, std::size_t size,
                                            const PlcTables& tables, PlcWrite& write);
 

@@ -27,6 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         PlcWrite write;
         const std::vector<std::uint8_t> answer =
             AnswerPlcRequest(frame, static_cast<std::size_t>(length), tables, write);
+        if (answer.empty()) {
+            // No request (a function code of 0 or of an answer): dropped.
+            VARKEL_FUZZ_EXPECT(write.bytes.empty(), "write from a dropped frame");
+            VARKEL_FUZZ_EXPECT(frame[7] == 0 || frame[7] >= 0x80, "a request left unanswered");
+            break;
+        }
         VARKEL_FUZZ_EXPECT(answer.size() >= 9 && answer.size() <= 260, "answer size");
         VARKEL_FUZZ_EXPECT(answer[0] == frame[0] && answer[1] == frame[1], "transaction");
         VARKEL_FUZZ_EXPECT(answer[2] == 0 && answer[3] == 0, "protocol");

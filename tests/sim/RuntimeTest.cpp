@@ -287,6 +287,10 @@ TEST(PlcRequest, AnswersTheLayoutAndRefusesTheRest) {
     PlcWrite write;
     EXPECT_TRUE(AnswerPlcRequest(other.data(), other.size(), t, write).empty());
     EXPECT_EQ(ModbusTcpFrameLength(other.data(), 5), 0);
+    for (std::uint8_t function : {0x00, 0x84, 0x95}) {
+        const Bytes answerCode = Request({function, 0, 0, 0, 1});
+        EXPECT_TRUE(AnswerPlcRequest(answerCode.data(), answerCode.size(), t, write).empty());
+    }
 }
 
 // Waits for a condition for at most two seconds.
