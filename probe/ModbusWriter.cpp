@@ -5,40 +5,41 @@
 namespace varkel {
 
 std::vector<std::uint8_t> ModbusWriter::Request(const ModbusWrite& write) {
-    auto high = [](int v) { return static_cast<std::uint8_t>((v >> 8) & 0xFF); };
-    auto low = [](int v) { return static_cast<std::uint8_t>(v & 0xFF); };
-    std::vector<std::uint8_t> out{static_cast<std::uint8_t>(write.slave),
-                                  static_cast<std::uint8_t>(write.function), high(write.address),
-                                  low(write.address)};
+    std::vector<std::uint8_t> out;
+    auto put = [&out](int v) { out.push_back(static_cast<std::uint8_t>(v & 0xFF)); };
+    auto putWord = [&put](int v) {
+        put(v >> 8);
+        put(v);
+    };
+    put(write.slave);
+    put(write.function);
+    putWord(write.address);
+    const int count = write.Count();
     switch (write.function) {
-    case 5: {
-        const bool on = !write.bits.empty() && write.bits[0];
-        out.insert(out.end(), {static_cast<std::uint8_t>(on ? 0xFF : 0x00), 0x00});
+    case 5:
+        putWord(!write.bits.empty() && write.bits[0] ? 0xFF00 : 0x0000);
         break;
-    }
-    case 6: {
-        const int value = write.registers.empty() ? 0 : write.registers[0];
-        out.insert(out.end(), {high(value), low(value)});
+    case 6:
+        putWord(write.registers.empty() ? 0 : write.registers[0]);
         break;
-    }
     case 15: {
-        const int count = write.Count();
-        out.insert(out.end(),
-                   {high(count), low(count), static_cast<std::uint8_t>((count + 7) / 8)});
-        std::vector<std::uint8_t> packed(static_cast<std::size_t>((count + 7) / 8), 0);
-        for (int i = 0; i < count; ++i)
-            if (write.bits[static_cast<std::size_t>(i)])
-                packed[static_cast<std::size_t>(i / 8)] |= static_cast<std::uint8_t>(1u << (i % 8));
-        out.insert(out.end(), packed.begin(), packed.end());
+        putWord(count);
+        put((count + 7) / 8);
+        for (int byte = 0; byte < (count + 7) / 8; ++byte) {
+            int packed = 0;
+            for (int bit = 0; bit < 8 && 8 * byte + bit < count; ++bit)
+                if (write.bits[static_cast<std::size_t>(8 * byte + bit)])
+                    packed |= 1 << bit;
+            put(packed);
+        }
         break;
     }
-    default: {
-        const int count = write.Count();
-        out.insert(out.end(), {high(count), low(count), static_cast<std::uint8_t>(2 * count)});
+    default:
+        putWord(count);
+        put(2 * count);
         for (std::uint16_t r : write.registers)
-            out.insert(out.end(), {high(r), low(r)});
+            putWord(r);
         break;
-    }
     }
     return out;
 }
