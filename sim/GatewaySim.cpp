@@ -289,8 +289,7 @@ void GatewaySim::Serve(const Bytes& frame, Clock::time_point firstByte) {
     if (vanished_) {
         CloseHold();
         pty_.Close();
-    }
-    else if (reply)
+    } else if (reply)
         Write(*reply);
     if (trace)
         trace(entry);
