@@ -28,7 +28,7 @@ std::vector<std::uint8_t> ModbusWriter::Request(const ModbusWrite& write) {
         for (int byte = 0; byte < (count + 7) / 8; ++byte) {
             int packed = 0;
             for (int bit = 0; bit < 8 && 8 * byte + bit < count; ++bit)
-                if (write.bits[static_cast<std::size_t>(8 * byte + bit)])
+                if (write.bits[8 * static_cast<std::size_t>(byte) + static_cast<std::size_t>(bit)])
                     packed |= 1 << bit;
             put(packed);
         }
