@@ -385,7 +385,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::SimLinkHelp: return {"指向设备的符号链接", "Symbolic link to the device"};
     case Msg::SimStateHelp: return {"保存下载配置的文件", "File that keeps the downloaded configuration"};
     case Msg::SimWireTimingHelp: return {"模拟19200波特率线路耗时", "Take the time of a 19200 baud line"};
-    case Msg::SimTraceHelp: return {"打印每一帧", "Print every frame"};
+    case Msg::SimTraceHelp: return {"打印每一帧; 加 --subnet 时还打印每次 Modbus 交换和存储区的每次变化", "Print every frame; with --subnet also every Modbus exchange and every change of the memories"};
     case Msg::SimFaultHelp:
         return {"注入的故障: none, silent, short, wrong-ack, bad-version, bad-checksum, vanish",
                 "Fault to inject: none, silent, short, wrong-ack, bad-version, bad-checksum, vanish"};
