@@ -37,8 +37,8 @@ test: deps format-check package
 
 # ThreadSanitizer over the tests that start threads (ctest label "threads"):
 # transfers, parallel transfers, the probe, the virtual gateway and slave,
-# the window's worker dialogs.
-TSAN_TARGETS := test_link test_probe test_probe_cli test_sim test_cli varkel-cli varkel-sim \
+# the window's worker dialogs, the gateway's runtime.
+TSAN_TARGETS := test_link test_probe test_probe_cli test_sim test_runtime test_cli varkel-cli varkel-sim \
   varkel-slave test_ui_parts TransferDialogTest ProbeDialogTest
 tsan: deps
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DVARKEL_SANITIZE=thread -DVARKEL_BENCH=OFF $(CCACHE)
@@ -68,6 +68,7 @@ bench: deps
 	sh bench/cli_check.sh build-bench/cli/varkel-cli
 	sh bench/cli_download_many.sh build-bench 8 5
 	sh bench/sim_memory.sh build-bench 150
+	sh bench/sim_idle.sh build-bench 10
 
 clean:
 	rm -rf build build-test build-tsan build-bench build-fuzz

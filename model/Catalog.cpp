@@ -385,7 +385,7 @@ TextPair TextPairOf(Msg id) {
     case Msg::SimLinkHelp: return {"指向设备的符号链接", "Symbolic link to the device"};
     case Msg::SimStateHelp: return {"保存下载配置的文件", "File that keeps the downloaded configuration"};
     case Msg::SimWireTimingHelp: return {"模拟19200波特率线路耗时", "Take the time of a 19200 baud line"};
-    case Msg::SimTraceHelp: return {"打印每一帧", "Print every frame"};
+    case Msg::SimTraceHelp: return {"打印每一帧; 加 --subnet 时还打印每次 Modbus 交换和存储区的每次变化", "Print every frame; with --subnet also every Modbus exchange and every change of the memories"};
     case Msg::SimFaultHelp:
         return {"注入的故障: none, silent, short, wrong-ack, bad-version, bad-checksum, vanish",
                 "Fault to inject: none, silent, short, wrong-ack, bad-version, bad-checksum, vanish"};
@@ -453,6 +453,43 @@ TextPair TextPairOf(Msg id) {
     case Msg::SlaveCannotOpen: return {"无法打开伪终端: {}", "Cannot open a pseudo-terminal: {}"};
     case Msg::SlaveCannotLink: return {"无法创建链接 {}: {}", "Cannot create the link {}: {}"};
     case Msg::SlaveReady: return {"虚拟 Modbus 从站 ({}, 从站地址 {}) 就绪: {}", "Virtual Modbus slave ({}, unit ids {}) ready on {}"};
+    case Msg::RunBadSetting: return {"保存的配置无法运行: {}无效", "The configuration held cannot run: its {} is not valid"};
+    case Msg::RunSettingProtocol: return {"协议类型", "protocol type"};
+    case Msg::RunSettingBaud: return {"波特率", "baud rate"};
+    case Msg::RunSettingFraming: return {"数据位, 校验, 停止位或传输模式", "data bits, parity, stop bits or transmission mode"};
+    case Msg::RunSettingOutputMode: return {"输出命令轮询方式", "polling mode of outputting commands"};
+    case Msg::RunBadRecord: return {"保存的配置无法运行: 命令 {} 的{}无效", "The configuration held cannot run: command {} has an invalid {}"};
+    case Msg::RunRecordFunction: return {"功能码", "function code"};
+    case Msg::RunRecordRange: return {"地址或数据个数", "address or data number"};
+    case Msg::RunRecordMapping: return {"映射地址", "mapping address"};
+    case Msg::RunStateStopped: return {"已停止", "stopped"};
+    case Msg::RunStateRunning: return {"运行中", "running"};
+    case Msg::RunStateUniversal: return {"通用模式: 网关不轮询, 只应答配置帧", "Universal mode: the gateway polls nothing and only answers configuration frames"};
+    case Msg::RunStateNoCommands: return {"没有可轮询的命令", "no commands to poll"};
+    case Msg::RunStatePortLost: return {"端口不可用, 每个周期重试: {}", "the port is not available and is tried again each cycle: {}"};
+    case Msg::RunStatusNotPolled: return {"尚未轮询", "not yet polled"};
+    case Msg::RunStatusBadReply: return {"应答错误", "bad reply"};
+    case Msg::RunStatusHeld: return {"因输出方式未发送", "not sent by its output mode"};
+    case Msg::SimSubnetHelp: return {"在此串口 (子网) 上运行所保存的配置, 网关作为 Modbus 主站", "Run the configuration held on this serial port (the subnet), the gateway as Modbus master"};
+    case Msg::SimPlcHelp: return {"PLC 侧 Modbus TCP 的监听地址 HOST:PORT (默认 127.0.0.1:1502, 端口 0 取任一空闲端口)", "Listening address HOST:PORT of the PLC side over Modbus TCP (default 127.0.0.1:1502; port 0 takes any free port)"};
+    case Msg::SimAllowWritesHelp: return {"允许向非伪终端的真实串口发送写命令 (写入会到达真实设备)", "Allow write commands on a real port that is not a pseudo-terminal (the writes reach real devices)"};
+    case Msg::SimPlcLayout: return {"PLC 侧 (Modbus TCP, 任意从站地址):\n  输入寄存器 0-83     输入存储区, 寄存器 k = 字节 2k (高) 和 2k+1 (低), 功能码 4\n  保持寄存器 0-83     输出存储区 (PLC 写入), 功能码 3, 6, 16\n  输入寄存器 100-147  命令 n (从 0 起) 的状态在 100+n: 0 尚未轮询, 1 已应答, 2 超时,\n                      3 异常 (异常码在高字节), 4 应答错误, 5 因输出方式未发送\n  输入寄存器 200-201  已完成的周期数 (32 位, 高字在前)\n  输入寄存器 202      上一周期的时间, 单位 0.1 ms\n  其他地址: 异常 02; 格式错误的请求: 异常 03; 其他功能码: 异常 01", "PLC side (Modbus TCP, any unit id):\n  input registers 0-83     input memory, register k = byte 2k (high) and 2k+1 (low), function 4\n  holding registers 0-83   output memory (what the PLC writes), functions 3, 6, 16\n  input registers 100-147  status of command n (from 0) at 100+n: 0 not yet polled, 1 answered,\n                           2 time-out, 3 exception (code in the high byte), 4 bad reply,\n                           5 not sent by its output mode\n  input registers 200-201  completed cycles (32 bits, high word first)\n  input register 202       the last cycle's time in 0.1 ms\n  any other address: exception 02; a malformed request: exception 03; any other function: exception 01"};
+    case Msg::SimPlcListening: return {"PLC 侧 (Modbus TCP) 监听 {}", "PLC side (Modbus TCP) listening on {}"};
+    case Msg::SimCannotListen: return {"PLC 侧无法监听: {}", "The PLC side cannot listen: {}"};
+    case Msg::SimWritesHeld: return {"{} 不是伪终端: 写命令会到达真实设备, 只在加 --allow-writes 时发送; 现在只发送读命令", "{} is not a pseudo-terminal: writes would reach real devices and are sent only with --allow-writes; only read commands go out"};
+    case Msg::SimRunStopped: return {"正在下载: 运行停止", "A download: the run stops"};
+    case Msg::SimRunStarted: return {"在 {} 上运行保存的配置: {} 条命令", "Running the configuration held on {}: {} commands"};
+    case Msg::SimCannotRun: return {"{}", "{}"};
+    case Msg::SimTraceExchange: return {"周期 {} 命令 {} (从站 {}, 功能码 {}, 地址 {}, 个数 {}){}: {}, {} ms", "cycle {} command {} (unit {}, function {}, address {}, count {}){}: {}, {} ms"};
+    case Msg::SimTraceMemory: return {"{}存储区字节 {}: {} -> {}", "{} memory from byte {}: {} -> {}"};
+    case Msg::SimMemoryInput: return {"输入", "input"};
+    case Msg::SimMemoryOutput: return {"输出", "output"};
+    case Msg::SlaveTraceHelp: return {"打印收到的每个写请求 (从站地址, 功能码, 地址, 数值)", "Print every write received (unit, function, address, values)"};
+    case Msg::SlaveTcpHelp: return {"同时在 Modbus TCP (HOST:PORT) 上提供同一数据表, 运行中可读写其数值", "Also serve the same tables over Modbus TCP on HOST:PORT, so values can be read and changed while it runs"};
+    case Msg::SlaveFixedInputsHelp: return {"输入寄存器 n 保持为 n (不每秒递增)", "Input register n holds n (instead of counting up once a second)"};
+    case Msg::SlaveTraceWrite: return {"写入: 从站 {}, 功能码 {}, 地址 {}, 数值 {}", "write: unit {}, function {}, address {}, values {}"};
+    case Msg::SlaveTcpListening: return {"Modbus TCP 数据表: {}", "Modbus TCP tables on {}"};
+    case Msg::SlaveCannotListen: return {"Modbus TCP 无法监听: {}", "Modbus TCP cannot listen: {}"};
 
     // Desktop program (ui/)
     case Msg::GuiDescription: return {"Varkel 网关配置软件", "Varkel gateway configuration tool"};

@@ -142,6 +142,13 @@ CycleEstimate EstimateCycle(const Subnet& subnet, double turnaroundMs) {
     return e;
 }
 
+bool InScanCycle(bool slowScan, long long cycle, int scanRatio) {
+    if (!slowScan)
+        return true;
+    const long long ratio = scanRatio < 1 ? 1 : scanRatio;
+    return (cycle - 1) % ratio == 0;
+}
+
 std::string FormatMs(double ms) {
     char text[64];
     std::snprintf(text, sizeof text, "%.1f", ms);

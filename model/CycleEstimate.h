@@ -26,6 +26,12 @@ int CharacterBits(int dataBits, bool parity, int stopBits);
 // with its CR LF instead).
 inline constexpr double kRtuSilenceChars = 3.5;
 
+// The polling schedule: a quick-scan command goes out in every cycle, a
+// slow-scan command once every scanRatio cycles, in cycles 1, 1 + ratio,
+// 1 + 2 ratio, ... (cycles counted from 1). The estimate, the probe and the
+// gateway's runtime all poll by it.
+bool InScanCycle(bool slowScan, long long cycle, int scanRatio);
+
 struct CommandTiming {
     int node = 0;  // position of the node in the subnet
     int index = 0; // position of the command in its node

@@ -66,18 +66,37 @@ void AsciiChannel::Close() {
 }
 
 void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
+    std::vector<std::uint8_t> answer;
+    if (Exchange(ModbusAscii::ReadRequest(command.slave, command.function, command.address,
+                                          command.count),
+                 answer, result)) {
+        Interpret(command, answer, result);
+        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
+    }
+}
+
+void AsciiChannel::Write(const ModbusWrite& write, ProbeResult& result) {
+    std::vector<std::uint8_t> answer;
+    if (Exchange(ModbusWriter::Request(write), answer, result)) {
+        InterpretWrite(write, answer, result);
+        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
+    }
+}
+
+bool AsciiChannel::Exchange(const std::vector<std::uint8_t>& request,
+                            std::vector<std::uint8_t>& message, ProbeResult& result) {
     result.registers.clear();
     result.bits.clear();
     result.exception = 0;
+    message.clear();
     if (!port_->IsOpen()) {
         result.status = ProbeStatus::PortFailed;
-        return;
+        return false;
     }
     Drain(*port_, settle_ ? QuietGap(line_) : std::chrono::milliseconds(0),
           std::chrono::milliseconds(line_.responseTimeoutMs));
     settle_ = true; // until a valid answer says otherwise
-    const std::string frame = ModbusAscii::Encode(
-        ModbusAscii::ReadRequest(command.slave, command.function, command.address, command.count));
+    const std::string frame = ModbusAscii::Encode(request);
     const auto start = std::chrono::steady_clock::now();
     auto elapsed = [&] {
         return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
@@ -89,7 +108,7 @@ void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
         result.status = ProbeStatus::PortFailed;
         result.detail = port_->LastErrorText();
         result.ms = elapsed();
-        return;
+        return false;
     }
     // Characters are read until LF or the response time-out; Modbus ASCII
     // allows up to a second between characters, the time-out bounds the whole.
@@ -108,7 +127,7 @@ void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
             result.status = ProbeStatus::PortFailed;
             result.detail = port_->LastErrorText();
             result.ms = elapsed();
-            return;
+            return false;
         }
         if (n == 0)
             break;
@@ -125,15 +144,14 @@ void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
     // much of it came; a line of noise that never ends is a broken frame.
     if (!ended && answer.size() < 600) {
         result.status = ProbeStatus::Timeout;
-        return;
+        return false;
     }
-    std::vector<std::uint8_t> message;
     if (ModbusAscii::Decode(answer, message) != ModbusAscii::Decoded::Ok) {
+        message.clear();
         result.status = ProbeStatus::BadCheck;
-        return;
+        return false;
     }
-    Interpret(command, message, result);
-    settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
+    return true;
 }
 
 } // namespace varkel

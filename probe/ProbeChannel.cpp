@@ -13,10 +13,14 @@ namespace {
 constexpr std::chrono::milliseconds kAdapterHold{100};
 }
 
-std::unique_ptr<ProbeChannel> ProbeChannel::ForLine(const ProbeLine& line) {
+std::unique_ptr<MasterChannel> MasterChannel::ForLine(const ProbeLine& line) {
     if (line.ascii)
         return std::make_unique<AsciiChannel>();
     return std::make_unique<RtuChannel>();
+}
+
+std::unique_ptr<ProbeChannel> ProbeChannel::ForLine(const ProbeLine& line) {
+    return MasterChannel::ForLine(line);
 }
 
 std::chrono::milliseconds ProbeChannel::QuietGap(const ProbeLine& line) {

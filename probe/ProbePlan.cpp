@@ -2,6 +2,7 @@
 
 #include "model/Catalog.h"
 #include "model/Command.h"
+#include "model/CycleEstimate.h"
 #include "model/ItemKeys.h"
 #include "model/Node.h"
 #include "model/Project.h"
@@ -47,10 +48,7 @@ int Choice(const ParamItem* item, int count, const std::string& where,
 } // namespace
 
 bool ProbePlan::InPass(const ProbeCommand& command, int pass) const {
-    if (!command.slowScan)
-        return true;
-    const int ratio = line_.scanRatio < 1 ? 1 : line_.scanRatio;
-    return (pass - 1) % ratio == 0;
+    return InScanCycle(command.slowScan, pass, line_.scanRatio);
 }
 
 int ProbePlan::Build(const Project& project, std::vector<ConfigProblem>& problems) {

@@ -21,13 +21,14 @@ struct ProbeLine {
 
 enum class Swapping { None = 0, TwoBytes = 1, FourBytes = 2 };
 
-// One configured command as the probe sends it. Write commands are sent as
-// the read of their target (coils with code 1, registers with code 3).
+// One configured command as it goes on the line. The probe sends a write
+// command as the read of its target (coils with code 1, registers with
+// code 3); the gateway's runtime sends it as configured.
 struct ProbeCommand {
     int index = 0;              // position in the node
     std::string name;           // the command's label
     int configuredFunction = 0; // the function code in the configuration
-    int function = 0;           // the read actually sent
+    int function = 0;           // the function actually sent
     int slave = 1;
     int address = 0; // first register or coil
     int count = 1;
@@ -38,7 +39,12 @@ struct ProbeCommand {
     Swapping swapping = Swapping::None;
 
     bool IsWriteChecked() const { return function != configuredFunction; }
-    bool IsRegisters() const { return function == 3 || function == 4; }
+    bool IsRegisters() const {
+        return function == 3 || function == 4 || function == 6 || function == 16;
+    }
+    bool IsWrite() const {
+        return function == 5 || function == 6 || function == 15 || function == 16;
+    }
     // First and last bit the data takes in its memory.
     int FirstBit() const { return mapByte * 8 + (IsRegisters() ? 0 : bitOffset); }
     int LastBit() const { return FirstBit() + (IsRegisters() ? 16 * count : count) - 1; }

@@ -151,14 +151,34 @@ void RtuChannel::Close() {
 }
 
 void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
+    std::vector<std::uint8_t> answer;
+    if (Exchange(ModbusAscii::ReadRequest(command.slave, command.function, command.address,
+                                          command.count),
+                 answer, result)) {
+        Interpret(command, answer, result);
+        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
+    }
+}
+
+void RtuChannel::Write(const ModbusWrite& write, ProbeResult& result) {
+    std::vector<std::uint8_t> answer;
+    if (Exchange(ModbusWriter::Request(write), answer, result)) {
+        InterpretWrite(write, answer, result);
+        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
+    }
+}
+
+bool RtuChannel::Exchange(const std::vector<std::uint8_t>& request,
+                          std::vector<std::uint8_t>& answer, ProbeResult& result) {
     result.registers.clear();
     result.bits.clear();
     result.exception = 0;
+    answer.clear();
     if (!context_) {
         result.status = ProbeStatus::PortFailed;
-        return;
+        return false;
     }
-    modbus_set_slave(context_, command.slave);
+    modbus_set_slave(context_, request.empty() ? 0 : request[0]);
     // Whatever a confused slave left on the line belongs to no request; the
     // rest of a late answer is waited out, or it would answer this request.
     if (settle_)
@@ -168,8 +188,6 @@ void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
     settle_ = true; // until a valid answer says otherwise
     // The raw exchange, so that the answer's own bytes are judged: libmodbus
     // turns exception numbers it does not know into other errors.
-    const std::vector<std::uint8_t> request =
-        ModbusAscii::ReadRequest(command.slave, command.function, command.address, command.count);
     const auto start = std::chrono::steady_clock::now();
     std::uint8_t reply[MODBUS_RTU_MAX_ADU_LENGTH];
     int rc = modbus_send_raw_request(context_, request.data(), static_cast<int>(request.size()));
@@ -180,12 +198,19 @@ void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
     result.ms = std::chrono::duration<double, std::milli>(end - start).count();
     // A frame ends with 3.5 characters of silence: only then does a gateway
     // take the answer as whole and start its delay before the next request.
-    std::this_thread::sleep_until(end + silent_);
+    // A sleep wakes late by a fraction of a millisecond; the last part of the
+    // interval is watched instead, which costs little beside the frame.
+    constexpr auto kWatched = std::chrono::microseconds(250);
+    if (silent_ > kWatched)
+        std::this_thread::sleep_until(end + silent_ - kWatched);
+    while (std::chrono::steady_clock::now() < end + silent_)
+        std::this_thread::yield();
     if (rc > 2) {
         // Unit, function and data; the CRC was checked on receipt.
-        Interpret(command, std::vector<std::uint8_t>(reply, reply + rc - 2), result);
-        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
-    } else if (rc >= 0) {
+        answer.assign(reply, reply + rc - 2);
+        return true;
+    }
+    if (rc >= 0) {
         result.status = ProbeStatus::Mismatch; // another unit's answer
     } else if (error == ETIMEDOUT) {
         result.status = ProbeStatus::Timeout;
@@ -197,6 +222,7 @@ void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
         result.status = ProbeStatus::PortFailed;
         result.detail = modbus_strerror(error);
     }
+    return false;
 }
 
 } // namespace varkel

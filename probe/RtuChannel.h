@@ -1,5 +1,5 @@
 #pragma once
-#include "probe/ProbeChannel.h"
+#include "probe/MasterChannel.h"
 
 #include <chrono>
 
@@ -8,7 +8,7 @@ struct _modbus;
 namespace varkel {
 
 // Modbus RTU through libmodbus.
-class RtuChannel : public ProbeChannel {
+class RtuChannel : public MasterChannel {
 public:
     RtuChannel() = default;
     ~RtuChannel() override;
@@ -19,9 +19,16 @@ public:
     PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
     void Read(const ProbeCommand& command, ProbeResult& result) override;
+    void Write(const ModbusWrite& write, ProbeResult& result) override;
     bool FramingDropped() const override { return framingDropped_; }
 
 private:
+    // Sends a request (unit, function, data) and takes its answer the same
+    // way, check sum checked and removed; false with the status set when
+    // none came.
+    bool Exchange(const std::vector<std::uint8_t>& request, std::vector<std::uint8_t>& answer,
+                  ProbeResult& result);
+
     PortOpenError openError_;
     _modbus* context_ = nullptr;
     ProbeLine line_;

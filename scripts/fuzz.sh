@@ -10,7 +10,7 @@ SHORT=${2:-}
 JOBS=${JOBS:-$(nproc)}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD="$ROOT/build-fuzz"
-TARGETS="load upload commit csv_list workbook_list"
+TARGETS="load upload commit csv_list workbook_list plc_request"
 
 CXX=""
 for c in clang++ clang++-14; do
@@ -37,6 +37,7 @@ cp "$ROOT"/tests/persist/data/*.xml "$ROOT"/docs/*.xml "$SEEDS/load/"
 "$BUILD/tests/fuzz/make_reply_seeds" "$SEEDS/upload" "$ROOT/docs/example.xml" \
   "$ROOT/docs/plant_zh.xml" "$ROOT/tests/persist/data/default.xml" >/dev/null || exit 1
 cp "$ROOT"/tests/fuzz/seeds/commit/* "$SEEDS/commit/"
+cp "$ROOT"/tests/fuzz/seeds/plc_request/* "$SEEDS/plc_request/"
 cp "$ROOT"/docs/*.csv "$SEEDS/csv_list/" || exit 1
 cp "$ROOT"/res/Template*.xlsx "$SEEDS/workbook_list/" || exit 1
 

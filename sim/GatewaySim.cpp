@@ -53,10 +53,15 @@ bool GatewaySim::Start(std::string* error) {
         return true;
     if (!pty_.Open(error))
         return false;
+    // Holding the device side open keeps the master side from reporting a
+    // hang-up while nobody uses the gateway, which would wake the thread
+    // every few milliseconds for nothing.
+    hold_ = ::open(pty_.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (::pipe2(wakeFds_, O_CLOEXEC | O_NONBLOCK) != 0) {
         if (error)
             *error = Text(Msg::SimPipeFailed);
         pty_.Close();
+        CloseHold();
         return false;
     }
     vanished_ = false;
@@ -78,7 +83,14 @@ void GatewaySim::Stop() {
             ::close(fd);
         fd = -1;
     }
+    CloseHold();
     pty_.Close();
+}
+
+void GatewaySim::CloseHold() {
+    if (hold_ >= 0)
+        ::close(hold_);
+    hold_ = -1;
 }
 
 GatewayState GatewaySim::State() const {
@@ -274,9 +286,10 @@ void GatewaySim::Serve(const Bytes& frame, Clock::time_point firstByte) {
     // Kept before it is acknowledged, as a gateway commits before it answers.
     if (changed && onState)
         onState(state);
-    if (vanished_)
+    if (vanished_) {
+        CloseHold();
         pty_.Close();
-    else if (reply)
+    } else if (reply)
         Write(*reply);
     if (trace)
         trace(entry);

@@ -88,9 +88,11 @@ private:
     void Run();
     void Serve(const Bytes& frame, std::chrono::steady_clock::time_point firstByte);
     void Write(const Bytes& bytes);
+    void CloseHold();
 
     SimOptions options_;
     Pty pty_;
+    int hold_ = -1; // the device side, held open between two users
     GatewayEngine engine_;
     std::thread thread_;
     int wakeFds_[2] = {-1, -1};

@@ -26,6 +26,43 @@ void Drain(int fd) {
     }
 }
 
+int Word(const std::uint8_t* at) {
+    return at[0] << 8 | at[1];
+}
+
+// The write a request's PDU (function and data) makes, if it is one.
+bool WriteOf(const std::uint8_t* pdu, std::size_t size, ReceivedWrite& write) {
+    if (size < 5)
+        return false;
+    write.function = pdu[0];
+    write.address = Word(pdu + 1);
+    write.values.clear();
+    switch (write.function) {
+    case 5:
+        write.values.push_back(Word(pdu + 3) == 0xFF00 ? 1 : 0);
+        return true;
+    case 6:
+        write.values.push_back(static_cast<std::uint16_t>(Word(pdu + 3)));
+        return true;
+    case 15:
+    case 16: {
+        const int count = Word(pdu + 3);
+        const std::size_t bytes = write.function == 15 ? static_cast<std::size_t>((count + 7) / 8)
+                                                       : static_cast<std::size_t>(2 * count);
+        if (size < 6 + bytes)
+            return false;
+        for (int i = 0; i < count; ++i)
+            write.values.push_back(
+                write.function == 15
+                    ? static_cast<std::uint16_t>(pdu[6 + i / 8] >> (i % 8) & 1)
+                    : static_cast<std::uint16_t>(Word(pdu + 6 + 2 * static_cast<std::size_t>(i))));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 ModbusSlave::ModbusSlave(const SlaveOptions& options) : options_(options) {}
@@ -51,17 +88,23 @@ bool ModbusSlave::Start(std::string* error) {
         return fail("open");
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair_) != 0)
         return fail("socketpair");
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, tcpPair_) != 0)
+        return fail("socketpair");
     if (::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0)
         return fail("pipe");
     context_ = options_.ascii ? modbus_new_tcp("127.0.0.1", 502)
                               : modbus_new_rtu("/dev/null", 19200, 'N', 8, 1);
-    if (!context_)
+    tcpContext_ = modbus_new_tcp("127.0.0.1", 502);
+    if (!context_ || !tcpContext_)
         return fail("modbus_new");
     modbus_set_socket(context_, pair_[1]);
+    modbus_set_socket(tcpContext_, tcpPair_[1]);
     const int size = options_.highestAddress + 1;
     mapping_ = modbus_mapping_new(size, size, size, size);
     if (!mapping_)
         return fail("modbus_mapping_new");
+    pinned_.assign(static_cast<std::size_t>(size), false);
+    received_.clear();
     for (int i = 0; i < size; ++i) {
         mapping_->tab_bits[i] = i % 3 == 0;
         mapping_->tab_input_bits[i] = i % 2;
@@ -75,22 +118,28 @@ bool ModbusSlave::Start(std::string* error) {
 }
 
 void ModbusSlave::Stop() {
+    if (tcp_) {
+        tcp_->Stop();
+        tcp_.reset();
+    }
     if (thread_.joinable()) {
         running_ = false;
         const char c = 0;
         [[maybe_unused]] auto n = ::write(wake_[1], &c, 1);
         thread_.join();
     }
-    if (context_) {
-        modbus_set_socket(context_, -1);
-        modbus_free(context_);
-        context_ = nullptr;
+    for (_modbus** context : {&context_, &tcpContext_}) {
+        if (*context) {
+            modbus_set_socket(*context, -1);
+            modbus_free(*context);
+            *context = nullptr;
+        }
     }
     if (mapping_) {
         modbus_mapping_free(mapping_);
         mapping_ = nullptr;
     }
-    for (int* fds : {pair_, wake_}) {
+    for (int* fds : {pair_, tcpPair_, wake_}) {
         for (int i = 0; i < 2; ++i) {
             if (fds[i] >= 0)
                 ::close(fds[i]);
@@ -104,11 +153,14 @@ void ModbusSlave::Stop() {
 }
 
 void ModbusSlave::RefreshInputs() {
+    if (!options_.countInputs)
+        return;
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
                              std::chrono::steady_clock::now() - started_)
                              .count();
     for (int i = 0; i <= options_.highestAddress; ++i)
-        mapping_->tab_input_registers[i] = static_cast<std::uint16_t>(i + seconds);
+        if (!pinned_[static_cast<std::size_t>(i)])
+            mapping_->tab_input_registers[i] = static_cast<std::uint16_t>(i + seconds);
 }
 
 // The pseudo-terminal keeps the settings the master opened it with, while
@@ -200,31 +252,162 @@ void ModbusSlave::Run() {
     }
 }
 
-std::vector<std::uint8_t> ModbusSlave::Answer(const std::vector<std::uint8_t>& request) {
-    Drain(pair_[0]);
-    Drain(pair_[1]);
-    if (::send(pair_[0], request.data(), request.size(), MSG_NOSIGNAL) !=
+std::vector<std::uint8_t> ModbusSlave::Answer(_modbus* context, const int* pair,
+                                              const std::vector<std::uint8_t>& request, int unit,
+                                              const std::uint8_t* pdu, std::size_t pduSize,
+                                              bool overTcp) {
+    Drain(pair[0]);
+    Drain(pair[1]);
+    if (::send(pair[0], request.data(), request.size(), MSG_NOSIGNAL) !=
         static_cast<ssize_t>(request.size()))
         return {};
     std::uint8_t indication[MODBUS_TCP_MAX_ADU_LENGTH];
-    const int length = modbus_receive(context_, indication);
+    const int length = modbus_receive(context, indication);
     if (length <= 0)
         return {}; // bad CRC or a broken frame: a real slave stays silent
-    const int function = indication[options_.ascii ? 7 : 1];
+    const bool tcpFramed = context == tcpContext_ || options_.ascii;
+    const int function = indication[tcpFramed ? 7 : 1];
     if (function == 5 || function == 6 || function == 15 || function == 16)
         ++writes_;
     RefreshInputs();
-    if (modbus_reply(context_, indication, length, mapping_) <= 0)
+    if (modbus_reply(context, indication, length, mapping_) <= 0)
         return {};
     std::vector<std::uint8_t> reply(MODBUS_TCP_MAX_ADU_LENGTH);
-    const ssize_t n = ::recv(pair_[0], reply.data(), reply.size(), MSG_DONTWAIT);
+    const ssize_t n = ::recv(pair[0], reply.data(), reply.size(), MSG_DONTWAIT);
     reply.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    // Kept when the slave took it: the answer is no exception.
+    const std::size_t at = tcpFramed ? 7 : 1;
+    ReceivedWrite write;
+    if (reply.size() > at && reply[at] == function && WriteOf(pdu, pduSize, write)) {
+        write.time = std::chrono::system_clock::now();
+        write.unit = unit;
+        write.overTcp = overTcp;
+        received_.push_back(write);
+    }
     return reply;
+}
+
+std::vector<std::uint8_t> ModbusSlave::AnswerTcp(const std::uint8_t* frame, std::size_t size) {
+    if (size < 8)
+        return {};
+    std::vector<std::uint8_t> reply;
+    std::size_t before = 0;
+    std::vector<ReceivedWrite> accepted;
+    {
+        std::lock_guard lock(mutex_);
+        before = received_.size();
+        reply = Answer(tcpContext_, tcpPair_, std::vector<std::uint8_t>(frame, frame + size),
+                       frame[6], frame + 7, size - 7, true);
+        accepted.assign(received_.begin() + static_cast<long>(before), received_.end());
+    }
+    if (onWrite_)
+        for (const ReceivedWrite& w : accepted)
+            onWrite_(w);
+    return reply;
+}
+
+bool ModbusSlave::ServeTcp(const std::string& address, std::string* error) {
+    if (!running_) {
+        if (error)
+            *error = address;
+        return false;
+    }
+    tcp_ = std::make_unique<ModbusTcpServer>(
+        [this](const std::uint8_t* frame, std::size_t size) { return AnswerTcp(frame, size); });
+    if (!tcp_->Start(address, error)) {
+        tcp_.reset();
+        return false;
+    }
+    return true;
+}
+
+std::uint16_t ModbusSlave::HoldingRegister(int address) const {
+    std::lock_guard lock(mutex_);
+    return mapping_ && address >= 0 && address <= options_.highestAddress
+               ? mapping_->tab_registers[address]
+               : 0;
+}
+
+bool ModbusSlave::SetHoldingRegister(int address, std::uint16_t value) {
+    std::lock_guard lock(mutex_);
+    if (!mapping_ || address < 0 || address > options_.highestAddress)
+        return false;
+    mapping_->tab_registers[address] = value;
+    return true;
+}
+
+std::uint16_t ModbusSlave::InputRegister(int address) const {
+    std::lock_guard lock(mutex_);
+    return mapping_ && address >= 0 && address <= options_.highestAddress
+               ? mapping_->tab_input_registers[address]
+               : 0;
+}
+
+bool ModbusSlave::SetInputRegister(int address, std::uint16_t value) {
+    std::lock_guard lock(mutex_);
+    if (!mapping_ || address < 0 || address > options_.highestAddress)
+        return false;
+    mapping_->tab_input_registers[address] = value;
+    pinned_[static_cast<std::size_t>(address)] = true;
+    return true;
+}
+
+bool ModbusSlave::Coil(int address) const {
+    std::lock_guard lock(mutex_);
+    return mapping_ && address >= 0 && address <= options_.highestAddress &&
+           mapping_->tab_bits[address];
+}
+
+bool ModbusSlave::SetCoil(int address, bool on) {
+    std::lock_guard lock(mutex_);
+    if (!mapping_ || address < 0 || address > options_.highestAddress)
+        return false;
+    mapping_->tab_bits[address] = on ? 1 : 0;
+    return true;
+}
+
+bool ModbusSlave::DiscreteInput(int address) const {
+    std::lock_guard lock(mutex_);
+    return mapping_ && address >= 0 && address <= options_.highestAddress &&
+           mapping_->tab_input_bits[address];
+}
+
+bool ModbusSlave::SetDiscreteInput(int address, bool on) {
+    std::lock_guard lock(mutex_);
+    if (!mapping_ || address < 0 || address > options_.highestAddress)
+        return false;
+    mapping_->tab_input_bits[address] = on ? 1 : 0;
+    return true;
+}
+
+std::vector<ReceivedWrite> ModbusSlave::Writes() const {
+    std::lock_guard lock(mutex_);
+    return received_;
+}
+
+void ModbusSlave::ClearWrites() {
+    std::lock_guard lock(mutex_);
+    received_.clear();
 }
 
 void ModbusSlave::Serve(const std::vector<std::uint8_t>& frame) {
     ++requests_;
     const auto arrived = std::chrono::steady_clock::now();
+    // The answer under the tables' lock; the writes it took are told after.
+    auto Locked = [this](auto&& answer) {
+        std::vector<ReceivedWrite> accepted;
+        std::vector<std::uint8_t> out;
+        {
+            std::lock_guard lock(mutex_);
+            const std::size_t before = received_.size();
+            out = answer();
+            accepted.assign(received_.begin() + static_cast<long>(before), received_.end());
+        }
+        if (onWrite_)
+            for (const ReceivedWrite& w : accepted)
+                onWrite_(w);
+        return out;
+    };
     std::vector<std::uint8_t> reply;
     if (options_.ascii) {
         std::vector<std::uint8_t> message;
@@ -232,7 +415,6 @@ void ModbusSlave::Serve(const std::vector<std::uint8_t>& frame) {
         if (ModbusAscii::Decode(text, message) != ModbusAscii::Decoded::Ok || message.size() < 2 ||
             !options_.units.count(message[0]))
             return;
-        modbus_set_slave(context_, message[0]);
         // MBAP header: transaction, protocol 0, length of unit and PDU.
         std::vector<std::uint8_t> request = {0,
                                              1,
@@ -241,7 +423,11 @@ void ModbusSlave::Serve(const std::vector<std::uint8_t>& frame) {
                                              static_cast<std::uint8_t>(message.size() >> 8),
                                              static_cast<std::uint8_t>(message.size() & 0xFF)};
         request.insert(request.end(), message.begin(), message.end());
-        const auto answer = Answer(request);
+        const auto answer = Locked([&] {
+            modbus_set_slave(context_, message[0]);
+            return Answer(context_, pair_, request, message[0], message.data() + 1,
+                          message.size() - 1, false);
+        });
         if (answer.size() < 8)
             return;
         const std::string encoded =
@@ -250,8 +436,11 @@ void ModbusSlave::Serve(const std::vector<std::uint8_t>& frame) {
     } else {
         if (!options_.units.count(frame[0]))
             return;
-        modbus_set_slave(context_, frame[0]);
-        reply = Answer(frame);
+        reply = Locked([&] {
+            modbus_set_slave(context_, frame[0]);
+            return Answer(context_, pair_, frame, frame[0], frame.data() + 1,
+                          frame.size() > 3 ? frame.size() - 3 : 0, false);
+        });
     }
     if (reply.empty())
         return;

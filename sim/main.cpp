@@ -1,12 +1,19 @@
 // varkel-sim: a virtual gateway on a pseudo-terminal, for trying a
-// configuration without hardware and for tests.
+// configuration without hardware and for tests. With --subnet it also runs
+// the configuration it holds as the gateway's Modbus master and shows its
+// PLC side over Modbus TCP.
 #include "cli/ProgramLanguage.h"
+#include "link/PosixSerialPort.h"
 #include "model/Catalog.h"
+#include "model/CycleEstimate.h"
 #include "model/TextTable.h"
+#include "sim/GatewayRuntime.h"
 #include "sim/GatewaySim.h"
+#include "sim/PlcServer.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -22,6 +29,7 @@ namespace {
 
 using namespace varkel::sim;
 using varkel::Msg;
+using varkel::ProbeCommand;
 using varkel::Text;
 using varkel::TextLanguage;
 
@@ -41,6 +49,29 @@ std::string Hex(const Bytes& bytes) {
     if (!out.empty())
         out.pop_back();
     return out;
+}
+
+std::string HexText(const std::vector<std::uint8_t>& bytes) {
+    return Hex(bytes);
+}
+
+// The values an exchange carried: those written, or those read.
+std::string Values(const RuntimeExchange& e) {
+    std::string out;
+    char b[8];
+    auto add = [&](const char* format, unsigned v) {
+        std::snprintf(b, sizeof b, format, v);
+        out += out.empty() ? "" : " ";
+        out += b;
+    };
+    const bool write = e.sent.IsWrite();
+    for (std::uint16_t r : write ? e.write.registers : e.result.registers)
+        add("%04X", r);
+    for (std::uint8_t bit : write ? e.write.bits : e.result.bits)
+        add("%u", bit);
+    if (out.empty())
+        return "";
+    return (write ? " = [" : " -> [") + out + "]";
 }
 
 bool ParseVersion(const std::string& text, std::uint8_t& major, std::uint8_t& minor) {
@@ -67,6 +98,9 @@ int main(int argc, char** argv) {
     int faultAt = 0;
     bool wireTiming = false;
     bool trace = false;
+    std::string subnetPath;
+    std::string plcAddress = PlcServer::kDefaultAddress;
+    bool allowWrites = false;
     app.add_option("--hw", hw, Text(Msg::SimHwHelp));
     app.add_option("--link", linkPath, Text(Msg::SimLinkHelp));
     app.add_option("--state", statePath, Text(Msg::SimStateHelp));
@@ -74,7 +108,11 @@ int main(int argc, char** argv) {
     app.add_flag("--trace", trace, Text(Msg::SimTraceHelp));
     app.add_option("--fault", faultName, Text(Msg::SimFaultHelp));
     app.add_option("--fault-at", faultAt, Text(Msg::SimFaultAtHelp));
+    app.add_option("--subnet", subnetPath, Text(Msg::SimSubnetHelp));
+    app.add_option("--plc", plcAddress, Text(Msg::SimPlcHelp));
+    app.add_flag("--allow-writes", allowWrites, Text(Msg::SimAllowWritesHelp));
     app.add_option("--lang", language, Text(Msg::SimLangHelp))->check(CLI::IsMember({"en", "zh"}));
+    app.footer(Text(Msg::SimPlcLayout));
     varkel::cli::LocaliseHelp(app);
     try {
         app.parse(argc, argv);
@@ -109,13 +147,56 @@ int main(int argc, char** argv) {
     }
 
     std::mutex outputMutex;
-    if (trace) {
+    // A download stops the run; its closing fieldbus frame (or, when it was
+    // given up, a quiet configuration line) starts the new configuration.
+    std::atomic<bool> downloading{false};
+    std::atomic<bool> downloaded{false};
+    std::atomic<long long> lastConfigFrame{0};
+    GatewayRuntime runtime;
+    runtime.AllowWrites(allowWrites);
+    const bool running = !subnetPath.empty();
+    if (trace || running) {
         sim.SetTraceCallback([&](const Exchanged& e) {
+            if (running && !e.request.empty() && !e.reply.empty()) {
+                const std::uint8_t command = e.request[0];
+                if (command == 0x03 || command == 0x05 || command == 0x14 || command == 0x10) {
+                    lastConfigFrame = std::chrono::steady_clock::now().time_since_epoch().count();
+                    if (!downloading.exchange(true))
+                        runtime.RequestStop();
+                } else if ((command == 0x30 || command == 0x32) && downloading) {
+                    downloaded = true;
+                }
+            }
+            if (!trace)
+                return;
             std::lock_guard lock(outputMutex);
             std::cout << "<- " << Hex(e.request) << "\n";
             if (!e.reply.empty())
                 std::cout << "-> " << Hex(e.reply) << "\n";
             std::cout << "   " << e.what << std::endl;
+        });
+    }
+    if (trace && running) {
+        runtime.SetExchangeCallback([&](const RuntimeExchange& e) {
+            const ProbeCommand& c = e.sent;
+            varkel::sim::CommandState state;
+            state.status = e.status;
+            state.exception = e.result.exception;
+            const std::string status = CommandStatusText(state);
+            std::lock_guard lock(outputMutex);
+            std::cout << Text(Msg::SimTraceExchange,
+                              {std::to_string(e.cycle), std::to_string(e.command + 1),
+                               std::to_string(c.slave), std::to_string(c.function),
+                               std::to_string(c.address), std::to_string(c.count), Values(e),
+                               status, varkel::FormatMs(e.result.ms)})
+                      << std::endl;
+        });
+        runtime.SetMemoryCallback([&](const MemoryChange& m) {
+            std::lock_guard lock(outputMutex);
+            std::cout << Text(Msg::SimTraceMemory,
+                              {Text(m.output ? Msg::SimMemoryOutput : Msg::SimMemoryInput),
+                               std::to_string(m.first), HexText(m.before), HexText(m.after)})
+                      << std::endl;
         });
     }
     if (!statePath.empty()) {
@@ -144,6 +225,35 @@ int main(int argc, char** argv) {
         }
     }
 
+    PlcServer plc(runtime);
+    if (running && !plc.Start(plcAddress, &error)) {
+        std::cerr << Text(Msg::SimCannotListen, {error}) << "\n";
+        return 1;
+    }
+    // Runs what the gateway holds now.
+    auto startRun = [&] {
+        RuntimePlan plan;
+        std::string why;
+        std::lock_guard lock(outputMutex);
+        if (!PlanFromState(sim.State(), plan, &why)) {
+            std::cerr << Text(Msg::SimCannotRun, {why}) << std::endl;
+            return;
+        }
+        const std::size_t commands = plan.commands.size();
+        const bool universal = plan.universal;
+        const bool writes = std::any_of(plan.commands.begin(), plan.commands.end(),
+                                        [](const ProbeCommand& c) { return c.IsWrite(); });
+        runtime.SetPlan(std::move(plan));
+        runtime.Start(subnetPath);
+        if (universal) {
+            std::cerr << Text(Msg::RunStateUniversal) << std::endl;
+            return;
+        }
+        std::cerr << Text(Msg::SimRunStarted, {subnetPath, std::to_string(commands)}) << std::endl;
+        if (writes && !allowWrites && !varkel::IsPseudoTerminal(subnetPath))
+            std::cerr << Text(Msg::SimWritesHeld, {subnetPath}) << std::endl;
+    };
+
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
     {
@@ -153,9 +263,35 @@ int main(int argc, char** argv) {
                           {std::to_string(options.hwMajor), std::to_string(options.hwMinor),
                            sim.DevicePath(), linkPath.empty() ? "" : " (" + linkPath + ")"})
                   << std::endl;
+        if (running)
+            std::cerr << Text(Msg::SimPlcListening, {plc.Address()}) << std::endl;
     }
-    while (!stopRequested && !sim.Vanished())
+    if (running)
+        startRun();
+    // A download given up half way runs what it left after this long.
+    constexpr std::chrono::seconds kAbandonedDownload{5};
+    bool stopped = false;
+    while (!stopRequested && !sim.Vanished()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (!running || !downloading)
+            continue;
+        if (!stopped) {
+            runtime.Stop();
+            stopped = true;
+            std::lock_guard lock(outputMutex);
+            std::cerr << Text(Msg::SimRunStopped) << std::endl;
+        }
+        const auto quiet = std::chrono::steady_clock::now().time_since_epoch() -
+                           std::chrono::steady_clock::duration(lastConfigFrame.load());
+        if (downloaded || quiet > kAbandonedDownload) {
+            downloaded = false;
+            downloading = false;
+            stopped = false;
+            startRun();
+        }
+    }
+    runtime.Stop();
+    plc.Stop();
     sim.Stop();
     if (!linkPath.empty()) {
         std::error_code ec;

@@ -10,8 +10,10 @@
 #include <atomic>
 #include <cmath>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -41,7 +43,8 @@ int main(int argc, char** argv) {
     CLI::App app{Text(Msg::SlaveAbout), "varkel-slave"};
     std::vector<int> units;
     sim::SlaveOptions options;
-    std::string linkPath, language;
+    std::string linkPath, language, tcpAddress;
+    bool trace = false, fixedInputs = false;
     app.add_option("--unit", units, Text(Msg::SlaveUnitOption))->check(CLI::Range(1, 247));
     app.add_option("--limit", options.highestAddress, Text(Msg::SlaveLimitOption))
         ->check(CLI::Range(0, 65535));
@@ -52,6 +55,9 @@ int main(int argc, char** argv) {
         ->check(kNotNan)
         ->check(CLI::Range(0.0, 1000.0));
     app.add_option("--link", linkPath, Text(Msg::SlaveLinkOption));
+    app.add_flag("--trace", trace, Text(Msg::SlaveTraceHelp));
+    app.add_option("--tcp", tcpAddress, Text(Msg::SlaveTcpHelp));
+    app.add_flag("--fixed-inputs", fixedInputs, Text(Msg::SlaveFixedInputsHelp));
     app.add_option("--lang", language, Text(Msg::SlaveLangOption))
         ->check(CLI::IsMember({"zh", "en"}));
     cli::LocaliseHelp(app);
@@ -63,10 +69,32 @@ int main(int argc, char** argv) {
     if (!units.empty())
         options.units = std::set<int>(units.begin(), units.end());
 
+    options.countInputs = !fixedInputs;
     sim::ModbusSlave slave(options);
+    std::mutex outputMutex;
+    if (trace) {
+        slave.SetWriteCallback([&](const sim::ReceivedWrite& w) {
+            std::string values;
+            char b[8];
+            for (std::uint16_t v : w.values) {
+                std::snprintf(b, sizeof b, w.function == 5 || w.function == 15 ? "%u" : "%04X",
+                              static_cast<unsigned>(v));
+                values += (values.empty() ? "" : " ") + std::string(b);
+            }
+            std::lock_guard lock(outputMutex);
+            std::cout << Text(Msg::SlaveTraceWrite,
+                              {std::to_string(w.unit), std::to_string(w.function),
+                               std::to_string(w.address), values})
+                      << std::endl;
+        });
+    }
     std::string error;
     if (!slave.Start(&error)) {
         std::cerr << Text(Msg::SlaveCannotOpen, {error}) << "\n";
+        return 1;
+    }
+    if (!tcpAddress.empty() && !slave.ServeTcp(tcpAddress, &error)) {
+        std::cerr << Text(Msg::SlaveCannotListen, {error}) << "\n";
         return 1;
     }
     if (!linkPath.empty()) {
@@ -84,11 +112,16 @@ int main(int argc, char** argv) {
     std::string unitList;
     for (int unit : options.units)
         unitList += (unitList.empty() ? "" : ",") + std::to_string(unit);
-    std::cout << slave.DevicePath() << std::endl;
-    std::cerr << Text(Msg::SlaveReady,
-                      {options.ascii ? "ASCII" : "RTU", unitList,
-                       slave.DevicePath() + (linkPath.empty() ? "" : " (" + linkPath + ")")})
-              << std::endl;
+    {
+        std::lock_guard lock(outputMutex);
+        std::cout << slave.DevicePath() << std::endl;
+        std::cerr << Text(Msg::SlaveReady,
+                          {options.ascii ? "ASCII" : "RTU", unitList,
+                           slave.DevicePath() + (linkPath.empty() ? "" : " (" + linkPath + ")")})
+                  << std::endl;
+        if (!tcpAddress.empty())
+            std::cerr << Text(Msg::SlaveTcpListening, {slave.TcpAddress()}) << std::endl;
+    }
     while (!stopRequested)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     slave.Stop();

@@ -5,15 +5,21 @@
 #include "model/ResultCode.h"
 
 #include <gtest/gtest.h>
+#include <modbus/modbus.h>
 
+#include <arpa/inet.h>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
+#include <netinet/in.h>
 #include <poll.h>
 #include <spawn.h>
 #include <string>
+#include <sys/socket.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -24,11 +30,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// varkel-sim started as a child with its output on a pipe.
+// varkel-sim (or another program) started as a child with its output on a
+// pipe.
 class SimProcess {
 public:
-    explicit SimProcess(std::vector<std::string> args) {
-        args.insert(args.begin(), VARKEL_SIM_PROGRAM);
+    explicit SimProcess(std::vector<std::string> args, const char* program = VARKEL_SIM_PROGRAM) {
+        args.insert(args.begin(), program);
         std::vector<char*> argv;
         for (auto& a : args)
             argv.push_back(a.data());
@@ -51,7 +58,8 @@ public:
         if (out_ >= 0)
             ::close(out_);
     }
-    // The first line of output, waiting at most two seconds.
+    // The next line of output (the first, the first time), waiting at most
+    // two seconds.
     std::string FirstLine() {
         std::string line;
         while (line.find('\n') == std::string::npos) {
@@ -139,6 +147,93 @@ TEST_F(SimProgramTest, KeepsADownloadAcrossRuns) {
         EXPECT_EQ(back->GetItem(Command::MappingRow)->GetValue(), "0010H");
         EXPECT_EQ(uploaded.GetFieldbus().GetChoiceIndex(Fieldbus::ClearOnFaultIndex), 1);
     }
+}
+
+// A port nobody listens on, for a server of a child program.
+int FreePort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0)
+        port = ntohs(address.sin_port);
+    ::close(fd);
+    return port;
+}
+
+// Waits for a condition for at most three seconds.
+template <typename F> bool Eventually(F f) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (!f()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+// The whole plant on one machine: a configuration downloaded to varkel-sim
+// runs against varkel-slave; a Modbus TCP client plays the PLC, the slave's
+// own Modbus TCP side plays the field.
+TEST_F(SimProgramTest, RunsWhatWasDownloadedAgainstTheSlave) {
+    const int fieldPort = FreePort(), plcPort = FreePort();
+    SimProcess slave({"--link", (dir / "slave").string(), "--tcp",
+                      "127.0.0.1:" + std::to_string(fieldPort), "--trace"},
+                     VARKEL_SLAVE_PROGRAM);
+    ASSERT_EQ(slave.FirstLine().rfind("/dev/", 0), 0u);
+    const std::string link = (dir / "gateway").string();
+    SimProcess sim({"--link", link, "--subnet", (dir / "slave").string(), "--plc",
+                    "127.0.0.1:" + std::to_string(plcPort)});
+    ASSERT_EQ(sim.FirstLine().rfind("/dev/", 0), 0u);
+
+    Project project;
+    Node* node = project.GetSubnet().CreateNode();
+    Command* read = node->CreateCommand(2); // 03, holding register 5 into bytes 0-1
+    read->GetItem(Command::RegisterRow)->SetValue("5");
+    read->GetItem(Command::DataNumberRow)->SetValue("1");
+    Command* write = node->CreateCommand(5); // 06, bytes 0-1 of the output memory to register 20
+    write->GetItem(Command::RegisterRow)->SetValue("20");
+    project.AutoMap();
+    SerialLink serial;
+    serial.SetPaceMs(0);
+    ASSERT_EQ(serial.Open(link), Success);
+    ASSERT_EQ(Download(project, serial), Success);
+    serial.Close();
+
+    modbus_t* plc = modbus_new_tcp("127.0.0.1", plcPort);
+    modbus_t* field = modbus_new_tcp("127.0.0.1", fieldPort);
+    ASSERT_EQ(modbus_connect(plc), 0);
+    ASSERT_EQ(modbus_connect(field), 0);
+    std::uint16_t r[3] = {};
+    EXPECT_TRUE(Eventually([&] {
+        return modbus_read_input_registers(plc, 100, 2, r) == 2 && r[0] == 1 && r[1] == 1;
+    })) << r[0]
+        << " " << r[1];
+    // A field value changed on the slave arrives in the input memory.
+    ASSERT_EQ(modbus_write_register(field, 5, 0x1234), 1);
+    EXPECT_TRUE(Eventually(
+        [&] { return modbus_read_input_registers(plc, 0, 1, r) == 1 && r[0] == 0x1234; }));
+    // The PLC's output reaches the slave (change of state: sent when it differs).
+    ASSERT_EQ(modbus_write_register(plc, 0, 0xBEEF), 1);
+    EXPECT_TRUE(
+        Eventually([&] { return modbus_read_registers(field, 20, 1, r) == 1 && r[0] == 0xBEEF; }));
+    ASSERT_EQ(modbus_read_input_registers(plc, 200, 3, r), 3);
+    EXPECT_GT(r[0] << 16 | r[1], 0);
+    modbus_close(plc);
+    modbus_free(plc);
+    modbus_close(field);
+    modbus_free(field);
+    // The slave's trace names each write: the start's, the field's, the PLC's.
+    std::string lines;
+    for (std::string line;
+         lines.find("values BEEF") == std::string::npos && !(line = slave.FirstLine()).empty();)
+        lines += line + "\n";
+    EXPECT_NE(lines.find("write: unit 1, function 6, address 20, values BEEF"), std::string::npos)
+        << lines;
+    EXPECT_EQ(sim.Terminate(), 0);
 }
 
 TEST_F(SimProgramTest, FaultOptionsReachTheLink) {
