@@ -1,5 +1,6 @@
 // Commands that answer how fast and where: estimate, iolist.
 #include "cli/CliApp.h"
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
@@ -99,14 +100,14 @@ int RunEstimate(const std::string& file, double turnaroundMs, bool json) {
         PrintLine(EstimateSummary(e));
         return 0;
     }
-    PrintLine(
-        Text(Msg::EstimateLine, {std::to_string(e.baudRate), std::to_string(e.charBits),
-                                 Ms3(e.charMs), FormatMs(e.turnaroundMs), FormatMs(e.pollDelayMs),
-                                 FormatMs(e.responseTimeoutMs), std::to_string(e.scanRatio)}));
+    PrintLine(Text(CliMsg::EstimateLine,
+                   {std::to_string(e.baudRate), std::to_string(e.charBits), Ms3(e.charMs),
+                    FormatMs(e.turnaroundMs), FormatMs(e.pollDelayMs),
+                    FormatMs(e.responseTimeoutMs), std::to_string(e.scanRatio)}));
     if (e.commands.empty()) {
-        PrintLine(Text(Msg::EstimateNoCommands));
+        PrintLine(Text(CliMsg::EstimateNoCommands));
     } else {
-        const std::string header = Text(Msg::EstimateTableHead);
+        const std::string header = Text(CliMsg::EstimateTableHead);
         const std::vector<std::size_t> ends = ColumnEnds(header);
         PrintLine(header);
         for (const CommandTiming& t : e.commands)
@@ -140,7 +141,7 @@ int RunIoList(const std::string& file, const std::string& out, bool json) {
         return code;
     std::string error;
     if (!WriteFileAtomically(out, IoListCsv(list, true), error)) {
-        PrintError(Text(Msg::CliCannotWrite, {out}) + ": " + error);
+        PrintError(Text(CliMsg::CliCannotWrite, {out}) + ": " + error);
         return kExitCantWrite;
     }
     PrintLine(Text(Msg::IoListWritten, {out, std::to_string(list.rows.size())}));
@@ -151,25 +152,25 @@ int RunIoList(const std::string& file, const std::string& out, bool json) {
 
 void AddTimingCommands(CLI::App& app, CliContext& context) {
     {
-        auto* cmd = app.add_subcommand("estimate", Text(Msg::EstimateHelp));
+        auto* cmd = app.add_subcommand("estimate", Text(CliMsg::EstimateHelp));
         auto file = AddFileArgument(cmd);
         auto turnaround = std::make_shared<double>(kDefaultTurnaroundMs);
         auto json = std::make_shared<bool>(false);
-        cmd->add_option("--turnaround", *turnaround, Text(Msg::EstimateTurnaroundHelp))
+        cmd->add_option("--turnaround", *turnaround, Text(CliMsg::EstimateTurnaroundHelp))
             ->check(kNotNan)
             ->check(CLI::Range(0.0, 60000.0));
-        cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
+        cmd->add_flag("--json", *json, Text(CliMsg::CliJsonHelp));
         cmd->callback([&context, file, turnaround, json] {
             context.exitCode = RunEstimate(*file, *turnaround, *json);
         });
     }
     {
-        auto* cmd = app.add_subcommand("iolist", Text(Msg::IoListHelp));
+        auto* cmd = app.add_subcommand("iolist", Text(CliMsg::IoListHelp));
         auto file = AddFileArgument(cmd);
         auto out = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
-        cmd->add_option("-o,--output", *out, Text(Msg::IoListOutputHelp));
-        cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
+        cmd->add_option("-o,--output", *out, Text(CliMsg::IoListOutputHelp));
+        cmd->add_flag("--json", *json, Text(CliMsg::CliJsonHelp));
         cmd->callback(
             [&context, file, out, json] { context.exitCode = RunIoList(*file, *out, *json); });
     }

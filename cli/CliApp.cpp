@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
 #include "cli/ProgramLanguage.h"
@@ -18,16 +19,16 @@ int RunCli(int argc, char** argv) {
     // Known before the help texts are built.
     SetTextLanguage(ProgramLanguage(argc, argv));
 
-    CLI::App app(Text(Msg::CliDescription), "varkel-cli");
-    app.footer(Text(Msg::CliFooter));
+    CLI::App app(Text(CliMsg::CliDescription), "varkel-cli");
+    app.footer(Text(CliMsg::CliFooter));
     app.set_version_flag("--version", std::string("varkel-cli ") + VARKEL_VERSION,
-                         Text(Msg::CliVersionHelp));
+                         Text(CliMsg::CliVersionHelp));
     app.require_subcommand(1);
 
     std::string lang;
-    app.add_option("--lang", lang, Text(Msg::CliLangHelp))->check(CLI::IsMember({"zh", "en"}));
+    app.add_option("--lang", lang, Text(CliMsg::CliLangHelp))->check(CLI::IsMember({"zh", "en"}));
     std::string answer = "yes";
-    app.add_option("--answer", answer, Text(Msg::CliAnswerHelp))
+    app.add_option("--answer", answer, Text(CliMsg::CliAnswerHelp))
         ->check(CLI::IsMember({"yes", "no", "cancel"}));
 
     CliContext context;
@@ -64,11 +65,11 @@ int RunCli(int argc, char** argv) {
             status = 0;
         } else {
             PrintError(ParseErrorText(e));
-            PrintError(Text(Msg::CliSeeHelp));
+            PrintError(Text(CliMsg::CliSeeHelp));
             status = kExitUsage;
         }
     } catch (const std::exception& e) {
-        PrintError(Text(Msg::CliInternalError, {e.what()}));
+        PrintError(Text(CliMsg::CliInternalError, {e.what()}));
         status = 70;
     }
     if (sink)
@@ -78,7 +79,7 @@ int RunCli(int argc, char** argv) {
 
 std::shared_ptr<std::string> AddFileArgument(CLI::App* command) {
     auto file = std::make_shared<std::string>();
-    command->add_option("FILE", *file, Text(Msg::CliFileHelp))->required();
+    command->add_option("FILE", *file, Text(CliMsg::CliFileHelp))->required();
     return file;
 }
 

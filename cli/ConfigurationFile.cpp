@@ -1,5 +1,6 @@
 #include "cli/ConfigurationFile.h"
 
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/ExitCodes.h"
 #include "model/Catalog.h"
@@ -27,11 +28,11 @@ std::string ParentFolder(const std::string& path) {
 int CheckInputFile(const std::string& path) {
     std::error_code ec;
     if (!fs::exists(path, ec)) {
-        PrintError(Text(Msg::CliFileNotFound, {path}));
+        PrintError(Text(CliMsg::CliFileNotFound, {path}));
         return kExitNoInput;
     }
     if (fs::is_directory(path, ec)) {
-        PrintError(Text(Msg::CliFileIsFolder, {path}));
+        PrintError(Text(CliMsg::CliFileIsFolder, {path}));
         return kExitNoInput;
     }
     // Opened without blocking: a FIFO must be refused, not waited on.
@@ -39,8 +40,8 @@ int CheckInputFile(const std::string& path) {
     int err = 0;
     int fd = OpenRegularFile(path, notRegular, err);
     if (fd < 0) {
-        PrintError(notRegular ? Text(Msg::CliNotRegularFile, {path})
-                              : Text(Msg::CliCannotRead, {path, SystemReason(err)}));
+        PrintError(notRegular ? Text(CliMsg::CliNotRegularFile, {path})
+                              : Text(CliMsg::CliCannotRead, {path, SystemReason(err)}));
         return kExitNoInput;
     }
     ::close(fd);
@@ -52,7 +53,7 @@ int LoadConfiguration(const std::string& path, Project& project, FileIdentity* i
         return code;
     std::string error;
     if (!LoadFile(project, path, &error, identity)) {
-        std::string text = Text(Msg::CliNotAConfiguration, {path});
+        std::string text = Text(CliMsg::CliNotAConfiguration, {path});
         if (!error.empty())
             text += ": " + error;
         PrintError(text);
@@ -60,7 +61,7 @@ int LoadConfiguration(const std::string& path, Project& project, FileIdentity* i
     }
     std::string missing = MissingParts(project);
     if (!missing.empty()) {
-        PrintError(Text(Msg::CliIncomplete, {path, missing}));
+        PrintError(Text(CliMsg::CliIncomplete, {path, missing}));
         return kExitBadInput;
     }
     return 0;
@@ -70,21 +71,21 @@ std::string MissingParts(const Project& project) {
     const Fieldbus& fieldbus = project.GetFieldbus();
     const Subnet& subnet = project.GetSubnet();
     if (fieldbus.GetItemCount() < 5)
-        return Text(Msg::CliFieldbusItems);
+        return Text(CliMsg::CliFieldbusItems);
     if (static_cast<int>(subnet.AlwaysItems().size()) < Subnet::kAlwaysCount)
-        return Text(Msg::CliSubnetItems);
+        return Text(CliMsg::CliSubnetItems);
     if (subnet.GetMasterItemCount() < Subnet::kMasterCount)
-        return Text(Msg::CliMasterItems);
+        return Text(CliMsg::CliMasterItems);
     if (subnet.GetUniversalItemCount() < Subnet::kUniversalCount)
-        return Text(Msg::CliUniversalItems);
+        return Text(CliMsg::CliUniversalItems);
     for (int n = 0; n < subnet.GetNodeCount(); ++n) {
         const Node* node = subnet.GetNodeAt(n);
         if (node->GetItemCount() < 1)
-            return Text(Msg::CliSlaveAddressOf, {node->GetName()});
+            return Text(CliMsg::CliSlaveAddressOf, {node->GetName()});
         for (int c = 0; c < node->GetCommandCount(); ++c) {
             const Command* command = node->GetCommandAt(c);
             if (command->GetItemCount() < 10)
-                return Text(Msg::CliCommandItemsOf, {node->GetName(), std::to_string(c)});
+                return Text(CliMsg::CliCommandItemsOf, {node->GetName(), std::to_string(c)});
         }
     }
     return {};
@@ -93,16 +94,16 @@ std::string MissingParts(const Project& project) {
 int CheckWritable(const std::string& path) {
     std::error_code ec;
     if (path.empty() || fs::is_directory(path, ec)) {
-        PrintError(Text(Msg::CliWriteFolder, {path}));
+        PrintError(Text(CliMsg::CliWriteFolder, {path}));
         return kExitCantWrite;
     }
     std::string folder = ParentFolder(path);
     if (!fs::is_directory(folder, ec)) {
-        PrintError(Text(Msg::CliWriteNoFolder, {path, folder}));
+        PrintError(Text(CliMsg::CliWriteNoFolder, {path, folder}));
         return kExitCantWrite;
     }
     if (::access(folder.c_str(), W_OK) != 0) {
-        PrintError(Text(Msg::CliWriteFolderReadOnly, {path, folder}));
+        PrintError(Text(CliMsg::CliWriteFolderReadOnly, {path, folder}));
         return kExitCantWrite;
     }
     return 0;
@@ -111,7 +112,7 @@ int CheckWritable(const std::string& path) {
 int LockForEdit(const std::string& path, FolderLock& lock) {
     if (lock.Acquire(path))
         return 0;
-    PrintError(Text(Msg::CliCannotWrite, {path}) + ": " + Text(Msg::FileFolderBusy));
+    PrintError(Text(CliMsg::CliCannotWrite, {path}) + ": " + Text(Msg::FileFolderBusy));
     return kExitCantWrite;
 }
 
@@ -129,10 +130,10 @@ int SaveConfiguration(Project& project, const std::string& target, const FileIde
     guard.held = held;
     if (!SaveFile(project, target, &error, &guard)) {
         if (guard.changedOnDisk) {
-            PrintError(Text(Msg::CliChangedOnDisk, {target}));
+            PrintError(Text(CliMsg::CliChangedOnDisk, {target}));
             return kExitCantWrite;
         }
-        std::string text = Text(Msg::CliCannotWrite, {path});
+        std::string text = Text(CliMsg::CliCannotWrite, {path});
         if (!error.empty())
             text += ": " + error;
         PrintError(text);

@@ -2,6 +2,7 @@
 // add-command, set. Each loads, changes the model through the operations the
 // editor uses, and writes only when everything succeeded.
 #include "cli/CliApp.h"
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
@@ -34,7 +35,7 @@ int RunNew(const std::string& out, bool universal) {
         CommitResult result = CommitValue(*project, TreeEntry(&subnet), Subnet::ProtocolIndex,
                                           LocalText(kUniversalKey));
         if (!result.Accepted()) {
-            PrintError(Text(Msg::CliCannotSwitchUniversal));
+            PrintError(Text(CliMsg::CliCannotSwitchUniversal));
             return kExitUsage;
         }
     }
@@ -50,7 +51,7 @@ int RunAutoMap(const std::string& file, const std::string& out) {
     if (int code = LoadConfiguration(file, *project, &readAs))
         return code;
     if (project->GetSubnet().GetProtocolType() != ProtocolType::ModbusMaster) {
-        PrintError(Text(Msg::CliAutoMapMasterOnly));
+        PrintError(Text(CliMsg::CliAutoMapMasterOnly));
         return kExitUsage;
     }
     const std::string target = out.empty() ? file : out;
@@ -80,18 +81,18 @@ int RunAddNode(const std::string& file) {
         return code;
     Subnet& subnet = project->GetSubnet();
     if (subnet.GetProtocolType() == ProtocolType::Universal) {
-        PrintError(Text(Msg::CliNoNodeInUniversal));
+        PrintError(Text(CliMsg::CliNoNodeInUniversal));
         return kExitUsage;
     }
     if (subnet.GetNodeCount() != 0) {
-        PrintError(Text(Msg::CliSubnetHasNode, {subnet.GetNodeAt(0)->GetName()}));
+        PrintError(Text(CliMsg::CliSubnetHasNode, {subnet.GetNodeAt(0)->GetName()}));
         return kExitUsage;
     }
     if (int code = CheckWritable(file))
         return code;
     Node* node = subnet.CreateNode();
     if (!node) {
-        PrintError(Text(Msg::CliNodeNotAdded));
+        PrintError(Text(CliMsg::CliNodeNotAdded));
         return kExitUsage;
     }
     if (int code = SaveConfiguration(*project, file, &readAs, &lock))
@@ -111,7 +112,7 @@ int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
     Subnet& subnet = project->GetSubnet();
     Node* node = subnet.GetNodeAt(nodeIndex);
     if (!node) {
-        PrintError(Text(Msg::CliNoNodeAddOne,
+        PrintError(Text(CliMsg::CliNoNodeAddOne,
                         {std::to_string(nodeIndex), std::to_string(subnet.GetNodeCount())}));
         return kExitUsage;
     }
@@ -122,14 +123,15 @@ int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
     }
     FunctionInfo info = LookupFunctionCode(functionIndex);
     if (!info.supported) {
-        PrintError(Text(Msg::CliFunctionUnsupported, {std::to_string(functionIndex), info.name}));
+        PrintError(
+            Text(CliMsg::CliFunctionUnsupported, {std::to_string(functionIndex), info.name}));
         return kExitUsage;
     }
     if (int code = CheckWritable(file))
         return code;
     Command* command = node->CreateCommand(functionIndex);
     if (!command) {
-        PrintError(Text(Msg::CliCommandNotAdded));
+        PrintError(Text(CliMsg::CliCommandNotAdded));
         return kExitUsage;
     }
     if (int code = SaveConfiguration(*project, file, &readAs, &lock))
@@ -157,7 +159,7 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
     }
     int row = 0;
     if (!ParseIndex(rowText, row)) {
-        PrintError(Text(Msg::CliInvalidRow, {rowText}));
+        PrintError(Text(CliMsg::CliInvalidRow, {rowText}));
         return kExitUsage;
     }
     const ParamItem* item = ItemAtRow(entry, row);
@@ -165,18 +167,18 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
     CommitResult result = CommitValue(*project, entry, row, value);
     switch (result.refusal) {
     case CommitResult::NoSuchItem:
-        PrintError(Text(Msg::CliNoRow, {targetText, rowText}));
+        PrintError(Text(CliMsg::CliNoRow, {targetText, rowText}));
         return kExitUsage;
     case CommitResult::NotEditable:
-        PrintError(FillPlaceholders(item && item->GetState() == 0 ? Text(Msg::CliRowShownOnly)
-                                                                  : Text(Msg::CliRowGreyed),
+        PrintError(FillPlaceholders(item && item->GetState() == 0 ? Text(CliMsg::CliRowShownOnly)
+                                                                  : Text(CliMsg::CliRowGreyed),
                                     {targetText, rowText, itemName}));
         return kExitUsage;
     case CommitResult::NotAChoice: {
         std::string choices;
         for (const auto& choice : item->GetChoices())
             choices += (choices.empty() ? "\"" : ", \"") + choice + "\"";
-        PrintError(Text(Msg::CliNotAChoice, {value, itemName, choices}));
+        PrintError(Text(CliMsg::CliNotAChoice, {value, itemName, choices}));
         return kExitUsage;
     }
     case CommitResult::NotRefused:
@@ -194,18 +196,18 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
     }
     PrintLine(result.storedValue);
     if (result.renamedNode)
-        PrintLine(Text(Msg::CliNodeName, {result.nodeName}));
+        PrintLine(Text(CliMsg::CliNodeName, {result.nodeName}));
     if (result.protocolSwitched)
-        PrintLine(Text(Msg::CliProtocolType,
+        PrintLine(Text(CliMsg::CliProtocolType,
                        {std::to_string(static_cast<int>(project->GetSubnet().GetProtocolType()))}));
     for (int r : result.valueChangedRows)
         if (const ParamItem* other = ItemAtRow(entry, r))
-            PrintLine(
-                Text(Msg::CliRowValue, {std::to_string(r), other->GetName(), other->GetValue()}));
+            PrintLine(Text(CliMsg::CliRowValue,
+                           {std::to_string(r), other->GetName(), other->GetValue()}));
     for (int r : result.enableChangedRows)
         if (const ParamItem* other = ItemAtRow(entry, r))
-            PrintLine(FillPlaceholders(other->GetEnable() ? Text(Msg::CliRowEnabled)
-                                                          : Text(Msg::CliRowDisabled),
+            PrintLine(FillPlaceholders(other->GetEnable() ? Text(CliMsg::CliRowEnabled)
+                                                          : Text(CliMsg::CliRowDisabled),
                                        {std::to_string(r), other->GetName()}));
     return 0;
 }
@@ -214,47 +216,47 @@ int RunSet(const std::string& file, const std::string& targetText, const std::st
 
 void AddEditCommands(CLI::App& app, CliContext& context) {
     {
-        auto* cmd = app.add_subcommand("new", Text(Msg::CliNewHelp));
+        auto* cmd = app.add_subcommand("new", Text(CliMsg::CliNewHelp));
         auto out = std::make_shared<std::string>();
         auto universal = std::make_shared<bool>(false);
-        cmd->add_option("-o,--output", *out, Text(Msg::CliOutputHelp))->required();
-        cmd->add_flag("--universal", *universal, Text(Msg::CliUniversalHelp));
+        cmd->add_option("-o,--output", *out, Text(CliMsg::CliOutputHelp))->required();
+        cmd->add_flag("--universal", *universal, Text(CliMsg::CliUniversalHelp));
         cmd->callback([&context, out, universal] { context.exitCode = RunNew(*out, *universal); });
     }
     {
-        auto* cmd = app.add_subcommand("automap", Text(Msg::CliAutoMapHelp));
+        auto* cmd = app.add_subcommand("automap", Text(CliMsg::CliAutoMapHelp));
         auto out = std::make_shared<std::string>();
         auto file = AddFileArgument(cmd);
-        cmd->add_option("-o,--output", *out, Text(Msg::CliOutputDefaultHelp));
+        cmd->add_option("-o,--output", *out, Text(CliMsg::CliOutputDefaultHelp));
         cmd->callback([&context, file, out] { context.exitCode = RunAutoMap(*file, *out); });
     }
     {
-        auto* cmd = app.add_subcommand("add-node", Text(Msg::CliAddNodeHelp));
+        auto* cmd = app.add_subcommand("add-node", Text(CliMsg::CliAddNodeHelp));
         auto file = AddFileArgument(cmd);
         cmd->callback([&context, file] { context.exitCode = RunAddNode(*file); });
     }
     {
-        auto* cmd = app.add_subcommand("add-command", Text(Msg::CliAddCommandHelp));
+        auto* cmd = app.add_subcommand("add-command", Text(CliMsg::CliAddCommandHelp));
         auto function = std::make_shared<int>(0);
         auto node = std::make_shared<int>(0);
         auto file = AddFileArgument(cmd);
-        cmd->add_option("--function", *function, Text(Msg::CliFunctionHelp))
+        cmd->add_option("--function", *function, Text(CliMsg::CliFunctionHelp))
             ->required()
             ->check(CLI::Range(0, 13));
-        cmd->add_option("--node", *node, Text(Msg::CliNodeHelp))->check(CLI::NonNegativeNumber);
+        cmd->add_option("--node", *node, Text(CliMsg::CliNodeHelp))->check(CLI::NonNegativeNumber);
         cmd->callback([&context, file, function, node] {
             context.exitCode = RunAddCommand(*file, *function, *node);
         });
     }
     {
-        auto* cmd = app.add_subcommand("set", Text(Msg::CliSetHelp));
+        auto* cmd = app.add_subcommand("set", Text(CliMsg::CliSetHelp));
         auto target = std::make_shared<std::string>();
         auto row = std::make_shared<std::string>();
         auto value = std::make_shared<std::string>();
         auto file = AddFileArgument(cmd);
-        cmd->add_option("TARGET", *target, Text(Msg::CliTargetHelp))->required();
-        cmd->add_option("ROW", *row, Text(Msg::CliRowHelp))->required();
-        cmd->add_option("VALUE", *value, Text(Msg::CliValueHelp))->required();
+        cmd->add_option("TARGET", *target, Text(CliMsg::CliTargetHelp))->required();
+        cmd->add_option("ROW", *row, Text(CliMsg::CliRowHelp))->required();
+        cmd->add_option("VALUE", *value, Text(CliMsg::CliValueHelp))->required();
         cmd->callback([&context, file, target, row, value] {
             context.exitCode = RunSet(*file, *target, *row, *value);
         });

@@ -1,5 +1,6 @@
 // export: the configuration into a workbook made from the template.
 #include "cli/CliApp.h"
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
@@ -26,7 +27,7 @@ int RunExport(const std::string& file, const std::string& out, const std::string
     const int status = ExportWorkbook(*project, workbookTemplate, out, &error);
     if (status == ExportDone)
         return 0;
-    PrintError(error.empty() ? Text(Msg::CliExportFailed, {out}) : error);
+    PrintError(error.empty() ? Text(CliMsg::CliExportFailed, {out}) : error);
     switch (status) {
     case ExportTemplateMissing:
         return kExitNoInput;
@@ -41,12 +42,12 @@ int RunExport(const std::string& file, const std::string& out, const std::string
 } // namespace
 
 void AddExportCommand(CLI::App& app, CliContext& context) {
-    auto* cmd = app.add_subcommand("export", Text(Msg::CliExportHelp));
+    auto* cmd = app.add_subcommand("export", Text(CliMsg::CliExportHelp));
     auto out = std::make_shared<std::string>();
     auto workbookTemplate = std::make_shared<std::string>();
     auto file = AddFileArgument(cmd);
-    cmd->add_option("-o,--output", *out, Text(Msg::CliWorkbookHelp))->required();
-    cmd->add_option("--template", *workbookTemplate, Text(Msg::CliTemplateHelp));
+    cmd->add_option("-o,--output", *out, Text(CliMsg::CliWorkbookHelp))->required();
+    cmd->add_option("--template", *workbookTemplate, Text(CliMsg::CliTemplateHelp));
     cmd->callback([&context, file, out, workbookTemplate] {
         context.exitCode = RunExport(*file, *out, *workbookTemplate);
     });

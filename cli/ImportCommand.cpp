@@ -1,5 +1,6 @@
 // import: a command list from a workbook or CSV file into the first node.
 #include "cli/CliApp.h"
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
@@ -64,7 +65,7 @@ int RunImport(const std::string& file, const std::string& list, ImportOptions op
     if (!outcome.applied) {
         for (const ImportProblem& problem : outcome.problems)
             PrintError(problem.Describe());
-        PrintError(Text(Msg::ImportRefusedSummary, {std::to_string(outcome.problems.size())}));
+        PrintError(Text(CliMsg::ImportRefusedSummary, {std::to_string(outcome.problems.size())}));
         if (outcome.listRefused)
             return kExitBadInput;
         // As set: the first refused value's code; refusals without one as
@@ -74,7 +75,7 @@ int RunImport(const std::string& file, const std::string& list, ImportOptions op
     }
     if (int code = SaveConfiguration(*project, file, &readAs, &lock))
         return code;
-    PrintLine(Text(Msg::ImportSummary, {std::to_string(outcome.commands.size())}));
+    PrintLine(Text(CliMsg::ImportSummary, {std::to_string(outcome.commands.size())}));
     // An overflow is reported above; as automap, the addresses it wrote
     // are saved all the same.
     return outcome.mapFits ? 0 : static_cast<int>(MappingOverflow);
@@ -83,13 +84,13 @@ int RunImport(const std::string& file, const std::string& list, ImportOptions op
 } // namespace
 
 void AddImportCommand(CLI::App& app, CliContext& context) {
-    auto* cmd = app.add_subcommand("import", Text(Msg::ImportCliHelp));
+    auto* cmd = app.add_subcommand("import", Text(CliMsg::ImportCliHelp));
     auto list = std::make_shared<std::string>();
     auto options = std::make_shared<ImportOptions>();
     auto file = AddFileArgument(cmd);
-    cmd->add_option("--from", *list, Text(Msg::ImportCliFromHelp))->required();
-    cmd->add_flag("--append", options->append, Text(Msg::ImportCliAppendHelp));
-    cmd->add_flag("--automap", options->autoMap, Text(Msg::ImportCliAutoMapHelp));
+    cmd->add_option("--from", *list, Text(CliMsg::ImportCliFromHelp))->required();
+    cmd->add_flag("--append", options->append, Text(CliMsg::ImportCliAppendHelp));
+    cmd->add_flag("--automap", options->autoMap, Text(CliMsg::ImportCliAutoMapHelp));
     cmd->callback(
         [&context, file, list, options] { context.exitCode = RunImport(*file, *list, *options); });
 }

@@ -1,6 +1,7 @@
 // Commands that talk to a gateway over a serial port: download, upload,
 // ports. Download and upload take one port or several at once.
 #include "cli/CliApp.h"
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
@@ -163,7 +164,7 @@ int GatherPorts(LinkOptions& options) {
             return code;
         std::ifstream in(options.portsFrom);
         if (!in.is_open()) {
-            PrintError(Text(Msg::CliPortListUnreadable, {options.portsFrom}));
+            PrintError(Text(CliMsg::CliPortListUnreadable, {options.portsFrom}));
             return kExitNoInput;
         }
         std::string line;
@@ -175,22 +176,22 @@ int GatherPorts(LinkOptions& options) {
             options.ports.push_back(line.substr(first, last + 1 - first));
         }
         if (in.bad()) {
-            PrintError(Text(Msg::CliPortListUnreadable, {options.portsFrom}));
+            PrintError(Text(CliMsg::CliPortListUnreadable, {options.portsFrom}));
             return kExitNoInput;
         }
     }
     if (options.ports.empty()) {
-        PrintError(Text(Msg::CliNoPort));
+        PrintError(Text(CliMsg::CliNoPort));
         return kExitUsage;
     }
     if (options.ports.size() > kMaxPorts) {
-        PrintError(Text(Msg::CliTooManyPorts, {std::to_string(kMaxPorts)}));
+        PrintError(Text(CliMsg::CliTooManyPorts, {std::to_string(kMaxPorts)}));
         return kExitUsage;
     }
     for (std::size_t i = 0; i < options.ports.size(); ++i)
         for (std::size_t j = i + 1; j < options.ports.size(); ++j)
             if (options.ports[i] == options.ports[j]) {
-                PrintError(Text(Msg::CliPortTwice, {options.ports[i]}));
+                PrintError(Text(CliMsg::CliPortTwice, {options.ports[i]}));
                 return kExitUsage;
             }
     return 0;
@@ -243,11 +244,11 @@ bool PrintComparison(const std::string& port, const Project& uploaded, const Pro
                      const std::string& referenceFile) {
     const std::vector<Difference> differences = DiffProjects(reference, uploaded);
     if (differences.empty()) {
-        PrintLine(Text(Msg::CliCompareSame, {port, referenceFile}));
+        PrintLine(Text(CliMsg::CliCompareSame, {port, referenceFile}));
         return false;
     }
     PrintLine(
-        Text(Msg::CliCompareDiffers, {port, std::to_string(differences.size()), referenceFile}));
+        Text(CliMsg::CliCompareDiffers, {port, std::to_string(differences.size()), referenceFile}));
     for (const Difference& d : differences)
         PrintLine("  " + DifferenceLine(d));
     return true;
@@ -282,13 +283,13 @@ int UploadTargets(const std::string& folder, const std::vector<std::string>& por
     for (const std::string& port : ports) {
         const std::string name = std::filesystem::path(port).filename().string();
         if (name.empty() || name == "." || name == "..") {
-            PrintError(Text(Msg::CliPortNoFileName, {port}));
+            PrintError(Text(CliMsg::CliPortNoFileName, {port}));
             return kExitUsage;
         }
         const std::string target = (std::filesystem::path(folder) / (name + ".xml")).string();
         for (std::size_t i = 0; i < targets.size(); ++i)
             if (targets[i] == target) {
-                PrintError(Text(Msg::CliPortFileClash, {ports[i], port, target}));
+                PrintError(Text(CliMsg::CliPortFileClash, {ports[i], port, target}));
                 return kExitUsage;
             }
         targets.push_back(target);
@@ -296,7 +297,7 @@ int UploadTargets(const std::string& folder, const std::vector<std::string>& por
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (!std::filesystem::is_directory(folder, ec)) {
-        PrintError(Text(Msg::CliCannotWrite, {folder}));
+        PrintError(Text(CliMsg::CliCannotWrite, {folder}));
         return kExitCantWrite;
     }
     for (const std::string& target : targets)
@@ -313,7 +314,7 @@ void PrintRefused(const std::string& port, const std::vector<RefusedValue>& refu
     PrintError(prefix + Text(Msg::LinkRefusedUpload));
     for (const RefusedValue& value : refused)
         PrintError(prefix + RefusedValueLine(value));
-    PrintError(prefix + Text(Msg::LinkCliRefusedExit));
+    PrintError(prefix + Text(CliMsg::LinkCliRefusedExit));
 }
 
 // The configuration an upload starts from (--base) and the one its result
@@ -406,40 +407,40 @@ int RunPorts() {
 
 void AddLinkOptions(CLI::App* cmd, const std::shared_ptr<LinkOptions>& options) {
     // One value each time, so that --port A FILE leaves FILE alone.
-    cmd->add_option("--port", options->ports, Text(Msg::LinkCliPort))->allow_extra_args(false);
-    cmd->add_option("--ports-from", options->portsFrom, Text(Msg::CliPortsFromHelp));
-    cmd->add_flag("--trace", options->trace, Text(Msg::LinkCliTrace));
+    cmd->add_option("--port", options->ports, Text(CliMsg::LinkCliPort))->allow_extra_args(false);
+    cmd->add_option("--ports-from", options->portsFrom, Text(CliMsg::CliPortsFromHelp));
+    cmd->add_flag("--trace", options->trace, Text(CliMsg::LinkCliTrace));
 }
 
 } // namespace
 
 void AddLinkCommands(CLI::App& app, CliContext& context) {
     {
-        auto* cmd = app.add_subcommand("download", Text(Msg::LinkCliDownload));
+        auto* cmd = app.add_subcommand("download", Text(CliMsg::LinkCliDownload));
         auto options = std::make_shared<LinkOptions>();
         auto file = AddFileArgument(cmd);
         AddLinkOptions(cmd, options);
-        cmd->add_option("--pace-ms", options->paceMs, Text(Msg::LinkCliPace))
+        cmd->add_option("--pace-ms", options->paceMs, Text(CliMsg::LinkCliPace))
             ->check(CLI::Range(0, 10000));
         cmd->callback(
             [&context, file, options] { context.exitCode = RunDownload(*file, *options); });
     }
     {
-        auto* cmd = app.add_subcommand("upload", Text(Msg::LinkCliUpload));
+        auto* cmd = app.add_subcommand("upload", Text(CliMsg::LinkCliUpload));
         auto out = std::make_shared<std::string>();
         auto base = std::make_shared<std::string>();
         auto options = std::make_shared<LinkOptions>();
         AddLinkOptions(cmd, options);
-        cmd->add_option("-o,--output", *out, Text(Msg::LinkCliOutput))->required();
-        cmd->add_option("--base", *base, Text(Msg::LinkCliBase));
+        cmd->add_option("-o,--output", *out, Text(CliMsg::LinkCliOutput))->required();
+        cmd->add_option("--base", *base, Text(CliMsg::LinkCliBase));
         auto compare = std::make_shared<std::string>();
-        cmd->add_option("--compare", *compare, Text(Msg::CliCompareHelp));
+        cmd->add_option("--compare", *compare, Text(CliMsg::CliCompareHelp));
         cmd->callback([&context, out, base, compare, options] {
             context.exitCode = RunUpload(*out, *base, *compare, *options);
         });
     }
     {
-        auto* cmd = app.add_subcommand("ports", Text(Msg::LinkCliPorts));
+        auto* cmd = app.add_subcommand("ports", Text(CliMsg::LinkCliPorts));
         cmd->callback([&context] { context.exitCode = RunPorts(); });
     }
 }

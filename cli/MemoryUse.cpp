@@ -1,5 +1,6 @@
 #include "cli/MemoryUse.h"
 
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "model/Catalog.h"
 #include "model/Project.h"
@@ -79,7 +80,7 @@ std::vector<std::string> MemoryMapLines(const MemoryCounts& counts, unsigned bas
     std::vector<std::string> lines;
     BitClasses classes = ClassifyBits(counts);
     lines.push_back(
-        Text(Msg::CliMemoryUse,
+        Text(CliMsg::CliMemoryUse,
              {title, Hex4(base), Hex4(base + kMemoryBytes - 1),
               std::to_string(classes.used.size() + classes.conflict.size()),
               std::to_string(classes.conflict.size()), std::to_string(classes.overflow.size())}));
@@ -95,8 +96,8 @@ std::vector<std::string> MemoryMapLines(const MemoryCounts& counts, unsigned bas
         lines.push_back(line);
     }
     if (!classes.overflow.empty())
-        lines.push_back(
-            Text(Msg::CliOverflowBits, {Hex4(base + kMemoryBytes - 1), Ranges(classes.overflow)}));
+        lines.push_back(Text(CliMsg::CliOverflowBits,
+                             {Hex4(base + kMemoryBytes - 1), Ranges(classes.overflow)}));
     return lines;
 }
 

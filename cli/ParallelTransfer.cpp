@@ -1,5 +1,6 @@
 #include "cli/ParallelTransfer.h"
 
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/PortBlock.h"
 #include "cli/TextWidth.h"
@@ -102,7 +103,7 @@ std::vector<PortOutcome> ParallelTransfer::Run(const Project& project, PortBlock
             mine.outcome = sessions_[i]->TakeOutcome();
             mine.failure = FailureOf(mine.outcome, kind_, ports_[i]);
             mine.seconds = Seconds(mine.outcome.openTime + mine.outcome.transferTime);
-            block.Done(i, mine.failure.empty() ? Text(Msg::CliPortOk) : mine.failure);
+            block.Done(i, mine.failure.empty() ? Text(CliMsg::CliPortOk) : mine.failure);
         });
     }
     // Only this thread writes; it sleeps until a worker reports.
@@ -121,8 +122,8 @@ int ParallelTransfer::FirstFailure(const std::vector<PortOutcome>& outcomes) {
 
 std::vector<std::string> ParallelTransfer::SummaryLines(const std::vector<PortOutcome>& outcomes) {
     std::vector<std::vector<std::string>> rows;
-    rows.push_back({Text(Msg::CliSummaryPort), Text(Msg::CliSummaryResult),
-                    Text(Msg::CliSummaryTime), Text(Msg::CliSummaryHardware)});
+    rows.push_back({Text(CliMsg::CliSummaryPort), Text(CliMsg::CliSummaryResult),
+                    Text(CliMsg::CliSummaryTime), Text(CliMsg::CliSummaryHardware)});
     for (const PortOutcome& o : outcomes) {
         char time[32];
         std::snprintf(time, sizeof time, "%.1f s", o.seconds);
@@ -131,7 +132,7 @@ std::vector<std::string> ParallelTransfer::SummaryLines(const std::vector<PortOu
             hardware = std::to_string(o.outcome.hardware.major) + "." +
                        std::to_string(o.outcome.hardware.minor);
         rows.push_back(
-            {o.port, o.failure.empty() ? Text(Msg::CliPortOk) : o.failure, time, hardware});
+            {o.port, o.failure.empty() ? Text(CliMsg::CliPortOk) : o.failure, time, hardware});
     }
     std::size_t widths[4] = {};
     for (const auto& row : rows)

@@ -1,5 +1,6 @@
 #include "cli/PortBlock.h"
 
+#include "cli/CliCatalog.h"
 #include "cli/TextWidth.h"
 #include "model/Catalog.h"
 
@@ -10,7 +11,7 @@ namespace varkel::cli {
 PortBlock::PortBlock(std::vector<std::string> ports, std::ostream& out, bool terminal,
                      std::size_t columns, std::size_t rows)
     : out_(out), terminal_(terminal && (rows == 0 || ports.size() < rows)), columns_(columns),
-      ports_(std::move(ports)), states_(ports_.size(), Text(Msg::CliPortWaiting)),
+      ports_(std::move(ports)), states_(ports_.size(), Text(CliMsg::CliPortWaiting)),
       quarters_(ports_.size(), 0), done_(ports_.size(), false) {
     for (const std::string& port : ports_)
         portWidth_ = std::max(portWidth_, DisplayWidth(port));

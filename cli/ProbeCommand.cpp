@@ -1,5 +1,6 @@
 // varkel-cli probe: the configured Modbus commands sent from the PC.
 #include "cli/CliApp.h"
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
@@ -10,6 +11,7 @@
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "probe/MemoryImage.h"
+#include "probe/ProbeCatalog.h"
 #include "probe/ProbeSession.h"
 #include "probe/ValueDecoder.h"
 
@@ -137,7 +139,7 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
         return code;
     // Refused before the port opens, with the problems check lists.
     if (project->GetSubnet().GetProtocolType() != ProtocolType::ModbusMaster) {
-        PrintError(Text(Msg::ProbeUniversalMode));
+        PrintError(Text(ProbeMsg::ProbeUniversalMode));
         return kExitUsage;
     }
     ProbePlan plan;
@@ -164,7 +166,7 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
         }
         if (progress && (options.watch || options.passes > 1))
             std::cerr << "\r"
-                      << Text(Msg::ProbeCliPassProgress,
+                      << Text(CliMsg::ProbeCliPassProgress,
                               {std::to_string(result.pass), std::to_string(result.command + 1),
                                std::to_string(commands.size())})
                       << "   \r" << std::flush;
@@ -194,7 +196,7 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
             std::cout << j.dump() << std::endl;
             return;
         }
-        std::string line = Text(Msg::ProbePassLine,
+        std::string line = Text(CliMsg::ProbePassLine,
                                 {std::to_string(summary.pass), ms, std::to_string(summary.answered),
                                  std::to_string(summary.failed)});
         if (estimate.status == CycleEstimate::Ready)
@@ -207,7 +209,7 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
     if (!options.json)
         PrintLine(FillPlaceholders("#   fc slave addr count   ms      {} | {} | {}",
                                    {Text(Msg::ProbeHeaderMemory), Text(Msg::ProbeHeaderStatus),
-                                    Text(Msg::ProbeHeaderData)}));
+                                    Text(CliMsg::ProbeHeaderData)}));
 
     // Said once, on standard error, so that --json output stays clean.
     session.SetOpenedCallback([&](const ProbeOpened& opened) {
@@ -247,7 +249,7 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
     if (result.stopped && !options.json)
         PrintError(Text(Msg::ProbeStopped));
     if (result.failed > 0) {
-        PrintError(Text(Msg::ProbeFailedSummary, {std::to_string(result.failed)}));
+        PrintError(Text(CliMsg::ProbeFailedSummary, {std::to_string(result.failed)}));
         return kExitProbeFailed;
     }
     return 0;
@@ -256,18 +258,18 @@ int RunProbe(const std::string& file, const ProbeOptions& options) {
 } // namespace
 
 void AddProbeCommand(CLI::App& app, CliContext& context) {
-    auto* cmd = app.add_subcommand("probe", Text(Msg::ProbeCliAbout));
+    auto* cmd = app.add_subcommand("probe", Text(CliMsg::ProbeCliAbout));
     auto options = std::make_shared<ProbeOptions>();
     auto file = AddFileArgument(cmd);
-    cmd->add_option("--port", options->port, Text(Msg::ProbeCliPort))->required();
-    auto* passes = cmd->add_option("--passes", options->passes, Text(Msg::ProbeCliPasses))
+    cmd->add_option("--port", options->port, Text(CliMsg::ProbeCliPort))->required();
+    auto* passes = cmd->add_option("--passes", options->passes, Text(CliMsg::ProbeCliPasses))
                        ->check(CLI::Range(1, 1000000));
-    cmd->add_flag("--watch", options->watch, Text(Msg::ProbeCliWatch))->excludes(passes);
-    cmd->add_flag("--json", options->json, Text(Msg::ProbeCliJson));
-    cmd->add_flag("--image", options->image, Text(Msg::ProbeCliImage));
-    cmd->add_option("--format", options->format, Text(Msg::ProbeCliFormat))
+    cmd->add_flag("--watch", options->watch, Text(CliMsg::ProbeCliWatch))->excludes(passes);
+    cmd->add_flag("--json", options->json, Text(CliMsg::ProbeCliJson));
+    cmd->add_flag("--image", options->image, Text(CliMsg::ProbeCliImage));
+    cmd->add_option("--format", options->format, Text(CliMsg::ProbeCliFormat))
         ->check(CLI::IsMember({"hex", "uint16", "int16", "int32", "float32"}));
-    cmd->add_option("--order", options->order, Text(Msg::ProbeCliOrder))
+    cmd->add_option("--order", options->order, Text(CliMsg::ProbeCliOrder))
         ->check(CLI::IsMember({"ABCD", "CDAB", "BADC", "DCBA"}));
     cmd->callback([&context, file, options] { context.exitCode = RunProbe(*file, *options); });
 }

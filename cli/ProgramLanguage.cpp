@@ -1,5 +1,6 @@
 #include "cli/ProgramLanguage.h"
 
+#include "cli/CliCatalog.h"
 #include "cli/TextWidth.h"
 #include "model/Catalog.h"
 
@@ -32,15 +33,15 @@ std::string LangArgument(int argc, char** argv) {
 std::string LocalTypeName(std::string name) {
     static const struct {
         const char* type;
-        Msg text;
-    } kTypes[] = {{"TEXT", Msg::CliTypeText},
-                  {"UINT", Msg::CliTypeUint},
-                  {"INT", Msg::CliTypeInt},
-                  {"FLOAT", Msg::CliTypeFloat}};
+        CliMsg text;
+    } kTypes[] = {{"TEXT", CliMsg::CliTypeText},
+                  {"UINT", CliMsg::CliTypeUint},
+                  {"INT", CliMsg::CliTypeInt},
+                  {"FLOAT", CliMsg::CliTypeFloat}};
     for (const auto& t : kTypes)
         name =
             std::regex_replace(name, std::regex(std::string("\\b") + t.type + "\\b"), Text(t.text));
-    return std::regex_replace(name, std::regex(" in \\["), Text(Msg::CliRangeIn) + " [");
+    return std::regex_replace(name, std::regex(" in \\["), Text(CliMsg::CliRangeIn) + " [");
 }
 
 // CLI11 lines its help up by bytes; a Chinese character takes three bytes
@@ -81,10 +82,10 @@ void LocaliseApp(CLI::App& app, const std::shared_ptr<CLI::Formatter>& formatter
     // Options added before the groups were renamed, the help option among
     // them, carry CLI11's group name.
     if (CLI::Option* help = app.get_help_ptr())
-        help->description(Text(Msg::CliHelpHelp));
+        help->description(Text(CliMsg::CliHelpHelp));
     for (CLI::Option* option : app.get_options()) {
         if (option->get_group() == "Options")
-            option->group(Text(Msg::CliLabelOptions));
+            option->group(Text(CliMsg::CliLabelOptions));
         // The type name, then each check's description ("INT in [1 - 247]").
         const std::string type = option->get_type_name();
         const std::string base = type.substr(0, type.find(':'));
@@ -102,7 +103,7 @@ void LocaliseApp(CLI::App& app, const std::shared_ptr<CLI::Formatter>& formatter
     }
     for (CLI::App* sub : app.get_subcommands({})) {
         if (sub->get_group() == "Subcommands")
-            sub->group(Text(Msg::CliLabelSubcommands));
+            sub->group(Text(CliMsg::CliLabelSubcommands));
         LocaliseApp(*sub, formatter);
     }
 }
@@ -111,21 +112,21 @@ void LocaliseApp(CLI::App& app, const std::shared_ptr<CLI::Formatter>& formatter
 // text CLI11 builds, and our text for each; the groups fill its {}.
 struct ErrorPattern {
     const char* pattern;
-    Msg text;
+    CliMsg text;
 };
 const ErrorPattern kErrors[] = {
-    {R"(The following arguments? (?:was|were) not expected: (.*))", Msg::CliErrorExtra},
-    {R"(A subcommand is required)", Msg::CliErrorSubcommand},
-    {R"((.+) is required)", Msg::CliErrorRequired},
-    {R"((\S+): Value (.*) not in range (\S+) to (\S+))", Msg::CliErrorRange},
-    {R"((\S+): Value (.*) could not be converted.*)", Msg::CliErrorConvert},
-    {R"(Could not convert: (\S+) = (.*))", Msg::CliErrorConvert},
-    {R"((\S+): (.*) not in (\{.*\}))", Msg::CliErrorNotIn},
-    {R"((\S+): \d+ required .* missing)", Msg::CliErrorMissingValue},
+    {R"(The following arguments? (?:was|were) not expected: (.*))", CliMsg::CliErrorExtra},
+    {R"(A subcommand is required)", CliMsg::CliErrorSubcommand},
+    {R"((.+) is required)", CliMsg::CliErrorRequired},
+    {R"((\S+): Value (.*) not in range (\S+) to (\S+))", CliMsg::CliErrorRange},
+    {R"((\S+): Value (.*) could not be converted.*)", CliMsg::CliErrorConvert},
+    {R"(Could not convert: (\S+) = (.*))", CliMsg::CliErrorConvert},
+    {R"((\S+): (.*) not in (\{.*\}))", CliMsg::CliErrorNotIn},
+    {R"((\S+): \d+ required .* missing)", CliMsg::CliErrorMissingValue},
     {R"(Expected (?:exactly|at least) \d+ arguments? to (\S+), got \d+)",
-     Msg::CliErrorMissingValue},
-    {R"((\S+) excludes (\S+))", Msg::CliErrorExcludes},
-    {R"((\S+) requires (\S+))", Msg::CliErrorRequires},
+     CliMsg::CliErrorMissingValue},
+    {R"((\S+) excludes (\S+))", CliMsg::CliErrorExcludes},
+    {R"((\S+) requires (\S+))", CliMsg::CliErrorRequires},
 };
 
 } // namespace
@@ -154,14 +155,14 @@ void LocaliseHelp(CLI::App& app) {
     if (GetTextLanguage() == TextLanguage::English)
         return; // CLI11's words are English already
     auto formatter = std::make_shared<ColumnFormatter>();
-    formatter->label("Usage", Text(Msg::CliLabelUsage));
-    formatter->label("OPTIONS", Text(Msg::CliLabelOptionsBadge));
-    formatter->label("SUBCOMMAND", Text(Msg::CliLabelSubcommand));
-    formatter->label("SUBCOMMANDS", Text(Msg::CliLabelSubcommand));
-    formatter->label("Positionals", Text(Msg::CliLabelPositionals));
-    formatter->label("REQUIRED", Text(Msg::CliLabelRequired));
-    formatter->label("Needs", Text(Msg::CliLabelNeeds));
-    formatter->label("Excludes", Text(Msg::CliLabelExcludes));
+    formatter->label("Usage", Text(CliMsg::CliLabelUsage));
+    formatter->label("OPTIONS", Text(CliMsg::CliLabelOptionsBadge));
+    formatter->label("SUBCOMMAND", Text(CliMsg::CliLabelSubcommand));
+    formatter->label("SUBCOMMANDS", Text(CliMsg::CliLabelSubcommand));
+    formatter->label("Positionals", Text(CliMsg::CliLabelPositionals));
+    formatter->label("REQUIRED", Text(CliMsg::CliLabelRequired));
+    formatter->label("Needs", Text(CliMsg::CliLabelNeeds));
+    formatter->label("Excludes", Text(CliMsg::CliLabelExcludes));
     LocaliseApp(app, formatter);
 }
 
@@ -178,13 +179,13 @@ std::string ParseErrorText(const CLI::ParseError& error) {
         };
         return Text(e.text, {group(1), group(2), group(3), group(4)});
     }
-    return Text(Msg::CliErrorOther, {what});
+    return Text(CliMsg::CliErrorOther, {what});
 }
 
 int ExitAfterParseError(CLI::App& app, const CLI::ParseError& error) {
     if (error.get_exit_code() == 0)
         return app.exit(error); // help or version
-    std::cerr << ParseErrorText(error) << "\n" << Text(Msg::CliSeeHelp) << std::endl;
+    std::cerr << ParseErrorText(error) << "\n" << Text(CliMsg::CliSeeHelp) << std::endl;
     return error.get_exit_code();
 }
 

@@ -1,5 +1,6 @@
 // Commands that only read configurations: show, check, map, diff.
 #include "cli/CliApp.h"
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
@@ -37,9 +38,9 @@ std::string ItemLine(int row, const ParamItem& item, const ItemKeys& keys) {
     std::string line =
         "[" + std::to_string(row) + "] " + ShownName(item, keys) + ": " + ShownValue(item, keys);
     if (item.GetState() == ParamItem::ShownOnly)
-        line += Text(Msg::CliFixedMark);
+        line += Text(CliMsg::CliFixedMark);
     else if (item.GetEnable() != 1)
-        line += Text(Msg::CliGreyedMark);
+        line += Text(CliMsg::CliGreyedMark);
     if (item.GetState() == ParamItem::Picked && !item.GetChoices().empty()) {
         line += "  {";
         for (std::size_t i = 0; i < item.GetChoices().size(); ++i)
@@ -70,7 +71,7 @@ int RunShow(const std::string& file, bool json) {
         PrintLine("  " + ItemLine(row, *rows[i], KeysAt(ItemPlace::Subnet, row, universal)));
     }
     if (subnet.GetProtocolType() != ProtocolType::ModbusMaster && subnet.GetNodeCount() > 0)
-        PrintLine(Text(Msg::CliHiddenNodes));
+        PrintLine(Text(CliMsg::CliHiddenNodes));
     for (int n = 0; n < subnet.GetNodeCount(); ++n) {
         const Node* node = subnet.GetNodeAt(n);
         PrintLine("  " + node->GetName() + "  (node:" + std::to_string(n) + ")");
@@ -81,7 +82,7 @@ int RunShow(const std::string& file, bool json) {
             const int function = command->GetFunctionIndex();
             PrintLine("    " + CommandLabel(c, ShownCommandName(command->GetName(), function)) +
                       "  (command:" + std::to_string(n) + ":" + std::to_string(c) +
-                      Text(Msg::CliFunctionIndex) + std::to_string(command->GetFunctionIndex()) +
+                      Text(CliMsg::CliFunctionIndex) + std::to_string(command->GetFunctionIndex()) +
                       ")");
             for (int i = 0; i < command->GetItemCount(); ++i)
                 PrintLine("      " + ItemLine(i, *command->GetItem(i),
@@ -109,14 +110,14 @@ int RunCheck(const std::string& file) {
     for (const PlcTagOverlap& overlap : FindPlcTagOverlaps(tags))
         PrintLine(PlcTagOverlapText(tags, overlap));
     if (report.code == Success) {
-        PrintLine(Text(Msg::CliNoProblems));
+        PrintLine(Text(CliMsg::CliNoProblems));
         // The last line: what the configuration means for the polling cycle.
         const CycleEstimate estimate = EstimateCycle(project->GetSubnet());
         for (const std::string& warning : EstimateWarnings(estimate))
             PrintLine(warning);
         PrintLine(EstimateSummary(estimate));
     } else {
-        PrintLine(Text(Msg::CliProblemsFound,
+        PrintLine(Text(CliMsg::CliProblemsFound,
                        {std::to_string(std::max<std::size_t>(report.problems.size(), 1))}));
     }
     return report.code;
@@ -131,13 +132,13 @@ int RunMap(const std::string& file, bool json) {
         PrintJson(MemoryJson(use));
         return 0;
     }
-    for (const auto& line : MemoryMapLines(use.input, 0, Text(Msg::CliInputMemory)))
+    for (const auto& line : MemoryMapLines(use.input, 0, Text(CliMsg::CliInputMemory)))
         PrintLine(line);
     PrintLine("");
-    for (const auto& line : MemoryMapLines(use.output, kOutputBase, Text(Msg::CliOutputMemory)))
+    for (const auto& line : MemoryMapLines(use.output, kOutputBase, Text(CliMsg::CliOutputMemory)))
         PrintLine(line);
     PrintLine("");
-    PrintLine(Text(Msg::CliMapLegend));
+    PrintLine(Text(CliMsg::CliMapLegend));
     return 0;
 }
 
@@ -182,15 +183,15 @@ int RunDiff(const std::string& fileA, const std::string& fileB, bool json, bool 
             if (!d.textOnly)
                 PrintLine(DifferenceLine(d));
         if (textCount > 0) {
-            PrintLine(Text(Msg::CliTextDifferencesHeading));
+            PrintLine(Text(CliMsg::CliTextDifferencesHeading));
             for (const Difference& d : differences)
                 if (d.textOnly)
                     PrintLine("  " + DifferenceLine(d));
         }
-        PrintLine(count == 0 ? Text(Msg::CliConfigurationsEqual)
-                             : Text(Msg::CliDifferences, {std::to_string(count)}));
+        PrintLine(count == 0 ? Text(CliMsg::CliConfigurationsEqual)
+                             : Text(CliMsg::CliDifferences, {std::to_string(count)}));
         if (texts)
-            PrintLine(Text(Msg::CliTextDifferences, {std::to_string(textCount)}));
+            PrintLine(Text(CliMsg::CliTextDifferences, {std::to_string(textCount)}));
     }
     return count == 0 ? 0 : kExitDiffers;
 }
@@ -199,34 +200,34 @@ int RunDiff(const std::string& fileA, const std::string& fileB, bool json, bool 
 
 void AddReportCommands(CLI::App& app, CliContext& context) {
     {
-        auto* cmd = app.add_subcommand("show", Text(Msg::CliShowHelp));
+        auto* cmd = app.add_subcommand("show", Text(CliMsg::CliShowHelp));
         auto json = std::make_shared<bool>(false);
         auto file = AddFileArgument(cmd);
-        cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
+        cmd->add_flag("--json", *json, Text(CliMsg::CliJsonHelp));
         cmd->callback([&context, file, json] { context.exitCode = RunShow(*file, *json); });
     }
     {
-        auto* cmd = app.add_subcommand("check", Text(Msg::CliCheckHelp));
+        auto* cmd = app.add_subcommand("check", Text(CliMsg::CliCheckHelp));
         auto file = AddFileArgument(cmd);
         cmd->callback([&context, file] { context.exitCode = RunCheck(*file); });
     }
     {
-        auto* cmd = app.add_subcommand("map", Text(Msg::CliMapHelp));
+        auto* cmd = app.add_subcommand("map", Text(CliMsg::CliMapHelp));
         auto json = std::make_shared<bool>(false);
         auto file = AddFileArgument(cmd);
-        cmd->add_flag("--json", *json, Text(Msg::CliMapJsonHelp));
+        cmd->add_flag("--json", *json, Text(CliMsg::CliMapJsonHelp));
         cmd->callback([&context, file, json] { context.exitCode = RunMap(*file, *json); });
     }
     {
-        auto* cmd = app.add_subcommand("diff", Text(Msg::CliDiffHelp));
+        auto* cmd = app.add_subcommand("diff", Text(CliMsg::CliDiffHelp));
         auto a = std::make_shared<std::string>();
         auto b = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
         auto texts = std::make_shared<bool>(false);
-        cmd->add_option("A", *a, Text(Msg::CliFirstFileHelp))->required();
-        cmd->add_option("B", *b, Text(Msg::CliSecondFileHelp))->required();
-        cmd->add_flag("--json", *json, Text(Msg::CliJsonHelp));
-        cmd->add_flag("--texts", *texts, Text(Msg::CliDiffTextsHelp));
+        cmd->add_option("A", *a, Text(CliMsg::CliFirstFileHelp))->required();
+        cmd->add_option("B", *b, Text(CliMsg::CliSecondFileHelp))->required();
+        cmd->add_flag("--json", *json, Text(CliMsg::CliJsonHelp));
+        cmd->add_flag("--texts", *texts, Text(CliMsg::CliDiffTextsHelp));
         cmd->callback(
             [&context, a, b, json, texts] { context.exitCode = RunDiff(*a, *b, *json, *texts); });
     }

@@ -1,5 +1,6 @@
 // tags: the PLC tag table in a format the PLC's engineering tool imports.
 #include "cli/CliApp.h"
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "cli/ConfigurationFile.h"
 #include "cli/ExitCodes.h"
@@ -50,11 +51,11 @@ bool ReadTypes(const std::vector<std::string>& given, PlcTagOptions& options) {
             number = number * 10 + (text[i] - '0');
         }
         if (!ok || number < 1) {
-            PrintError(Text(Msg::TagsBadType, {text, TypeChoices()}));
+            PrintError(Text(CliMsg::TagsBadType, {text, TypeChoices()}));
             return false;
         }
         if (!options.types.emplace(number, type).second) {
-            PrintError(Text(Msg::TagsTypedTwice, {std::to_string(number)}));
+            PrintError(Text(CliMsg::TagsTypedTwice, {std::to_string(number)}));
             return false;
         }
     }
@@ -83,7 +84,7 @@ Json TagJson(const PlcTag& tag) {
 
 int RunTags(const std::string& file, const TagsRequest& request) {
     if (request.out.empty() && !request.json) {
-        PrintError(Text(Msg::TagsNeedOutput));
+        PrintError(Text(CliMsg::TagsNeedOutput));
         return kExitUsage;
     }
     PlcTagOptions options;
@@ -136,21 +137,22 @@ int RunTags(const std::string& file, const TagsRequest& request) {
 } // namespace
 
 void AddTagsCommand(CLI::App& app, CliContext& context) {
-    auto* cmd = app.add_subcommand("tags", Text(Msg::TagsHelp));
+    auto* cmd = app.add_subcommand("tags", Text(CliMsg::TagsHelp));
     auto request = std::make_shared<TagsRequest>();
     auto file = AddFileArgument(cmd);
-    cmd->add_option("--format", request->format, Text(Msg::TagsFormatHelp))
+    cmd->add_option("--format", request->format, Text(CliMsg::TagsFormatHelp))
         ->required()
         ->check(CLI::IsMember({"csv", "s7", "iec"}));
-    cmd->add_option("--input-base", request->inputBase, Text(Msg::TagsInputBaseHelp))
+    cmd->add_option("--input-base", request->inputBase, Text(CliMsg::TagsInputBaseHelp))
         ->check(CLI::Range(0, 65535));
-    cmd->add_option("--output-base", request->outputBase, Text(Msg::TagsOutputBaseHelp))
+    cmd->add_option("--output-base", request->outputBase, Text(CliMsg::TagsOutputBaseHelp))
         ->check(CLI::Range(0, 65535));
-    cmd->add_option("--type", request->types, Text(Msg::TagsTypeHelp))->allow_extra_args(false);
-    cmd->add_option("--table", request->table, Text(Msg::TagsTableHelp));
-    cmd->add_flag("--iec-byte-addressing", request->iecByteAddressing, Text(Msg::TagsIecByteHelp));
-    cmd->add_option("-o,--output", request->out, Text(Msg::TagsOutputHelp));
-    cmd->add_flag("--json", request->json, Text(Msg::TagsJsonHelp));
+    cmd->add_option("--type", request->types, Text(CliMsg::TagsTypeHelp))->allow_extra_args(false);
+    cmd->add_option("--table", request->table, Text(CliMsg::TagsTableHelp));
+    cmd->add_flag("--iec-byte-addressing", request->iecByteAddressing,
+                  Text(CliMsg::TagsIecByteHelp));
+    cmd->add_option("-o,--output", request->out, Text(CliMsg::TagsOutputHelp));
+    cmd->add_flag("--json", request->json, Text(CliMsg::TagsJsonHelp));
     cmd->callback([&context, file, request] { context.exitCode = RunTags(*file, *request); });
 }
 

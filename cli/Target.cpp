@@ -1,5 +1,6 @@
 #include "cli/Target.h"
 
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "model/Catalog.h"
 #include "model/Project.h"
@@ -31,7 +32,7 @@ bool ParseTarget(Project& project, const std::string& text, TreeEntry& entry, st
             break;
         start = colon + 1;
     }
-    const std::string malformed = Text(Msg::CliUnknownTarget, {text});
+    const std::string malformed = Text(CliMsg::CliUnknownTarget, {text});
     Subnet& subnet = project.GetSubnet();
     if (parts.size() == 1 && parts[0] == "fieldbus") {
         entry = TreeEntry(&project.GetFieldbus());
@@ -53,7 +54,7 @@ bool ParseTarget(Project& project, const std::string& text, TreeEntry& entry, st
     }
     Node* node = subnet.GetNodeAt(nodeIndex);
     if (!node) {
-        error = Text(Msg::CliNoNode, {parts[1], std::to_string(subnet.GetNodeCount())});
+        error = Text(CliMsg::CliNoNode, {parts[1], std::to_string(subnet.GetNodeCount())});
         return false;
     }
     if (parts[0] == "node") {
@@ -67,7 +68,7 @@ bool ParseTarget(Project& project, const std::string& text, TreeEntry& entry, st
     }
     Command* command = node->GetCommandAt(commandIndex);
     if (!command) {
-        error = Text(Msg::CliNoCommand,
+        error = Text(CliMsg::CliNoCommand,
                      {node->GetName(), parts[2], std::to_string(node->GetCommandCount())});
         return false;
     }

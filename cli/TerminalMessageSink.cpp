@@ -1,5 +1,6 @@
 #include "cli/TerminalMessageSink.h"
 
+#include "cli/CliCatalog.h"
 #include "cli/CliText.h"
 #include "model/Catalog.h"
 
@@ -17,9 +18,9 @@ Answer TerminalMessageSink::Ask(const std::string& text, Buttons buttons) {
         answer = Answer::Yes;
     else if (buttons == Buttons::YesNo && answer == Answer::Cancel)
         answer = Answer::No;
-    std::string said = answer == Answer::Yes  ? Text(Msg::CliAnswerYes)
-                       : answer == Answer::No ? Text(Msg::CliAnswerNo)
-                                              : Text(Msg::CliAnswerCancel);
+    std::string said = answer == Answer::Yes  ? Text(CliMsg::CliAnswerYes)
+                       : answer == Answer::No ? Text(CliMsg::CliAnswerNo)
+                                              : Text(CliMsg::CliAnswerCancel);
     ++messages_;
     PrintError(text + " -> " + said);
     return answer;

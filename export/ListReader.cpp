@@ -1,5 +1,6 @@
 #include "export/ListReader.h"
 
+#include "export/ExportCatalog.h"
 #include "export/SheetXml.h"
 #include "export/WorkbookPackage.h"
 #include "export/XmlScanner.h"
@@ -207,12 +208,13 @@ CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<st
             if (const std::string* r = tag.Attribute("r")) {
                 int ignored = 0;
                 if (!ParseCellReference("A" + *r, next, ignored) || r->empty() || (*r)[0] == '$')
-                    return wrong(Text(Msg::ListRowNumber, {sheet, EscapedText(*r),
-                                                           std::to_string(SheetCells::kMaxRow)}));
+                    return wrong(
+                        Text(ExportMsg::ListRowNumber,
+                             {sheet, EscapedText(*r), std::to_string(SheetCells::kMaxRow)}));
                 if (next == row)
-                    return wrong(Text(Msg::ListRowTwice, {sheet, std::to_string(row)}));
+                    return wrong(Text(ExportMsg::ListRowTwice, {sheet, std::to_string(row)}));
                 if (next < row)
-                    return wrong(Text(Msg::ListRowOrder,
+                    return wrong(Text(ExportMsg::ListRowOrder,
                                       {sheet, std::to_string(next), std::to_string(row)}));
             }
             row = next;
@@ -222,21 +224,22 @@ CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<st
             int next = column + 1;
             const std::string* r = tag.Attribute("r");
             if (!inRow)
-                return wrong(Text(Msg::ListCellOutsideRow,
+                return wrong(Text(ExportMsg::ListCellOutsideRow,
                                   {sheet, std::to_string(row), EscapedText(r ? *r : "")}));
             if (r) {
                 int cellRow = 0;
                 if (!ParseCellReference(*r, cellRow, next))
-                    return wrong(Text(Msg::ListCellReference,
+                    return wrong(Text(ExportMsg::ListCellReference,
                                       {sheet, std::to_string(row), EscapedText(*r)}));
                 if (cellRow != row)
-                    return wrong(Text(Msg::ListCellOutsideRow,
+                    return wrong(Text(ExportMsg::ListCellOutsideRow,
                                       {sheet, std::to_string(row), EscapedText(*r)}));
                 if (next == column)
-                    return wrong(Text(Msg::ListCellTwice, {sheet, EscapedText(*r)}));
+                    return wrong(Text(ExportMsg::ListCellTwice, {sheet, EscapedText(*r)}));
                 if (next < column)
-                    return wrong(Text(Msg::ListCellOrder, {sheet, EscapedText(*r),
-                                                           CommandTable::CellName(row, column)}));
+                    return wrong(
+                        Text(ExportMsg::ListCellOrder,
+                             {sheet, EscapedText(*r), CommandTable::CellName(row, column)}));
             }
             column = next;
             const std::string* t = tag.Attribute("t");
@@ -279,13 +282,15 @@ CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<st
             if (type == "s") {
                 const std::string cell = CommandTable::CellName(row, column);
                 if (!shared)
-                    return wrong(Text(Msg::ListSharedMissing, {sheet, cell, EscapedText(value)}));
+                    return wrong(
+                        Text(ExportMsg::ListSharedMissing, {sheet, cell, EscapedText(value)}));
                 std::size_t index = 0;
                 auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), index);
                 if (ec != std::errc() || end != value.data() + value.size() ||
                     index >= shared->size())
-                    return wrong(Text(Msg::ListSharedIndex, {sheet, cell, EscapedText(value),
-                                                             std::to_string(shared->size())}));
+                    return wrong(
+                        Text(ExportMsg::ListSharedIndex,
+                             {sheet, cell, EscapedText(value), std::to_string(shared->size())}));
                 if (tooLarge((*shared)[index].size()))
                     return CommandTable::Unreadable;
                 text = DecodeCellEscapes((*shared)[index]);
@@ -305,7 +310,7 @@ CommandTable::Status ReadSheetCells(const std::string& xml, const std::vector<st
         }
     }
     if (walk.Malformed()) {
-        error = Text(Msg::ListMalformed, {EscapedText(partName), fileName});
+        error = Text(ExportMsg::ListMalformed, {EscapedText(partName), fileName});
         return CommandTable::Unreadable;
     }
     return CommandTable::Read;
@@ -346,7 +351,7 @@ CommandTable::Status ListReader::ReadWorkbook(const std::string& path, CommandTa
     table = CommandTable();
     const std::string fileName = FileName(path);
     if (FileStart(path) == std::string(kCompoundFile, 8)) {
-        error = Text(Msg::ListEncrypted, {fileName});
+        error = Text(ExportMsg::ListEncrypted, {fileName});
         return CommandTable::Unreadable;
     }
     std::error_code ec;
@@ -365,13 +370,13 @@ CommandTable::Status ListReader::ReadWorkbook(const std::string& path, CommandTa
         error = Text(Msg::ListMissing, {path, detail});
         return CommandTable::Missing;
     case WorkbookPackage::Encrypted:
-        error = Text(Msg::ListEncrypted, {fileName});
+        error = Text(ExportMsg::ListEncrypted, {fileName});
         return CommandTable::Unreadable;
     case WorkbookPackage::TooLarge:
         error = Text(Msg::ListTooLarge, {path, std::to_string(CommandTable::kMaxFileSize)});
         return CommandTable::Unreadable;
     case WorkbookPackage::NotPackage:
-        error = Text(Msg::ListNotWorkbook, {fileName, detail});
+        error = Text(ExportMsg::ListNotWorkbook, {fileName, detail});
         return CommandTable::Unreadable;
     }
 
@@ -380,16 +385,16 @@ CommandTable::Status ListReader::ReadWorkbook(const std::string& path, CommandTa
     const std::string* types = package.Part("[Content_Types].xml");
     if (package.Part("xl/vbaProject.bin") ||
         (types && types->find("macroEnabled") != std::string::npos)) {
-        error = Text(Msg::ListMacros, {fileName});
+        error = Text(ExportMsg::ListMacros, {fileName});
         return CommandTable::Unreadable;
     }
     const std::string workbook = package.WorkbookPart();
     if (workbook.empty()) {
-        error = Text(Msg::ListNotWorkbook, {fileName, "no workbook part"});
+        error = Text(ExportMsg::ListNotWorkbook, {fileName, "no workbook part"});
         return CommandTable::Unreadable;
     }
     if (!IsWellFormed(*package.Part(workbook))) {
-        error = Text(Msg::ListMalformed, {EscapedText(workbook), fileName});
+        error = Text(ExportMsg::ListMalformed, {EscapedText(workbook), fileName});
         return CommandTable::Unreadable;
     }
 
@@ -407,7 +412,7 @@ CommandTable::Status ListReader::ReadWorkbook(const std::string& path, CommandTa
         sheetName = names.front();
     const std::string sheetPart = sheetName.empty() ? std::string() : package.FindSheet(sheetName);
     if (sheetPart.empty()) {
-        error = Text(Msg::ListNoSheet, {fileName});
+        error = Text(ExportMsg::ListNoSheet, {fileName});
         return CommandTable::Unreadable;
     }
 
@@ -417,7 +422,7 @@ CommandTable::Status ListReader::ReadWorkbook(const std::string& path, CommandTa
         sharedPart = "xl/sharedStrings.xml";
     const std::string* sharedXml = package.Part(sharedPart);
     if (sharedXml && !ReadSharedStrings(*sharedXml, shared)) {
-        error = Text(Msg::ListMalformed, {EscapedText(sharedPart), fileName});
+        error = Text(ExportMsg::ListMalformed, {EscapedText(sharedPart), fileName});
         return CommandTable::Unreadable;
     }
     table.sheet = sheetName;

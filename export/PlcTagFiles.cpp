@@ -1,5 +1,6 @@
 #include "export/PlcTagFiles.h"
 
+#include "export/ExportCatalog.h"
 #include "export/SheetXml.h"
 #include "export/WorkbookPackage.h"
 #include "model/Catalog.h"
@@ -159,7 +160,7 @@ bool PlcTagsWorkbook(const PlcTagTable& table, std::string& bytes, std::string& 
 
 bool WritePlcTagFile(const PlcTagTable& table, const std::string& path, std::string& error) {
     if (!table.problems.empty()) {
-        error = Text(Msg::PlcTagsWriteFailed, {path, table.problems.front()});
+        error = Text(ExportMsg::PlcTagsWriteFailed, {path, table.problems.front()});
         return false;
     }
     std::string bytes, detail;
@@ -172,13 +173,13 @@ bool WritePlcTagFile(const PlcTagTable& table, const std::string& path, std::str
         break;
     case PlcTagFormat::S7:
         if (!PlcTagsWorkbook(table, bytes, detail)) {
-            error = Text(Msg::PlcTagsWriteFailed, {path, detail});
+            error = Text(ExportMsg::PlcTagsWriteFailed, {path, detail});
             return false;
         }
         break;
     }
     if (!WriteFileAtomically(path, bytes, detail)) {
-        error = Text(Msg::PlcTagsWriteFailed, {path, detail});
+        error = Text(ExportMsg::PlcTagsWriteFailed, {path, detail});
         return false;
     }
     error.clear();

@@ -1,5 +1,6 @@
 #include "export/WorkbookExport.h"
 
+#include "export/ExportCatalog.h"
 #include "export/SheetCells.h"
 #include "export/SheetLayout.h"
 #include "export/SheetXml.h"
@@ -41,17 +42,17 @@ ExportStatus ExportWorkbook(const Project& project, const std::string& templateP
     case WorkbookPackage::Opened:
         break;
     case WorkbookPackage::CannotRead:
-        Fail(error, Text(Msg::ExportTemplateUnreadable, {templatePath, detail}));
+        Fail(error, Text(ExportMsg::ExportTemplateUnreadable, {templatePath, detail}));
         return ExportTemplateMissing;
     case WorkbookPackage::NotPackage:
     case WorkbookPackage::Encrypted:
     case WorkbookPackage::TooLarge:
-        Fail(error, Text(Msg::ExportTemplateInvalid, {templatePath, detail}));
+        Fail(error, Text(ExportMsg::ExportTemplateInvalid, {templatePath, detail}));
         return ExportTemplateInvalid;
     }
     if (package.WorkbookPart().empty()) {
-        Fail(error,
-             Text(Msg::ExportTemplateInvalid, {templatePath, Text(Msg::ExportNoWorkbookPart)}));
+        Fail(error, Text(ExportMsg::ExportTemplateInvalid,
+                         {templatePath, Text(ExportMsg::ExportNoWorkbookPart)}));
         return ExportTemplateInvalid;
     }
 
@@ -66,7 +67,7 @@ ExportStatus ExportWorkbook(const Project& project, const std::string& templateP
     for (Sheet& sheet : sheets) {
         sheet.part = package.FindSheet(LocalText(sheet.key));
         if (sheet.part.empty()) {
-            Fail(error, Text(Msg::ExportSheetMissing, {LocalText(sheet.key), templatePath}));
+            Fail(error, Text(ExportMsg::ExportSheetMissing, {LocalText(sheet.key), templatePath}));
             return ExportSheetMissing;
         }
     }
@@ -77,7 +78,7 @@ ExportStatus ExportWorkbook(const Project& project, const std::string& templateP
 
     // The I/O list sheet came later than the other three: a template of
     // one's own without it still exports them.
-    Sheet ioSheet{0, package.FindSheet(Text(Msg::IoListSheetTitle)), {}};
+    Sheet ioSheet{0, package.FindSheet(Text(ExportMsg::IoListSheetTitle)), {}};
     if (!ioSheet.part.empty())
         ExportIoList(BuildIoList(project.GetSubnet()), ioSheet.cells);
     std::vector<Sheet*> filled = {&sheets[0], &sheets[1], &sheets[2]};
@@ -88,8 +89,8 @@ ExportStatus ExportWorkbook(const Project& project, const std::string& templateP
         Sheet& sheet = *sheetPtr;
         SheetXml xml;
         if (!xml.Load(*package.Part(sheet.part))) {
-            Fail(error, Text(Msg::ExportTemplateInvalid,
-                             {templatePath, Text(Msg::ExportCannotReadSheet, {sheet.part})}));
+            Fail(error, Text(ExportMsg::ExportTemplateInvalid,
+                             {templatePath, Text(ExportMsg::ExportCannotReadSheet, {sheet.part})}));
             return ExportTemplateInvalid;
         }
         xml.SetCells(sheet.cells);
@@ -99,11 +100,11 @@ ExportStatus ExportWorkbook(const Project& project, const std::string& templateP
 
     std::string bytes;
     if (!package.Write(bytes, detail)) {
-        Fail(error, Text(Msg::ExportCannotWrite, {outputPath, detail}));
+        Fail(error, Text(ExportMsg::ExportCannotWrite, {outputPath, detail}));
         return ExportWriteFailed;
     }
     if (!WriteFileAtomically(outputPath, bytes, detail)) {
-        Fail(error, Text(Msg::ExportCannotWrite, {outputPath, detail}));
+        Fail(error, Text(ExportMsg::ExportCannotWrite, {outputPath, detail}));
         return ExportWriteFailed;
     }
     if (error)

@@ -1,5 +1,6 @@
 #include "export/WorkbookPackage.h"
 
+#include "export/ExportCatalog.h"
 #include "export/XmlScanner.h"
 #include "export/ZipLibrary.h"
 #include "model/Catalog.h"
@@ -107,7 +108,7 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
     }
     const zip_int64_t count = zip->zip_get_num_entries(archive.get(), 0);
     if (count < 0 || static_cast<zip_uint64_t>(count) > kMaxParts) {
-        detail = Text(Msg::ExportTooManyParts);
+        detail = Text(ExportMsg::ExportTooManyParts);
         return NotPackage;
     }
     std::size_t total = 0;
@@ -130,7 +131,7 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
             if (c >= 'A' && c <= 'Z')
                 c = static_cast<char>(c - 'A' + 'a');
         if (!names.insert(key).second) {
-            detail = Text(Msg::ListDuplicatePart, {EscapedText(entry.name)});
+            detail = Text(ExportMsg::ListDuplicatePart, {EscapedText(entry.name)});
             return NotPackage;
         }
         zip_stat_t stat;
@@ -139,11 +140,11 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
             return NotPackage;
         }
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE) {
-            detail = Text(Msg::ListPartEncrypted);
+            detail = Text(ExportMsg::ListPartEncrypted);
             return Encrypted;
         }
         if ((stat.valid & ZIP_STAT_SIZE) && stat.size > maxTotalSize - total) {
-            detail = Text(Msg::ExportPackageTooLarge);
+            detail = Text(ExportMsg::ExportPackageTooLarge);
             return TooLarge;
         }
         if (!EndsWith(entry.name, "/")) {
@@ -164,7 +165,7 @@ WorkbookPackage::OpenResult WorkbookPackage::Open(const std::string& path, std::
                     break;
                 total += static_cast<std::size_t>(got);
                 if (total > maxTotalSize) {
-                    detail = Text(Msg::ExportPackageTooLarge);
+                    detail = Text(ExportMsg::ExportPackageTooLarge);
                     return TooLarge;
                 }
                 entry.data.append(buffer, static_cast<std::size_t>(got));

@@ -1,5 +1,6 @@
 #include "export/ZipLibrary.h"
 
+#include "export/ExportCatalog.h"
 #include "model/Catalog.h"
 
 #include <dlfcn.h>
@@ -19,7 +20,7 @@ Loaded Load() {
     void* handle = dlopen(VARKEL_LIBZIP_SONAME, RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* why = dlerror();
-        loaded.failure = Text(Msg::ExportNoZipLibrary,
+        loaded.failure = Text(ExportMsg::ExportNoZipLibrary,
                               {VARKEL_LIBZIP_SONAME, why ? why : "", VARKEL_LIBZIP_PACKAGE});
         return loaded;
     }
@@ -28,8 +29,8 @@ Loaded Load() {
     loaded.functions.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));             \
     if (!loaded.functions.name && complete) {                                                      \
         complete = false;                                                                          \
-        loaded.failure =                                                                           \
-            Text(Msg::ExportNoZipLibrary, {VARKEL_LIBZIP_SONAME, #name, VARKEL_LIBZIP_PACKAGE});   \
+        loaded.failure = Text(ExportMsg::ExportNoZipLibrary,                                       \
+                              {VARKEL_LIBZIP_SONAME, #name, VARKEL_LIBZIP_PACKAGE});               \
     }
     VARKEL_ZIP_FUNCTIONS(VARKEL_ZIP_RESOLVE)
 #undef VARKEL_ZIP_RESOLVE

@@ -3,6 +3,7 @@
 #include "link/Download.h"
 #include "link/GatewayFrames.h"
 #include "link/HardwareVariant.h"
+#include "link/LinkCatalog.h"
 #include "link/SerialLink.h"
 #include "model/Catalog.h"
 #include "model/Command.h"
@@ -60,12 +61,12 @@ void PutUniversalSettings(Bytes& data, const Subnet& subnet) {
 // Serial settings in the variant's form, then in Modbus master mode the
 // start frame and the records of the first node.
 ResultCode MasterSettingsAndCommands(const Subnet& subnet, SerialLink& link, bool longForm) {
-    link.Step(Text(Msg::LinkSerialSettings));
+    link.Step(Text(LinkMsg::LinkSerialSettings));
     ResultCode result = link.ExchangeAcknowledged(longForm ? LongSerialSettingsFrame(subnet)
                                                            : SerialSettingsFrame(subnet));
     if (result != Success || subnet.GetProtocolType() != ProtocolType::ModbusMaster)
         return result;
-    link.Step(Text(Msg::LinkCommandListStart));
+    link.Step(Text(LinkMsg::LinkCommandListStart));
     result = link.ExchangeAcknowledged(CommandListStartFrame());
     if (result != Success)
         return result;
@@ -94,12 +95,12 @@ HardwareVariant::FieldbusSwitch SwitchOf(const HardwareVariant* variant, Protoco
 }
 
 ResultCode SendSwitch(const Bytes& frame, SerialLink& link) {
-    link.Step(Text(Msg::LinkFieldbusSwitch));
+    link.Step(Text(LinkMsg::LinkFieldbusSwitch));
     return link.ExchangeAcknowledged(frame);
 }
 
 ResultCode QueryOnce(SerialLink& link, std::uint8_t& hwMajor, std::uint8_t& hwMinor) {
-    link.Step(Text(Msg::LinkVersionQuery));
+    link.Step(Text(LinkMsg::LinkVersionQuery));
     Bytes reply;
     ResultCode result = link.Ask(VersionRequestFrame(), ReplyKind::Version, reply);
     if (result != Success)
@@ -187,7 +188,7 @@ int DownloadStepCount(const Project& project, std::uint8_t hwMajor, std::uint8_t
 }
 
 ResultCode Download(const Command& command, SerialLink& link, int& frameCounter, int slaveAddress) {
-    link.Step(Text(Msg::LinkCommandRecord, {std::to_string(frameCounter + 1)}));
+    link.Step(Text(LinkMsg::LinkCommandRecord, {std::to_string(frameCounter + 1)}));
     ResultCode result =
         link.ExchangeAcknowledged(CommandRecordFrame(command, frameCounter, slaveAddress));
     if (result != Success)
@@ -225,7 +226,7 @@ ResultCode Download(const Subnet& subnet, SerialLink& link, std::uint8_t hwMajor
         subnet, link, variant->settings == HardwareVariant::SettingsForm::Long);
     if (result != Success || !SendsUniversalFrame(*variant, protocol))
         return result;
-    link.Step(Text(Msg::LinkUniversalSettings));
+    link.Step(Text(LinkMsg::LinkUniversalSettings));
     return link.ExchangeAcknowledged(UniversalSettingsFrame(subnet));
 }
 
@@ -246,7 +247,7 @@ ResultCode QueryHardwareVersion(const Project&, SerialLink& link, std::uint8_t& 
                                 std::uint8_t& hwMinor) {
     // The gateway's first answer after the port opens is not trusted; only
     // the second one is examined.
-    link.Step(Text(Msg::LinkVersionQuery));
+    link.Step(Text(LinkMsg::LinkVersionQuery));
     Bytes first;
     ResultCode result = link.Ask(VersionRequestFrame(), ReplyKind::FirstVersion, first);
     if (result != Success)
@@ -288,12 +289,12 @@ DownloadCheck CheckBeforeDownload(const Project& project) {
     const std::vector<RefusedValue> refused = RefusedValues(project);
     if (refused.empty())
         return {};
-    return {refused.front().code, RefusedValuesText(Text(Msg::LinkRefusedDownload), refused)};
+    return {refused.front().code, RefusedValuesText(Text(LinkMsg::LinkRefusedDownload), refused)};
 }
 
 std::string RefusedValueLine(const RefusedValue& refused) {
-    return Text(Msg::LinkRefusedValue, {refused.where, refused.item, refused.value,
-                                        ResultMessage(refused.code), refused.accepted});
+    return Text(LinkMsg::LinkRefusedValue, {refused.where, refused.item, refused.value,
+                                            ResultMessage(refused.code), refused.accepted});
 }
 
 std::string RefusedValuesText(const std::string& heading, const std::vector<RefusedValue>& all) {

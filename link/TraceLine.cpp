@@ -1,5 +1,6 @@
 #include "link/TraceLine.h"
 
+#include "link/LinkCatalog.h"
 #include "model/Catalog.h"
 
 #include <cstdio>
@@ -39,19 +40,20 @@ std::string TraceLine(const TraceEvent& event, std::chrono::steady_clock::time_p
         line += "  ";
     switch (event.kind) {
     case TraceEvent::Sent:
-        line += (terminal ? std::string(" > ") : Text(Msg::TraceSent)) + HexBytes(event.bytes);
+        line += (terminal ? std::string(" > ") : Text(LinkMsg::TraceSent)) + HexBytes(event.bytes);
         break;
     case TraceEvent::Received:
-        line += (terminal ? std::string(" < ") : Text(Msg::TraceReceived)) + HexBytes(event.bytes);
+        line +=
+            (terminal ? std::string(" < ") : Text(LinkMsg::TraceReceived)) + HexBytes(event.bytes);
         if (event.bytes.size() < event.expected) {
             const std::string got = std::to_string(event.bytes.size());
             const std::string asked = std::to_string(event.expected);
-            line += terminal ? Text(Msg::TraceShortTerminal, {got, asked})
-                             : "  " + Text(Msg::TraceShortLog, {got, asked});
+            line += terminal ? Text(LinkMsg::TraceShortTerminal, {got, asked})
+                             : "  " + Text(LinkMsg::TraceShortLog, {got, asked});
         }
         break;
     case TraceEvent::Failed:
-        line += (terminal ? std::string(" ! ") : Text(Msg::TraceFailed)) + event.note;
+        line += (terminal ? std::string(" ! ") : Text(LinkMsg::TraceFailed)) + event.note;
         break;
     }
     return line;

@@ -1,6 +1,7 @@
 #include "link/TransferSession.h"
 
 #include "link/Download.h"
+#include "link/LinkCatalog.h"
 #include "link/Upload.h"
 #include "model/Catalog.h"
 #include "model/Project.h"
@@ -100,15 +101,15 @@ std::string FailureText(const TransferOutcome& outcome, TransferKind kind,
         return {};
     case UserCancelled:
         if (kind == TransferKind::Upload)
-            return Text(Msg::LinkUploadCancelled);
+            return Text(LinkMsg::LinkUploadCancelled);
         // What the gateway acknowledged it keeps: the user must know that
         // it now holds part of the new configuration.
-        return outcome.acknowledged == 0
-                   ? Text(Msg::LinkDownloadCancelled)
-                   : Text(Msg::LinkDownloadCancelledPartly, {std::to_string(outcome.acknowledged)});
+        return outcome.acknowledged == 0 ? Text(LinkMsg::LinkDownloadCancelled)
+                                         : Text(LinkMsg::LinkDownloadCancelledPartly,
+                                                {std::to_string(outcome.acknowledged)});
     case PortIoFailed:
         if (outcome.neverAnswered)
-            return Text(Msg::LinkNoGatewayAnswered, {ResultMessage(PortIoFailed), portName});
+            return Text(LinkMsg::LinkNoGatewayAnswered, {ResultMessage(PortIoFailed), portName});
         break;
     default:
         break;

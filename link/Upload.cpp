@@ -5,6 +5,7 @@
 
 #include "link/Frame.h"
 #include "link/HardwareVariant.h"
+#include "link/LinkCatalog.h"
 #include "link/SerialLink.h"
 #include "model/Catalog.h"
 #include "model/Command.h"
@@ -123,7 +124,7 @@ ResultCode TakeRecord(SerialLink& link, Node& node, const std::uint8_t* record) 
 
 ResultCode ReadCommandRecords(Subnet& subnet, SerialLink& link) {
     Bytes reply;
-    link.Step(Text(Msg::LinkReadRecordCount));
+    link.Step(Text(LinkMsg::LinkReadRecordCount));
     ResultCode result = link.Ask(MakeFrame(0x15, Bytes{0x00}), ReplyKind::RecordCount, reply);
     if (result != Success)
         return result;
@@ -140,7 +141,7 @@ ResultCode ReadCommandRecords(Subnet& subnet, SerialLink& link) {
     Bytes page;
     for (int p = 0; p < pages; ++p) {
         const int n = p < pages - 1 ? kRecordsPerPage : count - kRecordsPerPage * p;
-        link.Step(Text(Msg::LinkReadRecordPage, {std::to_string(p)}));
+        link.Step(Text(LinkMsg::LinkReadRecordPage, {std::to_string(p)}));
         result = link.Ask(MakeFrame(0x16, Bytes{0x00, Low8(p)}), ReplyKind::RecordPage, page,
                           kRecordLength * static_cast<std::size_t>(n) + 4);
         if (result != Success)
@@ -157,7 +158,7 @@ ResultCode ReadCommandRecords(Subnet& subnet, SerialLink& link) {
 
 ResultCode MasterRead(Subnet& subnet, SerialLink& link) {
     Bytes reply;
-    link.Step(Text(Msg::LinkReadSerialSettings));
+    link.Step(Text(LinkMsg::LinkReadSerialSettings));
     ResultCode result = link.Ask(MakeFrame(0x04, Bytes{0x00}), ReplyKind::SerialSettings, reply);
     if (result != Success)
         return result;
@@ -169,7 +170,7 @@ ResultCode MasterRead(Subnet& subnet, SerialLink& link) {
 
 ResultCode UniversalRead(Subnet& subnet, SerialLink& link) {
     Bytes reply;
-    link.Step(Text(Msg::LinkReadUniversalSettings));
+    link.Step(Text(LinkMsg::LinkReadUniversalSettings));
     ResultCode result = link.Ask(MakeFrame(0x06, Bytes{0x00}), ReplyKind::UniversalSettings, reply);
     if (result != Success)
         return result;
@@ -189,7 +190,7 @@ ResultCode UniversalRead(Subnet& subnet, SerialLink& link) {
 ResultCode LongSettingsRead(Subnet& subnet, SerialLink& link) {
     subnet.RemoveAllNodes();
     Bytes reply;
-    link.Step(Text(Msg::LinkReadSerialSettings));
+    link.Step(Text(LinkMsg::LinkReadSerialSettings));
     ResultCode result =
         link.Ask(MakeFrame(0x04, Bytes{0x00}), ReplyKind::LongSerialSettings, reply);
     if (result != Success)
@@ -212,7 +213,7 @@ ResultCode LongSettingsRead(Subnet& subnet, SerialLink& link) {
 
 ResultCode ReadValidLength(Fieldbus& fieldbus, SerialLink& link) {
     Bytes reply;
-    link.Step(Text(Msg::LinkReadFieldbusSwitch));
+    link.Step(Text(LinkMsg::LinkReadFieldbusSwitch));
     ResultCode result = link.Ask(ShortFrame(0x31), ReplyKind::ValidLength, reply);
     if (result != Success)
         return result;
@@ -222,7 +223,7 @@ ResultCode ReadValidLength(Fieldbus& fieldbus, SerialLink& link) {
 
 ResultCode ReadClearOnFault(Fieldbus& fieldbus, SerialLink& link) {
     Bytes reply;
-    link.Step(Text(Msg::LinkReadFieldbusSwitch));
+    link.Step(Text(LinkMsg::LinkReadFieldbusSwitch));
     ResultCode result = link.Ask(ShortFrame(0x33), ReplyKind::ClearOnFault, reply);
     if (result != Success)
         return result;

@@ -3,6 +3,7 @@
 #include "model/Catalog.h"
 #include "model/Utf8.h"
 #include "persist/Gb2312.h"
+#include "persist/PersistCatalog.h"
 
 #include <filesystem>
 #include <fstream>
@@ -72,11 +73,11 @@ CommandTable::Status CsvList::Parse(const std::string& bytes, const std::string&
         return CommandTable::Unreadable;
     }
     if (StartsWith(bytes, "\xFF\xFE", 2) || StartsWith(bytes, "\xFE\xFF", 2)) {
-        error = Text(Msg::ListUtf16, {name});
+        error = Text(PersistMsg::ListUtf16, {name});
         return CommandTable::Unreadable;
     }
     if (bytes.find('\0') != std::string::npos) {
-        error = Text(Msg::ListNulByte, {name});
+        error = Text(PersistMsg::ListNulByte, {name});
         return CommandTable::Unreadable;
     }
     std::string text;
@@ -84,13 +85,13 @@ CommandTable::Status CsvList::Parse(const std::string& bytes, const std::string&
     if (StartsWith(bytes, "\xEF\xBB\xBF", 3)) {
         text = bytes.substr(3);
         if (!IsValidUtf8(text, &bad)) {
-            error = Text(Msg::ListBadEncoding, {name, std::to_string(bad + 3)});
+            error = Text(PersistMsg::ListBadEncoding, {name, std::to_string(bad + 3)});
             return CommandTable::Unreadable;
         }
     } else if (IsValidUtf8(bytes)) {
         text = bytes;
     } else if (!DecodeGb2312(bytes, text, &bad)) {
-        error = Text(Msg::ListBadEncoding, {name, std::to_string(bad)});
+        error = Text(PersistMsg::ListBadEncoding, {name, std::to_string(bad)});
         return CommandTable::Unreadable;
     }
 
@@ -146,7 +147,7 @@ CommandTable::Status CsvList::Parse(const std::string& bytes, const std::string&
             }
             if (!closed ||
                 (p < size && text[p] != delimiter && text[p] != '\n' && text[p] != '\r')) {
-                error = Text(Msg::ListBadQuote, {name, std::to_string(startRow)});
+                error = Text(PersistMsg::ListBadQuote, {name, std::to_string(startRow)});
                 return CommandTable::Unreadable;
             }
             fieldStarted = true;

@@ -5,6 +5,7 @@
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
+#include "persist/PersistCatalog.h"
 #include "persist/XmlFile.h"
 #include "persist/XmlUtil.h"
 
@@ -52,7 +53,7 @@ const TiXmlElement* LanguageElement(const TiXmlElement* root) {
 // What a configuration must have before it may replace the one in memory;
 // the English and Chinese description of the first missing part, or empty.
 std::string MissingPart(const TiXmlElement* root) {
-    auto lacks = [](const char* what) { return Text(Msg::FileLacks, {what}); };
+    auto lacks = [](const char* what) { return Text(PersistMsg::FileLacks, {what}); };
     const TiXmlElement* subnet = FindChildByValue(root, "Subnet");
     if (!subnet)
         return lacks("\"Subnet\"");
@@ -76,7 +77,7 @@ std::string MissingPart(const TiXmlElement* root) {
 }
 
 std::string FileFault(const std::string& path, const std::string& fault) {
-    return Text(Msg::FileIncomplete, {path, fault});
+    return Text(PersistMsg::FileIncomplete, {path, fault});
 }
 
 // Reads a file as far as its language check: the root element, or nullptr
@@ -88,11 +89,11 @@ const TiXmlElement* ReadRoot(const std::string& path, TiXmlDocument& document, s
         return nullptr;
     const TiXmlElement* root = document.FirstChildElement();
     if (!root) {
-        err = FileFault(path, Text(Msg::FileNoRoot));
+        err = FileFault(path, Text(PersistMsg::FileNoRoot));
         return nullptr;
     }
     if (!LanguageElement(root)) {
-        err = FileFault(path, Text(Msg::FileNoProduct));
+        err = FileFault(path, Text(PersistMsg::FileNoProduct));
         return nullptr;
     }
     if (!IsOwnLanguage(root)) {
@@ -118,7 +119,8 @@ bool LoadStaged(Project& staged, const std::string& path, std::string& err,
     LoadXml(staged.GetSubnet(), root, &fault);
     LoadXml(staged.GetFieldbus(), root, &fault);
     if (fault.found) {
-        err = FileFault(path, Text(Msg::FileBadNumber, {fault.tag, fault.owner, fault.value}));
+        err =
+            FileFault(path, Text(PersistMsg::FileBadNumber, {fault.tag, fault.owner, fault.value}));
         return false;
     }
     return true;

@@ -4,6 +4,7 @@
 #include "model/FileWrite.h"
 #include "model/Utf8.h"
 #include "persist/Gb2312.h"
+#include "persist/PersistCatalog.h"
 #include "persist/XmlUtil.h"
 
 #include <algorithm>
@@ -190,7 +191,7 @@ constexpr int kTabSize = 4;
 
 bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& error,
                  FileIdentity* identity) {
-    auto fail = [&](Msg message, const std::string& detail = {}, const std::string& more = {},
+    auto fail = [&](auto message, const std::string& detail = {}, const std::string& more = {},
                     const std::string& last = {}) {
         error = Text(message, {path, detail, more, last});
         return false;
@@ -202,10 +203,10 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     const int fd = OpenRegularFile(path, notRegular, openErrno, &opened);
     if (fd < 0)
         return notRegular ? fail(Msg::FileNotAFile)
-                          : fail(Msg::FileCannotOpen, SystemReason(openErrno));
+                          : fail(PersistMsg::FileCannotOpen, SystemReason(openErrno));
     if (static_cast<unsigned long long>(opened.size) > kMaxXmlFileSize) {
         ::close(fd);
-        return fail(Msg::FileTooLarge);
+        return fail(PersistMsg::FileTooLarge);
     }
     std::string bytes;
     bytes.resize(static_cast<std::size_t>(opened.size) + 1);
@@ -224,14 +225,14 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     }
     ::close(fd);
     if (readErrno != 0)
-        return fail(Msg::FileReadFailed, SystemReason(readErrno));
+        return fail(PersistMsg::FileReadFailed, SystemReason(readErrno));
     if (got > kMaxXmlFileSize || got > static_cast<std::size_t>(opened.size))
-        return fail(Msg::FileTooLarge);
+        return fail(PersistMsg::FileTooLarge);
     bytes.resize(got);
     if (bytes.empty())
-        return fail(Msg::FileEmpty);
+        return fail(PersistMsg::FileEmpty);
     if (bytes.find('\0') != std::string::npos)
-        return fail(Msg::FileHoldsNul);
+        return fail(PersistMsg::FileHoldsNul);
 
     std::string text;
     std::size_t bad = 0;
@@ -239,14 +240,14 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         text = bytes.substr(3);
         if (!IsValidUtf8(text, &bad))
-            return fail(Msg::FileBadUtf8, std::to_string(bad + 3));
+            return fail(PersistMsg::FileBadUtf8, std::to_string(bad + 3));
     } else if (std::string enc = DeclaredEncoding(bytes); enc == "utf-8" || enc == "utf8") {
         text = std::move(bytes);
         if (!IsValidUtf8(text, &bad))
-            return fail(Msg::FileBadUtf8, std::to_string(bad));
+            return fail(PersistMsg::FileBadUtf8, std::to_string(bad));
     } else if (!DecodeGb2312(bytes, text, &bad)) {
-        return fail(Msg::FileBadGb2312, std::to_string(bad), std::to_string(LineAt(bytes, bad)),
-                    TagBefore(bytes, bad));
+        return fail(PersistMsg::FileBadGb2312, std::to_string(bad),
+                    std::to_string(LineAt(bytes, bad)), TagBefore(bytes, bad));
     } else {
         fromCodePage = true;
     }
@@ -254,9 +255,9 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     // Every element of the format carries its one Value attribute.
     const XmlShape shape = MeasureXml(text, kMaxXmlDepth, kMaxXmlAttributes);
     if (shape.depth > kMaxXmlDepth)
-        return fail(Msg::FileTooDeep, std::to_string(kMaxXmlDepth));
+        return fail(PersistMsg::FileTooDeep, std::to_string(kMaxXmlDepth));
     if (const std::size_t at = shape.crowdedAt; at != std::string::npos)
-        return fail(Msg::FileTooManyAttributes, std::to_string(LineAt(text, at)),
+        return fail(PersistMsg::FileTooManyAttributes, std::to_string(LineAt(text, at)),
                     TagBefore(text, at + 1), std::to_string(kMaxXmlAttributes));
 
     // A reference to no character (a surrogate, beyond U+10FFFF) leaves
@@ -294,11 +295,12 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     if (!parse(0)) {
         parse(kTabSize);
         if (document.Error())
-            return fail(Msg::FileBadXml, document.ErrorDesc(), std::to_string(document.ErrorRow()));
+            return fail(PersistMsg::FileBadXml, document.ErrorDesc(),
+                        std::to_string(document.ErrorRow()));
         if (broken)
-            return fail(Msg::FileBadCharReference, std::to_string(broken->Row()));
+            return fail(PersistMsg::FileBadCharReference, std::to_string(broken->Row()));
         if (unstorable)
-            return fail(Msg::FileCannotStoreBack, DescribeElement(unstorable),
+            return fail(PersistMsg::FileCannotStoreBack, DescribeElement(unstorable),
                         std::to_string(unstorable->Row()));
     }
     if (identity)
@@ -316,12 +318,13 @@ bool WriteXmlFile(const TiXmlDocument& document, const std::string& path, std::s
              e = e->NextSiblingElement())
             bad = FindUnencodable(e);
         where = bad ? DescribeElement(bad) : std::string("?");
-        error = Text(Msg::FileCannotEncode, {path, where});
+        error = Text(PersistMsg::FileCannotEncode, {path, where});
         return false;
     }
     std::string reason;
     if (!WriteFileAtomically(path, bytes, reason, guard)) {
-        error = Text(guard && guard->changedOnDisk ? Msg::FileChangedOnDisk : Msg::FileCannotWrite,
+        error = Text(guard && guard->changedOnDisk ? PersistMsg::FileChangedOnDisk
+                                                   : PersistMsg::FileCannotWrite,
                      {path, reason});
         return false;
     }

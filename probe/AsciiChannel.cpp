@@ -4,6 +4,7 @@
 #include "model/Catalog.h"
 #include "model/ResultCode.h"
 #include "probe/ModbusAscii.h"
+#include "probe/ProbeCatalog.h"
 
 #include <chrono>
 
@@ -47,10 +48,10 @@ int AsciiChannel::Open(const std::string& device, const ProbeLine& line, std::st
         return PortOpenFailed;
     }
     if (!port_->SetLine(line.baud, line.dataBits, line.parity, line.stopBits)) {
-        error =
-            line.parity == 'M' || line.parity == 'S'
-                ? Text(Msg::ProbeParityRefused, {ParityName(line.parity)})
-                : Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
+        error = line.parity == 'M' || line.parity == 'S'
+                    ? Text(ProbeMsg::ProbeParityRefused, {ParityName(line.parity)})
+                    : Text(ProbeMsg::ProbeLineRefused,
+                           {std::to_string(line.baud), ParityName(line.parity)});
         port_->Close();
         return PortOpenFailed;
     }

@@ -9,6 +9,7 @@
 #include "model/ResultCode.h"
 #include "model/Subnet.h"
 #include "model/ValueCheck.h"
+#include "probe/ProbeCatalog.h"
 
 namespace varkel {
 namespace {
@@ -21,7 +22,7 @@ int Number(const ParamItem* item, int lo, int hi, const std::string& where,
            std::vector<ConfigProblem>& problems, int& value) {
     value = 0;
     if (!item) {
-        problems.push_back({ValidationError, where, Text(Msg::ProbeItemMissing)});
+        problems.push_back({ValidationError, where, Text(ProbeMsg::ProbeItemMissing)});
         return ValidationError;
     }
     const ResultCode code = CheckDecimal(item->GetValue(), lo, hi);
@@ -39,7 +40,7 @@ int Choice(const ParamItem* item, int count, const std::string& where,
     if (index < 0 || index >= count) {
         problems.push_back({ValidationError, where,
                             item ? item->GetName() + " = \"" + item->GetValue() + "\""
-                                 : Text(Msg::ProbeItemMissing)});
+                                 : Text(ProbeMsg::ProbeItemMissing)});
         return -1;
     }
     return index;
@@ -57,13 +58,13 @@ int ProbePlan::Build(const Project& project, std::vector<ConfigProblem>& problem
     const Subnet& subnet = project.GetSubnet();
     const std::string subnetName = subnet.GetName();
     if (subnet.GetProtocolType() != ProtocolType::ModbusMaster) {
-        problems.push_back({ValidationError, subnetName, Text(Msg::ProbeUniversalMode)});
+        problems.push_back({ValidationError, subnetName, Text(ProbeMsg::ProbeUniversalMode)});
         return ValidationError;
     }
     const Node* node = subnet.GetNodeAt(0);
     if (!node || node->GetCommandCount() == 0) {
-        problems.push_back(
-            {ValidationError, node ? node->GetName() : subnetName, Text(Msg::ProbeNoCommands)});
+        problems.push_back({ValidationError, node ? node->GetName() : subnetName,
+                            Text(ProbeMsg::ProbeNoCommands)});
         return ValidationError;
     }
     CheckReport report = CheckConfiguration(project);
@@ -117,7 +118,7 @@ int ProbePlan::Build(const Project& project, std::vector<ConfigProblem>& problem
             out.function = 3;
             break;
         default:
-            problems.push_back({ValidationError, where, Text(Msg::ProbeItemMissing)});
+            problems.push_back({ValidationError, where, Text(ProbeMsg::ProbeItemMissing)});
             continue;
         }
         Number(command->GetItem(Command::RegisterRow), 0, 65535, where, problems, out.address);

@@ -2,6 +2,7 @@
 
 #include "model/Catalog.h"
 #include "model/ResultCode.h"
+#include "probe/ProbeCatalog.h"
 
 #include <chrono>
 
@@ -83,7 +84,7 @@ ProbeOutcome ProbeSession::Run(const std::string& device, int passes) {
             channel->Read(command, result);
             if (result.status == ProbeStatus::PortFailed) {
                 outcome.code = PortIoFailed;
-                outcome.message = Text(Msg::ProbePortLost, {device, result.detail});
+                outcome.message = Text(ProbeMsg::ProbePortLost, {device, result.detail});
                 complete = false;
                 stop_ = true;
                 break;

@@ -1,6 +1,7 @@
 #include "probe/ProbeTypes.h"
 
 #include "model/Catalog.h"
+#include "probe/ProbeCatalog.h"
 
 namespace varkel {
 
@@ -33,44 +34,44 @@ const char* StatusName(ProbeStatus status) {
 std::string StatusText(const ProbeResult& result) {
     switch (result.status) {
     case ProbeStatus::Ok:
-        return Text(Msg::ProbeStatusOk);
+        return Text(ProbeMsg::ProbeStatusOk);
     case ProbeStatus::Exception:
-        return Text(Msg::ProbeStatusException,
+        return Text(ProbeMsg::ProbeStatusException,
                     {std::to_string(result.exception), ExceptionName(result.exception)});
     case ProbeStatus::Timeout:
-        return Text(Msg::ProbeStatusTimeout);
+        return Text(ProbeMsg::ProbeStatusTimeout);
     case ProbeStatus::BadCheck:
-        return Text(Msg::ProbeStatusBadCheck);
+        return Text(ProbeMsg::ProbeStatusBadCheck);
     case ProbeStatus::Mismatch:
-        return Text(Msg::ProbeStatusMismatch);
+        return Text(ProbeMsg::ProbeStatusMismatch);
     case ProbeStatus::PortFailed:
         break;
     }
-    return Text(Msg::ProbeStatusPort);
+    return Text(ProbeMsg::ProbeStatusPort);
 }
 
 std::string ExceptionName(int exception) {
     switch (exception) {
     case 1:
-        return Text(Msg::ProbeExceptionIllegalFunction);
+        return Text(ProbeMsg::ProbeExceptionIllegalFunction);
     case 2:
-        return Text(Msg::ProbeExceptionIllegalAddress);
+        return Text(ProbeMsg::ProbeExceptionIllegalAddress);
     case 3:
-        return Text(Msg::ProbeExceptionIllegalValue);
+        return Text(ProbeMsg::ProbeExceptionIllegalValue);
     case 4:
-        return Text(Msg::ProbeExceptionDeviceFailure);
+        return Text(ProbeMsg::ProbeExceptionDeviceFailure);
     case 5:
-        return Text(Msg::ProbeExceptionAcknowledge);
+        return Text(ProbeMsg::ProbeExceptionAcknowledge);
     case 6:
-        return Text(Msg::ProbeExceptionBusy);
+        return Text(ProbeMsg::ProbeExceptionBusy);
     case 8:
-        return Text(Msg::ProbeExceptionParity);
+        return Text(ProbeMsg::ProbeExceptionParity);
     case 10:
-        return Text(Msg::ProbeExceptionGatewayPath);
+        return Text(ProbeMsg::ProbeExceptionGatewayPath);
     case 11:
-        return Text(Msg::ProbeExceptionGatewayTarget);
+        return Text(ProbeMsg::ProbeExceptionGatewayTarget);
     default:
-        return Text(Msg::ProbeExceptionUnknown);
+        return Text(ProbeMsg::ProbeExceptionUnknown);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "model/CycleEstimate.h"
 #include "model/ResultCode.h"
 #include "probe/ModbusAscii.h"
+#include "probe/ProbeCatalog.h"
 
 #include <modbus/modbus.h>
 
@@ -103,7 +104,8 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
     context_ =
         modbus_new_rtu(device.c_str(), line.baud, opened.parity, opened.dataBits, line.stopBits);
     if (!context_) {
-        error = Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
+        error =
+            Text(ProbeMsg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
         return PortOpenFailed;
     }
     if (modbus_connect(context_) != 0) {
@@ -121,12 +123,13 @@ int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::stri
         return PortOpenFailed;
     }
     if (!LineTaken(fd, opened)) {
-        error = Text(Msg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
+        error =
+            Text(ProbeMsg::ProbeLineRefused, {std::to_string(line.baud), ParityName(line.parity)});
         Close();
         return PortOpenFailed;
     }
     if (stick && !SetStickParity(fd, line.parity)) {
-        error = Text(Msg::ProbeParityRefused, {ParityName(line.parity)});
+        error = Text(ProbeMsg::ProbeParityRefused, {ParityName(line.parity)});
         Close();
         return PortOpenFailed;
     }

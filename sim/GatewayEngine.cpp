@@ -1,6 +1,7 @@
 #include "sim/GatewayEngine.h"
 
 #include "model/Catalog.h"
+#include "sim/SimCatalog.h"
 
 #include <algorithm>
 
@@ -57,11 +58,11 @@ Bytes GatewayEngine::Frame(std::uint8_t command, const Bytes& data) const {
 std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why) {
     changed_ = false;
     if (frame.size() < 3 || frame.size() != static_cast<std::size_t>(frame[1]) + 3) {
-        Say(why, Text(Msg::SimTraceMalformed));
+        Say(why, Text(SimMsg::SimTraceMalformed));
         return std::nullopt;
     }
     if (frame.back() != Sum(frame.data(), frame.size() - 1)) {
-        Say(why, Text(Msg::SimTraceWrongChecksum));
+        Say(why, Text(SimMsg::SimTraceWrongChecksum));
         return std::nullopt;
     }
     const std::uint8_t command = frame[0];
@@ -73,7 +74,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
     case 0x01:
         if (n != 0)
             break;
-        Say(why, Text(Msg::SimTraceHardwareVersion));
+        Say(why, Text(SimMsg::SimTraceHardwareVersion));
         return Frame(0x01, Bytes{0x05, major_, minor_, 0x00, 0x00, 0x00, 0x00, 0x00});
     case 0x03:
         if (n == 0x0E || n == 0x19) {
@@ -81,8 +82,8 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
             if (n == 0x19)
                 std::copy(data + 14, data + 25, state_.universal.begin());
             changed_ = true;
-            Say(why,
-                Text(n == 0x0E ? Msg::SimTraceSerialStored : Msg::SimTraceSerialUniversalStored));
+            Say(why, Text(n == 0x0E ? SimMsg::SimTraceSerialStored
+                                    : SimMsg::SimTraceSerialUniversalStored));
             return Ack(command);
         }
         break;
@@ -90,7 +91,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         if (n == 0x0C) {
             std::copy(data + 1, data + 12, state_.universal.begin());
             changed_ = true;
-            Say(why, Text(Msg::SimTraceUniversalStored));
+            Say(why, Text(SimMsg::SimTraceUniversalStored));
             return Ack(command);
         }
         break;
@@ -98,7 +99,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         if (n == 3 && data[0] == 0x00 && data[1] == 0x55 && data[2] == 0xAA) {
             state_.records.clear();
             changed_ = true;
-            Say(why, Text(Msg::SimTraceListStarted));
+            Say(why, Text(SimMsg::SimTraceListStarted));
             return Ack(command);
         }
         break;
@@ -107,14 +108,14 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
             // Records must come in order; a gap means a lost frame.
             const std::uint8_t expected = static_cast<std::uint8_t>(state_.records.size());
             if (data[1] != expected) {
-                Say(why, Text(Msg::SimTraceRecordOutOfSequence));
+                Say(why, Text(SimMsg::SimTraceRecordOutOfSequence));
                 return std::nullopt;
             }
             Record r{};
             std::copy(data + 1, data + 13, r.begin());
             state_.records.push_back(r);
             changed_ = true;
-            Say(why, Text(Msg::SimTraceRecordStored, {std::to_string(state_.records.size())}));
+            Say(why, Text(SimMsg::SimTraceRecordStored, {std::to_string(state_.records.size())}));
             return Ack(command);
         }
         break;
@@ -122,7 +123,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         if (n == 3) {
             state_.validLength = data[2];
             changed_ = true;
-            Say(why, Text(Msg::SimTraceValidLengthStored));
+            Say(why, Text(SimMsg::SimTraceValidLengthStored));
             return Ack(command);
         }
         break;
@@ -130,7 +131,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
         if (n == 1) {
             state_.clearOnFault = data[0];
             changed_ = true;
-            Say(why, Text(Msg::SimTraceClearOnFaultStored));
+            Say(why, Text(SimMsg::SimTraceClearOnFaultStored));
             return Ack(command);
         }
         break;
@@ -142,7 +143,7 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
             out.insert(out.end(), state_.serial.begin(), state_.serial.end());
             if (hw20)
                 out.insert(out.end(), state_.universal.begin(), state_.universal.end());
-            Say(why, Text(Msg::SimTraceSerialRead));
+            Say(why, Text(SimMsg::SimTraceSerialRead));
             return Frame(0x04, out);
         }
         break;
@@ -152,14 +153,14 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
             out.reserve(1 + state_.universal.size());
             out.push_back(0x00);
             out.insert(out.end(), state_.universal.begin(), state_.universal.end());
-            Say(why, Text(Msg::SimTraceUniversalRead));
+            Say(why, Text(SimMsg::SimTraceUniversalRead));
             return Frame(0x06, out);
         }
         break;
     case 0x15:
         if (n == 1) {
             const std::size_t count = state_.records.size();
-            Say(why, Text(Msg::SimTraceRecordCountRead));
+            Say(why, Text(SimMsg::SimTraceRecordCountRead));
             return Frame(0x15, Bytes{0x00, static_cast<std::uint8_t>(count >> 8),
                                      static_cast<std::uint8_t>(count & 0xFF)});
         }
@@ -170,26 +171,26 @@ std::optional<Bytes> GatewayEngine::Handle(const Bytes& frame, std::string* why)
             Bytes out{0x00};
             for (std::size_t i = first; i < first + kPageRecords && i < state_.records.size(); ++i)
                 out.insert(out.end(), state_.records[i].begin(), state_.records[i].end());
-            Say(why, Text(Msg::SimTraceRecordPageRead, {std::to_string(data[1])}));
+            Say(why, Text(SimMsg::SimTraceRecordPageRead, {std::to_string(data[1])}));
             return Frame(0x16, out);
         }
         break;
     case 0x31:
         if (n == 0) {
-            Say(why, Text(Msg::SimTraceValidLengthRead));
+            Say(why, Text(SimMsg::SimTraceValidLengthRead));
             return Frame(0x31, Bytes{0x00, 0x00, state_.validLength});
         }
         break;
     case 0x33:
         if (n == 0) {
-            Say(why, Text(Msg::SimTraceClearOnFaultRead));
+            Say(why, Text(SimMsg::SimTraceClearOnFaultRead));
             return Frame(0x33, Bytes{state_.clearOnFault});
         }
         break;
     default:
         break;
     }
-    Say(why, Text(Msg::SimTraceNotUnderstood));
+    Say(why, Text(SimMsg::SimTraceNotUnderstood));
     return std::nullopt;
 }
 

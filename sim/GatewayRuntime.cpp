@@ -8,7 +8,9 @@
 #include "model/Project.h"
 #include "model/ResultCode.h"
 #include "model/Subnet.h"
+#include "probe/ProbeCatalog.h"
 #include "probe/ProbePlan.h"
+#include "sim/SimCatalog.h"
 
 #include <algorithm>
 #include <optional>
@@ -79,13 +81,13 @@ bool PlanFromState(const GatewayState& state, RuntimePlan& plan, std::string* wh
     const auto& s = state.serial;
     plan.universal = s[0] == 0x03;
     if (s[0] != 0x00 && s[0] != 0x03)
-        return Fail(why, Text(Msg::RunBadSetting, {Text(Msg::RunSettingProtocol)}));
+        return Fail(why, Text(SimMsg::RunBadSetting, {Text(SimMsg::RunSettingProtocol)}));
     if (s[1] >= std::size(kBauds))
-        return Fail(why, Text(Msg::RunBadSetting, {Text(Msg::RunSettingBaud)}));
+        return Fail(why, Text(SimMsg::RunBadSetting, {Text(SimMsg::RunSettingBaud)}));
     if (s[2] > 1 || s[3] >= std::size(kParities) || s[4] > 1 || s[6] > 1)
-        return Fail(why, Text(Msg::RunBadSetting, {Text(Msg::RunSettingFraming)}));
+        return Fail(why, Text(SimMsg::RunBadSetting, {Text(SimMsg::RunSettingFraming)}));
     if (s[10] < 1 || s[10] > 3)
-        return Fail(why, Text(Msg::RunBadSetting, {Text(Msg::RunSettingOutputMode)}));
+        return Fail(why, Text(SimMsg::RunBadSetting, {Text(SimMsg::RunSettingOutputMode)}));
     plan.line.baud = kBauds[s[1]];
     plan.line.dataBits = s[2] == 1 ? 7 : 8;
     plan.line.parity = kParities[s[3]];
@@ -116,19 +118,19 @@ bool PlanFromState(const GatewayState& state, RuntimePlan& plan, std::string* wh
         const std::string which = std::to_string(i + 1);
         const bool read = c.function >= 1 && c.function <= 4;
         if (!read && !c.IsWrite())
-            return Fail(why, Text(Msg::RunBadRecord, {which, Text(Msg::RunRecordFunction)}));
+            return Fail(why, Text(SimMsg::RunBadRecord, {which, Text(SimMsg::RunRecordFunction)}));
         if ((c.function == 5 || c.function == 6) && c.count != 1)
             c.count = 1; // a single write has no data number of its own
         const int most = plan.line.ascii ? 45 : c.IsRegisters() ? 84 : 400;
         if (c.count < 1 || c.count > most || c.address + c.count > 65536 || c.bitOffset > 7)
-            return Fail(why, Text(Msg::RunBadRecord, {which, Text(Msg::RunRecordRange)}));
+            return Fail(why, Text(SimMsg::RunBadRecord, {which, Text(SimMsg::RunRecordRange)}));
         c.output = !read;
         const int base = c.output ? static_cast<int>(kOutputBase) : 0;
         c.mapByte = map - base;
         if (c.IsRegisters())
             c.bitOffset = 0;
         if (c.mapByte < 0 || c.mapByte >= kMemoryBytes || c.LastBit() >= kMemoryDataBits)
-            return Fail(why, Text(Msg::RunBadRecord, {which, Text(Msg::RunRecordMapping)}));
+            return Fail(why, Text(SimMsg::RunBadRecord, {which, Text(SimMsg::RunRecordMapping)}));
         plan.commands.push_back(c);
     }
     return true;
@@ -437,7 +439,8 @@ long long GatewayRuntime::Loop(const std::string& device, long long cycles) {
                 {
                     std::lock_guard lock(mutex_);
                     state_.state = RunState::PortLost;
-                    state_.portError = Text(Msg::ProbePortLost, {device, exchange.result.detail});
+                    state_.portError =
+                        Text(ProbeMsg::ProbePortLost, {device, exchange.result.detail});
                 }
                 Pause(std::max(kReopenWait, std::chrono::milliseconds(line.responseTimeoutMs)));
                 complete = false;
@@ -477,36 +480,36 @@ long long GatewayRuntime::Loop(const std::string& device, long long cycles) {
 std::string RunStateText(const RuntimeSnapshot& snapshot) {
     switch (snapshot.state) {
     case RunState::Stopped:
-        return Text(Msg::RunStateStopped);
+        return Text(SimMsg::RunStateStopped);
     case RunState::Running:
-        return Text(Msg::RunStateRunning);
+        return Text(SimMsg::RunStateRunning);
     case RunState::Universal:
-        return Text(Msg::RunStateUniversal);
+        return Text(SimMsg::RunStateUniversal);
     case RunState::NoCommands:
-        return Text(Msg::RunStateNoCommands);
+        return Text(SimMsg::RunStateNoCommands);
     case RunState::PortLost:
         break;
     }
-    return Text(Msg::RunStatePortLost, {snapshot.portError});
+    return Text(SimMsg::RunStatePortLost, {snapshot.portError});
 }
 
 std::string CommandStatusText(const CommandState& state) {
     switch (state.status) {
     case CommandStatus::NotPolled:
-        return Text(Msg::RunStatusNotPolled);
+        return Text(SimMsg::RunStatusNotPolled);
     case CommandStatus::Answered:
-        return Text(Msg::ProbeStatusOk);
+        return Text(ProbeMsg::ProbeStatusOk);
     case CommandStatus::Timeout:
-        return Text(Msg::ProbeStatusTimeout);
+        return Text(ProbeMsg::ProbeStatusTimeout);
     case CommandStatus::Exception:
-        return Text(Msg::ProbeStatusException,
+        return Text(ProbeMsg::ProbeStatusException,
                     {std::to_string(state.exception), ExceptionName(state.exception)});
     case CommandStatus::BadReply:
-        return Text(Msg::RunStatusBadReply);
+        return Text(SimMsg::RunStatusBadReply);
     case CommandStatus::Held:
         break;
     }
-    return Text(Msg::RunStatusHeld);
+    return Text(SimMsg::RunStatusHeld);
 }
 
 } // namespace varkel::sim

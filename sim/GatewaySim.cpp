@@ -2,6 +2,7 @@
 
 #include "model/Catalog.h"
 #include "sim/LineClock.h"
+#include "sim/SimCatalog.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -59,7 +60,7 @@ bool GatewaySim::Start(std::string* error) {
     hold_ = ::open(pty_.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (::pipe2(wakeFds_, O_CLOEXEC | O_NONBLOCK) != 0) {
         if (error)
-            *error = Text(Msg::SimPipeFailed);
+            *error = Text(SimMsg::SimPipeFailed);
         pty_.Close();
         CloseHold();
         return false;
@@ -200,7 +201,7 @@ void GatewaySim::Run() {
 namespace {
 
 // What a fault did, after the request's description.
-void Note(Exchanged& entry, Msg what) {
+void Note(Exchanged& entry, SimMsg what) {
     entry.what += ' ';
     entry.what += Text(what);
 }
@@ -236,29 +237,29 @@ void GatewaySim::Serve(const Bytes& frame, Clock::time_point firstByte) {
         switch (fault.kind) {
         case Fault::Silent:
             reply.reset();
-            Note(entry, Msg::SimFaultSilent);
+            Note(entry, SimMsg::SimFaultSilent);
             break;
         case Fault::ShortReply:
             reply->resize(std::min<std::size_t>(reply->size(), 2));
-            Note(entry, Msg::SimFaultShortReply);
+            Note(entry, SimMsg::SimFaultShortReply);
             break;
         case Fault::WrongReply:
             (*reply)[0] ^= 0x80;
-            Note(entry, Msg::SimFaultWrongReply);
+            Note(entry, SimMsg::SimFaultWrongReply);
             break;
         case Fault::BadVersion:
             if (frame[0] == 0x01 && reply->size() > 2) {
                 (*reply)[2] = 0x06;
-                Note(entry, Msg::SimFaultBadVersion);
+                Note(entry, SimMsg::SimFaultBadVersion);
             }
             break;
         case Fault::BadChecksum:
             reply->back() = static_cast<std::uint8_t>(reply->back() + 1);
-            Note(entry, Msg::SimFaultBadChecksum);
+            Note(entry, SimMsg::SimFaultBadChecksum);
             break;
         case Fault::Vanish:
             reply.reset();
-            Note(entry, Msg::SimFaultVanish);
+            Note(entry, SimMsg::SimFaultVanish);
             vanished_ = true;
             break;
         case Fault::None:

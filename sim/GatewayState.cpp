@@ -1,6 +1,7 @@
 #include "sim/GatewayState.h"
 
 #include "model/Catalog.h"
+#include "sim/SimCatalog.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -70,7 +71,7 @@ bool StateFromText(GatewayState& state, const std::string& text, std::string* er
         return false;
     };
     if (!std::getline(lines, line) || line != kMagic)
-        return fail(Text(Msg::SimStateNotAStateFile));
+        return fail(Text(SimMsg::SimStateNotAStateFile));
     GatewayState read;
     read.records.clear();
     int number = 1;
@@ -97,7 +98,7 @@ bool StateFromText(GatewayState& state, const std::string& text, std::string* er
                 read.records.push_back(r);
         }
         if (!ok)
-            return fail(Text(Msg::SimStateLineNotUnderstood, {std::to_string(number)}));
+            return fail(Text(SimMsg::SimStateLineNotUnderstood, {std::to_string(number)}));
     }
     state = read;
     return true;
@@ -111,13 +112,13 @@ bool SaveState(const GatewayState& state, const std::string& path, std::string* 
         out << StateToText(state);
         if (!out.flush()) {
             if (error)
-                *error = Text(Msg::SimStateCannotWrite, {temporary});
+                *error = Text(SimMsg::SimStateCannotWrite, {temporary});
             return false;
         }
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         if (error)
-            *error = Text(Msg::SimStateCannotReplace, {path});
+            *error = Text(SimMsg::SimStateCannotReplace, {path});
         std::remove(temporary.c_str());
         return false;
     }
@@ -128,7 +129,7 @@ bool LoadState(GatewayState& state, const std::string& path, std::string* error)
     std::ifstream in(path);
     if (!in) {
         if (error)
-            *error = Text(Msg::SimStateCannotRead, {path});
+            *error = Text(SimMsg::SimStateCannotRead, {path});
         return false;
     }
     std::ostringstream text;

@@ -10,6 +10,7 @@
 #include "sim/GatewayRuntime.h"
 #include "sim/GatewaySim.h"
 #include "sim/PlcServer.h"
+#include "sim/SimCatalog.h"
 
 #include <CLI/CLI.hpp>
 
@@ -28,8 +29,8 @@
 namespace {
 
 using namespace varkel::sim;
-using varkel::Msg;
 using varkel::ProbeCommand;
+using varkel::SimMsg;
 using varkel::Text;
 using varkel::TextLanguage;
 
@@ -89,7 +90,7 @@ bool ParseVersion(const std::string& text, std::uint8_t& major, std::uint8_t& mi
 int main(int argc, char** argv) {
     varkel::SetTextLanguage(varkel::cli::ProgramLanguage(argc, argv));
 
-    CLI::App app{Text(Msg::SimDescription)};
+    CLI::App app{Text(SimMsg::SimDescription)};
     std::string hw = "2.1";
     std::string linkPath;
     std::string statePath;
@@ -101,18 +102,19 @@ int main(int argc, char** argv) {
     std::string subnetPath;
     std::string plcAddress = PlcServer::kDefaultAddress;
     bool allowWrites = false;
-    app.add_option("--hw", hw, Text(Msg::SimHwHelp));
-    app.add_option("--link", linkPath, Text(Msg::SimLinkHelp));
-    app.add_option("--state", statePath, Text(Msg::SimStateHelp));
-    app.add_flag("--wire-timing", wireTiming, Text(Msg::SimWireTimingHelp));
-    app.add_flag("--trace", trace, Text(Msg::SimTraceHelp));
-    app.add_option("--fault", faultName, Text(Msg::SimFaultHelp));
-    app.add_option("--fault-at", faultAt, Text(Msg::SimFaultAtHelp));
-    app.add_option("--subnet", subnetPath, Text(Msg::SimSubnetHelp));
-    app.add_option("--plc", plcAddress, Text(Msg::SimPlcHelp));
-    app.add_flag("--allow-writes", allowWrites, Text(Msg::SimAllowWritesHelp));
-    app.add_option("--lang", language, Text(Msg::SimLangHelp))->check(CLI::IsMember({"en", "zh"}));
-    app.footer(Text(Msg::SimPlcLayout));
+    app.add_option("--hw", hw, Text(SimMsg::SimHwHelp));
+    app.add_option("--link", linkPath, Text(SimMsg::SimLinkHelp));
+    app.add_option("--state", statePath, Text(SimMsg::SimStateHelp));
+    app.add_flag("--wire-timing", wireTiming, Text(SimMsg::SimWireTimingHelp));
+    app.add_flag("--trace", trace, Text(SimMsg::SimTraceHelp));
+    app.add_option("--fault", faultName, Text(SimMsg::SimFaultHelp));
+    app.add_option("--fault-at", faultAt, Text(SimMsg::SimFaultAtHelp));
+    app.add_option("--subnet", subnetPath, Text(SimMsg::SimSubnetHelp));
+    app.add_option("--plc", plcAddress, Text(SimMsg::SimPlcHelp));
+    app.add_flag("--allow-writes", allowWrites, Text(SimMsg::SimAllowWritesHelp));
+    app.add_option("--lang", language, Text(SimMsg::SimLangHelp))
+        ->check(CLI::IsMember({"en", "zh"}));
+    app.footer(Text(SimMsg::SimPlcLayout));
     varkel::cli::LocaliseHelp(app);
     try {
         app.parse(argc, argv);
@@ -125,11 +127,11 @@ int main(int argc, char** argv) {
     // It runs for days and shows what it exchanges only through the trace.
     options.logLimit = 0;
     if (!ParseVersion(hw, options.hwMajor, options.hwMinor)) {
-        std::cerr << Text(Msg::SimBadHardwareVersion) << "\n";
+        std::cerr << Text(SimMsg::SimBadHardwareVersion) << "\n";
         return 2;
     }
     if (!Fault::Parse(faultName, options.fault.kind) || faultAt < 0) {
-        std::cerr << Text(Msg::SimUnknownFault, {faultName}) << "\n";
+        std::cerr << Text(SimMsg::SimUnknownFault, {faultName}) << "\n";
         return 2;
     }
     options.fault.atFrame = faultAt;
@@ -140,7 +142,7 @@ int main(int argc, char** argv) {
         std::string error;
         // Refuse to start rather than overwrite a file we could not read.
         if (!LoadState(state, statePath, &error)) {
-            std::cerr << Text(Msg::SimCannotLoadState, {error}) << "\n";
+            std::cerr << Text(SimMsg::SimCannotLoadState, {error}) << "\n";
             return 1;
         }
         sim.SetState(state);
@@ -184,7 +186,7 @@ int main(int argc, char** argv) {
             state.exception = e.result.exception;
             const std::string status = CommandStatusText(state);
             std::lock_guard lock(outputMutex);
-            std::cout << Text(Msg::SimTraceExchange,
+            std::cout << Text(SimMsg::SimTraceExchange,
                               {std::to_string(e.cycle), std::to_string(e.command + 1),
                                std::to_string(c.slave), std::to_string(c.function),
                                std::to_string(c.address), std::to_string(c.count), Values(e),
@@ -193,8 +195,8 @@ int main(int argc, char** argv) {
         });
         runtime.SetMemoryCallback([&](const MemoryChange& m) {
             std::lock_guard lock(outputMutex);
-            std::cout << Text(Msg::SimTraceMemory,
-                              {Text(m.output ? Msg::SimMemoryOutput : Msg::SimMemoryInput),
+            std::cout << Text(SimMsg::SimTraceMemory,
+                              {Text(m.output ? SimMsg::SimMemoryOutput : SimMsg::SimMemoryInput),
                                std::to_string(m.first), HexText(m.before), HexText(m.after)})
                       << std::endl;
         });
@@ -204,14 +206,14 @@ int main(int argc, char** argv) {
             std::string error;
             if (!SaveState(state, statePath, &error)) {
                 std::lock_guard lock(outputMutex);
-                std::cerr << Text(Msg::SimCannotSaveState, {error}) << std::endl;
+                std::cerr << Text(SimMsg::SimCannotSaveState, {error}) << std::endl;
             }
         });
     }
 
     std::string error;
     if (!sim.Start(&error)) {
-        std::cerr << Text(Msg::SimCannotOpenPty, {error}) << "\n";
+        std::cerr << Text(SimMsg::SimCannotOpenPty, {error}) << "\n";
         return 1;
     }
     if (!linkPath.empty()) {
@@ -220,14 +222,14 @@ int main(int argc, char** argv) {
             std::filesystem::remove(linkPath, ec);
         std::filesystem::create_symlink(sim.DevicePath(), linkPath, ec);
         if (ec) {
-            std::cerr << Text(Msg::SimCannotCreateLink, {linkPath, ec.message()}) << "\n";
+            std::cerr << Text(SimMsg::SimCannotCreateLink, {linkPath, ec.message()}) << "\n";
             return 1;
         }
     }
 
     PlcServer plc(runtime);
     if (running && !plc.Start(plcAddress, &error)) {
-        std::cerr << Text(Msg::SimCannotListen, {error}) << "\n";
+        std::cerr << Text(SimMsg::SimCannotListen, {error}) << "\n";
         return 1;
     }
     // Runs what the gateway holds now.
@@ -236,7 +238,7 @@ int main(int argc, char** argv) {
         std::string why;
         std::lock_guard lock(outputMutex);
         if (!PlanFromState(sim.State(), plan, &why)) {
-            std::cerr << Text(Msg::SimCannotRun, {why}) << std::endl;
+            std::cerr << Text(SimMsg::SimCannotRun, {why}) << std::endl;
             return;
         }
         const std::size_t commands = plan.commands.size();
@@ -246,12 +248,13 @@ int main(int argc, char** argv) {
         runtime.SetPlan(std::move(plan));
         runtime.Start(subnetPath);
         if (universal) {
-            std::cerr << Text(Msg::RunStateUniversal) << std::endl;
+            std::cerr << Text(SimMsg::RunStateUniversal) << std::endl;
             return;
         }
-        std::cerr << Text(Msg::SimRunStarted, {subnetPath, std::to_string(commands)}) << std::endl;
+        std::cerr << Text(SimMsg::SimRunStarted, {subnetPath, std::to_string(commands)})
+                  << std::endl;
         if (writes && !allowWrites && !varkel::IsPseudoTerminal(subnetPath))
-            std::cerr << Text(Msg::SimWritesHeld, {subnetPath}) << std::endl;
+            std::cerr << Text(SimMsg::SimWritesHeld, {subnetPath}) << std::endl;
     };
 
     std::signal(SIGINT, OnSignal);
@@ -259,12 +262,12 @@ int main(int argc, char** argv) {
     {
         std::lock_guard lock(outputMutex);
         std::cout << sim.DevicePath() << std::endl;
-        std::cerr << Text(Msg::SimReady,
+        std::cerr << Text(SimMsg::SimReady,
                           {std::to_string(options.hwMajor), std::to_string(options.hwMinor),
                            sim.DevicePath(), linkPath.empty() ? "" : " (" + linkPath + ")"})
                   << std::endl;
         if (running)
-            std::cerr << Text(Msg::SimPlcListening, {plc.Address()}) << std::endl;
+            std::cerr << Text(SimMsg::SimPlcListening, {plc.Address()}) << std::endl;
     }
     if (running)
         startRun();
@@ -279,7 +282,7 @@ int main(int argc, char** argv) {
             runtime.Stop();
             stopped = true;
             std::lock_guard lock(outputMutex);
-            std::cerr << Text(Msg::SimRunStopped) << std::endl;
+            std::cerr << Text(SimMsg::SimRunStopped) << std::endl;
         }
         const auto quiet = std::chrono::steady_clock::now().time_since_epoch() -
                            std::chrono::steady_clock::duration(lastConfigFrame.load());

@@ -4,6 +4,7 @@
 #include "model/Catalog.h"
 #include "model/TextTable.h"
 #include "sim/ModbusSlave.h"
+#include "sim/SimCatalog.h"
 
 #include <CLI/CLI.hpp>
 
@@ -40,25 +41,25 @@ int main(int argc, char** argv) {
     using namespace varkel;
     SetTextLanguage(cli::ProgramLanguage(argc, argv));
 
-    CLI::App app{Text(Msg::SlaveAbout), "varkel-slave"};
+    CLI::App app{Text(SimMsg::SlaveAbout), "varkel-slave"};
     std::vector<int> units;
     sim::SlaveOptions options;
     std::string linkPath, language, tcpAddress;
     bool trace = false, fixedInputs = false;
-    app.add_option("--unit", units, Text(Msg::SlaveUnitOption))->check(CLI::Range(1, 247));
-    app.add_option("--limit", options.highestAddress, Text(Msg::SlaveLimitOption))
+    app.add_option("--unit", units, Text(SimMsg::SlaveUnitOption))->check(CLI::Range(1, 247));
+    app.add_option("--limit", options.highestAddress, Text(SimMsg::SlaveLimitOption))
         ->check(CLI::Range(0, 65535));
-    app.add_flag("--ascii", options.ascii, Text(Msg::SlaveAsciiOption));
-    app.add_option("--baud", options.lineBaud, Text(Msg::SlaveBaudOption))
+    app.add_flag("--ascii", options.ascii, Text(SimMsg::SlaveAsciiOption));
+    app.add_option("--baud", options.lineBaud, Text(SimMsg::SlaveBaudOption))
         ->check(CLI::Range(0, 115200));
-    app.add_option("--turnaround", options.turnaroundMs, Text(Msg::SlaveTurnaroundOption))
+    app.add_option("--turnaround", options.turnaroundMs, Text(SimMsg::SlaveTurnaroundOption))
         ->check(kNotNan)
         ->check(CLI::Range(0.0, 1000.0));
-    app.add_option("--link", linkPath, Text(Msg::SlaveLinkOption));
-    app.add_flag("--trace", trace, Text(Msg::SlaveTraceHelp));
-    app.add_option("--tcp", tcpAddress, Text(Msg::SlaveTcpHelp));
-    app.add_flag("--fixed-inputs", fixedInputs, Text(Msg::SlaveFixedInputsHelp));
-    app.add_option("--lang", language, Text(Msg::SlaveLangOption))
+    app.add_option("--link", linkPath, Text(SimMsg::SlaveLinkOption));
+    app.add_flag("--trace", trace, Text(SimMsg::SlaveTraceHelp));
+    app.add_option("--tcp", tcpAddress, Text(SimMsg::SlaveTcpHelp));
+    app.add_flag("--fixed-inputs", fixedInputs, Text(SimMsg::SlaveFixedInputsHelp));
+    app.add_option("--lang", language, Text(SimMsg::SlaveLangOption))
         ->check(CLI::IsMember({"zh", "en"}));
     cli::LocaliseHelp(app);
     try {
@@ -82,7 +83,7 @@ int main(int argc, char** argv) {
                 values += (values.empty() ? "" : " ") + std::string(b);
             }
             std::lock_guard lock(outputMutex);
-            std::cout << Text(Msg::SlaveTraceWrite,
+            std::cout << Text(SimMsg::SlaveTraceWrite,
                               {std::to_string(w.unit), std::to_string(w.function),
                                std::to_string(w.address), values})
                       << std::endl;
@@ -90,11 +91,11 @@ int main(int argc, char** argv) {
     }
     std::string error;
     if (!slave.Start(&error)) {
-        std::cerr << Text(Msg::SlaveCannotOpen, {error}) << "\n";
+        std::cerr << Text(SimMsg::SlaveCannotOpen, {error}) << "\n";
         return 1;
     }
     if (!tcpAddress.empty() && !slave.ServeTcp(tcpAddress, &error)) {
-        std::cerr << Text(Msg::SlaveCannotListen, {error}) << "\n";
+        std::cerr << Text(SimMsg::SlaveCannotListen, {error}) << "\n";
         return 1;
     }
     if (!linkPath.empty()) {
@@ -103,7 +104,7 @@ int main(int argc, char** argv) {
             std::filesystem::remove(linkPath, ec);
         std::filesystem::create_symlink(slave.DevicePath(), linkPath, ec);
         if (ec) {
-            std::cerr << Text(Msg::SlaveCannotLink, {linkPath, ec.message()}) << "\n";
+            std::cerr << Text(SimMsg::SlaveCannotLink, {linkPath, ec.message()}) << "\n";
             return 1;
         }
     }
@@ -115,12 +116,12 @@ int main(int argc, char** argv) {
     {
         std::lock_guard lock(outputMutex);
         std::cout << slave.DevicePath() << std::endl;
-        std::cerr << Text(Msg::SlaveReady,
+        std::cerr << Text(SimMsg::SlaveReady,
                           {options.ascii ? "ASCII" : "RTU", unitList,
                            slave.DevicePath() + (linkPath.empty() ? "" : " (" + linkPath + ")")})
                   << std::endl;
         if (!tcpAddress.empty())
-            std::cerr << Text(Msg::SlaveTcpListening, {slave.TcpAddress()}) << std::endl;
+            std::cerr << Text(SimMsg::SlaveTcpListening, {slave.TcpAddress()}) << std::endl;
     }
     while (!stopRequested)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

@@ -2,6 +2,7 @@
 
 #include "model/Catalog.h"
 #include "model/Messages.h"
+#include "ui/UiCatalog.h"
 #include "ui/UserDialogs.h"
 #include "widgets/HyperlinkLabel.h"
 
@@ -45,7 +46,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     link_->SetOpener(
         [](const QString& target) { return UserDialogs::Get().OpenUrl(QUrl(target)) ? 33 : 31; });
     link_->SetReporter([](const QString&) {
-        ShowMessage(Text(Msg::EditNoWebBrowser, {HomePage().toStdString()}));
+        ShowMessage(Text(UiMsg::EditNoWebBrowser, {HomePage().toStdString()}));
     });
 
     auto* text = new QVBoxLayout;

@@ -6,6 +6,7 @@
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
 #include "ui/CConfigApp.h"
+#include "ui/UiCatalog.h"
 #include "ui/UserDialogs.h"
 
 #include <QFile>
@@ -55,7 +56,7 @@ void CDovelDoc::OnFileChanged(const QString& path) {
     if (present && warnedAbout_ && now == *warnedAbout_)
         return;
     warnedAbout_ = present ? now : FileIdentity{};
-    ShowMessage(Text(Msg::FileChangedWarning, {path.toStdString()}));
+    ShowMessage(Text(UiMsg::FileChangedWarning, {path.toStdString()}));
 }
 
 QString CDovelDoc::FileFilter() {
@@ -124,8 +125,8 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
         guard.expected = *onDisk_;
     bool saved = SaveFile(app_.GetProject(), FileSystemPath(path), &error, &guard);
     if (!saved && guard.changedOnDisk) {
-        if (AskQuestion(Text(Msg::FileChangedAskOverwrite, {path.toStdString()}), Buttons::YesNo) !=
-            Answer::Yes)
+        if (AskQuestion(Text(UiMsg::FileChangedAskOverwrite, {path.toStdString()}),
+                        Buttons::YesNo) != Answer::Yes)
             return false;
         guard.expected.reset();
         saved = SaveFile(app_.GetProject(), FileSystemPath(path), &error, &guard);
@@ -133,7 +134,7 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
     if (!saved) {
         // Nothing is marked saved: the changes must not look safe when they
         // are not.
-        ShowMessage(!error.empty() ? error : Text(Msg::GuiCannotSave, {path.toStdString()}));
+        ShowMessage(!error.empty() ? error : Text(UiMsg::GuiCannotSave, {path.toStdString()}));
         return false;
     }
     app_.SetModified(false);
@@ -194,7 +195,7 @@ bool CDovelDoc::FileSaveAs() {
 
 void CDovelDoc::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        ShowMessage(Text(Msg::GuiFileMissing, {path.toStdString()}));
+        ShowMessage(Text(UiMsg::GuiFileMissing, {path.toStdString()}));
         RemoveRecentFile(path);
         return;
     }

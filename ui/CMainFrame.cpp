@@ -15,6 +15,7 @@
 #include "ui/ProgramIcon.h"
 #include "ui/Startup.h"
 #include "ui/TimingCommands.h"
+#include "ui/UiCatalog.h"
 #include "ui/UiText.h"
 #include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
@@ -304,9 +305,9 @@ void CMainFrame::CreateActions() {
     a->setIconText(Local(kKeyConflict));
     connect(a, &QAction::triggered, controller_, &ViewController::OnConflictDetect);
 
-    a = make(TestCommands, QString::fromStdString(Text(Msg::ProbeMenuText)), "probe");
+    a = make(TestCommands, QString::fromStdString(Text(UiMsg::ProbeMenuText)), "probe");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
-    a->setIconText(QString::fromStdString(Text(Msg::ProbeToolText)));
+    a->setIconText(QString::fromStdString(Text(UiMsg::ProbeToolText)));
     connect(a, &QAction::triggered, this, &CMainFrame::OnTestCommands);
 
     a = make(HelpContent, tr("&Contents"), "help");
@@ -317,32 +318,32 @@ void CMainFrame::CreateActions() {
     connect(a, &QAction::triggered, this, &CMainFrame::OnAbout);
 
     QUndoStack* stack = history_->Stack();
-    a = stack->createUndoAction(this, QString::fromStdString(Text(Msg::EditUndoPrefix)));
+    a = stack->createUndoAction(this, QString::fromStdString(Text(UiMsg::EditUndoPrefix)));
     a->setIcon(ProgramIcon("undo"));
-    a->setIconText(QString::fromStdString(Text(Msg::EditUndoTool)));
+    a->setIconText(QString::fromStdString(Text(UiMsg::EditUndoTool)));
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     actions_[EditUndo] = a;
-    a = stack->createRedoAction(this, QString::fromStdString(Text(Msg::EditRedoPrefix)));
+    a = stack->createRedoAction(this, QString::fromStdString(Text(UiMsg::EditRedoPrefix)));
     a->setIcon(ProgramIcon("redo"));
-    a->setIconText(QString::fromStdString(Text(Msg::EditRedoTool)));
+    a->setIconText(QString::fromStdString(Text(UiMsg::EditRedoTool)));
     a->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     actions_[EditRedo] = a;
 
-    a = make(EditCopy, QString::fromStdString(Text(Msg::EditCopyMenu)));
+    a = make(EditCopy, QString::fromStdString(Text(UiMsg::EditCopyMenu)));
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(a, &QAction::triggered, controller_, &ViewController::OnCopy);
-    a = make(EditPaste, QString::fromStdString(Text(Msg::EditPasteMenu)));
+    a = make(EditPaste, QString::fromStdString(Text(UiMsg::EditPasteMenu)));
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(a, &QAction::triggered, controller_, &ViewController::OnPaste);
-    a = make(EditDuplicate, QString::fromStdString(Text(Msg::EditDuplicateMenu)));
+    a = make(EditDuplicate, QString::fromStdString(Text(UiMsg::EditDuplicateMenu)));
     // Ctrl+D is Download.
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDuplicate);
-    a = make(EditMoveUp, QString::fromStdString(Text(Msg::EditMoveUpMenu)));
+    a = make(EditMoveUp, QString::fromStdString(Text(UiMsg::EditMoveUpMenu)));
     a->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
     connect(a, &QAction::triggered, controller_, &ViewController::OnMoveUp);
-    a = make(EditMoveDown, QString::fromStdString(Text(Msg::EditMoveDownMenu)));
+    a = make(EditMoveDown, QString::fromStdString(Text(UiMsg::EditMoveDownMenu)));
     a->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
     connect(a, &QAction::triggered, controller_, &ViewController::OnMoveDown);
 
@@ -463,7 +464,7 @@ void CMainFrame::CreateLanguageMenu(QMenu* view) {
         const QString name = choice.name;
         connect(action, &QAction::triggered, this, [code, name] {
             RememberLanguage(code);
-            ShowMessage(Text(Msg::GuiLanguageNextStart, {name.toStdString()}));
+            ShowMessage(Text(UiMsg::GuiLanguageNextStart, {name.toStdString()}));
         });
     }
 }
@@ -602,11 +603,12 @@ QString CMainFrame::ManualPath() {
 void CMainFrame::OnHelpContent() {
     const QString path = ManualPath();
     if (!QFileInfo::exists(path)) {
-        ShowMessage(Text(Msg::GuiManualMissing, {QDir::toNativeSeparators(path).toStdString()}));
+        ShowMessage(Text(UiMsg::GuiManualMissing, {QDir::toNativeSeparators(path).toStdString()}));
         return;
     }
     if (!UserDialogs::Get().OpenUrl(QUrl::fromLocalFile(path)))
-        ShowMessage(Text(Msg::GuiCannotOpenManual, {QDir::toNativeSeparators(path).toStdString()}));
+        ShowMessage(
+            Text(UiMsg::GuiCannotOpenManual, {QDir::toNativeSeparators(path).toStdString()}));
 }
 
 void CMainFrame::OnAbout() {

@@ -14,6 +14,7 @@
 #include "model/Subnet.h"
 #include "model/TextKeys.h"
 #include "ui/QtMessageSink.h"
+#include "ui/UiCatalog.h"
 #include "ui/UiText.h"
 #include "ui/VirtualGateway.h"
 
@@ -137,7 +138,7 @@ CUpDownDlg::Port CUpDownDlg::VirtualPort() {
     port.label = tr("Virtual gateway (built in)");
     port.key = QLatin1String(kVirtualKey);
     port.isVirtual = true;
-    port.name = QString::fromStdString(Text(Msg::EditVirtualGateway));
+    port.name = QString::fromStdString(Text(UiMsg::EditVirtualGateway));
     return port;
 }
 
@@ -259,7 +260,7 @@ void CUpDownDlg::StartTransfer() {
         device = VirtualGateway::Shared().Device(&error);
         if (device.empty()) {
             const QString why =
-                QString::fromStdString(Text(Msg::LinkVirtualGatewayFailed, {error}));
+                QString::fromStdString(Text(UiMsg::LinkVirtualGatewayFailed, {error}));
             AppendLog(why);
             TransferOutcome outcome;
             outcome.result = PortOpenFailed;
@@ -270,7 +271,7 @@ void CUpDownDlg::StartTransfer() {
         }
     }
     // The built-in gateway's pseudo-terminal means nothing to the user.
-    const QString where = port.isVirtual ? QString::fromStdString(Text(Msg::EditVirtualGateway))
+    const QString where = port.isVirtual ? QString::fromStdString(Text(UiMsg::EditVirtualGateway))
                                          : QString::fromStdString(device);
     AppendLog(
         tr("%1 on %2 at %3")
@@ -380,10 +381,10 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
     } else if (mode_ == DownloadMode && (result == MappingConflict || result == MappingOverflow)) {
         // Which commands are at fault, and the way to the map that shows it.
         const QString commands = CommandsAtFault(project_, result).join(QLatin1Char('\n'));
-        const std::string question =
-            Text(result == MappingConflict ? Msg::EditDownloadConflict : Msg::EditDownloadOverflow,
-                 {commands.toStdString()}) +
-            "\n\n" + Text(Msg::EditOpenConflictDetect);
+        const std::string question = Text(result == MappingConflict ? UiMsg::EditDownloadConflict
+                                                                    : UiMsg::EditDownloadOverflow,
+                                          {commands.toStdString()}) +
+                                     "\n\n" + Text(UiMsg::EditOpenConflictDetect);
         openConflictDetect_ = AskQuestion(question, Buttons::YesNo) == Answer::Yes;
     } else if (result != Success) {
         ShowMessage(failure);

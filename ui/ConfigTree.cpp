@@ -17,6 +17,7 @@
 #include "model/Project.h"
 #include "model/TextTable.h"
 #include "ui/ProgramIcon.h"
+#include "ui/UiCatalog.h"
 
 #include <QTreeWidgetItemIterator>
 
@@ -230,20 +231,20 @@ QString ConfigTree::ToolTipOf(const QTreeWidgetItem* item) {
         return p ? p->GetValue() : std::string();
     };
     QStringList lines;
-    auto add = [&lines](Msg msg, std::initializer_list<std::string> args) {
+    auto add = [&lines](UiMsg msg, std::initializer_list<std::string> args) {
         lines << QString::fromStdString(Text(msg, args));
     };
     if (const Node* node = item->parent() ? EntryOf(item->parent()).AsNode() : nullptr)
         if (const ParamItem* slave = node->GetItem(0))
-            add(Msg::EditToolTipSlave, {slave->GetValue()});
-    add(Msg::EditToolTipFunction, {LocalText(FactsOfIndex(command->GetFunctionIndex()).nameKey)});
+            add(UiMsg::EditToolTipSlave, {slave->GetValue()});
+    add(UiMsg::EditToolTipFunction, {LocalText(FactsOfIndex(command->GetFunctionIndex()).nameKey)});
     if (command->GetItem(Command::RegisterRow)) {
         const ParamItem* start = command->GetItem(Command::RegisterRow);
         const ParamItem* count = command->GetItem(Command::DataNumberRow);
         const int n = count ? count->IntValue() : 0;
         const std::string last =
             n > 0 ? std::to_string(static_cast<long long>(start->IntValue()) + n - 1) : "?";
-        add(Msg::EditToolTipRegisters,
+        add(UiMsg::EditToolTipRegisters,
             {start->GetValue(), last, count ? count->GetValue() : std::string()});
     }
     if (command->GetItem(Command::MappingRow)) {
@@ -252,11 +253,11 @@ QString ConfigTree::ToolTipOf(const QTreeWidgetItem* item) {
         int bits = 0;
         int direction = 0;
         command->GetMappingBits(address, offset, bits, direction);
-        add(Msg::EditToolTipMapping,
+        add(UiMsg::EditToolTipMapping,
             {value(Command::MappingRow), std::to_string(offset), std::to_string(bits)});
     }
     if (!value(Command::MnemonicRow).empty())
-        add(Msg::EditToolTipMnemonic, {value(Command::MnemonicRow)});
+        add(UiMsg::EditToolTipMnemonic, {value(Command::MnemonicRow)});
     return lines.join(QLatin1Char('\n'));
 }
 

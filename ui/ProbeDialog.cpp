@@ -8,6 +8,7 @@
 #include "ui/ProbeImageGrid.h"
 #include "ui/ProgramIcon.h"
 #include "ui/TrendView.h"
+#include "ui/UiCatalog.h"
 #include "ui/UserDialogs.h"
 #include "ui/VirtualSlave.h"
 
@@ -57,20 +58,20 @@ constexpr ValueDecoder::Order kOrders[] = {ValueDecoder::Order::ABCD, ValueDecod
 
 ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), project_(project) {
     setObjectName(QStringLiteral("probeDialog"));
-    setWindowTitle(Q(Text(Msg::ProbeDialogTitle)));
+    setWindowTitle(Q(Text(UiMsg::ProbeDialogTitle)));
     setWindowIcon(ProgramIcon("probe"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setModal(false);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(Q(Text(Msg::ProbePortLabel))));
+    top->addWidget(new QLabel(Q(Text(UiMsg::ProbePortLabel))));
     portList_ = new PortBox;
     portList_->setObjectName(QStringLiteral("probePort"));
     portList_->setMinimumContentsLength(24);
     top->addWidget(portList_, 1);
-    startButton_ = new QPushButton(Q(Text(Msg::ProbeStart)));
-    stopButton_ = new QPushButton(Q(Text(Msg::ProbeStop)));
-    saveButton_ = new QPushButton(Q(Text(Msg::ProbeSaveLog)));
+    startButton_ = new QPushButton(Q(Text(UiMsg::ProbeStart)));
+    stopButton_ = new QPushButton(Q(Text(UiMsg::ProbeStop)));
+    saveButton_ = new QPushButton(Q(Text(UiMsg::ProbeSaveLog)));
     top->addWidget(startButton_);
     top->addWidget(stopButton_);
     top->addWidget(saveButton_);
@@ -82,12 +83,12 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("probeTable"));
     table_->setHorizontalHeaderLabels(
-        {Q(Text(Msg::ProbeTrendHeader)), Q(Text(Msg::ProbeHeaderCommand)),
-         Q(Text(Msg::ProbeHeaderFunction)), Q(Text(Msg::ProbeHeaderSlave)),
-         Q(Text(Msg::ProbeHeaderAddress)), Q(Text(Msg::ProbeHeaderStatus)),
-         Q(Text(Msg::ProbeValuesHeader)), Q(Text(Msg::ProbeFormatHeader)),
-         Q(Text(Msg::ProbeOrderHeader)), Q(Text(Msg::ProbeHeaderMemory)),
-         Q(Text(Msg::ProbeHeaderTime))});
+        {Q(Text(UiMsg::ProbeTrendHeader)), Q(Text(UiMsg::ProbeHeaderCommand)),
+         Q(Text(UiMsg::ProbeHeaderFunction)), Q(Text(UiMsg::ProbeHeaderSlave)),
+         Q(Text(UiMsg::ProbeHeaderAddress)), Q(Text(Msg::ProbeHeaderStatus)),
+         Q(Text(UiMsg::ProbeValuesHeader)), Q(Text(UiMsg::ProbeFormatHeader)),
+         Q(Text(UiMsg::ProbeOrderHeader)), Q(Text(Msg::ProbeHeaderMemory)),
+         Q(Text(UiMsg::ProbeHeaderTime))});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -101,7 +102,7 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     decoded_->setWordWrap(true);
     // Two lines always, so that the chart above gives way, not the text.
     decoded_->setMinimumHeight(2 * decoded_->fontMetrics().lineSpacing() + 4);
-    auto* note = new QLabel(Q(Text(Msg::ProbeImageOrderNote) + "\n" + Text(Msg::ProbeImageNote)));
+    auto* note = new QLabel(Q(Text(UiMsg::ProbeImageOrderNote) + "\n" + Text(Msg::ProbeImageNote)));
     note->setWordWrap(true);
     note->setMinimumHeight(3 * note->fontMetrics().lineSpacing() + 4);
     auto* imageBox = new QWidget;
@@ -110,19 +111,19 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     imageLayout->addWidget(new QLabel(Q(Text(Msg::ProbeImageTitle))));
     imageLayout->addWidget(image_, 1);
 
-    pause_ = new QCheckBox(Q(Text(Msg::ProbePause)));
-    auto* resetZoom = new QPushButton(Q(Text(Msg::ProbeResetZoom)));
+    pause_ = new QCheckBox(Q(Text(UiMsg::ProbePause)));
+    auto* resetZoom = new QPushButton(Q(Text(UiMsg::ProbeResetZoom)));
     auto* trendBox = new QWidget;
     auto* trendLayout = new QVBoxLayout(trendBox);
     trendLayout->setContentsMargins(0, 0, 0, 0);
     QString trendFailure;
-    trend_ = CreateTrendView(trendBox, Q(Text(Msg::ProbeTimeAxis)), Q(Text(Msg::ProbeValueAxis)),
-                             trendFailure);
+    trend_ = CreateTrendView(trendBox, Q(Text(UiMsg::ProbeTimeAxis)),
+                             Q(Text(UiMsg::ProbeValueAxis)), trendFailure);
     if (trend_) {
         trendLayout->addWidget(trend_->Widget(), 1);
     } else {
         // The rest of the dialog works without the chart.
-        auto* missing = new QLabel(Q(Text(Msg::ProbeNoTrendChart, {trendFailure.toStdString()})));
+        auto* missing = new QLabel(Q(Text(UiMsg::ProbeNoTrendChart, {trendFailure.toStdString()})));
         missing->setObjectName(QStringLiteral("probeTrendMissing"));
         missing->setWordWrap(true);
         trendLayout->addWidget(missing, 1);
@@ -194,7 +195,7 @@ ProbeDialog::~ProbeDialog() {
 
 void ProbeDialog::ListSystemPorts(const QString& devRoot, const QString& sysRoot) {
     Port slave;
-    slave.label = Q(Text(Msg::ProbeVirtualSlave));
+    slave.label = Q(Text(UiMsg::ProbeVirtualSlave));
     slave.key = QString::fromLatin1(kVirtualKey);
     slave.name = slave.label;
     portList_->SetVirtualPort(slave);
@@ -380,7 +381,7 @@ void ProbeDialog::ShowSelected() {
                     (values == table ? "* " : " ") + joined;
     }
     decoded_->setText(
-        Q(Text(Msg::ProbeImageDecoded, {ValueDecoder::FormatName(format), readings})));
+        Q(Text(UiMsg::ProbeImageDecoded, {ValueDecoder::FormatName(format), readings})));
 }
 
 void ProbeDialog::Refresh() {
@@ -401,7 +402,7 @@ void ProbeDialog::Start() {
     // that cannot be opened ends it with the reason.
     const Port port = portList_->Current();
     if (!port.isVirtual && port.device.isEmpty()) {
-        statusLabel_->setText(Q(Text(Msg::ProbeNoPort)));
+        statusLabel_->setText(Q(Text(UiMsg::ProbeNoPort)));
         return;
     }
     QSettings().setValue(QLatin1String(kLastPortSetting), port.key);
@@ -411,7 +412,7 @@ void ProbeDialog::Start() {
         device = VirtualSlave::Shared().Device(plan_.Line().ascii, plan_.Commands().front().slave,
                                                plan_.Line().baud, &error);
         if (device.empty()) {
-            statusLabel_->setText(Q(Text(Msg::ProbeSlaveFailed, {error})));
+            statusLabel_->setText(Q(Text(UiMsg::ProbeSlaveFailed, {error})));
             return;
         }
     }
@@ -433,7 +434,7 @@ void ProbeDialog::Start() {
     session_->SetOpenedCallback(
         [this](const ProbeOpened& opened) { post_->Post([this, opened] { OnOpened(opened); }); });
     device_ = port.isVirtual ? port.label : QString::fromStdString(device);
-    statusLabel_->setText(Q(Text(Msg::ProbeRunning, {device})));
+    statusLabel_->setText(Q(Text(UiMsg::ProbeRunning, {device})));
     running_ = true;
     SetRunning(true);
     session_->Start(device, 0);
@@ -489,7 +490,7 @@ void ProbeDialog::OnResult(const ProbeResult& result) {
 
 void ProbeDialog::OnPass(const PassSummary& summary, const MemoryImage& image) {
     std::string text =
-        Text(Msg::ProbePassTime, {std::to_string(summary.pass), FormatMs(summary.ms)});
+        Text(UiMsg::ProbePassTime, {std::to_string(summary.pass), FormatMs(summary.ms)});
     if (estimateMs_ >= 0)
         text += " (" + Text(Msg::ProbeEstimateLine, {FormatMs(estimateMs_)}) + ")";
     passLabel_->setText(Q(text));
@@ -559,12 +560,12 @@ bool ProbeDialog::SaveLog(const QString& path) const {
 
 void ProbeDialog::OnSaveLog() {
     const QString path = UserDialogs::Get().SaveFileName(
-        this, Q(Text(Msg::ProbeSaveLog)), Q(Text(Msg::ProbeLogFilter)), QStringLiteral("csv"),
+        this, Q(Text(UiMsg::ProbeSaveLog)), Q(Text(UiMsg::ProbeLogFilter)), QStringLiteral("csv"),
         UserDialogs::StartPath(QString(), QStringLiteral("probe-log.csv")));
     if (path.isEmpty())
         return;
     if (!SaveLog(path))
-        statusLabel_->setText(Q(Text(Msg::ProbeLogSaveFailed, {path.toStdString()})));
+        statusLabel_->setText(Q(Text(UiMsg::ProbeLogSaveFailed, {path.toStdString()})));
 }
 
 void ProbeDialog::closeEvent(QCloseEvent* event) {

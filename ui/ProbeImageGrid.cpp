@@ -3,6 +3,7 @@
 #include "model/Catalog.h"
 #include "model/ConfigCheck.h"
 #include "ui/ConflictColours.h"
+#include "ui/UiCatalog.h"
 
 #include <QHeaderView>
 
@@ -81,7 +82,7 @@ void ProbeImageGrid::Paint() {
             who = CommandLabel(commands[static_cast<std::size_t>(owner)].index,
                                commands[static_cast<std::size_t>(owner)].name);
         cell->setToolTip(
-            QString::fromStdString(Text(Msg::ProbeImageOwner, {std::to_string(i), who})));
+            QString::fromStdString(Text(UiMsg::ProbeImageOwner, {std::to_string(i), who})));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/Catalog.h"
 #include "model/FunctionCode.h"
+#include "ui/UiCatalog.h"
 #include "ui/UiText.h"
 
 #include <QDialogButtonBox>
@@ -26,7 +27,7 @@ SelectCommandDialog::SelectCommandDialog(AddCommand add, QWidget* parent)
         // of one would get no parameters.
         if (!FactsOfIndex(index).supported) {
             entry->setFlags(entry->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-            entry->setToolTip(QString::fromStdString(Text(Msg::EditUnsupportedFunction)));
+            entry->setToolTip(QString::fromStdString(Text(UiMsg::EditUnsupportedFunction)));
         }
     }
     list_->setCurrentRow(-1);

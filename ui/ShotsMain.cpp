@@ -16,6 +16,7 @@
 #include "ui/SelectDeviceDialog.h"
 #include "ui/Startup.h"
 #include "ui/TimingDialog.h"
+#include "ui/UiCatalog.h"
 #include "ui/VirtualGateway.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@
 namespace varkel {
 namespace {
 
-QString Message(Msg id, const QString& option = QString()) {
+QString Message(UiMsg id, const QString& option = QString()) {
     return QString::fromStdString(Text(id, {option.toStdString()}));
 }
 
@@ -67,7 +68,7 @@ ShotOptions TakeShotOptions(QStringList& arguments) {
         }
         if (equals < 0) {
             if (i + 1 >= arguments.size()) {
-                options.error = Message(Msg::GuiShotsNeedsValue, name);
+                options.error = Message(UiMsg::GuiShotsNeedsValue, name);
                 break;
             }
             value = arguments[++i];
@@ -80,12 +81,12 @@ ShotOptions TakeShotOptions(QStringList& arguments) {
                 QStringLiteral("timing")};
             options.show = value;
             if (!dialogs.contains(value))
-                options.error = Message(Msg::GuiBadShow);
+                options.error = Message(UiMsg::GuiBadShow);
         } else {
             const int number = value.toInt(&ok);
             if (!ok || number < 0)
-                options.error =
-                    Message(name == QLatin1String("--edit") ? Msg::GuiBadEdit : Msg::GuiBadSelect);
+                options.error = Message(name == QLatin1String("--edit") ? UiMsg::GuiBadEdit
+                                                                        : UiMsg::GuiBadSelect);
             (name == QLatin1String("--edit") ? options.edit : options.select) = number;
         }
     }
@@ -189,14 +190,14 @@ int main(int argc, char** argv) {
     QStringList arguments = app.arguments();
     varkel::SetTextLanguageFromArguments(arguments);
     if (!settings.isValid()) {
-        varkel::PrintError(varkel::Message(varkel::Msg::GuiShotsNoSettingsFolder));
+        varkel::PrintError(varkel::Message(varkel::UiMsg::GuiShotsNoSettingsFolder));
         return 1;
     }
     // Its own options first; the program's help follows.
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h")))
-        for (const auto& [option, help] : {std::pair{"--show DIALOG", varkel::Msg::GuiShowHelp},
-                                           std::pair{"--select N", varkel::Msg::GuiSelectHelp},
-                                           std::pair{"--edit N", varkel::Msg::GuiEditHelp}})
+        for (const auto& [option, help] : {std::pair{"--show DIALOG", varkel::UiMsg::GuiShowHelp},
+                                           std::pair{"--select N", varkel::UiMsg::GuiSelectHelp},
+                                           std::pair{"--edit N", varkel::UiMsg::GuiEditHelp}})
             std::printf("  %-14s %s\n", option, varkel::Text(help).c_str());
     const varkel::ShotOptions shots = varkel::TakeShotOptions(arguments);
     if (!shots.error.isEmpty()) {

@@ -11,6 +11,7 @@
 #include "ui/QtMessageSink.h"
 #include "ui/SelectDeviceDialog.h"
 #include "ui/StreamMessageSink.h"
+#include "ui/UiCatalog.h"
 
 #include <QApplication>
 #include <QBackingStore>
@@ -70,7 +71,8 @@ bool SavePicture(QWidget& widget, const QString& path) {
         painter.drawPixmap(at, popup->grab());
     }
     if (picture.isNull() || !picture.save(path)) {
-        PrintError(QString::fromStdString(Text(Msg::GuiCannotWritePicture, {path.toStdString()})));
+        PrintError(
+            QString::fromStdString(Text(UiMsg::GuiCannotWritePicture, {path.toStdString()})));
         return false;
     }
     return true;
@@ -79,21 +81,21 @@ bool SavePicture(QWidget& widget, const QString& path) {
 StartOptions StartOptions::Parse(const QStringList& arguments) {
     StartOptions options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromStdString(Text(Msg::GuiDescription)));
+    parser.setApplicationDescription(QString::fromStdString(Text(UiMsg::GuiDescription)));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption device(QStringLiteral("device"),
-                                    QString::fromStdString(Text(Msg::GuiDeviceHelp)),
+                                    QString::fromStdString(Text(UiMsg::GuiDeviceHelp)),
                                     QStringLiteral("N"));
     const QCommandLineOption language(QStringLiteral("lang"),
-                                      QString::fromStdString(Text(Msg::GuiLangHelp)),
+                                      QString::fromStdString(Text(UiMsg::GuiLangHelp)),
                                       QStringLiteral("zh|en"));
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QString::fromStdString(Text(Msg::GuiScreenshotHelp)),
+                                        QString::fromStdString(Text(UiMsg::GuiScreenshotHelp)),
                                         QStringLiteral("PNG"));
     parser.addOptions({device, language, screenshot});
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QString::fromStdString(Text(Msg::GuiFileHelp)),
+                                 QString::fromStdString(Text(UiMsg::GuiFileHelp)),
                                  QStringLiteral("[FILE]"));
     if (!parser.parse(arguments)) {
         options.error = parser.errorText();
@@ -114,17 +116,17 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
     if (parser.isSet(device)) {
         options.device = parser.value(device).toInt(&ok);
         if (!ok || options.device < 0 || options.device > 2)
-            options.error = QString::fromStdString(Text(Msg::GuiBadDevice));
+            options.error = QString::fromStdString(Text(UiMsg::GuiBadDevice));
     }
     if (parser.isSet(language)) {
         options.language = parser.value(language);
         if (options.language != QLatin1String("zh") && options.language != QLatin1String("en"))
-            options.error = QString::fromStdString(Text(Msg::GuiBadLang));
+            options.error = QString::fromStdString(Text(UiMsg::GuiBadLang));
     }
     options.screenshot = parser.value(screenshot);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        options.error = QString::fromStdString(Text(Msg::GuiOneFile));
+        options.error = QString::fromStdString(Text(UiMsg::GuiOneFile));
     else if (!files.isEmpty())
         options.file = files.constFirst();
     return options;

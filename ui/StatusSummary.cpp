@@ -72,7 +72,7 @@ void StatusSummary::Refresh() {
     Show(commands_, tr("Commands %1/%2").arg(commands).arg(kMaxCommands), commands > kMaxCommands);
 
     MemoryCounts input{}, output{};
-    subnet.MarkMemoryUse(input, output, 0);
+    static_cast<void>(subnet.MarkMemoryUse(input, output, false)); // counting only
     bool inputOver = false, outputOver = false;
     const int inputBytes = BytesUsed(input, inputOver);
     const int outputBytes = BytesUsed(output, outputOver);

@@ -12,6 +12,7 @@
 #include "ui/ProbeDialog.h"
 #include "ui/StatusSummary.h"
 #include "ui/TimingDialog.h"
+#include "ui/UiCatalog.h"
 #include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
 
@@ -71,7 +72,7 @@ void TimingCommands::OnExportIoList() {
     const IoList list = BuildIoList(app_.GetProject().GetSubnet());
     std::string error;
     if (!WriteFileAtomically(path.toStdString(), IoListCsv(list, true), error)) {
-        ShowMessage(Text(Msg::IoListWriteFailed, {path.toStdString(), error}));
+        ShowMessage(Text(UiMsg::IoListWriteFailed, {path.toStdString(), error}));
         return;
     }
     if (list.outside > 0)

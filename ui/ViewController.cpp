@@ -18,6 +18,7 @@
 #include "ui/ConfigTree.h"
 #include "ui/ImportDialog.h"
 #include "ui/SelectCommandDialog.h"
+#include "ui/UiCatalog.h"
 #include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
 #include "ui/WorkbookExportCall.h"
@@ -39,7 +40,7 @@ std::function<void(CUpDownDlg&)>& TransferDialogHook() {
 } // namespace
 
 namespace {
-QString Q(Msg msg, std::initializer_list<std::string> args = {}) {
+QString Q(UiMsg msg, std::initializer_list<std::string> args = {}) {
     return QString::fromStdString(args.size() ? Text(msg, args) : Text(msg));
 }
 } // namespace
@@ -91,7 +92,7 @@ bool ViewController::CanDetectConflicts() const {
 void ViewController::OnAddNode() {
     if (!CanAddNode())
         return;
-    history_.Record(Q(Msg::EditAddNode), [this] {
+    history_.Record(Q(UiMsg::EditAddNode), [this] {
         Node* node = project_.GetSubnet().CreateNode();
         if (!node)
             return false;
@@ -118,11 +119,11 @@ void ViewController::OnDeleteNode() {
         return;
     // The node's commands go with it: a slip of the key must not cost them.
     if (node->GetCommandCount() > 0 &&
-        AskQuestion(Text(Msg::EditDeleteNodeAsk,
+        AskQuestion(Text(UiMsg::EditDeleteNodeAsk,
                          {node->GetName(), std::to_string(node->GetCommandCount())}),
                     Buttons::YesNo) != Answer::Yes)
         return;
-    history_.Record(Q(Msg::EditDeleteNode, {node->GetName()}), [&] {
+    history_.Record(Q(UiMsg::EditDeleteNode, {node->GetName()}), [&] {
         if (owner->RemoveNode(node) != 1)
             return false;
         QTreeWidgetItem* parent = selected->parent();
@@ -162,15 +163,16 @@ void ViewController::AddCommandOfFunctionIndex(int functionIndex) {
     }
     if (!node)
         return;
-    history_.Record(Q(Msg::EditAddCommand, {LocalText(FactsOfIndex(functionIndex).nameKey)}), [&] {
-        Command* command = node->CreateCommand(functionIndex);
-        if (!command)
-            return false;
-        tree_.Insert(ConfigTree::HandleOf(selected), command->GetName(), CommandImage,
-                     TreeEntry(command));
-        tree_.ExpandAll();
-        return true;
-    });
+    history_.Record(Q(UiMsg::EditAddCommand, {LocalText(FactsOfIndex(functionIndex).nameKey)}),
+                    [&] {
+                        Command* command = node->CreateCommand(functionIndex);
+                        if (!command)
+                            return false;
+                        tree_.Insert(ConfigTree::HandleOf(selected), command->GetName(),
+                                     CommandImage, TreeEntry(command));
+                        tree_.ExpandAll();
+                        return true;
+                    });
 }
 
 void ViewController::OnDeleteCommand() {
@@ -183,7 +185,7 @@ void ViewController::OnDeleteCommand() {
     const std::vector<Command*> commands = tree_.SelectedCommands(&node);
     if (commands.empty() || !node)
         return;
-    history_.Record(Q(Msg::EditDeleteCommands), [&] {
+    history_.Record(Q(UiMsg::EditDeleteCommands), [&] {
         QTreeWidgetItem* parent = selected->parent();
         const int at = parent->indexOfChild(tree_.ItemOf(TreeEntry(commands.front())));
         for (Command* command : commands) {
@@ -230,13 +232,13 @@ void ViewController::OnPaste() {
         return;
     CommandList commands = CommandClipboard::Take();
     if (commands.empty()) {
-        ShowMessage(Text(Msg::EditNothingToPaste));
+        ShowMessage(Text(UiMsg::EditNothingToPaste));
         return;
     }
     // After the selected commands, or at the end when the node is selected.
     const int at =
         selected.empty() ? node->GetCommandCount() : node->IndexOfCommand(selected.back()) + 1;
-    InsertCommands(node, at, std::move(commands), Q(Msg::EditPasteCommands));
+    InsertCommands(node, at, std::move(commands), Q(UiMsg::EditPasteCommands));
 }
 
 void ViewController::OnDuplicate() {
@@ -248,7 +250,7 @@ void ViewController::OnDuplicate() {
     for (const Command* command : selected)
         copies.push_back(command->Clone());
     InsertCommands(node, node->IndexOfCommand(selected.back()) + 1, std::move(copies),
-                   Q(Msg::EditDuplicateCommands));
+                   Q(UiMsg::EditDuplicateCommands));
 }
 
 bool ViewController::InsertCommands(Node* node, int index, CommandList commands,
@@ -292,7 +294,7 @@ void ViewController::MoveCommands(int step) {
     view_.CommitEditor();
     Node* node = nullptr;
     const std::vector<Command*> commands = tree_.SelectedCommands(&node);
-    history_.Record(Q(step < 0 ? Msg::EditMoveUp : Msg::EditMoveDown), [&] {
+    history_.Record(Q(step < 0 ? UiMsg::EditMoveUp : UiMsg::EditMoveDown), [&] {
         // Each one passes the neighbour that is not moving; the block keeps
         // its order.
         const int n = int(commands.size());
@@ -324,7 +326,7 @@ void ViewController::OnAutoMapping() {
     view_.CommitEditor();
     if (AskQuestion(LocalText(kKeyReallyRecalculateMapping), Buttons::YesNo) != Answer::Yes)
         return;
-    history_.Record(Q(Msg::EditAutoMapping), [this] {
+    history_.Record(Q(UiMsg::EditAutoMapping), [this] {
         std::string overflow;
         if (!project_.AutoMap(&overflow))
             ShowMessage(overflow);
@@ -357,11 +359,11 @@ void ViewController::OnExportXls() {
     UserDialogs::RememberFolder(path);
     std::string error;
     if (!ExportProjectWorkbook(project_, path, error)) {
-        ShowMessage(!error.empty() ? error : Text(Msg::GuiExportFailed));
+        ShowMessage(!error.empty() ? error : Text(UiMsg::GuiExportFailed));
         return;
     }
     if (!UserDialogs::Get().OpenUrl(QUrl::fromLocalFile(path)))
-        ShowMessage(Text(Msg::GuiExportNoViewer, {path.toStdString()}));
+        ShowMessage(Text(UiMsg::GuiExportNoViewer, {path.toStdString()}));
 }
 
 void ViewController::OnImportCommands() {
@@ -375,7 +377,7 @@ void ViewController::OnImportCommands() {
     if (path.isEmpty())
         return;
     UserDialogs::RememberFolder(path);
-    history_.KeepBeforeReplace(Q(Msg::EditImportCommands));
+    history_.KeepBeforeReplace(Q(UiMsg::EditImportCommands));
     ImportDialog dialog(project_, path, window_);
     // The dialog replaced the node's commands as an upload replaces the
     // configuration: the tree and grid are rebuilt the same way.
@@ -400,7 +402,7 @@ void ViewController::OpenTransfer(int mode) {
     // A value being typed belongs to the configuration that is sent.
     view_.CommitEditor();
     if (mode == CUpDownDlg::UploadMode)
-        history_.KeepBeforeReplace(Q(Msg::EditUpload));
+        history_.KeepBeforeReplace(Q(UiMsg::EditUpload));
     CUpDownDlg dialog(project_, mode, window_);
     dialog.SetUploadRefresh([this] { AfterUpload(); });
     if (TransferDialogHook())
@@ -434,7 +436,7 @@ void ViewController::EnterValue(const TreeEntry& entry, int row, const std::stri
     CommitResult result;
     // Recorded before the tree and the grid show the outcome, so that the
     // step's selection is the entry edited.
-    history_.Record(Q(Msg::EditSetValue, {name}), [&] {
+    history_.Record(Q(UiMsg::EditSetValue, {name}), [&] {
         result = CommitValue(project_, entry, row, text);
         return result.Accepted() && result.changed;
     });

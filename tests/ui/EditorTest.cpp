@@ -17,6 +17,7 @@
 #include "ui/CConflictDlg.h"
 #include "ui/CUpDownDlg.h"
 #include "ui/SelectCommandDialog.h"
+#include "ui/UiCatalog.h"
 #include "widgets/CCoolBar.h"
 #include "widgets/HyperlinkLabel.h"
 
@@ -242,7 +243,7 @@ private slots:
             if (!(list->item(i)->flags() & Qt::ItemIsEnabled)) {
                 greyed << list->item(i)->text().left(2);
                 QCOMPARE(list->item(i)->toolTip(),
-                         QString::fromStdString(Text(Msg::EditUnsupportedFunction)));
+                         QString::fromStdString(Text(UiMsg::EditUnsupportedFunction)));
             }
         QCOMPARE(greyed, (QStringList{"07", "08", "11", "12", "13", "14"}));
         QVERIFY(!dialog.AddButton()->isEnabled());

@@ -13,6 +13,7 @@
 #include "ui/QtMessageSink.h"
 #include "ui/SelectDeviceDialog.h"
 #include "ui/Startup.h"
+#include "ui/UiCatalog.h"
 #include "widgets/CCoolBar.h"
 #include "widgets/HyperlinkLabel.h"
 
@@ -119,11 +120,11 @@ private slots:
         QStringList expected;
         for (int key : {4, 5, 6})
             expected << QString::fromStdString(LocalText(key));
-        expected << QString::fromStdString(Text(Msg::EditUndoTool))
-                 << QString::fromStdString(Text(Msg::EditRedoTool));
+        expected << QString::fromStdString(Text(UiMsg::EditUndoTool))
+                 << QString::fromStdString(Text(UiMsg::EditRedoTool));
         for (int key : {7, 8, 9, 10, 11, 12, 13, 5017, 14})
             expected << QString::fromStdString(LocalText(key));
-        expected << QString::fromStdString(Text(Msg::ProbeToolText));
+        expected << QString::fromStdString(Text(UiMsg::ProbeToolText));
         QCOMPARE(texts, expected);
         QCOMPARE(w.frame.ToolBar()->iconSize(), QSize(32, 32));
         QCOMPARE(w.frame.ToolBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);

@@ -10,6 +10,7 @@
 #include "model/Project.h"
 #include "model/Subnet.h"
 #include "model/TextTable.h"
+#include "probe/ProbeCatalog.h"
 #include "probe/ProbeTypes.h"
 #include "ui/ProbeImageGrid.h"
 #include "ui/TrendView.h"
@@ -77,7 +78,7 @@ private slots:
         QTableWidget* table = dialog.Table();
         for (int row = 0; row < 4; ++row)
             QCOMPARE(table->item(row, ProbeDialog::StatusColumn)->text(),
-                     QString::fromStdString(Text(Msg::ProbeStatusOk)));
+                     QString::fromStdString(Text(ProbeMsg::ProbeStatusOk)));
         QCOMPARE(table->item(0, ProbeDialog::ValuesColumn)->text(),
                  QStringLiteral("0000=0 0001=1 0002=2 0003=3"));
         QCOMPARE(table->item(3, ProbeDialog::MemoryColumn)->text(),
@@ -170,7 +171,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return dialog.ResultCount() >= 8; }, 10000));
         for (int row = 0; row < 4; ++row)
             QCOMPARE(dialog.Table()->item(row, ProbeDialog::StatusColumn)->text(),
-                     QString::fromStdString(Text(Msg::ProbeStatusOk)));
+                     QString::fromStdString(Text(ProbeMsg::ProbeStatusOk)));
         const QString note = QStringLiteral(
             "parity and data bits are not carried by a virtual line; the test goes on");
         QCOMPARE(dialog.StatusText().count(note), 1);
