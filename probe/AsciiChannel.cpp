@@ -38,7 +38,8 @@ AsciiChannel::~AsciiChannel() {
     Close();
 }
 
-int AsciiChannel::Open(const std::string& device, const ProbeLine& line, std::string& error) {
+ResultCode AsciiChannel::Open(const std::string& device, const ProbeLine& line,
+                              std::string& error) {
     line_ = line;
     openError_ = {};
     settle_ = false;

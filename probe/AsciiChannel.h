@@ -13,7 +13,8 @@ public:
     AsciiChannel();
     ~AsciiChannel() override;
 
-    int Open(const std::string& device, const ProbeLine& line, std::string& error) override;
+    [[nodiscard]] ResultCode Open(const std::string& device, const ProbeLine& line,
+                                  std::string& error) override;
     PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
     void Read(const ProbeCommand& command, ProbeResult& result) override;

@@ -52,7 +52,7 @@ void ProbeChannel::Interpret(const ProbeCommand& command, const std::vector<std:
     }
     const std::uint8_t* data = answer.data() + 3;
     if (command.IsRegisters()) {
-        for (int i = 0; i < command.count; ++i)
+        for (std::size_t i = 0; i < static_cast<std::size_t>(command.count); ++i)
             result.registers.push_back(
                 static_cast<std::uint16_t>(data[2 * i] << 8 | data[2 * i + 1]));
     } else {

@@ -1,5 +1,6 @@
 #pragma once
 #include "model/PortOpenError.h"
+#include "model/ResultCode.h"
 #include "probe/ProbeTypes.h"
 
 #include <chrono>
@@ -16,9 +17,10 @@ class ProbeChannel {
 public:
     virtual ~ProbeChannel() = default;
 
-    // 0 or PortOpenFailed, with the reason in error. Never opens the port
+    // Success or PortOpenFailed, with the reason in error. Never opens the port
     // with other line settings than those given.
-    virtual int Open(const std::string& device, const ProbeLine& line, std::string& error) = 0;
+    [[nodiscard]] virtual ResultCode Open(const std::string& device, const ProbeLine& line,
+                                          std::string& error) = 0;
     // Why the port itself did not open, as a value; none when Open failed
     // for the line settings (then error says why) or succeeded.
     virtual PortOpenError LastOpenError() const { return {}; }

@@ -52,7 +52,7 @@ bool ProbePlan::InPass(const ProbeCommand& command, int pass) const {
     return InScanCycle(command.slowScan, pass, line_.scanRatio);
 }
 
-int ProbePlan::Build(const Project& project, std::vector<ConfigProblem>& problems) {
+ResultCode ProbePlan::Build(const Project& project, std::vector<ConfigProblem>& problems) {
     commands_.clear();
     problems.clear();
     const Subnet& subnet = project.GetSubnet();

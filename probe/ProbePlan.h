@@ -1,5 +1,6 @@
 #pragma once
 #include "model/ConfigCheck.h"
+#include "model/ResultCode.h"
 #include "probe/ProbeTypes.h"
 
 #include <string>
@@ -13,12 +14,12 @@ class Project;
 // and checked from a configuration.
 class ProbePlan {
 public:
-    // Fills the plan; returns 0, or the code of the first problem with every
+    // Fills the plan; returns Success, or the code of the first problem with every
     // problem listed. Universal mode, no node and no command are refused with
     // ValidationError; otherwise the problems are those of the check a
     // download makes (CheckConfiguration), so every front end judges a
     // configuration alike.
-    int Build(const Project& project, std::vector<ConfigProblem>& problems);
+    [[nodiscard]] ResultCode Build(const Project& project, std::vector<ConfigProblem>& problems);
 
     const ProbeLine& Line() const { return line_; }
     void SetLine(const ProbeLine& line) { line_ = line; }

@@ -79,7 +79,7 @@ RtuChannel::~RtuChannel() {
     Close();
 }
 
-int RtuChannel::Open(const std::string& device, const ProbeLine& line, std::string& error) {
+ResultCode RtuChannel::Open(const std::string& device, const ProbeLine& line, std::string& error) {
     Close();
     line_ = line;
     settle_ = false;
@@ -213,14 +213,13 @@ bool RtuChannel::Exchange(const std::vector<std::uint8_t>& request,
         answer.assign(reply, reply + rc - 2);
         return true;
     }
-    if (rc >= 0) {
-        result.status = ProbeStatus::Mismatch; // another unit's answer
+    // Another unit's answer, or one longer than any frame: a mismatch.
+    if (rc >= 0 || error == EMBBADDATA || error == EMBMDATA) {
+        result.status = ProbeStatus::Mismatch;
     } else if (error == ETIMEDOUT) {
         result.status = ProbeStatus::Timeout;
     } else if (error == EMBBADCRC) {
         result.status = ProbeStatus::BadCheck;
-    } else if (error == EMBBADDATA || error == EMBMDATA) {
-        result.status = ProbeStatus::Mismatch; // longer than any frame
     } else {
         result.status = ProbeStatus::PortFailed;
         result.detail = modbus_strerror(error);

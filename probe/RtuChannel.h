@@ -3,7 +3,8 @@
 
 #include <chrono>
 
-struct _modbus;
+// libmodbus's context, whose name the library chose.
+struct _modbus; // NOLINT(bugprone-reserved-identifier)
 
 namespace varkel {
 
@@ -15,7 +16,8 @@ public:
     RtuChannel(const RtuChannel&) = delete;
     RtuChannel& operator=(const RtuChannel&) = delete;
 
-    int Open(const std::string& device, const ProbeLine& line, std::string& error) override;
+    [[nodiscard]] ResultCode Open(const std::string& device, const ProbeLine& line,
+                                  std::string& error) override;
     PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
     void Read(const ProbeCommand& command, ProbeResult& result) override;
@@ -30,7 +32,7 @@ private:
                   ProbeResult& result);
 
     PortOpenError openError_;
-    _modbus* context_ = nullptr;
+    _modbus* context_ = nullptr; // NOLINT(bugprone-reserved-identifier)
     ProbeLine line_;
     bool framingDropped_ = false;
     // The silence that ends an RTU frame, 3.5 characters.

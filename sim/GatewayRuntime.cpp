@@ -136,8 +136,8 @@ bool PlanFromState(const GatewayState& state, RuntimePlan& plan, std::string* wh
     return true;
 }
 
-int PlanFromProject(const Project& project, RuntimePlan& plan,
-                    std::vector<ConfigProblem>& problems) {
+ResultCode PlanFromProject(const Project& project, RuntimePlan& plan,
+                           std::vector<ConfigProblem>& problems) {
     plan = RuntimePlan{};
     problems.clear();
     const Subnet& subnet = project.GetSubnet();
@@ -151,7 +151,7 @@ int PlanFromProject(const Project& project, RuntimePlan& plan,
         return Success;
     }
     ProbePlan probe;
-    const int code = probe.Build(project, problems);
+    const ResultCode code = probe.Build(project, problems);
     if (code != Success)
         return code;
     plan.line = probe.Line();

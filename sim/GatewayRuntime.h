@@ -1,6 +1,7 @@
 #pragma once
 #include "model/ConfigProblem.h"
 #include "model/Node.h"
+#include "model/ResultCode.h"
 #include "probe/MasterChannel.h"
 #include "probe/MemoryImage.h"
 #include "sim/GatewayState.h"
@@ -41,9 +42,9 @@ struct RuntimePlan {
 // unknown code, a mapping outside its memory).
 bool PlanFromState(const GatewayState& state, RuntimePlan& plan, std::string* why);
 // The plan of a configuration, refused as the probe refuses it (the checks
-// a download makes); returns 0 or the first problem's code.
-int PlanFromProject(const Project& project, RuntimePlan& plan,
-                    std::vector<ConfigProblem>& problems);
+// a download makes); returns Success or the first problem's code.
+[[nodiscard]] ResultCode PlanFromProject(const Project& project, RuntimePlan& plan,
+                                         std::vector<ConfigProblem>& problems);
 
 // A command's status as the PLC side gives it.
 enum class CommandStatus : std::uint8_t {

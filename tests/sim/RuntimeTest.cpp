@@ -53,7 +53,7 @@ public:
     Spoiler(const ProbeLine& line, int address, int goodReads, int badWrites)
         : inner_(MasterChannel::ForLine(line)), address_(address), goodReads_(goodReads),
           badWrites_(badWrites) {}
-    int Open(const std::string& device, const ProbeLine& line, std::string& error) override {
+    ResultCode Open(const std::string& device, const ProbeLine& line, std::string& error) override {
         return inner_->Open(device, line, error);
     }
     void Close() override { inner_->Close(); }
