@@ -320,8 +320,10 @@ PlcTagTable BuildPlcTags(const Subnet& subnet, const PlcTagOptions& options) {
                 Text(Msg::PlcTagUnreachable, {tag.name, std::to_string(plcByte)}));
 
         std::string where = std::to_string(row.modbusAddress);
-        if (tag.registers == 2)
-            where += "-" + std::to_string(row.modbusAddress + 1);
+        if (tag.registers == 2) {
+            where += '-';
+            where += std::to_string(row.modbusAddress + 1);
+        }
         tag.comment = Text(Msg::PlcTagComment,
                            {std::to_string(row.slave), std::to_string(row.function), where,
                             std::to_string(commandNumber),
