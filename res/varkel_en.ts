@@ -252,6 +252,11 @@
         <source>Conflict De&amp;tect...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../ui/CMainFrame.cpp" line="313"/>
+        <source>Run &amp;Gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>varkel::CUpDownDlg</name>
@@ -713,6 +718,214 @@
     <message>
         <location filename="../ui/ViewController.cpp" line="175"/>
         <source>Excel File(*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varkel::RunGatewayDialog</name>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="175"/>
+        <source>Run Gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="180"/>
+        <source>Slaves:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="185"/>
+        <source>Allow writes to real devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="188"/>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="189"/>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="204"/>
+        <source>Let a PLC program connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <source>Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <source>Requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="215"/>
+        <source>Answered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="215"/>
+        <source>Time-outs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="215"/>
+        <source>Exceptions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="216"/>
+        <source>Last time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="237"/>
+        <source>Type a byte in hexadecimal: what the PLC writes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <source>Slave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <source>Table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="263"/>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="263"/>
+        <source>Function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="263"/>
+        <source>Values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="270"/>
+        <source>Input memory (what the PLC reads)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="271"/>
+        <source>Output memory (what the PLC writes, hexadecimal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="273"/>
+        <source>Virtual slaves (double-click a value to change it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="274"/>
+        <source>Writes received by the slaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="309"/>
+        <source>Virtual slaves (built in)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="356"/>
+        <source>output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="356"/>
+        <source>input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="380"/>
+        <source>The configuration cannot run:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="399"/>
+        <source>Coil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="399"/>
+        <source>Discrete input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="399"/>
+        <source>Input register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="400"/>
+        <source>Holding register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="574"/>
+        <source>Choose a port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="615"/>
+        <source>Modbus TCP on %1 while the gateway runs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="633"/>
+        <source>A PLC program connects to Modbus TCP %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="646"/>
+        <source>Cycle %1: last %2 ms, mean %3 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="650"/>
+        <source>Cycle: not measured yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="652"/>
+        <source>Estimate: %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/RunGatewayDialog.cpp" line="661"/>
+        <source>Writes are held: tick &quot;Allow writes to real devices&quot; to send them.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -13,6 +13,7 @@
 #include "ui/ParamGrid.h"
 #include "ui/ProbeDialog.h"
 #include "ui/ProgramIcon.h"
+#include "ui/RunGatewayDialog.h"
 #include "ui/Startup.h"
 #include "ui/TimingCommands.h"
 #include "ui/UiCatalog.h"
@@ -310,6 +311,9 @@ void CMainFrame::CreateActions() {
     a->setIconText(QString::fromStdString(Text(UiMsg::ProbeToolText)));
     connect(a, &QAction::triggered, this, &CMainFrame::OnTestCommands);
 
+    a = make(RunGateway, tr("Run &Gateway"));
+    connect(a, &QAction::triggered, this, &CMainFrame::OnRunGateway);
+
     a = make(HelpContent, tr("&Contents"), "help");
     a->setShortcut(QKeySequence::HelpContents);
     connect(a, &QAction::triggered, this, &CMainFrame::OnHelpContent);
@@ -403,6 +407,7 @@ void CMainFrame::CreateMenus() {
     edit->addAction(actions_[AutoMapping]);
     edit->addAction(actions_[ConflictDetect]);
     edit->addAction(actions_[TestCommands]);
+    edit->addAction(actions_[RunGateway]);
 
     // The View entries are the panes' own toggles, so their check marks
     // follow the panes also when a pane is closed with its own button.
@@ -535,6 +540,16 @@ void CMainFrame::OnTestCommands() {
     probe_->show();
     probe_->raise();
     probe_->activateWindow();
+}
+
+void CMainFrame::OnRunGateway() {
+    // Not modal either; the configuration is read again at each start.
+    if (!runGateway_)
+        runGateway_ = new RunGatewayDialog(app_.GetProject(), this);
+    runGateway_->Refresh();
+    runGateway_->show();
+    runGateway_->raise();
+    runGateway_->activateWindow();
 }
 
 void CMainFrame::UpdateActions() {

@@ -10,6 +10,7 @@ class QToolBar;
 namespace varkel {
 
 class ProbeDialog;
+class RunGatewayDialog;
 
 class AnnotationPane;
 class CBriskView;
@@ -43,6 +44,7 @@ public:
         AutoMapping,
         ConflictDetect,
         TestCommands,
+        RunGateway,
         ViewToolbar,
         ViewTree,
         ViewAnnotation,
@@ -110,11 +112,13 @@ private:
     void OnHelpContent();
     void OnAbout();
     void OnTestCommands();
+    void OnRunGateway();
 
     CConfigApp& app_;
     CDovelDoc& doc_;
     std::array<QAction*, CommandCount> actions_{};
-    ProbeDialog* probe_ = nullptr; // made on first use, a child of the window
+    ProbeDialog* probe_ = nullptr;           // made on first use, a child of the window
+    RunGatewayDialog* runGateway_ = nullptr; // likewise
     QToolBar* toolbar_ = nullptr;
     ConfigTree* tree_ = nullptr;
     AnnotationPane* annotation_ = nullptr;
