@@ -9,6 +9,7 @@
 #include "ui/ProbeImageGrid.h"
 #include "ui/ProgramIcon.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -161,6 +162,12 @@ QColor StatusColour(sim::CommandStatus status) {
         break;
     }
     return {255, 190, 190};
+}
+
+// A cell of the table is being typed in: its editor has the focus.
+bool Editing(const QTableWidget* table) {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && table->viewport()->isAncestorOf(focus);
 }
 
 QString Hex(std::uint8_t byte) {
@@ -424,13 +431,16 @@ void RunGatewayDialog::FillSlaveTable() {
 
 void RunGatewayDialog::RefreshSlaveTable() {
     filling_ = true;
-    const bool editing = slaveTable_->state() == QAbstractItemView::EditingState;
+    const bool editing = Editing(slaveTable_);
     for (int row = 0; row < slaveTable_->rowCount(); ++row) {
         QTableWidgetItem* value = slaveTable_->item(row, ValueColumn);
         const int unit = slaveTable_->item(row, SlaveUnitColumn)->data(Qt::UserRole).toInt();
         const auto* slave = Slave(unit);
-        value->setFlags(slave ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
-                              : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        const Qt::ItemFlags flags =
+            slave ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                  : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (value->flags() != flags)
+            value->setFlags(flags);
         if (!slave || (editing && slaveTable_->currentItem() == value))
             continue;
         const int address = slaveTable_->item(row, AddressColumn)->data(Qt::UserRole).toInt();
@@ -508,9 +518,10 @@ void RunGatewayDialog::OnWrite(const sim::ReceivedWrite& write) {
         values << QString::number(v);
     writes_->insertRow(0);
     const QStringList cells{
-        QDateTime::fromSecsSinceEpoch(
-            std::chrono::duration_cast<std::chrono::seconds>(write.time.time_since_epoch()).count())
-            .toString(QStringLiteral("HH:mm:ss")),
+        QDateTime::fromMSecsSinceEpoch(
+            std::chrono::duration_cast<std::chrono::milliseconds>(write.time.time_since_epoch())
+                .count())
+            .toString(QStringLiteral("HH:mm:ss.zzz")),
         QString::number(write.unit), QString::number(write.function),
         QString::number(write.address), values.join(QLatin1Char(' '))};
     for (int column = 0; column < WriteColumnCount; ++column)
@@ -678,7 +689,7 @@ void RunGatewayDialog::Poll() {
     }
     input_->ShowImage(InputImage(plan_, snapshot));
 
-    const bool editing = output_->state() == QAbstractItemView::EditingState;
+    const bool editing = Editing(output_);
     const QSignalBlocker block(output_);
     for (int i = 0; i < kMemoryBytes; ++i) {
         QTableWidgetItem* cell = output_->item(i / kColumns, i % kColumns);

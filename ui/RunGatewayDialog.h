@@ -88,6 +88,8 @@ public:
     QString StateText() const;
     QString CycleText() const;
     QString PlcText() const;
+    // The PLC's Modbus TCP port while it is served, else 0.
+    int PlcPort() const { return plc_ ? plc_->Port() : 0; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

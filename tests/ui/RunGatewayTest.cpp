@@ -4,19 +4,24 @@
 // releases every port. Universal mode is not run. VARKEL_SCREENSHOTS=folder
 // also saves a picture of the dialog for the manual.
 #include "UiFixture.h"
-#include "model/Catalog.h"
 #include "model/FunctionCode.h"
 #include "model/Node.h"
 #include "model/Project.h"
 #include "model/Subnet.h"
 #include "ui/ProbeImageGrid.h"
 #include "ui/RunGatewayDialog.h"
+#include "ui/Startup.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace varkel;
 
@@ -30,23 +35,34 @@ Command* Add(Node* node, int code, const char* start, const char* count, const c
     return command;
 }
 
-// Slave 3 is read (registers 10 and 11 into input bytes 0 to 3), slave 4
-// written (registers 20 and 21 from output bytes 0 to 3).
+// Slave 3: registers 10 and 11 read into input bytes 0 to 3, registers 20
+// and 21 written from output bytes 0 to 3.
 void FillProject(Project& project) {
     Subnet& subnet = project.GetSubnet();
     subnet.GetItem(Subnet::PollDelayIndex)->SetValue("10");
-    Node* reader = subnet.CreateNode();
-    reader->GetItem(0)->SetValue("3");
-    Add(reader, 3, "10", "2", "0000H");
-    Node* writer = subnet.CreateNode();
-    writer->GetItem(0)->SetValue("4");
-    Add(writer, 16, "20", "2", "4000H");
+    Node* node = subnet.CreateNode();
+    node->GetItem(0)->SetValue("3");
+    Add(node, 3, "10", "2", "0000H");
+    Add(node, 16, "20", "2", "4000H");
 }
 
 void Shoot(QWidget& widget, const char* name) {
     const QByteArray folder = qgetenv("VARKEL_SCREENSHOTS");
     if (!folder.isEmpty())
         widget.grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + QLatin1String(name));
+}
+
+// Whether something listens on the loopback port.
+bool Listening(int port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool connected =
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return connected;
 }
 
 int SlaveRow(QTableWidget* table, int unit, int address) {
@@ -63,10 +79,9 @@ class RunGatewayTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        if (qgetenv("VARKEL_SCREENSHOT_LANG") == "zh")
-            SetTextLanguage(TextLanguage::Chinese);
-        else
-            SetTextLanguage(TextLanguage::English);
+        // The window's texts and the core's, in the language of the picture.
+        ApplyLanguage(*qApp, qgetenv("VARKEL_SCREENSHOT_LANG") == "zh" ? QStringLiteral("zh")
+                                                                       : QStringLiteral("en"));
     }
 
     void RunsOnTheVirtualSlaves() {
@@ -79,7 +94,7 @@ private slots:
         QCOMPARE(dialog.Commands()->rowCount(), 2);
         QVERIFY2(dialog.Start(), qPrintable(dialog.StateText()));
         QVERIFY(dialog.IsRunning());
-        QVERIFY(dialog.Slave(3) && dialog.Slave(4));
+        QVERIFY(dialog.Slave(3));
         QVERIFY(!dialog.Slave(1));
 
         // Slave 3 starts with 3010 and 3011 in registers 10 and 11.
@@ -104,21 +119,21 @@ private slots:
         dialog.SlaveTable()->item(row, RunGatewayDialog::ValueColumn)->setText("70000");
         QCOMPARE(dialog.Slave(3)->HoldingRegister(11), 0x1234);
 
-        // An output byte typed as the PLC writes it reaches slave 4.
+        // An output byte typed as the PLC writes it reaches the slave.
         dialog.OutputGrid()->item(0, 3)->setText("2a");
         QCOMPARE(dialog.Runtime().Output()[3], 0x2A);
         QCOMPARE(dialog.OutputGrid()->item(0, 3)->text(), "2A");
         dialog.OutputGrid()->item(0, 2)->setText("zz");
         QCOMPARE(dialog.OutputGrid()->item(0, 2)->text(), "00");
         auto arrived = [&] {
-            for (const sim::ReceivedWrite& w : dialog.Slave(4)->Writes())
-                if (w.unit == 4 && w.function == 16 && w.address == 20 &&
+            for (const sim::ReceivedWrite& w : dialog.Slave(3)->Writes())
+                if (w.unit == 3 && w.function == 16 && w.address == 20 &&
                     w.values == std::vector<std::uint16_t>{0, 0x2A})
                     return true;
             return false;
         };
         QVERIFY(QTest::qWaitFor(arrived, 10000));
-        QCOMPARE(dialog.Slave(4)->HoldingRegister(21), 0x2A);
+        QCOMPARE(dialog.Slave(3)->HoldingRegister(21), 0x2A);
         // The window lists it too (newest first).
         QVERIFY(QTest::qWaitFor(
             [&] {
@@ -127,10 +142,14 @@ private slots:
                            "0 42";
             },
             5000));
-        QCOMPARE(dialog.WriteTable()->item(0, RunGatewayDialog::WriteSlaveColumn)->text(), "4");
+        QCOMPARE(dialog.WriteTable()->item(0, RunGatewayDialog::WriteSlaveColumn)->text(), "3");
 
         dialog.PlcCheck()->setChecked(true);
-        QVERIFY2(dialog.PlcText().contains("127.0.0.1:"), qPrintable(dialog.PlcText()));
+        const int plcPort = dialog.PlcPort();
+        QVERIFY2(plcPort > 0 &&
+                     dialog.PlcText().contains(QStringLiteral("127.0.0.1:%1").arg(plcPort)),
+                 qPrintable(dialog.PlcText()));
+        QVERIFY(Listening(plcPort));
         QVERIFY(QTest::qWaitFor([&] { return dialog.CycleText().contains(" ms"); }, 5000));
         Shoot(dialog, qgetenv("VARKEL_SCREENSHOT_LANG") == "zh" ? "rungateway_zh.png"
                                                                 : "rungateway_en.png");
@@ -140,9 +159,10 @@ private slots:
         QVERIFY(QFile::exists(device));
         dialog.Stop();
         QVERIFY(!dialog.IsRunning());
-        QVERIFY(!dialog.Slave(3) && !dialog.Slave(4));
+        QVERIFY(!dialog.Slave(3));
         QVERIFY(!QFile::exists(device));
-        QVERIFY(!dialog.PlcText().contains("127.0.0.1:"));
+        QCOMPARE(dialog.PlcPort(), 0);
+        QVERIFY(!Listening(plcPort));
         // What the run left stays shown.
         QVERIFY(inputIs(3010, 0x1234));
     }
