@@ -724,207 +724,207 @@
 <context>
     <name>varkel::RunGatewayDialog</name>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="175"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="182"/>
         <source>Run Gateway</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="180"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="187"/>
         <source>Slaves:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="185"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="192"/>
         <source>Allow writes to real devices</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="188"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="195"/>
         <source>Start</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="189"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="196"/>
         <source>Stop</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="204"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="211"/>
         <source>Let a PLC program connect</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="221"/>
         <source>No.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="221"/>
         <source>Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="221"/>
         <source>Status</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="221"/>
         <source>Requests</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="215"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="222"/>
         <source>Answered</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="215"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="222"/>
         <source>Time-outs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="215"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="222"/>
         <source>Exceptions</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="216"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="223"/>
         <source>Last time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="237"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="244"/>
         <source>Type a byte in hexadecimal: what the PLC writes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="262"/>
         <source>Slave</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="262"/>
         <source>Table</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="262"/>
         <source>Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="262"/>
         <source>Value</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="263"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="270"/>
         <source>Time</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="263"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="270"/>
         <source>Function</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="263"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="270"/>
         <source>Values</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="270"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="277"/>
         <source>Input memory (what the PLC reads)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="271"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="278"/>
         <source>Output memory (what the PLC writes, hexadecimal)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="273"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="281"/>
         <source>Virtual slaves (double-click a value to change it)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="274"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="282"/>
         <source>Writes received by the slaves</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="309"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="317"/>
         <source>Virtual slaves (built in)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="356"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="364"/>
         <source>output</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="356"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="364"/>
         <source>input</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="380"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="388"/>
         <source>The configuration cannot run:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="399"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="407"/>
         <source>Coil</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="399"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="407"/>
         <source>Discrete input</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="399"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="407"/>
         <source>Input register</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="400"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="408"/>
         <source>Holding register</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="574"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="585"/>
         <source>Choose a port.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="615"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="626"/>
         <source>Modbus TCP on %1 while the gateway runs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="633"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="644"/>
         <source>A PLC program connects to Modbus TCP %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="646"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="657"/>
         <source>Cycle %1: last %2 ms, mean %3 ms</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="650"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="661"/>
         <source>Cycle: not measured yet</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="652"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="663"/>
         <source>Estimate: %1 ms</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="661"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="672"/>
         <source>Writes are held: tick &quot;Allow writes to real devices&quot; to send them.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -724,207 +724,207 @@
 <context>
     <name>varkel::RunGatewayDialog</name>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="175"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="182"/>
         <source>Run Gateway</source>
         <translation>运行网关</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="180"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="187"/>
         <source>Slaves:</source>
         <translation>从站：</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="185"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="192"/>
         <source>Allow writes to real devices</source>
         <translation>允许写入真实设备</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="188"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="195"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="189"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="196"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="204"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="211"/>
         <source>Let a PLC program connect</source>
         <translation>允许 PLC 程序连接</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="221"/>
         <source>No.</source>
         <translation>序号</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="221"/>
         <source>Command</source>
         <translation>命令</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="221"/>
         <source>Status</source>
         <translation>状态</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="214"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="221"/>
         <source>Requests</source>
         <translation>请求数</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="215"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="222"/>
         <source>Answered</source>
         <translation>应答数</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="215"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="222"/>
         <source>Time-outs</source>
         <translation>超时数</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="215"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="222"/>
         <source>Exceptions</source>
         <translation>异常数</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="216"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="223"/>
         <source>Last time</source>
         <translation>最近用时</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="237"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="244"/>
         <source>Type a byte in hexadecimal: what the PLC writes</source>
         <translation>以十六进制输入一个字节: 即 PLC 写入的内容</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="262"/>
         <source>Slave</source>
         <translation>从站</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="262"/>
         <source>Table</source>
         <translation>数据区</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="262"/>
         <source>Address</source>
         <translation>地址</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="255"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="262"/>
         <source>Value</source>
         <translation>值</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="263"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="270"/>
         <source>Time</source>
         <translation>时间</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="263"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="270"/>
         <source>Function</source>
         <translation>功能码</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="263"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="270"/>
         <source>Values</source>
         <translation>数值</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="270"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="277"/>
         <source>Input memory (what the PLC reads)</source>
         <translation>输入内存 (PLC 读取的内容)</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="271"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="278"/>
         <source>Output memory (what the PLC writes, hexadecimal)</source>
         <translation>输出内存 (PLC 写入的内容, 十六进制)</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="273"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="281"/>
         <source>Virtual slaves (double-click a value to change it)</source>
         <translation>虚拟从站 (双击数值可修改)</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="274"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="282"/>
         <source>Writes received by the slaves</source>
         <translation>从站收到的写入</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="309"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="317"/>
         <source>Virtual slaves (built in)</source>
         <translation>虚拟从站 (内置)</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="356"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="364"/>
         <source>output</source>
         <translation>输出</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="356"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="364"/>
         <source>input</source>
         <translation>输入</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="380"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="388"/>
         <source>The configuration cannot run:</source>
         <translation>该配置无法运行:</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="399"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="407"/>
         <source>Coil</source>
         <translation>线圈</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="399"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="407"/>
         <source>Discrete input</source>
         <translation>离散输入</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="399"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="407"/>
         <source>Input register</source>
         <translation>输入寄存器</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="400"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="408"/>
         <source>Holding register</source>
         <translation>保持寄存器</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="574"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="585"/>
         <source>Choose a port.</source>
         <translation>请选择端口。</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="615"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="626"/>
         <source>Modbus TCP on %1 while the gateway runs</source>
         <translation>网关运行期间在 Modbus TCP %1 上</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="633"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="644"/>
         <source>A PLC program connects to Modbus TCP %1</source>
         <translation>PLC 程序连接到 Modbus TCP %1</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="646"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="657"/>
         <source>Cycle %1: last %2 ms, mean %3 ms</source>
         <translation>周期 %1: 最近 %2 ms, 平均 %3 ms</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="650"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="661"/>
         <source>Cycle: not measured yet</source>
         <translation>周期: 尚未测得</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="652"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="663"/>
         <source>Estimate: %1 ms</source>
         <translation>估算: %1 ms</translation>
     </message>
     <message>
-        <location filename="../ui/RunGatewayDialog.cpp" line="661"/>
+        <location filename="../ui/RunGatewayDialog.cpp" line="672"/>
         <source>Writes are held: tick &quot;Allow writes to real devices&quot; to send them.</source>
         <translation>写入已暂停: 勾选&quot;允许写入真实设备&quot;后才会发送。</translation>
     </message>

@@ -284,7 +284,7 @@ RunGatewayDialog::RunGatewayDialog(Project& project, QWidget* parent)
     split->addWidget(commands_);
     split->addWidget(memories);
     split->addWidget(slaves);
-    split->setSizes({160, 300, 220});
+    split->setSizes({110, 330, 240});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

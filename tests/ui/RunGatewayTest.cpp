@@ -151,6 +151,7 @@ private slots:
                  qPrintable(dialog.PlcText()));
         QVERIFY(Listening(plcPort));
         QVERIFY(QTest::qWaitFor([&] { return dialog.CycleText().contains(" ms"); }, 5000));
+        dialog.Poll();
         Shoot(dialog, qgetenv("VARKEL_SCREENSHOT_LANG") == "zh" ? "rungateway_zh.png"
                                                                 : "rungateway_en.png");
 
