@@ -253,7 +253,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="313"/>
+        <location filename="../ui/CMainFrame.cpp" line="314"/>
         <source>Run &amp;Gateway</source>
         <translation type="unfinished"></translation>
     </message>

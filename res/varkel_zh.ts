@@ -253,7 +253,7 @@
         <translation>冲突检测(&amp;T)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="313"/>
+        <location filename="../ui/CMainFrame.cpp" line="314"/>
         <source>Run &amp;Gateway</source>
         <translation>运行网关(&amp;G)</translation>
     </message>
