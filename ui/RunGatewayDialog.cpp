@@ -71,11 +71,11 @@ class SlaveRouter : public MasterChannel {
 public:
     explicit SlaveRouter(std::map<int, std::string> devices) : devices_(std::move(devices)) {}
 
-    int Open(const std::string&, const ProbeLine& line, std::string& error) override {
+    ResultCode Open(const std::string&, const ProbeLine& line, std::string& error) override {
         Close();
         for (const auto& [unit, device] : devices_) {
             auto channel = MasterChannel::ForLine(line);
-            const int code = channel->Open(device, line, error);
+            const ResultCode code = channel->Open(device, line, error);
             if (code != Success) {
                 Close();
                 return code;
