@@ -93,7 +93,9 @@ private slots:
         QVERIFY(longer.quickCycleMs > e.quickCycleMs);
         QVERIFY(summary->CycleLabel()->text().contains(
             QString::fromStdString(FormatMs(longer.quickCycleMs))));
-        QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 80/168 bytes"));
+        // 80 bytes from 0000H now cover the coils' two bytes at 000AH.
+        QCOMPARE(summary->InputLabel()->text(),
+                 QStringLiteral("Input 80/168 bytes, bits in conflict"));
 
         // Undo, and a new configuration, show at once too.
         w.frame.History()->Stack()->undo();
@@ -109,6 +111,59 @@ private slots:
         QVERIFY(!summary->InputLabel()->styleSheet().isEmpty());
         QVERIFY(!summary->CycleLabel()->styleSheet().isEmpty());
         QVERIFY(summary->CycleLabel()->toolTip().contains(QStringLiteral("response timeout")));
+    }
+
+    // The memory figures by the model's own marking: the bytes in use, or
+    // past the end the bytes needed with the excess; shared bits named.
+    void StatusBarMemoryFigures_data() {
+        QTest::addColumn<QStringList>("commands"); // function index:count:mapping
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("inputRed");
+        QTest::addColumn<QString>("inputTip");
+        QTest::newRow("fits") << QStringList{"2:10:0000H"} << "Input 20/168 bytes"
+                              << "Output 0/168 bytes" << false << QString();
+        QTest::newRow("ten registers at A7H")
+            << QStringList{"2:10:00A7H"} << "Input 187/168 bytes, 19 over"
+            << "Output 0/168 bytes" << true << "need 187 bytes of input memory: 19 bytes beyond";
+        QTest::newRow("output past the end")
+            << QStringList{"13:3:40A6H"} << "Input 0/168 bytes"
+            << "Output 172/168 bytes, 4 over" << false << QString();
+        QTest::newRow("four overlapping")
+            << QStringList{"2:4:0000H", "2:4:0002H", "2:4:0004H", "0:16:0006H"}
+            << "Input 12/168 bytes, bits in conflict"
+            << "Output 0/168 bytes" << true << "share bits in 8 bytes of the input memory";
+        QTest::newRow("over and overlapping")
+            << QStringList{"2:2:00A6H", "2:1:00A7H"}
+            << "Input 170/168 bytes, 2 over, bits in conflict"
+            << "Output 0/168 bytes" << true << "share bits in 1 bytes";
+    }
+    void StatusBarMemoryFigures() {
+        QFETCH(QStringList, commands);
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QFETCH(bool, inputRed);
+        QFETCH(QString, inputTip);
+        MessageRecorder quiet;
+        Window w;
+        StatusSummary* summary = Commands(w)->Summary();
+        w.frame.History()->Record(QStringLiteral("edit"), [&] {
+            for (const QString& spec : commands) {
+                const QStringList part = spec.split(QLatin1Char(':'));
+                AddCommand(w.app.GetProject(), part[0].toInt(), qPrintable(part[1]),
+                           qPrintable(part[2]));
+            }
+            return true;
+        });
+        QCOMPARE(summary->InputLabel()->text(), input);
+        QCOMPARE(summary->OutputLabel()->text(), output);
+        QCOMPARE(!summary->InputLabel()->styleSheet().isEmpty(), inputRed);
+        QCOMPARE(!summary->OutputLabel()->styleSheet().isEmpty(), output.contains("over"));
+        if (inputTip.isEmpty())
+            QVERIFY(summary->InputLabel()->toolTip().isEmpty());
+        else
+            QVERIFY2(summary->InputLabel()->toolTip().contains(inputTip),
+                     qPrintable(summary->InputLabel()->toolTip()));
     }
 
     void TimingDialogListsEveryCommand() {
