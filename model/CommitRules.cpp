@@ -149,7 +149,7 @@ void JudgeChoice(const ParamItem& item, const std::vector<std::string>& choices,
     std::string accepted;
     for (const auto& choice : choices)
         accepted += (accepted.empty() ? "" : " / ") + choice;
-    out.push_back({where, item.GetName(), value, accepted, OutOfRange});
+    out.push_back({where, item.GetName(), value, accepted, OutOfRange, &item});
 }
 
 // The stored value of one item as the grid would judge it if it were
@@ -166,7 +166,7 @@ void JudgeItem(const ParamItem* item, const ValueRule& rule, const std::string& 
             value.find('\0') != std::string::npos ? IllegalCharacter : CheckRule(rule, value);
         // Empty values are the download's own check, with its own message.
         if (code != Success && code != ItemEmpty)
-            out.push_back({where, item->GetName(), value, RangeText(rule), code});
+            out.push_back({where, item->GetName(), value, RangeText(rule), code, item});
     } else if (!item->GetChoices().empty()) {
         // A picked value that is none of its choices is a code no choice names.
         JudgeChoice(*item, item->GetChoices(), where, out);

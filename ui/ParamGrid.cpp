@@ -103,6 +103,17 @@ void ParamGrid::SetValueBackground(int row, Rgb colour) {
         cell->setBackground(ToColour(colour));
 }
 
+QString ParamGrid::RowToolTip(int row) const {
+    const QTableWidgetItem* cell = item(row, ValueColumn);
+    return cell ? cell->toolTip() : QString();
+}
+
+void ParamGrid::SetRowToolTip(int row, const QString& tip) {
+    for (int column : {NameColumn, ValueColumn})
+        if (QTableWidgetItem* cell = item(row, column); cell && cell->toolTip() != tip)
+            cell->setToolTip(tip);
+}
+
 void ParamGrid::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     // Ctrl+Return and the like are left to the window's shortcuts.
