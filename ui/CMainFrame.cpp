@@ -1,6 +1,7 @@
 #include "ui/CMainFrame.h"
 
 #include "model/Catalog.h"
+#include "model/CommitRules.h"
 #include "model/Messages.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
@@ -31,11 +32,13 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -74,6 +77,10 @@ CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     // The title's "[*]" shows as an asterisk while there are unsaved changes.
     app_.SetModifiedListener([this](bool modified) { setWindowModified(modified); });
 
+    fileLabel_ = new QLabel(statusBar());
+    fileLabel_->setObjectName(QStringLiteral("statusFile"));
+    fileLabel_->setContentsMargins(6, 0, 6, 0);
+    statusBar()->addWidget(fileLabel_, 1);
     CreatePanes();
     CreateActions();
     CreateMenus();
@@ -183,6 +190,7 @@ void CMainFrame::CreatePanes() {
     annotation_->Create();
 
     view_ = new CBriskView(*tree_, this);
+    view_->SetRefusedValues([this] { return RefusedValues(app_.GetProject()); });
     setCentralWidget(view_);
     history_ = new UndoHistory(
         app_.GetProject(), [this] { return tree_->CurrentPath(); }, this);
@@ -213,19 +221,29 @@ void CMainFrame::ConnectParts() {
     connect(&doc_, &CDovelDoc::Replaced, this, &CMainFrame::ShowReplaced);
     connect(&doc_, &CDovelDoc::Saved, this, [this] {
         history_->MarkSaved();
-        setWindowTitle(doc_.GetPathName());
+        UpdateTitle();
     });
 }
 
 void CMainFrame::ShowReplaced() {
     RebuildTree();
-    setWindowTitle(doc_.GetPathName().isEmpty() ? app_.DeviceCaption() : doc_.GetPathName());
+    UpdateTitle();
     history_->Forget();
     view_->ClearGrid();
     view_->ResetSelection();
     // Nothing shows the replaced objects any more.
     app_.GetProject().ReleaseRetired();
     UpdateActions();
+    // A file edited by hand may hold values the grid would refuse: say so
+    // once, the grid marks them.
+    if (!doc_.GetPathName().isEmpty()) {
+        const std::size_t outside = RefusedValues(app_.GetProject()).size();
+        if (outside > 0)
+            ShowWarning(tr("%1 values of this file are outside their range; the grid marks them "
+                           "red (`varkel-cli check` lists them).")
+                            .arg(outside)
+                            .toStdString());
+    }
 }
 
 void CMainFrame::CreateActions() {
@@ -517,6 +535,19 @@ void CMainFrame::SetKeyboardOrder() {
     view_->Grid()->setTabKeyNavigation(false);
     setTabOrder(tree_, view_->Grid());
     setTabOrder(view_->Grid(), annotation_);
+}
+
+void CMainFrame::UpdateTitle() {
+    const QString path = doc_.GetPathName();
+    // The model's caption keeps the blank the original text ends with.
+    const QString model = app_.DeviceCaption().trimmed();
+    setWindowTitle(path.isEmpty() ? model + QLatin1String("[*]")
+                                  : QFileInfo(path).fileName() + QStringLiteral("[*] — ") + model);
+    setWindowModified(app_.GetModified());
+    const QString shown = QDir::toNativeSeparators(path);
+    fileLabel_->setText(shown);
+    fileLabel_->setToolTip(shown);
+    setWindowFilePath(path);
 }
 
 void CMainFrame::RebuildTree() {

@@ -4,6 +4,7 @@
 #include <array>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QToolBar;
 
@@ -75,6 +76,12 @@ public:
     QMenu* ContextMenu() const { return contextMenu_; }
     QMenu* FileMenu() const { return fileMenu_; }
 
+    // The title: "plant.xml[*] — TRX20A configuration software" (file name,
+    // modified mark, gateway model), or the model alone without a file; the
+    // full path in the status bar's file entry and its tip.
+    void UpdateTitle();
+    QLabel* FileLabel() const { return fileLabel_; }
+
     // Rebuilds the tree from the project and expands it.
     void RebuildTree();
     void SetAnnotationText(const QString& text);
@@ -116,6 +123,7 @@ private:
     std::array<QAction*, CommandCount> actions_{};
     ProbeDialog* probe_ = nullptr; // made on first use, a child of the window
     QToolBar* toolbar_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
     ConfigTree* tree_ = nullptr;
     AnnotationPane* annotation_ = nullptr;
     CCoolBar* treePane_ = nullptr;

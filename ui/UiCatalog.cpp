@@ -21,8 +21,8 @@ TextPair TextPairOf(UiMsg id) {
     // Desktop program
     case UiMsg::GuiDescription: return {"Varkel 网关配置软件", "Varkel gateway configuration tool"};
     case UiMsg::GuiDeviceHelp:
-        return {"网关型号 0 (TRX-10)、1 (TRX-20A) 或 2 (TRC-10)，不再询问",
-                "gateway model 0 (TRX-10), 1 (TRX-20A) or 2 (TRC-10), without asking"};
+        return {"网关型号 0 (TRX10)、1 (TRX20A) 或 2 (TRC10)，不再询问",
+                "gateway model 0 (TRX10), 1 (TRX20A) or 2 (TRC10), without asking"};
     case UiMsg::GuiLangHelp: return {"界面语言 zh 或 en", "language zh or en"};
     case UiMsg::GuiScreenshotHelp:
         return {"显示主窗口，把它画入图片后退出",

@@ -345,7 +345,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("plant.xml"));
         dialogs.saveNames << path;
         QVERIFY(w.doc.FileSave());
-        QCOMPARE(w.frame.windowTitle(), path + QStringLiteral("[*]"));
+        QCOMPARE(w.frame.windowTitle(),
+                 QStringLiteral("plant.xml[*] — TRX10 configuration software"));
         QVERIFY(!w.frame.isWindowModified());
         w.Trigger(CMainFrame::EditUndo);
         QVERIFY(w.frame.isWindowModified());
