@@ -1,6 +1,7 @@
 #include "model/CommitRules.h"
 
 #include "model/Command.h"
+#include "model/ConfigCheck.h"
 #include "model/ConfigObject.h"
 #include "model/Fieldbus.h"
 #include "model/FunctionCode.h"
@@ -337,8 +338,7 @@ std::vector<RefusedValue> RefusedValues(const Project& project) {
             JudgeItem(node->GetItem(row), NodeRule(row), node->GetName(), out);
         for (int c = 0; c < node->GetCommandCount(); ++c) {
             const Command* command = node->GetCommandAt(c);
-            const std::string where =
-                node->GetName() + " / #" + std::to_string(c) + " " + command->GetName();
+            const std::string where = node->GetName() + " / " + CommandLabel(c, command->GetName());
             for (int row = 0; row < command->GetItemCount(); ++row)
                 JudgeItem(command->GetItem(row), CommandRule(project, *command, row), where, out);
         }

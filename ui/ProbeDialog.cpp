@@ -1,6 +1,7 @@
 #include "ui/ProbeDialog.h"
 
 #include "model/Catalog.h"
+#include "model/ConfigCheck.h"
 #include "model/CycleEstimate.h"
 #include "model/PortOpenError.h"
 #include "model/Project.h"
@@ -237,7 +238,7 @@ void ProbeDialog::BuildTable() {
         trend->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         trend->setCheckState(Qt::Unchecked);
         table_->setItem(row, TrendColumn, trend);
-        QString name = QStringLiteral("#%1 %2").arg(c.index).arg(Q(c.name));
+        QString name = QString::fromStdString(CommandLabel(c.index, c.name));
         auto* command = new QTableWidgetItem(name);
         if (c.IsWriteChecked())
             command->setToolTip(Q(Text(Msg::ProbeWriteChecked, {std::to_string(c.function)})));
@@ -481,7 +482,7 @@ void ProbeDialog::OnResult(const ProbeResult& result) {
                                  : std::strtod(values[i].c_str(), nullptr);
             trend_->AddPoint(row, static_cast<int>(i),
                              QStringLiteral("#%1[%2]")
-                                 .arg(plan_.Commands()[static_cast<std::size_t>(row)].index)
+                                 .arg(plan_.Commands()[static_cast<std::size_t>(row)].index + 1)
                                  .arg(i),
                              seconds, y);
         }

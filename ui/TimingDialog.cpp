@@ -119,7 +119,7 @@ void TimingDialog::Recompute() {
         const CommandTiming& t = e.commands[static_cast<std::size_t>(r)];
         const Node* node = subnet.GetNodeAt(t.node);
         const Command* command = node ? node->GetCommandAt(t.index) : nullptr;
-        table_->setItem(r, 0, Cell(QString::number(t.index), true));
+        table_->setItem(r, 0, Cell(QString::number(t.index + 1), true));
         const std::string name =
             command ? ShownCommandName(command->GetName(), command->GetFunctionIndex()) : "";
         table_->setItem(r, 1, Cell(QString::fromStdString(name), false));

@@ -186,9 +186,10 @@ private slots:
         QCOMPARE(messages.questions.size(), std::size_t(1));
         const QString question = QString::fromStdString(messages.questions[0]);
         const QString name = QString::fromStdString(FirstCommand(w)->GetName());
-        QVERIFY2(question.contains(QStringLiteral("Node(1) / #0 ") + name), qPrintable(question));
-        QVERIFY(question.contains(QStringLiteral("Node(1) / #1 ") + name));
-        QVERIFY(!question.contains(QStringLiteral("#2")));
+        // Commands counted from 1, as people count them.
+        QVERIFY2(question.contains(QStringLiteral("Node(1) / #1 ") + name), qPrintable(question));
+        QVERIFY(question.contains(QStringLiteral("Node(1) / #2 ") + name));
+        QVERIFY(!question.contains(QStringLiteral("#3")));
         QVERIFY(mapsShown);
         QVERIFY(gateway.State().records.empty());
 
@@ -196,7 +197,7 @@ private slots:
         Node* node = w.app.GetProject().GetSubnet().GetNodeAt(0);
         node->GetCommandAt(1)->GetItem(Command::MappingRow)->SetValue("00A7H");
         QCOMPARE(CUpDownDlg::CommandsAtFault(w.app.GetProject(), MappingOverflow),
-                 QStringList{QStringLiteral("Node(1) / #1 ") + name});
+                 QStringList{QStringLiteral("Node(1) / #2 ") + name});
         QVERIFY(CUpDownDlg::CommandsAtFault(w.app.GetProject(), MappingConflict).isEmpty());
     }
 

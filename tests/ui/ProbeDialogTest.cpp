@@ -63,6 +63,9 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.Table()->rowCount(), 4);
+        // Commands counted from 1, as the workbook counts them.
+        QVERIFY(dialog.Table()->item(0, ProbeDialog::CommandColumn)->text().startsWith("#1 "));
+        QVERIFY(dialog.Table()->item(3, ProbeDialog::CommandColumn)->text().startsWith("#4 "));
 
         dialog.Table()->item(0, ProbeDialog::TrendColumn)->setCheckState(Qt::Checked);
         auto* format =

@@ -175,6 +175,8 @@ private slots:
         TimingDialog dialog(project);
         QTableWidget* table = dialog.Table();
         QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("1")); // counted from 1
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("2"));
         QCOMPARE(table->item(0, 2)->text(), QStringLiteral("3"));
         QCOMPARE(table->item(0, 3)->text(), QStringLiteral("8"));
         QCOMPARE(table->item(0, 4)->text(), QStringLiteral("25"));
