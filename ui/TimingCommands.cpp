@@ -17,6 +17,7 @@
 #include "ui/UserDialogs.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
@@ -75,12 +76,17 @@ void TimingCommands::OnExportIoList() {
         ShowMessage(Text(UiMsg::IoListWriteFailed, {path.toStdString(), error}));
         return;
     }
+    // Where the file went, as the workbook export says; elements left out
+    // make it a warning.
+    const std::string written =
+        Text(Msg::IoListWritten,
+             {QDir::toNativeSeparators(path).toStdString(), std::to_string(list.rows.size())});
+    frame_.statusBar()->showMessage(QString::fromStdString(written), 5000);
     if (list.outside > 0)
-        ShowMessage(Text(Msg::IoListOutsideMemory, {std::to_string(list.outside)}));
-    frame_.statusBar()->showMessage(
-        QString::fromStdString(
-            Text(Msg::IoListWritten, {path.toStdString(), std::to_string(list.rows.size())})),
-        5000);
+        ShowWarning(written + "\n\n" +
+                    Text(Msg::IoListOutsideMemory, {std::to_string(list.outside)}));
+    else
+        ShowMessage(written);
 }
 
 void TimingCommands::OnExportTags() {

@@ -451,7 +451,7 @@ void ViewController::EnterValue(const TreeEntry& entry, int row, const std::stri
                            {name, text, ResultMessage(result.code), result.accepted});
         else
             message = Text(Msg::EditValueRefused, {name, text, ResultMessage(result.code)});
-        ShowMessage(message);
+        ShowWarning(message);
         view_.ReopenEditor(entry, row, QString::fromStdString(text));
         return;
     }

@@ -281,6 +281,7 @@ private slots:
         const std::string delayName = w.Sub().GetItem(Subnet::PollDelayIndex)->GetName();
         QCOMPARE(messages.messages,
                  std::vector<std::string>{delayName + ": 2501 is out of range 0-2500"});
+        QCOMPARE(messages.warnings, messages.messages); // a warning, not an information
         QCOMPARE(w.Value(Subnet::PollDelayIndex), delay);
         QCOMPARE(w.Sub().GetItem(Subnet::PollDelayIndex)->GetValue(), delay);
         QCOMPARE(w.app.GetModified(), 0);

@@ -13,6 +13,7 @@
 #include "ui/TimingDialog.h"
 #include "ui/UiText.h"
 
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
@@ -219,10 +220,16 @@ private slots:
                             "swap,scan\r\n"
                             "Level_0,input,4,0,15,1,3,0,none,quick\r\n"
                             "Level_1,input,6,0,15,1,3,1,none,quick\r\n"));
+        // It says where the file went.
+        QCOMPARE(quiet.messages.size(), std::size_t(1));
+        QVERIFY2(quiet.messages[0].find(QDir::toNativeSeparators(path).toStdString() +
+                                        " (2 rows)") != std::string::npos,
+                 quiet.messages[0].c_str());
+        QVERIFY(quiet.warnings.empty());
 
         // Cancelled: nothing written, nothing said.
         commands->ExportIoListAction()->trigger();
-        QVERIFY(quiet.messages.empty());
+        QCOMPARE(quiet.messages.size(), std::size_t(1));
     }
 };
 
