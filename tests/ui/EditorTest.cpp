@@ -157,6 +157,34 @@ private slots:
         QCOMPARE(w.Grid().ValueText(Subnet::ResponseTimeoutIndex), QStringLiteral("700"));
     }
 
+    // "No" to opening Conflict Detect: the keyboard is back in the main
+    // window at once.
+    void DownloadRefusedAndNoGivesTheWindowTheKeyboard() {
+        sim::GatewaySim gateway;
+        QVERIFY(gateway.Start());
+        MessageRecorder messages;
+        messages.answers = {Answer::No};
+        Window w;
+        w.frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frame));
+        w.Tree().setFocus();
+        AddConflictingCommands(w);
+        CUpDownDlg::Port port;
+        port.device = QString::fromStdString(gateway.DevicePath());
+        port.label = port.key = port.device;
+        ViewController::SetTransferDialogHook([&](CUpDownDlg& dialog) {
+            dialog.SetPaceMs(0);
+            dialog.SetPorts({port});
+            QTimer::singleShot(0, &dialog, [&dialog] { dialog.StartTransfer(); });
+        });
+        w.Trigger(CMainFrame::Download);
+        ViewController::SetTransferDialogHook(nullptr);
+        QCOMPARE(messages.questions.size(), std::size_t(1));
+        QTRY_COMPARE(QApplication::activeWindow(), &w.frame);
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->window(), &w.frame);
+    }
+
     void DownloadRefusedForAConflictNamesTheCommandsAndOpensTheMaps() {
         sim::GatewaySim gateway;
         QVERIFY(gateway.Start());
