@@ -31,6 +31,8 @@ namespace varkel {
 namespace {
 
 const char* const kLastPortSetting = "probe/lastPort";
+const char* const kSplitSetting = "probe/tableSplit";
+const char* const kLowerSplitSetting = "probe/chartSplit";
 const char* const kVirtualKey = "virtual";
 
 QString Q(const std::string& text) {
@@ -141,17 +143,27 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     trendLayout->addWidget(decoded_);
     trendLayout->addWidget(note);
 
-    auto* lower = new QSplitter(Qt::Horizontal);
+    lower_ = new QSplitter(Qt::Horizontal);
+    auto* lower = lower_;
+    lower->setObjectName(QStringLiteral("probeLowerSplit"));
     lower->addWidget(imageBox);
     lower->addWidget(trendBox);
     lower->setStretchFactor(0, 2);
     lower->setStretchFactor(1, 3);
-    auto* split = new QSplitter(Qt::Vertical);
+    // The commands' table first, and the larger part: it is what the user
+    // reads; the image and the chart below give way. The division is kept
+    // from one use to the next.
+    split_ = new QSplitter(Qt::Vertical);
+    auto* split = split_;
+    split->setObjectName(QStringLiteral("probeSplit"));
+    split->setChildrenCollapsible(false);
     split->addWidget(table_);
     split->addWidget(lower);
-    split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
-    split->setSizes({200, 520});
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setSizes({420, 300});
+    split->restoreState(QSettings().value(QLatin1String(kSplitSetting)).toByteArray());
+    lower->restoreState(QSettings().value(QLatin1String(kLowerSplitSetting)).toByteArray());
 
     statusLabel_ = new QLabel;
     statusLabel_->setObjectName(QStringLiteral("probeStatus"));
@@ -567,6 +579,17 @@ void ProbeDialog::OnSaveLog() {
         return;
     if (!SaveLog(path))
         statusLabel_->setText(Q(Text(UiMsg::ProbeLogSaveFailed, {path.toStdString()})));
+}
+
+void ProbeDialog::SaveLayout() const {
+    QSettings settings;
+    settings.setValue(QLatin1String(kSplitSetting), split_->saveState());
+    settings.setValue(QLatin1String(kLowerSplitSetting), lower_->saveState());
+}
+
+void ProbeDialog::hideEvent(QHideEvent* event) {
+    SaveLayout();
+    QDialog::hideEvent(event);
 }
 
 void ProbeDialog::closeEvent(QCloseEvent* event) {

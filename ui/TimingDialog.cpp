@@ -44,6 +44,8 @@ TimingDialog::TimingDialog(const Project& project, QWidget* parent)
     turnaround_->setSuffix(QStringLiteral(" ms"));
     turnaround_->setValue(kDefaultTurnaroundMs);
     turnaround_->setToolTip(tr("Time a slave is assumed to take before it answers"));
+    // As wide as its longest value, not the dialog.
+    turnaround_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     form->addRow(tr("Slave turnaround:"), turnaround_);
     line_ = new QLabel(this);
     line_->setWordWrap(true);

@@ -18,6 +18,8 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QSettings>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -52,6 +54,34 @@ private slots:
             SetTextLanguage(TextLanguage::Chinese);
         else
             SetTextLanguage(TextLanguage::English);
+    }
+
+    // The table comes first and takes the larger part; the user's division
+    // is there again the next time the dialog opens.
+    void TheTableHasTheRoomAndItIsRemembered() {
+        QSettings().remove(QStringLiteral("probe"));
+        Project project;
+        FillProject(project);
+        QList<int> moved;
+        {
+            ProbeDialog dialog(project);
+            dialog.resize(900, 760);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            auto* split = dialog.findChild<QSplitter*>(QStringLiteral("probeSplit"));
+            QVERIFY(split);
+            QCOMPARE(split->widget(0), static_cast<QWidget*>(dialog.Table()));
+            QVERIFY2(split->sizes()[0] > split->sizes()[1],
+                     qPrintable(QString::number(split->sizes()[0])));
+            split->setSizes({200, split->sizes()[0] + split->sizes()[1] - 200});
+            moved = split->sizes();
+            dialog.close();
+        }
+        ProbeDialog again(project);
+        again.resize(900, 760);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QCOMPARE(again.findChild<QSplitter*>(QStringLiteral("probeSplit"))->sizes(), moved);
     }
 
     void RunsAgainstTheVirtualSlave() {

@@ -176,6 +176,13 @@ private slots:
         TimingDialog dialog(project);
         QTableWidget* table = dialog.Table();
         QCOMPARE(table->rowCount(), 2);
+        // The turnaround box is as wide as its value, not the dialog.
+        dialog.resize(900, 500);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* turnaround = dialog.findChild<QDoubleSpinBox*>();
+        QVERIFY(turnaround);
+        QCOMPARE(turnaround->width(), turnaround->sizeHint().width());
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("1")); // counted from 1
         QCOMPARE(table->item(1, 0)->text(), QStringLiteral("2"));
         QCOMPARE(table->item(0, 2)->text(), QStringLiteral("3"));
