@@ -53,7 +53,7 @@
 <context>
     <name>varkel::CBriskView</name>
     <message>
-        <location filename="../ui/CBriskView.cpp" line="74"/>
+        <location filename="../ui/CBriskView.cpp" line="75"/>
         <source>This value cannot be entered now: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -137,11 +137,6 @@
 <context>
     <name>varkel::CMainFrame</name>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="312"/>
-        <source>&amp;Import Commands...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../ui/CMainFrame.cpp" line="182"/>
         <source>Configuration</source>
         <translation type="unfinished"></translation>
@@ -199,6 +194,11 @@
     <message>
         <location filename="../ui/CMainFrame.cpp" line="307"/>
         <source>&amp;Export XLS...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CMainFrame.cpp" line="312"/>
+        <source>I&amp;mport Commands...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -415,7 +415,7 @@
     <name>varkel::PlcTagDialog</name>
     <message>
         <location filename="../ui/PlcTagDialog.cpp" line="59"/>
-        <location filename="../ui/PlcTagDialog.cpp" line="319"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="320"/>
         <source>Export PLC Tags</source>
         <translation type="unfinished"></translation>
     </message>
@@ -440,103 +440,103 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="76"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="77"/>
         <source>The Path column of the S7 table; the heading of the IEC text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="78"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="79"/>
         <source>IEC &amp;byte addressing (the word at byte 256 is %IW256, not %IW128)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="81"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="82"/>
         <source>&amp;Format:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="82"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="83"/>
         <source>&amp;Input area at PLC byte:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="83"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
         <source>&amp;Output area at PLC byte:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="85"/>
         <source>Table &amp;name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="90"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="90"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Slave</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="90"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Function</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="90"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Modbus address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="90"/>
-        <location filename="../ui/PlcTagDialog.cpp" line="100"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="95"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="96"/>
         <source>Register &amp;types:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="100"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="100"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="100"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Comment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="116"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="117"/>
         <source>&amp;Export...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="273"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="274"/>
         <source>&amp;Preview: the first %1 of %2 tags</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="315"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="316"/>
         <source>CSV files (*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="315"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="316"/>
         <source>Workbooks (*.xlsx)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="316"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="317"/>
         <source>IEC 61131-3 text (*.st *.txt)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -641,42 +641,42 @@
 <context>
     <name>varkel::TimingCommands</name>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="27"/>
+        <location filename="../ui/TimingCommands.cpp" line="28"/>
         <source>Export &amp;I/O list...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="29"/>
+        <location filename="../ui/TimingCommands.cpp" line="30"/>
         <source>Write where every register and coil lies in the Profibus data to a CSV file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="36"/>
-        <source>&amp;Timing...</source>
+        <location filename="../ui/TimingCommands.cpp" line="37"/>
+        <source>Timin&amp;g...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="38"/>
+        <location filename="../ui/TimingCommands.cpp" line="39"/>
         <source>Estimated polling cycle and line time of every command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="67"/>
+        <location filename="../ui/TimingCommands.cpp" line="68"/>
         <source>Export I/O list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="67"/>
+        <location filename="../ui/TimingCommands.cpp" line="68"/>
         <source>CSV File(*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="32"/>
+        <location filename="../ui/TimingCommands.cpp" line="33"/>
         <source>Export PLC &amp;Tags...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="34"/>
+        <location filename="../ui/TimingCommands.cpp" line="35"/>
         <source>Write a tag table the PLC&apos;s engineering tool imports</source>
         <translation type="unfinished"></translation>
     </message>
@@ -694,67 +694,67 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="47"/>
+        <location filename="../ui/TimingDialog.cpp" line="49"/>
         <source>Slave turnaround:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="50"/>
+        <location filename="../ui/TimingDialog.cpp" line="52"/>
         <source>Line:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <location filename="../ui/TimingDialog.cpp" line="68"/>
         <source>No.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <location filename="../ui/TimingDialog.cpp" line="68"/>
         <source>Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <location filename="../ui/TimingDialog.cpp" line="68"/>
         <source>Function</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <location filename="../ui/TimingDialog.cpp" line="69"/>
         <source>Request chars</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <location filename="../ui/TimingDialog.cpp" line="69"/>
         <source>Reply chars</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <location filename="../ui/TimingDialog.cpp" line="69"/>
         <source>Line time (ms)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="68"/>
+        <location filename="../ui/TimingDialog.cpp" line="70"/>
         <source>Per poll (ms)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="68"/>
+        <location filename="../ui/TimingDialog.cpp" line="70"/>
         <source>Scan</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="74"/>
+        <location filename="../ui/TimingDialog.cpp" line="76"/>
         <source>An estimate from the configuration alone: line time of each exchange, the assumed turnaround and the delay between polls. The gateway&apos;s own processing time is not counted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="99"/>
+        <location filename="../ui/TimingDialog.cpp" line="101"/>
         <source>%1 baud, %2, %3 bits a character = %4 ms; delay between polls %5 ms; response timeout %6 ms; scan ratio %7</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="108"/>
+        <location filename="../ui/TimingDialog.cpp" line="110"/>
         <source>Quick-scan cycle %1 ms · slow-scan cycle %2 ms · %3 ms when no slave answers</source>
         <translation type="unfinished"></translation>
     </message>

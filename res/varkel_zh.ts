@@ -53,7 +53,7 @@
 <context>
     <name>varkel::CBriskView</name>
     <message>
-        <location filename="../ui/CBriskView.cpp" line="74"/>
+        <location filename="../ui/CBriskView.cpp" line="75"/>
         <source>This value cannot be entered now: %1</source>
         <translation>此值现在不能输入：%1</translation>
     </message>
@@ -137,9 +137,8 @@
 <context>
     <name>varkel::CMainFrame</name>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="312"/>
         <source>&amp;Import Commands...</source>
-        <translation>导入命令(&amp;I)...</translation>
+        <translation type="vanished">导入命令(&amp;I)...</translation>
     </message>
     <message>
         <location filename="../ui/CMainFrame.cpp" line="182"/>
@@ -202,6 +201,11 @@
         <translation>输出文档(&amp;E)...</translation>
     </message>
     <message>
+        <location filename="../ui/CMainFrame.cpp" line="312"/>
+        <source>I&amp;mport Commands...</source>
+        <translation>导入命令(&amp;M)...</translation>
+    </message>
+    <message>
         <location filename="../ui/CMainFrame.cpp" line="315"/>
         <source>Auto &amp;Mapping</source>
         <translation>自动映射(&amp;M)</translation>
@@ -254,7 +258,7 @@
     <message>
         <location filename="../ui/CMainFrame.cpp" line="464"/>
         <source>&amp;Language</source>
-        <translation>语言(&amp;L)</translation>
+        <translation>语言(&amp;G)</translation>
     </message>
     <message>
         <location filename="../ui/CMainFrame.cpp" line="442"/>
@@ -415,7 +419,7 @@
     <name>varkel::PlcTagDialog</name>
     <message>
         <location filename="../ui/PlcTagDialog.cpp" line="59"/>
-        <location filename="../ui/PlcTagDialog.cpp" line="319"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="320"/>
         <source>Export PLC Tags</source>
         <translation>输出 PLC 标签表</translation>
     </message>
@@ -440,103 +444,103 @@
         <translation>PLC 映射网关此区域的字节地址</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="76"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="77"/>
         <source>The Path column of the S7 table; the heading of the IEC text</source>
         <translation>S7 标签表的 Path 列; IEC 文本的标题</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="78"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="79"/>
         <source>IEC &amp;byte addressing (the word at byte 256 is %IW256, not %IW128)</source>
         <translation>IEC 按字节编址(&amp;B) (字节 256 处的字为 %IW256, 而非 %IW128)</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="81"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="82"/>
         <source>&amp;Format:</source>
         <translation>格式(&amp;F)：</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="82"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="83"/>
         <source>&amp;Input area at PLC byte:</source>
         <translation>输入区在 PLC 字节(&amp;I)：</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="83"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
         <source>&amp;Output area at PLC byte:</source>
         <translation>输出区在 PLC 字节(&amp;O)：</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="85"/>
         <source>Table &amp;name:</source>
         <translation>表名(&amp;N)：</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="90"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Command</source>
         <translation>命令</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="90"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Slave</source>
         <translation>从站</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="90"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Function</source>
         <translation>功能码</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="90"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Modbus address</source>
         <translation>Modbus 地址</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="90"/>
-        <location filename="../ui/PlcTagDialog.cpp" line="100"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Type</source>
         <translation>类型</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="95"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="96"/>
         <source>Register &amp;types:</source>
         <translation>寄存器类型(&amp;T)：</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="100"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Name</source>
         <translation>名称</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="100"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Address</source>
         <translation>地址</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="100"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Comment</source>
         <translation>注释</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="116"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="117"/>
         <source>&amp;Export...</source>
         <translation>输出(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="273"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="274"/>
         <source>&amp;Preview: the first %1 of %2 tags</source>
         <translation>预览(&amp;P): 共 %2 个标签中的前 %1 个</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="315"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="316"/>
         <source>CSV files (*.csv)</source>
         <translation>CSV 文件 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="315"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="316"/>
         <source>Workbooks (*.xlsx)</source>
         <translation>工作簿 (*.xlsx)</translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="316"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="317"/>
         <source>IEC 61131-3 text (*.st *.txt)</source>
         <translation>IEC 61131-3 文本 (*.st *.txt)</translation>
     </message>
@@ -649,42 +653,46 @@
 <context>
     <name>varkel::TimingCommands</name>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="27"/>
+        <location filename="../ui/TimingCommands.cpp" line="28"/>
         <source>Export &amp;I/O list...</source>
         <translation>输出 I/O 列表(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="29"/>
+        <location filename="../ui/TimingCommands.cpp" line="30"/>
         <source>Write where every register and coil lies in the Profibus data to a CSV file</source>
         <translation>把每个寄存器和线圈在 Profibus 数据中的位置写入 CSV 文件</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="36"/>
         <source>&amp;Timing...</source>
-        <translation>时序(&amp;T)...</translation>
+        <translation type="vanished">时序(&amp;T)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="38"/>
+        <location filename="../ui/TimingCommands.cpp" line="37"/>
+        <source>Timin&amp;g...</source>
+        <translation>时序(&amp;G)...</translation>
+    </message>
+    <message>
+        <location filename="../ui/TimingCommands.cpp" line="39"/>
         <source>Estimated polling cycle and line time of every command</source>
         <translation>估算的轮询周期及每条命令的线路时间</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="67"/>
+        <location filename="../ui/TimingCommands.cpp" line="68"/>
         <source>Export I/O list</source>
         <translation>输出 I/O 列表</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="67"/>
+        <location filename="../ui/TimingCommands.cpp" line="68"/>
         <source>CSV File(*.csv)</source>
         <translation>CSV 文件(*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="32"/>
+        <location filename="../ui/TimingCommands.cpp" line="33"/>
         <source>Export PLC &amp;Tags...</source>
         <translation>输出 PLC 标签表(&amp;T)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="34"/>
+        <location filename="../ui/TimingCommands.cpp" line="35"/>
         <source>Write a tag table the PLC&apos;s engineering tool imports</source>
         <translation>写出供 PLC 编程工具导入的标签表</translation>
     </message>
@@ -702,67 +710,67 @@
         <translation>假定从站在应答之前所需的时间</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="47"/>
+        <location filename="../ui/TimingDialog.cpp" line="49"/>
         <source>Slave turnaround:</source>
         <translation>从站应答时间：</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="50"/>
+        <location filename="../ui/TimingDialog.cpp" line="52"/>
         <source>Line:</source>
         <translation>线路：</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <location filename="../ui/TimingDialog.cpp" line="68"/>
         <source>No.</source>
         <translation>序号</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <location filename="../ui/TimingDialog.cpp" line="68"/>
         <source>Command</source>
         <translation>命令</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <location filename="../ui/TimingDialog.cpp" line="68"/>
         <source>Function</source>
         <translation>功能码</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <location filename="../ui/TimingDialog.cpp" line="69"/>
         <source>Request chars</source>
         <translation>请求字符数</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <location filename="../ui/TimingDialog.cpp" line="69"/>
         <source>Reply chars</source>
         <translation>应答字符数</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <location filename="../ui/TimingDialog.cpp" line="69"/>
         <source>Line time (ms)</source>
         <translation>线路时间 (ms)</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="68"/>
+        <location filename="../ui/TimingDialog.cpp" line="70"/>
         <source>Per poll (ms)</source>
         <translation>每次轮询 (ms)</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="68"/>
+        <location filename="../ui/TimingDialog.cpp" line="70"/>
         <source>Scan</source>
         <translation>扫描方式</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="74"/>
+        <location filename="../ui/TimingDialog.cpp" line="76"/>
         <source>An estimate from the configuration alone: line time of each exchange, the assumed turnaround and the delay between polls. The gateway&apos;s own processing time is not counted.</source>
         <translation>仅依据配置的估算：每次交换的线路时间、假定的从站应答时间和轮询延时。网关自身的处理时间未计入。</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="99"/>
+        <location filename="../ui/TimingDialog.cpp" line="101"/>
         <source>%1 baud, %2, %3 bits a character = %4 ms; delay between polls %5 ms; response timeout %6 ms; scan ratio %7</source>
         <translation>%1 波特，%2，每字符 %3 位 = %4 ms；轮询延时 %5 ms；响应等待时间 %6 ms；扫描比率 %7</translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="108"/>
+        <location filename="../ui/TimingDialog.cpp" line="110"/>
         <source>Quick-scan cycle %1 ms · slow-scan cycle %2 ms · %3 ms when no slave answers</source>
         <translation>快速扫描周期 %1 ms · 慢速扫描周期 %2 ms · 从站不应答时 %3 ms</translation>
     </message>

@@ -310,7 +310,7 @@ void CMainFrame::CreateActions() {
     a->setIconText(Local(kKeyToolbarExport));
     connect(a, &QAction::triggered, controller_, &ViewController::OnExportXls);
 
-    a = make(ImportCommands, tr("&Import Commands..."));
+    a = make(ImportCommands, tr("I&mport Commands..."));
     connect(a, &QAction::triggered, controller_, &ViewController::OnImportCommands);
 
     a = make(AutoMapping, tr("Auto &Mapping"), "map");

@@ -35,7 +35,7 @@ TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
     exportTags_->setObjectName(QStringLiteral("exportPlcTags"));
     exportTags_->setStatusTip(tr("Write a tag table the PLC's engineering tool imports"));
     connect(exportTags_, &QAction::triggered, this, &TimingCommands::OnExportTags);
-    timing_ = new QAction(tr("&Timing..."), &frame);
+    timing_ = new QAction(tr("Timin&g..."), &frame);
     timing_->setObjectName(QStringLiteral("timing"));
     timing_->setStatusTip(tr("Estimated polling cycle and line time of every command"));
     connect(timing_, &QAction::triggered, this, &TimingCommands::OnTiming);

@@ -81,6 +81,38 @@ QStringList WindowTexts() {
     return texts;
 }
 
+// The letter Alt reaches an entry by: after "&" ("&File", "文件(&F)"), or
+// none.
+QChar Mnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toUpper();
+        ++i; // "&&" is a plain ampersand
+    }
+    return {};
+}
+
+// Entries of one menu that share their letter, as "menu: letter: a | b".
+void FindSharedMnemonics(const QString& where, const QList<QAction*>& actions,
+                         QStringList& shared) {
+    QMap<QChar, QStringList> byLetter;
+    for (QAction* action : actions) {
+        if (action->isSeparator() || !action->isVisible())
+            continue;
+        const QString text = action->menu() ? action->menu()->title() : action->text();
+        if (const QChar letter = Mnemonic(text); !letter.isNull())
+            byLetter[letter] << text;
+        if (action->menu())
+            FindSharedMnemonics(where + QStringLiteral(" > ") + action->menu()->title(),
+                                action->menu()->actions(), shared);
+    }
+    for (auto it = byLetter.cbegin(); it != byLetter.cend(); ++it)
+        if (it.value().size() > 1)
+            shared << QStringLiteral("%1: %2: %3").arg(where, it.key(), it.value().join(" | "));
+}
+
 } // namespace
 
 class LanguageTest : public QObject {
@@ -125,6 +157,27 @@ private slots:
         QCOMPARE(CConfigApp::AppTitle(),
                  chinese ? QStringLiteral("提示信息") : QStringLiteral("Varkel"));
         ApplyLanguage(*app, QStringLiteral("en"));
+    }
+
+    // Every menu of the main window, the menu bar and the tree's menu
+    // included, reaches each entry by a letter of its own, in both
+    // languages.
+    void AcceleratorsAreUniqueInEveryMenu_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("zh") << QStringLiteral("zh");
+        QTest::newRow("en") << QStringLiteral("en");
+    }
+    void AcceleratorsAreUniqueInEveryMenu() {
+        QFETCH(QString, language);
+        auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+        ApplyLanguage(*app, language);
+        MessageRecorder quiet;
+        Window w;
+        QStringList shared;
+        FindSharedMnemonics(QStringLiteral("menu bar"), w.frame.menuBar()->actions(), shared);
+        FindSharedMnemonics(QStringLiteral("tree menu"), w.frame.ContextMenu()->actions(), shared);
+        ApplyLanguage(*app, QStringLiteral("en"));
+        QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1Char('\n'))));
     }
 
     void LanguageMenuRemembersTheChoice() {
