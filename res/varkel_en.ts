@@ -137,147 +137,152 @@
 <context>
     <name>varkel::CMainFrame</name>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="182"/>
+        <location filename="../ui/CMainFrame.cpp" line="562"/>
         <source>Configuration</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="241"/>
+        <location filename="../ui/CMainFrame.cpp" line="243"/>
         <source>%1 values of this file are outside their range; the grid marks them red (`varkel-cli check` lists them).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="257"/>
+        <location filename="../ui/CMainFrame.cpp" line="507"/>
         <source>&amp;New</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="262"/>
+        <location filename="../ui/CMainFrame.cpp" line="508"/>
         <source>&amp;Open...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="267"/>
+        <location filename="../ui/CMainFrame.cpp" line="509"/>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="272"/>
+        <location filename="../ui/CMainFrame.cpp" line="510"/>
         <source>Save &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="275"/>
+        <location filename="../ui/CMainFrame.cpp" line="511"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="279"/>
+        <location filename="../ui/CMainFrame.cpp" line="512"/>
         <source>Add &amp;Node</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="284"/>
+        <location filename="../ui/CMainFrame.cpp" line="513"/>
         <source>&amp;Delete Node</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="288"/>
+        <location filename="../ui/CMainFrame.cpp" line="514"/>
         <source>Add &amp;Command...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="293"/>
+        <location filename="../ui/CMainFrame.cpp" line="515"/>
         <source>De&amp;lete Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="307"/>
+        <location filename="../ui/CMainFrame.cpp" line="518"/>
         <source>&amp;Export XLS...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="312"/>
+        <location filename="../ui/CMainFrame.cpp" line="519"/>
         <source>I&amp;mport Commands...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="315"/>
+        <location filename="../ui/CMainFrame.cpp" line="520"/>
         <source>Auto &amp;Mapping</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="330"/>
+        <location filename="../ui/CMainFrame.cpp" line="523"/>
         <source>&amp;Contents</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="334"/>
+        <location filename="../ui/CMainFrame.cpp" line="524"/>
         <source>&amp;About...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="387"/>
+        <location filename="../ui/CMainFrame.cpp" line="553"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="400"/>
+        <location filename="../ui/CMainFrame.cpp" line="554"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="426"/>
+        <location filename="../ui/CMainFrame.cpp" line="561"/>
         <source>Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="429"/>
+        <location filename="../ui/CMainFrame.cpp" line="530"/>
         <source>&amp;Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="431"/>
+        <location filename="../ui/CMainFrame.cpp" line="531"/>
         <source>Tr&amp;ee</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="433"/>
+        <location filename="../ui/CMainFrame.cpp" line="532"/>
         <source>&amp;Annotation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="434"/>
+        <location filename="../ui/CMainFrame.cpp" line="555"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="464"/>
+        <location filename="../ui/CMainFrame.cpp" line="556"/>
         <source>&amp;Language</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="442"/>
+        <location filename="../ui/CMainFrame.cpp" line="557"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="598"/>
+        <location filename="../ui/CMainFrame.cpp" line="563"/>
+        <source>Annotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CMainFrame.cpp" line="706"/>
         <source>Recent File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="297"/>
+        <location filename="../ui/CMainFrame.cpp" line="516"/>
         <source>&amp;Upload...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="302"/>
+        <location filename="../ui/CMainFrame.cpp" line="517"/>
         <source>Do&amp;wnload...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="320"/>
+        <location filename="../ui/CMainFrame.cpp" line="521"/>
         <source>Conflict De&amp;tect...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -401,12 +406,12 @@
 <context>
     <name>varkel::ParamGrid</name>
     <message>
-        <location filename="../ui/ParamGrid.cpp" line="33"/>
+        <location filename="../ui/ParamGrid.cpp" line="54"/>
         <source>Parameter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/ParamGrid.cpp" line="33"/>
+        <location filename="../ui/ParamGrid.cpp" line="54"/>
         <source>Value</source>
         <translation type="unfinished"></translation>
     </message>
@@ -641,42 +646,42 @@
 <context>
     <name>varkel::TimingCommands</name>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="28"/>
+        <location filename="../ui/TimingCommands.cpp" line="55"/>
         <source>Export &amp;I/O list...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="30"/>
+        <location filename="../ui/TimingCommands.cpp" line="56"/>
         <source>Write where every register and coil lies in the Profibus data to a CSV file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="37"/>
+        <location filename="../ui/TimingCommands.cpp" line="60"/>
         <source>Timin&amp;g...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="39"/>
+        <location filename="../ui/TimingCommands.cpp" line="61"/>
         <source>Estimated polling cycle and line time of every command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="68"/>
+        <location filename="../ui/TimingCommands.cpp" line="74"/>
         <source>Export I/O list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="68"/>
+        <location filename="../ui/TimingCommands.cpp" line="74"/>
         <source>CSV File(*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="33"/>
+        <location filename="../ui/TimingCommands.cpp" line="58"/>
         <source>Export PLC &amp;Tags...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="35"/>
+        <location filename="../ui/TimingCommands.cpp" line="59"/>
         <source>Write a tag table the PLC&apos;s engineering tool imports</source>
         <translation type="unfinished"></translation>
     </message>

@@ -141,147 +141,152 @@
         <translation type="vanished">导入命令(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="182"/>
+        <location filename="../ui/CMainFrame.cpp" line="562"/>
         <source>Configuration</source>
         <translation>配置</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="241"/>
+        <location filename="../ui/CMainFrame.cpp" line="243"/>
         <source>%1 values of this file are outside their range; the grid marks them red (`varkel-cli check` lists them).</source>
         <translation>此文件中有 %1 个值超出范围；表格中以红色标出（`varkel-cli check` 列出它们）。</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="257"/>
+        <location filename="../ui/CMainFrame.cpp" line="507"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="262"/>
+        <location filename="../ui/CMainFrame.cpp" line="508"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="267"/>
+        <location filename="../ui/CMainFrame.cpp" line="509"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="272"/>
+        <location filename="../ui/CMainFrame.cpp" line="510"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="275"/>
+        <location filename="../ui/CMainFrame.cpp" line="511"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="279"/>
+        <location filename="../ui/CMainFrame.cpp" line="512"/>
         <source>Add &amp;Node</source>
         <translation>增加节点(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="284"/>
+        <location filename="../ui/CMainFrame.cpp" line="513"/>
         <source>&amp;Delete Node</source>
         <translation>删除节点(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="288"/>
+        <location filename="../ui/CMainFrame.cpp" line="514"/>
         <source>Add &amp;Command...</source>
         <translation>增加命令(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="293"/>
+        <location filename="../ui/CMainFrame.cpp" line="515"/>
         <source>De&amp;lete Command</source>
         <translation>删除命令(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="307"/>
+        <location filename="../ui/CMainFrame.cpp" line="518"/>
         <source>&amp;Export XLS...</source>
         <translation>输出文档(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="312"/>
+        <location filename="../ui/CMainFrame.cpp" line="519"/>
         <source>I&amp;mport Commands...</source>
         <translation>导入命令(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="315"/>
+        <location filename="../ui/CMainFrame.cpp" line="520"/>
         <source>Auto &amp;Mapping</source>
         <translation>自动映射(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="330"/>
+        <location filename="../ui/CMainFrame.cpp" line="523"/>
         <source>&amp;Contents</source>
         <translation>内容(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="334"/>
+        <location filename="../ui/CMainFrame.cpp" line="524"/>
         <source>&amp;About...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="387"/>
+        <location filename="../ui/CMainFrame.cpp" line="553"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="400"/>
+        <location filename="../ui/CMainFrame.cpp" line="554"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="426"/>
+        <location filename="../ui/CMainFrame.cpp" line="561"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="429"/>
+        <location filename="../ui/CMainFrame.cpp" line="530"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="431"/>
+        <location filename="../ui/CMainFrame.cpp" line="531"/>
         <source>Tr&amp;ee</source>
         <translation>查看树(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="433"/>
+        <location filename="../ui/CMainFrame.cpp" line="532"/>
         <source>&amp;Annotation</source>
         <translation>查看提示信息(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="434"/>
+        <location filename="../ui/CMainFrame.cpp" line="555"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="464"/>
+        <location filename="../ui/CMainFrame.cpp" line="556"/>
         <source>&amp;Language</source>
         <translation>语言(&amp;G)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="442"/>
+        <location filename="../ui/CMainFrame.cpp" line="557"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="598"/>
+        <location filename="../ui/CMainFrame.cpp" line="563"/>
+        <source>Annotation</source>
+        <translation>提示信息</translation>
+    </message>
+    <message>
+        <location filename="../ui/CMainFrame.cpp" line="706"/>
         <source>Recent File</source>
         <translation>最近文件</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="297"/>
+        <location filename="../ui/CMainFrame.cpp" line="516"/>
         <source>&amp;Upload...</source>
         <translation>上传数据(&amp;U)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="302"/>
+        <location filename="../ui/CMainFrame.cpp" line="517"/>
         <source>Do&amp;wnload...</source>
         <translation>下载数据(&amp;D)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="320"/>
+        <location filename="../ui/CMainFrame.cpp" line="521"/>
         <source>Conflict De&amp;tect...</source>
         <translation>冲突检测(&amp;T)...</translation>
     </message>
@@ -405,12 +410,12 @@
 <context>
     <name>varkel::ParamGrid</name>
     <message>
-        <location filename="../ui/ParamGrid.cpp" line="33"/>
+        <location filename="../ui/ParamGrid.cpp" line="54"/>
         <source>Parameter</source>
         <translation>参数</translation>
     </message>
     <message>
-        <location filename="../ui/ParamGrid.cpp" line="33"/>
+        <location filename="../ui/ParamGrid.cpp" line="54"/>
         <source>Value</source>
         <translation>值</translation>
     </message>
@@ -653,12 +658,12 @@
 <context>
     <name>varkel::TimingCommands</name>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="28"/>
+        <location filename="../ui/TimingCommands.cpp" line="55"/>
         <source>Export &amp;I/O list...</source>
         <translation>输出 I/O 列表(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="30"/>
+        <location filename="../ui/TimingCommands.cpp" line="56"/>
         <source>Write where every register and coil lies in the Profibus data to a CSV file</source>
         <translation>把每个寄存器和线圈在 Profibus 数据中的位置写入 CSV 文件</translation>
     </message>
@@ -667,32 +672,32 @@
         <translation type="vanished">时序(&amp;T)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="37"/>
+        <location filename="../ui/TimingCommands.cpp" line="60"/>
         <source>Timin&amp;g...</source>
         <translation>时序(&amp;G)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="39"/>
+        <location filename="../ui/TimingCommands.cpp" line="61"/>
         <source>Estimated polling cycle and line time of every command</source>
         <translation>估算的轮询周期及每条命令的线路时间</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="68"/>
+        <location filename="../ui/TimingCommands.cpp" line="74"/>
         <source>Export I/O list</source>
         <translation>输出 I/O 列表</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="68"/>
+        <location filename="../ui/TimingCommands.cpp" line="74"/>
         <source>CSV File(*.csv)</source>
         <translation>CSV 文件(*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="33"/>
+        <location filename="../ui/TimingCommands.cpp" line="58"/>
         <source>Export PLC &amp;Tags...</source>
         <translation>输出 PLC 标签表(&amp;T)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="35"/>
+        <location filename="../ui/TimingCommands.cpp" line="59"/>
         <source>Write a tag table the PLC&apos;s engineering tool imports</source>
         <translation>写出供 PLC 编程工具导入的标签表</translation>
     </message>

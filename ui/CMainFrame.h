@@ -11,6 +11,7 @@ class QToolBar;
 namespace varkel {
 
 class ProbeDialog;
+class TimingCommands;
 
 class AnnotationPane;
 class CBriskView;
@@ -114,6 +115,18 @@ private:
     // The document holds a new configuration or a file: show it afresh.
     void ShowReplaced();
     void SetKeyboardOrder();
+    // Every text of the window in the active language: the commands, the
+    // menus, the panes' titles, the tool tips and the title.
+    void RetranslateUi();
+    // Undo and Redo named with what they undo and redo.
+    void ShowUndoTexts();
+    // Each toolbar button's tip: its command and its key.
+    void UpdateToolTips();
+    // View > Language: remembered and applied to every window at once.
+    void OnLanguageChosen(const QString& code);
+    // After a change of language: the window's texts, and the tree and
+    // the grid built again on the same entry, the configuration untouched.
+    void ShowInLanguage();
     void OnHelpContent();
     void OnAbout();
     void OnTestCommands();
@@ -122,6 +135,7 @@ private:
     CDovelDoc& doc_;
     std::array<QAction*, CommandCount> actions_{};
     ProbeDialog* probe_ = nullptr; // made on first use, a child of the window
+    TimingCommands* timing_ = nullptr;
     QToolBar* toolbar_ = nullptr;
     QLabel* fileLabel_ = nullptr;
     ConfigTree* tree_ = nullptr;

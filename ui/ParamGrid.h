@@ -51,9 +51,12 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    void ShowHeaders();
+
     ParamDelegate* delegate_;
 };
 

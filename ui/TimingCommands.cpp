@@ -26,18 +26,14 @@ namespace varkel {
 
 TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
     : QObject(&frame), app_(app), frame_(frame) {
-    exportIoList_ = new QAction(tr("Export &I/O list..."), &frame);
+    exportIoList_ = new QAction(&frame);
     exportIoList_->setObjectName(QStringLiteral("exportIoList"));
-    exportIoList_->setStatusTip(tr("Write where every register and coil lies in the Profibus "
-                                   "data to a CSV file"));
     connect(exportIoList_, &QAction::triggered, this, &TimingCommands::OnExportIoList);
-    exportTags_ = new QAction(tr("Export PLC &Tags..."), &frame);
+    exportTags_ = new QAction(&frame);
     exportTags_->setObjectName(QStringLiteral("exportPlcTags"));
-    exportTags_->setStatusTip(tr("Write a tag table the PLC's engineering tool imports"));
     connect(exportTags_, &QAction::triggered, this, &TimingCommands::OnExportTags);
-    timing_ = new QAction(tr("Timin&g..."), &frame);
+    timing_ = new QAction(&frame);
     timing_->setObjectName(QStringLiteral("timing"));
-    timing_->setStatusTip(tr("Estimated polling cycle and line time of every command"));
     connect(timing_, &QAction::triggered, this, &TimingCommands::OnTiming);
 
     // After Save As in the File menu; after the conflict check in Edit.
@@ -54,6 +50,16 @@ TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
 
     summary_ = new StatusSummary(app.GetProject(), frame.statusBar(), this);
     connect(frame.History(), &UndoHistory::ConfigurationChanged, summary_, &StatusSummary::Refresh);
+}
+
+void TimingCommands::Retranslate() {
+    exportIoList_->setText(tr("Export &I/O list..."));
+    exportIoList_->setStatusTip(tr("Write where every register and coil lies in the Profibus "
+                                   "data to a CSV file"));
+    exportTags_->setText(tr("Export PLC &Tags..."));
+    exportTags_->setStatusTip(tr("Write a tag table the PLC's engineering tool imports"));
+    timing_->setText(tr("Timin&g..."));
+    timing_->setStatusTip(tr("Estimated polling cycle and line time of every command"));
 }
 
 void TimingCommands::OnExportIoList() {
