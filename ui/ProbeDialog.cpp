@@ -150,18 +150,18 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     lower->addWidget(trendBox);
     lower->setStretchFactor(0, 2);
     lower->setStretchFactor(1, 3);
-    // The commands' table first, and the larger part: it is what the user
-    // reads; the image and the chart below give way. The division is kept
-    // from one use to the next.
+    // The commands' table first, with room for ten rows or so (the old
+    // division left six); the image and the chart share the rest. The
+    // division is kept from one use to the next.
     split_ = new QSplitter(Qt::Vertical);
     auto* split = split_;
     split->setObjectName(QStringLiteral("probeSplit"));
     split->setChildrenCollapsible(false);
     split->addWidget(table_);
     split->addWidget(lower);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
-    split->setSizes({420, 300});
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->setSizes({340, 380});
     split->restoreState(QSettings().value(QLatin1String(kSplitSetting)).toByteArray());
     lower->restoreState(QSettings().value(QLatin1String(kLowerSplitSetting)).toByteArray());
 
