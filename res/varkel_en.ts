@@ -12,32 +12,32 @@
 <context>
     <name>varkel::AboutDialog</name>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="29"/>
+        <location filename="../ui/AboutDialog.cpp" line="30"/>
         <source>About Varkel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="35"/>
+        <location filename="../ui/AboutDialog.cpp" line="36"/>
         <source>&lt;b&gt;Varkel&lt;/b&gt; gateway configuration tool</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="36"/>
+        <location filename="../ui/AboutDialog.cpp" line="37"/>
         <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="38"/>
+        <location filename="../ui/AboutDialog.cpp" line="39"/>
         <source>Configures Profibus-DP slave / Modbus master gateways.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="39"/>
+        <location filename="../ui/AboutDialog.cpp" line="40"/>
         <source>Free software, made by the Varkel project.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="40"/>
+        <location filename="../ui/AboutDialog.cpp" line="41"/>
         <source>Questions and reports of faults are welcome at:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -119,17 +119,17 @@
 <context>
     <name>varkel::CDovelDoc</name>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="62"/>
+        <location filename="../ui/CDovelDoc.cpp" line="63"/>
         <source>XML File(*.xml)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="172"/>
+        <location filename="../ui/CDovelDoc.cpp" line="173"/>
         <source>Open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="211"/>
+        <location filename="../ui/CDovelDoc.cpp" line="212"/>
         <source>Save As</source>
         <translation type="unfinished"></translation>
     </message>
@@ -137,152 +137,152 @@
 <context>
     <name>varkel::CMainFrame</name>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="562"/>
+        <location filename="../ui/CMainFrame.cpp" line="560"/>
         <source>Configuration</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="243"/>
+        <location filename="../ui/CMainFrame.cpp" line="244"/>
         <source>%1 values of this file are outside their range; the grid marks them red (`varkel-cli check` lists them).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="507"/>
+        <location filename="../ui/CMainFrame.cpp" line="508"/>
         <source>&amp;New</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="508"/>
+        <location filename="../ui/CMainFrame.cpp" line="509"/>
         <source>&amp;Open...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="509"/>
+        <location filename="../ui/CMainFrame.cpp" line="510"/>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="510"/>
+        <location filename="../ui/CMainFrame.cpp" line="511"/>
         <source>Save &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="511"/>
+        <location filename="../ui/CMainFrame.cpp" line="512"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="512"/>
+        <location filename="../ui/CMainFrame.cpp" line="513"/>
         <source>Add &amp;Node</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="513"/>
+        <location filename="../ui/CMainFrame.cpp" line="514"/>
         <source>&amp;Delete Node</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="514"/>
+        <location filename="../ui/CMainFrame.cpp" line="515"/>
         <source>Add &amp;Command...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="515"/>
+        <location filename="../ui/CMainFrame.cpp" line="516"/>
         <source>De&amp;lete Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="518"/>
+        <location filename="../ui/CMainFrame.cpp" line="519"/>
         <source>&amp;Export XLS...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="519"/>
+        <location filename="../ui/CMainFrame.cpp" line="520"/>
         <source>I&amp;mport Commands...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="520"/>
+        <location filename="../ui/CMainFrame.cpp" line="521"/>
         <source>Auto &amp;Mapping</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="523"/>
+        <location filename="../ui/CMainFrame.cpp" line="524"/>
         <source>&amp;Contents</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="524"/>
+        <location filename="../ui/CMainFrame.cpp" line="525"/>
         <source>&amp;About...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="553"/>
+        <location filename="../ui/CMainFrame.cpp" line="551"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="554"/>
+        <location filename="../ui/CMainFrame.cpp" line="552"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="561"/>
+        <location filename="../ui/CMainFrame.cpp" line="559"/>
         <source>Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="530"/>
+        <location filename="../ui/CMainFrame.cpp" line="563"/>
         <source>&amp;Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="531"/>
+        <location filename="../ui/CMainFrame.cpp" line="564"/>
         <source>Tr&amp;ee</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="532"/>
+        <location filename="../ui/CMainFrame.cpp" line="565"/>
         <source>&amp;Annotation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="555"/>
+        <location filename="../ui/CMainFrame.cpp" line="553"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="556"/>
+        <location filename="../ui/CMainFrame.cpp" line="554"/>
         <source>&amp;Language</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="557"/>
+        <location filename="../ui/CMainFrame.cpp" line="555"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="563"/>
+        <location filename="../ui/CMainFrame.cpp" line="561"/>
         <source>Annotation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="706"/>
+        <location filename="../ui/CMainFrame.cpp" line="708"/>
         <source>Recent File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="516"/>
+        <location filename="../ui/CMainFrame.cpp" line="517"/>
         <source>&amp;Upload...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="517"/>
+        <location filename="../ui/CMainFrame.cpp" line="518"/>
         <source>Do&amp;wnload...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="521"/>
+        <location filename="../ui/CMainFrame.cpp" line="522"/>
         <source>Conflict De&amp;tect...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -290,47 +290,47 @@
 <context>
     <name>varkel::CUpDownDlg</name>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="54"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="55"/>
         <source>Serial port:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="63"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="64"/>
         <source>Choose the port the gateway is connected to, or type its path.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="80"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="81"/>
         <source>Frame log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="137"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="138"/>
         <source>Virtual gateway (built in)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="276"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="277"/>
         <source>%1 on %2 at %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="279"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="280"/>
         <source>Opening %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="345"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="346"/>
         <source>%1 of %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="409"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="410"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="230"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="231"/>
         <source>Cancelling…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -557,17 +557,17 @@
 <context>
     <name>varkel::SelectCommandDialog</name>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="18"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="19"/>
         <source>Select Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="33"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="34"/>
         <source>Double-click a function to add a command of it to the node.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="37"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="38"/>
         <source>&amp;Add</source>
         <translation type="unfinished"></translation>
     </message>
@@ -646,42 +646,42 @@
 <context>
     <name>varkel::TimingCommands</name>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="55"/>
+        <location filename="../ui/TimingCommands.cpp" line="56"/>
         <source>Export &amp;I/O list...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="56"/>
+        <location filename="../ui/TimingCommands.cpp" line="57"/>
         <source>Write where every register and coil lies in the Profibus data to a CSV file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="60"/>
+        <location filename="../ui/TimingCommands.cpp" line="61"/>
         <source>Timin&amp;g...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="61"/>
+        <location filename="../ui/TimingCommands.cpp" line="62"/>
         <source>Estimated polling cycle and line time of every command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="74"/>
+        <location filename="../ui/TimingCommands.cpp" line="75"/>
         <source>Export I/O list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="74"/>
+        <location filename="../ui/TimingCommands.cpp" line="75"/>
         <source>CSV File(*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="58"/>
+        <location filename="../ui/TimingCommands.cpp" line="59"/>
         <source>Export PLC &amp;Tags...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="59"/>
+        <location filename="../ui/TimingCommands.cpp" line="60"/>
         <source>Write a tag table the PLC&apos;s engineering tool imports</source>
         <translation type="unfinished"></translation>
     </message>
@@ -767,22 +767,22 @@
 <context>
     <name>varkel::ViewController</name>
     <message>
-        <location filename="../ui/ViewController.cpp" line="371"/>
+        <location filename="../ui/ViewController.cpp" line="375"/>
         <source>Import Commands</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/ViewController.cpp" line="371"/>
+        <location filename="../ui/ViewController.cpp" line="375"/>
         <source>Command lists (*.xlsx *.csv);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/ViewController.cpp" line="352"/>
+        <location filename="../ui/ViewController.cpp" line="356"/>
         <source>Export XLS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/ViewController.cpp" line="352"/>
+        <location filename="../ui/ViewController.cpp" line="356"/>
         <source>Excel File(*.xlsx)</source>
         <translation type="unfinished"></translation>
     </message>

@@ -12,32 +12,32 @@
 <context>
     <name>varkel::AboutDialog</name>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="29"/>
+        <location filename="../ui/AboutDialog.cpp" line="30"/>
         <source>About Varkel</source>
         <translation>关于 Varkel</translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="35"/>
+        <location filename="../ui/AboutDialog.cpp" line="36"/>
         <source>&lt;b&gt;Varkel&lt;/b&gt; gateway configuration tool</source>
         <translation>&lt;b&gt;Varkel&lt;/b&gt; 网关配置软件</translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="36"/>
+        <location filename="../ui/AboutDialog.cpp" line="37"/>
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="38"/>
+        <location filename="../ui/AboutDialog.cpp" line="39"/>
         <source>Configures Profibus-DP slave / Modbus master gateways.</source>
         <translation>用于配置 Profibus-DP 从站 / Modbus 主站协议网关。</translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="39"/>
+        <location filename="../ui/AboutDialog.cpp" line="40"/>
         <source>Free software, made by the Varkel project.</source>
         <translation>自由软件，由 Varkel 项目开发。</translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="40"/>
+        <location filename="../ui/AboutDialog.cpp" line="41"/>
         <source>Questions and reports of faults are welcome at:</source>
         <translation>欢迎在以下网址提出问题和报告故障：</translation>
     </message>
@@ -119,17 +119,17 @@
 <context>
     <name>varkel::CDovelDoc</name>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="62"/>
+        <location filename="../ui/CDovelDoc.cpp" line="63"/>
         <source>XML File(*.xml)</source>
         <translation>XML File(*.xml)</translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="172"/>
+        <location filename="../ui/CDovelDoc.cpp" line="173"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="211"/>
+        <location filename="../ui/CDovelDoc.cpp" line="212"/>
         <source>Save As</source>
         <translation>另存为</translation>
     </message>
@@ -141,152 +141,152 @@
         <translation type="vanished">导入命令(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="562"/>
+        <location filename="../ui/CMainFrame.cpp" line="560"/>
         <source>Configuration</source>
         <translation>配置</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="243"/>
+        <location filename="../ui/CMainFrame.cpp" line="244"/>
         <source>%1 values of this file are outside their range; the grid marks them red (`varkel-cli check` lists them).</source>
         <translation>此文件中有 %1 个值超出范围；表格中以红色标出（`varkel-cli check` 列出它们）。</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="507"/>
+        <location filename="../ui/CMainFrame.cpp" line="508"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="508"/>
+        <location filename="../ui/CMainFrame.cpp" line="509"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="509"/>
+        <location filename="../ui/CMainFrame.cpp" line="510"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="510"/>
+        <location filename="../ui/CMainFrame.cpp" line="511"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="511"/>
+        <location filename="../ui/CMainFrame.cpp" line="512"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="512"/>
+        <location filename="../ui/CMainFrame.cpp" line="513"/>
         <source>Add &amp;Node</source>
         <translation>增加节点(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="513"/>
+        <location filename="../ui/CMainFrame.cpp" line="514"/>
         <source>&amp;Delete Node</source>
         <translation>删除节点(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="514"/>
+        <location filename="../ui/CMainFrame.cpp" line="515"/>
         <source>Add &amp;Command...</source>
         <translation>增加命令(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="515"/>
+        <location filename="../ui/CMainFrame.cpp" line="516"/>
         <source>De&amp;lete Command</source>
         <translation>删除命令(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="518"/>
+        <location filename="../ui/CMainFrame.cpp" line="519"/>
         <source>&amp;Export XLS...</source>
         <translation>输出文档(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="519"/>
+        <location filename="../ui/CMainFrame.cpp" line="520"/>
         <source>I&amp;mport Commands...</source>
         <translation>导入命令(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="520"/>
+        <location filename="../ui/CMainFrame.cpp" line="521"/>
         <source>Auto &amp;Mapping</source>
         <translation>自动映射(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="523"/>
+        <location filename="../ui/CMainFrame.cpp" line="524"/>
         <source>&amp;Contents</source>
         <translation>内容(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="524"/>
+        <location filename="../ui/CMainFrame.cpp" line="525"/>
         <source>&amp;About...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="553"/>
+        <location filename="../ui/CMainFrame.cpp" line="551"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="554"/>
+        <location filename="../ui/CMainFrame.cpp" line="552"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="561"/>
+        <location filename="../ui/CMainFrame.cpp" line="559"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="530"/>
+        <location filename="../ui/CMainFrame.cpp" line="563"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="531"/>
+        <location filename="../ui/CMainFrame.cpp" line="564"/>
         <source>Tr&amp;ee</source>
         <translation>查看树(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="532"/>
+        <location filename="../ui/CMainFrame.cpp" line="565"/>
         <source>&amp;Annotation</source>
         <translation>查看提示信息(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="555"/>
+        <location filename="../ui/CMainFrame.cpp" line="553"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="556"/>
+        <location filename="../ui/CMainFrame.cpp" line="554"/>
         <source>&amp;Language</source>
         <translation>语言(&amp;G)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="557"/>
+        <location filename="../ui/CMainFrame.cpp" line="555"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="563"/>
+        <location filename="../ui/CMainFrame.cpp" line="561"/>
         <source>Annotation</source>
         <translation>提示信息</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="706"/>
+        <location filename="../ui/CMainFrame.cpp" line="708"/>
         <source>Recent File</source>
         <translation>最近文件</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="516"/>
+        <location filename="../ui/CMainFrame.cpp" line="517"/>
         <source>&amp;Upload...</source>
         <translation>上传数据(&amp;U)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="517"/>
+        <location filename="../ui/CMainFrame.cpp" line="518"/>
         <source>Do&amp;wnload...</source>
         <translation>下载数据(&amp;D)...</translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="521"/>
+        <location filename="../ui/CMainFrame.cpp" line="522"/>
         <source>Conflict De&amp;tect...</source>
         <translation>冲突检测(&amp;T)...</translation>
     </message>
@@ -294,47 +294,47 @@
 <context>
     <name>varkel::CUpDownDlg</name>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="54"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="55"/>
         <source>Serial port:</source>
         <translation>选择串口:</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="63"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="64"/>
         <source>Choose the port the gateway is connected to, or type its path.</source>
         <translation>请选择网关所连接的串口，或键入其路径。</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="80"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="81"/>
         <source>Frame log</source>
         <translation>报文记录</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="137"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="138"/>
         <source>Virtual gateway (built in)</source>
         <translation>内置虚拟网关</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="276"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="277"/>
         <source>%1 on %2 at %3</source>
         <translation>%1：%2，开始于 %3</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="279"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="280"/>
         <source>Opening %1</source>
         <translation>正在打开 %1</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="345"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="346"/>
         <source>%1 of %2: %3</source>
         <translation>第 %1 步，共 %2 步：%3</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="409"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="410"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="230"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="231"/>
         <source>Cancelling…</source>
         <translation>正在取消……</translation>
     </message>
@@ -561,17 +561,17 @@
 <context>
     <name>varkel::SelectCommandDialog</name>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="18"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="19"/>
         <source>Select Command</source>
         <translation>选择命令</translation>
     </message>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="33"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="34"/>
         <source>Double-click a function to add a command of it to the node.</source>
         <translation>双击一个功能码，即为节点增加一条该功能码的命令。</translation>
     </message>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="37"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="38"/>
         <source>&amp;Add</source>
         <translation>添加(&amp;A)</translation>
     </message>
@@ -658,12 +658,12 @@
 <context>
     <name>varkel::TimingCommands</name>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="55"/>
+        <location filename="../ui/TimingCommands.cpp" line="56"/>
         <source>Export &amp;I/O list...</source>
         <translation>输出 I/O 列表(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="56"/>
+        <location filename="../ui/TimingCommands.cpp" line="57"/>
         <source>Write where every register and coil lies in the Profibus data to a CSV file</source>
         <translation>把每个寄存器和线圈在 Profibus 数据中的位置写入 CSV 文件</translation>
     </message>
@@ -672,32 +672,32 @@
         <translation type="vanished">时序(&amp;T)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="60"/>
+        <location filename="../ui/TimingCommands.cpp" line="61"/>
         <source>Timin&amp;g...</source>
         <translation>时序(&amp;G)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="61"/>
+        <location filename="../ui/TimingCommands.cpp" line="62"/>
         <source>Estimated polling cycle and line time of every command</source>
         <translation>估算的轮询周期及每条命令的线路时间</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="74"/>
+        <location filename="../ui/TimingCommands.cpp" line="75"/>
         <source>Export I/O list</source>
         <translation>输出 I/O 列表</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="74"/>
+        <location filename="../ui/TimingCommands.cpp" line="75"/>
         <source>CSV File(*.csv)</source>
         <translation>CSV 文件(*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="58"/>
+        <location filename="../ui/TimingCommands.cpp" line="59"/>
         <source>Export PLC &amp;Tags...</source>
         <translation>输出 PLC 标签表(&amp;T)...</translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="59"/>
+        <location filename="../ui/TimingCommands.cpp" line="60"/>
         <source>Write a tag table the PLC&apos;s engineering tool imports</source>
         <translation>写出供 PLC 编程工具导入的标签表</translation>
     </message>
@@ -783,22 +783,22 @@
 <context>
     <name>varkel::ViewController</name>
     <message>
-        <location filename="../ui/ViewController.cpp" line="371"/>
+        <location filename="../ui/ViewController.cpp" line="375"/>
         <source>Import Commands</source>
         <translation>导入命令</translation>
     </message>
     <message>
-        <location filename="../ui/ViewController.cpp" line="371"/>
+        <location filename="../ui/ViewController.cpp" line="375"/>
         <source>Command lists (*.xlsx *.csv);;All files (*)</source>
         <translation>命令列表 (*.xlsx *.csv);;所有文件 (*)</translation>
     </message>
     <message>
-        <location filename="../ui/ViewController.cpp" line="352"/>
+        <location filename="../ui/ViewController.cpp" line="356"/>
         <source>Export XLS</source>
         <translation>输出文档</translation>
     </message>
     <message>
-        <location filename="../ui/ViewController.cpp" line="352"/>
+        <location filename="../ui/ViewController.cpp" line="356"/>
         <source>Excel File(*.xlsx)</source>
         <translation>Excel 文件(*.xlsx)</translation>
     </message>
