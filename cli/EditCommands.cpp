@@ -137,7 +137,7 @@ int RunAddCommand(const std::string& file, int functionIndex, int nodeIndex) {
     if (int code = SaveConfiguration(*project, file, &readAs, &lock))
         return code;
     PrintLine(
-        FillPlaceholders("{} #{} {}", {node->GetName(), std::to_string(node->GetCommandCount() - 1),
+        FillPlaceholders("{} #{} {}", {node->GetName(), std::to_string(node->GetCommandCount()),
                                        command->GetName()}));
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "model/CommitRules.h"
 
 #include "model/Command.h"
+#include "model/ConfigCheck.h"
 #include "model/ConfigObject.h"
 #include "model/Fieldbus.h"
 #include "model/FunctionCode.h"
@@ -149,7 +150,7 @@ void JudgeChoice(const ParamItem& item, const std::vector<std::string>& choices,
     std::string accepted;
     for (const auto& choice : choices)
         accepted += (accepted.empty() ? "" : " / ") + choice;
-    out.push_back({where, item.GetName(), value, accepted, OutOfRange});
+    out.push_back({where, item.GetName(), value, accepted, OutOfRange, &item});
 }
 
 // The stored value of one item as the grid would judge it if it were
@@ -166,7 +167,7 @@ void JudgeItem(const ParamItem* item, const ValueRule& rule, const std::string& 
             value.find('\0') != std::string::npos ? IllegalCharacter : CheckRule(rule, value);
         // Empty values are the download's own check, with its own message.
         if (code != Success && code != ItemEmpty)
-            out.push_back({where, item->GetName(), value, RangeText(rule), code});
+            out.push_back({where, item->GetName(), value, RangeText(rule), code, item});
     } else if (!item->GetChoices().empty()) {
         // A picked value that is none of its choices is a code no choice names.
         JudgeChoice(*item, item->GetChoices(), where, out);
@@ -337,8 +338,7 @@ std::vector<RefusedValue> RefusedValues(const Project& project) {
             JudgeItem(node->GetItem(row), NodeRule(row), node->GetName(), out);
         for (int c = 0; c < node->GetCommandCount(); ++c) {
             const Command* command = node->GetCommandAt(c);
-            const std::string where =
-                node->GetName() + " / #" + std::to_string(c) + " " + command->GetName();
+            const std::string where = node->GetName() + " / " + CommandLabel(c, command->GetName());
             for (int row = 0; row < command->GetItemCount(); ++row)
                 JudgeItem(command->GetItem(row), CommandRule(project, *command, row), where, out);
         }

@@ -66,12 +66,15 @@ CommitResult CommitValue(Project& project, const TreeEntry& entry, int row,
 // value outside its row's rule, or a picked value that is none of its
 // choices. Empty values are not listed: they are the download's own check.
 struct RefusedValue {
-    std::string where;         // the object: "Subnet", "Node(1) / #0 03 Read ..."
+    std::string where;         // the object: "Subnet", "Node(1) / #1 03 Read ..."
     std::string item;          // the item's name
     std::string value;         // as stored
     std::string accepted;      // the range ("300-6000", "0000H-00A7H") or the choices
     ResultCode code = Success; // as the grid gives: IllegalCharacter, or OutOfRange
                                // (also for no choice)
+    // The item itself, while the configuration judged is unchanged (the
+    // grid marks its cell).
+    const ParamItem* source = nullptr;
 };
 
 // Every such value of the configuration, wherever it came from (an upload,

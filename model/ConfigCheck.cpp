@@ -120,7 +120,8 @@ std::string BitRange(const std::pair<int, int>& bits) {
 
 std::string CommandLabel(int index, const std::string& name) {
     std::string label = "#";
-    label += std::to_string(index);
+    // People count commands from 1, as the workbook does.
+    label += std::to_string(index + 1);
     label += ' ';
     label += name;
     return label;

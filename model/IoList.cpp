@@ -48,7 +48,8 @@ void AddCommandRows(const Command& command, int node, int index, int slave, IoLi
         std::string name(1, 'N');
         name += std::to_string(slave);
         name += "_C";
-        name += std::to_string(index);
+        // The command's number as people count it, from 1.
+        name += std::to_string(index + 1);
         base = std::move(name);
     }
     const long long start = std::max(command.GetIntValue(Command::RegisterRow), 0);

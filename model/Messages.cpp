@@ -33,6 +33,10 @@ void ShowMessage(const std::string& text) {
     GetMessageSink()->Inform(text);
 }
 
+void ShowWarning(const std::string& text) {
+    GetMessageSink()->Warn(text);
+}
+
 Answer AskQuestion(const std::string& text, Buttons buttons) {
     return GetMessageSink()->Ask(text, buttons);
 }

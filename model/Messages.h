@@ -17,6 +17,9 @@ public:
     virtual ~MessageSink() = default;
     // An information box with an OK button; returns when it is dismissed.
     virtual void Inform(const std::string& text) = 0;
+    // The same for something the user should look at (values refused or
+    // outside their range): a warning box where the front end has one.
+    virtual void Warn(const std::string& text) { Inform(text); }
     // A question; the answer is one of the buttons offered.
     virtual Answer Ask(const std::string& text, Buttons buttons) = 0;
 };
@@ -30,6 +33,7 @@ MessageSink* GetInstalledMessageSink();
 
 // Shorthands for the model code.
 void ShowMessage(const std::string& text);
+void ShowWarning(const std::string& text);
 Answer AskQuestion(const std::string& text, Buttons buttons);
 
 } // namespace varkel

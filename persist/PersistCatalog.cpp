@@ -29,6 +29,21 @@ TextPair TextPairOf(PersistMsg id) {
     case PersistMsg::FileBadXml:
         return {"文件\"{}\"不是有效的XML：{}（第{}行）。",
                 "The file \"{}\" is not valid XML: {} (line {})."};
+    case PersistMsg::XmlError: return {"XML 错误", "XML error"};
+    case PersistMsg::XmlErrorOpening: return {"无法打开文件", "the file cannot be opened"};
+    case PersistMsg::XmlErrorElement: return {"元素无法解析", "an element cannot be read"};
+    case PersistMsg::XmlErrorElementName: return {"元素名无法读取", "an element name cannot be read"};
+    case PersistMsg::XmlErrorElementValue: return {"元素的内容无法读取", "an element's content cannot be read"};
+    case PersistMsg::XmlErrorAttributes: return {"属性无法读取", "the attributes cannot be read"};
+    case PersistMsg::XmlErrorEmptyTag: return {"空标签无法解析", "an empty tag cannot be read"};
+    case PersistMsg::XmlErrorEndTag: return {"结束标签无法读取", "an end tag cannot be read"};
+    case PersistMsg::XmlErrorUnknown: return {"无法识别的内容", "content that is no XML"};
+    case PersistMsg::XmlErrorComment: return {"注释无法解析", "a comment cannot be read"};
+    case PersistMsg::XmlErrorDeclaration: return {"XML 声明无法解析", "the XML declaration cannot be read"};
+    case PersistMsg::XmlErrorDocumentEmpty: return {"文档为空", "the document is empty"};
+    case PersistMsg::XmlErrorNul: return {"含有空字符", "it holds a NUL character"};
+    case PersistMsg::XmlErrorCdata: return {"CDATA 段无法解析", "a CDATA section cannot be read"};
+    case PersistMsg::XmlErrorTopOnly: return {"只能在文档顶层添加", "only the document's top level may hold it"};
     case PersistMsg::FileBadCharReference:
         return {"文件\"{}\"不是有效的XML：字符引用不代表任何字符（第{}行）。",
                 "The file \"{}\" is not valid XML: a character reference names no character (line {})."};

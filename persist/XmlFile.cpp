@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <tinyxml.h>
 #include <unistd.h>
@@ -22,6 +23,33 @@
 namespace varkel {
 
 namespace {
+
+// The parser's reason in the active language: its own description is
+// English only, and would stand inside a Chinese message.
+std::string ParserReason(int errorId) {
+    static constexpr PersistMsg kReasons[] = {
+        PersistMsg::XmlError,
+        PersistMsg::XmlErrorOpening,
+        PersistMsg::XmlErrorElement,
+        PersistMsg::XmlErrorElementName,
+        PersistMsg::XmlErrorElementValue,
+        PersistMsg::XmlErrorAttributes,
+        PersistMsg::XmlErrorEmptyTag,
+        PersistMsg::XmlErrorEndTag,
+        PersistMsg::XmlErrorUnknown,
+        PersistMsg::XmlErrorComment,
+        PersistMsg::XmlErrorDeclaration,
+        PersistMsg::XmlErrorDocumentEmpty,
+        PersistMsg::XmlErrorNul,
+        PersistMsg::XmlErrorCdata,
+        PersistMsg::XmlErrorTopOnly,
+    };
+    // errorId 0 is "no error"; the reasons start at the first error.
+    const int at = errorId - TiXmlBase::TIXML_ERROR;
+    if (at < 0 || at >= static_cast<int>(std::size(kReasons)))
+        return Text(PersistMsg::XmlError);
+    return Text(kReasons[at]);
+}
 
 std::string ToLower(std::string text) {
     for (char& c : text)
@@ -295,7 +323,7 @@ bool ReadXmlFile(const std::string& path, TiXmlDocument& document, std::string& 
     if (!parse(0)) {
         parse(kTabSize);
         if (document.Error())
-            return fail(PersistMsg::FileBadXml, document.ErrorDesc(),
+            return fail(PersistMsg::FileBadXml, ParserReason(document.ErrorId()),
                         std::to_string(document.ErrorRow()));
         if (broken)
             return fail(PersistMsg::FileBadCharReference, std::to_string(broken->Row()));

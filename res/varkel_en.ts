@@ -12,32 +12,32 @@
 <context>
     <name>varkel::AboutDialog</name>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="25"/>
+        <location filename="../ui/AboutDialog.cpp" line="30"/>
         <source>About Varkel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="31"/>
+        <location filename="../ui/AboutDialog.cpp" line="36"/>
         <source>&lt;b&gt;Varkel&lt;/b&gt; gateway configuration tool</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="32"/>
+        <location filename="../ui/AboutDialog.cpp" line="37"/>
         <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="34"/>
+        <location filename="../ui/AboutDialog.cpp" line="39"/>
         <source>Configures Profibus-DP slave / Modbus master gateways.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="35"/>
+        <location filename="../ui/AboutDialog.cpp" line="40"/>
         <source>Free software, made by the Varkel project.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/AboutDialog.cpp" line="36"/>
+        <location filename="../ui/AboutDialog.cpp" line="41"/>
         <source>Questions and reports of faults are welcome at:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -45,50 +45,73 @@
 <context>
     <name>varkel::AnnotationPane</name>
     <message>
-        <location filename="../ui/AnnotationPane.cpp" line="31"/>
+        <location filename="../ui/AnnotationPane.cpp" line="35"/>
         <source>Annotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varkel::CBriskView</name>
+    <message>
+        <location filename="../ui/CBriskView.cpp" line="75"/>
+        <source>This value cannot be entered now: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CBriskView.cpp" line="77"/>
+        <source>Outside its range: %1 is accepted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CBriskView.cpp" line="79"/>
+        <source>Shown only: this value is not set in the grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CBriskView.cpp" line="81"/>
+        <source>Not used with the current settings, so it cannot be changed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>varkel::CConflictDlg</name>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="50"/>
+        <location filename="../ui/CConflictDlg.cpp" line="55"/>
         <source>Conflict Detect</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="112"/>
+        <location filename="../ui/CConflictDlg.cpp" line="130"/>
         <source>  Input Memory </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="113"/>
+        <location filename="../ui/CConflictDlg.cpp" line="131"/>
         <source> Output Memory </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="156"/>
+        <location filename="../ui/CConflictDlg.cpp" line="174"/>
         <source>Not use</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="157"/>
+        <location filename="../ui/CConflictDlg.cpp" line="175"/>
         <source>Legal </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="158"/>
+        <location filename="../ui/CConflictDlg.cpp" line="176"/>
         <source>Conflict</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="159"/>
+        <location filename="../ui/CConflictDlg.cpp" line="177"/>
         <source>Overflow</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CConflictDlg.cpp" line="160"/>
+        <location filename="../ui/CConflictDlg.cpp" line="178"/>
         <source>Selected Command</source>
         <translation type="unfinished"></translation>
     </message>
@@ -96,17 +119,17 @@
 <context>
     <name>varkel::CDovelDoc</name>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="29"/>
+        <location filename="../ui/CDovelDoc.cpp" line="63"/>
         <source>XML File(*.xml)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="119"/>
+        <location filename="../ui/CDovelDoc.cpp" line="173"/>
         <source>Open</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CDovelDoc.cpp" line="158"/>
+        <location filename="../ui/CDovelDoc.cpp" line="212"/>
         <source>Save As</source>
         <translation type="unfinished"></translation>
     </message>
@@ -114,141 +137,152 @@
 <context>
     <name>varkel::CMainFrame</name>
     <message>
-        <source>&amp;Import Commands...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../ui/CMainFrame.cpp" line="71"/>
+        <location filename="../ui/CMainFrame.cpp" line="560"/>
         <source>Configuration</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="93"/>
+        <location filename="../ui/CMainFrame.cpp" line="244"/>
+        <source>%1 values of this file are outside their range; the grid marks them red (`varkel-cli check` lists them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CMainFrame.cpp" line="508"/>
         <source>&amp;New</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="98"/>
+        <location filename="../ui/CMainFrame.cpp" line="509"/>
         <source>&amp;Open...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="103"/>
+        <location filename="../ui/CMainFrame.cpp" line="510"/>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="108"/>
+        <location filename="../ui/CMainFrame.cpp" line="511"/>
         <source>Save &amp;As...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="111"/>
+        <location filename="../ui/CMainFrame.cpp" line="512"/>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="115"/>
+        <location filename="../ui/CMainFrame.cpp" line="513"/>
         <source>Add &amp;Node</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="119"/>
+        <location filename="../ui/CMainFrame.cpp" line="514"/>
         <source>&amp;Delete Node</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="123"/>
+        <location filename="../ui/CMainFrame.cpp" line="515"/>
         <source>Add &amp;Command...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="127"/>
+        <location filename="../ui/CMainFrame.cpp" line="516"/>
         <source>De&amp;lete Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="141"/>
+        <location filename="../ui/CMainFrame.cpp" line="519"/>
         <source>&amp;Export XLS...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="146"/>
+        <location filename="../ui/CMainFrame.cpp" line="520"/>
+        <source>I&amp;mport Commands...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CMainFrame.cpp" line="521"/>
         <source>Auto &amp;Mapping</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="156"/>
+        <location filename="../ui/CMainFrame.cpp" line="524"/>
         <source>&amp;Contents</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="160"/>
+        <location filename="../ui/CMainFrame.cpp" line="525"/>
         <source>&amp;About...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="169"/>
+        <location filename="../ui/CMainFrame.cpp" line="551"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="180"/>
+        <location filename="../ui/CMainFrame.cpp" line="552"/>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="196"/>
+        <location filename="../ui/CMainFrame.cpp" line="559"/>
         <source>Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="199"/>
+        <location filename="../ui/CMainFrame.cpp" line="563"/>
         <source>&amp;Toolbar</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="201"/>
+        <location filename="../ui/CMainFrame.cpp" line="564"/>
         <source>Tr&amp;ee</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="203"/>
+        <location filename="../ui/CMainFrame.cpp" line="565"/>
         <source>&amp;Annotation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="204"/>
+        <location filename="../ui/CMainFrame.cpp" line="553"/>
         <source>&amp;View</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="225"/>
+        <location filename="../ui/CMainFrame.cpp" line="554"/>
         <source>&amp;Language</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="210"/>
+        <location filename="../ui/CMainFrame.cpp" line="555"/>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="275"/>
+        <location filename="../ui/CMainFrame.cpp" line="561"/>
+        <source>Annotation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/CMainFrame.cpp" line="708"/>
         <source>Recent File</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="131"/>
+        <location filename="../ui/CMainFrame.cpp" line="517"/>
         <source>&amp;Upload...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="136"/>
+        <location filename="../ui/CMainFrame.cpp" line="518"/>
         <source>Do&amp;wnload...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CMainFrame.cpp" line="151"/>
+        <location filename="../ui/CMainFrame.cpp" line="522"/>
         <source>Conflict De&amp;tect...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -261,47 +295,47 @@
 <context>
     <name>varkel::CUpDownDlg</name>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="44"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="55"/>
         <source>Serial port:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="53"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="64"/>
         <source>Choose the port the gateway is connected to, or type its path.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="65"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="81"/>
         <source>Frame log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="136"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="138"/>
         <source>Virtual gateway (built in)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="220"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="277"/>
         <source>%1 on %2 at %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="225"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="280"/>
         <source>Opening %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="272"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="346"/>
         <source>%1 of %2: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="322"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="410"/>
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/CUpDownDlg.cpp" line="213"/>
+        <location filename="../ui/CUpDownDlg.cpp" line="231"/>
         <source>Cancelling…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -309,75 +343,80 @@
 <context>
     <name>varkel::ImportDialog</name>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="42"/>
         <source>Import Commands</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="44"/>
         <source>List: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="46"/>
         <source>&amp;Replace the node&apos;s commands</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="47"/>
         <source>A&amp;ppend to the node&apos;s commands</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="49"/>
         <source>Run Auto &amp;Mapping after the import</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="56"/>
         <source>Row</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="56"/>
         <source>Status</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="56"/>
         <source>Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="74"/>
         <source>&amp;Import</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="137"/>
         <source>Refused</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="137"/>
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="183"/>
         <source>%1 commands will be imported into the first node.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ImportDialog.cpp" line="185"/>
         <source>%1 problems found: nothing is imported until the list is corrected.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>varkel::PortBox</name>
-    <message>
-        <location filename="../ui/PortBox.cpp" line="22"/>
-        <source>Type or paste a device path</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>varkel::ParamGrid</name>
     <message>
-        <location filename="../ui/ParamGrid.cpp" line="30"/>
+        <location filename="../ui/ParamGrid.cpp" line="54"/>
         <source>Parameter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/ParamGrid.cpp" line="30"/>
+        <location filename="../ui/ParamGrid.cpp" line="54"/>
         <source>Value</source>
         <translation type="unfinished"></translation>
     </message>
@@ -385,145 +424,155 @@
 <context>
     <name>varkel::PlcTagDialog</name>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="52"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="59"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="320"/>
         <source>Export PLC Tags</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="60"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="66"/>
         <source>CSV: name, type, address, comment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="61"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="67"/>
         <source>S7 tag table (.xlsx)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="62"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="68"/>
         <source>IEC 61131-3 global variables (text)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="67"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="73"/>
         <source>The byte address at which the PLC maps this area of the gateway</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="70"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="77"/>
         <source>The Path column of the S7 table; the heading of the IEC text</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="72"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="79"/>
         <source>IEC &amp;byte addressing (the word at byte 256 is %IW256, not %IW128)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="75"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="82"/>
         <source>&amp;Format:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="76"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="83"/>
         <source>&amp;Input area at PLC byte:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="77"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
         <source>&amp;Output area at PLC byte:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="78"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="85"/>
         <source>Table &amp;name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Slave</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Function</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
         <source>Modbus address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="84"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="91"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Type</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="89"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="96"/>
         <source>Register &amp;types:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="94"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="94"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="94"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="101"/>
         <source>Comment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="108"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="117"/>
         <source>&amp;Export...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="266"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="274"/>
         <source>&amp;Preview: the first %1 of %2 tags</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="308"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="316"/>
         <source>CSV files (*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="308"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="316"/>
         <source>Workbooks (*.xlsx)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/PlcTagDialog.cpp" line="309"/>
+        <location filename="../ui/PlcTagDialog.cpp" line="317"/>
         <source>IEC 61131-3 text (*.st *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>varkel::PortBox</name>
+    <message>
+        <location filename="../ui/PortBox.cpp" line="24"/>
+        <source>Type or paste a device path</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>varkel::SelectCommandDialog</name>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="14"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="19"/>
         <source>Select Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="23"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="34"/>
         <source>Double-click a function to add a command of it to the node.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/SelectCommandDialog.cpp" line="39"/>
+        <location filename="../ui/SelectCommandDialog.cpp" line="38"/>
         <source>&amp;Add</source>
         <translation type="unfinished"></translation>
     </message>
@@ -531,12 +580,12 @@
 <context>
     <name>varkel::SelectDeviceDialog</name>
     <message>
-        <location filename="../ui/SelectDeviceDialog.cpp" line="17"/>
+        <location filename="../ui/SelectDeviceDialog.cpp" line="16"/>
         <source>Select Device</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/SelectDeviceDialog.cpp" line="30"/>
+        <location filename="../ui/SelectDeviceDialog.cpp" line="29"/>
         <source>Select Type</source>
         <translation type="unfinished"></translation>
     </message>
@@ -544,37 +593,57 @@
 <context>
     <name>varkel::StatusSummary</name>
     <message>
-        <location filename="../ui/StatusSummary.cpp" line="70"/>
+        <location filename="../ui/StatusSummary.cpp" line="100"/>
+        <source>, %1 over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="104"/>
+        <source>, bits in conflict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="115"/>
         <source>Commands %1/%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/StatusSummary.cpp" line="78"/>
+        <location filename="../ui/StatusSummary.cpp" line="120"/>
         <source>Input %1/%2 bytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/StatusSummary.cpp" line="79"/>
-        <source>Some data lies beyond the input memory</source>
+        <location filename="../ui/StatusSummary.cpp" line="121"/>
+        <source>The commands need %1 bytes of input memory: %2 bytes beyond its end</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/StatusSummary.cpp" line="80"/>
+        <location filename="../ui/StatusSummary.cpp" line="122"/>
+        <source>Commands share bits in %1 bytes of the input memory (Conflict Detect shows where)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="125"/>
+        <source>The commands need %1 bytes of output memory: %2 bytes beyond its end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="126"/>
+        <source>Commands share bits in %1 bytes of the output memory (Conflict Detect shows where)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/StatusSummary.cpp" line="124"/>
         <source>Output %1/%2 bytes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/StatusSummary.cpp" line="81"/>
-        <source>Some data lies beyond the output memory</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../ui/StatusSummary.cpp" line="85"/>
+        <location filename="../ui/StatusSummary.cpp" line="131"/>
         <source>Cycle: no estimate</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/StatusSummary.cpp" line="92"/>
+        <location filename="../ui/StatusSummary.cpp" line="138"/>
         <source>Quick-scan cycle ≈ %1 ms</source>
         <translation type="unfinished"></translation>
     </message>
@@ -582,42 +651,42 @@
 <context>
     <name>varkel::TimingCommands</name>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="24"/>
+        <location filename="../ui/TimingCommands.cpp" line="56"/>
         <source>Export &amp;I/O list...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="26"/>
+        <location filename="../ui/TimingCommands.cpp" line="57"/>
         <source>Write where every register and coil lies in the Profibus data to a CSV file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="29"/>
-        <source>&amp;Timing...</source>
+        <location filename="../ui/TimingCommands.cpp" line="61"/>
+        <source>Timin&amp;g...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="31"/>
+        <location filename="../ui/TimingCommands.cpp" line="62"/>
         <source>Estimated polling cycle and line time of every command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="57"/>
+        <location filename="../ui/TimingCommands.cpp" line="75"/>
         <source>Export I/O list</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="57"/>
+        <location filename="../ui/TimingCommands.cpp" line="75"/>
         <source>CSV File(*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="32"/>
+        <location filename="../ui/TimingCommands.cpp" line="59"/>
         <source>Export PLC &amp;Tags...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingCommands.cpp" line="34"/>
+        <location filename="../ui/TimingCommands.cpp" line="60"/>
         <source>Write a tag table the PLC&apos;s engineering tool imports</source>
         <translation type="unfinished"></translation>
     </message>
@@ -625,77 +694,77 @@
 <context>
     <name>varkel::TimingDialog</name>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="34"/>
+        <location filename="../ui/TimingDialog.cpp" line="35"/>
         <source>Timing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="45"/>
+        <location filename="../ui/TimingDialog.cpp" line="46"/>
         <source>Time a slave is assumed to take before it answers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="46"/>
+        <location filename="../ui/TimingDialog.cpp" line="49"/>
         <source>Slave turnaround:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="49"/>
+        <location filename="../ui/TimingDialog.cpp" line="52"/>
         <source>Line:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="65"/>
+        <location filename="../ui/TimingDialog.cpp" line="68"/>
         <source>No.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="65"/>
+        <location filename="../ui/TimingDialog.cpp" line="68"/>
         <source>Command</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="65"/>
+        <location filename="../ui/TimingDialog.cpp" line="68"/>
         <source>Function</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <location filename="../ui/TimingDialog.cpp" line="69"/>
         <source>Request chars</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="66"/>
+        <location filename="../ui/TimingDialog.cpp" line="69"/>
         <source>Reply chars</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <location filename="../ui/TimingDialog.cpp" line="69"/>
         <source>Line time (ms)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <location filename="../ui/TimingDialog.cpp" line="70"/>
         <source>Per poll (ms)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="67"/>
+        <location filename="../ui/TimingDialog.cpp" line="70"/>
         <source>Scan</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="73"/>
+        <location filename="../ui/TimingDialog.cpp" line="76"/>
         <source>An estimate from the configuration alone: line time of each exchange, the assumed turnaround and the delay between polls. The gateway&apos;s own processing time is not counted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="98"/>
+        <location filename="../ui/TimingDialog.cpp" line="101"/>
         <source>%1 baud, %2, %3 bits a character = %4 ms; delay between polls %5 ms; response timeout %6 ms; scan ratio %7</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/TimingDialog.cpp" line="107"/>
+        <location filename="../ui/TimingDialog.cpp" line="110"/>
         <source>Quick-scan cycle %1 ms · slow-scan cycle %2 ms · %3 ms when no slave answers</source>
         <translation type="unfinished"></translation>
     </message>
@@ -703,20 +772,22 @@
 <context>
     <name>varkel::ViewController</name>
     <message>
+        <location filename="../ui/ViewController.cpp" line="375"/>
         <source>Import Commands</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../ui/ViewController.cpp" line="375"/>
         <source>Command lists (*.xlsx *.csv);;All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/ViewController.cpp" line="175"/>
+        <location filename="../ui/ViewController.cpp" line="356"/>
         <source>Export XLS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../ui/ViewController.cpp" line="175"/>
+        <location filename="../ui/ViewController.cpp" line="356"/>
         <source>Excel File(*.xlsx)</source>
         <translation type="unfinished"></translation>
     </message>

@@ -3,6 +3,7 @@
 #include "model/CommitRules.h"
 #include "model/ItemKeys.h"
 #include "model/Node.h"
+#include "model/ResultCode.h"
 #include "ui/ConfigTree.h"
 #include "ui/GridFill.h"
 #include "ui/ParamDelegate.h"
@@ -11,6 +12,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <map>
 
 namespace varkel {
 
@@ -50,6 +53,37 @@ void CBriskView::ClearGrid() {
 
 void CBriskView::ListObject(const TreeEntry& entry) {
     FillGrid(entry, *grid_);
+    MarkRows();
+}
+
+void CBriskView::MarkRows() {
+    std::map<const ParamItem*, const RefusedValue*> outside;
+    const std::vector<RefusedValue> refused =
+        refusedValues_ ? refusedValues_() : std::vector<RefusedValue>{};
+    for (const RefusedValue& value : refused)
+        outside.emplace(value.source, &value);
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        const ParamItem* item = grid_->RowItem(row);
+        if (!item)
+            continue;
+        QString tip;
+        Rgb background = BackgroundOf(*item);
+        if (const auto found = outside.find(item); found != outside.end()) {
+            background = kOutOfRange;
+            const QString accepted = QString::fromStdString(found->second->accepted);
+            tip = accepted.isEmpty()
+                      ? tr("This value cannot be entered now: %1")
+                            .arg(QString::fromStdString(ResultMessage(found->second->code)))
+                      : tr("Outside its range: %1 is accepted").arg(accepted);
+        } else if (item->GetState() != ParamItem::Typed && item->GetState() != ParamItem::Picked) {
+            tip = tr("Shown only: this value is not set in the grid");
+        } else if (item->GetEnable() != 1) {
+            tip = tr("Not used with the current settings, so it cannot be changed");
+        }
+        if (grid_->ValueBackground(row) != background)
+            grid_->SetValueBackground(row, background);
+        grid_->SetRowToolTip(row, tip);
+    }
 }
 
 void CBriskView::ResetSelection() {
@@ -191,11 +225,10 @@ void CBriskView::ShowCommit(const CommitResult& result, const TreeEntry& entry, 
         ListObject(entry);
     } else if (shown) {
         ShowValue(entry, row);
-        for (int changed : result.enableChangedRows)
-            if (ParamItem* other = ItemAtRow(entry, changed))
-                grid_->SetValueBackground(changed, other->GetEnable() ? kWhite : kGrey);
         for (int changed : result.valueChangedRows)
             ShowValue(entry, changed);
+        // Enable flags and the values' ranges may have changed with it.
+        MarkRows();
     }
     if (row < grid_->rowCount())
         grid_->setCurrentCell(row, ParamGrid::ValueColumn);

@@ -3,8 +3,10 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -13,6 +15,7 @@ class QTreeWidgetItem;
 namespace varkel {
 
 struct CommitResult;
+struct RefusedValue;
 class ConfigTree;
 class ParamDelegate;
 class ParamGrid;
@@ -29,6 +32,14 @@ public:
     explicit CBriskView(ConfigTree& tree, QWidget* parent = nullptr);
 
     ParamGrid* Grid() const { return grid_; }
+    // Where the view learns which stored values are outside their range, to
+    // mark their cells.
+    void SetRefusedValues(std::function<std::vector<RefusedValue>()> source) {
+        refusedValues_ = std::move(source);
+    }
+    // Marks the rows listed: a value outside its range red with the range
+    // accepted, a row that cannot be edited grey with the reason.
+    void MarkRows();
 
     // Selection state.
     QTreeWidgetItem* SelectedItem() const { return selectedItem_; }
@@ -92,6 +103,7 @@ private:
     void ShowValue(const TreeEntry& entry, int row);
 
     ConfigTree& tree_;
+    std::function<std::vector<RefusedValue>()> refusedValues_;
     ParamGrid* grid_;
     ParamDelegate* delegate_;
     QTreeWidgetItem* selectedItem_ = nullptr;

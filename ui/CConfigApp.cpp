@@ -17,7 +17,8 @@ QString CConfigApp::AppTitle() {
 }
 
 QStringList CConfigApp::DeviceNames() {
-    return {QStringLiteral("TRX-10"), QStringLiteral("TRX-20A"), QStringLiteral("TRC-10")};
+    // Spelled as the window's title and the file name them.
+    return {QStringLiteral("TRX10"), QStringLiteral("TRX20A"), QStringLiteral("TRC10")};
 }
 
 } // namespace varkel

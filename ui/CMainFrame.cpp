@@ -1,6 +1,7 @@
 #include "ui/CMainFrame.h"
 
 #include "model/Catalog.h"
+#include "model/CommitRules.h"
 #include "model/Messages.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
@@ -25,6 +26,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -32,11 +34,13 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QSettings>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -75,12 +79,17 @@ CMainFrame::CMainFrame(CConfigApp& app, CDovelDoc& doc, QWidget* parent)
     // The title's "[*]" shows as an asterisk while there are unsaved changes.
     app_.SetModifiedListener([this](bool modified) { setWindowModified(modified); });
 
+    fileLabel_ = new QLabel(statusBar());
+    fileLabel_->setObjectName(QStringLiteral("statusFile"));
+    fileLabel_->setContentsMargins(6, 0, 6, 0);
+    statusBar()->addWidget(fileLabel_, 1);
     CreatePanes();
     CreateActions();
     CreateMenus();
     CreateToolBar();
     SetKeyboardOrder();
-    new TimingCommands(app_, *this);
+    timing_ = new TimingCommands(app_, *this);
+    RetranslateUi();
     ConnectParts();
 
     RebuildTree();
@@ -164,6 +173,7 @@ CMainFrame::~CMainFrame() {
     for (QObject* part : std::initializer_list<QObject*>{view_, controller_, history_, &doc_})
         disconnect(part, nullptr, this, nullptr);
     disconnect(view_, nullptr, controller_, nullptr);
+    disconnect(history_->Stack(), nullptr, this, nullptr);
     doc_.SetWindow(nullptr);
     app_.SetModifiedListener(nullptr);
 }
@@ -173,8 +183,7 @@ CCoolBar* CMainFrame::AnnotationBar() const {
 }
 
 void CMainFrame::CreatePanes() {
-    treePane_ =
-        new CCoolBar(tr("Configuration"), QSize(250, 500), QStringLiteral("treePane"), this);
+    treePane_ = new CCoolBar(QString(), QSize(250, 500), QStringLiteral("treePane"), this);
     tree_ = new ConfigTree(treePane_);
     treePane_->SetChild(tree_);
     addDockWidget(Qt::LeftDockWidgetArea, treePane_);
@@ -184,6 +193,7 @@ void CMainFrame::CreatePanes() {
     annotation_->Create();
 
     view_ = new CBriskView(*tree_, this);
+    view_->SetRefusedValues([this] { return RefusedValues(app_.GetProject()); });
     setCentralWidget(view_);
     history_ = new UndoHistory(
         app_.GetProject(), [this] { return tree_->CurrentPath(); }, this);
@@ -214,19 +224,29 @@ void CMainFrame::ConnectParts() {
     connect(&doc_, &CDovelDoc::Replaced, this, &CMainFrame::ShowReplaced);
     connect(&doc_, &CDovelDoc::Saved, this, [this] {
         history_->MarkSaved();
-        setWindowTitle(doc_.GetPathName());
+        UpdateTitle();
     });
 }
 
 void CMainFrame::ShowReplaced() {
     RebuildTree();
-    setWindowTitle(doc_.GetPathName().isEmpty() ? app_.DeviceCaption() : doc_.GetPathName());
+    UpdateTitle();
     history_->Forget();
     view_->ClearGrid();
     view_->ResetSelection();
     // Nothing shows the replaced objects any more.
     app_.GetProject().ReleaseRetired();
     UpdateActions();
+    // A file edited by hand may hold values the grid would refuse: say so
+    // once, the grid marks them.
+    if (!doc_.GetPathName().isEmpty()) {
+        const std::size_t outside = RefusedValues(app_.GetProject()).size();
+        if (outside > 0)
+            ShowWarning(tr("%1 values of this file are outside their range; the grid marks them "
+                           "red (`varkel-cli check` lists them).")
+                            .arg(outside)
+                            .toStdString());
+    }
 }
 
 void CMainFrame::CreateActions() {
@@ -238,116 +258,111 @@ void CMainFrame::CreateActions() {
         return action;
     };
 
-    QAction* a = make(FileNew, tr("&New"), "new");
+    QAction* a = make(FileNew, QString(), "new");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    a->setIconText(Local(kKeyToolbarNew));
     connect(a, &QAction::triggered, &doc_, &CDovelDoc::FileNew);
 
-    a = make(FileOpen, tr("&Open..."), "open");
+    a = make(FileOpen, QString(), "open");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    a->setIconText(Local(kKeyToolbarOpen));
     connect(a, &QAction::triggered, &doc_, &CDovelDoc::FileOpen);
 
-    a = make(FileSave, tr("&Save"), "save");
+    a = make(FileSave, QString(), "save");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    a->setIconText(Local(kKeyToolbarSave));
     connect(a, &QAction::triggered, &doc_, [this] { doc_.FileSave(); });
 
-    a = make(FileSaveAs, tr("Save &As..."));
+    a = make(FileSaveAs, QString());
     connect(a, &QAction::triggered, &doc_, [this] { doc_.FileSaveAs(); });
 
-    a = make(FileExit, tr("E&xit"));
+    a = make(FileExit, QString());
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(a, &QAction::triggered, this, &QWidget::close);
 
-    a = make(AddNode, tr("Add &Node"), "add-node");
+    a = make(AddNode, QString(), "add-node");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-    a->setIconText(Local(kKeyToolbarAddNode));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAddNode);
 
-    a = make(DeleteNode, tr("&Delete Node"), "delete-node");
-    a->setIconText(Local(kKeyToolbarDeleteNode));
+    a = make(DeleteNode, QString(), "delete-node");
     connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteNode);
 
-    a = make(AddCommand, tr("Add &Command..."), "add-command");
+    a = make(AddCommand, QString(), "add-command");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    a->setIconText(Local(kKeyToolbarAddCommand));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAddCommand);
 
-    a = make(DeleteCommand, tr("De&lete Command"), "delete-command");
-    a->setIconText(Local(kKeyToolbarDeleteCommand));
+    a = make(DeleteCommand, QString(), "delete-command");
     connect(a, &QAction::triggered, controller_, &ViewController::OnDeleteCommand);
 
-    a = make(Upload, tr("&Upload..."), "upload");
+    a = make(Upload, QString(), "upload");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
-    a->setIconText(Local(kKeyToolbarUpload));
     connect(a, &QAction::triggered, controller_, &ViewController::OnUpload);
 
-    a = make(Download, tr("Do&wnload..."), "download");
+    a = make(Download, QString(), "download");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    a->setIconText(Local(kKeyToolbarDownload));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDownload);
 
-    a = make(ExportXls, tr("&Export XLS..."), "export");
+    a = make(ExportXls, QString(), "export");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    a->setIconText(Local(kKeyToolbarExport));
     connect(a, &QAction::triggered, controller_, &ViewController::OnExportXls);
 
-    a = make(ImportCommands, tr("&Import Commands..."));
+    a = make(ImportCommands, QString());
     connect(a, &QAction::triggered, controller_, &ViewController::OnImportCommands);
 
-    a = make(AutoMapping, tr("Auto &Mapping"), "map");
+    a = make(AutoMapping, QString(), "map");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    a->setIconText(Local(kKeyToolbarMap));
     connect(a, &QAction::triggered, controller_, &ViewController::OnAutoMapping);
 
-    a = make(ConflictDetect, tr("Conflict De&tect..."), "conflict");
+    a = make(ConflictDetect, QString(), "conflict");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    a->setIconText(Local(kKeyConflict));
     connect(a, &QAction::triggered, controller_, &ViewController::OnConflictDetect);
 
-    a = make(TestCommands, QString::fromStdString(Text(UiMsg::ProbeMenuText)), "probe");
+    a = make(TestCommands, QString(), "probe");
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
-    a->setIconText(QString::fromStdString(Text(UiMsg::ProbeToolText)));
     connect(a, &QAction::triggered, this, &CMainFrame::OnTestCommands);
 
-    a = make(RunGateway, tr("Run &Gateway"));
+    a = make(RunGateway, QString());
     connect(a, &QAction::triggered, this, &CMainFrame::OnRunGateway);
 
-    a = make(HelpContent, tr("&Contents"), "help");
+    a = make(HelpContent, QString(), "help");
     a->setShortcut(QKeySequence::HelpContents);
     connect(a, &QAction::triggered, this, &CMainFrame::OnHelpContent);
 
-    a = make(HelpAbout, tr("&About..."));
+    a = make(HelpAbout, QString());
     connect(a, &QAction::triggered, this, &CMainFrame::OnAbout);
 
     QUndoStack* stack = history_->Stack();
-    a = stack->createUndoAction(this, QString::fromStdString(Text(UiMsg::EditUndoPrefix)));
+    // Not the stack's own actions: their word "Undo" would stay in the
+    // language they were made in.
+    a = new QAction(this);
     a->setIcon(ProgramIcon("undo"));
-    a->setIconText(QString::fromStdString(Text(UiMsg::EditUndoTool)));
+    a->setEnabled(stack->canUndo());
+    connect(stack, &QUndoStack::canUndoChanged, a, &QAction::setEnabled);
+    connect(stack, &QUndoStack::undoTextChanged, this, [this] { ShowUndoTexts(); });
+    connect(a, &QAction::triggered, stack, &QUndoStack::undo);
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     actions_[EditUndo] = a;
-    a = stack->createRedoAction(this, QString::fromStdString(Text(UiMsg::EditRedoPrefix)));
+    a = new QAction(this);
     a->setIcon(ProgramIcon("redo"));
-    a->setIconText(QString::fromStdString(Text(UiMsg::EditRedoTool)));
+    a->setEnabled(stack->canRedo());
+    connect(stack, &QUndoStack::canRedoChanged, a, &QAction::setEnabled);
+    connect(stack, &QUndoStack::redoTextChanged, this, [this] { ShowUndoTexts(); });
+    connect(a, &QAction::triggered, stack, &QUndoStack::redo);
     a->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     actions_[EditRedo] = a;
 
-    a = make(EditCopy, QString::fromStdString(Text(UiMsg::EditCopyMenu)));
+    a = make(EditCopy, QString());
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(a, &QAction::triggered, controller_, &ViewController::OnCopy);
-    a = make(EditPaste, QString::fromStdString(Text(UiMsg::EditPasteMenu)));
+    a = make(EditPaste, QString());
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     connect(a, &QAction::triggered, controller_, &ViewController::OnPaste);
-    a = make(EditDuplicate, QString::fromStdString(Text(UiMsg::EditDuplicateMenu)));
+    a = make(EditDuplicate, QString());
     // Ctrl+D is Download.
     a->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D));
     connect(a, &QAction::triggered, controller_, &ViewController::OnDuplicate);
-    a = make(EditMoveUp, QString::fromStdString(Text(UiMsg::EditMoveUpMenu)));
+    a = make(EditMoveUp, QString());
     a->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
     connect(a, &QAction::triggered, controller_, &ViewController::OnMoveUp);
-    a = make(EditMoveDown, QString::fromStdString(Text(UiMsg::EditMoveDownMenu)));
+    a = make(EditMoveDown, QString());
     a->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
     connect(a, &QAction::triggered, controller_, &ViewController::OnMoveDown);
 
@@ -371,7 +386,7 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateMenus() {
-    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    fileMenu_ = menuBar()->addMenu(QString());
     fileMenu_->setObjectName(QStringLiteral("fileMenu"));
     fileMenu_->setToolTipsVisible(true);
     fileMenu_->addAction(actions_[FileNew]);
@@ -384,7 +399,7 @@ void CMainFrame::CreateMenus() {
     fileMenu_->addSeparator();
     fileMenu_->addAction(actions_[FileExit]);
 
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QMenu* edit = menuBar()->addMenu(QString());
     edit->setObjectName(QStringLiteral("editMenu"));
     edit->addAction(actions_[EditUndo]);
     edit->addAction(actions_[EditRedo]);
@@ -411,15 +426,12 @@ void CMainFrame::CreateMenus() {
 
     // The View entries are the panes' own toggles, so their check marks
     // follow the panes also when a pane is closed with its own button.
-    toolbar_ = new QToolBar(tr("Toolbar"), this);
+    toolbar_ = new QToolBar(this);
     toolbar_->setObjectName(QStringLiteral("toolBar"));
     actions_[ViewToolbar] = toolbar_->toggleViewAction();
-    actions_[ViewToolbar]->setText(tr("&Toolbar"));
     actions_[ViewTree] = treePane_->toggleViewAction();
-    actions_[ViewTree]->setText(tr("Tr&ee"));
     actions_[ViewAnnotation] = annotation_->Bar()->toggleViewAction();
-    actions_[ViewAnnotation]->setText(tr("&Annotation"));
-    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QMenu* view = menuBar()->addMenu(QString());
     view->setObjectName(QStringLiteral("viewMenu"));
     view->addAction(actions_[ViewToolbar]);
     view->addAction(actions_[ViewTree]);
@@ -427,7 +439,7 @@ void CMainFrame::CreateMenus() {
     view->addSeparator();
     CreateLanguageMenu(view);
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName(QStringLiteral("helpMenu"));
     help->addAction(actions_[HelpContent]);
     help->addSeparator();
@@ -449,7 +461,7 @@ void CMainFrame::CreateMenus() {
 
 void CMainFrame::CreateLanguageMenu(QMenu* view) {
     // Each language is named in itself, so that a reader of either finds it.
-    QMenu* language = view->addMenu(tr("&Language"));
+    QMenu* language = view->addMenu(QString());
     language->setObjectName(QStringLiteral("languageMenu"));
     auto* group = new QActionGroup(language);
     const bool english = GetTextLanguage() == TextLanguage::English;
@@ -466,11 +478,7 @@ void CMainFrame::CreateLanguageMenu(QMenu* view) {
         action->setChecked(choice.active);
         group->addAction(action);
         const QString code = choice.code;
-        const QString name = choice.name;
-        connect(action, &QAction::triggered, this, [code, name] {
-            RememberLanguage(code);
-            ShowMessage(Text(UiMsg::GuiLanguageNextStart, {name.toStdString()}));
-        });
+        connect(action, &QAction::triggered, this, [this, code] { OnLanguageChosen(code); });
     }
 }
 
@@ -497,7 +505,91 @@ void CMainFrame::CreateToolBar() {
     toolbar_->addAction(actions_[ExportXls]);
     toolbar_->addAction(actions_[TestCommands]);
     addToolBar(Qt::TopToolBarArea, toolbar_);
+}
 
+void CMainFrame::RetranslateUi() {
+    const auto set = [this](Command id, const QString& text) { actions_[id]->setText(text); };
+    const auto msg = [](UiMsg id) { return QString::fromStdString(Text(id)); };
+    set(FileNew, tr("&New"));
+    set(FileOpen, tr("&Open..."));
+    set(FileSave, tr("&Save"));
+    set(FileSaveAs, tr("Save &As..."));
+    set(FileExit, tr("E&xit"));
+    set(AddNode, tr("Add &Node"));
+    set(DeleteNode, tr("&Delete Node"));
+    set(AddCommand, tr("Add &Command..."));
+    set(DeleteCommand, tr("De&lete Command"));
+    set(Upload, tr("&Upload..."));
+    set(Download, tr("Do&wnload..."));
+    set(ExportXls, tr("&Export XLS..."));
+    set(ImportCommands, tr("I&mport Commands..."));
+    set(AutoMapping, tr("Auto &Mapping"));
+    set(ConflictDetect, tr("Conflict De&tect..."));
+    set(TestCommands, msg(UiMsg::ProbeMenuText));
+    set(RunGateway, tr("Run &Gateway"));
+    set(HelpContent, tr("&Contents"));
+    set(HelpAbout, tr("&About..."));
+    set(EditCopy, msg(UiMsg::EditCopyMenu));
+    set(EditPaste, msg(UiMsg::EditPasteMenu));
+    set(EditDuplicate, msg(UiMsg::EditDuplicateMenu));
+    set(EditMoveUp, msg(UiMsg::EditMoveUpMenu));
+    set(EditMoveDown, msg(UiMsg::EditMoveDownMenu));
+    // The toolbar's words under the pictures: the original table's texts.
+    const std::pair<Command, int> keyed[] = {{FileNew, kKeyToolbarNew},
+                                             {FileOpen, kKeyToolbarOpen},
+                                             {FileSave, kKeyToolbarSave},
+                                             {AddNode, kKeyToolbarAddNode},
+                                             {DeleteNode, kKeyToolbarDeleteNode},
+                                             {AddCommand, kKeyToolbarAddCommand},
+                                             {DeleteCommand, kKeyToolbarDeleteCommand},
+                                             {Upload, kKeyToolbarUpload},
+                                             {Download, kKeyToolbarDownload},
+                                             {ExportXls, kKeyToolbarExport},
+                                             {AutoMapping, kKeyToolbarMap},
+                                             {ConflictDetect, kKeyConflict}};
+    for (const auto& [id, key] : keyed)
+        actions_[id]->setIconText(Local(key));
+    actions_[TestCommands]->setIconText(msg(UiMsg::ProbeToolText));
+    actions_[EditUndo]->setIconText(msg(UiMsg::EditUndoTool));
+    actions_[EditRedo]->setIconText(msg(UiMsg::EditRedoTool));
+    ShowUndoTexts();
+
+    const std::pair<const char*, QString> menus[] = {{"fileMenu", tr("&File")},
+                                                     {"editMenu", tr("&Edit")},
+                                                     {"viewMenu", tr("&View")},
+                                                     {"languageMenu", tr("&Language")},
+                                                     {"helpMenu", tr("&Help")}};
+    for (const auto& [name, title] : menus)
+        if (auto* menu = findChild<QMenu*>(QLatin1String(name)))
+            menu->setTitle(title);
+    toolbar_->setWindowTitle(tr("Toolbar"));
+    treePane_->setWindowTitle(tr("Configuration"));
+    annotation_->Bar()->setWindowTitle(tr("Annotation"));
+    // After the titles: a pane's toggle takes its pane's title.
+    set(ViewToolbar, tr("&Toolbar"));
+    set(ViewTree, tr("Tr&ee"));
+    set(ViewAnnotation, tr("&Annotation"));
+    if (timing_)
+        timing_->Retranslate();
+    UpdateToolTips();
+    UpdateRecentFiles();
+    UpdateTitle();
+}
+
+void CMainFrame::ShowUndoTexts() {
+    // As the stack's own actions word it: the word, then what is undone.
+    const QUndoStack* stack = history_->Stack();
+    const auto show = [](QAction* action, UiMsg prefix, const QString& what) {
+        QString text = QString::fromStdString(Text(prefix));
+        if (!what.isEmpty())
+            text += QLatin1Char(' ') + what;
+        action->setText(text);
+    };
+    show(actions_[EditUndo], UiMsg::EditUndoPrefix, stack->undoText());
+    show(actions_[EditRedo], UiMsg::EditRedoPrefix, stack->redoText());
+}
+
+void CMainFrame::UpdateToolTips() {
     // Each button names its command and key; the two Delete commands share
     // the Delete key of the tree.
     for (QAction* action : toolbar_->actions()) {
@@ -516,12 +608,61 @@ void CMainFrame::CreateToolBar() {
     }
 }
 
+void CMainFrame::OnLanguageChosen(const QString& code) {
+    RememberLanguage(code);
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        ApplyLanguage(*app, code); // every window gets its LanguageChange
+}
+
+void CMainFrame::ShowInLanguage() {
+    RetranslateUi();
+    // The tree and the grid show the configuration's texts in the active
+    // language: built again, on the same entry.
+    view_->CommitEditor();
+    const QList<int> path = tree_->CurrentPath();
+    const int row = view_->Grid()->currentRow();
+    RebuildTree();
+    view_->ClearGrid();
+    view_->ResetSelection();
+    view_->SetSelectedItem(tree_->SelectPath(path));
+    if (row >= 0 && row < view_->Grid()->rowCount())
+        view_->Grid()->setCurrentCell(row, ParamGrid::ValueColumn);
+    UpdateActions();
+    // Test Commands words its table and panes as it builds them: it is made
+    // again in the new language, where it was, after its test is stopped.
+    if (probe_) {
+        const bool shown = probe_->isVisible();
+        const QRect place = probe_->geometry();
+        probe_->close();
+        // Later: the change of language is still being told to the windows.
+        probe_->deleteLater();
+        probe_ = nullptr;
+        if (shown) {
+            OnTestCommands();
+            probe_->setGeometry(place);
+        }
+    }
+}
+
 void CMainFrame::SetKeyboardOrder() {
     // Tab goes from the tree to the grid and on to the help text; the grid
     // leaves Tab to this instead of walking its cells.
     view_->Grid()->setTabKeyNavigation(false);
     setTabOrder(tree_, view_->Grid());
     setTabOrder(view_->Grid(), annotation_);
+}
+
+void CMainFrame::UpdateTitle() {
+    const QString path = doc_.GetPathName();
+    // The model's caption keeps the blank the original text ends with.
+    const QString model = app_.DeviceCaption().trimmed();
+    setWindowTitle(path.isEmpty() ? model + QLatin1String("[*]")
+                                  : QFileInfo(path).fileName() + QStringLiteral("[*] — ") + model);
+    setWindowModified(app_.GetModified());
+    const QString shown = QDir::toNativeSeparators(path);
+    fileLabel_->setText(shown);
+    fileLabel_->setToolTip(shown);
+    setWindowFilePath(path);
 }
 
 void CMainFrame::RebuildTree() {
@@ -633,6 +774,8 @@ void CMainFrame::OnAbout() {
 
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ShowInLanguage();
     // Whoever names the window (a file, the gateway model), the title keeps
     // the place of the modified mark.
     if (event->type() == QEvent::WindowTitleChange &&

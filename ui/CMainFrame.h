@@ -4,6 +4,7 @@
 #include <array>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QToolBar;
 
@@ -11,6 +12,7 @@ namespace varkel {
 
 class ProbeDialog;
 class RunGatewayDialog;
+class TimingCommands;
 
 class AnnotationPane;
 class CBriskView;
@@ -77,6 +79,12 @@ public:
     QMenu* ContextMenu() const { return contextMenu_; }
     QMenu* FileMenu() const { return fileMenu_; }
 
+    // The title: "plant.xml[*] — TRX20A configuration software" (file name,
+    // modified mark, gateway model), or the model alone without a file; the
+    // full path in the status bar's file entry and its tip.
+    void UpdateTitle();
+    QLabel* FileLabel() const { return fileLabel_; }
+
     // Rebuilds the tree from the project and expands it.
     void RebuildTree();
     void SetAnnotationText(const QString& text);
@@ -109,6 +117,18 @@ private:
     // The document holds a new configuration or a file: show it afresh.
     void ShowReplaced();
     void SetKeyboardOrder();
+    // Every text of the window in the active language: the commands, the
+    // menus, the panes' titles, the tool tips and the title.
+    void RetranslateUi();
+    // Undo and Redo named with what they undo and redo.
+    void ShowUndoTexts();
+    // Each toolbar button's tip: its command and its key.
+    void UpdateToolTips();
+    // View > Language: remembered and applied to every window at once.
+    void OnLanguageChosen(const QString& code);
+    // After a change of language: the window's texts, and the tree and
+    // the grid built again on the same entry, the configuration untouched.
+    void ShowInLanguage();
     void OnHelpContent();
     void OnAbout();
     void OnTestCommands();
@@ -119,7 +139,9 @@ private:
     std::array<QAction*, CommandCount> actions_{};
     ProbeDialog* probe_ = nullptr;           // made on first use, a child of the window
     RunGatewayDialog* runGateway_ = nullptr; // likewise
+    TimingCommands* timing_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
     ConfigTree* tree_ = nullptr;
     AnnotationPane* annotation_ = nullptr;
     CCoolBar* treePane_ = nullptr;

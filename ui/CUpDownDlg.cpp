@@ -397,7 +397,7 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
         ShowMessage(LocalText(kKeyUploadSuccessfully));
         // Taken as the gateway holds them; the user learns which.
         if (!outcome.refused.empty())
-            ShowMessage(RefusedValuesText(Text(Msg::LinkRefusedUpload), outcome.refused));
+            ShowWarning(RefusedValuesText(Text(Msg::LinkRefusedUpload), outcome.refused));
     }
 
     RestoreIdle();

@@ -8,9 +8,17 @@
 
 namespace varkel {
 
+bool EditableInGrid(const ParamItem& item) {
+    return item.GetEnable() == 1 &&
+           (item.GetState() == ParamItem::Typed || item.GetState() == ParamItem::Picked);
+}
+
+Rgb BackgroundOf(const ParamItem& item) {
+    return EditableInGrid(item) ? kWhite : kGrey;
+}
+
 void ShowInGrid(ParamItem& item, GridSink& grid, int row, const ItemKeys& keys) {
-    grid.ShowRow(row, ShownName(item, keys), ShownValue(item, keys),
-                 item.GetEnable() == 1 ? kWhite : kGrey, &item);
+    grid.ShowRow(row, ShownName(item, keys), ShownValue(item, keys), BackgroundOf(item), &item);
 }
 
 void FillGrid(Command& command, GridSink& grid) {

@@ -19,6 +19,15 @@ struct Rgb {
 // A value's background: white while the item may be changed, grey while not.
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kGrey{200, 200, 200};
+// A stored value the grid would refuse if it were entered now (a file
+// edited by hand, an upload): red, as the memory maps mark a conflict.
+inline constexpr Rgb kOutOfRange{255, 176, 176};
+
+// Whether the grid opens an editor on the item: it is enabled, and typed or
+// picked (an item shown only is never edited, whatever its enable flag).
+bool EditableInGrid(const ParamItem& item);
+// White for an item the grid edits, grey for one it does not.
+Rgb BackgroundOf(const ParamItem& item);
 
 // Where the grid is filled: one row a parameter item.
 class GridSink {

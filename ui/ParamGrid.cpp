@@ -2,6 +2,7 @@
 
 #include "ui/ParamDelegate.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -30,7 +31,7 @@ QTableWidgetItem* MakeCell(const QString& text, Rgb background, bool editable) {
 
 ParamGrid::ParamGrid(QWidget* parent) : QTableWidget(0, 2, parent) {
     setObjectName(QStringLiteral("parameterGrid"));
-    setHorizontalHeaderLabels({tr("Parameter"), tr("Value")});
+    ShowHeaders();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -47,6 +48,16 @@ ParamGrid::ParamGrid(QWidget* parent) : QTableWidget(0, 2, parent) {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     delegate_ = new ParamDelegate(*this);
     setItemDelegateForColumn(ValueColumn, delegate_);
+}
+
+void ParamGrid::ShowHeaders() {
+    setHorizontalHeaderLabels({tr("Parameter"), tr("Value")});
+}
+
+void ParamGrid::changeEvent(QEvent* event) {
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ShowHeaders();
 }
 
 void ParamGrid::ShowRow(int row, const std::string& name, const std::string& value,
@@ -101,6 +112,17 @@ Rgb ParamGrid::ValueBackground(int row) const {
 void ParamGrid::SetValueBackground(int row, Rgb colour) {
     if (QTableWidgetItem* cell = item(row, ValueColumn))
         cell->setBackground(ToColour(colour));
+}
+
+QString ParamGrid::RowToolTip(int row) const {
+    const QTableWidgetItem* cell = item(row, ValueColumn);
+    return cell ? cell->toolTip() : QString();
+}
+
+void ParamGrid::SetRowToolTip(int row, const QString& tip) {
+    for (int column : {NameColumn, ValueColumn})
+        if (QTableWidgetItem* cell = item(row, column); cell && cell->toolTip() != tip)
+            cell->setToolTip(tip);
 }
 
 void ParamGrid::keyPressEvent(QKeyEvent* event) {

@@ -31,6 +31,9 @@ public:
     void SetValueText(int row, const QString& text);
     Rgb ValueBackground(int row) const;
     void SetValueBackground(int row, Rgb colour);
+    // The tip of a row's cells: why its value is marked or cannot be edited.
+    QString RowToolTip(int row) const;
+    void SetRowToolTip(int row, const QString& tip);
     // The rectangle of a value cell in this widget's coordinates.
     QRect ValueCellRect(int row) const;
     // Opens the item delegate's editor on a row's value; false when the
@@ -48,9 +51,12 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    void ShowHeaders();
+
     ParamDelegate* delegate_;
 };
 

@@ -71,6 +71,7 @@ PlcTagDialog::PlcTagDialog(const Subnet& subnet, const QString& configurationPat
     for (QSpinBox* base : {inputBase_, outputBase_}) {
         base->setRange(0, 65535);
         base->setToolTip(tr("The byte address at which the PLC maps this area of the gateway"));
+        base->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     }
     tableName_ = new QLineEdit(QStringLiteral("Varkel"), this);
     tableName_->setToolTip(tr("The Path column of the S7 table; the heading of the IEC text"));

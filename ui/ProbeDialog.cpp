@@ -1,6 +1,7 @@
 #include "ui/ProbeDialog.h"
 
 #include "model/Catalog.h"
+#include "model/ConfigCheck.h"
 #include "model/CycleEstimate.h"
 #include "model/PortOpenError.h"
 #include "model/Project.h"
@@ -30,6 +31,8 @@ namespace varkel {
 namespace {
 
 const char* const kLastPortSetting = "probe/lastPort";
+const char* const kSplitSetting = "probe/tableSplit";
+const char* const kLowerSplitSetting = "probe/chartSplit";
 const char* const kVirtualKey = "virtual";
 
 QString Q(const std::string& text) {
@@ -140,17 +143,27 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     trendLayout->addWidget(decoded_);
     trendLayout->addWidget(note);
 
-    auto* lower = new QSplitter(Qt::Horizontal);
+    lower_ = new QSplitter(Qt::Horizontal);
+    auto* lower = lower_;
+    lower->setObjectName(QStringLiteral("probeLowerSplit"));
     lower->addWidget(imageBox);
     lower->addWidget(trendBox);
     lower->setStretchFactor(0, 2);
     lower->setStretchFactor(1, 3);
-    auto* split = new QSplitter(Qt::Vertical);
+    // The commands' table first, with room for ten rows or so (the old
+    // division left six); the image and the chart share the rest. The
+    // division is kept from one use to the next.
+    split_ = new QSplitter(Qt::Vertical);
+    auto* split = split_;
+    split->setObjectName(QStringLiteral("probeSplit"));
+    split->setChildrenCollapsible(false);
     split->addWidget(table_);
     split->addWidget(lower);
-    split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
-    split->setSizes({200, 520});
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    split->setSizes({340, 380});
+    split->restoreState(QSettings().value(QLatin1String(kSplitSetting)).toByteArray());
+    lower->restoreState(QSettings().value(QLatin1String(kLowerSplitSetting)).toByteArray());
 
     statusLabel_ = new QLabel;
     statusLabel_->setObjectName(QStringLiteral("probeStatus"));
@@ -237,7 +250,7 @@ void ProbeDialog::BuildTable() {
         trend->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         trend->setCheckState(Qt::Unchecked);
         table_->setItem(row, TrendColumn, trend);
-        QString name = QStringLiteral("#%1 %2").arg(c.index).arg(Q(c.name));
+        QString name = QString::fromStdString(CommandLabel(c.index, c.name));
         auto* command = new QTableWidgetItem(name);
         if (c.IsWriteChecked())
             command->setToolTip(Q(Text(Msg::ProbeWriteChecked, {std::to_string(c.function)})));
@@ -481,7 +494,7 @@ void ProbeDialog::OnResult(const ProbeResult& result) {
                                  : std::strtod(values[i].c_str(), nullptr);
             trend_->AddPoint(row, static_cast<int>(i),
                              QStringLiteral("#%1[%2]")
-                                 .arg(plan_.Commands()[static_cast<std::size_t>(row)].index)
+                                 .arg(plan_.Commands()[static_cast<std::size_t>(row)].index + 1)
                                  .arg(i),
                              seconds, y);
         }
@@ -566,6 +579,17 @@ void ProbeDialog::OnSaveLog() {
         return;
     if (!SaveLog(path))
         statusLabel_->setText(Q(Text(UiMsg::ProbeLogSaveFailed, {path.toStdString()})));
+}
+
+void ProbeDialog::SaveLayout() const {
+    QSettings settings;
+    settings.setValue(QLatin1String(kSplitSetting), split_->saveState());
+    settings.setValue(QLatin1String(kLowerSplitSetting), lower_->saveState());
+}
+
+void ProbeDialog::hideEvent(QHideEvent* event) {
+    SaveLayout();
+    QDialog::hideEvent(event);
 }
 
 void ProbeDialog::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,7 @@
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QSplitter;
 class QTableWidget;
 
 namespace varkel {
@@ -81,15 +82,20 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // What the worker thread reports, run on the window's thread.
     WorkerPost* post_ = new WorkerPost(this);
+    QSplitter* split_ = nullptr;
+    QSplitter* lower_ = nullptr;
     struct LogEntry {
         QDateTime time;
         ProbeResult result;
     };
 
+    // Remembers how the table and the panes below share the dialog.
+    void SaveLayout() const;
     void BuildTable();
     void OnResult(const ProbeResult& result);
     void OnPass(const PassSummary& summary, const MemoryImage& image);

@@ -35,6 +35,12 @@ void QtMessageSink::Inform(const std::string& text) {
     QMessageBox::information(parent, CConfigApp::AppTitle(), QString::fromStdString(text));
 }
 
+void QtMessageSink::Warn(const std::string& text) {
+    AssertGuiThread();
+    QWidget* parent = parent_ ? parent_() : QApplication::activeWindow();
+    QMessageBox::warning(parent, CConfigApp::AppTitle(), QString::fromStdString(text));
+}
+
 Answer QtMessageSink::Ask(const std::string& text, Buttons buttons) {
     AssertGuiThread();
     QWidget* parent = parent_ ? parent_() : QApplication::activeWindow();

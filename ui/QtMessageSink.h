@@ -18,6 +18,7 @@ public:
     QtMessageSink& operator=(const QtMessageSink&) = delete;
 
     void Inform(const std::string& text) override;
+    void Warn(const std::string& text) override;
     Answer Ask(const std::string& text, Buttons buttons) override;
 
 private:

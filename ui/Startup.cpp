@@ -290,7 +290,7 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
     if (!picture)
         frame.RestoreWindowState();
     frame.show();
-    frame.setWindowTitle(config.DeviceCaption());
+    frame.UpdateTitle();
     if (picture) {
         if (taker)
             return taker(options.screenshot, config, frame);

@@ -1,29 +1,54 @@
 #include "ui/StatusSummary.h"
 
+#include "model/Command.h"
 #include "model/CycleEstimate.h"
+#include "model/Node.h"
 #include "model/Project.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QStatusBar>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace varkel {
+
+// What one memory holds by the model's own marking: bytes with a bit in
+// use, the end of the furthest command (its mapping address plus the bytes
+// it maps) and the bytes in which commands share a bit.
+struct MemoryFigures {
+    int used = 0;
+    long long needed = 0;
+    int conflicting = 0;
+};
+
 namespace {
 
-// Bytes of the memory with at least one bit in use, and whether any bit
-// lies beyond it.
-int BytesUsed(const MemoryCounts& counts, bool& overflow) {
-    int used = 0;
-    for (int byte = 0; byte < kMemoryBytes; ++byte)
-        for (int bit = 0; bit < 8; ++bit)
-            if (counts[static_cast<std::size_t>(byte * 8 + bit)] > 0) {
-                ++used;
-                break;
-            }
-    overflow = false;
-    for (int bit = kMemoryDataBits; bit < kMemoryBits; ++bit)
-        overflow = overflow || counts[static_cast<std::size_t>(bit)] != 0;
-    return used;
+MemoryFigures Figures(const MemoryCounts& counts, const Node* node, int direction) {
+    MemoryFigures f;
+    for (int byte = 0; byte < kMemoryBytes; ++byte) {
+        bool used = false, shared = false;
+        for (int bit = 0; bit < 8; ++bit) {
+            const int count = counts[static_cast<std::size_t>(byte * 8 + bit)];
+            used = used || count > 0;
+            shared = shared || count > 1;
+        }
+        f.used += used ? 1 : 0;
+        f.conflicting += shared ? 1 : 0;
+    }
+    for (int i = 0; node && i < node->GetCommandCount(); ++i) {
+        const Command* command = node->GetCommandAt(i);
+        std::uint32_t address = 0;
+        int bitOffset = 0, length = 0;
+        if (command->GetMapping(address, bitOffset, length) != direction || length <= 0)
+            continue;
+        const long long first = direction == OutputDirection
+                                    ? static_cast<long long>(address) - kOutputBase
+                                    : static_cast<long long>(address);
+        f.needed = std::max(f.needed, first + command->MappedBytes());
+    }
+    return f;
 }
 
 QString Ms(double ms) {
@@ -64,6 +89,24 @@ void StatusSummary::Show(QLabel* label, const QString& text, bool problem, const
         label->setToolTip(tip);
 }
 
+void StatusSummary::ShowMemory(QLabel* label, const QString& figure, const MemoryFigures& f,
+                               const QString& overTip, const QString& conflictTip) {
+    const long long over = f.needed - kMemoryBytes;
+    // Past the end the figure is what the commands need, so that the excess
+    // reads off it; else the bytes in use.
+    QString text = figure.arg(over > 0 ? f.needed : f.used).arg(kMemoryBytes);
+    QStringList tip;
+    if (over > 0) {
+        text += tr(", %1 over").arg(over);
+        tip << overTip.arg(f.needed).arg(over);
+    }
+    if (f.conflicting > 0) {
+        text += tr(", bits in conflict");
+        tip << conflictTip.arg(f.conflicting);
+    }
+    Show(label, text, !tip.isEmpty(), tip.join(QLatin1Char('\n')));
+}
+
 void StatusSummary::Refresh() {
     const Subnet& subnet = project_.GetSubnet();
     const Node* node =
@@ -73,13 +116,15 @@ void StatusSummary::Refresh() {
 
     MemoryCounts input{}, output{};
     static_cast<void>(subnet.MarkMemoryUse(input, output, false)); // counting only
-    bool inputOver = false, outputOver = false;
-    const int inputBytes = BytesUsed(input, inputOver);
-    const int outputBytes = BytesUsed(output, outputOver);
-    Show(input_, tr("Input %1/%2 bytes").arg(inputBytes).arg(kMemoryBytes), inputOver,
-         inputOver ? tr("Some data lies beyond the input memory") : QString());
-    Show(output_, tr("Output %1/%2 bytes").arg(outputBytes).arg(kMemoryBytes), outputOver,
-         outputOver ? tr("Some data lies beyond the output memory") : QString());
+    const Node* first = subnet.GetNodeAt(0);
+    ShowMemory(input_, tr("Input %1/%2 bytes"), Figures(input, first, InputDirection),
+               tr("The commands need %1 bytes of input memory: %2 bytes beyond its end"),
+               tr("Commands share bits in %1 bytes of the input memory (Conflict Detect "
+                  "shows where)"));
+    ShowMemory(output_, tr("Output %1/%2 bytes"), Figures(output, first, OutputDirection),
+               tr("The commands need %1 bytes of output memory: %2 bytes beyond its end"),
+               tr("Commands share bits in %1 bytes of the output memory (Conflict Detect "
+                  "shows where)"));
 
     const CycleEstimate e = EstimateCycle(subnet);
     if (e.status != CycleEstimate::Ready) {

@@ -8,9 +8,11 @@ class QStatusBar;
 namespace varkel {
 
 class Project;
+struct MemoryFigures;
 
 // The status bar's summary of the open configuration: commands used of 48,
-// input and output bytes used of 168 and the estimated quick-scan cycle.
+// input and output bytes used of 168 (or needed, past the end, with the
+// excess and any bits in conflict) and the estimated quick-scan cycle.
 class StatusSummary : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +33,11 @@ protected:
 private:
     static void Show(QLabel* label, const QString& text, bool problem,
                      const QString& tip = QString());
+
+    // One memory's label: its figure, the excess past its end and the
+    // bytes whose bits several commands share, each explained in the tip.
+    void ShowMemory(QLabel* label, const QString& figure, const MemoryFigures& figures,
+                    const QString& overTip, const QString& conflictTip);
 
     const Project& project_;
     QLabel* commands_ = nullptr;

@@ -17,6 +17,7 @@
 #include "ui/UserDialogs.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QStatusBar>
@@ -25,18 +26,14 @@ namespace varkel {
 
 TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
     : QObject(&frame), app_(app), frame_(frame) {
-    exportIoList_ = new QAction(tr("Export &I/O list..."), &frame);
+    exportIoList_ = new QAction(&frame);
     exportIoList_->setObjectName(QStringLiteral("exportIoList"));
-    exportIoList_->setStatusTip(tr("Write where every register and coil lies in the Profibus "
-                                   "data to a CSV file"));
     connect(exportIoList_, &QAction::triggered, this, &TimingCommands::OnExportIoList);
-    exportTags_ = new QAction(tr("Export PLC &Tags..."), &frame);
+    exportTags_ = new QAction(&frame);
     exportTags_->setObjectName(QStringLiteral("exportPlcTags"));
-    exportTags_->setStatusTip(tr("Write a tag table the PLC's engineering tool imports"));
     connect(exportTags_, &QAction::triggered, this, &TimingCommands::OnExportTags);
-    timing_ = new QAction(tr("&Timing..."), &frame);
+    timing_ = new QAction(&frame);
     timing_->setObjectName(QStringLiteral("timing"));
-    timing_->setStatusTip(tr("Estimated polling cycle and line time of every command"));
     connect(timing_, &QAction::triggered, this, &TimingCommands::OnTiming);
 
     // After Save As in the File menu; after the conflict check in Edit.
@@ -53,6 +50,16 @@ TimingCommands::TimingCommands(CConfigApp& app, CMainFrame& frame)
 
     summary_ = new StatusSummary(app.GetProject(), frame.statusBar(), this);
     connect(frame.History(), &UndoHistory::ConfigurationChanged, summary_, &StatusSummary::Refresh);
+}
+
+void TimingCommands::Retranslate() {
+    exportIoList_->setText(tr("Export &I/O list..."));
+    exportIoList_->setStatusTip(tr("Write where every register and coil lies in the Profibus "
+                                   "data to a CSV file"));
+    exportTags_->setText(tr("Export PLC &Tags..."));
+    exportTags_->setStatusTip(tr("Write a tag table the PLC's engineering tool imports"));
+    timing_->setText(tr("Timin&g..."));
+    timing_->setStatusTip(tr("Estimated polling cycle and line time of every command"));
 }
 
 void TimingCommands::OnExportIoList() {
@@ -75,12 +82,17 @@ void TimingCommands::OnExportIoList() {
         ShowMessage(Text(UiMsg::IoListWriteFailed, {path.toStdString(), error}));
         return;
     }
+    // Where the file went, as the workbook export says; elements left out
+    // make it a warning.
+    const std::string written =
+        Text(Msg::IoListWritten,
+             {QDir::toNativeSeparators(path).toStdString(), std::to_string(list.rows.size())});
+    frame_.statusBar()->showMessage(QString::fromStdString(written), 5000);
     if (list.outside > 0)
-        ShowMessage(Text(Msg::IoListOutsideMemory, {std::to_string(list.outside)}));
-    frame_.statusBar()->showMessage(
-        QString::fromStdString(
-            Text(Msg::IoListWritten, {path.toStdString(), std::to_string(list.rows.size())})),
-        5000);
+        ShowWarning(written + "\n\n" +
+                    Text(Msg::IoListOutsideMemory, {std::to_string(list.outside)}));
+    else
+        ShowMessage(written);
 }
 
 void TimingCommands::OnExportTags() {

@@ -20,6 +20,8 @@ public:
     QAction* ExportTagsAction() const { return exportTags_; }
     QAction* TimingAction() const { return timing_; }
     StatusSummary* Summary() const { return summary_; }
+    // The commands' texts in the active language.
+    void Retranslate();
 
     void OnExportIoList();
     void OnExportTags();

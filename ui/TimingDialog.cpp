@@ -44,6 +44,8 @@ TimingDialog::TimingDialog(const Project& project, QWidget* parent)
     turnaround_->setSuffix(QStringLiteral(" ms"));
     turnaround_->setValue(kDefaultTurnaroundMs);
     turnaround_->setToolTip(tr("Time a slave is assumed to take before it answers"));
+    // As wide as its longest value, not the dialog.
+    turnaround_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     form->addRow(tr("Slave turnaround:"), turnaround_);
     line_ = new QLabel(this);
     line_->setWordWrap(true);
@@ -119,7 +121,7 @@ void TimingDialog::Recompute() {
         const CommandTiming& t = e.commands[static_cast<std::size_t>(r)];
         const Node* node = subnet.GetNodeAt(t.node);
         const Command* command = node ? node->GetCommandAt(t.index) : nullptr;
-        table_->setItem(r, 0, Cell(QString::number(t.index), true));
+        table_->setItem(r, 0, Cell(QString::number(t.index + 1), true));
         const std::string name =
             command ? ShownCommandName(command->GetName(), command->GetFunctionIndex()) : "";
         table_->setItem(r, 1, Cell(QString::fromStdString(name), false));

@@ -21,8 +21,8 @@ TextPair TextPairOf(UiMsg id) {
     // Desktop program
     case UiMsg::GuiDescription: return {"Varkel 网关配置软件", "Varkel gateway configuration tool"};
     case UiMsg::GuiDeviceHelp:
-        return {"网关型号 0 (TRX-10)、1 (TRX-20A) 或 2 (TRC-10)，不再询问",
-                "gateway model 0 (TRX-10), 1 (TRX-20A) or 2 (TRC-10), without asking"};
+        return {"网关型号 0 (TRX10)、1 (TRX20A) 或 2 (TRC10)，不再询问",
+                "gateway model 0 (TRX10), 1 (TRX20A) or 2 (TRC10), without asking"};
     case UiMsg::GuiLangHelp: return {"界面语言 zh 或 en", "language zh or en"};
     case UiMsg::GuiScreenshotHelp:
         return {"显示主窗口，把它画入图片后退出",
@@ -75,10 +75,10 @@ TextPair TextPairOf(UiMsg id) {
     case UiMsg::EditMoveUp: return {"上移命令", "move commands up"};
     case UiMsg::EditMoveDown: return {"下移命令", "move commands down"};
     case UiMsg::EditImportCommands: return {"导入命令", "import commands"};
-    case UiMsg::EditCopyMenu: return {"复制命令(&C)", "&Copy Commands"};
+    case UiMsg::EditCopyMenu: return {"复制命令(&C)", "Cop&y Commands"};
     case UiMsg::EditPasteMenu: return {"粘贴命令(&P)", "&Paste Commands"};
-    case UiMsg::EditDuplicateMenu: return {"生成副本(&I)", "Dupl&icate Commands"};
-    case UiMsg::EditMoveUpMenu: return {"上移(&U)", "Move &Up"};
+    case UiMsg::EditDuplicateMenu: return {"生成副本(&B)", "Dupl&icate Commands"};
+    case UiMsg::EditMoveUpMenu: return {"上移(&V)", "Mo&ve Up"};
     case UiMsg::EditMoveDownMenu: return {"下移(&O)", "Move D&own"};
     case UiMsg::EditUndoTool: return {"撤销", "Undo"};
     case UiMsg::EditRedoTool: return {"重做", "Redo"};
@@ -115,7 +115,7 @@ TextPair TextPairOf(UiMsg id) {
     case UiMsg::ProbeHeaderAddress: return {"地址", "Address"};
     case UiMsg::ProbeVirtualSlave: return {"虚拟从站 (内置)", "Virtual slave (built in)"};
     case UiMsg::ProbeDialogTitle: return {"测试命令", "Test Commands"};
-    case UiMsg::ProbeMenuText: return {"测试命令(&T)...", "&Test Commands..."};
+    case UiMsg::ProbeMenuText: return {"测试命令(&R)...", "Te&st Commands..."};
     case UiMsg::ProbeToolText: return {"测试命令", "Test Commands"};
     case UiMsg::ProbePortLabel: return {"端口:", "Port:"};
     case UiMsg::ProbeStart: return {"开始", "Start"};

@@ -412,6 +412,16 @@ void ViewController::OpenTransfer(int mode) {
     history_.DropKept();
     if (dialog.WantsConflictDetect())
         OnConflictDetect();
+    // The dialog and its message boxes are gone: the keyboard comes back to
+    // the main window, where the user was, without a click first.
+    if (window_ && window_->isVisible()) {
+        window_->raise();
+        window_->activateWindow();
+        if (QWidget* last = window_->focusWidget())
+            last->setFocus(Qt::ActiveWindowFocusReason);
+        else
+            tree_.setFocus(Qt::ActiveWindowFocusReason);
+    }
 }
 
 void ViewController::AfterUpload() {
@@ -451,7 +461,7 @@ void ViewController::EnterValue(const TreeEntry& entry, int row, const std::stri
                            {name, text, ResultMessage(result.code), result.accepted});
         else
             message = Text(Msg::EditValueRefused, {name, text, ResultMessage(result.code)});
-        ShowMessage(message);
+        ShowWarning(message);
         view_.ReopenEditor(entry, row, QString::fromStdString(text));
         return;
     }

@@ -355,7 +355,7 @@ TEST_F(CliTest, ShowListsTheTree) {
     CliOutput shown = Cli({"show", file});
     EXPECT_EQ(shown.status, 0);
     EXPECT_NE(shown.out.find("Node(1)  (node:0)"), std::string::npos);
-    EXPECT_NE(shown.out.find("#0 03 Read Holding Registers  (command:0:0"), std::string::npos);
+    EXPECT_NE(shown.out.find("#1 03 Read Holding Registers  (command:0:0"), std::string::npos);
     EXPECT_NE(shown.out.find("[3] Parity: None"), std::string::npos);
     Json json = Show(file);
     const Json& command = json["subnet"]["nodes"][0]["commands"][0];
@@ -506,7 +506,7 @@ TEST_F(CliTest, AddNodeAndAddCommandFollowTheEditor) {
     ExpectRefused(file, {"add-command", file, "--function", "2", "--node", "1"}, 64);
     CliOutput command = Cli({"add-command", file, "--function", "12"});
     EXPECT_EQ(command.status, 0);
-    EXPECT_EQ(command.out, "Node(1) #0 15 Force Multiple Coils\n");
+    EXPECT_EQ(command.out, "Node(1) #1 15 Force Multiple Coils\n");
     EXPECT_EQ(Show(file)["subnet"]["nodes"][0]["commands"][0]["functionIndex"], 12);
 
     std::string universal = File("u.xml");
@@ -578,7 +578,7 @@ TEST_F(CliTest, CheckReportsEveryProblem) {
     CliOutput empty = Cli({"check", file});
     EXPECT_EQ(empty.status, 6);
     // Register, data number and mapping of the one command are all empty.
-    EXPECT_NE(empty.out.find("[6] An item is empty: Node(1) / #0 03 Read Holding Registers: "
+    EXPECT_NE(empty.out.find("[6] An item is empty: Node(1) / #1 03 Read Holding Registers: "
                              "The starting address of Modbus register"),
               std::string::npos)
         << empty.out;
@@ -592,12 +592,12 @@ TEST_F(CliTest, CheckReportsEveryProblem) {
     std::string conflicting = SaveProject(*project, "c.xml");
     CliOutput conflict = Cli({"check", conflicting});
     EXPECT_EQ(conflict.status, 11);
-    EXPECT_NE(conflict.out.find("[11] Mapping address conflict: Node(1) / #0 03 Read Holding "
-                                "Registers <> Node(1) / #1 03 Read Holding Registers: input "
+    EXPECT_NE(conflict.out.find("[11] Mapping address conflict: Node(1) / #1 03 Read Holding "
+                                "Registers <> Node(1) / #2 03 Read Holding Registers: input "
                                 "memory bits 0-15"),
               std::string::npos)
         << conflict.out;
-    EXPECT_EQ(conflict.out.find("#2"), std::string::npos); // the write command is clear
+    EXPECT_EQ(conflict.out.find("#3"), std::string::npos); // the write command is clear
 
     ASSERT_EQ(Cli({"automap", conflicting}).status, 0);
     CliOutput clean = Cli({"check", conflicting});

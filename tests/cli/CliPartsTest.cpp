@@ -66,12 +66,12 @@ TEST_F(CliPartsTest, CheckListsEveryProblemWithItsCommand) {
     EXPECT_EQ(report.code, ItemEmpty);
     ASSERT_GE(report.problems.size(), 3u);
     EXPECT_EQ(report.problems[0].code, ItemEmpty);
-    EXPECT_NE(report.problems[0].where.find("#0"), std::string::npos);
+    EXPECT_NE(report.problems[0].where.find("#1"), std::string::npos);
     EXPECT_EQ(report.problems[1].code, ItemEmpty);
     bool conflict = false;
     for (const ConfigProblem& p : report.problems)
-        if (p.code == MappingConflict && p.where.find("#1") != std::string::npos &&
-            p.where.find("#2") != std::string::npos) {
+        if (p.code == MappingConflict && p.where.find("#2") != std::string::npos &&
+            p.where.find("#3") != std::string::npos) {
             conflict = true;
             EXPECT_NE(p.what.find("32-63"), std::string::npos) << p.what;
             EXPECT_EQ(p.commands, (std::vector<int>{1, 2}));

@@ -115,9 +115,9 @@ TEST_F(TimingCliTest, IoListCsvFileAndJson) {
               "tag,memory,byte,bit_first,bit_last,slave,function,modbus_address,swap,scan\r\n"
               "Level_0,input,4,0,15,3,3,10,none,quick\r\n"
               "Level_1,input,6,0,15,3,3,11,none,quick\r\n"
-              "N3_C1_0,output,1,6,6,3,15,0,none,slow\r\n"
-              "N3_C1_1,output,1,7,7,3,15,1,none,slow\r\n"
-              "N3_C1_2,output,2,0,0,3,15,2,none,slow\r\n");
+              "N3_C2_0,output,1,6,6,3,15,0,none,slow\r\n"
+              "N3_C2_1,output,1,7,7,3,15,1,none,slow\r\n"
+              "N3_C2_2,output,2,0,0,3,15,2,none,slow\r\n");
 
     CliOutput json = Cli({"iolist", file, "--json"});
     ASSERT_EQ(json.status, 0) << json.err;
@@ -130,7 +130,7 @@ TEST_F(TimingCliTest, IoListCsvFileAndJson) {
     std::sort(keys.begin(), keys.end());
     EXPECT_EQ(keys, (std::vector<std::string>{"bit_first", "bit_last", "byte", "function", "memory",
                                               "modbus_address", "scan", "slave", "swap", "tag"}));
-    EXPECT_EQ(rows[4]["tag"], "N3_C1_2");
+    EXPECT_EQ(rows[4]["tag"], "N3_C2_2");
     EXPECT_EQ(rows[4]["byte"], 2);
     EXPECT_EQ(rows[4]["memory"], "output");
 

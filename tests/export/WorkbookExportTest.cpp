@@ -312,7 +312,7 @@ TEST_F(ExportTest, IoListSheetHasOneRowPerElementInBothTemplates) {
         const std::vector<std::vector<std::string>> rows = {
             {"液位_0", "input", "6", "0", "15", "4", "3", "30", "none", "quick"},
             {"液位_1", "input", "8", "0", "15", "4", "3", "31", "none", "quick"},
-            {"N4_C1", "output", "1", "2", "2", "4", "5", "8", "none", "quick"}};
+            {"N4_C2", "output", "1", "2", "2", "4", "5", "8", "none", "quick"}};
         for (std::size_t r = 0; r < rows.size(); ++r)
             for (std::size_t c = 0; c < rows[r].size(); ++c)
                 EXPECT_EQ(At(cells, static_cast<int>(r) + 2, static_cast<int>(c) + 1).text,

@@ -140,7 +140,7 @@ TEST_F(UploadValuesTest, RecordsWithRefusedValuesAreListedPerCommand) {
     ExpectListed(refused, first->GetItem(Command::DataNumberRow), "0", "1-84", OutOfRange);
     ExpectListed(refused, first->GetItem(Command::BitOffsetRow), "9", "0-7", OutOfRange);
     const auto forFirst = std::count_if(refused.begin(), refused.end(), [](const RefusedValue& r) {
-        return r.where.find("#0") != std::string::npos;
+        return r.where.find("#1") != std::string::npos;
     });
     EXPECT_EQ(forFirst, 2);
 }

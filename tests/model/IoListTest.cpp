@@ -112,8 +112,8 @@ TEST_F(IoListTest, Tags) {
     std::vector<std::string> tags;
     for (const IoRow& row : list.rows)
         tags.push_back(row.tag);
-    EXPECT_EQ(tags, (std::vector<std::string>{"Temp_0", "Temp_1", "Temp_2", "Pump", "N7_C2_0",
-                                              "N7_C2_1", "N7_C3"}));
+    EXPECT_EQ(tags, (std::vector<std::string>{"Temp_0", "Temp_1", "Temp_2", "Pump", "N7_C3_0",
+                                              "N7_C3_1", "N7_C4"}));
 }
 
 TEST_F(IoListTest, OutsideTheMemoryIsCountedNotListed) {

@@ -130,6 +130,16 @@ TEST_F(FileKinds, RefusalsAfterLineBreakReferencesNameTheirLine) {
     error = LoadBytes(broken, project);
     EXPECT_NE(error.find("(line " + std::to_string(counted.ErrorRow()) + ")"), std::string::npos)
         << error;
+    // The parser's reason in the message's own language, in either: never
+    // the parser's English inside a Chinese message.
+    EXPECT_EQ(error.find(counted.ErrorDesc()), std::string::npos) << error;
+    SetTextLanguage(TextLanguage::Chinese);
+    const std::string chinese = LoadBytes(broken, project);
+    SetTextLanguage(TextLanguage::English);
+    EXPECT_EQ(chinese.find(counted.ErrorDesc()), std::string::npos) << chinese;
+    EXPECT_NE(chinese.find("不是有效的XML"), std::string::npos) << chinese;
+    EXPECT_NE(chinese.find("（第" + std::to_string(counted.ErrorRow()) + "行）"), std::string::npos)
+        << chinese;
 
     // Line breaks alone load.
     EXPECT_EQ(LoadBytes(ReplaceOnce(sample_, "<Ref Value=\"", "<Ref Value=\"&#x0D;&#10;"), project),

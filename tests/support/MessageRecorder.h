@@ -17,6 +17,10 @@ public:
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
     void Inform(const std::string& text) override { messages.push_back(text); }
+    void Warn(const std::string& text) override {
+        messages.push_back(text);
+        warnings.push_back(text);
+    }
     Answer Ask(const std::string& text, Buttons) override {
         questions.push_back(text);
         if (answers.empty())
@@ -27,6 +31,7 @@ public:
     }
 
     std::vector<std::string> messages;  // every Inform, in order
+    std::vector<std::string> warnings;  // every Warn (also in messages), in order
     std::vector<std::string> questions; // every Ask, in order
     std::deque<Answer> answers;         // answers to give, in order; No when empty
 

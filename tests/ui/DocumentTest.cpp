@@ -11,12 +11,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 using namespace varkel;
 using namespace varkel::test;
@@ -47,29 +50,39 @@ private slots:
     }
     void init() { QSettings().clear(); }
 
-    void CaptionsFollowDeviceSaveAndOpen() {
+    // The title names the file (not its folder), the modified mark and the
+    // gateway model; the full path is in the status bar's file entry.
+    void TitleFollowsDeviceSaveNewAndOpen() {
         QTemporaryDir dir;
         ScriptedDialogs dialogs;
         MessageRecorder messages;
         Window w(1);
-        QCOMPARE(w.frame.windowTitle(),
-                 QString::fromStdString(LocalText(kKeyTrx20aConfigurationSoftware)) + "[*]");
-
+        const QString model = QStringLiteral("TRX20A configuration software");
         const QString path = dir.filePath(QStringLiteral("plant.xml"));
         dialogs.saveNames << path;
-        QVERIFY(w.doc.FileSave()); // never saved: asks for a name
-        QCOMPARE(w.frame.windowTitle(), path + "[*]");
-        QCOMPARE(w.doc.GetPathName(), path);
+        struct Step {
+            const char* name;
+            std::function<bool()> act;
+            QString title;
+            QString file; // the status bar's entry and its tip
+        };
+        const Step steps[] = {
+            {"start", [] { return true; }, model + "[*]", QString()},
+            {"save", [&] { return w.doc.FileSave(); }, "plant.xml[*] — " + model,
+             QDir::toNativeSeparators(path)},
+            {"new", [&] { return w.doc.FileNew(), true; }, model + "[*]", QString()},
+            {"open", [&] { return w.doc.OnOpenDocument(DataFile("commands48.xml")); },
+             "commands48.xml[*] — " + model, QDir::toNativeSeparators(DataFile("commands48.xml"))},
+        };
+        for (const Step& step : steps) {
+            QVERIFY2(step.act(), step.name);
+            QCOMPARE(w.frame.windowTitle(), step.title);
+            QCOMPARE(w.frame.FileLabel()->text(), step.file);
+            QCOMPARE(w.frame.FileLabel()->toolTip(), step.file);
+        }
+        QCOMPARE(w.doc.GetPathName(), DataFile("commands48.xml"));
         QVERIFY(QFileInfo::exists(path));
         QVERIFY(dialogs.saveFilters.value(0).contains(QLatin1String("*.xml")));
-
-        w.doc.FileNew();
-        QCOMPARE(w.frame.windowTitle(),
-                 QString::fromStdString(LocalText(kKeyTrx20aConfigurationSoftware)) + "[*]");
-        QVERIFY(w.doc.GetPathName().isEmpty());
-
-        QVERIFY(w.doc.OnOpenDocument(DataFile("commands48.xml")));
-        QCOMPARE(w.frame.windowTitle(), DataFile("commands48.xml") + "[*]");
         QCOMPARE(w.app.GetModified(), 0);
         QVERIFY(messages.messages.empty());
     }
@@ -82,7 +95,7 @@ private slots:
         CDovelDoc doc(app);
         CMainFrame frame(app, doc);
         QVERIFY(doc.OnOpenDocument(DataFile("commands48.xml")));
-        frame.setWindowTitle(app.DeviceCaption());
+        frame.UpdateTitle();
         doc.FileNew();
         QCOMPARE(app.GetProject().GetCommandCount(), 0);
         QCOMPARE(frame.Tree()->topLevelItem(1)->childCount(), 0);

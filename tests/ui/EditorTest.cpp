@@ -157,6 +157,34 @@ private slots:
         QCOMPARE(w.Grid().ValueText(Subnet::ResponseTimeoutIndex), QStringLiteral("700"));
     }
 
+    // "No" to opening Conflict Detect: the keyboard is back in the main
+    // window at once.
+    void DownloadRefusedAndNoGivesTheWindowTheKeyboard() {
+        sim::GatewaySim gateway;
+        QVERIFY(gateway.Start());
+        MessageRecorder messages;
+        messages.answers = {Answer::No};
+        Window w;
+        w.frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.frame));
+        w.Tree().setFocus();
+        AddConflictingCommands(w);
+        CUpDownDlg::Port port;
+        port.device = QString::fromStdString(gateway.DevicePath());
+        port.label = port.key = port.device;
+        ViewController::SetTransferDialogHook([&](CUpDownDlg& dialog) {
+            dialog.SetPaceMs(0);
+            dialog.SetPorts({port});
+            QTimer::singleShot(0, &dialog, [&dialog] { dialog.StartTransfer(); });
+        });
+        w.Trigger(CMainFrame::Download);
+        ViewController::SetTransferDialogHook(nullptr);
+        QCOMPARE(messages.questions.size(), std::size_t(1));
+        QTRY_COMPARE(QApplication::activeWindow(), &w.frame);
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->window(), &w.frame);
+    }
+
     void DownloadRefusedForAConflictNamesTheCommandsAndOpensTheMaps() {
         sim::GatewaySim gateway;
         QVERIFY(gateway.Start());
@@ -186,9 +214,10 @@ private slots:
         QCOMPARE(messages.questions.size(), std::size_t(1));
         const QString question = QString::fromStdString(messages.questions[0]);
         const QString name = QString::fromStdString(FirstCommand(w)->GetName());
-        QVERIFY2(question.contains(QStringLiteral("Node(1) / #0 ") + name), qPrintable(question));
-        QVERIFY(question.contains(QStringLiteral("Node(1) / #1 ") + name));
-        QVERIFY(!question.contains(QStringLiteral("#2")));
+        // Commands counted from 1, as people count them.
+        QVERIFY2(question.contains(QStringLiteral("Node(1) / #1 ") + name), qPrintable(question));
+        QVERIFY(question.contains(QStringLiteral("Node(1) / #2 ") + name));
+        QVERIFY(!question.contains(QStringLiteral("#3")));
         QVERIFY(mapsShown);
         QVERIFY(gateway.State().records.empty());
 
@@ -196,7 +225,7 @@ private slots:
         Node* node = w.app.GetProject().GetSubnet().GetNodeAt(0);
         node->GetCommandAt(1)->GetItem(Command::MappingRow)->SetValue("00A7H");
         QCOMPARE(CUpDownDlg::CommandsAtFault(w.app.GetProject(), MappingOverflow),
-                 QStringList{QStringLiteral("Node(1) / #1 ") + name});
+                 QStringList{QStringLiteral("Node(1) / #2 ") + name});
         QVERIFY(CUpDownDlg::CommandsAtFault(w.app.GetProject(), MappingConflict).isEmpty());
     }
 
@@ -345,7 +374,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("plant.xml"));
         dialogs.saveNames << path;
         QVERIFY(w.doc.FileSave());
-        QCOMPARE(w.frame.windowTitle(), path + QStringLiteral("[*]"));
+        QCOMPARE(w.frame.windowTitle(),
+                 QStringLiteral("plant.xml[*] — TRX10 configuration software"));
         QVERIFY(!w.frame.isWindowModified());
         w.Trigger(CMainFrame::EditUndo);
         QVERIFY(w.frame.isWindowModified());

@@ -190,7 +190,8 @@ private slots:
     void SelectDeviceDialogChoosesTheModel() {
         SelectDeviceDialog untouched;
         QCOMPARE(untouched.DeviceList()->count(), 3);
-        QCOMPARE(untouched.DeviceList()->itemText(1), QStringLiteral("TRX-20A"));
+        // Spelled as the title spells the model.
+        QCOMPARE(untouched.DeviceList()->itemText(1), QStringLiteral("TRX20A"));
         untouched.accept();
         QCOMPARE(untouched.result(), int(QDialog::Accepted));
         QCOMPARE(untouched.GetDevice(), 0);

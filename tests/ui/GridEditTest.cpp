@@ -11,6 +11,7 @@
 #include "model/Subnet.h"
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
+#include "persist/ModelXml.h"
 #include "sim/GatewaySim.h"
 #include "ui/AnnotationPane.h"
 #include "ui/CConflictDlg.h"
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -279,6 +281,7 @@ private slots:
         const std::string delayName = w.Sub().GetItem(Subnet::PollDelayIndex)->GetName();
         QCOMPARE(messages.messages,
                  std::vector<std::string>{delayName + ": 2501 is out of range 0-2500"});
+        QCOMPARE(messages.warnings, messages.messages); // a warning, not an information
         QCOMPARE(w.Value(Subnet::PollDelayIndex), delay);
         QCOMPARE(w.Sub().GetItem(Subnet::PollDelayIndex)->GetValue(), delay);
         QCOMPARE(w.app.GetModified(), 0);
@@ -325,6 +328,67 @@ private slots:
             w.Type(Command::DataNumberRow, QStringLiteral("45"));
             QCOMPARE(w.Value(Command::DataNumberRow), std::string("45"));
         }
+    }
+
+    // A file edited by hand: values the grid would refuse are red with the
+    // range in their tip, a row shown only is grey with the reason; the
+    // window says how many once, and a corrected value loses its mark.
+    void OutOfRangeValuesOfAFileAreMarked() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plant.xml"));
+        {
+            Project project;
+            Subnet& subnet = project.GetSubnet();
+            subnet.GetItem(Subnet::ResponseTimeoutIndex)->SetValue("10");
+            subnet.GetItem(Subnet::PollDelayIndex)->SetValue("2501");
+            subnet.GetItem(Subnet::PulseTimeIndex)->SetEnable(1);
+            Command* command = subnet.CreateNode()->CreateCommand(2);
+            command->GetItem(Command::DataNumberRow)->SetValue("500");
+            QVERIFY(SaveFile(project, path.toStdString()));
+        }
+        MessageRecorder messages;
+        ShownWindow w;
+        QVERIFY(w.doc.OnOpenDocument(path));
+        QCOMPARE(messages.warnings.size(), std::size_t(1));
+        QVERIFY2(messages.warnings[0].find("3 values of this file are outside their range") !=
+                     std::string::npos,
+                 messages.warnings[0].c_str());
+
+        struct Case {
+            bool command;
+            int row;
+            Rgb background;
+            const char* tip; // part of the tip, empty for none
+        };
+        const Case cases[] = {
+            {false, Subnet::ResponseTimeoutIndex, kOutOfRange, "300-6000 is accepted"},
+            {false, Subnet::PollDelayIndex, kOutOfRange, "0-2500 is accepted"},
+            {false, Subnet::PulseTimeIndex, kGreyCell, "Shown only"},
+            {false, Subnet::DataBitsIndex, kGreyCell, "Shown only"},
+            {false, Subnet::ScanRatioIndex, kWhiteCell, ""},
+            {true, Command::DataNumberRow, kOutOfRange, "1-84 is accepted"},
+            {true, Command::BytesNumberRow, kGreyCell, "Shown only"},
+            {true, Command::RegisterRow, kWhiteCell, ""},
+        };
+        for (const Case& c : cases) {
+            w.Select(c.command ? w.CommandItem(0) : w.SubnetItem());
+            const QString where =
+                QStringLiteral("row %1 of the %2").arg(c.row).arg(c.command ? "command" : "subnet");
+            QVERIFY2(w.Grid().ValueBackground(c.row) == c.background, qPrintable(where));
+            const QString tip = w.Grid().RowToolTip(c.row);
+            QVERIFY2(*c.tip ? tip.contains(QLatin1String(c.tip)) : tip.isEmpty(),
+                     qPrintable(where + QStringLiteral(": ") + tip));
+        }
+
+        // A row shown only opens no editor.
+        w.Select(w.SubnetItem());
+        w.Click(Subnet::PulseTimeIndex, ParamGrid::ValueColumn);
+        QVERIFY(!w.Edit().isVisible() && !w.Chooser().isVisible());
+        // Corrected, the value is plain again.
+        w.Type(Subnet::PollDelayIndex, QStringLiteral("100"));
+        QVERIFY(w.Grid().ValueBackground(Subnet::PollDelayIndex) == kWhiteCell);
+        QVERIFY(w.Grid().RowToolTip(Subnet::PollDelayIndex).isEmpty());
+        QCOMPARE(messages.warnings.size(), std::size_t(1));
     }
 
     void ClosingTheEditorLeavesTheGridOnItsRow() {

@@ -1,9 +1,11 @@
 // Runs under LANG=C (see CMakeLists): a desktop whose locale is not Chinese.
 #include "UiFixture.h"
 
+#include "model/Fieldbus.h"
 #include "model/TextTable.h"
 #include "ui/SelectDeviceDialog.h"
 #include "ui/Startup.h"
+#include "widgets/CCoolBar.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,6 +17,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 using namespace varkel;
@@ -81,6 +86,86 @@ QStringList WindowTexts() {
     return texts;
 }
 
+// The letter Alt reaches an entry by: after "&" ("&File", "文件(&F)"), or
+// none.
+QChar Mnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toUpper();
+        ++i; // "&&" is a plain ampersand
+    }
+    return {};
+}
+
+// Entries of one menu that share their letter, as "menu: letter: a | b".
+void FindSharedMnemonics(const QString& where, const QList<QAction*>& actions,
+                         QStringList& shared) {
+    QMap<QChar, QStringList> byLetter;
+    for (QAction* action : actions) {
+        if (action->isSeparator() || !action->isVisible())
+            continue;
+        const QString text = action->menu() ? action->menu()->title() : action->text();
+        if (const QChar letter = Mnemonic(text); !letter.isNull())
+            byLetter[letter] << text;
+        if (action->menu())
+            FindSharedMnemonics(where + QStringLiteral(" > ") + action->menu()->title(),
+                                action->menu()->actions(), shared);
+    }
+    for (auto it = byLetter.cbegin(); it != byLetter.cend(); ++it)
+        if (it.value().size() > 1)
+            shared << QStringLiteral("%1: %2: %3").arg(where, it.key(), it.value().join(" | "));
+}
+
+// What the window shows, in a fixed order: menus, toolbar words, panes,
+// tree, grid, status bar and title.
+QStringList ShownTexts(Window& w) {
+    QStringList texts;
+    for (QAction* top : w.frame.menuBar()->actions())
+        if (top->menu())
+            AddMenuTexts(top->menu(), texts);
+    for (QAction* action : w.frame.ToolBar()->actions())
+        if (!action->isSeparator())
+            texts << action->iconText() << action->toolTip();
+    texts << w.frame.TreePane()->windowTitle() << w.frame.AnnotationBar()->windowTitle();
+    for (QTreeWidgetItemIterator it(&w.Tree()); *it; ++it)
+        texts << (*it)->text(0);
+    QAbstractItemModel* grid = w.Grid().model();
+    for (int c = 0; c < grid->columnCount(); ++c)
+        texts << grid->headerData(c, Qt::Horizontal).toString();
+    for (int r = 0; r < grid->rowCount(); ++r)
+        texts << grid->index(r, 0).data().toString() << grid->index(r, 1).data().toString();
+    for (QLabel* label : w.frame.statusBar()->findChildren<QLabel*>())
+        if (!label->text().isEmpty())
+            texts << label->text();
+    texts << w.frame.windowTitle();
+    return texts;
+}
+
+// The configuration's every item as stored: a change of language must not
+// touch it.
+QString Configuration(const Project& project) {
+    QStringList items;
+    auto add = [&items](const auto& object) {
+        for (int i = 0; object.GetItem(i); ++i)
+            items << QString::fromStdString(object.GetItem(i)->GetName() + "=" +
+                                            object.GetItem(i)->GetValue());
+    };
+    add(project.GetFieldbus());
+    add(project.GetSubnet());
+    for (int n = 0; n < project.GetSubnet().GetNodeCount(); ++n) {
+        const Node* node = project.GetSubnet().GetNodeAt(n);
+        add(*node);
+        for (int c = 0; c < node->GetCommandCount(); ++c) {
+            items << QString::fromStdString(node->GetCommandAt(c)->GetName());
+            for (int i = 0; i < node->GetCommandAt(c)->GetItemCount(); ++i)
+                items << QString::fromStdString(node->GetCommandAt(c)->GetItem(i)->GetValue());
+        }
+    }
+    return items.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 class LanguageTest : public QObject {
@@ -127,20 +212,81 @@ private slots:
         ApplyLanguage(*app, QStringLiteral("en"));
     }
 
-    void LanguageMenuRemembersTheChoice() {
+    // Every menu of the main window, the menu bar and the tree's menu
+    // included, reaches each entry by a letter of its own, in both
+    // languages.
+    void AcceleratorsAreUniqueInEveryMenu_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("zh") << QStringLiteral("zh");
+        QTest::newRow("en") << QStringLiteral("en");
+    }
+    void AcceleratorsAreUniqueInEveryMenu() {
+        QFETCH(QString, language);
+        auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+        ApplyLanguage(*app, language);
+        MessageRecorder quiet;
+        Window w;
+        QStringList shared;
+        FindSharedMnemonics(QStringLiteral("menu bar"), w.frame.menuBar()->actions(), shared);
+        FindSharedMnemonics(QStringLiteral("tree menu"), w.frame.ContextMenu()->actions(), shared);
+        ApplyLanguage(*app, QStringLiteral("en"));
+        QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1Char('\n'))));
+    }
+
+    // View > Language changes the whole window at once, both ways: every
+    // text it shows is in the new language, the configuration, the entry
+    // and the row stay as they were, and the choice is remembered.
+    void LanguageMenuSwitchesTheWindowAtOnce() {
         auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
         ApplyLanguage(*app, QStringLiteral("zh"));
+        QCoreApplication::processEvents();
         MessageRecorder recorder;
         Window w;
-        auto* english = w.frame.findChild<QAction*>(QStringLiteral("language_en"));
-        auto* chinese = w.frame.findChild<QAction*>(QStringLiteral("language_zh"));
-        QVERIFY(english && chinese);
-        QVERIFY(chinese->isChecked());
-        english->trigger();
-        QVERIFY(english->isChecked() && !chinese->isChecked());
-        QCOMPARE(ChosenLanguage(QString()), QStringLiteral("en"));
-        QCOMPARE(recorder.messages.size(), 1);
+        w.Select(w.AddNode());
+        w.Control().AddCommandOfFunctionIndex(2);
+        QTreeWidgetItem* command = w.NodeItem()->child(0);
+        w.Select(command);
+        w.Grid().setCurrentCell(Command::MappingRow, ParamGrid::ValueColumn);
+        const QString state = Configuration(w.app.GetProject());
+        const int modified = w.app.GetModified();
+
+        const QStringList chinese = ShownTexts(w);
+        QVERIFY(chinese.size() > 40);
+        struct Switch {
+            const char* action;
+            const char* code;
+            bool chineseAfter;
+        };
+        for (const Switch& to :
+             {Switch{"language_en", "en", false}, Switch{"language_zh", "zh", true}}) {
+            const QStringList before = ShownTexts(w);
+            w.frame.findChild<QAction*>(QLatin1String(to.action))->trigger();
+            QCoreApplication::processEvents();
+            QCOMPARE(ChosenLanguage(QString()), QLatin1String(to.code));
+            QVERIFY(w.frame.findChild<QAction*>(QLatin1String(to.action))->isChecked());
+            const QStringList after = ShownTexts(w);
+            QCOMPARE(after.size(), before.size());
+            // In English no Chinese is left; back in Chinese, the window
+            // reads exactly as one made in Chinese (no English left over).
+            if (to.chineseAfter)
+                for (qsizetype i = 0; i < after.size(); ++i)
+                    QCOMPARE(after[i], chinese[i]);
+            else
+                for (const QString& text : after)
+                    // Undo and Redo name the steps as they were recorded.
+                    QVERIFY2(!HasChinese(text) ||
+                                 text == w.frame.Action(CMainFrame::EditUndo)->text() ||
+                                 text == w.frame.Action(CMainFrame::EditRedo)->text(),
+                             qPrintable(text));
+            QCOMPARE(Configuration(w.app.GetProject()), state);
+            QCOMPARE(w.app.GetModified(), modified);
+            QCOMPARE(w.Tree().currentItem()->text(0), w.NodeItem()->child(0)->text(0));
+            QCOMPARE(w.View().SelectedEntry(), ConfigTree::EntryOf(w.NodeItem()->child(0)));
+            QCOMPARE(w.Grid().currentRow(), int(Command::MappingRow));
+        }
+        QVERIFY(recorder.messages.empty());
         ApplyLanguage(*app, QStringLiteral("en"));
+        QCoreApplication::processEvents();
     }
 };
 

@@ -18,6 +18,9 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
+#include <QSettings>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -54,6 +57,36 @@ private slots:
             SetTextLanguage(TextLanguage::English);
     }
 
+    // The table comes first and takes the larger part; the user's division
+    // is there again the next time the dialog opens.
+    void TheTableHasTheRoomAndItIsRemembered() {
+        QSettings().remove(QStringLiteral("probe"));
+        Project project;
+        FillProject(project);
+        QList<int> moved;
+        {
+            ProbeDialog dialog(project);
+            dialog.resize(900, 760);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            auto* split = dialog.findChild<QSplitter*>(QStringLiteral("probeSplit"));
+            QVERIFY(split);
+            QCOMPARE(split->widget(0), static_cast<QWidget*>(dialog.Table()));
+            // Ten rows of commands at least.
+            const int rows =
+                split->sizes()[0] / dialog.Table()->verticalHeader()->defaultSectionSize();
+            QVERIFY2(rows >= 10, qPrintable(QString::number(rows)));
+            split->setSizes({200, split->sizes()[0] + split->sizes()[1] - 200});
+            moved = split->sizes();
+            dialog.close();
+        }
+        ProbeDialog again(project);
+        again.resize(900, 760);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QCOMPARE(again.findChild<QSplitter*>(QStringLiteral("probeSplit"))->sizes(), moved);
+    }
+
     void RunsAgainstTheVirtualSlave() {
         Project project;
         project.GetSubnet().GetItem(Subnet::PollDelayIndex)->SetValue("50");
@@ -63,6 +96,9 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.Table()->rowCount(), 4);
+        // Commands counted from 1, as the workbook counts them.
+        QVERIFY(dialog.Table()->item(0, ProbeDialog::CommandColumn)->text().startsWith("#1 "));
+        QVERIFY(dialog.Table()->item(3, ProbeDialog::CommandColumn)->text().startsWith("#4 "));
 
         dialog.Table()->item(0, ProbeDialog::TrendColumn)->setCheckState(Qt::Checked);
         auto* format =

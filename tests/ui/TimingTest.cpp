@@ -13,6 +13,7 @@
 #include "ui/TimingDialog.h"
 #include "ui/UiText.h"
 
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
@@ -93,7 +94,9 @@ private slots:
         QVERIFY(longer.quickCycleMs > e.quickCycleMs);
         QVERIFY(summary->CycleLabel()->text().contains(
             QString::fromStdString(FormatMs(longer.quickCycleMs))));
-        QCOMPARE(summary->InputLabel()->text(), QStringLiteral("Input 80/168 bytes"));
+        // 80 bytes from 0000H now cover the coils' two bytes at 000AH.
+        QCOMPARE(summary->InputLabel()->text(),
+                 QStringLiteral("Input 80/168 bytes, bits in conflict"));
 
         // Undo, and a new configuration, show at once too.
         w.frame.History()->Stack()->undo();
@@ -111,6 +114,59 @@ private slots:
         QVERIFY(summary->CycleLabel()->toolTip().contains(QStringLiteral("response timeout")));
     }
 
+    // The memory figures by the model's own marking: the bytes in use, or
+    // past the end the bytes needed with the excess; shared bits named.
+    void StatusBarMemoryFigures_data() {
+        QTest::addColumn<QStringList>("commands"); // function index:count:mapping
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("inputRed");
+        QTest::addColumn<QString>("inputTip");
+        QTest::newRow("fits") << QStringList{"2:10:0000H"} << "Input 20/168 bytes"
+                              << "Output 0/168 bytes" << false << QString();
+        QTest::newRow("ten registers at A7H")
+            << QStringList{"2:10:00A7H"} << "Input 187/168 bytes, 19 over"
+            << "Output 0/168 bytes" << true << "need 187 bytes of input memory: 19 bytes beyond";
+        QTest::newRow("output past the end")
+            << QStringList{"13:3:40A6H"} << "Input 0/168 bytes"
+            << "Output 172/168 bytes, 4 over" << false << QString();
+        QTest::newRow("four overlapping")
+            << QStringList{"2:4:0000H", "2:4:0002H", "2:4:0004H", "0:16:0006H"}
+            << "Input 12/168 bytes, bits in conflict"
+            << "Output 0/168 bytes" << true << "share bits in 8 bytes of the input memory";
+        QTest::newRow("over and overlapping")
+            << QStringList{"2:2:00A6H", "2:1:00A7H"}
+            << "Input 170/168 bytes, 2 over, bits in conflict"
+            << "Output 0/168 bytes" << true << "share bits in 1 bytes";
+    }
+    void StatusBarMemoryFigures() {
+        QFETCH(QStringList, commands);
+        QFETCH(QString, input);
+        QFETCH(QString, output);
+        QFETCH(bool, inputRed);
+        QFETCH(QString, inputTip);
+        MessageRecorder quiet;
+        Window w;
+        StatusSummary* summary = Commands(w)->Summary();
+        w.frame.History()->Record(QStringLiteral("edit"), [&] {
+            for (const QString& spec : commands) {
+                const QStringList part = spec.split(QLatin1Char(':'));
+                AddCommand(w.app.GetProject(), part[0].toInt(), qPrintable(part[1]),
+                           qPrintable(part[2]));
+            }
+            return true;
+        });
+        QCOMPARE(summary->InputLabel()->text(), input);
+        QCOMPARE(summary->OutputLabel()->text(), output);
+        QCOMPARE(!summary->InputLabel()->styleSheet().isEmpty(), inputRed);
+        QCOMPARE(!summary->OutputLabel()->styleSheet().isEmpty(), output.contains("over"));
+        if (inputTip.isEmpty())
+            QVERIFY(summary->InputLabel()->toolTip().isEmpty());
+        else
+            QVERIFY2(summary->InputLabel()->toolTip().contains(inputTip),
+                     qPrintable(summary->InputLabel()->toolTip()));
+    }
+
     void TimingDialogListsEveryCommand() {
         Project project;
         AddCommand(project, 2, "10", "0000H");
@@ -120,6 +176,15 @@ private slots:
         TimingDialog dialog(project);
         QTableWidget* table = dialog.Table();
         QCOMPARE(table->rowCount(), 2);
+        // The turnaround box is as wide as its value, not the dialog.
+        dialog.resize(900, 500);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* turnaround = dialog.findChild<QDoubleSpinBox*>();
+        QVERIFY(turnaround);
+        QCOMPARE(turnaround->width(), turnaround->sizeHint().width());
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("1")); // counted from 1
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("2"));
         QCOMPARE(table->item(0, 2)->text(), QStringLiteral("3"));
         QCOMPARE(table->item(0, 3)->text(), QStringLiteral("8"));
         QCOMPARE(table->item(0, 4)->text(), QStringLiteral("25"));
@@ -162,10 +227,16 @@ private slots:
                             "swap,scan\r\n"
                             "Level_0,input,4,0,15,1,3,0,none,quick\r\n"
                             "Level_1,input,6,0,15,1,3,1,none,quick\r\n"));
+        // It says where the file went.
+        QCOMPARE(quiet.messages.size(), std::size_t(1));
+        QVERIFY2(quiet.messages[0].find(QDir::toNativeSeparators(path).toStdString() +
+                                        " (2 rows)") != std::string::npos,
+                 quiet.messages[0].c_str());
+        QVERIFY(quiet.warnings.empty());
 
         // Cancelled: nothing written, nothing said.
         commands->ExportIoListAction()->trigger();
-        QVERIFY(quiet.messages.empty());
+        QCOMPARE(quiet.messages.size(), std::size_t(1));
     }
 };
 

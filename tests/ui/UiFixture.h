@@ -68,7 +68,7 @@ struct Window {
     explicit Window(int device = 0) {
         app.SetDeviceType(device);
         doc.OnNewDocument();
-        frame.setWindowTitle(app.DeviceCaption());
+        frame.UpdateTitle();
     }
 
     ConfigTree& Tree() { return *frame.Tree(); }
