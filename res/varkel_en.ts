@@ -288,7 +288,7 @@
     </message>
     <message>
         <location filename="../ui/CMainFrame.cpp" line="314"/>
-        <source>Run &amp;Gateway</source>
+        <source>Run G&amp;ateway</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

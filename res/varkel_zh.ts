@@ -292,8 +292,8 @@
     </message>
     <message>
         <location filename="../ui/CMainFrame.cpp" line="314"/>
-        <source>Run &amp;Gateway</source>
-        <translation>运行网关(&amp;G)</translation>
+        <source>Run G&amp;ateway</source>
+        <translation>运行网关(&amp;K)</translation>
     </message>
 </context>
 <context>

@@ -526,7 +526,7 @@ void CMainFrame::RetranslateUi() {
     set(AutoMapping, tr("Auto &Mapping"));
     set(ConflictDetect, tr("Conflict De&tect..."));
     set(TestCommands, msg(UiMsg::ProbeMenuText));
-    set(RunGateway, tr("Run &Gateway"));
+    set(RunGateway, tr("Run G&ateway"));
     set(HelpContent, tr("&Contents"));
     set(HelpAbout, tr("&About..."));
     set(EditCopy, msg(UiMsg::EditCopyMenu));
