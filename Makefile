@@ -39,7 +39,7 @@ test: deps format-check package
 # transfers, parallel transfers, the probe, the virtual gateway and slave,
 # the window's worker dialogs, the gateway's runtime.
 TSAN_TARGETS := test_link test_probe test_probe_cli test_sim test_runtime test_cli varkel-cli varkel-sim \
-  varkel-slave test_ui_parts TransferDialogTest ProbeDialogTest
+  varkel-slave test_ui_parts TransferDialogTest ProbeDialogTest RunGatewayTest
 tsan: deps
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DVARKEL_SANITIZE=thread -DVARKEL_BENCH=OFF $(CCACHE)
 	cmake --build build-tsan -j$(JOBS) --target $(TSAN_TARGETS)
