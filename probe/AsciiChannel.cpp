@@ -67,24 +67,6 @@ void AsciiChannel::Close() {
     port_->Close();
 }
 
-void AsciiChannel::Read(const ProbeCommand& command, ProbeResult& result) {
-    std::vector<std::uint8_t> answer;
-    if (Exchange(ModbusAscii::ReadRequest(command.slave, command.function, command.address,
-                                          command.count),
-                 answer, result)) {
-        Interpret(command, answer, result);
-        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
-    }
-}
-
-void AsciiChannel::Write(const ModbusWrite& write, ProbeResult& result) {
-    std::vector<std::uint8_t> answer;
-    if (Exchange(ModbusWriter::Request(write), answer, result)) {
-        InterpretWrite(write, answer, result);
-        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
-    }
-}
-
 bool AsciiChannel::Exchange(const std::vector<std::uint8_t>& request,
                             std::vector<std::uint8_t>& message, ProbeResult& result) {
     result.registers.clear();

@@ -8,7 +8,7 @@ namespace varkel {
 class PosixSerialPort;
 
 // Modbus ASCII over the project's serial transport.
-class AsciiChannel : public MasterChannel {
+class AsciiChannel : public FramedChannel {
 public:
     AsciiChannel();
     ~AsciiChannel() override;
@@ -17,21 +17,15 @@ public:
                                   std::string& error) override;
     PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
-    void Read(const ProbeCommand& command, ProbeResult& result) override;
-    void Write(const ModbusWrite& write, ProbeResult& result) override;
     bool FramingDropped() const override;
 
 private:
-    // Sends a request (unit, function, data) and takes its answer the same
-    // way, LRC checked and removed; false with the status set when none came.
     bool Exchange(const std::vector<std::uint8_t>& request, std::vector<std::uint8_t>& answer,
-                  ProbeResult& result);
+                  ProbeResult& result) override;
 
     PortOpenError openError_;
     std::unique_ptr<PosixSerialPort> port_;
     ProbeLine line_;
-    // The last exchange ended without a valid answer: its rest may still come.
-    bool settle_ = false;
 };
 
 } // namespace varkel

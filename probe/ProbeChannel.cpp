@@ -2,6 +2,7 @@
 
 #include "model/CycleEstimate.h"
 #include "probe/AsciiChannel.h"
+#include "probe/ModbusAscii.h"
 #include "probe/RtuChannel.h"
 
 #include <algorithm>
@@ -17,6 +18,24 @@ std::unique_ptr<MasterChannel> MasterChannel::ForLine(const ProbeLine& line) {
     if (line.ascii)
         return std::make_unique<AsciiChannel>();
     return std::make_unique<RtuChannel>();
+}
+
+void FramedChannel::Read(const ProbeCommand& command, ProbeResult& result) {
+    std::vector<std::uint8_t> answer;
+    if (Exchange(ModbusAscii::ReadRequest(command.slave, command.function, command.address,
+                                          command.count),
+                 answer, result)) {
+        Interpret(command, answer, result);
+        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
+    }
+}
+
+void FramedChannel::Write(const ModbusWrite& write, ProbeResult& result) {
+    std::vector<std::uint8_t> answer;
+    if (Exchange(ModbusWriter::Request(write), answer, result)) {
+        InterpretWrite(write, answer, result);
+        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
+    }
 }
 
 std::unique_ptr<ProbeChannel> ProbeChannel::ForLine(const ProbeLine& line) {

@@ -153,24 +153,6 @@ void RtuChannel::Close() {
     context_ = nullptr;
 }
 
-void RtuChannel::Read(const ProbeCommand& command, ProbeResult& result) {
-    std::vector<std::uint8_t> answer;
-    if (Exchange(ModbusAscii::ReadRequest(command.slave, command.function, command.address,
-                                          command.count),
-                 answer, result)) {
-        Interpret(command, answer, result);
-        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
-    }
-}
-
-void RtuChannel::Write(const ModbusWrite& write, ProbeResult& result) {
-    std::vector<std::uint8_t> answer;
-    if (Exchange(ModbusWriter::Request(write), answer, result)) {
-        InterpretWrite(write, answer, result);
-        settle_ = result.status != ProbeStatus::Ok && result.status != ProbeStatus::Exception;
-    }
-}
-
 bool RtuChannel::Exchange(const std::vector<std::uint8_t>& request,
                           std::vector<std::uint8_t>& answer, ProbeResult& result) {
     result.registers.clear();

@@ -9,7 +9,7 @@ struct _modbus; // NOLINT(bugprone-reserved-identifier)
 namespace varkel {
 
 // Modbus RTU through libmodbus.
-class RtuChannel : public MasterChannel {
+class RtuChannel : public FramedChannel {
 public:
     RtuChannel() = default;
     ~RtuChannel() override;
@@ -20,16 +20,11 @@ public:
                                   std::string& error) override;
     PortOpenError LastOpenError() const override { return openError_; }
     void Close() override;
-    void Read(const ProbeCommand& command, ProbeResult& result) override;
-    void Write(const ModbusWrite& write, ProbeResult& result) override;
     bool FramingDropped() const override { return framingDropped_; }
 
 private:
-    // Sends a request (unit, function, data) and takes its answer the same
-    // way, check sum checked and removed; false with the status set when
-    // none came.
     bool Exchange(const std::vector<std::uint8_t>& request, std::vector<std::uint8_t>& answer,
-                  ProbeResult& result);
+                  ProbeResult& result) override;
 
     PortOpenError openError_;
     _modbus* context_ = nullptr; // NOLINT(bugprone-reserved-identifier)
@@ -37,8 +32,6 @@ private:
     bool framingDropped_ = false;
     // The silence that ends an RTU frame, 3.5 characters.
     std::chrono::steady_clock::duration silent_{};
-    // The last exchange ended without a valid answer: its rest may still come.
-    bool settle_ = false;
 };
 
 } // namespace varkel
