@@ -2,7 +2,7 @@
 
 #include "model/Catalog.h"
 #include "model/Messages.h"
-#include "ui/UiCatalog.h"
+#include "ui/UiText.h"
 #include "ui/UserDialogs.h"
 #include "widgets/HyperlinkLabel.h"
 
@@ -46,7 +46,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     link_->SetOpener(
         [](const QString& target) { return UserDialogs::Get().OpenUrl(QUrl(target)) ? 33 : 31; });
     link_->SetReporter([](const QString&) {
-        ShowMessage(Text(UiMsg::EditNoWebBrowser, {HomePage().toStdString()}));
+        ShowMessage(tr("No web browser could be opened for %1.").arg(HomePage()));
     });
 
     auto* text = new QVBoxLayout;

@@ -6,7 +6,7 @@
 #include "model/TextTable.h"
 #include "persist/ModelXml.h"
 #include "ui/CConfigApp.h"
-#include "ui/UiCatalog.h"
+#include "ui/UiText.h"
 #include "ui/UserDialogs.h"
 
 #include <QFile>
@@ -56,7 +56,9 @@ void CDovelDoc::OnFileChanged(const QString& path) {
     if (present && warnedAbout_ && now == *warnedAbout_)
         return;
     warnedAbout_ = present ? now : FileIdentity{};
-    ShowMessage(Text(UiMsg::FileChangedWarning, {path.toStdString()}));
+    ShowMessage(tr("The file \"%1\" was changed on disk by another program; saving will ask "
+                   "before overwriting it.")
+                    .arg(path));
 }
 
 QString CDovelDoc::FileFilter() {
@@ -125,7 +127,9 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
         guard.expected = *onDisk_;
     bool saved = SaveFile(app_.GetProject(), FileSystemPath(path), &error, &guard);
     if (!saved && guard.changedOnDisk) {
-        if (AskQuestion(Text(UiMsg::FileChangedAskOverwrite, {path.toStdString()}),
+        if (AskQuestion(tr("The file \"%1\" changed on disk since it was opened.\nOverwrite the "
+                           "other change and save (Yes), or cancel the save (No)?")
+                            .arg(path),
                         Buttons::YesNo) != Answer::Yes)
             return false;
         guard.expected.reset();
@@ -134,7 +138,8 @@ bool CDovelDoc::OnSaveDocument(const QString& path) {
     if (!saved) {
         // Nothing is marked saved: the changes must not look safe when they
         // are not.
-        ShowMessage(!error.empty() ? error : Text(UiMsg::GuiCannotSave, {path.toStdString()}));
+        ShowMessage(!error.empty() ? QString::fromStdString(error)
+                                   : tr("Could not save the file %1.").arg(path));
         return false;
     }
     app_.SetModified(false);
@@ -195,7 +200,7 @@ bool CDovelDoc::FileSaveAs() {
 
 void CDovelDoc::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        ShowMessage(Text(UiMsg::GuiFileMissing, {path.toStdString()}));
+        ShowMessage(tr("The file %1 does not exist.").arg(path));
         RemoveRecentFile(path);
         return;
     }

@@ -17,7 +17,6 @@
 #include "ui/RunGatewayDialog.h"
 #include "ui/Startup.h"
 #include "ui/TimingCommands.h"
-#include "ui/UiCatalog.h"
 #include "ui/UiText.h"
 #include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
@@ -509,7 +508,6 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::RetranslateUi() {
     const auto set = [this](Command id, const QString& text) { actions_[id]->setText(text); };
-    const auto msg = [](UiMsg id) { return QString::fromStdString(Text(id)); };
     set(FileNew, tr("&New"));
     set(FileOpen, tr("&Open..."));
     set(FileSave, tr("&Save"));
@@ -525,15 +523,15 @@ void CMainFrame::RetranslateUi() {
     set(ImportCommands, tr("I&mport Commands..."));
     set(AutoMapping, tr("Auto &Mapping"));
     set(ConflictDetect, tr("Conflict De&tect..."));
-    set(TestCommands, msg(UiMsg::ProbeMenuText));
+    set(TestCommands, tr("Te&st Commands..."));
     set(RunGateway, tr("Run G&ateway"));
     set(HelpContent, tr("&Contents"));
     set(HelpAbout, tr("&About..."));
-    set(EditCopy, msg(UiMsg::EditCopyMenu));
-    set(EditPaste, msg(UiMsg::EditPasteMenu));
-    set(EditDuplicate, msg(UiMsg::EditDuplicateMenu));
-    set(EditMoveUp, msg(UiMsg::EditMoveUpMenu));
-    set(EditMoveDown, msg(UiMsg::EditMoveDownMenu));
+    set(EditCopy, tr("Cop&y Commands"));
+    set(EditPaste, tr("&Paste Commands"));
+    set(EditDuplicate, tr("Dupl&icate Commands"));
+    set(EditMoveUp, tr("Mo&ve Up"));
+    set(EditMoveDown, tr("Move D&own"));
     // The toolbar's words under the pictures: the original table's texts.
     const std::pair<Command, int> keyed[] = {{FileNew, kKeyToolbarNew},
                                              {FileOpen, kKeyToolbarOpen},
@@ -549,9 +547,9 @@ void CMainFrame::RetranslateUi() {
                                              {ConflictDetect, kKeyConflict}};
     for (const auto& [id, key] : keyed)
         actions_[id]->setIconText(Local(key));
-    actions_[TestCommands]->setIconText(msg(UiMsg::ProbeToolText));
-    actions_[EditUndo]->setIconText(msg(UiMsg::EditUndoTool));
-    actions_[EditRedo]->setIconText(msg(UiMsg::EditRedoTool));
+    actions_[TestCommands]->setIconText(tr("Test Commands"));
+    actions_[EditUndo]->setIconText(tr("Undo"));
+    actions_[EditRedo]->setIconText(tr("Redo"));
     ShowUndoTexts();
 
     const std::pair<const char*, QString> menus[] = {{"fileMenu", tr("&File")},
@@ -579,14 +577,13 @@ void CMainFrame::RetranslateUi() {
 void CMainFrame::ShowUndoTexts() {
     // As the stack's own actions word it: the word, then what is undone.
     const QUndoStack* stack = history_->Stack();
-    const auto show = [](QAction* action, UiMsg prefix, const QString& what) {
-        QString text = QString::fromStdString(Text(prefix));
+    const auto show = [](QAction* action, QString text, const QString& what) {
         if (!what.isEmpty())
             text += QLatin1Char(' ') + what;
         action->setText(text);
     };
-    show(actions_[EditUndo], UiMsg::EditUndoPrefix, stack->undoText());
-    show(actions_[EditRedo], UiMsg::EditRedoPrefix, stack->redoText());
+    show(actions_[EditUndo], tr("Undo"), stack->undoText());
+    show(actions_[EditRedo], tr("Redo"), stack->redoText());
 }
 
 void CMainFrame::UpdateToolTips() {
@@ -759,12 +756,11 @@ QString CMainFrame::ManualPath() {
 void CMainFrame::OnHelpContent() {
     const QString path = ManualPath();
     if (!QFileInfo::exists(path)) {
-        ShowMessage(Text(UiMsg::GuiManualMissing, {QDir::toNativeSeparators(path).toStdString()}));
+        ShowMessage(tr("The user manual %1 was not found.").arg(QDir::toNativeSeparators(path)));
         return;
     }
     if (!UserDialogs::Get().OpenUrl(QUrl::fromLocalFile(path)))
-        ShowMessage(
-            Text(UiMsg::GuiCannotOpenManual, {QDir::toNativeSeparators(path).toStdString()}));
+        ShowMessage(tr("Could not open the user manual %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void CMainFrame::OnAbout() {

@@ -14,7 +14,6 @@
 #include "model/Subnet.h"
 #include "model/TextKeys.h"
 #include "ui/QtMessageSink.h"
-#include "ui/UiCatalog.h"
 #include "ui/UiText.h"
 #include "ui/VirtualGateway.h"
 
@@ -138,7 +137,7 @@ CUpDownDlg::Port CUpDownDlg::VirtualPort() {
     port.label = tr("Virtual gateway (built in)");
     port.key = QLatin1String(kVirtualKey);
     port.isVirtual = true;
-    port.name = QString::fromStdString(Text(UiMsg::EditVirtualGateway));
+    port.name = tr("the built-in virtual gateway");
     return port;
 }
 
@@ -259,8 +258,8 @@ void CUpDownDlg::StartTransfer() {
         std::string error;
         device = VirtualGateway::Shared().Device(&error);
         if (device.empty()) {
-            const QString why =
-                QString::fromStdString(Text(UiMsg::LinkVirtualGatewayFailed, {error}));
+            const QString why = tr("The virtual gateway could not be started: %1")
+                                    .arg(QString::fromStdString(error));
             AppendLog(why);
             TransferOutcome outcome;
             outcome.result = PortOpenFailed;
@@ -271,8 +270,8 @@ void CUpDownDlg::StartTransfer() {
         }
     }
     // The built-in gateway's pseudo-terminal means nothing to the user.
-    const QString where = port.isVirtual ? QString::fromStdString(Text(UiMsg::EditVirtualGateway))
-                                         : QString::fromStdString(device);
+    const QString where =
+        port.isVirtual ? tr("the built-in virtual gateway") : QString::fromStdString(device);
     AppendLog(
         tr("%1 on %2 at %3")
             .arg(Local(mode_ == DownloadMode ? kKeyDownload : kKeyUpload).trimmed(), where,
@@ -381,10 +380,14 @@ void CUpDownDlg::OnFinished(TransferOutcome outcome) {
     } else if (mode_ == DownloadMode && (result == MappingConflict || result == MappingOverflow)) {
         // Which commands are at fault, and the way to the map that shows it.
         const QString commands = CommandsAtFault(project_, result).join(QLatin1Char('\n'));
-        const std::string question = Text(result == MappingConflict ? UiMsg::EditDownloadConflict
-                                                                    : UiMsg::EditDownloadOverflow,
-                                          {commands.toStdString()}) +
-                                     "\n\n" + Text(UiMsg::EditOpenConflictDetect);
+        const QString question =
+            (result == MappingConflict
+                 ? tr("The mapping addresses of these commands conflict; nothing was sent to "
+                      "the gateway:\n%1")
+                 : tr("These commands are mapped beyond the gateway's memory; nothing was sent "
+                      "to the gateway:\n%1"))
+                .arg(commands) +
+            QStringLiteral("\n\n") + tr("Open Conflict Detect now?");
         openConflictDetect_ = AskQuestion(question, Buttons::YesNo) == Answer::Yes;
     } else if (result != Success) {
         ShowMessage(failure);

@@ -17,7 +17,7 @@
 #include "model/Project.h"
 #include "model/TextTable.h"
 #include "ui/ProgramIcon.h"
-#include "ui/UiCatalog.h"
+#include "ui/UiText.h"
 
 #include <QTreeWidgetItemIterator>
 
@@ -231,21 +231,19 @@ QString ConfigTree::ToolTipOf(const QTreeWidgetItem* item) {
         return p ? p->GetValue() : std::string();
     };
     QStringList lines;
-    auto add = [&lines](UiMsg msg, std::initializer_list<std::string> args) {
-        lines << QString::fromStdString(Text(msg, args));
-    };
+    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
     if (const Node* node = item->parent() ? EntryOf(item->parent()).AsNode() : nullptr)
         if (const ParamItem* slave = node->GetItem(0))
-            add(UiMsg::EditToolTipSlave, {slave->GetValue()});
-    add(UiMsg::EditToolTipFunction, {LocalText(FactsOfIndex(command->GetFunctionIndex()).nameKey)});
+            lines << tr("Slave: %1").arg(q(slave->GetValue()));
+    lines << tr("Function: %1").arg(Local(FactsOfIndex(command->GetFunctionIndex()).nameKey));
     if (command->GetItem(Command::RegisterRow)) {
         const ParamItem* start = command->GetItem(Command::RegisterRow);
         const ParamItem* count = command->GetItem(Command::DataNumberRow);
         const int n = count ? count->IntValue() : 0;
         const std::string last =
             n > 0 ? std::to_string(static_cast<long long>(start->IntValue()) + n - 1) : "?";
-        add(UiMsg::EditToolTipRegisters,
-            {start->GetValue(), last, count ? count->GetValue() : std::string()});
+        lines << tr("Registers: %1–%2 (%3)")
+                     .arg(q(start->GetValue()), q(last), count ? q(count->GetValue()) : QString());
     }
     if (command->GetItem(Command::MappingRow)) {
         std::uint32_t address = 0;
@@ -253,11 +251,12 @@ QString ConfigTree::ToolTipOf(const QTreeWidgetItem* item) {
         int bits = 0;
         int direction = 0;
         command->GetMappingBits(address, offset, bits, direction);
-        add(UiMsg::EditToolTipMapping,
-            {value(Command::MappingRow), std::to_string(offset), std::to_string(bits)});
+        lines << tr("Mapping: %1 bit offset %2, %3 bits")
+                     .arg(q(value(Command::MappingRow)), QString::number(offset),
+                          QString::number(bits));
     }
     if (!value(Command::MnemonicRow).empty())
-        add(UiMsg::EditToolTipMnemonic, {value(Command::MnemonicRow)});
+        lines << tr("Mnemonic: %1").arg(q(value(Command::MnemonicRow)));
     return lines.join(QLatin1Char('\n'));
 }
 

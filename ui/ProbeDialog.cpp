@@ -9,7 +9,7 @@
 #include "ui/ProbeImageGrid.h"
 #include "ui/ProgramIcon.h"
 #include "ui/TrendView.h"
-#include "ui/UiCatalog.h"
+#include "ui/UiText.h"
 #include "ui/UserDialogs.h"
 #include "ui/VirtualSlave.h"
 
@@ -61,20 +61,20 @@ constexpr ValueDecoder::Order kOrders[] = {ValueDecoder::Order::ABCD, ValueDecod
 
 ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), project_(project) {
     setObjectName(QStringLiteral("probeDialog"));
-    setWindowTitle(Q(Text(UiMsg::ProbeDialogTitle)));
+    setWindowTitle(tr("Test Commands"));
     setWindowIcon(ProgramIcon("probe"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setModal(false);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(Q(Text(UiMsg::ProbePortLabel))));
+    top->addWidget(new QLabel(tr("Port:")));
     portList_ = new PortBox;
     portList_->setObjectName(QStringLiteral("probePort"));
     portList_->setMinimumContentsLength(24);
     top->addWidget(portList_, 1);
-    startButton_ = new QPushButton(Q(Text(UiMsg::ProbeStart)));
-    stopButton_ = new QPushButton(Q(Text(UiMsg::ProbeStop)));
-    saveButton_ = new QPushButton(Q(Text(UiMsg::ProbeSaveLog)));
+    startButton_ = new QPushButton(tr("Start"));
+    stopButton_ = new QPushButton(tr("Stop"));
+    saveButton_ = new QPushButton(tr("Save Log..."));
     top->addWidget(startButton_);
     top->addWidget(stopButton_);
     top->addWidget(saveButton_);
@@ -85,13 +85,10 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
 
     table_ = new QTableWidget(0, ColumnCount);
     table_->setObjectName(QStringLiteral("probeTable"));
-    table_->setHorizontalHeaderLabels(
-        {Q(Text(UiMsg::ProbeTrendHeader)), Q(Text(UiMsg::ProbeHeaderCommand)),
-         Q(Text(UiMsg::ProbeHeaderFunction)), Q(Text(UiMsg::ProbeHeaderSlave)),
-         Q(Text(UiMsg::ProbeHeaderAddress)), Q(Text(Msg::ProbeHeaderStatus)),
-         Q(Text(UiMsg::ProbeValuesHeader)), Q(Text(UiMsg::ProbeFormatHeader)),
-         Q(Text(UiMsg::ProbeOrderHeader)), Q(Text(Msg::ProbeHeaderMemory)),
-         Q(Text(UiMsg::ProbeHeaderTime))});
+    table_->setHorizontalHeaderLabels({tr("Trend"), tr("Command"), tr("Function"), tr("Slave"),
+                                       tr("Address"), Q(Text(Msg::ProbeHeaderStatus)), tr("Values"),
+                                       tr("Format"), tr("Byte order"),
+                                       Q(Text(Msg::ProbeHeaderMemory)), tr("Time (ms)")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -105,7 +102,10 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     decoded_->setWordWrap(true);
     // Two lines always, so that the chart above gives way, not the text.
     decoded_->setMinimumHeight(2 * decoded_->fontMetrics().lineSpacing() + 4);
-    auto* note = new QLabel(Q(Text(UiMsg::ProbeImageOrderNote) + "\n" + Text(Msg::ProbeImageNote)));
+    auto* note = new QLabel(Q(tr("* marks the byte order that gives the table's values: the order "
+                                 "the PLC's side must read these bytes in.")
+                                  .toStdString() +
+                              "\n" + Text(Msg::ProbeImageNote)));
     note->setWordWrap(true);
     note->setMinimumHeight(3 * note->fontMetrics().lineSpacing() + 4);
     auto* imageBox = new QWidget;
@@ -114,19 +114,18 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     imageLayout->addWidget(new QLabel(Q(Text(Msg::ProbeImageTitle))));
     imageLayout->addWidget(image_, 1);
 
-    pause_ = new QCheckBox(Q(Text(UiMsg::ProbePause)));
-    auto* resetZoom = new QPushButton(Q(Text(UiMsg::ProbeResetZoom)));
+    pause_ = new QCheckBox(tr("Pause"));
+    auto* resetZoom = new QPushButton(tr("Reset zoom"));
     auto* trendBox = new QWidget;
     auto* trendLayout = new QVBoxLayout(trendBox);
     trendLayout->setContentsMargins(0, 0, 0, 0);
     QString trendFailure;
-    trend_ = CreateTrendView(trendBox, Q(Text(UiMsg::ProbeTimeAxis)),
-                             Q(Text(UiMsg::ProbeValueAxis)), trendFailure);
+    trend_ = CreateTrendView(trendBox, tr("Time (s)"), tr("Value"), trendFailure);
     if (trend_) {
         trendLayout->addWidget(trend_->Widget(), 1);
     } else {
         // The rest of the dialog works without the chart.
-        auto* missing = new QLabel(Q(Text(UiMsg::ProbeNoTrendChart, {trendFailure.toStdString()})));
+        auto* missing = new QLabel(tr("The trend chart could not be loaded: %1").arg(trendFailure));
         missing->setObjectName(QStringLiteral("probeTrendMissing"));
         missing->setWordWrap(true);
         trendLayout->addWidget(missing, 1);
@@ -208,7 +207,7 @@ ProbeDialog::~ProbeDialog() {
 
 void ProbeDialog::ListSystemPorts(const QString& devRoot, const QString& sysRoot) {
     Port slave;
-    slave.label = Q(Text(UiMsg::ProbeVirtualSlave));
+    slave.label = tr("Virtual slave (built in)");
     slave.key = QString::fromLatin1(kVirtualKey);
     slave.name = slave.label;
     portList_->SetVirtualPort(slave);
@@ -393,8 +392,8 @@ void ProbeDialog::ShowSelected() {
         readings += std::string(readings.empty() ? "" : "   ") + ValueDecoder::OrderName(order) +
                     (values == table ? "* " : " ") + joined;
     }
-    decoded_->setText(
-        Q(Text(UiMsg::ProbeImageDecoded, {ValueDecoder::FormatName(format), readings})));
+    decoded_->setText(tr("The selected command's bytes in memory as %1: %2")
+                          .arg(Q(ValueDecoder::FormatName(format)), Q(readings)));
 }
 
 void ProbeDialog::Refresh() {
@@ -415,7 +414,7 @@ void ProbeDialog::Start() {
     // that cannot be opened ends it with the reason.
     const Port port = portList_->Current();
     if (!port.isVirtual && port.device.isEmpty()) {
-        statusLabel_->setText(Q(Text(UiMsg::ProbeNoPort)));
+        statusLabel_->setText(tr("Choose a port"));
         return;
     }
     QSettings().setValue(QLatin1String(kLastPortSetting), port.key);
@@ -425,7 +424,7 @@ void ProbeDialog::Start() {
         device = VirtualSlave::Shared().Device(plan_.Line().ascii, plan_.Commands().front().slave,
                                                plan_.Line().baud, &error);
         if (device.empty()) {
-            statusLabel_->setText(Q(Text(UiMsg::ProbeSlaveFailed, {error})));
+            statusLabel_->setText(tr("The virtual slave could not be started: %1").arg(Q(error)));
             return;
         }
     }
@@ -447,7 +446,8 @@ void ProbeDialog::Start() {
     session_->SetOpenedCallback(
         [this](const ProbeOpened& opened) { post_->Post([this, opened] { OnOpened(opened); }); });
     device_ = port.isVirtual ? port.label : QString::fromStdString(device);
-    statusLabel_->setText(Q(Text(UiMsg::ProbeRunning, {device})));
+    statusLabel_->setText(
+        tr("Testing on %1 (reads only: nothing is ever written to a device)").arg(Q(device)));
     running_ = true;
     SetRunning(true);
     session_->Start(device, 0);
@@ -502,11 +502,10 @@ void ProbeDialog::OnResult(const ProbeResult& result) {
 }
 
 void ProbeDialog::OnPass(const PassSummary& summary, const MemoryImage& image) {
-    std::string text =
-        Text(UiMsg::ProbePassTime, {std::to_string(summary.pass), FormatMs(summary.ms)});
+    QString text = tr("Pass %1: %2 ms").arg(QString::number(summary.pass), Q(FormatMs(summary.ms)));
     if (estimateMs_ >= 0)
-        text += " (" + Text(Msg::ProbeEstimateLine, {FormatMs(estimateMs_)}) + ")";
-    passLabel_->setText(Q(text));
+        text += Q(" (" + Text(Msg::ProbeEstimateLine, {FormatMs(estimateMs_)}) + ")");
+    passLabel_->setText(text);
     image_->ShowImage(image);
     ShowSelected();
 }
@@ -573,12 +572,12 @@ bool ProbeDialog::SaveLog(const QString& path) const {
 
 void ProbeDialog::OnSaveLog() {
     const QString path = UserDialogs::Get().SaveFileName(
-        this, Q(Text(UiMsg::ProbeSaveLog)), Q(Text(UiMsg::ProbeLogFilter)), QStringLiteral("csv"),
+        this, tr("Save Log..."), tr("CSV files (*.csv)"), QStringLiteral("csv"),
         UserDialogs::StartPath(QString(), QStringLiteral("probe-log.csv")));
     if (path.isEmpty())
         return;
     if (!SaveLog(path))
-        statusLabel_->setText(Q(Text(UiMsg::ProbeLogSaveFailed, {path.toStdString()})));
+        statusLabel_->setText(tr("Cannot write %1").arg(path));
 }
 
 void ProbeDialog::SaveLayout() const {

@@ -3,7 +3,7 @@
 #include "model/Catalog.h"
 #include "model/ConfigCheck.h"
 #include "ui/ConflictColours.h"
-#include "ui/UiCatalog.h"
+#include "ui/UiText.h"
 
 #include <QHeaderView>
 
@@ -81,8 +81,7 @@ void ProbeImageGrid::Paint() {
         if (owner >= 0 && owner < static_cast<int>(commands.size()))
             who = CommandLabel(commands[static_cast<std::size_t>(owner)].index,
                                commands[static_cast<std::size_t>(owner)].name);
-        cell->setToolTip(
-            QString::fromStdString(Text(UiMsg::ProbeImageOwner, {std::to_string(i), who})));
+        cell->setToolTip(tr("Byte %1: %2").arg(QString::number(i), QString::fromStdString(who)));
     }
 }
 

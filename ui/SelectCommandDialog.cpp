@@ -2,7 +2,6 @@
 
 #include "model/Catalog.h"
 #include "model/FunctionCode.h"
-#include "ui/UiCatalog.h"
 #include "ui/UiText.h"
 
 #include <QDialogButtonBox>
@@ -27,7 +26,8 @@ SelectCommandDialog::SelectCommandDialog(AddCommand add, QWidget* parent)
         // of one would get no parameters.
         if (!FactsOfIndex(index).supported) {
             entry->setFlags(entry->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-            entry->setToolTip(QString::fromStdString(Text(UiMsg::EditUnsupportedFunction)));
+            entry->setToolTip(
+                tr("The gateway does not support this function; it cannot be added."));
         }
     }
     list_->setCurrentRow(-1);

@@ -16,7 +16,7 @@
 #include "ui/SelectDeviceDialog.h"
 #include "ui/Startup.h"
 #include "ui/TimingDialog.h"
-#include "ui/UiCatalog.h"
+#include "ui/UiText.h"
 #include "ui/VirtualGateway.h"
 
 #include <QApplication>
@@ -36,8 +36,8 @@
 namespace varkel {
 namespace {
 
-QString Message(UiMsg id, const QString& option = QString()) {
-    return QString::fromStdString(Text(id, {option.toStdString()}));
+QString Message(const char* text) {
+    return QCoreApplication::translate("varkel::Shots", text);
 }
 
 struct ShotOptions {
@@ -68,7 +68,8 @@ ShotOptions TakeShotOptions(QStringList& arguments) {
         }
         if (equals < 0) {
             if (i + 1 >= arguments.size()) {
-                options.error = Message(UiMsg::GuiShotsNeedsValue, name);
+                options.error =
+                    Message(QT_TRANSLATE_NOOP("varkel::Shots", "%1 needs a value")).arg(name);
                 break;
             }
             value = arguments[++i];
@@ -81,12 +82,17 @@ ShotOptions TakeShotOptions(QStringList& arguments) {
                 QStringLiteral("timing")};
             options.show = value;
             if (!dialogs.contains(value))
-                options.error = Message(UiMsg::GuiBadShow);
+                options.error = Message(QT_TRANSLATE_NOOP(
+                    "varkel::Shots",
+                    "--show must be device, about, command, download, upload, conflict or timing"));
         } else {
             const int number = value.toInt(&ok);
             if (!ok || number < 0)
-                options.error = Message(name == QLatin1String("--edit") ? UiMsg::GuiBadEdit
-                                                                        : UiMsg::GuiBadSelect);
+                options.error = name == QLatin1String("--edit")
+                                    ? Message(QT_TRANSLATE_NOOP("varkel::Shots",
+                                                                "--edit must be a number from 0"))
+                                    : Message(QT_TRANSLATE_NOOP(
+                                          "varkel::Shots", "--select must be a number from 0"));
             (name == QLatin1String("--edit") ? options.edit : options.select) = number;
         }
     }
@@ -188,17 +194,27 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
 
     QStringList arguments = app.arguments();
-    varkel::SetTextLanguageFromArguments(arguments);
+    varkel::ApplyLanguage(app, varkel::ChosenLanguage(varkel::LanguageInArguments(arguments)));
     if (!settings.isValid()) {
-        varkel::PrintError(varkel::Message(varkel::UiMsg::GuiShotsNoSettingsFolder));
+        varkel::PrintError(varkel::Message(
+            QT_TRANSLATE_NOOP("varkel::Shots", "no temporary folder for the settings")));
         return 1;
     }
     // Its own options first; the program's help follows.
     if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h")))
-        for (const auto& [option, help] : {std::pair{"--show DIALOG", varkel::UiMsg::GuiShowHelp},
-                                           std::pair{"--select N", varkel::UiMsg::GuiSelectHelp},
-                                           std::pair{"--edit N", varkel::UiMsg::GuiEditHelp}})
-            std::printf("  %-14s %s\n", option, varkel::Text(help).c_str());
+        for (const auto& [option, help] :
+             {std::pair{"--show DIALOG",
+                        QT_TRANSLATE_NOOP("varkel::Shots",
+                                          "with --screenshot: picture the device, about, command, "
+                                          "download, upload, conflict or timing dialog instead")},
+              std::pair{"--select N",
+                        QT_TRANSLATE_NOOP("varkel::Shots",
+                                          "with --screenshot: select tree entry N (from 0) first")},
+              std::pair{"--edit N",
+                        QT_TRANSLATE_NOOP(
+                            "varkel::Shots",
+                            "with --screenshot: open the editor of parameter row N (from 0)")}})
+            std::printf("  %-14s %s\n", option, varkel::Message(help).toLocal8Bit().constData());
     const varkel::ShotOptions shots = varkel::TakeShotOptions(arguments);
     if (!shots.error.isEmpty()) {
         varkel::PrintError(shots.error);

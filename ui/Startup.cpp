@@ -11,7 +11,7 @@
 #include "ui/QtMessageSink.h"
 #include "ui/SelectDeviceDialog.h"
 #include "ui/StreamMessageSink.h"
-#include "ui/UiCatalog.h"
+#include "ui/UiText.h"
 
 #include <QApplication>
 #include <QBackingStore>
@@ -71,8 +71,8 @@ bool SavePicture(QWidget& widget, const QString& path) {
         painter.drawPixmap(at, popup->grab());
     }
     if (picture.isNull() || !picture.save(path)) {
-        PrintError(
-            QString::fromStdString(Text(UiMsg::GuiCannotWritePicture, {path.toStdString()})));
+        PrintError(QCoreApplication::translate("varkel::Startup", "cannot write the picture %1")
+                       .arg(path));
         return false;
     }
     return true;
@@ -81,22 +81,28 @@ bool SavePicture(QWidget& widget, const QString& path) {
 StartOptions StartOptions::Parse(const QStringList& arguments) {
     StartOptions options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromStdString(Text(UiMsg::GuiDescription)));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("varkel::Startup", "Varkel gateway configuration tool"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption device(QStringLiteral("device"),
-                                    QString::fromStdString(Text(UiMsg::GuiDeviceHelp)),
-                                    QStringLiteral("N"));
-    const QCommandLineOption language(QStringLiteral("lang"),
-                                      QString::fromStdString(Text(UiMsg::GuiLangHelp)),
-                                      QStringLiteral("zh|en"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QString::fromStdString(Text(UiMsg::GuiScreenshotHelp)),
-                                        QStringLiteral("PNG"));
+    const QCommandLineOption device(
+        QStringLiteral("device"),
+        QCoreApplication::translate(
+            "varkel::Startup", "gateway model 0 (TRX10), 1 (TRX20A) or 2 (TRC10), without asking"),
+        QStringLiteral("N"));
+    const QCommandLineOption language(
+        QStringLiteral("lang"), QCoreApplication::translate("varkel::Startup", "language zh or en"),
+        QStringLiteral("zh|en"));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QCoreApplication::translate("varkel::Startup",
+                                    "show the main window, write a picture of it, exit"),
+        QStringLiteral("PNG"));
     parser.addOptions({device, language, screenshot});
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QString::fromStdString(Text(UiMsg::GuiFileHelp)),
-                                 QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("varkel::Startup", "configuration file to open"),
+        QStringLiteral("[FILE]"));
     if (!parser.parse(arguments)) {
         options.error = parser.errorText();
         return options;
@@ -116,17 +122,20 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
     if (parser.isSet(device)) {
         options.device = parser.value(device).toInt(&ok);
         if (!ok || options.device < 0 || options.device > 2)
-            options.error = QString::fromStdString(Text(UiMsg::GuiBadDevice));
+            options.error =
+                QCoreApplication::translate("varkel::Startup", "--device must be 0, 1 or 2");
     }
     if (parser.isSet(language)) {
         options.language = parser.value(language);
         if (options.language != QLatin1String("zh") && options.language != QLatin1String("en"))
-            options.error = QString::fromStdString(Text(UiMsg::GuiBadLang));
+            options.error =
+                QCoreApplication::translate("varkel::Startup", "--lang must be zh or en");
     }
     options.screenshot = parser.value(screenshot);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        options.error = QString::fromStdString(Text(UiMsg::GuiOneFile));
+        options.error =
+            QCoreApplication::translate("varkel::Startup", "only one file can be opened");
     else if (!files.isEmpty())
         options.file = files.constFirst();
     return options;
@@ -180,14 +189,16 @@ void LoadTranslations(QApplication& app, const QString& language) {
     }
 }
 
-void SetTextLanguageFromArguments(const QStringList& arguments) {
-    bool english = false;
-    for (int i = 1; i < arguments.size(); ++i)
-        if (arguments[i] == QLatin1String("--lang=en") ||
-            (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size() &&
-             arguments[i + 1] == QLatin1String("en")))
-            english = true;
-    SetTextLanguage(english ? TextLanguage::English : TextLanguage::Chinese);
+QString LanguageInArguments(const QStringList& arguments) {
+    QString language;
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].startsWith(QLatin1String("--lang=")))
+            language = arguments[i].mid(7);
+        else if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size())
+            language = arguments[++i];
+    }
+    return language == QLatin1String("zh") || language == QLatin1String("en") ? language
+                                                                              : QString();
 }
 
 bool OpenStartFile(CDovelDoc& doc, const QString& file) {
@@ -247,9 +258,10 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
     QCoreApplication::setApplicationVersion(QStringLiteral(VARKEL_VERSION));
     QApplication::setWindowIcon(ProgramIcon("varkel"));
 
-    // The table language first, so that the command line's own texts follow
-    // --lang as well.
-    SetTextLanguageFromArguments(arguments);
+    // The language first, so that the command line's own texts follow it
+    // as well.
+    const QString early = ChosenLanguage(LanguageInArguments(arguments));
+    ApplyLanguage(app, early);
 
     const StartOptions options = StartOptions::Parse(arguments);
     if (options.helpShown)
@@ -259,7 +271,8 @@ int RunApplication(QApplication& app, const QStringList& arguments, const Pictur
         return 2;
     }
 
-    ApplyLanguage(app, ChosenLanguage(options.language));
+    if (const QString language = ChosenLanguage(options.language); language != early)
+        ApplyLanguage(app, language);
     // Read in the texts of the language just chosen.
     auto reading = ReadStartFile(options.file);
 

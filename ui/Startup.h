@@ -26,8 +26,10 @@ struct StartOptions {
 // and Qt's standard texts; and sets the table language when asked to.
 void LoadTranslations(QApplication& app, const QString& language);
 
-// Sets the table language that --lang asks for (Chinese unless "en").
-void SetTextLanguageFromArguments(const QStringList& arguments);
+// The language --lang asks for ("zh" or "en"; the last one given), or empty:
+// read before the command line is parsed, so that its own help and errors
+// are in that language too.
+QString LanguageInArguments(const QStringList& arguments);
 
 // The one language of the whole window: --lang, else the one chosen in
 // View > Language (remembered in the settings), else Chinese. Never the

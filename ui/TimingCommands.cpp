@@ -12,7 +12,7 @@
 #include "ui/ProbeDialog.h"
 #include "ui/StatusSummary.h"
 #include "ui/TimingDialog.h"
-#include "ui/UiCatalog.h"
+#include "ui/UiText.h"
 #include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
 
@@ -79,7 +79,8 @@ void TimingCommands::OnExportIoList() {
     const IoList list = BuildIoList(app_.GetProject().GetSubnet());
     std::string error;
     if (!WriteFileAtomically(path.toStdString(), IoListCsv(list, true), error)) {
-        ShowMessage(Text(UiMsg::IoListWriteFailed, {path.toStdString(), error}));
+        ShowMessage(
+            tr("Cannot write the I/O list %1: %2").arg(path, QString::fromStdString(error)));
         return;
     }
     // Where the file went, as the workbook export says; elements left out

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/Messages.h"
 #include "model/TextTable.h"
 
 #include <QString>
@@ -8,6 +9,14 @@ namespace varkel {
 // A text of the key-to-text table as a Qt string.
 inline QString Local(int key) {
     return QString::fromStdString(LocalText(key));
+}
+
+// The message sink's calls for the window's own (translated) texts.
+inline void ShowMessage(const QString& text) {
+    ShowMessage(text.toStdString());
+}
+inline Answer AskQuestion(const QString& text, Buttons buttons) {
+    return AskQuestion(text.toStdString(), buttons);
 }
 
 } // namespace varkel

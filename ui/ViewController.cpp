@@ -18,7 +18,7 @@
 #include "ui/ConfigTree.h"
 #include "ui/ImportDialog.h"
 #include "ui/SelectCommandDialog.h"
-#include "ui/UiCatalog.h"
+#include "ui/UiText.h"
 #include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
 #include "ui/WorkbookExportCall.h"
@@ -40,8 +40,8 @@ std::function<void(CUpDownDlg&)>& TransferDialogHook() {
 } // namespace
 
 namespace {
-QString Q(UiMsg msg, std::initializer_list<std::string> args = {}) {
-    return QString::fromStdString(args.size() ? Text(msg, args) : Text(msg));
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
 }
 } // namespace
 
@@ -92,7 +92,7 @@ bool ViewController::CanDetectConflicts() const {
 void ViewController::OnAddNode() {
     if (!CanAddNode())
         return;
-    history_.Record(Q(UiMsg::EditAddNode), [this] {
+    history_.Record(tr("add node"), [this] {
         Node* node = project_.GetSubnet().CreateNode();
         if (!node)
             return false;
@@ -119,11 +119,11 @@ void ViewController::OnDeleteNode() {
         return;
     // The node's commands go with it: a slip of the key must not cost them.
     if (node->GetCommandCount() > 0 &&
-        AskQuestion(Text(UiMsg::EditDeleteNodeAsk,
-                         {node->GetName(), std::to_string(node->GetCommandCount())}),
+        AskQuestion(tr("The node \"%1\" holds %2 commands. Delete the node and all its commands?")
+                        .arg(Q(node->GetName()), QString::number(node->GetCommandCount())),
                     Buttons::YesNo) != Answer::Yes)
         return;
-    history_.Record(Q(UiMsg::EditDeleteNode, {node->GetName()}), [&] {
+    history_.Record(tr("delete node %1").arg(Q(node->GetName())), [&] {
         if (owner->RemoveNode(node) != 1)
             return false;
         QTreeWidgetItem* parent = selected->parent();
@@ -163,16 +163,15 @@ void ViewController::AddCommandOfFunctionIndex(int functionIndex) {
     }
     if (!node)
         return;
-    history_.Record(Q(UiMsg::EditAddCommand, {LocalText(FactsOfIndex(functionIndex).nameKey)}),
-                    [&] {
-                        Command* command = node->CreateCommand(functionIndex);
-                        if (!command)
-                            return false;
-                        tree_.Insert(ConfigTree::HandleOf(selected), command->GetName(),
-                                     CommandImage, TreeEntry(command));
-                        tree_.ExpandAll();
-                        return true;
-                    });
+    history_.Record(tr("add command %1").arg(Local(FactsOfIndex(functionIndex).nameKey)), [&] {
+        Command* command = node->CreateCommand(functionIndex);
+        if (!command)
+            return false;
+        tree_.Insert(ConfigTree::HandleOf(selected), command->GetName(), CommandImage,
+                     TreeEntry(command));
+        tree_.ExpandAll();
+        return true;
+    });
 }
 
 void ViewController::OnDeleteCommand() {
@@ -185,7 +184,7 @@ void ViewController::OnDeleteCommand() {
     const std::vector<Command*> commands = tree_.SelectedCommands(&node);
     if (commands.empty() || !node)
         return;
-    history_.Record(Q(UiMsg::EditDeleteCommands), [&] {
+    history_.Record(tr("delete commands"), [&] {
         QTreeWidgetItem* parent = selected->parent();
         const int at = parent->indexOfChild(tree_.ItemOf(TreeEntry(commands.front())));
         for (Command* command : commands) {
@@ -232,13 +231,13 @@ void ViewController::OnPaste() {
         return;
     CommandList commands = CommandClipboard::Take();
     if (commands.empty()) {
-        ShowMessage(Text(UiMsg::EditNothingToPaste));
+        ShowMessage(tr("The clipboard holds no commands to paste.").toStdString());
         return;
     }
     // After the selected commands, or at the end when the node is selected.
     const int at =
         selected.empty() ? node->GetCommandCount() : node->IndexOfCommand(selected.back()) + 1;
-    InsertCommands(node, at, std::move(commands), Q(UiMsg::EditPasteCommands));
+    InsertCommands(node, at, std::move(commands), tr("paste commands"));
 }
 
 void ViewController::OnDuplicate() {
@@ -250,7 +249,7 @@ void ViewController::OnDuplicate() {
     for (const Command* command : selected)
         copies.push_back(command->Clone());
     InsertCommands(node, node->IndexOfCommand(selected.back()) + 1, std::move(copies),
-                   Q(UiMsg::EditDuplicateCommands));
+                   tr("duplicate commands"));
 }
 
 bool ViewController::InsertCommands(Node* node, int index, CommandList commands,
@@ -294,7 +293,7 @@ void ViewController::MoveCommands(int step) {
     view_.CommitEditor();
     Node* node = nullptr;
     const std::vector<Command*> commands = tree_.SelectedCommands(&node);
-    history_.Record(Q(step < 0 ? UiMsg::EditMoveUp : UiMsg::EditMoveDown), [&] {
+    history_.Record(step < 0 ? tr("move commands up") : tr("move commands down"), [&] {
         // Each one passes the neighbour that is not moving; the block keeps
         // its order.
         const int n = int(commands.size());
@@ -326,7 +325,7 @@ void ViewController::OnAutoMapping() {
     view_.CommitEditor();
     if (AskQuestion(LocalText(kKeyReallyRecalculateMapping), Buttons::YesNo) != Answer::Yes)
         return;
-    history_.Record(Q(UiMsg::EditAutoMapping), [this] {
+    history_.Record(tr("auto mapping"), [this] {
         std::string overflow;
         if (!project_.AutoMap(&overflow))
             ShowMessage(overflow);
@@ -359,11 +358,12 @@ void ViewController::OnExportXls() {
     UserDialogs::RememberFolder(path);
     std::string error;
     if (!ExportProjectWorkbook(project_, path, error)) {
-        ShowMessage(!error.empty() ? error : Text(UiMsg::GuiExportFailed));
+        ShowMessage(!error.empty() ? Q(error) : tr("The export failed."));
         return;
     }
     if (!UserDialogs::Get().OpenUrl(QUrl::fromLocalFile(path)))
-        ShowMessage(Text(UiMsg::GuiExportNoViewer, {path.toStdString()}));
+        ShowMessage(
+            tr("The workbook %1 was written, but no program was found to open it.").arg(path));
 }
 
 void ViewController::OnImportCommands() {
@@ -377,7 +377,7 @@ void ViewController::OnImportCommands() {
     if (path.isEmpty())
         return;
     UserDialogs::RememberFolder(path);
-    history_.KeepBeforeReplace(Q(UiMsg::EditImportCommands));
+    history_.KeepBeforeReplace(tr("import commands"));
     ImportDialog dialog(project_, path, window_);
     // The dialog replaced the node's commands as an upload replaces the
     // configuration: the tree and grid are rebuilt the same way.
@@ -402,7 +402,7 @@ void ViewController::OpenTransfer(int mode) {
     // A value being typed belongs to the configuration that is sent.
     view_.CommitEditor();
     if (mode == CUpDownDlg::UploadMode)
-        history_.KeepBeforeReplace(Q(UiMsg::EditUpload));
+        history_.KeepBeforeReplace(tr("upload"));
     CUpDownDlg dialog(project_, mode, window_);
     dialog.SetUploadRefresh([this] { AfterUpload(); });
     if (TransferDialogHook())
@@ -446,7 +446,7 @@ void ViewController::EnterValue(const TreeEntry& entry, int row, const std::stri
     CommitResult result;
     // Recorded before the tree and the grid show the outcome, so that the
     // step's selection is the entry edited.
-    history_.Record(Q(UiMsg::EditSetValue, {name}), [&] {
+    history_.Record(tr("set %1").arg(Q(name)), [&] {
         result = CommitValue(project_, entry, row, text);
         return result.Accepted() && result.changed;
     });

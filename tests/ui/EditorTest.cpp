@@ -17,7 +17,6 @@
 #include "ui/CConflictDlg.h"
 #include "ui/CUpDownDlg.h"
 #include "ui/SelectCommandDialog.h"
-#include "ui/UiCatalog.h"
 #include "widgets/CCoolBar.h"
 #include "widgets/HyperlinkLabel.h"
 
@@ -272,7 +271,8 @@ private slots:
             if (!(list->item(i)->flags() & Qt::ItemIsEnabled)) {
                 greyed << list->item(i)->text().left(2);
                 QCOMPARE(list->item(i)->toolTip(),
-                         QString::fromStdString(Text(UiMsg::EditUnsupportedFunction)));
+                         SelectCommandDialog::tr(
+                             "The gateway does not support this function; it cannot be added."));
             }
         QCOMPARE(greyed, (QStringList{"07", "08", "11", "12", "13", "14"}));
         QVERIFY(!dialog.AddButton()->isEnabled());

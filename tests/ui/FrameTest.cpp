@@ -9,11 +9,11 @@
 #include "model/TextKeys.h"
 #include "model/TextTable.h"
 #include "ui/AboutDialog.h"
+#include "ui/CMainFrame.h"
 #include "ui/ProgramIcon.h"
 #include "ui/QtMessageSink.h"
 #include "ui/SelectDeviceDialog.h"
 #include "ui/Startup.h"
-#include "ui/UiCatalog.h"
 #include "widgets/CCoolBar.h"
 #include "widgets/HyperlinkLabel.h"
 
@@ -120,11 +120,10 @@ private slots:
         QStringList expected;
         for (int key : {4, 5, 6})
             expected << QString::fromStdString(LocalText(key));
-        expected << QString::fromStdString(Text(UiMsg::EditUndoTool))
-                 << QString::fromStdString(Text(UiMsg::EditRedoTool));
+        expected << CMainFrame::tr("Undo") << CMainFrame::tr("Redo");
         for (int key : {7, 8, 9, 10, 11, 12, 13, 5017, 14})
             expected << QString::fromStdString(LocalText(key));
-        expected << QString::fromStdString(Text(UiMsg::ProbeToolText));
+        expected << CMainFrame::tr("Test Commands");
         QCOMPARE(texts, expected);
         QCOMPARE(w.frame.ToolBar()->iconSize(), QSize(32, 32));
         QCOMPARE(w.frame.ToolBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);

@@ -36,10 +36,6 @@ using namespace varkel::test;
 
 namespace {
 
-QApplication& App() {
-    return *qobject_cast<QApplication*>(QCoreApplication::instance());
-}
-
 // The keys of the dialog's labels and buttons, by their "&".
 QStringList Accelerators(const QWidget& dialog) {
     QStringList keys;

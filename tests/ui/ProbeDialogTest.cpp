@@ -51,10 +51,9 @@ class ProbeDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        if (qgetenv("VARKEL_SCREENSHOT_LANG") == "zh")
-            SetTextLanguage(TextLanguage::Chinese);
-        else
-            SetTextLanguage(TextLanguage::English);
+        ApplyLanguage(test::App(), qgetenv("VARKEL_SCREENSHOT_LANG") == "zh"
+                                       ? QStringLiteral("zh")
+                                       : QStringLiteral("en"));
     }
 
     // The table comes first and takes the larger part; the user's division
@@ -208,8 +207,9 @@ private slots:
         for (int row = 0; row < 4; ++row)
             QCOMPARE(dialog.Table()->item(row, ProbeDialog::StatusColumn)->text(),
                      QString::fromStdString(Text(ProbeMsg::ProbeStatusOk)));
-        const QString note = QStringLiteral(
-            "parity and data bits are not carried by a virtual line; the test goes on");
+        // The note after its device's name and colon.
+        const QString note =
+            QString::fromStdString(Text(Msg::ProbeFramingNotCarried, {std::string()})).mid(1);
         QCOMPARE(dialog.StatusText().count(note), 1);
         dialog.Stop();
         QTRY_VERIFY(!dialog.IsRunning());

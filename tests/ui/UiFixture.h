@@ -11,6 +11,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/ConfigTree.h"
 #include "ui/ParamGrid.h"
+#include "ui/Startup.h"
 #include "ui/UndoHistory.h"
 #include "ui/UserDialogs.h"
 #include "ui/ViewController.h"
@@ -18,12 +19,18 @@
 #include "../TestCommand.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QList>
 #include <QStringList>
 #include <QTreeWidgetItem>
 #include <QUrl>
 
 namespace varkel::test {
+
+// The test program's application, for ApplyLanguage.
+inline QApplication& App() {
+    return *qobject_cast<QApplication*>(QCoreApplication::instance());
+}
 
 using varkel::testing::AddCommand;
 

@@ -279,7 +279,7 @@ private slots:
     }
 
     void UndoTextsFollowTheLanguage() {
-        SetTextLanguage(TextLanguage::Chinese);
+        ApplyLanguage(App(), QStringLiteral("zh"));
         {
             EditWindow w;
             w.Enter(w.SubnetItem(), Subnet::ResponseTimeoutIndex, "800");
@@ -291,7 +291,7 @@ private slots:
             QCOMPARE(w.frame.Action(CMainFrame::EditRedo)->text(),
                      QString::fromStdString("重做 设置 " + name));
         }
-        SetTextLanguage(TextLanguage::English);
+        ApplyLanguage(App(), QStringLiteral("en"));
     }
 
     void CopyAndPasteKeepValuesAndMappings() {
