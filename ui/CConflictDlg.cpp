@@ -70,7 +70,9 @@ CConflictDlg::CConflictDlg(Project& project, QWidget* parent) : QDialog(parent),
 
     MemoryCounts input{};
     MemoryCounts output{};
-    project_.GetSubnet().MarkMemoryUse(input, output, false);
+    // The map shows every conflict and overflow itself; the code only sums
+    // them up.
+    static_cast<void>(project_.GetSubnet().MarkMemoryUse(input, output, false));
     for (int bit = 0; bit < kMemoryBits; ++bit) {
         auto add = [this, bit](int count, int direction) {
             if (count == 0)

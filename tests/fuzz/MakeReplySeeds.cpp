@@ -60,7 +60,8 @@ bool MakeSeed(const Project& project, std::uint8_t major, std::uint8_t minor,
     {
         SerialLink link(std::make_unique<EngineTransport>(engine, ignored));
         link.SetPaceMs(0);
-        link.Open("engine");
+        if (link.Open("engine") != Success)
+            return false;
         const ProtocolType protocol = project.GetSubnet().GetProtocolType();
         if (Download(project.GetSubnet(), link, major, minor) != 0 ||
             Download(project.GetFieldbus(), link, protocol, major, minor) != 0)
@@ -72,7 +73,8 @@ bool MakeSeed(const Project& project, std::uint8_t major, std::uint8_t minor,
                (project.GetSubnet().GetProtocolType() == ProtocolType::Universal ? 0x10 : 0)));
     SerialLink link(std::make_unique<EngineTransport>(engine, record));
     link.SetPaceMs(0);
-    link.Open("engine");
+    if (link.Open("engine") != Success)
+        return false;
     Project uploaded;
     if (Upload(uploaded.GetSubnet(), link, major, minor) != 0)
         return false;
