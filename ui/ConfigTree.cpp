@@ -231,10 +231,9 @@ QString ConfigTree::ToolTipOf(const QTreeWidgetItem* item) {
         return p ? p->GetValue() : std::string();
     };
     QStringList lines;
-    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
     if (const Node* node = item->parent() ? EntryOf(item->parent()).AsNode() : nullptr)
         if (const ParamItem* slave = node->GetItem(0))
-            lines << tr("Slave: %1").arg(q(slave->GetValue()));
+            lines << tr("Slave: %1").arg(Q(slave->GetValue()));
     lines << tr("Function: %1").arg(Local(FactsOfIndex(command->GetFunctionIndex()).nameKey));
     if (command->GetItem(Command::RegisterRow)) {
         const ParamItem* start = command->GetItem(Command::RegisterRow);
@@ -243,7 +242,7 @@ QString ConfigTree::ToolTipOf(const QTreeWidgetItem* item) {
         const std::string last =
             n > 0 ? std::to_string(static_cast<long long>(start->IntValue()) + n - 1) : "?";
         lines << tr("Registers: %1–%2 (%3)")
-                     .arg(q(start->GetValue()), q(last), count ? q(count->GetValue()) : QString());
+                     .arg(Q(start->GetValue()), Q(last), count ? Q(count->GetValue()) : QString());
     }
     if (command->GetItem(Command::MappingRow)) {
         std::uint32_t address = 0;
@@ -252,11 +251,11 @@ QString ConfigTree::ToolTipOf(const QTreeWidgetItem* item) {
         int direction = 0;
         command->GetMappingBits(address, offset, bits, direction);
         lines << tr("Mapping: %1 bit offset %2, %3 bits")
-                     .arg(q(value(Command::MappingRow)), QString::number(offset),
+                     .arg(Q(value(Command::MappingRow)), QString::number(offset),
                           QString::number(bits));
     }
     if (!value(Command::MnemonicRow).empty())
-        lines << tr("Mnemonic: %1").arg(q(value(Command::MnemonicRow)));
+        lines << tr("Mnemonic: %1").arg(Q(value(Command::MnemonicRow)));
     return lines.join(QLatin1Char('\n'));
 }
 

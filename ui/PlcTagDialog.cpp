@@ -4,6 +4,7 @@
 #include "model/Catalog.h"
 #include "model/Messages.h"
 #include "model/Subnet.h"
+#include "ui/UiText.h"
 #include "ui/UserDialogs.h"
 
 #include <QCheckBox>
@@ -25,10 +26,6 @@
 
 namespace varkel {
 namespace {
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Stored by name, so that a later order of the list reads them right.
 const char* const kFormatKeys[] = {"csv", "s7", "iec"};

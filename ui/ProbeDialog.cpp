@@ -35,10 +35,6 @@ const char* const kSplitSetting = "probe/tableSplit";
 const char* const kLowerSplitSetting = "probe/chartSplit";
 const char* const kVirtualKey = "virtual";
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QColor StatusColour(ProbeStatus status) {
     switch (status) {
     case ProbeStatus::Ok:
@@ -102,10 +98,9 @@ ProbeDialog::ProbeDialog(Project& project, QWidget* parent) : QDialog(parent), p
     decoded_->setWordWrap(true);
     // Two lines always, so that the chart above gives way, not the text.
     decoded_->setMinimumHeight(2 * decoded_->fontMetrics().lineSpacing() + 4);
-    auto* note = new QLabel(Q(tr("* marks the byte order that gives the table's values: the order "
-                                 "the PLC's side must read these bytes in.")
-                                  .toStdString() +
-                              "\n" + Text(Msg::ProbeImageNote)));
+    auto* note = new QLabel(tr("* marks the byte order that gives the table's values: the order "
+                               "the PLC's side must read these bytes in.") +
+                            QLatin1Char('\n') + Q(Text(Msg::ProbeImageNote)));
     note->setWordWrap(true);
     note->setMinimumHeight(3 * note->fontMetrics().lineSpacing() + 4);
     auto* imageBox = new QWidget;

@@ -8,6 +8,7 @@
 #include "probe/ProbePlan.h"
 #include "ui/ProbeImageGrid.h"
 #include "ui/ProgramIcon.h"
+#include "ui/UiText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,10 +35,6 @@ const char* const kVirtualKey = "virtual";
 constexpr int kColumns = 8;
 constexpr int kMaxWriteRows = 200;
 constexpr int kPollMs = 250;
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The virtual slaves' tables, as the slave table names them.
 enum Table { Coils, DiscreteInputs, InputRegisters, HoldingRegisters };

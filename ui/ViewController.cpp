@@ -39,12 +39,6 @@ std::function<void(CUpDownDlg&)>& TransferDialogHook() {
 
 } // namespace
 
-namespace {
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-} // namespace
-
 ViewController::ViewController(Project& project, ConfigTree& tree, CBriskView& view,
                                UndoHistory& history, std::function<QString()> documentPath,
                                QWidget* window)
@@ -231,7 +225,7 @@ void ViewController::OnPaste() {
         return;
     CommandList commands = CommandClipboard::Take();
     if (commands.empty()) {
-        ShowMessage(tr("The clipboard holds no commands to paste.").toStdString());
+        ShowMessage(tr("The clipboard holds no commands to paste."));
         return;
     }
     // After the selected commands, or at the end when the node is selected.
